@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package Kyvelo needs to build, test and run. Safe to run again:
+# it asks apt only for what is missing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xdotool x11-utils x11-apps imagemagick
+  fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+cmd=(apt-get install -y --no-install-recommends "${missing[@]}")
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Kyvelo needs these Debian packages; run as root:" >&2
+  echo "  apt-get update && ${cmd[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+"${cmd[@]}"

@@ -1,0 +1,43 @@
+// TSLine: a straight line A·x + B·y + C = 0 as a non-visual component. Gives the line through two
+// points, its y at a given x and its slope. Intermediate values are computed in extended precision.
+#pragma once
+
+#include "platform/component.h"
+#include "platform/exceptions.h"
+
+class EVRXSLineError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class TSLine : public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(bool SubstituteInf READ SubstituteInf WRITE SetSubstituteInf)
+    Q_PROPERTY(double ParA READ ParA WRITE SetParA)
+    Q_PROPERTY(double ParB READ ParB WRITE SetParB)
+    Q_PROPERTY(double ParC READ ParC WRITE SetParC)
+public:
+    explicit TSLine(TComponentBase* owner);
+
+    bool SubstituteInf() const { return FSubstituteInf; }
+    void SetSubstituteInf(bool value) { FSubstituteInf = value; }
+    double ParA() const { return FParA; }
+    double ParB() const { return FParB; }
+    double ParC() const { return FParC; }
+    // A and B must never both become zero through these setters.
+    void SetParA(double value);
+    void SetParB(double value);
+    void SetParC(double value) { FParC = value; }
+
+    // Sets the line through both points; false (and nothing changed) when they are the same point.
+    // A vertical line (x1 = x2) is stored as it is.
+    bool ThroughPoints(double x1, double y1, double x2, double y2);
+    double YAt(double x) const;
+    double GetSlope() const;
+
+private:
+    bool FSubstituteInf = false;
+    double FParA = 0;
+    double FParB = 1;
+    double FParC = 0;
+};
