@@ -1,0 +1,133 @@
+// Joined layers: a layer's x or y range can follow another layer's, so that several layers move
+// together when one of them is zoomed or panned. Joining is one level deep: only an independent
+// layer can control others, and a layer that controls others cannot itself be joined.
+#pragma once
+
+#include "platform/exceptions.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class EVRXRChartError : public EVRXError {
+public:
+    using EVRXError::EVRXError;
+};
+
+enum TJointAxis { jaX, jaY };
+
+// Published accessors of one table entry (LnnxControlledBy and its setter).
+#define KYVELO_JOINT_ENTRY(name, axis, layer)                                                                \
+    int L##name##ControlledBy() const {                                                                      \
+        return ControlledBy(axis, layer);                                                                    \
+    }                                                                                                        \
+    void SetL##name##ControlledBy(int value) {                                                               \
+        SetControlledBy(axis, layer, value);                                                                 \
+    }
+
+class TJointLayers : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int L01xControlledBy READ L01xControlledBy WRITE SetL01xControlledBy)
+    Q_PROPERTY(int L02xControlledBy READ L02xControlledBy WRITE SetL02xControlledBy)
+    Q_PROPERTY(int L03xControlledBy READ L03xControlledBy WRITE SetL03xControlledBy)
+    Q_PROPERTY(int L04xControlledBy READ L04xControlledBy WRITE SetL04xControlledBy)
+    Q_PROPERTY(int L05xControlledBy READ L05xControlledBy WRITE SetL05xControlledBy)
+    Q_PROPERTY(int L06xControlledBy READ L06xControlledBy WRITE SetL06xControlledBy)
+    Q_PROPERTY(int L07xControlledBy READ L07xControlledBy WRITE SetL07xControlledBy)
+    Q_PROPERTY(int L08xControlledBy READ L08xControlledBy WRITE SetL08xControlledBy)
+    Q_PROPERTY(int L09xControlledBy READ L09xControlledBy WRITE SetL09xControlledBy)
+    Q_PROPERTY(int L10xControlledBy READ L10xControlledBy WRITE SetL10xControlledBy)
+    Q_PROPERTY(int L11xControlledBy READ L11xControlledBy WRITE SetL11xControlledBy)
+    Q_PROPERTY(int L12xControlledBy READ L12xControlledBy WRITE SetL12xControlledBy)
+    Q_PROPERTY(int L13xControlledBy READ L13xControlledBy WRITE SetL13xControlledBy)
+    Q_PROPERTY(int L14xControlledBy READ L14xControlledBy WRITE SetL14xControlledBy)
+    Q_PROPERTY(int L15xControlledBy READ L15xControlledBy WRITE SetL15xControlledBy)
+    Q_PROPERTY(int L16xControlledBy READ L16xControlledBy WRITE SetL16xControlledBy)
+    Q_PROPERTY(int L01yControlledBy READ L01yControlledBy WRITE SetL01yControlledBy)
+    Q_PROPERTY(int L02yControlledBy READ L02yControlledBy WRITE SetL02yControlledBy)
+    Q_PROPERTY(int L03yControlledBy READ L03yControlledBy WRITE SetL03yControlledBy)
+    Q_PROPERTY(int L04yControlledBy READ L04yControlledBy WRITE SetL04yControlledBy)
+    Q_PROPERTY(int L05yControlledBy READ L05yControlledBy WRITE SetL05yControlledBy)
+    Q_PROPERTY(int L06yControlledBy READ L06yControlledBy WRITE SetL06yControlledBy)
+    Q_PROPERTY(int L07yControlledBy READ L07yControlledBy WRITE SetL07yControlledBy)
+    Q_PROPERTY(int L08yControlledBy READ L08yControlledBy WRITE SetL08yControlledBy)
+    Q_PROPERTY(int L09yControlledBy READ L09yControlledBy WRITE SetL09yControlledBy)
+    Q_PROPERTY(int L10yControlledBy READ L10yControlledBy WRITE SetL10yControlledBy)
+    Q_PROPERTY(int L11yControlledBy READ L11yControlledBy WRITE SetL11yControlledBy)
+    Q_PROPERTY(int L12yControlledBy READ L12yControlledBy WRITE SetL12yControlledBy)
+    Q_PROPERTY(int L13yControlledBy READ L13yControlledBy WRITE SetL13yControlledBy)
+    Q_PROPERTY(int L14yControlledBy READ L14yControlledBy WRITE SetL14yControlledBy)
+    Q_PROPERTY(int L15yControlledBy READ L15yControlledBy WRITE SetL15yControlledBy)
+    Q_PROPERTY(int L16yControlledBy READ L16yControlledBy WRITE SetL16yControlledBy)
+public:
+    static constexpr int LayerCount = 16;
+
+    // Entry n is the layer whose range layer n follows; n itself means independent. Layer numbers
+    // outside 1..16 read as independent.
+    int ControlledBy(TJointAxis axis, int layer) const;
+    // Joins layer to controller (or releases it when both are equal); raises EVRXRChartError on an
+    // invalid request and then leaves both tables unchanged.
+    void SetControlledBy(TJointAxis axis, int layer, int controller);
+    // The layers other than `layer` whose axis follows it, in ascending order.
+    std::vector<int> Followers(TJointAxis axis, int layer) const;
+    // Copies both tables and notifies.
+    void Assign(const TJointLayers& other);
+
+    // Called after a join, to give the joined layer its controller's range.
+    std::function<void(TJointAxis axis, int layer)> OnJoined;
+    // Called after every effective change.
+    std::function<void()> OnChange;
+
+#ifndef Q_MOC_RUN
+    KYVELO_JOINT_ENTRY(01x, jaX, 1)
+    KYVELO_JOINT_ENTRY(02x, jaX, 2)
+    KYVELO_JOINT_ENTRY(03x, jaX, 3)
+    KYVELO_JOINT_ENTRY(04x, jaX, 4)
+    KYVELO_JOINT_ENTRY(05x, jaX, 5)
+    KYVELO_JOINT_ENTRY(06x, jaX, 6)
+    KYVELO_JOINT_ENTRY(07x, jaX, 7)
+    KYVELO_JOINT_ENTRY(08x, jaX, 8)
+    KYVELO_JOINT_ENTRY(09x, jaX, 9)
+    KYVELO_JOINT_ENTRY(10x, jaX, 10)
+    KYVELO_JOINT_ENTRY(11x, jaX, 11)
+    KYVELO_JOINT_ENTRY(12x, jaX, 12)
+    KYVELO_JOINT_ENTRY(13x, jaX, 13)
+    KYVELO_JOINT_ENTRY(14x, jaX, 14)
+    KYVELO_JOINT_ENTRY(15x, jaX, 15)
+    KYVELO_JOINT_ENTRY(16x, jaX, 16)
+    KYVELO_JOINT_ENTRY(01y, jaY, 1)
+    KYVELO_JOINT_ENTRY(02y, jaY, 2)
+    KYVELO_JOINT_ENTRY(03y, jaY, 3)
+    KYVELO_JOINT_ENTRY(04y, jaY, 4)
+    KYVELO_JOINT_ENTRY(05y, jaY, 5)
+    KYVELO_JOINT_ENTRY(06y, jaY, 6)
+    KYVELO_JOINT_ENTRY(07y, jaY, 7)
+    KYVELO_JOINT_ENTRY(08y, jaY, 8)
+    KYVELO_JOINT_ENTRY(09y, jaY, 9)
+    KYVELO_JOINT_ENTRY(10y, jaY, 10)
+    KYVELO_JOINT_ENTRY(11y, jaY, 11)
+    KYVELO_JOINT_ENTRY(12y, jaY, 12)
+    KYVELO_JOINT_ENTRY(13y, jaY, 13)
+    KYVELO_JOINT_ENTRY(14y, jaY, 14)
+    KYVELO_JOINT_ENTRY(15y, jaY, 15)
+    KYVELO_JOINT_ENTRY(16y, jaY, 16)
+#endif
+
+private:
+    using Table = std::array<int, LayerCount>;
+    static Table independent();
+    Table& table(TJointAxis axis) {
+        return axis == jaX ? FX : FY;
+    }
+    const Table& table(TJointAxis axis) const {
+        return axis == jaX ? FX : FY;
+    }
+    void notify();
+
+    Table FX = independent();
+    Table FY = independent();
+};
+
+#undef KYVELO_JOINT_ENTRY

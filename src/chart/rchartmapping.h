@@ -1,0 +1,72 @@
+// The chart's geometry and the per-layer transformation between data and pixel coordinates:
+// plain arithmetic, kept apart from the widget so it can be checked without a display.
+#pragma once
+
+struct TChartGeometry {
+    int Width = 0;
+    int Height = 0;
+    int MarginLeft = 0;
+    int MarginRight = 0;
+    int MarginTop = 0;
+    int MarginBottom = 0;
+    int ShadowWidth = 0;
+
+    // The data area runs from (MarginLeft, MarginTop) to (DataRight, DataBottom).
+    int DataRight() const { return Width - MarginRight - ShadowWidth; }
+    int DataBottom() const { return Height - MarginBottom - ShadowWidth; }
+    int DataWidth() const { return DataRight() - MarginLeft; }
+    int DataHeight() const { return DataBottom() - MarginTop; }
+    // The smallest size the chart accepts: a data area of at least 80 by 20 pixels.
+    int MinimumWidth() const { return MarginLeft + MarginRight + ShadowWidth + 80; }
+    int MinimumHeight() const { return MarginTop + MarginBottom + ShadowWidth + 20; }
+};
+
+struct TAxisRange {
+    double Low = 0;
+    double High = 1;
+    bool Logarithmic = false;
+};
+
+// Values at or below this limit have no logarithm on a logarithmic axis.
+constexpr double LogLimit = 1e-100;
+
+// One axis of a layer: pixel = K * value + D (or K * ln value + D).
+struct TAxisMap {
+    long double K = 0;
+    long double D = 0;
+    bool Logarithmic = false;
+    // Where a logarithmic axis puts values at or below LogLimit: its low end.
+    int Pinned = 0;
+
+    // Clamped to +-2147483647 and rounded half to even; not-a-number gives 0.
+    int ToPixel(double value) const;
+    // 0 when the axis has no pixels (K = 0).
+    long double ToData(long double pixel) const;
+};
+
+struct TLayerMap {
+    TAxisMap X;
+    TAxisMap Y;
+};
+
+// Low x at the left edge, high x at the right; low y at the bottom, high y at the top. A data area
+// without pixels maps every point to the middle of the control.
+TLayerMap layerMap(const TChartGeometry& geometry, const TAxisRange& x, const TAxisRange& y);
+
+// Painting keeps coordinates within -30000..30000 so that far-away data never overflows.
+int paintClamp(int pixel);
+
+struct TBoundsUpdate {
+    bool SetLow = false;
+    bool SetHigh = false;
+    bool operator==(const TBoundsUpdate&) const = default;
+};
+
+// Which bounds of a requested range an axis takes: none when the pair is narrower than minRange;
+// on a logarithmic axis only the bounds at or above LogLimit.
+TBoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic);
+
+// The y range that gives one data unit the same length in x and y on a data area of
+// dataWidth x dataHeight pixels; unchanged when the data area has no pixels.
+TAxisRange isometricYRange(const TAxisRange& x, const TAxisRange& y, int dataWidth, int dataHeight,
+                           int aspectX, int aspectY);

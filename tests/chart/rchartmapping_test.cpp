@@ -1,0 +1,139 @@
+#include "chart/rchartmapping.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The main window's chart: 576 x 446, margins 50, 20, 20, 40.
+TChartGeometry mainWindowGeometry() {
+    TChartGeometry g;
+    g.Width = 576;
+    g.Height = 446;
+    g.MarginLeft = 50;
+    g.MarginRight = 20;
+    g.MarginTop = 20;
+    g.MarginBottom = 40;
+    g.ShadowWidth = 0;
+    return g;
+}
+
+TLayerMap tripMap(const TChartGeometry& g) {
+    return layerMap(g, {0, 133, false}, {0, 180, false});
+}
+
+} // namespace
+
+TEST(ChartGeometry, DataAreaAndMinimumSize) {
+    TChartGeometry g = mainWindowGeometry();
+    g.ShadowWidth = 10;
+    EXPECT_EQ(g.DataWidth(), 576 - 50 - 20 - 10);
+    EXPECT_EQ(g.DataHeight(), 446 - 20 - 40 - 10);
+    EXPECT_EQ(g.DataRight(), 576 - 20 - 10);
+    EXPECT_EQ(g.DataBottom(), 446 - 40 - 10);
+    EXPECT_EQ(g.MinimumWidth(), 50 + 20 + 10 + 80);
+    EXPECT_EQ(g.MinimumHeight(), 20 + 40 + 10 + 20);
+}
+
+TEST(LayerMap, TripRangesMapOntoTheDataAreaEdges) {
+    const TLayerMap map = tripMap(mainWindowGeometry());
+    EXPECT_EQ(map.X.ToPixel(0), 50);
+    EXPECT_EQ(map.X.ToPixel(133), 556);
+    EXPECT_EQ(map.Y.ToPixel(180), 20);
+    EXPECT_EQ(map.Y.ToPixel(0), 446 - 40);
+    // 506 pixels over 133 minutes: minute 50 lies at 50 + 190.23 px.
+    EXPECT_EQ(map.X.ToPixel(50), 240);
+    EXPECT_NEAR(static_cast<double>(map.X.ToData(556)), 133.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(map.Y.ToData(20)), 180.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(map.Y.ToData(406)), 0.0, 1e-12);
+}
+
+TEST(LayerMap, ShadowShrinksTheDataArea) {
+    TChartGeometry g = mainWindowGeometry();
+    g.ShadowWidth = 6;
+    const TLayerMap map = tripMap(g);
+    EXPECT_EQ(map.X.ToPixel(133), 550);
+    EXPECT_EQ(map.Y.ToPixel(0), 400);
+}
+
+TEST(LayerMap, ReversedRangeMirrorsTheAxis) {
+    const TLayerMap map = layerMap(mainWindowGeometry(), {133, 0, false}, {180, 0, false});
+    EXPECT_EQ(map.X.ToPixel(133), 50);
+    EXPECT_EQ(map.X.ToPixel(0), 556);
+    EXPECT_EQ(map.Y.ToPixel(0), 20);
+}
+
+TEST(LayerMap, PixelsAreRoundedHalfToEvenAfterClamping) {
+    TChartGeometry g = mainWindowGeometry();
+    g.Width = 50 + 20 + 10; // W = 10: one data unit per pixel on 0..10
+    const TAxisMap x = layerMap(g, {0, 10, false}, {0, 1, false}).X;
+    EXPECT_EQ(x.ToPixel(0.5), 50);
+    EXPECT_EQ(x.ToPixel(1.5), 52);
+    EXPECT_EQ(x.ToPixel(2.5), 52);
+    EXPECT_EQ(x.ToPixel(-0.5), 50);
+    EXPECT_EQ(x.ToPixel(1e300), 2147483647);
+    EXPECT_EQ(x.ToPixel(-1e300), -2147483647);
+    EXPECT_EQ(x.ToPixel(std::nan("")), 0);
+}
+
+TEST(LayerMap, LogarithmicAxesPinValuesAtOrBelowTheirLimit) {
+    const TChartGeometry g = mainWindowGeometry();
+    const TLayerMap up = layerMap(g, {1, 1000, true}, {1, 100, true});
+    EXPECT_EQ(up.X.ToPixel(0), 0);
+    EXPECT_EQ(up.X.ToPixel(-5), 0);
+    EXPECT_EQ(up.X.ToPixel(1), 50);
+    EXPECT_EQ(up.X.ToPixel(1000), 556);
+    EXPECT_EQ(up.X.ToPixel(std::sqrt(1000.0)), 303);
+    EXPECT_EQ(up.Y.ToPixel(0), 446);
+    EXPECT_EQ(up.Y.ToPixel(10), (20 + 406) / 2);
+    EXPECT_NEAR(static_cast<double>(up.X.ToData(303)), std::sqrt(1000.0), 0.1);
+
+    const TLayerMap down = layerMap(g, {1000, 1, true}, {100, 1, true});
+    EXPECT_EQ(down.X.ToPixel(1e-100), 576);
+    EXPECT_EQ(down.Y.ToPixel(0), 0);
+}
+
+TEST(LayerMap, EmptyDataAreaMapsEverythingToTheMiddle) {
+    TChartGeometry g = mainWindowGeometry();
+    g.Width = 60;
+    g.Height = 41;
+    const TLayerMap map = tripMap(g);
+    EXPECT_EQ(map.X.K, 0);
+    EXPECT_EQ(map.Y.K, 0);
+    EXPECT_EQ(map.X.ToPixel(-7), 30);
+    EXPECT_EQ(map.X.ToPixel(500), 30);
+    EXPECT_EQ(map.Y.ToPixel(3), 20); // 20.5 rounds to even
+    EXPECT_EQ(map.X.ToData(12), 0);
+}
+
+TEST(PaintClamp, KeepsPixelsWithinDrawableCoordinates) {
+    EXPECT_EQ(paintClamp(2147483647), 30000);
+    EXPECT_EQ(paintClamp(-40000), -30000);
+    EXPECT_EQ(paintClamp(123), 123);
+}
+
+TEST(RangeRequest, NarrowPairsAndTinyLogarithmicBoundsAreRefused) {
+    EXPECT_EQ(acceptedBounds(0, 10, 1e-10, false), (TBoundsUpdate{true, true}));
+    EXPECT_EQ(acceptedBounds(5, 5, 1e-10, false), (TBoundsUpdate{false, false}));
+    EXPECT_EQ(acceptedBounds(0, 0.5, 1, false), (TBoundsUpdate{false, false}));
+    EXPECT_EQ(acceptedBounds(1, 0, 1, false), (TBoundsUpdate{true, true}));
+    EXPECT_EQ(acceptedBounds(0, 100, 1e-10, true), (TBoundsUpdate{false, true}));
+    EXPECT_EQ(acceptedBounds(1e-100, 1e-99, 1e-120, true), (TBoundsUpdate{true, true}));
+    EXPECT_EQ(acceptedBounds(1e-200, 1, 1e-10, true), (TBoundsUpdate{false, true}));
+    EXPECT_EQ(acceptedBounds(std::nan(""), 1, 1e-10, false), (TBoundsUpdate{false, false}));
+}
+
+TEST(Isometric, YRangeIsCentredAndScaledToTheXRange) {
+    // W = 100, H = 50: the y span becomes (10 x 51 / 101) around the old centre 5.
+    const TAxisRange y = isometricYRange({0, 10, false}, {0, 10, false}, 100, 50, 1, 1);
+    const double h = 10.0 * 51 / 101 / 2;
+    EXPECT_DOUBLE_EQ(y.Low, 5 - h);
+    EXPECT_DOUBLE_EQ(y.High, 5 + h);
+    const TAxisRange tall = isometricYRange({0, 10, false}, {0, 10, false}, 100, 50, 1, 2);
+    EXPECT_DOUBLE_EQ(tall.High - tall.Low, 4 * h);
+    // A data area without pixels leaves the range as it is.
+    const TAxisRange none = isometricYRange({0, 10, false}, {2, 3, false}, -1, 50, 1, 1);
+    EXPECT_EQ(none.Low, 2);
+    EXPECT_EQ(none.High, 3);
+}
