@@ -1,0 +1,318 @@
+#include "platform/canvas.h"
+
+#include "platform/bitmap.h"
+#include "platform/colorresolve.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+// On/off run lengths in pixels of the one-pixel styled pens.
+std::span<const int> stylePattern(TPenStyle style) {
+    static constexpr std::array dash{18, 6};
+    static constexpr std::array dot{3, 3};
+    static constexpr std::array dashDot{9, 6, 3, 6};
+    static constexpr std::array dashDotDot{9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case psDash:
+        return dash;
+    case psDot:
+        return dot;
+    case psDashDot:
+        return dashDot;
+    case psDashDotDot:
+        return dashDotDot;
+    default:
+        return {};
+    }
+}
+
+// Whether the pixel at this position along a styled line is drawn.
+bool patternOn(std::span<const int> pattern, int pos) {
+    if (pattern.empty()) return true;
+    int period = 0;
+    for (int run : pattern)
+        period += run;
+    int at = pos % period;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (at < pattern[i]) return i % 2 == 0;
+        at -= pattern[i];
+    }
+    return true;
+}
+
+QRgb rgbOf(TColor color) {
+    return toQColor(color).rgb() & 0xFFFFFFu;
+}
+
+QRgb combine(QRgb dest, QRgb src, TPenMode mode) {
+    switch (mode) {
+    case pmXor:
+        return 0xFF000000u | ((dest ^ src) & 0xFFFFFFu);
+    case pmNotXor:
+        return 0xFF000000u | (~(dest ^ src) & 0xFFFFFFu);
+    default:
+        return 0xFF000000u | src;
+    }
+}
+
+} // namespace
+
+TCanvas::TCanvas(QImage* image) : FImage(image) {}
+
+TCanvas::~TCanvas() {
+    Release();
+}
+
+QPainter& TCanvas::Painter() {
+    if (!FPainter) {
+        FPainter = std::make_unique<QPainter>(FImage);
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+        FPainter->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return *FPainter;
+}
+
+void TCanvas::Release() const {
+    FPainter.reset();
+}
+
+const QImage& TCanvas::Image() const {
+    Release();
+    return *FImage;
+}
+
+void TCanvas::ApplyMode(QPainter& p) const {
+    switch (FPen.Mode) {
+    case pmXor:
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case pmNotXor:
+        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
+    default:
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        break;
+    }
+}
+
+void TCanvas::ApplyPen(QPainter& p) const {
+    if (!HasPen()) {
+        p.setPen(Qt::NoPen);
+        return;
+    }
+    const bool thin = FPen.Width <= 1;
+    QPen pen(toQColor(FPen.Color), thin ? 0 : FPen.Width);
+    pen.setCosmetic(thin);
+    pen.setCapStyle(thin ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(thin ? Qt::MiterJoin : Qt::RoundJoin);
+    const std::span<const int> pattern = thin ? stylePattern(FPen.Style) : std::span<const int>{};
+    if (!pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+    p.setPen(pen);
+}
+
+void TCanvas::ApplyBrush(QPainter& p) const {
+    if (HasBrush())
+        p.setBrush(toQColor(FBrush.Color));
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
+// One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
+void TCanvas::PlotPenPixel(int x, int y, int patternPos) {
+    if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
+    if (!patternOn(stylePattern(FPen.Style), patternPos)) return;
+    QRgb* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+    line[x] = combine(line[x], rgbOf(FPen.Color), FPen.Mode);
+}
+
+// Bresenham from `from` up to but without `to`; patternPos counts the pixels of a styled line.
+void TCanvas::StrokeThinLine(QPoint from, QPoint to, int& patternPos) {
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int err = dx + dy;
+    int x = from.x();
+    int y = from.y();
+    while (x != to.x() || y != to.y()) {
+        PlotPenPixel(x, y, patternPos++);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::LineTo(int x, int y) {
+    const QPoint to(x, y);
+    if (HasPen() && FPen.Width <= 1) {
+        int patternPos = 0;
+        StrokeThinLine(FPenPos, to, patternPos);
+    } else if (HasPen()) {
+        QPainter& p = Painter();
+        ApplyPen(p);
+        ApplyMode(p);
+        p.drawLine(FPenPos, to);
+    }
+    FPenPos = to;
+}
+
+void TCanvas::Polyline(const QPolygon& points) {
+    if (points.isEmpty()) return;
+    if (HasPen() && FPen.Width <= 1) {
+        int patternPos = 0;
+        for (qsizetype i = 1; i < points.size(); ++i)
+            StrokeThinLine(points[i - 1], points[i], patternPos);
+    } else if (HasPen()) {
+        QPainter& p = Painter();
+        ApplyPen(p);
+        ApplyMode(p);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(points);
+    }
+}
+
+void TCanvas::Polygon(const QPolygon& points) {
+    if (points.size() < 2) return;
+    QPainter& p = Painter();
+    ApplyMode(p);
+    if (HasBrush()) {
+        p.setPen(Qt::NoPen);
+        ApplyBrush(p);
+        p.drawPolygon(points, Qt::OddEvenFill);
+    }
+    QPolygon closed = points;
+    if (closed.first() != closed.last()) closed << closed.first();
+    Polyline(closed);
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    QPainter& p = Painter();
+    ApplyMode(p);
+    // Without a pen the filled area loses the right column and bottom row, as a pen would have.
+    const int inset = HasPen() ? 1 : 0;
+    if (HasBrush() && x2 - x1 > 2 * inset && y2 - y1 > 2 * inset)
+        p.fillRect(QRect(x1 + inset, y1 + inset, x2 - x1 - 2 * inset - (1 - inset),
+                         y2 - y1 - 2 * inset - (1 - inset)),
+                   toQColor(FBrush.Color));
+    if (!HasPen()) return;
+    if (FPen.Width <= 1) {
+        Polyline(QPolygon{{x1, y1}, {x2 - 1, y1}, {x2 - 1, y2 - 1}, {x1, y2 - 1}, {x1, y1}});
+        return;
+    }
+    ApplyPen(p);
+    p.setBrush(Qt::NoBrush);
+    const qreal half = FPen.Style == psInsideFrame ? FPen.Width / 2.0 : 0.0;
+    p.drawRect(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, x2 - x1 - 1 - 2 * half, y2 - y1 - 1 - 2 * half));
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    QPainter& p = Painter();
+    ApplyMode(p);
+    ApplyPen(p);
+    ApplyBrush(p);
+    if (!HasPen() || FPen.Width <= 1) {
+        // A cosmetic outline covers width + 1 pixels, so the box shrinks by one to end at x2 - 1.
+        p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+        return;
+    }
+    const qreal half = FPen.Style == psInsideFrame ? FPen.Width / 2.0 : 0.0;
+    p.drawEllipse(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, x2 - x1 - 1 - 2 * half, y2 - y1 - 1 - 2 * half));
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    if (r.IsEmpty() || !HasBrush()) return;
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(r.toQRect(), toQColor(FBrush.Color));
+}
+
+TColor TCanvas::Pixels(int x, int y) const {
+    if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return clPixelInvalid;
+    const QRgb rgb = FImage->pixel(x, y);
+    return rgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void TCanvas::SetPixels(int x, int y, TColor color) {
+    if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
+    reinterpret_cast<QRgb*>(FImage->scanLine(y))[x] = 0xFF000000u | rgbOf(color);
+}
+
+QFont TCanvas::TextFont() const {
+    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
+    QFont font = FFont.toQFont();
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    if (text.isEmpty()) return;
+    const QFont font = TextFont();
+    const QFontMetrics metrics(font, FImage);
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (HasBrush())
+        p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), toQColor(FBrush.Color));
+    p.setFont(font);
+    p.setPen(toQColor(FFont.Color()));
+    p.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+QSize TCanvas::TextExtent(const QString& text) const {
+    const QFontMetrics metrics(TextFont(), FImage);
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+int TCanvas::TextWidth(const QString& text) const {
+    return TextExtent(text).width();
+}
+
+int TCanvas::TextHeight(const QString& text) const {
+    return TextExtent(text).height();
+}
+
+void TCanvas::DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
+    if (dest.isEmpty() || sourceRect.isEmpty()) return;
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(dest, source, sourceRect);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+    const QImage& image = bitmap.Image();
+    DrawImageRect(QRect(QPoint(x, y), image.size()), image, image.rect());
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
+    const QImage& image = bitmap.Image();
+    DrawImageRect(dest.toQRect(), image, image.rect());
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
+    if (&source == this) {
+        // Painting an image onto itself reads pixels already overwritten; copy the region first.
+        const QImage region = FImage->copy(sourceRect.toQRect());
+        DrawImageRect(dest.toQRect(), region, region.rect());
+        return;
+    }
+    DrawImageRect(dest.toQRect(), source.Image(), sourceRect.toQRect());
+}
