@@ -1,0 +1,105 @@
+#include "chart/vrxbase.h"
+
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+int clampLayer(int layer) {
+    return std::clamp(layer, kFirstLayer, kLastLayer);
+}
+
+TCrossHair::TCrossHair(int number, QObject* parent) : QObject(parent), FLayer(clampLayer(number)) {}
+
+void TCrossHair::SetPosX(double value) {
+    if (!std::isnan(value)) setAndNotify(FPosX, value, FOnChange);
+}
+void TCrossHair::SetPosY(double value) {
+    if (!std::isnan(value)) setAndNotify(FPosY, value, FOnChange);
+}
+void TCrossHair::SetLayer(int value) {
+    setAndNotify(FLayer, clampLayer(value), FOnChange);
+}
+void TCrossHair::SetColor(TColor value) {
+    setAndNotify(FColor, value, FOnChange);
+}
+void TCrossHair::SetMode(TCrossHairMode value) {
+    setAndNotify(FMode, value, FOnChange);
+}
+void TCrossHair::SetLineType(TPenStyle value) {
+    setAndNotify(FLineType, value, FOnChange);
+}
+void TCrossHair::SetLineWid(int value) {
+    setAndNotify(FLineWid, std::max(value, 1), FOnChange);
+}
+
+void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea) {
+    // A wide line is kept off the frame by half its width on either side.
+    const int w2 = crossHair.LineWid() / 2;
+    const int px = pixel.x();
+    const int py = pixel.y();
+    if (crossHair.ShowsHorizontal() && dataArea.Top + w2 < py && py < dataArea.Bottom - w2) {
+        canvas.MoveTo(dataArea.Left + w2 + 1, py);
+        canvas.LineTo(dataArea.Right - w2, py);
+    }
+    if (crossHair.ShowsVertical() && dataArea.Left + w2 < px && px < dataArea.Right - w2) {
+        canvas.MoveTo(px, dataArea.Top + w2 + 1);
+        canvas.LineTo(px, dataArea.Bottom - w2);
+    }
+}
+
+void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
+                    const TLayerToPixel& toPixel, const TRect& dataArea, TColor chartColor) {
+    const bool anyShown = std::any_of(crossHairs.begin(), crossHairs.end(),
+                                      [](const TCrossHair* c) { return c->Mode() != chOff; });
+    if (!anyShown) return;
+    const TPen saved = canvas.Pen();
+    canvas.Brush().Color = chartColor;
+    canvas.Brush().Style = bsSolid;
+    for (const TCrossHair* c : crossHairs) {
+        if (c->Mode() == chOff) continue;
+        canvas.Pen().Color = c->Color();
+        canvas.Pen().Width = c->LineWid();
+        canvas.Pen().Style = c->LineType();
+        DrawCrossHairLines(canvas, *c, toPixel(c->Layer(), c->PosX(), c->PosY()), dataArea);
+    }
+    canvas.Pen().Color = saved.Color;
+    canvas.Pen().Width = saved.Width;
+    canvas.Pen().Style = saved.Style;
+}
+
+TCustomTextLabel::TCustomTextLabel(QObject* parent) : QObject(parent) {}
+
+void TCustomTextLabel::SetCaption(const QString& value) {
+    setAndNotify(FCaption, value, FOnChange);
+}
+void TCustomTextLabel::SetPosX(double value) {
+    if (!std::isnan(value)) setAndNotify(FPosX, value, FOnChange);
+}
+void TCustomTextLabel::SetPosY(double value) {
+    if (!std::isnan(value)) setAndNotify(FPosY, value, FOnChange);
+}
+void TCustomTextLabel::SetLayer(int value) {
+    setAndNotify(FLayer, clampLayer(value), FOnChange);
+}
+void TCustomTextLabel::SetColor(TColor value) {
+    setAndNotify(FColor, value, FOnChange);
+}
+void TCustomTextLabel::SetMode(TTextLabelMode value) {
+    setAndNotify(FMode, value, FOnChange);
+}
+void TCustomTextLabel::SetVisible(bool value) {
+    setAndNotify(FVisible, value, FOnChange);
+}
+
+void DrawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel) {
+    if (!label.Shown()) return;
+    canvas.Font().SetColor(label.Color());
+    canvas.Brush().Style = bsClear;
+    canvas.TextOut(pixel.x(), pixel.y(), label.Caption());
+    if (label.Mode() != tlBox) return;
+    const QSize extent = canvas.TextExtent(label.Caption());
+    canvas.Pen().Color = label.Color();
+    canvas.Rectangle(pixel.x() - 2, pixel.y() - 1, pixel.x() + extent.width() + 2,
+                     pixel.y() + extent.height() + 1);
+}

@@ -1,0 +1,170 @@
+#include "chart/vrxbase.h"
+
+#include "platform/bitmap.h"
+
+#include <QMetaProperty>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+QStringList ownPropertyNames(const QObject& o) {
+    QStringList names;
+    const QMetaObject* mo = o.metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i)
+        names << mo->property(i).name();
+    return names;
+}
+
+// Pixels of `color` in the bitmap, as points.
+QList<QPoint> pixelsOf(const TBitmap& bmp, TColor color) {
+    QList<QPoint> found;
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x)
+            if (bmp.Canvas().Pixels(x, y) == color) found << QPoint(x, y);
+    return found;
+}
+
+QList<QPoint> column(int x, int y1, int y2) {
+    QList<QPoint> points;
+    for (int y = y1; y <= y2; ++y)
+        points << QPoint(x, y);
+    return points;
+}
+
+QList<QPoint> row(int y, int x1, int x2) {
+    QList<QPoint> points;
+    for (int x = x1; x <= x2; ++x)
+        points << QPoint(x, y);
+    return points;
+}
+
+const TRect kArea{10, 10, 90, 70};
+
+} // namespace
+
+TEST(CrossHair, DefaultsClampsAndChangeNotification) {
+    TCrossHair c(3);
+    EXPECT_EQ(c.Layer(), 3);
+    EXPECT_EQ(c.PosX(), 0);
+    EXPECT_EQ(c.PosY(), 0);
+    EXPECT_EQ(c.Color(), clBlack);
+    EXPECT_EQ(c.Mode(), chOff);
+    EXPECT_EQ(c.LineType(), psSolid);
+    EXPECT_EQ(c.LineWid(), 1);
+
+    int changes = 0;
+    c.SetOnChange([&] { ++changes; });
+    c.SetLayer(0);
+    EXPECT_EQ(c.Layer(), 1);
+    c.SetLayer(20);
+    EXPECT_EQ(c.Layer(), 16);
+    c.SetPosX(12.5);
+    c.SetPosX(12.5); // unchanged: no notification
+    c.SetPosY(std::nan(""));
+    EXPECT_EQ(c.PosY(), 0);
+    c.SetLineWid(0);
+    EXPECT_EQ(c.LineWid(), 1);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST(CrossHair, PublishedPropertiesAreReadableByName) {
+    TCrossHair c(1);
+    EXPECT_EQ(ownPropertyNames(c),
+              (QStringList{"PosX", "PosY", "Layer", "Color", "Mode", "LineType", "LineWid"}));
+    // A layout names enum values by identifier.
+    EXPECT_TRUE(c.setProperty("Mode", "chBoth"));
+    EXPECT_EQ(c.Mode(), chBoth);
+    EXPECT_TRUE(c.setProperty("LineType", "psDot"));
+    EXPECT_EQ(c.LineType(), psDot);
+    EXPECT_TRUE(c.setProperty("Color", clGray));
+    EXPECT_EQ(c.Color(), clGray);
+    EXPECT_TRUE(c.setProperty("Layer", 40));
+    EXPECT_EQ(c.Layer(), 16);
+}
+
+TEST(CrossHairDrawing, LinesOnTheDataAreaEdgeAreLeftOut) {
+    TCrossHair c(1);
+    c.SetMode(chBoth);
+    TBitmap bmp(100, 80);
+    bmp.Canvas().Pen().Color = clRed;
+    // On the left and bottom edges: nothing at all.
+    DrawCrossHairLines(bmp.Canvas(), c, QPoint(10, 70), kArea);
+    EXPECT_TRUE(pixelsOf(bmp, clRed).isEmpty());
+    // One pixel inside: both lines, from one pixel inside the frame up to the far frame, exclusive.
+    DrawCrossHairLines(bmp.Canvas(), c, QPoint(11, 69), kArea);
+    QList<QPoint> expected = column(11, 11, 69) + row(69, 12, 89);
+    std::sort(expected.begin(), expected.end(),
+              [](QPoint a, QPoint b) { return std::make_pair(a.y(), a.x()) < std::make_pair(b.y(), b.x()); });
+    EXPECT_EQ(pixelsOf(bmp, clRed), expected);
+}
+
+TEST(CrossHairDrawing, ModeSelectsTheLinesAndWideLinesKeepOffTheFrame) {
+    TCrossHair c(1);
+    c.SetMode(chVert);
+    c.SetLineWid(3);
+    TBitmap bmp(100, 80);
+    bmp.Canvas().Pen().Color = clBlue;
+    bmp.Canvas().Pen().Width = 3;
+    DrawCrossHairLines(bmp.Canvas(), c, QPoint(11, 40), kArea); // 10 + 3 div 2 < 11 fails
+    EXPECT_TRUE(pixelsOf(bmp, clBlue).isEmpty());
+    DrawCrossHairLines(bmp.Canvas(), c, QPoint(12, 40), kArea);
+    EXPECT_EQ(bmp.Canvas().Pixels(12, 40), clBlue);
+    EXPECT_EQ(bmp.Canvas().Pixels(11, 40), clBlue);
+    EXPECT_EQ(bmp.Canvas().Pixels(13, 40), clBlue);
+    EXPECT_EQ(bmp.Canvas().Pixels(20, 40), clWhite); // no horizontal line in chVert
+}
+
+TEST(CrossHairDrawing, ThePassMapsEachThroughItsLayerAndRestoresThePen) {
+    std::array<TCrossHair, 4> hairs{TCrossHair(1), TCrossHair(2), TCrossHair(3), TCrossHair(4)};
+    const std::array<const TCrossHair*, 4> all{&hairs[0], &hairs[1], &hairs[2], &hairs[3]};
+    QList<int> layersMapped;
+    const TLayerToPixel toPixel = [&](int layer, double x, double y) {
+        layersMapped << layer;
+        return QPoint(static_cast<int>(x), static_cast<int>(y));
+    };
+    TBitmap bmp(100, 80);
+    TCanvas& canvas = bmp.Canvas();
+    canvas.Pen() = TPen{clGreen, 2, psDash, pmCopy};
+    DrawCrossHairs(canvas, all, toPixel, kArea, clWhite);
+    EXPECT_TRUE(layersMapped.isEmpty());
+
+    hairs[2].SetMode(chHoriz);
+    hairs[2].SetColor(clRed);
+    hairs[2].SetLayer(7);
+    hairs[2].SetPosX(50);
+    hairs[2].SetPosY(30);
+    DrawCrossHairs(canvas, all, toPixel, kArea, clWhite);
+    EXPECT_EQ(layersMapped, QList<int>{7});
+    EXPECT_EQ(pixelsOf(bmp, clRed), row(30, 11, 89));
+    EXPECT_EQ(canvas.Pen().Color, clGreen);
+    EXPECT_EQ(canvas.Pen().Width, 2);
+    EXPECT_EQ(canvas.Pen().Style, psDash);
+}
+
+TEST(TextLabel, CreatedHiddenAndDrawnOnlyWhenShown) {
+    TTextLabel label;
+    EXPECT_FALSE(label.Visible());
+    EXPECT_EQ(label.Mode(), tlOff);
+    EXPECT_EQ(label.Layer(), 1);
+    int changes = 0;
+    label.SetOnChange([&] { ++changes; });
+    label.SetCaption("Max");
+    label.SetColor(clRed);
+    label.SetVisible(true);
+    EXPECT_EQ(changes, 3);
+
+    TBitmap bmp(80, 40);
+    DrawTextLabel(bmp.Canvas(), label, QPoint(5, 5)); // still tlOff
+    EXPECT_TRUE(pixelsOf(bmp, clRed).isEmpty());
+    label.SetMode(tlSimple);
+    DrawTextLabel(bmp.Canvas(), label, QPoint(5, 5));
+    const QList<QPoint> ink = pixelsOf(bmp, clRed);
+    ASSERT_FALSE(ink.isEmpty());
+    const QSize extent = bmp.Canvas().TextExtent("Max");
+    for (QPoint p : ink)
+        EXPECT_TRUE(QRect(QPoint(5, 5), extent).contains(p)) << p.x() << "," << p.y();
+}
