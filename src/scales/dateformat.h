@@ -1,0 +1,18 @@
+// The date/time label settings as a plain value, shared by TDTLabel and the date/time tick pass.
+#pragma once
+
+#include "scales/scaleenums.h"
+
+#include <QChar>
+
+struct DateFormatSettings {
+    TTimeFormat timeFormat = tfHHMMSS;
+    QChar dateSeparator = QLatin1Char('-');
+    QChar timeSeparator = QLatin1Char(':');
+    TYearLength yearLength = ylYYYY;
+    bool monthName = true;
+    TDateOrder dateOrder = doDDMMYY;
+    TDateForTime dateForTime = dtOnePerDay;
+
+    bool operator==(const DateFormatSettings&) const = default;
+};
