@@ -9,9 +9,11 @@ TBitmap::TBitmap(int width, int height) : FCanvas(&FImage) {
 void TBitmap::SetSize(int width, int height) {
     width = std::max(0, width);
     height = std::max(0, height);
-    if (!FImage.isNull() && width == Width() && height == Height()) return;
+    if (width == FWidth && height == FHeight && !FImage.isNull()) return;
     FCanvas.Release();
-    FImage = QImage(width, height, QImage::Format_RGB32);
+    FWidth = width;
+    FHeight = height;
+    FImage = Empty() ? QImage() : QImage(width, height, QImage::Format_RGB32);
     FImage.fill(Qt::white);
 }
 
@@ -27,4 +29,6 @@ void TBitmap::SetImage(const QImage& image) {
     QImage converted = image.convertToFormat(QImage::Format_RGB32);
     FCanvas.Release();
     FImage = std::move(converted);
+    FWidth = FImage.width();
+    FHeight = FImage.height();
 }

@@ -18,9 +18,9 @@ public:
     void SetSize(int width, int height);
     void SetWidth(int width) { SetSize(width, Height()); }
     void SetHeight(int height) { SetSize(Width(), height); }
-    int Width() const { return FImage.width(); }
-    int Height() const { return FImage.height(); }
-    bool Empty() const { return FImage.isNull() || Width() == 0 || Height() == 0; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    bool Empty() const { return FWidth == 0 || FHeight == 0; }
 
     TCanvas& Canvas() { return FCanvas; }
     const TCanvas& Canvas() const { return FCanvas; }
@@ -33,6 +33,9 @@ public:
     void Assign(const TBitmap& source) { SetImage(source.Image()); }
 
 private:
+    // Kept apart from the image, which cannot be 0 × n.
+    int FWidth = 0;
+    int FHeight = 0;
     QImage FImage;
     TCanvas FCanvas;
 };

@@ -72,6 +72,7 @@ TCanvas::~TCanvas() {
 
 QPainter& TCanvas::Painter() {
     if (!FPainter) {
+        Q_ASSERT(!Blank());
         FPainter = std::make_unique<QPainter>(FImage);
         FPainter->setRenderHint(QPainter::Antialiasing, false);
         FPainter->setRenderHint(QPainter::TextAntialiasing, false);
@@ -160,7 +161,7 @@ void TCanvas::LineTo(int x, int y) {
     if (HasPen() && FPen.Width <= 1) {
         int patternPos = 0;
         StrokeThinLine(FPenPos, to, patternPos);
-    } else if (HasPen()) {
+    } else if (HasPen() && !Blank()) {
         QPainter& p = Painter();
         ApplyPen(p);
         ApplyMode(p);
@@ -175,7 +176,7 @@ void TCanvas::Polyline(const QPolygon& points) {
         int patternPos = 0;
         for (qsizetype i = 1; i < points.size(); ++i)
             StrokeThinLine(points[i - 1], points[i], patternPos);
-    } else if (HasPen()) {
+    } else if (HasPen() && !Blank()) {
         QPainter& p = Painter();
         ApplyPen(p);
         ApplyMode(p);
@@ -185,7 +186,7 @@ void TCanvas::Polyline(const QPolygon& points) {
 }
 
 void TCanvas::Polygon(const QPolygon& points) {
-    if (points.size() < 2) return;
+    if (points.size() < 2 || Blank()) return;
     QPainter& p = Painter();
     ApplyMode(p);
     if (HasBrush()) {
@@ -199,6 +200,7 @@ void TCanvas::Polygon(const QPolygon& points) {
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (Blank()) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
@@ -222,6 +224,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (Blank()) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
@@ -239,7 +242,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::FillRect(const TRect& r) {
-    if (r.IsEmpty() || !HasBrush()) return;
+    if (r.IsEmpty() || !HasBrush() || Blank()) return;
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(r.toQRect(), toQColor(FBrush.Color));
@@ -264,7 +267,7 @@ QFont TCanvas::TextFont() const {
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    if (text.isEmpty()) return;
+    if (text.isEmpty() || Blank()) return;
     const QFont font = TextFont();
     const QFontMetrics metrics(font, FImage);
     QPainter& p = Painter();
@@ -290,7 +293,7 @@ int TCanvas::TextHeight(const QString& text) const {
 }
 
 void TCanvas::DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
-    if (dest.isEmpty() || sourceRect.isEmpty()) return;
+    if (dest.isEmpty() || sourceRect.isEmpty() || Blank()) return;
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -96,6 +96,8 @@ private:
     void ApplyPen(QPainter& p) const;
     void ApplyBrush(QPainter& p) const;
     void ApplyMode(QPainter& p) const;
+    // A 0 × n image has nothing to paint on.
+    bool Blank() const { return FImage->isNull(); }
     bool HasPen() const { return FPen.Style != psClear; }
     bool HasBrush() const { return FBrush.Style != bsClear; }
     void StrokeThinLine(QPoint from, QPoint to, int& patternPos);

@@ -1,0 +1,246 @@
+#include "painttestutil.h"
+
+#include "platform/bitmap.h"
+#include "platform/colorresolve.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PixelSet lineFrom(QPoint from, QPoint to) {
+    TBitmap bmp(8, 8);
+    bmp.Canvas().MoveTo(from.x(), from.y());
+    bmp.Canvas().LineTo(to.x(), to.y());
+    EXPECT_EQ(bmp.Canvas().PenPos(), to);
+    return pixelsNot(bmp, clWhite);
+}
+
+} // namespace
+
+TEST(Canvas, LineToLeavesOutTheEndPixel) {
+    EXPECT_EQ(lineFrom({1, 2}, {5, 2}), (PixelSet{{1, 2}, {2, 2}, {3, 2}, {4, 2}}));
+    EXPECT_EQ(lineFrom({5, 2}, {1, 2}), (PixelSet{{5, 2}, {4, 2}, {3, 2}, {2, 2}}));
+    EXPECT_EQ(lineFrom({2, 1}, {2, 4}), (PixelSet{{2, 1}, {2, 2}, {2, 3}}));
+    EXPECT_EQ(lineFrom({0, 0}, {4, 4}), (PixelSet{{0, 0}, {1, 1}, {2, 2}, {3, 3}}));
+    EXPECT_EQ(lineFrom({4, 0}, {0, 4}), (PixelSet{{4, 0}, {3, 1}, {2, 2}, {1, 3}}));
+    EXPECT_EQ(lineFrom({0, 0}, {4, 2}).size(), 4u);
+    EXPECT_TRUE(lineFrom({3, 3}, {3, 3}).empty());
+}
+
+TEST(Canvas, PolylineDrawsEveryJointOnceAndLeavesOutTheLastPoint) {
+    TBitmap bmp(6, 6);
+    TCanvas& c = bmp.Canvas();
+    c.Polyline(QPolygon{{0, 0}, {3, 0}, {3, 3}});
+    EXPECT_EQ(pixelsNot(bmp, clWhite), (PixelSet{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}}));
+
+    // In XOR mode a joint drawn twice would vanish.
+    TBitmap xorBmp(6, 6);
+    xorBmp.Canvas().Pen().Color = clWhite;
+    xorBmp.Canvas().Pen().Mode = pmXor;
+    xorBmp.Canvas().Polyline(QPolygon{{0, 0}, {3, 0}, {3, 3}, {0, 3}, {0, 0}});
+    EXPECT_EQ(pixelsNot(xorBmp, clWhite).size(), 12u);
+    EXPECT_EQ(xorBmp.Canvas().Pixels(3, 0), clBlack);
+    EXPECT_EQ(xorBmp.Canvas().Pixels(0, 0), clBlack);
+}
+
+TEST(Canvas, RectangleOutlinesWithPenAndFillsInsideWithBrushRightBottomExclusive) {
+    TBitmap bmp(8, 6);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().Color = clRed;
+    c.Rectangle(1, 1, 5, 4);
+    PixelSet outline, fill;
+    for (int x = 1; x <= 4; ++x)
+        outline.insert({{x, 1}, {x, 3}});
+    outline.insert({{1, 2}, {4, 2}});
+    fill = {{2, 2}, {3, 2}};
+    EXPECT_EQ(pixelsNot(bmp, clWhite).size(), outline.size() + fill.size());
+    for (auto [x, y] : outline)
+        EXPECT_EQ(c.Pixels(x, y), clBlack) << x << "," << y;
+    for (auto [x, y] : fill)
+        EXPECT_EQ(c.Pixels(x, y), clRed) << x << "," << y;
+
+    TBitmap hollow(8, 6);
+    hollow.Canvas().Brush().Style = bsClear;
+    hollow.Canvas().Rectangle(1, 1, 5, 4);
+    EXPECT_EQ(pixelsNot(hollow, clWhite), outline);
+
+    // Without a pen the fill keeps to where the inside of an outline would end.
+    TBitmap penless(8, 6);
+    penless.Canvas().Pen().Style = psClear;
+    penless.Canvas().Brush().Color = clRed;
+    penless.Canvas().Rectangle(1, 1, 5, 4);
+    EXPECT_EQ(pixelsNot(penless, clWhite), (PixelSet{{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}}));
+}
+
+TEST(Canvas, EllipseStaysInsideItsBoundingBoxAndTouchesEveryEdge) {
+    TBitmap bmp(12, 10);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().Color = clRed;
+    c.Ellipse(2, 2, 9, 7);
+    const InkBox box = inkBox(pixelsNot(bmp, clWhite));
+    EXPECT_EQ(box.left, 2);
+    EXPECT_EQ(box.top, 2);
+    EXPECT_EQ(box.right, 8);
+    EXPECT_EQ(box.bottom, 6);
+    EXPECT_EQ(c.Pixels(5, 4), clRed);
+    EXPECT_EQ(c.Pixels(2, 4), clBlack);
+}
+
+TEST(Canvas, FillRectUsesTheBrushOnly) {
+    TBitmap bmp(5, 5);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().Color = clBlue;
+    c.Pen().Color = clRed;
+    c.Pen().Mode = pmXor; // fills always copy
+    c.FillRect(Rect(1, 1, 3, 3));
+    EXPECT_EQ(pixelsNot(bmp, clWhite), (PixelSet{{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
+    EXPECT_EQ(c.Pixels(1, 1), clBlue);
+    c.Brush().Style = bsClear;
+    c.FillRect(Rect(0, 0, 5, 5));
+    EXPECT_EQ(c.Pixels(0, 0), clWhite);
+}
+
+TEST(Canvas, XorDrawingTwiceRestoresTheImage) {
+    TBitmap bmp(20, 16);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().Color = clTeal;
+    c.FillRect(Rect(0, 0, 10, 16));
+    c.SetPixels(12, 3, clMaroon);
+    const QImage before = bmp.Image().copy();
+    auto figures = [&] {
+        c.Pen().Mode = pmXor;
+        c.Pen().Color = clYellow;
+        c.Brush().Color = clSilver;
+        c.MoveTo(0, 0);
+        c.LineTo(19, 13);
+        c.Polyline(QPolygon{{1, 14}, {18, 2}, {3, 3}});
+        c.Rectangle(2, 2, 15, 12);
+        c.Pen().Style = psDot;
+        c.MoveTo(0, 15);
+        c.LineTo(19, 15);
+        c.Pen().Style = psSolid;
+    };
+    figures();
+    EXPECT_NE(bmp.Image(), before);
+    EXPECT_EQ(c.Pixels(0, 0), clTeal ^ clYellow);
+    figures();
+    EXPECT_EQ(bmp.Image(), before);
+
+    // pmNotXor over white draws the pen colour itself.
+    TBitmap notXor(4, 1);
+    notXor.Canvas().Pen().Mode = pmNotXor;
+    notXor.Canvas().Pen().Color = clRed;
+    notXor.Canvas().LineTo(3, 0);
+    EXPECT_EQ(notXor.Canvas().Pixels(1, 0), clRed);
+}
+
+TEST(Canvas, StyledPensRepeatTheirOnOffRuns) {
+    auto run = [](TPenStyle style, int length) {
+        TBitmap bmp(length + 1, 1);
+        bmp.Canvas().Pen().Style = style;
+        bmp.Canvas().LineTo(length, 0);
+        QString s;
+        for (int x = 0; x < length; ++x)
+            s += bmp.Canvas().Pixels(x, 0) == clBlack ? QLatin1Char('o') : QLatin1Char('-');
+        return s;
+    };
+    EXPECT_EQ(run(psDot, 14), QStringLiteral("ooo---ooo---oo"));
+    EXPECT_EQ(run(psDash, 26), QStringLiteral("oooooooooooooooooo------oo"));
+    EXPECT_EQ(run(psDashDot, 26), QStringLiteral("ooooooooo------ooo------oo"));
+    EXPECT_EQ(run(psClear, 5), QStringLiteral("-----"));
+    EXPECT_EQ(run(psInsideFrame, 5), QStringLiteral("ooooo"));
+}
+
+TEST(Canvas, PixelsReadAndWriteColoursAndIgnoreOutsidePoints) {
+    TBitmap bmp(4, 4);
+    TCanvas& c = bmp.Canvas();
+    c.SetPixels(2, 3, clRed);
+    EXPECT_EQ(c.Pixels(2, 3), clRed);
+    EXPECT_EQ(bmp.Image().pixel(2, 3), qRgb(255, 0, 0));
+    c.SetPixels(-1, 0, clRed);
+    c.SetPixels(4, 0, clRed);
+    EXPECT_EQ(c.Pixels(4, 0), clPixelInvalid);
+    EXPECT_EQ(c.Pixels(0, -1), clPixelInvalid);
+    EXPECT_EQ(pixelsNot(bmp, clWhite).size(), 1u);
+    // Lines running off the image are clipped, not a crash.
+    c.MoveTo(-100, -100);
+    c.LineTo(100, 100);
+    EXPECT_EQ(c.Pixels(1, 1), clBlack);
+}
+
+TEST(Canvas, SystemColoursResolveThroughThePalette) {
+    TBitmap bmp(3, 3);
+    TCanvas& c = bmp.Canvas();
+    c.Pen().Color = clBtnShadow;
+    c.MoveTo(0, 0);
+    c.LineTo(3, 0);
+    c.Brush().Color = clInfoBk;
+    c.FillRect(Rect(0, 1, 3, 3));
+    EXPECT_EQ(bmp.Image().pixel(1, 0) & 0xFFFFFFu, toQColor(clBtnShadow).rgb() & 0xFFFFFFu);
+    EXPECT_EQ(bmp.Image().pixel(1, 2) & 0xFFFFFFu, toQColor(clInfoBk).rgb() & 0xFFFFFFu);
+}
+
+TEST(Canvas, TextOutPutsTheCellTopLeftAtThePointAndHonoursTheBrush) {
+    TBitmap bmp(80, 40);
+    TCanvas& c = bmp.Canvas();
+    c.Font().SetName(QStringLiteral("Arial"));
+    c.Font().SetHeight(-13);
+    c.Font().SetColor(clBlack);
+    const QString text = QStringLiteral("Hg|");
+    const int w = c.TextWidth(text);
+    const int h = c.TextHeight(text);
+    ASSERT_GT(w, 10);
+    ASSERT_GE(h, 13);
+    c.Brush().Style = bsClear;
+    c.TextOut(5, 4, text);
+    const PixelSet ink = pixelsNot(bmp, clWhite);
+    ASSERT_FALSE(ink.empty());
+    for (auto [x, y] : ink) {
+        EXPECT_TRUE(x >= 5 && x < 5 + w && y >= 4 && y < 4 + h) << x << "," << y;
+        EXPECT_EQ(c.Pixels(x, y), clBlack); // unsmoothed
+    }
+    const InkBox box = inkBox(ink);
+    EXPECT_LE(box.top, 4 + h / 3);    // "|" reaches up near the cell top
+    EXPECT_GE(box.bottom, 4 + h - 4); // and "g" down near its bottom
+
+    TBitmap opaque(80, 40);
+    opaque.Canvas().Font().Assign(c.Font());
+    opaque.Canvas().Brush().Color = clYellow;
+    opaque.Canvas().TextOut(5, 4, text);
+    EXPECT_EQ(pixelsNot(opaque, clWhite).size(), static_cast<size_t>(w * h));
+    EXPECT_EQ(opaque.Canvas().Pixels(5, 4), clYellow);
+    EXPECT_EQ(opaque.Canvas().Pixels(5 + w - 1, 4 + h - 1), clYellow);
+    EXPECT_EQ(opaque.Canvas().Pixels(5 + w, 4), clWhite);
+    EXPECT_EQ(opaque.Canvas().Pixels(5, 4 + h), clWhite);
+}
+
+TEST(Canvas, DrawStretchDrawAndCopyRectMovePixels) {
+    TBitmap src(2, 2);
+    src.Canvas().SetPixels(0, 0, clRed);
+    src.Canvas().SetPixels(1, 1, clBlue);
+
+    TBitmap dst(8, 8);
+    dst.Canvas().Draw(3, 4, src);
+    EXPECT_EQ(pixelsNot(dst, clWhite), (PixelSet{{3, 4}, {4, 5}}));
+
+    TBitmap big(8, 8);
+    big.Canvas().StretchDraw(Rect(2, 2, 6, 6), src);
+    EXPECT_EQ(big.Canvas().Pixels(2, 2), clRed);
+    EXPECT_EQ(big.Canvas().Pixels(3, 3), clRed);
+    EXPECT_EQ(big.Canvas().Pixels(4, 4), clBlue);
+    EXPECT_EQ(big.Canvas().Pixels(5, 5), clBlue);
+    EXPECT_EQ(pixelsNot(big, clWhite).size(), 8u);
+
+    // Overlapping copy within one canvas reads the pixels as they were before.
+    TBitmap same(6, 1);
+    for (int x = 0; x < 3; ++x)
+        same.Canvas().SetPixels(x, 0, rgbColor(x * 10, 0, 0));
+    same.Canvas().CopyRect(Rect(1, 0, 4, 1), same.Canvas(), Rect(0, 0, 3, 1));
+    EXPECT_EQ(same.Canvas().Pixels(1, 0), rgbColor(0, 0, 0));
+    EXPECT_EQ(same.Canvas().Pixels(2, 0), rgbColor(10, 0, 0));
+    EXPECT_EQ(same.Canvas().Pixels(3, 0), rgbColor(20, 0, 0));
+
+    TBitmap other(4, 4);
+    other.Canvas().CopyRect(Rect(0, 0, 1, 1), src.Canvas(), Rect(1, 1, 2, 2));
+    EXPECT_EQ(other.Canvas().Pixels(0, 0), clBlue);
+}
