@@ -1,0 +1,104 @@
+#include "chart/chartitems.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+std::uint8_t alignmentCode(TAlignment alignment) {
+    switch (alignment) {
+    case taLeftJustify:
+        return 0;
+    case taRightJustify:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+} // namespace
+
+TChartItemList::TChartItemList() : FStore(std::make_shared<Store>()) {}
+
+void TChartItemList::Append(TChartItem item, int growBy) {
+    Store& store = *FStore;
+    if (store.Count >= Capacity())
+        store.Items.resize(store.Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
+    store.Items[static_cast<std::size_t>(store.Count)] = std::move(item);
+    ++store.Count;
+}
+
+void TChartItemList::Clear() {
+    FStore->Items = {};
+    FStore->Count = 0;
+}
+
+TChartItemList TChartItemList::Detached() const {
+    TChartItemList copy;
+    *copy.FStore = *FStore;
+    return copy;
+}
+
+void TChartItems::AddMark(double x, double y, int markType) {
+    TChartItem item = stamped(ikMark, x, y);
+    item.MarkOrAlign = static_cast<std::uint8_t>(std::clamp(markType, 0, 255));
+    append(item);
+}
+
+void TChartItems::AddLine(double x1, double y1, double x2, double y2) {
+    TChartItem item = stamped(ikLine, x1, y1);
+    item.X2 = x2;
+    item.Y2 = y2;
+    item.FillColor = FFillColor;
+    append(item);
+}
+
+void TChartItems::AddLineTo(double x, double y) {
+    TChartItem item = stamped(ikLineTo, x, y);
+    item.FillColor = FFillColor;
+    append(item);
+}
+
+void TChartItems::AddText(double x, double y, int fontSize, const QString& text) {
+    TChartItem item = stamped(ikText, x, y);
+    item.Text = itemText(text);
+    item.FontSize = fontSize;
+    item.MarkOrAlign = alignmentCode(FTextAlignment);
+    append(item);
+}
+
+void TChartItems::SetLineWidth(int value) {
+    FLineWidth = std::clamp(value, 0, 255);
+}
+
+void TChartItems::SetClassDefault(int value) {
+    if (value >= 0 && value <= 254) FClassDefault = value;
+}
+
+void TChartItems::SetCurrentLayer(int value) {
+    FCurrentLayer = std::clamp(value, 1, 16);
+}
+
+void TChartItems::SetAllocSize(int value) {
+    if (value >= 1 && value <= 1000000) FAllocSize = value;
+}
+
+TChartItem TChartItems::stamped(TItemKind kind, double x1, double y1) const {
+    TChartItem item;
+    item.Kind = kind;
+    item.Layer = FCurrentLayer;
+    item.ClassNo = static_cast<std::uint8_t>(FClassDefault);
+    item.X1 = x1;
+    item.Y1 = y1;
+    item.Color = FDataColor;
+    item.PenStyle = FPenStyle;
+    item.LineWidth = FLineWidth;
+    return item;
+}
+
+QString itemText(const QString& text) {
+    if (text.size() <= TChartItems::MaxTextLength) return text;
+    int length = TChartItems::MaxTextLength;
+    if (text.at(length - 1).isHighSurrogate()) --length;
+    return text.left(length);
+}

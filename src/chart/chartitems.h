@@ -1,0 +1,114 @@
+// The chart's drawing items: a flat list of marks, lines, polyline points and texts in data
+// coordinates, each stamped with the drawing attributes current when it was appended. The list
+// is a handle on shared storage, so several charts can show (and append to) one and the same list.
+#pragma once
+
+#include "platform/graphics.h"
+#include "platform/tcolor.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// Numeric codes are part of the model: painting dispatches on them.
+enum TItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
+
+struct TChartItem {
+    double X1 = 0;
+    double Y1 = 0;
+    double X2 = 0;
+    double Y2 = 0;
+    TColor Color = 0;
+    TColor FillColor = 0;
+    TPenStyle PenStyle = psSolid;
+    std::int32_t LineWidth = 0;
+    std::uint8_t ClassNo = 0;
+    std::uint8_t Kind = 0;
+    std::int32_t Layer = 0;
+    QString Text;
+    std::int32_t FontSize = 0;
+    // Mark type for marks; 0 left, 1 right, 2 centred for texts.
+    std::uint8_t MarkOrAlign = 0;
+};
+
+// A handle on a growable item array. Copies of a handle see the same items; Detached() gives an
+// independent copy.
+class TChartItemList {
+public:
+    TChartItemList();
+
+    int Count() const { return FStore->Count; }
+    int Capacity() const { return static_cast<int>(FStore->Items.size()); }
+    const TChartItem& operator[](int index) const { return FStore->Items[static_cast<std::size_t>(index)]; }
+
+    // Grows the capacity by growBy slots when the list is full.
+    void Append(TChartItem item, int growBy);
+    // Empties the list and releases its capacity.
+    void Clear();
+    TChartItemList Detached() const;
+    bool SharesWith(const TChartItemList& other) const { return FStore == other.FStore; }
+
+private:
+    struct Store {
+        std::vector<TChartItem> Items;
+        int Count = 0;
+    };
+    std::shared_ptr<Store> FStore;
+};
+
+// One chart's current drawing attributes and its handle on the item list: the four drawing
+// operations stamp the attributes into a new item and append it.
+class TChartItems {
+public:
+    static constexpr int MaxTextLength = 15;
+
+    const TChartItemList& List() const { return FList; }
+    void SetList(const TChartItemList& list) { FList = list; }
+    int ItemCount() const { return FList.Count(); }
+
+    void AddMark(double x, double y, int markType);
+    void AddLine(double x1, double y1, double x2, double y2);
+    void AddLineTo(double x, double y);
+    void AddText(double x, double y, int fontSize, const QString& text);
+    void ClearItems() { FList.Clear(); }
+
+    TColor DataColor() const { return FDataColor; }
+    void SetDataColor(TColor value) { FDataColor = value; }
+    TColor FillColor() const { return FFillColor; }
+    void SetFillColor(TColor value) { FFillColor = value; }
+    TPenStyle PenStyle() const { return FPenStyle; }
+    void SetPenStyle(TPenStyle value) { FPenStyle = value; }
+    // A byte: clamped to 0..255.
+    int LineWidth() const { return FLineWidth; }
+    void SetLineWidth(int value);
+    // 0..254; anything else is ignored (255 is reserved).
+    int ClassDefault() const { return FClassDefault; }
+    void SetClassDefault(int value);
+    // Clamped to the layers 1..16.
+    int CurrentLayer() const { return FCurrentLayer; }
+    void SetCurrentLayer(int value);
+    TAlignment TextAlignment() const { return FTextAlignment; }
+    void SetTextAlignment(TAlignment value) { FTextAlignment = value; }
+    // 1..1000000; anything else is ignored.
+    int AllocSize() const { return FAllocSize; }
+    void SetAllocSize(int value);
+
+private:
+    TChartItem stamped(TItemKind kind, double x1, double y1) const;
+    void append(const TChartItem& item) { FList.Append(item, FAllocSize); }
+
+    TChartItemList FList;
+    TColor FDataColor = clBlack;
+    TColor FFillColor = rgbColor(192, 192, 192);
+    TPenStyle FPenStyle = psSolid;
+    int FLineWidth = 1;
+    int FClassDefault = 0;
+    int FCurrentLayer = 1;
+    TAlignment FTextAlignment = taCenter;
+    int FAllocSize = 1000;
+};
+
+// The text as an item stores it: at most 15 characters, never ending in half a surrogate pair.
+QString itemText(const QString& text);
