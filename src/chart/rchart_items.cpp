@@ -1,0 +1,82 @@
+// The chart's item list and the sharing of one list between charts.
+#include "chart/rchart.h"
+
+#include <algorithm>
+
+void TCustomRChart::AddMark(double x, double y, int markType) {
+    FItems.AddMark(x, y, markType);
+    PropagateItems();
+}
+
+void TCustomRChart::AddLine(double x1, double y1, double x2, double y2) {
+    FItems.AddLine(x1, y1, x2, y2);
+    PropagateItems();
+}
+
+void TCustomRChart::AddLineTo(double x, double y) {
+    FItems.AddLineTo(x, y);
+    PropagateItems();
+}
+
+void TCustomRChart::AddText(double x, double y, int fontSize, const QString& text) {
+    FItems.AddText(x, y, fontSize, text);
+    PropagateItems();
+}
+
+void TCustomRChart::ClearItems() {
+    FItems.ClearItems();
+    PropagateItems();
+}
+
+void TCustomRChart::PropagateItems() {
+    const TChartItemList& list = FItems.List();
+    if (FUseDataOf) {
+        FUseDataOf->FItems.SetList(list);
+        for (TCustomRChart* sharer : FUseDataOf->FSharingCharts)
+            sharer->FItems.SetList(list);
+    }
+    for (TCustomRChart* sharer : FSharingCharts)
+        sharer->FItems.SetList(list);
+}
+
+void TCustomRChart::SetUseDataOf(TCustomRChart* chart) {
+    if (chart == this) {
+        ShowInfoMessage(QStringLiteral("RChart: Cannot share data with myself"));
+        return;
+    }
+    if (!FSharingCharts.empty()) {
+        ShowInfoMessage(
+            QStringLiteral("RChart: Cannot use foreign data. Other RCharts are using my own data."));
+        return;
+    }
+    if (chart == FUseDataOf) return;
+    if (!chart) {
+        leaveOwner();
+        RepaintIfAuto();
+        return;
+    }
+    TCustomRChart* owner = chart->FUseDataOf ? chart->FUseDataOf : chart;
+    // Pointing at another chart of the same owner changes nothing.
+    if (owner == FUseDataOf) return;
+    if (owner->NumSharingCharts() >= MaxDataShares) {
+        ShowInfoMessage(QStringLiteral("RChart: Max. number of data shares exceeded"));
+        return;
+    }
+    leaveOwner();
+    joinOwner(owner);
+    RepaintIfAuto();
+}
+
+void TCustomRChart::leaveOwner() {
+    if (!FUseDataOf) return;
+    std::vector<TCustomRChart*>& sharers = FUseDataOf->FSharingCharts;
+    sharers.erase(std::remove(sharers.begin(), sharers.end(), this), sharers.end());
+    FUseDataOf = nullptr;
+    FItems.SetList(FItems.List().Detached());
+}
+
+void TCustomRChart::joinOwner(TCustomRChart* owner) {
+    FUseDataOf = owner;
+    FItems.SetList(owner->Items());
+    owner->FSharingCharts.push_back(this);
+}
