@@ -1,0 +1,137 @@
+#include "chart/bakgndimg.h"
+
+#include "chart/vrxbase.h"
+#include "platform/bitmap.h"
+
+#include <algorithm>
+
+namespace {
+
+// Far-away area edges are pulled in so that they stay within the drawing coordinates.
+constexpr int kPixelLimit = 30000;
+
+QPoint clampPixel(QPoint p) {
+    return QPoint(std::clamp(p.x(), -kPixelLimit, kPixelLimit), std::clamp(p.y(), -kPixelLimit, kPixelLimit));
+}
+
+void drawPlain(TCanvas& canvas, const TBitmap& area) {
+    canvas.Rectangle(0, 0, area.Width(), area.Height());
+}
+
+void drawTiled(TCanvas& canvas, const TBitmap& area, const TBitmap& image) {
+    const int iw = image.Width();
+    const int ih = image.Height();
+    for (int column = 1; column <= (area.Width() - 1) / iw + 1; ++column)
+        for (int row = 0; row <= (area.Height() - 1) / ih; ++row)
+            canvas.Draw(iw * (column - 1), ih * row, image);
+}
+
+void drawImage(TCanvas& canvas, const TBitmap& area, const TBitmap& image, TBakGndFillMode mode) {
+    switch (mode) {
+    case bfSimple:
+        drawPlain(canvas, area);
+        canvas.Draw(0, 0, image);
+        break;
+    case bfStretch:
+        canvas.StretchDraw(TRect{0, 0, area.Width(), area.Height()}, image);
+        break;
+    case bfTile:
+        drawTiled(canvas, area, image);
+        break;
+    }
+}
+
+TRect areaRect(const TBakGndImg& background, const TBitmap& area, const TLayer1ToPixel& toPixel) {
+    const QPoint topLeft = clampPixel(toPixel(background.AreaLeft(), background.AreaTop()));
+    const QPoint bottomRight = clampPixel(toPixel(background.AreaRight(), background.AreaBottom()));
+    const int l = topLeft.x(), t = topLeft.y(), r = bottomRight.x(), b = bottomRight.y();
+    const int w = area.Width(), h = area.Height();
+    switch (background.AreaMode()) {
+    case bamLeft:
+        return TRect{0, 0, l, h};
+    case bamRight:
+        return TRect{r, 0, w, h};
+    case bamTop:
+        return TRect{0, 0, w, t};
+    case bamBottom:
+        return TRect{0, b, w, h};
+    case bamVStripe:
+        return TRect{l, 0, r, h};
+    case bamHStripe:
+        return TRect{0, t, w, b};
+    case bamRect:
+        return TRect{l, t, r, b};
+    case bamNone:
+        break;
+    }
+    return TRect{};
+}
+
+void drawArea(TCanvas& canvas, const TBakGndImg& background, const TBitmap& area,
+              const TLayer1ToPixel& toPixel) {
+    if (background.AreaMode() == bamNone) return;
+    canvas.Pen().Color = background.AreaColor();
+    canvas.Brush().Color = background.AreaColor();
+    canvas.Rectangle(areaRect(background, area, toPixel));
+}
+
+} // namespace
+
+TBakGndImg::TBakGndImg(QObject* parent) : QObject(parent) {}
+
+void TBakGndImg::SetName(const QString& value) {
+    setAndNotify(FName, FIncludePath ? value : stripDirectory(value), FOnChange);
+}
+
+void TBakGndImg::SetIncludePath(bool value) {
+    if (value == FIncludePath) return;
+    FIncludePath = value;
+    if (!FIncludePath) FName = stripDirectory(FName);
+    if (FOnChange) FOnChange();
+}
+
+void TBakGndImg::SetFillMode(TBakGndFillMode value) {
+    setAndNotify(FFillMode, value, FOnChange);
+}
+void TBakGndImg::SetAreaMode(TBakGndAreaMode value) {
+    setAndNotify(FAreaMode, value, FOnChange);
+}
+void TBakGndImg::SetAreaColor(TColor value) {
+    setAndNotify(FAreaColor, value, FOnChange);
+}
+void TBakGndImg::SetAreaLeft(double value) {
+    setAndNotify(FAreaLeft, value, FOnChange);
+}
+void TBakGndImg::SetAreaRight(double value) {
+    setAndNotify(FAreaRight, value, FOnChange);
+}
+void TBakGndImg::SetAreaTop(double value) {
+    setAndNotify(FAreaTop, value, FOnChange);
+}
+void TBakGndImg::SetAreaBottom(double value) {
+    setAndNotify(FAreaBottom, value, FOnChange);
+}
+
+QString stripDirectory(const QString& path) {
+    const qsizetype cut = std::max({path.lastIndexOf('/'), path.lastIndexOf('\\'), path.lastIndexOf(':')});
+    return path.mid(cut + 1);
+}
+
+void DrawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
+                    const TLayer1ToPixel& toPixel) {
+    TCanvas& canvas = area.Canvas();
+    canvas.Pen() = TPen{frameColor, 1, psSolid, pmCopy};
+    canvas.Brush() = TBrush{chartColor, bsSolid};
+    if (background.Name().isEmpty()) {
+        drawPlain(canvas, area);
+        drawArea(canvas, background, area, toPixel);
+        return;
+    }
+    TBitmap image;
+    if (!image.LoadFromFile(background.Name()) || image.Empty()) {
+        drawPlain(canvas, area);
+        background.ForgetName();
+        return;
+    }
+    drawImage(canvas, area, image, background.FillMode());
+}
