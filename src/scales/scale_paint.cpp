@@ -1,0 +1,216 @@
+// TScale drawing: base line, ticks, labels, date/time messages and caption, transparent onto the
+// draw target or opaque through an off-screen bitmap with background and frame.
+#include "scales/scale.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+struct TickLengths {
+    int shortLength;
+    int longLength;
+};
+
+TickLengths tickLengths(TickPassKind kind, bool vertical) {
+    if (!vertical) return {4, 7};
+    return kind == TickPassKind::Logarithmic ? TickLengths{6, 6} : TickLengths{4, 6};
+}
+
+// Ticks and labels lie below an sctXT base line, above sctXB, right of sctYL and left of sctYR.
+int labelSide(TScaleType type) {
+    return type == sctXT || type == sctYL ? 1 : -1;
+}
+
+void prepareLinePen(TCanvas& canvas, TColor color) {
+    canvas.Pen().Color = color;
+    canvas.Pen().Width = 1;
+    canvas.Pen().Style = psSolid;
+    canvas.Pen().Mode = pmCopy;
+}
+
+} // namespace
+
+void TScale::Redraw() {
+    if (!FTransparent || FEmbedded)
+        Paint(false);
+    else
+        QWidget::update();
+}
+
+void TScale::Paint(bool force) {
+    if (FPainting || (FSuppressPaint && !force) || IsLoading() || !Visible()) return;
+    if (!FDrawTarget && (Width() <= 0 || Height() <= 0)) return;
+    FPainting = true;
+    ++FPaintCount;
+    TCanvas& canvas = FDrawTarget ? *FDrawTarget : prepareOwnCanvas();
+    const int dx = FDrawTarget ? FTargetDx : 0;
+    const int dy = FDrawTarget ? FTargetDy : 0;
+    canvas.Font().Assign(*FFont);
+    if (FOnBeforeScaleRendered) FOnBeforeScaleRendered(this, canvas);
+    if (FTransparent)
+        drawTransparent(canvas, dx, dy);
+    else
+        drawOpaque(canvas, dx, dy);
+    if (!FDrawTarget) {
+        canvas.Release();
+        QWidget::update();
+    }
+    FPainting = false;
+}
+
+TCanvas& TScale::prepareOwnCanvas() {
+    if (FOwnCanvas && FOwnImage.size() == size()) {
+        FOwnCanvas->Release();
+    } else {
+        FOwnCanvas.reset();
+        FOwnImage = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        FOwnCanvas = std::make_unique<TCanvas>(&FOwnImage);
+    }
+    // A transparent scale shows what lies under the control.
+    FOwnImage.fill(Qt::transparent);
+    return *FOwnCanvas;
+}
+
+void TScale::paintEvent(QPaintEvent*) {
+    if (FTransparent || FOwnImage.size() != size()) Paint(false);
+    if (FOwnImage.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, FOwnImage);
+}
+
+void TScale::drawTransparent(TCanvas& canvas, int dx, int dy) {
+    prepareLinePen(canvas, FColorScale);
+    drawPass(canvas, dx, dy);
+    drawBaseLine(canvas, baseCoordinate(dx, dy));
+    if (FOnAfterScaleRendered) FOnAfterScaleRendered(this, canvas);
+}
+
+void TScale::drawOpaque(TCanvas& target, int dx, int dy) {
+    TBitmap bitmap(Width(), Height());
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Font().Assign(*FFont);
+    prepareLinePen(canvas, FColorBackGnd);
+    canvas.Brush().Color = FColorBackGnd;
+    canvas.Brush().Style = bsSolid;
+    canvas.Rectangle(0, 0, Width(), Height());
+    canvas.Pen().Color = FColorScale;
+    drawPass(canvas, 0, 0);
+    drawBaseLine(canvas, baseCoordinate(0, 0));
+    if (FOnAfterScaleRendered) FOnAfterScaleRendered(this, canvas);
+    DrawFrame3D(canvas, Rect(0, 0, Width(), Height()), FFrameStyle, FColorScheme);
+    target.Draw(dx, dy, bitmap);
+}
+
+int TScale::baseCoordinate(int dx, int dy) const {
+    switch (FScaleType) {
+    case sctXB:
+        return dy + Height() - MarginBottom() - 1;
+    case sctXT:
+        return dy + MarginTop();
+    case sctYL:
+        return dx + MarginLeft();
+    default:
+        return dx + Width() - MarginRight() - 1;
+    }
+}
+
+void TScale::drawBaseLine(TCanvas& canvas, int base) const {
+    if (!FShowBaseLine) return;
+    if (isVerticalScale(FScaleType)) {
+        canvas.MoveTo(base, MarginTop());
+        canvas.LineTo(base, Height() - MarginBottom() - 1);
+    } else {
+        canvas.MoveTo(MarginLeft(), base);
+        canvas.LineTo(Width() - MarginRight() - 1, base);
+    }
+}
+
+void TScale::drawPass(TCanvas& canvas, int dx, int dy) {
+    canvas.Brush().Style = FTransparent ? bsClear : bsSolid;
+    if (!isVerticalScale(FScaleType) && FMinTicks != 0) FMinTicks = std::clamp(FMinTicks, 2, 20);
+    const TickPass pass = RunTickPass(CurrentTickSettings());
+    FTicks = RecordedTicks(pass);
+    const int base = baseCoordinate(dx, dy);
+    if (pass.message.isEmpty())
+        drawTicks(canvas, pass, base);
+    else
+        drawMessage(canvas, pass, base);
+    drawCaption(canvas, base);
+}
+
+void TScale::drawTicks(TCanvas& canvas, const TickPass& pass, int base) {
+    const bool vertical = isVerticalScale(FScaleType);
+    const TickLengths lengths = tickLengths(pass.kind, vertical);
+    const int side = labelSide(FScaleType);
+    const int digitHeight = canvas.TextHeight(QStringLiteral("0"));
+    for (const Tick& tick : pass.ticks) {
+        const int p = ValueToPixel(tick.value);
+        const int length = side * (tick.isLong ? lengths.longLength : lengths.shortLength);
+        const int chartX = vertical ? base : p;
+        const int chartY = vertical ? p : base;
+        canvas.MoveTo(chartX, chartY);
+        canvas.LineTo(vertical ? base + length : p, vertical ? p : base + length);
+        if (FOnScaleTickDrawn) {
+            TCanvas* handlerCanvas = &canvas;
+            FOnScaleTickDrawn(this, handlerCanvas, FScaleType, tick.value, chartX, chartY);
+        }
+        if (vertical) {
+            const auto left = [&](const QString& text) {
+                return side > 0 ? base + 8 : base - canvas.TextWidth(text) - 8;
+            };
+            if (!tick.label.isEmpty()) canvas.TextOut(left(tick.label), p - digitHeight / 2, tick.label);
+            if (!tick.dateLine.isEmpty())
+                canvas.TextOut(left(tick.dateLine), p - 3 * digitHeight / 2, tick.dateLine);
+        } else {
+            const int h = canvas.TextHeight(tick.label.isEmpty() ? tick.dateLine : tick.label);
+            const int top = side > 0 ? base + 7 : base - h - 7;
+            if (!tick.label.isEmpty()) drawHorizontalLabel(canvas, p, top, tick.label);
+            if (!tick.dateLine.isEmpty()) drawHorizontalLabel(canvas, p, top + side * h, tick.dateLine);
+        }
+    }
+}
+
+// Centred on the tick, but never starting left of pixel 2 or ending right of Width - 2.
+void TScale::drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString& text) const {
+    const int half = canvas.TextWidth(text) / 2;
+    const int shift = std::min(x - 2, half);
+    const int left = x + half < Width() - 2 ? x - shift : Width() - 2 * half - 2;
+    canvas.TextOut(left, top, text);
+}
+
+void TScale::drawMessage(TCanvas& canvas, const TickPass& pass, int base) const {
+    const int p = ValueToPixel(pass.messageValue);
+    if (!isVerticalScale(FScaleType)) {
+        canvas.TextOut(p - canvas.TextWidth(pass.message) / 2, base + 7, pass.message);
+        return;
+    }
+    const int h = canvas.TextHeight(QStringLiteral("T"));
+    int top = p - h;
+    for (const QString& word : pass.messageWords) {
+        canvas.TextOut(FScaleType == sctYL ? base + 2 : base - 2 - canvas.TextWidth(word), top, word);
+        top += h;
+    }
+}
+
+void TScale::drawCaption(TCanvas& canvas, int base) const {
+    if (FCaption.isEmpty()) return;
+    const bool vertical = isVerticalScale(FScaleType);
+    const int start = vertical ? MarginTop() : MarginLeft();
+    const int end = vertical ? Height() - MarginBottom() : Width() - MarginRight();
+    int along = start;
+    if (FCaptionAnchor == uaSclCenter)
+        along = start + (end - start) / 2;
+    else if (FCaptionAnchor == uaSclBotRgt)
+        along = end;
+    int x = (vertical ? base : along) + FCaptionPosX;
+    const int y = (vertical ? along : base) + FCaptionPosY;
+    const int w = canvas.TextWidth(FCaption);
+    if (FCaptionAlignment == taRightJustify)
+        x -= w;
+    else if (FCaptionAlignment == taCenter)
+        x -= w / 2;
+    canvas.TextOut(x, y, FCaption);
+}

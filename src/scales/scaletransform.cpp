@@ -1,0 +1,42 @@
+#include "scales/scaletransform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kLogFloor = 1e-100;
+
+} // namespace
+
+void ScaleTransform::Update(const AxisGeometry& axis, double low, double high, bool logarithmic) {
+    if (low == high) return;
+    FLogarithmic = logarithmic;
+    const int length = axis.vertical ? axis.height - axis.marginTop - axis.marginBottom - 1
+                                     : axis.width - axis.marginLeft - axis.marginRight - 1;
+    if (length <= 0) {
+        FFactor = 0;
+        FOffset = (axis.vertical ? axis.height : axis.width) / 2.0;
+        return;
+    }
+    if (logarithmic) {
+        if (!(low > 0 && high > 0)) return;
+        low = std::log(low);
+        high = std::log(high);
+    }
+    if (axis.vertical) {
+        FFactor = length / (low - high);
+        FOffset = axis.marginTop - high * FFactor;
+    } else {
+        FFactor = length / (high - low);
+        FOffset = axis.marginLeft - low * FFactor;
+    }
+}
+
+int ScaleTransform::ValueToPixel(double value) const {
+    // Values a logarithmic scale cannot show map as its smallest positive value would.
+    const double x = FLogarithmic ? std::log(std::max(value, kLogFloor)) : value;
+    double p = FFactor * x + FOffset;
+    if (std::isnan(p)) p = 0;
+    return static_cast<int>(std::nearbyint(std::clamp(p, -2147483647.0, 2147483647.0)));
+}

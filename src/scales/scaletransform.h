@@ -1,0 +1,31 @@
+// The value-to-pixel transform of one scale: a factor and an offset applied to the value (or to its
+// natural logarithm), from the control's size, margins and range.
+#pragma once
+
+struct AxisGeometry {
+    int width = 400;
+    int height = 400;
+    int marginLeft = 20;
+    int marginRight = 20;
+    int marginTop = 20;
+    int marginBottom = 20;
+    bool vertical = false;
+};
+
+class ScaleTransform {
+public:
+    // Horizontal axes run left to right from low to high, vertical ones bottom to top. An axis
+    // without length maps everything to its middle; a logarithmic range that is not wholly positive
+    // keeps the previous factor and offset.
+    void Update(const AxisGeometry& axis, double low, double high, bool logarithmic);
+    // Rounded half to even after clamping to the 32-bit range.
+    int ValueToPixel(double value) const;
+
+    double Factor() const { return FFactor; }
+    double Offset() const { return FOffset; }
+
+private:
+    double FFactor = 0;
+    double FOffset = 0;
+    bool FLogarithmic = false;
+};

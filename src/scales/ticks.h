@@ -1,0 +1,67 @@
+// Tick passes: each divides a scale's range into the ordered ticks a drawing pass draws (value,
+// long or short, label, whether it goes into the scale's tick list) or, for date/time scales
+// that cannot be divided, a message to show instead. Plain value objects; the scale control only
+// draws them.
+#pragma once
+
+#include "scales/dateformat.h"
+#include "scales/scaleenums.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+struct Tick {
+    double value = 0;
+    bool isLong = false;   // long (major) ticks carry the labels
+    bool recorded = false; // goes into the scale's tick list
+    QString label;
+    QString dateLine; // second label line with the date under a clock label, or empty
+};
+
+enum class TickPassKind { Linear, Logarithmic, TimeOfDay, DateTime };
+
+struct TickPass {
+    TickPassKind kind = TickPassKind::Linear;
+    std::vector<Tick> ticks; // in drawing order
+    // Non-empty instead of ticks when a date/time range cannot be divided; shown at messageValue,
+    // in one line on horizontal scales and in messageWords stacked on vertical ones.
+    QString message;
+    QStringList messageWords;
+    double messageValue = 0;
+    // With milliseconds in time-of-day labels (step below one second).
+    bool fractionalSeconds = false;
+};
+
+// Everything a tick pass needs to know of its scale.
+struct TickSettings {
+    double rangeLow = 0;
+    double rangeHigh = 100;
+    int minTicks = 3;
+    bool shortTicks = true;
+    int decPlaces = -2;
+    TFigType labelType = ftNum;
+    bool logarithmic = false;
+    bool vertical = false;
+    QString userTickText;
+    QString scaleInscript;
+    DateFormatSettings dateFormat;
+};
+
+// The capacity of a scale's tick list; later ticks are drawn but not recorded.
+constexpr int kTickListCapacity = 250;
+
+TickPass LinearTickPass(const TickSettings& settings);
+// Falls back to the linear pass for ranges of less than one decade (or not wholly positive).
+TickPass LogTickPass(const TickSettings& settings);
+// Declines (nullopt) when a labelled interval would be a day or more, or less than a millisecond.
+std::optional<TickPass> TimeTickPass(const TickSettings& settings);
+TickPass DateTimeTickPass(const TickSettings& settings);
+
+// The pass the label type selects: date/time, time of day (falling back), logarithmic or linear.
+TickPass RunTickPass(const TickSettings& settings);
+
+// The tick list of a pass: the recorded values in drawing order, at most kTickListCapacity.
+std::vector<double> RecordedTicks(const TickPass& pass);

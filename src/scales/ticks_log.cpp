@@ -1,0 +1,59 @@
+// The logarithmic pass: decades, and with room for them 2 and 5 (labelled) and 3, 4, 6 … 9 per decade.
+#include "scales/labeltext.h"
+#include "scales/ticks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr long double kSlack = 0.999999999L;
+
+struct LogPassState {
+    const TickSettings& settings;
+    NumberLabelSettings labels;
+    long double lo;
+    long double hi;
+    int majorCount = 0;
+    TickPass pass;
+};
+
+void addLogTick(LogPassState& st, long double w, bool major, bool decade) {
+    if (!(st.lo < w / kSlack && w * kSlack < st.hi)) return;
+    if (!major && !st.settings.shortTicks) return;
+    QString label;
+    if (major) {
+        ++st.majorCount;
+        if (st.settings.labelType != ftNoFigs)
+            label = LogTickLabel(st.labels, static_cast<double>(w), decade, st.majorCount);
+    }
+    st.pass.ticks.push_back({static_cast<double>(w), major, true, label, {}});
+}
+
+} // namespace
+
+TickPass LogTickPass(const TickSettings& s) {
+    const long double lo = std::min(s.rangeLow, s.rangeHigh);
+    const long double hi = std::max(s.rangeLow, s.rangeHigh);
+    // Only a wholly positive, finite range has decades to divide.
+    if (!(lo > 0) || !std::isfinite(static_cast<double>(hi))) return LinearTickPass(s);
+    const long double decades = std::fabs(std::log10(static_cast<long double>(s.rangeHigh) / s.rangeLow));
+    if (decades < 1) return LinearTickPass(s);
+    LogPassState st{
+        s,
+        {s.rangeLow, s.rangeHigh, s.decPlaces, s.labelType == ftUserText, s.userTickText, s.scaleInscript},
+        lo,
+        hi,
+        0,
+        {}};
+    st.pass.kind = TickPassKind::Logarithmic;
+    const long double base = std::pow(10.0L, std::floor(std::log10(lo * kSlack)));
+    const bool dense = s.minTicks > decades + 0.5L;
+    for (long double m = 1;; m *= 10) {
+        addLogTick(st, base * m, true, true);
+        for (int i = 2; dense && i <= 9; ++i)
+            addLogTick(st, i * base * m, i == 2 || i == 5, false);
+        if (hi < kSlack * base * m * 10) break;
+    }
+    return st.pass;
+}
