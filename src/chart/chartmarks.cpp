@@ -38,8 +38,9 @@ struct Offset {
 
 struct Step {
     Op op = Op::End;
-    std::uint8_t count = 0; // points used; for Stamp the pattern index
+    std::uint8_t count = 0; // points used
     std::array<Offset, 5> points{};
+    std::uint8_t pattern = 0; // Stamp only
 };
 
 struct Figure {
@@ -48,7 +49,7 @@ struct Figure {
 };
 
 constexpr Step withPoints(Op op, std::initializer_list<Offset> points) {
-    Step s{op, static_cast<std::uint8_t>(points.size()), {}};
+    Step s{op, static_cast<std::uint8_t>(points.size()), {}, 0};
     int i = 0;
     for (Offset p : points)
         s.points[i++] = p;
@@ -59,7 +60,7 @@ constexpr Step pixel() {
     return withPoints(Op::Pixel, {{0, 0}});
 }
 constexpr Step stamp(int pattern) {
-    return Step{Op::Stamp, static_cast<std::uint8_t>(pattern), {}};
+    return Step{Op::Stamp, 0, {}, static_cast<std::uint8_t>(pattern)};
 }
 constexpr Step box(int a, int b) {
     return withPoints(Op::Box, {{a, a}, {b, b}});
@@ -183,7 +184,7 @@ void drawStep(TCanvas& canvas, const Step& s, int x, int y) {
         canvas.SetPixels(p[0].x(), p[0].y(), canvas.Pen().Color);
         break;
     case Op::Stamp:
-        drawStamp(canvas, kPatterns[s.count], x, y);
+        drawStamp(canvas, kPatterns[s.pattern], x, y);
         break;
     case Op::Box:
         canvas.Rectangle(p[0].x(), p[0].y(), p[1].x(), p[1].y());

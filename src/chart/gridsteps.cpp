@@ -77,7 +77,8 @@ std::vector<double> multiples(double first, double high, double step) {
 }
 
 std::vector<double> logarithmicValues(double low, double high, int kind) {
-    if (low <= 0) return {};
+    // Below the smallest normal double the decades are no longer representable.
+    if (!std::isnormal(low) || low < 0) return {};
     switch (kind) {
     case -1:
         return run(scaled(1, static_cast<int>(log10Snapped(low, std::ceil))), high,

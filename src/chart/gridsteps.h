@@ -12,6 +12,7 @@ constexpr int kMaxGridValues = 1000;
 // step = 0: the given scale ticks that lie in that run; with no ticks, the lower bound only.
 // step -1, -2, -3 on a logarithmic axis: decades; 1-2-5 steps; 1..9 steps of each decade.
 // Any other negative step: multiples of |step|, starting at the last one at or below the lower bound.
-// Unusable bounds (not finite, equal, or not positive where decades are needed) give no values.
+// Unusable bounds (not finite, equal, or below the smallest normal double where decades are
+// needed) give no values.
 std::vector<double> gridValues(double bound1, double bound2, bool logarithmic, double step,
                                const std::vector<double>& ticks);

@@ -75,4 +75,6 @@ TEST(GridSteps, UnusableBoundsGiveNoValues) {
     EXPECT_TRUE(gridValues(0, 10, false, nan, {}).empty());
     // Decades of a bound at or below zero do not exist.
     EXPECT_TRUE(gridValues(0, 10, true, -1, {}).empty());
+    EXPECT_TRUE(gridValues(5e-324, 1, true, -2, {}).empty());
+    EXPECT_EQ(gridValues(1e307, std::numeric_limits<double>::max(), true, -1, {}), (Values{1e307, 1e308}));
 }
