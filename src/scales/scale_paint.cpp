@@ -2,6 +2,8 @@
 // draw target or opaque through an off-screen bitmap with background and frame.
 #include "scales/scale.h"
 
+#include "scales/scaleplacement.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -173,12 +175,8 @@ void TScale::drawTicks(TCanvas& canvas, const TickPass& pass, int base) {
     }
 }
 
-// Centred on the tick, but never starting left of pixel 2 or ending right of Width - 2.
 void TScale::drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString& text) const {
-    const int half = canvas.TextWidth(text) / 2;
-    const int shift = std::min(x - 2, half);
-    const int left = x + half < Width() - 2 ? x - shift : Width() - 2 * half - 2;
-    canvas.TextOut(left, top, text);
+    canvas.TextOut(HorizontalLabelLeft(x, canvas.TextWidth(text), Width()), top, text);
 }
 
 void TScale::drawMessage(TCanvas& canvas, const TickPass& pass, int base) const {
@@ -197,20 +195,16 @@ void TScale::drawMessage(TCanvas& canvas, const TickPass& pass, int base) const 
 
 void TScale::drawCaption(TCanvas& canvas, int base) const {
     if (FCaption.isEmpty()) return;
-    const bool vertical = isVerticalScale(FScaleType);
-    const int start = vertical ? MarginTop() : MarginLeft();
-    const int end = vertical ? Height() - MarginBottom() : Width() - MarginRight();
-    int along = start;
-    if (FCaptionAnchor == uaSclCenter)
-        along = start + (end - start) / 2;
-    else if (FCaptionAnchor == uaSclBotRgt)
-        along = end;
-    int x = (vertical ? base : along) + FCaptionPosX;
-    const int y = (vertical ? along : base) + FCaptionPosY;
-    const int w = canvas.TextWidth(FCaption);
-    if (FCaptionAlignment == taRightJustify)
-        x -= w;
-    else if (FCaptionAlignment == taCenter)
-        x -= w / 2;
-    canvas.TextOut(x, y, FCaption);
+    CaptionPlacement c;
+    c.vertical = isVerticalScale(FScaleType);
+    c.base = base;
+    c.axisStart = c.vertical ? MarginTop() : MarginLeft();
+    c.axisEnd = c.vertical ? Height() - MarginBottom() : Width() - MarginRight();
+    c.anchor = FCaptionAnchor;
+    c.alignment = FCaptionAlignment;
+    c.posX = FCaptionPosX;
+    c.posY = FCaptionPosY;
+    c.textWidth = canvas.TextWidth(FCaption);
+    const QPoint at = CaptionTopLeft(c);
+    canvas.TextOut(at.x(), at.y(), FCaption);
 }
