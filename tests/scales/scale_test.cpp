@@ -1,0 +1,133 @@
+#include "scales/scale.h"
+#include "scales/scaleplacement.h"
+#include "scales/scaleprops.h"
+
+#include <gtest/gtest.h>
+
+TEST(Scale, NewScaleDefaults) {
+    TScale s(nullptr);
+    EXPECT_EQ(s.Width(), 400);
+    EXPECT_EQ(s.Height(), 400);
+    EXPECT_EQ(s.RangeLow(), 0);
+    EXPECT_EQ(s.RangeHigh(), 100);
+    EXPECT_EQ(s.MinTicks(), 3);
+    EXPECT_EQ(s.DecPlaces(), -2);
+    EXPECT_EQ(s.NumTicks(), 0);
+    EXPECT_EQ(s.FrameStyle(), fsLowered);
+    EXPECT_EQ(s.CaptionPosX(), 4);
+    EXPECT_TRUE(s.SuppressPaint());
+}
+
+TEST(Scale, SettersNormalise) {
+    TScale s(nullptr);
+    s.SetRangeLow(5);
+    s.SetRangeHigh(5);
+    EXPECT_EQ(s.RangeHigh(), 5);
+    EXPECT_EQ(s.RangeLow(), 6);
+    s.SetRangeLow(5);
+    EXPECT_EQ(s.RangeHigh(), 6);
+    s.SetMinTicks(0);
+    EXPECT_EQ(s.MinTicks(), 0);
+    s.SetMinTicks(1);
+    EXPECT_EQ(s.MinTicks(), 2);
+    s.SetMinTicks(50);
+    EXPECT_EQ(s.MinTicks(), 10);
+    s.SetDecPlaces(13);
+    EXPECT_EQ(s.DecPlaces(), 12);
+    s.SetMarginLeft(-4);
+    EXPECT_EQ(s.MarginLeft(), 0);
+    s.SetLabelType(ftTime);
+    EXPECT_EQ(s.DecPlaces(), 4);
+}
+
+TEST(Scale, LogarithmicRefusedAfterLoadingOnly) {
+    TScale runtime(nullptr);
+    runtime.SetRangeLow(-1);
+    runtime.SetLogarithmic(true); // a scale created at run time stays in its creation state
+    EXPECT_TRUE(runtime.Logarithmic());
+
+    TScale loaded(nullptr);
+    loaded.BeginLoading();
+    loaded.Loaded();
+    loaded.SetLogarithmic(true); // RangeLow 0
+    EXPECT_FALSE(loaded.Logarithmic());
+    loaded.SetRangeLow(1);
+    loaded.SetLogarithmic(true);
+    EXPECT_TRUE(loaded.Logarithmic());
+    loaded.SetLabelType(ftDateTime);
+    EXPECT_FALSE(loaded.Logarithmic());
+}
+
+TEST(Scale, ValueToPixel) {
+    TScale x(nullptr);
+    x.SetBounds(0, 0, 576, 446);
+    x.SetMarginLeft(50);
+    x.SetMarginRight(19);
+    x.SetRangeHigh(133);
+    EXPECT_EQ(x.ValueToPixel(0), 50);
+    EXPECT_EQ(x.ValueToPixel(133), 556);
+    EXPECT_EQ(x.ValueToPixel(1e300), 2147483647);
+    EXPECT_EQ(x.ValueToPixel(-1e300), -2147483647);
+
+    TScale y(nullptr);
+    y.SetScaleType(sctYR);
+    y.SetBounds(0, 0, 576, 446);
+    y.SetMarginTop(20);
+    y.SetMarginBottom(39);
+    y.SetRangeHigh(180);
+    EXPECT_EQ(y.ValueToPixel(180), 20);
+    EXPECT_EQ(y.ValueToPixel(0), 406);
+    EXPECT_EQ(y.ValueToPixel(90), 213);
+
+    y.SetRangeLow(1);
+    y.SetRangeHigh(1000);
+    y.SetLogarithmic(true);
+    EXPECT_EQ(y.ValueToPixel(1000), 20);
+    EXPECT_EQ(y.ValueToPixel(1), 406);
+    EXPECT_EQ(y.ValueToPixel(10), 277); // a third of the way up
+    y.SetMarginTop(420);                // no room left: everything in the middle
+    EXPECT_EQ(y.ValueToPixel(1), 223);
+}
+
+TEST(Scale, ApplySettingsCopiesAGroup) {
+    TScalePropsVert props;
+    props.SetRangeHigh(180);
+    props.SetCaption("BF_Distance [km]");
+    props.SetCaptionAlignment(taLeftJustify);
+    props.SetCaptionPosY(-16);
+    props.SetVisible(true);
+    props.SetLabelType(ftTime);
+    props.SetDecPlaces(1);
+    props.Font()->SetHeight(-13);
+    props.DateFormat()->SetYearLength(ylYY);
+    TScale s(nullptr);
+    s.ApplySettings(props);
+    EXPECT_EQ(s.ScaleType(), sctYR);
+    EXPECT_EQ(s.RangeLow(), 0);
+    EXPECT_EQ(s.RangeHigh(), 180);
+    EXPECT_EQ(s.Caption(), "BF_Distance [km]");
+    EXPECT_EQ(s.CaptionAlignment(), taLeftJustify);
+    EXPECT_EQ(s.CaptionPosY(), -16);
+    EXPECT_EQ(s.LabelType(), ftTime);
+    EXPECT_EQ(s.DecPlaces(), 1);
+    EXPECT_EQ(s.Font()->Height(), -13);
+    EXPECT_EQ(s.DateFormat()->YearLength(), ylYY);
+}
+
+TEST(ScalePlacement, HorizontalLabelsStayInside) {
+    EXPECT_EQ(HorizontalLabelLeft(1, 20, 400), 2);
+    EXPECT_EQ(HorizontalLabelLeft(395, 20, 400), 378); // ends at Width - 2
+    EXPECT_EQ(HorizontalLabelLeft(200, 20, 400), 190);
+    EXPECT_EQ(HorizontalLabelLeft(5, 20, 400), 2);
+}
+
+TEST(ScalePlacement, CaptionAnchors) {
+    // Bottom scale of the chart: centred on the axis, 22 pixels below the base line.
+    CaptionPlacement bottom{false, 406, 50, 557, uaSclCenter, taCenter, 0, 22, 100};
+    EXPECT_EQ(CaptionTopLeft(bottom), QPoint(303 - 50, 428));
+    // Left scale: left edge on the axis line, top 16 pixels above the axis top.
+    CaptionPlacement left{true, 50, 20, 407, uaSclTopLft, taLeftJustify, 0, -16, 100};
+    EXPECT_EQ(CaptionTopLeft(left), QPoint(50, 4));
+    CaptionPlacement end{false, 10, 20, 380, uaSclBotRgt, taRightJustify, 4, 4, 30};
+    EXPECT_EQ(CaptionTopLeft(end), QPoint(354, 14));
+}
