@@ -64,6 +64,7 @@ void TControl::SetVisible(bool value) {
 void TControl::SetBounds(int left, int top, int width, int height) {
     const QSize size = FConstraints->Apply({std::max(width, 0), std::max(height, 0)});
     setGeometry(left, top, size.width(), size.height());
+    if (FInner) FInner->setGeometry(rect());
     if (!FAligning) {
         RememberAnchorDesign();
         if (FAlign != alNone) RequestParentRealign();
@@ -138,8 +139,15 @@ void TControl::FontChanged() {
     setPalette(pal);
 }
 
+void TControl::SetInnerWidget(QWidget* inner) {
+    FInner = inner;
+    FInner->setGeometry(rect());
+    setFocusProxy(FInner);
+}
+
 void TControl::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (FInner) FInner->setGeometry(rect());
     AlignControls();
 }
 

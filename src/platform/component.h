@@ -143,6 +143,8 @@ public:
     void Loaded() override;
 
 protected:
+    // A native widget that fills the control and takes its focus (the check box of a TCheckBox).
+    void SetInnerWidget(QWidget* inner);
     // The part of the control that aligned children share; panels leave their bevels out.
     virtual QRect AlignRect() const { return rect(); }
     // Called after the font (own or inherited) has changed; the base applies it to the widget.
@@ -176,4 +178,5 @@ private:
     QRect FAnchorDesign;
     QSize FAnchorParentSize;
     bool FAligning = false;
+    QWidget* FInner = nullptr;
 };

@@ -6,7 +6,8 @@
 
 class ELayoutError : public Exception {
 public:
-    // `what` is the description with the offending word already in double quotes.
+    // `what` is the description with the offending word already in double quotes. A line of 0
+    // stands for the file as a whole (it cannot be read).
     ELayoutError(const QString& file, int line, const QString& what);
 
     const QString& File() const { return FFile; }
