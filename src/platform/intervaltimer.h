@@ -1,0 +1,44 @@
+// A periodic timer as the desktop's window timers offer it: started with a period, stopped, and able
+// to refuse to start (then Start returns false). Components hold one through this interface so that
+// a refusing timer can stand in for tests.
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+class TIntervalTimer {
+public:
+    virtual ~TIntervalTimer() = default;
+    // Starts, or restarts, ticking every intervalMs milliseconds; false when no timer is available.
+    virtual bool Start(int intervalMs) = 0;
+    virtual void Stop() = 0;
+    virtual bool Active() const = 0;
+    // One handler or none. An exception thrown by it is handed to the timer exception handler and
+    // does not stop the timer.
+    void SetOnTick(std::function<void()> handler) { FOnTick = std::move(handler); }
+
+protected:
+    void Tick();
+
+private:
+    std::function<void()> FOnTick;
+};
+
+// Where exceptions escaping a tick handler go, as the application's exception handler would take
+// them (a message box in the program). Without one they are written to standard error.
+void SetTimerExceptionHandler(std::function<void(const std::exception&)> handler);
+
+class TQtIntervalTimer : public TIntervalTimer {
+public:
+    TQtIntervalTimer();
+    bool Start(int intervalMs) override;
+    void Stop() override { FTimer.stop(); }
+    bool Active() const override { return FTimer.isActive(); }
+
+private:
+    QTimer FTimer;
+};

@@ -1,0 +1,166 @@
+#include "widgets/rasterlab.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
+    : TControl(owner, parent), FGlyphs(std::make_unique<TGlyphTable>(builtinGlyphTable())),
+      FTimer(std::make_unique<TQtIntervalTimer>()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    FTimer->SetOnTick([this] { ScrollTimerTick(); });
+    PublishEvent(QStringLiteral("OnClick"), &FOnClick);
+    PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
+    PublishEvent(QStringLiteral("OnScrollTimer"), &FOnScrollTimer);
+    PublishEvent(QStringLiteral("OnScrollLoopRestart"), &FOnScrollLoopRestart);
+    SetBounds(Left(), Top(), 400, 68);
+    FConstructed = true;
+    Font()->SetName(QStringLiteral("default"));
+    Font()->SetSize(8);
+}
+
+TRasterLab::~TRasterLab() {
+    FTimer->Stop();
+}
+
+void TRasterLab::SetAutoHeight(bool value) {
+    if (value == FAutoHeight) return;
+    FAutoHeight = value;
+    if (FAutoHeight) AdjustHeight();
+    Paint();
+}
+
+void TRasterLab::SetAutoCenter(bool value) {
+    if (value == FAutoCenter) return;
+    FAutoCenter = value;
+    if (FAutoCenter)
+        CenterText();
+    else
+        FPosX = 1;
+    Paint();
+}
+
+namespace {
+
+// The common shape of the plain setters: store if different, then paint.
+template <class T> bool assignChanged(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
+void TRasterLab::SetColorLabBakG(TColor value) {
+    if (assignChanged(FColorLabBakG, value)) Paint();
+}
+
+void TRasterLab::SetColorDotOn(TColor value) {
+    if (assignChanged(FColorDotOn, value)) Paint();
+}
+
+void TRasterLab::SetColorDotOff(TColor value) {
+    if (assignChanged(FColorDotOff, value)) Paint();
+}
+
+void TRasterLab::SetFrameStyle(TFrameStyle value) {
+    if (assignChanged(FFrameStyle, value)) Paint();
+}
+
+void TRasterLab::SetCharBlockMode(TRDBlockMode value) {
+    if (assignChanged(FCharBlockMode, value)) Paint();
+}
+
+void TRasterLab::SetProportional(bool value) {
+    if (assignChanged(FProportional, value)) Paint();
+}
+
+void TRasterLab::SetPosX(int value) {
+    if (assignChanged(FPosX, value)) Paint();
+}
+
+void TRasterLab::SetPosY(int value) {
+    if (assignChanged(FPosY, value)) Paint();
+}
+
+void TRasterLab::SetText(const QString& value) {
+    if (value == FText) return;
+    FText = value;
+    if (FAutoCenter) CenterText();
+    Paint();
+}
+
+void TRasterLab::SetColorScheme(TColorScheme value) {
+    if (!assignChanged(FColorScheme, value)) return;
+    const TFrameColors colors = frameColors(value);
+    FColorFrameShadow = colors.Shadow;
+    FColorFrameLight = colors.Light;
+    Paint();
+}
+
+void TRasterLab::SetDotSize(int value) {
+    if (assignChanged(FDotSize, std::clamp(value, 1, 32))) DotMetricsChanged();
+}
+
+void TRasterLab::SetDotSpacing(int value) {
+    if (assignChanged(FDotSpacing, std::clamp(value, 0, 3))) DotMetricsChanged();
+}
+
+void TRasterLab::DotMetricsChanged() {
+    if (FAutoHeight) AdjustHeight();
+    if (FAutoCenter) CenterText();
+    Paint();
+}
+
+void TRasterLab::FontChanged() {
+    TControl::FontChanged();
+    if (!FConstructed) return;
+    BuildGlyphTable();
+    DotMetricsChanged();
+}
+
+void TRasterLab::BuildGlyphTable() {
+    FGlyphs = std::make_unique<TGlyphTable>(glyphTableFor(Font()));
+}
+
+void TRasterLab::AdjustHeight() {
+    SetHeight(fittedHeight(FFrameStyle, Pitch(), FGlyphs->CharHeight));
+}
+
+void TRasterLab::CenterText() {
+    FPosX = centredPosX(Width(), dotTextWidth(*FGlyphs, Codes(), Pitch(), FProportional), FFrameStyle);
+}
+
+bool TRasterLab::Assign(const QObject* source) {
+    const auto* other = qobject_cast<const TRasterLab*>(source);
+    if (!other) return false;
+    FFrameStyle = other->FFrameStyle;
+    FText = other->FText;
+    FColorLabBakG = other->FColorLabBakG;
+    FColorDotOn = other->FColorDotOn;
+    FColorFrameDark = other->FColorFrameDark;
+    FColorFrameShadow = other->FColorFrameShadow;
+    FColorFrameLight = other->FColorFrameLight;
+    FColorScheme = other->FColorScheme;
+    Paint();
+    return true;
+}
+
+bool TRasterLab::AssignTo(QObject* dest) const {
+    auto* other = qobject_cast<TRasterLab*>(dest);
+    return other && other->Assign(this);
+}
+
+void TRasterLab::mouseReleaseEvent(QMouseEvent* event) {
+    TControl::mouseReleaseEvent(event);
+    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        FOnClick(this);
+}
+
+void TRasterLab::mouseDoubleClickEvent(QMouseEvent* event) {
+    TControl::mouseDoubleClickEvent(event);
+    if (FOnDblClick && event->button() == Qt::LeftButton) FOnDblClick(this);
+}

@@ -1,0 +1,187 @@
+// TRasterLab: a line of text shown as a dot-matrix display. Every character is a grid of square dots
+// (DotSize pixels, DotSpacing apart) from a glyph table: lit dots in ColorDotOn, unlit ones in
+// ColorDotOff, on ColorLabBakG, inside an optional 3-D frame, optionally scrolling by a timer.
+//
+// Setters paint at once: the face is rendered into an off-screen bitmap of the control's size (see
+// Face() and PaintCount()) and the widget copies that bitmap to the screen in one operation.
+#pragma once
+
+#include "platform/bitmap.h"
+#include "platform/component.h"
+#include "platform/exceptions.h"
+#include "platform/frame3d.h"
+#include "platform/intervaltimer.h"
+#include "widgets/rasterfont.h"
+#include "widgets/rasterlabmetrics.h"
+
+#include <memory>
+
+class EVRXRasterLabError : public EVRXError {
+public:
+    using EVRXError::EVRXError;
+};
+
+class TRasterLab : public TControl {
+    Q_OBJECT
+    Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeight)
+    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
+    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    Q_PROPERTY(TColor ColorDotOn READ ColorDotOn WRITE SetColorDotOn)
+    Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOff)
+    Q_PROPERTY(Frame3D::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
+    Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSize)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(Frame3D::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(int PosX READ PosX WRITE SetPosX)
+    Q_PROPERTY(int PosY READ PosY WRITE SetPosY)
+    Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportional)
+    Q_PROPERTY(RasterLab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
+    Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollInterval)
+    Q_PROPERTY(int ScrollIncrement READ ScrollIncrement WRITE SetScrollIncrement)
+    Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
+    Q_PROPERTY(RasterLab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+public:
+    explicit TRasterLab(TComponentBase* owner, QWidget* parent = nullptr);
+    ~TRasterLab() override;
+
+    bool AutoHeight() const { return FAutoHeight; }
+    void SetAutoHeight(bool value);
+    bool AutoCenter() const { return FAutoCenter; }
+    void SetAutoCenter(bool value);
+    TColor ColorLabBakG() const { return FColorLabBakG; }
+    void SetColorLabBakG(TColor value);
+    TColor ColorDotOn() const { return FColorDotOn; }
+    void SetColorDotOn(TColor value);
+    TColor ColorDotOff() const { return FColorDotOff; }
+    void SetColorDotOff(TColor value);
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme value);
+    int DotSpacing() const { return FDotSpacing; }
+    // Clamped to 0..3.
+    void SetDotSpacing(int value);
+    int DotSize() const { return FDotSize; }
+    // Clamped to 1..32.
+    void SetDotSize(int value);
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle value);
+    int PosX() const { return FPosX; }
+    void SetPosX(int value);
+    int PosY() const { return FPosY; }
+    void SetPosY(int value);
+    bool Proportional() const { return FProportional; }
+    void SetProportional(bool value);
+    TRDScrollMode ScrollMode() const { return FScrollMode; }
+    // Starts or stops the timer; back to rdsmOff puts the text at its place at once.
+    // Throws EVRXRasterLabError when no timer is available (the mode stays stored).
+    void SetScrollMode(TRDScrollMode value);
+    int ScrollInterval() const { return FScrollInterval; }
+    // Milliseconds, at least 10.
+    void SetScrollInterval(int value);
+    int ScrollIncrement() const { return FScrollIncrement; }
+    // Pixels per tick: 0 becomes 1, a negative value its absolute value.
+    void SetScrollIncrement(int value);
+    bool ScrollLoop() const { return FScrollLoop; }
+    // Repaints even when the value is unchanged.
+    void SetScrollLoop(bool value);
+    TRDBlockMode CharBlockMode() const { return FCharBlockMode; }
+    void SetCharBlockMode(TRDBlockMode value);
+    QString Text() const { return FText; }
+    void SetText(const QString& value);
+
+    const TNotifyEvent& OnScrollTimer() const { return FOnScrollTimer; }
+    void SetOnScrollTimer(TNotifyEvent handler);
+    const TNotifyEvent& OnScrollLoopRestart() const { return FOnScrollLoopRestart; }
+    void SetOnScrollLoopRestart(TNotifyEvent handler) { FOnScrollLoopRestart = std::move(handler); }
+    const TNotifyEvent& OnClick() const { return FOnClick; }
+    void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
+    const TNotifyEvent& OnDblClick() const { return FOnDblClick; }
+    void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
+
+    // From another TRasterLab: frame style, text, background and lit-dot colours, the three frame
+    // colours and the colour scheme (nothing else), then paints. False for any other source.
+    bool Assign(const QObject* source);
+    // Lets dest assign from this label when it is one; false otherwise.
+    bool AssignTo(QObject* dest) const;
+
+    // Renders the whole face into the off-screen bitmap now (nothing while invisible).
+    void Paint();
+    // Called on every timer tick: one scroll step, then OnScrollTimer.
+    virtual void ScrollTimerTick();
+
+    // Replaces the timer that drives scrolling (the default is a Qt timer); the new one is set up
+    // at once for the current mode and interval.
+    void SetScrollTimer(std::unique_ptr<TIntervalTimer> timer);
+
+    // What was painted last, and how often.
+    const TBitmap& Face() const { return FFace; }
+    int PaintCount() const { return FPaintCount; }
+    const TGlyphTable& Glyphs() const { return *FGlyphs; }
+    int TextWidthPixels() const { return FTextWidth; }
+    QPoint ScrollOffset() const { return QPoint(FScrollOffset.X, FScrollOffset.Y); }
+
+protected:
+    virtual void ScrollLoopRestart();
+    void FontChanged() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int Pitch() const { return FDotSize + FDotSpacing; }
+    QByteArray Codes() const { return dotMatrixCodes(FText); }
+    void BuildGlyphTable();
+    void AdjustHeight();
+    void CenterText();
+    void DotMetricsChanged();
+    void UpdateScrollTimer();
+    void ScrollStep();
+
+    // Painting, in its order (rasterlab_paint.cpp).
+    void Render();
+    void FillFace(TCanvas& canvas) const;
+    void DrawDotGrid(TCanvas& canvas) const;
+    void DrawDotText(TCanvas& canvas);
+    void DrawGlyph(TCanvas& canvas, unsigned char code, long long x, long long y) const;
+    void ClearColumnStrip(TCanvas& canvas, long long x) const;
+    void DrawFrame(TCanvas& canvas) const;
+
+    bool FAutoHeight = false;
+    bool FAutoCenter = false;
+    TColor FColorLabBakG = clBlack;
+    TColor FColorDotOn = clLime;
+    TColor FColorDotOff = 0x404040;
+    TColorScheme FColorScheme = csBWG;
+    int FDotSpacing = 1;
+    int FDotSize = 3;
+    TFrameStyle FFrameStyle = fsLowered;
+    int FPosX = 1;
+    int FPosY = 1;
+    bool FProportional = true;
+    TRDScrollMode FScrollMode = rdsmOff;
+    int FScrollInterval = 100;
+    int FScrollIncrement = 1;
+    bool FScrollLoop = true;
+    TRDBlockMode FCharBlockMode = rdbmOn;
+    QString FText = QStringLiteral("Text");
+    TNotifyEvent FOnScrollTimer;
+    TNotifyEvent FOnScrollLoopRestart;
+    TNotifyEvent FOnClick;
+    TNotifyEvent FOnDblClick;
+
+    std::unique_ptr<TGlyphTable> FGlyphs;
+    TScrollOffsets FScrollOffset;
+    int FTextWidth = 0;
+    TColor FColorFrameDark = clBlack;
+    TColor FColorFrameShadow = clGray;
+    TColor FColorFrameLight = clWhite;
+    std::unique_ptr<TIntervalTimer> FTimer;
+    bool FTimerActive = false;
+    bool FConstructed = false;
+    TBitmap FFace;
+    int FPaintCount = 0;
+};

@@ -1,0 +1,71 @@
+// Timer scrolling of the dot-matrix label.
+#include "widgets/rasterlab.h"
+
+#include <climits>
+#include <cstdlib>
+
+void TRasterLab::SetScrollMode(TRDScrollMode value) {
+    if (value == FScrollMode) return;
+    FScrollMode = value;
+    FTimerActive = value != rdsmOff;
+    if (value == rdsmOff) {
+        // Put the text back before a refused timer could interrupt.
+        FScrollOffset = {};
+        Paint();
+    }
+    UpdateScrollTimer();
+}
+
+void TRasterLab::SetScrollInterval(int value) {
+    value = std::max(value, 10);
+    if (value == FScrollInterval) return;
+    FScrollInterval = value;
+    UpdateScrollTimer();
+}
+
+void TRasterLab::SetScrollIncrement(int value) {
+    value = value == 0 ? 1 : value == INT_MIN ? INT_MAX : std::abs(value);
+    if (value == FScrollIncrement) return;
+    FScrollIncrement = value;
+    UpdateScrollTimer();
+}
+
+void TRasterLab::SetScrollLoop(bool value) {
+    FScrollLoop = value;
+    Paint();
+}
+
+void TRasterLab::SetOnScrollTimer(TNotifyEvent handler) {
+    FOnScrollTimer = std::move(handler);
+    UpdateScrollTimer();
+}
+
+void TRasterLab::SetScrollTimer(std::unique_ptr<TIntervalTimer> timer) {
+    FTimer->Stop();
+    FTimer = std::move(timer);
+    FTimer->SetOnTick([this] { ScrollTimerTick(); });
+    UpdateScrollTimer();
+}
+
+void TRasterLab::UpdateScrollTimer() {
+    FTimer->Stop();
+    if (FScrollInterval <= 0 || FScrollMode == rdsmOff || !FTimerActive) return;
+    if (!FTimer->Start(FScrollInterval))
+        throw EVRXRasterLabError(componentMessage(Name(), QStringLiteral("no timer available")));
+}
+
+void TRasterLab::ScrollTimerTick() {
+    ScrollStep();
+    if (FOnScrollTimer) FOnScrollTimer(this);
+}
+
+void TRasterLab::ScrollStep() {
+    if (FScrollMode == rdsmOff) FTimerActive = false;
+    const TScrollGeometry geometry{Width(), Height(), FTextWidth, FGlyphs->CharHeight * Pitch()};
+    if (scrollStep(FScrollMode, FScrollIncrement, FScrollLoop, geometry, FScrollOffset)) ScrollLoopRestart();
+    Paint();
+}
+
+void TRasterLab::ScrollLoopRestart() {
+    if (FOnScrollLoopRestart) FOnScrollLoopRestart(this);
+}

@@ -1,0 +1,322 @@
+#include "widgets/rasterlab.h"
+
+#include "platform/colorresolve.h"
+
+#include <gtest/gtest.h>
+
+#include <QMetaProperty>
+
+#include <climits>
+#include <map>
+#include <vector>
+
+namespace {
+
+// The main window's display setup, on a 201 × 41 label.
+void setUpDisplay(TRasterLab& lab, TColor dotOn) {
+    lab.SetBounds(0, 0, 201, 41);
+    lab.SetAutoCenter(true);
+    lab.SetColorLabBakG(clBlack);
+    lab.SetColorDotOn(dotOn);
+    lab.SetDotSize(2);
+    lab.SetDotSpacing(1);
+    lab.Font()->SetHeight(-13);
+    lab.SetPosX(57);
+    lab.SetPosY(4);
+    lab.SetCharBlockMode(rdbmRaster);
+}
+
+} // namespace
+
+TEST(RasterLab, DefaultsAndPublishedOrder) {
+    TRasterLab lab(nullptr);
+    EXPECT_EQ(lab.Width(), 400);
+    EXPECT_EQ(lab.Height(), 68);
+    EXPECT_FALSE(lab.AutoHeight());
+    EXPECT_FALSE(lab.AutoCenter());
+    EXPECT_EQ(lab.ColorLabBakG(), clBlack);
+    EXPECT_EQ(lab.ColorDotOn(), 65280);
+    EXPECT_EQ(lab.ColorDotOff(), 4210752);
+    EXPECT_EQ(lab.ColorScheme(), csBWG);
+    EXPECT_EQ(lab.DotSpacing(), 1);
+    EXPECT_EQ(lab.DotSize(), 3);
+    EXPECT_EQ(lab.Font()->Name(), QStringLiteral("default"));
+    EXPECT_EQ(lab.Font()->Size(), 8);
+    EXPECT_EQ(lab.FrameStyle(), fsLowered);
+    EXPECT_EQ(lab.PosX(), 1);
+    EXPECT_EQ(lab.PosY(), 1);
+    EXPECT_TRUE(lab.Proportional());
+    EXPECT_EQ(lab.ScrollMode(), rdsmOff);
+    EXPECT_EQ(lab.ScrollInterval(), 100);
+    EXPECT_EQ(lab.ScrollIncrement(), 1);
+    EXPECT_TRUE(lab.ScrollLoop());
+    EXPECT_EQ(lab.CharBlockMode(), rdbmOn);
+    EXPECT_EQ(lab.Text(), QStringLiteral("Text"));
+    EXPECT_EQ(lab.Glyphs().CharWidth, 7);
+    EXPECT_EQ(lab.Glyphs().CharHeight, 12);
+
+    const QMetaObject* meta = lab.metaObject();
+    QStringList own;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+        own << QLatin1String(meta->property(i).name());
+    EXPECT_EQ(own, (QStringList{"AutoHeight",
+                                "AutoCenter",
+                                "ColorLabBakG",
+                                "ColorDotOn",
+                                "ColorDotOff",
+                                "ColorScheme",
+                                "DotSpacing",
+                                "DotSize",
+                                "Font",
+                                "FrameStyle",
+                                "ParentFont",
+                                "PosX",
+                                "PosY",
+                                "Proportional",
+                                "ScrollMode",
+                                "ScrollInterval",
+                                "ScrollIncrement",
+                                "ScrollLoop",
+                                "CharBlockMode",
+                                "ShowHint",
+                                "Visible",
+                                "Text"}));
+    EXPECT_TRUE(lab.setProperty("ScrollMode", QStringLiteral("rdsmOff")));
+    EXPECT_TRUE(lab.setProperty("CharBlockMode", QStringLiteral("rdbmRaster")));
+    EXPECT_EQ(lab.CharBlockMode(), rdbmRaster);
+    EXPECT_TRUE(lab.PublishedEvents().Contains(QStringLiteral("OnScrollLoopRestart")));
+}
+
+TEST(RasterLab, OutOfRangeValuesAreClamped) {
+    TRasterLab lab(nullptr);
+    lab.SetDotSize(40);
+    EXPECT_EQ(lab.DotSize(), 32);
+    lab.SetDotSize(-5);
+    EXPECT_EQ(lab.DotSize(), 1);
+    lab.SetDotSpacing(7);
+    EXPECT_EQ(lab.DotSpacing(), 3);
+    lab.SetDotSpacing(-1);
+    EXPECT_EQ(lab.DotSpacing(), 0);
+    lab.SetScrollInterval(5);
+    EXPECT_EQ(lab.ScrollInterval(), 10);
+    lab.SetScrollIncrement(0);
+    EXPECT_EQ(lab.ScrollIncrement(), 1);
+    lab.SetScrollIncrement(-4);
+    EXPECT_EQ(lab.ScrollIncrement(), 4);
+    lab.SetScrollIncrement(INT_MIN);
+    EXPECT_EQ(lab.ScrollIncrement(), INT_MAX);
+}
+
+TEST(RasterLab, SettersPaintAtOnceOnlyWhenSomethingChanged) {
+    TRasterLab lab(nullptr);
+    int paints = lab.PaintCount();
+    lab.SetText(QStringLiteral("Text"));
+    EXPECT_EQ(lab.PaintCount(), paints);
+    lab.SetScrollLoop(true);
+    EXPECT_EQ(lab.PaintCount(), ++paints);
+    lab.SetText(QStringLiteral("12"));
+    EXPECT_EQ(lab.PaintCount(), ++paints);
+    lab.SetColorDotOn(clLime);
+    lab.SetPosX(1);
+    lab.SetDotSize(3);
+    lab.SetScrollInterval(200); // timer settings never paint
+    lab.SetScrollIncrement(3);
+    EXPECT_EQ(lab.PaintCount(), paints);
+    lab.SetColorDotOn(clRed);
+    EXPECT_EQ(lab.PaintCount(), ++paints);
+    EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() + 2 * 4, lab.PosY() + 4),
+              clRed); // '1' row 1: column 3 of 1..5
+
+    lab.SetVisible(false);
+    lab.SetColorDotOn(clBlue);
+    EXPECT_EQ(lab.PaintCount(), paints);
+}
+
+TEST(RasterLab, CentredTextWidthAndFixedPitch) {
+    TRasterLab lab(nullptr);
+    lab.SetBounds(0, 0, 201, 41);
+    lab.SetDotSize(2);
+    lab.SetDotSpacing(1);
+    const QByteArray codes = dotMatrixCodes(QStringLiteral("12.3 km"));
+    EXPECT_EQ(dotTextWidth(lab.Glyphs(), codes, 3, true), 132);
+    lab.SetText(QStringLiteral("12.3 km"));
+    lab.SetAutoCenter(true);
+    EXPECT_EQ(lab.PosX(), 36);
+    EXPECT_EQ(lab.TextWidthPixels(), 133);
+    lab.SetAutoCenter(false);
+    EXPECT_EQ(lab.PosX(), 1);
+
+    EXPECT_EQ(dotTextWidth(lab.Glyphs(), codes, 3, false), 7 * 8 * 3);
+    lab.SetProportional(false);
+    EXPECT_EQ(lab.TextWidthPixels(), 7 * 8 * 3 + 1);
+    // Wider than the label: the centre lies left of the frame, truncating toward zero.
+    EXPECT_EQ(centredPosX(201, 204, fsLowered), -1 + 1 + 1);
+}
+
+TEST(RasterLab, AutoHeightFitsTheCharacterRows) {
+    TRasterLab lab(nullptr);
+    lab.SetFrameStyle(fsEngraved);
+    lab.SetAutoHeight(true);
+    EXPECT_EQ(lab.Height(), 50);
+    lab.SetDotSize(2);
+    EXPECT_EQ(lab.Height(), 2 + 3 * 12);
+    lab.SetFrameStyle(fsNone); // the frame alone does not refit
+    EXPECT_EQ(lab.Height(), 38);
+    lab.SetDotSpacing(0);
+    EXPECT_EQ(lab.Height(), 24);
+}
+
+TEST(RasterLab, PaintedDotsDecodeBackIntoTheGlyphBytes) {
+    TRasterLab lab(nullptr);
+    setUpDisplay(lab, clYellow);
+    const QString text = QStringLiteral("70.6km/h");
+    lab.SetText(text);
+    // The glyphs as the display must show them: left, right, rows 0..11.
+    const std::map<char, std::vector<int>> expected{
+        {'7', {0x01, 0x05, 0x00, 0x3e, 0x22, 0x20, 0x10, 0x10, 0x08, 0x08, 0x04, 0x04, 0x00, 0x00}},
+        {'0', {0x01, 0x05, 0x00, 0x1c, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x1c, 0x00, 0x00}},
+        {'.', {0x03, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00}},
+        {'6', {0x01, 0x05, 0x00, 0x18, 0x04, 0x02, 0x02, 0x1e, 0x22, 0x22, 0x22, 0x1c, 0x00, 0x00}},
+        {'k', {0x00, 0x06, 0x00, 0x03, 0x02, 0x02, 0x32, 0x12, 0x0a, 0x0e, 0x12, 0x63, 0x00, 0x00}},
+        {'m', {0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x17, 0x2a, 0x2a, 0x2a, 0x2a, 0x6b, 0x00, 0x00}},
+        {'/', {0x00, 0x06, 0x00, 0x00, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01, 0x00, 0x00, 0x00}},
+        {'h', {0x00, 0x06, 0x00, 0x03, 0x02, 0x02, 0x1a, 0x26, 0x22, 0x22, 0x22, 0x77, 0x00, 0x00}}};
+    const TCanvas& face = lab.Face().Canvas();
+    const int pitch = 3;
+    int x = lab.PosX();
+    for (QChar ch : text) {
+        const std::vector<int>& glyph = expected.at(ch.toLatin1());
+        const int first = glyph[0];
+        const int last = glyph[1];
+        for (int r = 0; r < 12; ++r) {
+            int row = 0;
+            for (int k = first; k <= last; ++k) {
+                const TColor dot = face.Pixels(x + (k - first) * pitch, lab.PosY() + r * pitch);
+                ASSERT_TRUE(dot == clYellow || dot == 0x404040) << ch.toLatin1() << " row " << r;
+                // The whole DotSize square carries the dot's colour, the gap after it the background.
+                EXPECT_EQ(face.Pixels(x + (k - first) * pitch + 1, lab.PosY() + r * pitch + 1), dot);
+                EXPECT_EQ(face.Pixels(x + (k - first) * pitch + 2, lab.PosY() + r * pitch), clBlack);
+                if (dot == clYellow) row |= 1 << k;
+            }
+            EXPECT_EQ(row, glyph[2 + r]) << ch.toLatin1() << " row " << r;
+        }
+        // One unlit column separates characters.
+        for (int r = 0; r < 12; ++r)
+            EXPECT_EQ(face.Pixels(x + (last - first + 1) * pitch, lab.PosY() + r * pitch), 0x404040);
+        x += (last - first + 2) * pitch;
+    }
+    EXPECT_EQ(lab.TextWidthPixels(), x - lab.PosX() + 1);
+}
+
+TEST(RasterLab, BlockModesDecideWhereUnlitDotsShow) {
+    TRasterLab lab(nullptr);
+    lab.SetBounds(0, 0, 80, 30);
+    lab.SetFrameStyle(fsNone);
+    lab.SetDotSize(2);
+    lab.SetPosX(10);
+    lab.SetPosY(1);
+    lab.SetText(QStringLiteral("1"));
+    const TCanvas& face = lab.Face().Canvas();
+    // rdbmOn: unlit dots inside the cell ('1' row 0 is empty), background before and after it.
+    EXPECT_EQ(face.Pixels(10, 1), 0x404040);
+    EXPECT_EQ(face.Pixels(7, 1), clBlack);
+    EXPECT_EQ(face.Pixels(10 + 5 * 3, 1), clBlack);
+    EXPECT_EQ(face.Pixels(1, 1), 0x404040); // far from the text the raster stays
+    lab.SetCharBlockMode(rdbmRaster);
+    EXPECT_EQ(face.Pixels(7, 1), 0x404040);
+    EXPECT_EQ(face.Pixels(9, 1), clBlack); // grid line before the text's first dot column
+    EXPECT_EQ(face.Pixels(10, 0), clBlack);
+    lab.SetCharBlockMode(rdbmOff);
+    for (int x = 0; x < 80; ++x)
+        for (int y = 0; y < 30; ++y)
+            ASSERT_NE(face.Pixels(x, y), 0x404040);
+    EXPECT_EQ(face.Pixels(10 + 3 * 2, 1 + 3 * 1), clLime); // '1' row 1 lit at column 3 (first 1)
+    EXPECT_EQ(face.Pixels(10 + 3 * 2 + 1, 1 + 3 * 1 + 1), clLime);
+}
+
+TEST(RasterLab, FrameStylesAndSchemes) {
+    TRasterLab lab(nullptr);
+    lab.SetBounds(0, 0, 30, 20);
+    lab.SetText(QString());
+    const TCanvas& face = lab.Face().Canvas();
+    // fsLowered: dark inner top-left, shadow outer top-left and inner bottom-right, light outside.
+    EXPECT_EQ(face.Pixels(5, 0), clGray);
+    EXPECT_EQ(face.Pixels(0, 5), clGray);
+    EXPECT_EQ(face.Pixels(5, 1), clBlack);
+    EXPECT_EQ(face.Pixels(1, 5), clBlack);
+    EXPECT_EQ(face.Pixels(5, 19), clWhite);
+    EXPECT_EQ(face.Pixels(29, 5), clWhite);
+    EXPECT_EQ(face.Pixels(5, 18), clGray);
+    EXPECT_EQ(face.Pixels(28, 5), clGray);
+    lab.SetColorScheme(csSystem);
+    EXPECT_EQ(lab.Face().Image().pixel(5, 0) & 0xFFFFFFu, toQColor(clBtnShadow).rgb() & 0xFFFFFFu);
+    EXPECT_EQ(lab.Face().Image().pixel(5, 19) & 0xFFFFFFu, toQColor(clBtnHighlight).rgb() & 0xFFFFFFu);
+    lab.SetColorScheme(csBWG);
+    lab.SetFrameStyle(fsRaised);
+    EXPECT_EQ(face.Pixels(5, 1), clWhite);
+    EXPECT_EQ(face.Pixels(5, 19), clBlack);
+    lab.SetFrameStyle(fsEngraved);
+    EXPECT_EQ(face.Pixels(5, 0), clGray);
+    EXPECT_EQ(face.Pixels(5, 1), clWhite);
+    EXPECT_EQ(face.Pixels(5, 18), clGray);
+    EXPECT_EQ(face.Pixels(5, 19), clWhite);
+    lab.SetFrameStyle(fsSimple);
+    EXPECT_EQ(face.Pixels(0, 0), clGray);
+    EXPECT_EQ(face.Pixels(29, 19), clGray);
+    EXPECT_EQ(face.Pixels(1, 1), 0x404040); // a dot, no inner frame
+    lab.SetFrameStyle(fsNone);
+    lab.SetCharBlockMode(rdbmOff);
+    EXPECT_EQ(face.Pixels(0, 0), clBlack);
+}
+
+TEST(RasterLab, AssignCopiesOnlyTheLookOfTheFace) {
+    TRasterLab source(nullptr);
+    source.SetText(QStringLiteral("42"));
+    source.SetFrameStyle(fsRaised);
+    source.SetColorDotOn(clYellow);
+    source.SetColorLabBakG(clNavy);
+    source.SetColorDotOff(clRed);
+    source.SetColorScheme(csSystem);
+    source.SetDotSize(5);
+    TRasterLab dest(nullptr);
+    const int paints = dest.PaintCount();
+    EXPECT_TRUE(source.AssignTo(&dest));
+    EXPECT_EQ(dest.PaintCount(), paints + 1);
+    EXPECT_EQ(dest.Text(), QStringLiteral("42"));
+    EXPECT_EQ(dest.FrameStyle(), fsRaised);
+    EXPECT_EQ(dest.ColorDotOn(), clYellow);
+    EXPECT_EQ(dest.ColorLabBakG(), clNavy);
+    EXPECT_EQ(dest.ColorScheme(), csSystem);
+    EXPECT_EQ(dest.ColorDotOff(), 0x404040);
+    EXPECT_EQ(dest.DotSize(), 3);
+    QObject other;
+    EXPECT_FALSE(dest.Assign(&other));
+    EXPECT_FALSE(source.AssignTo(&other));
+}
+
+TEST(RasterLab, NamedFontsAreRasterisedWhateverTheirColour) {
+    TRasterLab lab(nullptr);
+    lab.Font()->SetName(QStringLiteral("DejaVu Sans"));
+    lab.Font()->SetHeight(-12);
+    lab.Font()->SetColor(clWhite);
+    const TGlyphTable& glyphs = lab.Glyphs();
+    EXPECT_GT(glyphs.CharHeight, 8);
+    EXPECT_LE(glyphs.CharHeight, 32);
+    EXPECT_GT(glyphs.CharWidth, 3);
+    EXPECT_NE(glyphs.Rows['l'][5], 0u);
+    EXPECT_GT(glyphs.RightCol['W'] - glyphs.LeftCol['W'], glyphs.RightCol['l'] - glyphs.LeftCol['l']);
+    // Space and glyphs the face lacks advance like the space, never backwards.
+    EXPECT_EQ(glyphs.LeftCol[' '], 0);
+    EXPECT_EQ(glyphs.RightCol[' '], glyphs.CharWidth / 2);
+    for (int code = 32; code < 256; ++code)
+        EXPECT_GT(glyphAdvance(glyphs, static_cast<unsigned char>(code), 4, true), 0) << code;
+    lab.Font()->SetName(QStringLiteral("DEFAULT"));
+    EXPECT_EQ(lab.Glyphs().CharHeight, 12);
+}
+
+TEST(RasterLab, TextBecomesSingleByteCodes) {
+    EXPECT_EQ(dotMatrixCodes(QString::fromUtf8("A\u00e9\u20ac\u201c\u4e00")), QByteArray("A\xe9\x80\x93?"));
+    EXPECT_EQ(charOfDotMatrixCode(0x80), QChar(0x20AC));
+    EXPECT_EQ(charOfDotMatrixCode(0xE9), QChar(0xE9));
+    EXPECT_TRUE(charOfDotMatrixCode(7).isNull());
+}
