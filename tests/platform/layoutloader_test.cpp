@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include <cstdint>
+
 namespace {
 
 QStringList gLog;
@@ -395,6 +397,33 @@ TEST(LayoutLoaderErrors, ReadsFilesAndNamesAMissingOne) {
     } catch (const ELayoutError& e) {
         EXPECT_TRUE(e.Message().startsWith(QStringLiteral("/no/such/layout.lfm: cannot read the layout \"")))
             << e.Message().toStdString();
+    }
+}
+
+// Damaged copies of the main layout: each loads or fails with a layout error, never otherwise.
+TEST(LayoutLoaderErrors, DamagedLayoutsFailCleanly) {
+    registerDummies();
+    const QString text = QString::fromLatin1(MainLayout);
+    std::uint32_t seed = 12345;
+    auto next = [&seed](qsizetype bound) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<qsizetype>((seed >> 8) % static_cast<std::uint32_t>(bound));
+    };
+    const QString noise = QStringLiteral("'#{}[](),=:+-.0e9 \nobjectend");
+    for (int round = 0; round < 300; ++round) {
+        QString damaged = text;
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype at = next(damaged.size());
+            if (next(2) == 0)
+                damaged.remove(at, 1 + next(8));
+            else
+                damaged.insert(at, noise[next(noise.size())]);
+        }
+        TTestForm form;
+        try {
+            LoadFormLayout(form, parseLayout(damaged, QStringLiteral("d.lfm")), QStringLiteral("d.lfm"), 96);
+        } catch (const ELayoutError&) {
+        }
     }
 }
 
