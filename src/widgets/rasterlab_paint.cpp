@@ -21,21 +21,32 @@ QPoint framePoint(std::pair<int, int> p, int w, int h) {
     return QPoint(p.first < 0 ? w + p.first : p.first, p.second < 0 ? h + p.second : p.second);
 }
 
-const std::vector<FramePolyline>& framePolylines(TFrameStyle style) {
+struct FrameDrawing {
+    // The polylines leave the top-right corner and the start of the bottom edge open; those pixels
+    // take the colour of the outer bottom-right edge, so no earlier paint shows through.
+    FrameColor corner;
+    std::vector<FramePolyline> lines;
+};
+
+const FrameDrawing& frameDrawing(TFrameStyle style) {
     // Negative coordinates count from the far edge: -1 is W - 1 (or H - 1).
     using enum FrameColor;
-    static const std::vector<FramePolyline> none;
-    static const std::vector<FramePolyline> simple{{Shadow, {{0, 0}, {-1, 0}, {-1, -1}, {0, -1}, {0, 0}}}};
-    static const std::vector<FramePolyline> lowered{{Dark, {{1, -3}, {1, 1}, {-2, 1}}},
-                                                    {Light, {{2, -1}, {-1, -1}, {-1, 0}}},
-                                                    {Shadow, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}};
-    static const std::vector<FramePolyline> raised{{Light, {{1, -3}, {1, 1}, {-2, 1}}},
-                                                   {Dark, {{0, -1}, {-1, -1}, {-1, 0}}},
-                                                   {Shadow, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}};
-    static const std::vector<FramePolyline> embossed{{Shadow, {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {1, 1}}},
-                                                     {Light, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}};
-    static const std::vector<FramePolyline> engraved{{Light, {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {1, 1}}},
-                                                     {Shadow, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}};
+    static const FrameDrawing none{Shadow, {}};
+    static const FrameDrawing simple{Shadow, {{Shadow, {{0, 0}, {-1, 0}, {-1, -1}, {0, -1}, {0, 0}}}}};
+    static const FrameDrawing lowered{Light,
+                                      {{Dark, {{1, -3}, {1, 1}, {-2, 1}}},
+                                       {Light, {{2, -1}, {-1, -1}, {-1, 0}}},
+                                       {Shadow, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}}};
+    static const FrameDrawing raised{Dark,
+                                     {{Light, {{1, -3}, {1, 1}, {-2, 1}}},
+                                      {Dark, {{0, -1}, {-1, -1}, {-1, 0}}},
+                                      {Shadow, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}}};
+    static const FrameDrawing embossed{Shadow,
+                                       {{Shadow, {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {1, 1}}},
+                                        {Light, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}}};
+    static const FrameDrawing engraved{Light,
+                                       {{Light, {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {1, 1}}},
+                                        {Shadow, {{0, 0}, {-2, 0}, {-2, -2}, {0, -2}, {0, 0}}}}};
     switch (style) {
     case fsSimple:
         return simple;
@@ -150,14 +161,28 @@ void TRasterLab::DrawGlyph(TCanvas& canvas, unsigned char code, long long x, lon
     }
 }
 
+TColor TRasterLab::FrameColorOf(int role) const {
+    switch (static_cast<FrameColor>(role)) {
+    case FrameColor::Dark:
+        return FColorFrameDark;
+    case FrameColor::Shadow:
+        return FColorFrameShadow;
+    default:
+        return FColorFrameLight;
+    }
+}
+
 void TRasterLab::DrawFrame(TCanvas& canvas) const {
+    if (FFrameStyle == fsNone) return;
     const int w = FFace.Width();
     const int h = FFace.Height();
+    const FrameDrawing& frame = frameDrawing(FFrameStyle);
+    const TColor corner = FrameColorOf(static_cast<int>(frame.corner));
+    for (QPoint p : {QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(1, h - 1)})
+        canvas.SetPixels(p.x(), p.y(), corner);
     canvas.Pen() = TPen{};
-    for (const FramePolyline& line : framePolylines(FFrameStyle)) {
-        canvas.Pen().Color = line.color == FrameColor::Dark     ? FColorFrameDark
-                             : line.color == FrameColor::Shadow ? FColorFrameShadow
-                                                                : FColorFrameLight;
+    for (const FramePolyline& line : frame.lines) {
+        canvas.Pen().Color = FrameColorOf(static_cast<int>(line.color));
         QPolygon points;
         for (const auto& p : line.points)
             points << framePoint(p, w, h);

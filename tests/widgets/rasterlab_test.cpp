@@ -248,6 +248,10 @@ TEST(RasterLab, FrameStylesAndSchemes) {
     EXPECT_EQ(face.Pixels(29, 5), clWhite);
     EXPECT_EQ(face.Pixels(5, 18), clGray);
     EXPECT_EQ(face.Pixels(28, 5), clGray);
+    // Corners the edges leave open take the outer bottom-right colour, whatever the grid put there.
+    EXPECT_EQ(face.Pixels(29, 0), clWhite);
+    EXPECT_EQ(face.Pixels(0, 19), clWhite);
+    EXPECT_EQ(face.Pixels(1, 19), clWhite);
     lab.SetColorScheme(csSystem);
     EXPECT_EQ(lab.Face().Image().pixel(5, 0) & 0xFFFFFFu, toQColor(clBtnShadow).rgb() & 0xFFFFFFu);
     EXPECT_EQ(lab.Face().Image().pixel(5, 19) & 0xFFFFFFu, toQColor(clBtnHighlight).rgb() & 0xFFFFFFu);
@@ -267,6 +271,25 @@ TEST(RasterLab, FrameStylesAndSchemes) {
     lab.SetFrameStyle(fsNone);
     lab.SetCharBlockMode(rdbmOff);
     EXPECT_EQ(face.Pixels(0, 0), clBlack);
+}
+
+TEST(RasterLab, TheFaceDoesNotDependOnEarlierPaints) {
+    TRasterLab moved(nullptr);
+    moved.SetBounds(0, 0, 60, 25);
+    for (int pos = 0; pos < 4; ++pos) {
+        moved.SetPosX(pos);
+        moved.SetPosY(pos);
+    }
+    for (TFrameStyle style : {fsLowered, fsRaised, fsEmbossed, fsEngraved, fsSimple}) {
+        moved.SetFrameStyle(style);
+        TRasterLab fresh(nullptr);
+        fresh.SetBounds(0, 0, 60, 25);
+        fresh.SetPosX(3);
+        fresh.SetPosY(3);
+        fresh.SetFrameStyle(style);
+        fresh.Paint();
+        EXPECT_EQ(moved.Face().Image(), fresh.Face().Image()) << int(style);
+    }
 }
 
 TEST(RasterLab, AssignCopiesOnlyTheLookOfTheFace) {

@@ -1,0 +1,92 @@
+#include "widgets/rasterlab.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QPainter>
+
+namespace {
+
+QString outputPath(const char* name) {
+    QDir().mkpath(QStringLiteral(KYVELO_TEST_OUTPUT));
+    return QStringLiteral(KYVELO_TEST_OUTPUT "/") + QLatin1String(name);
+}
+
+// One of the main window's three displays, set up as its stored layout does, then given its text.
+void setUpDisplay(TRasterLab& lab, TColor dotOn, const QString& text) {
+    lab.SetBounds(0, 0, 201, 41);
+    lab.SetAutoHeight(false);
+    lab.SetAutoCenter(true);
+    lab.SetColorLabBakG(clBlack);
+    lab.SetColorDotOn(dotOn);
+    lab.SetColorDotOff(4210752);
+    lab.SetColorScheme(csBWG);
+    lab.SetDotSpacing(1);
+    lab.SetDotSize(2);
+    lab.Font()->SetHeight(-13);
+    lab.SetFrameStyle(fsLowered);
+    lab.SetPosX(57);
+    lab.SetPosY(4);
+    lab.SetProportional(true);
+    lab.SetCharBlockMode(rdbmRaster);
+    lab.SetText(text);
+}
+
+} // namespace
+
+TEST(RasterLabPicture, MainWindowDisplays) {
+    const std::array<std::pair<TColor, QString>, 3> displays{{{clYellow, QStringLiteral("70.6km/h")},
+                                                              {clLime, QStringLiteral("70.64 km")},
+                                                              {clLime, QStringLiteral("60.0 min")}}};
+    QImage sheet(201 + 16, 3 * 41 + 4 * 8, QImage::Format_RGB32);
+    sheet.fill(QColor(0xF0, 0xF0, 0xF0));
+    QPainter painter(&sheet);
+    int top = 8;
+    for (const auto& [color, text] : displays) {
+        TRasterLab lab(nullptr);
+        setUpDisplay(lab, color, text);
+        // Centred: equal dark margins left and right of the text, within a pixel.
+        const int width = dotTextWidth(lab.Glyphs(), dotMatrixCodes(text), 3, true);
+        EXPECT_EQ(lab.PosX(), (201 - width) / 2 + 2);
+        EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() - 1, 20), clBlack);
+        painter.drawImage(8, top, lab.Face().Image());
+        top += 41 + 8;
+    }
+    painter.end();
+    EXPECT_TRUE(sheet.scaled(sheet.size() * 3).save(outputPath("rasterlab-displays.png")));
+}
+
+TEST(RasterLabPicture, EveryBuiltInGlyphStaysInsideItsCell) {
+    const TGlyphTable glyphs = builtinGlyphTable();
+    TRasterLab lab(nullptr);
+    lab.SetFrameStyle(fsNone);
+    lab.SetCharBlockMode(rdbmOff);
+    lab.SetDotSize(2);
+    lab.SetDotSpacing(1);
+    lab.SetPosY(2);
+    lab.SetBounds(0, 0, 16 * 8 * 3 + 4, 38);
+    QImage sheet(lab.Width(), 14 * 38, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    for (int code = 32; code < 256; ++code) {
+        const int left = glyphs.LeftCol[code];
+        const int right = glyphs.RightCol[code];
+        EXPECT_LE(left, right) << code;
+        EXPECT_LE(right, 6) << code;
+        bool inked = false;
+        for (int row = 0; row < 12; ++row) {
+            inked = inked || glyphs.Rows[code][row] != 0;
+            EXPECT_EQ(glyphs.Rows[code][row] & ~(((2u << right) - 1) & ~((1u << left) - 1)), 0u)
+                << "code " << code << " row " << row;
+        }
+        EXPECT_EQ(inked, code != 32 && code != 160) << code;
+        if (code % 16 == 15) {
+            QString line;
+            for (int c = code - 15; c <= code; ++c)
+                line += charOfDotMatrixCode(static_cast<unsigned char>(c));
+            lab.SetText(line);
+            painter.drawImage(0, (code / 16 - 2) * 38, lab.Face().Image());
+        }
+    }
+    painter.end();
+    EXPECT_TRUE(sheet.scaled(sheet.size() * 2).save(outputPath("rasterlab-font.png")));
+}
