@@ -184,11 +184,11 @@ void TScale::SetDrawTarget(TCanvas* canvas, int dx, int dy) {
 void TScale::SetSuppressPaint(bool value) {
     if (value == FSuppressPaint) return;
     FSuppressPaint = value;
-    if (!value) Paint(false);
+    if (!value) PaintAndShow(false);
 }
 
 void TScale::DrawNow() {
-    Paint(true);
+    PaintAndShow(true);
 }
 
 void TScale::SetEmbedded(bool value) {

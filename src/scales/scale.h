@@ -180,7 +180,10 @@ private:
     template <typename T> void update(T& field, const T& value, bool transform);
     void setRange(double low, double high);
     void Redraw();
+    // Draws onto the draw target or into the control's own picture; only paintEvent calls it
+    // directly, everything else goes through PaintAndShow.
     void Paint(bool force);
+    void PaintAndShow(bool force);
     TCanvas& prepareOwnCanvas();
     void drawTransparent(TCanvas& canvas, int dx, int dy);
     void drawOpaque(TCanvas& target, int dx, int dy);

@@ -37,9 +37,15 @@ void prepareLinePen(TCanvas& canvas, TColor color) {
 
 void TScale::Redraw() {
     if (!FTransparent || FEmbedded)
-        Paint(false);
+        PaintAndShow(false);
     else
         QWidget::update();
+}
+
+void TScale::PaintAndShow(bool force) {
+    Paint(force);
+    // A stand-alone scale has drawn into its own picture; the screen takes it on the next paint event.
+    if (!FDrawTarget) QWidget::update();
 }
 
 void TScale::Paint(bool force) {
@@ -56,10 +62,7 @@ void TScale::Paint(bool force) {
         drawTransparent(canvas, dx, dy);
     else
         drawOpaque(canvas, dx, dy);
-    if (!FDrawTarget) {
-        canvas.Release();
-        QWidget::update();
-    }
+    if (!FDrawTarget) canvas.Release();
     FPainting = false;
 }
 

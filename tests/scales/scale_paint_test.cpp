@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
 
@@ -237,6 +238,21 @@ TEST(ScalePaint, StandAloneScaleIsAWidget) {
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(shot.pixelColor(200, 200), QColor(Qt::yellow));
     EXPECT_EQ(shot.pixelColor(20, 379), QColor(Qt::black)); // base line of sctXB
+}
+
+TEST(ScalePaint, TransparentStandAloneScalePaintsOnRequestOnly) {
+    TScale scale(nullptr);
+    scale.SetTransparent(true);
+    scale.show();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    const int settled = scale.PaintCount();
+    EXPECT_LE(settled, 3);
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(scale.PaintCount(), settled); // painting does not ask for another paint
+    const QImage shot = scale.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(20, 379), QColor(Qt::black));
 }
 
 TEST(ScalePaint, MainWindowScalesPicture) {
