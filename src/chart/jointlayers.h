@@ -64,6 +64,8 @@ class TJointLayers : public QObject {
 public:
     static constexpr int LayerCount = 16;
 
+    explicit TJointLayers(QObject* parent = nullptr) : QObject(parent) {}
+
     // Entry n is the layer whose range layer n follows; n itself means independent. Layer numbers
     // outside 1..16 read as independent.
     int ControlledBy(TJointAxis axis, int layer) const;

@@ -1,9 +1,22 @@
 #include "chart/rchart.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 
-TCustomRChart::TCustomRChart(TComponentBase* owner, QWidget* parent) : TControl(owner, parent) {}
+#include <algorithm>
+
+TCustomRChart::TCustomRChart(TComponentBase* owner, QWidget* parent)
+    : TControl(owner, parent), FJointLayers(new TJointLayers(this)) {
+    // Pixel proportions come from an off-screen device, as for every drawing of the chart.
+    const QImage aux(10, 10, QImage::Format_RGB32);
+    FAspectX = aux.logicalDpiY();
+    FAspectY = aux.logicalDpiX();
+    createLayers();
+    createParts();
+    SetBounds(Left(), Top(), 280, 200);
+    applyLayout(standardLayout(FStandardLayout));
+}
 
 TCustomRChart::~TCustomRChart() {
     leaveOwner();
@@ -12,6 +25,29 @@ TCustomRChart::~TCustomRChart() {
         sharer->FUseDataOf = nullptr;
         sharer->FItems.SetList(sharer->Items().Detached());
     }
+}
+
+void TCustomRChart::createParts() {
+    FBackGroundImg = new TBakGndImg(this);
+    FBackGroundImg->SetOnChange([this] { RepaintIfAuto(); });
+    for (int i = 0; i < CrossHairCount; ++i) {
+        FCrossHairs[static_cast<std::size_t>(i)] = new TCrossHair(i + 1, this);
+        FCrossHairs[static_cast<std::size_t>(i)]->SetOnChange([this] { RepaintIfAuto(); });
+    }
+    for (TTextLabel*& label : FTextLabels) {
+        label = new TTextLabel(this);
+        label->SetOnChange([this] { RepaintIfAuto(); });
+    }
+    FJointLayers->OnJoined = [this](TJointAxis axis, int layer) { layerJoined(axis, layer); };
+    FJointLayers->OnChange = [this] { RepaintIfAuto(); };
+}
+
+TCrossHair* TCustomRChart::CrossHair(int number) const {
+    return FCrossHairs[static_cast<std::size_t>(std::clamp(number, 1, CrossHairCount) - 1)];
+}
+
+TTextLabel* TCustomRChart::TextLabel(int number) const {
+    return FTextLabels[static_cast<std::size_t>(std::clamp(number, 1, TextLabelCount) - 1)];
 }
 
 void TCustomRChart::SetTextAlignment(TAlignment value) {
@@ -29,8 +65,6 @@ void TCustomRChart::RepaintIfAuto() {
     if (FAutoRedraw) Paint();
 }
 
-void TCustomRChart::Paint() {}
-
 void TCustomRChart::ShowInfoMessage(const QString& text) {
     QMessageBox::information(this, QApplication::applicationName(), text, QMessageBox::Ok);
 }
@@ -42,4 +76,9 @@ void TCustomRChart::showEvent(QShowEvent* event) {
         FWindowCreated = true;
         SetSuppressPaint(false);
     }
+}
+
+void TCustomRChart::FontChanged() {
+    TControl::FontChanged();
+    RepaintIfAuto();
 }

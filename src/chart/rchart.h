@@ -4,29 +4,87 @@
 //
 // An item list can be shown by up to five charts: its owner and up to four charts whose UseDataOf
 // points at the owner. Sharing never chains; every sharing chart points at the owner itself.
+//
+// Painting is double-buffered: a frame bitmap the size of the control (window colour, shadow,
+// caption, scales) receives the data-area bitmap (background, grid, items, frame) and the
+// crosshairs, and reaches the screen in one copy.
 #pragma once
 
+#include "chart/bakgndimg.h"
 #include "chart/chartitems.h"
+#include "chart/jointlayers.h"
+#include "chart/rchartlayout.h"
+#include "chart/rchartmapping.h"
+#include "chart/rchartrender.h"
+#include "chart/vrxbase.h"
+#include "platform/bitmap.h"
 #include "platform/component.h"
+#include "scales/scale.h"
+#include "scales/scaleprops.h"
 
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <vector>
+
+namespace RChart {
+Q_NAMESPACE
+
+enum class TGridStyle {
+    gsNone,
+    gsPoints,
+    gsVertLines,
+    gsHorizLines,
+    gsLines,
+    gsHorizDotLines,
+    gsVertDotLines,
+    gsDotLines
+};
+Q_ENUM_NS(TGridStyle)
+
+// ssFlying: a shadow with slanted ends, as if the chart floated; ssBox: a plain box shadow.
+enum class TShadowStyle { ssFlying, ssBox };
+Q_ENUM_NS(TShadowStyle)
+
+// Background of text items.
+enum class TTextBkStyle { tbClear, tbSolid };
+Q_ENUM_NS(TTextBkStyle)
+
+} // namespace RChart
+
+using RChart::TGridStyle;
+using RChart::TShadowStyle;
+using RChart::TTextBkStyle;
+using enum RChart::TGridStyle;
+using enum RChart::TShadowStyle;
+using enum RChart::TTextBkStyle;
+
+// OnBeforeRenderData, OnDataRendered, OnScalesRendered: the canvas drawn on and where the data
+// area's top-left corner lies on it.
+using TRenderEvent = std::function<void(QObject* sender, TCanvas*& canvas, int top, int left)>;
 
 class TCustomRChart : public TControl {
     Q_OBJECT
 public:
     static constexpr int MaxDataShares = 4;
+    static constexpr int LayerCount = 16;
+    static constexpr int CrossHairCount = 4;
+    static constexpr int TextLabelCount = 30;
+    static constexpr int MaxShadowWidth = 32;
 
     explicit TCustomRChart(TComponentBase* owner, QWidget* parent = nullptr);
     ~TCustomRChart() override;
+
+    // ---- Items (rchart_items.cpp)
 
     // Drawing operations: each appends one item stamped with the current attributes; none paints.
     void AddMark(double x, double y, int markType);
     void AddLine(double x1, double y1, double x2, double y2);
     void AddLineTo(double x, double y);
     void AddText(double x, double y, int fontSize, const QString& text);
-    // Removes all items, here and in every chart sharing the list.
+    // Removes all items, here and in every chart sharing the list, and repaints this chart's
+    // data-area bitmap with its background (the screen is left alone).
     void ClearItems();
     int ItemCount() const { return FItems.ItemCount(); }
     const TChartItemList& Items() const { return FItems.List(); }
@@ -63,19 +121,162 @@ public:
     void SetAutoRedraw(bool value) { FAutoRedraw = value; }
     // Paints when AutoRedraw is on: what every property change of the chart and its parts calls.
     void RepaintIfAuto();
+
+    // ---- Layers and mapping (rchart_layers.cpp)
+
+    int MarginLeft() const { return FGeometry.MarginLeft; }
+    void SetMarginLeft(int value) { setMargin(FGeometry.MarginLeft, value); }
+    int MarginRight() const { return FGeometry.MarginRight; }
+    void SetMarginRight(int value) { setMargin(FGeometry.MarginRight, value); }
+    int MarginTop() const { return FGeometry.MarginTop; }
+    void SetMarginTop(int value) { setMargin(FGeometry.MarginTop, value); }
+    int MarginBottom() const { return FGeometry.MarginBottom; }
+    void SetMarginBottom(int value) { setMargin(FGeometry.MarginBottom, value); }
+    // Clamped to 0..32.
+    int ShadowWidth() const { return FGeometry.ShadowWidth; }
+    void SetShadowWidth(int value);
+    // Size, margins and shadow; the data area follows from them.
+    const TChartGeometry& Geometry() const { return FGeometry; }
+
+    // The scale settings and scale controls of a layer; numbers outside 1..16 give layer 1.
+    TScalePropsHoriz* ScaleX(int layer) const;
+    TScalePropsVert* ScaleY(int layer) const;
+    TScale* ScaleControlX(int layer) const;
+    TScale* ScaleControlY(int layer) const;
+
+    TJointLayers* JointLayers() const { return FJointLayers; }
+    // Copies the tables of `value`.
+    void SetJointLayers(TJointLayers* value);
+    bool Isometric() const { return FIsometric; }
+    void SetIsometric(bool value);
+    TrcLayout StandardLayout() const { return FStandardLayout; }
+    void SetStandardLayout(TrcLayout value);
+
+    // Data of a layer (outside 1..16: the nearest layer) to control pixels, and back.
+    QPoint DataToPixel(int layer, double x, double y) const;
+    void PixelToData(int layer, int px, int py, double& x, double& y) const;
+    // Sets a layer's ranges; joined axes keep following their controlling layer, and the layers
+    // joined to this one follow it. Pairs narrower than the axis's MinRange are not taken.
+    void SetRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
+
+    // Never smaller than a data area of 80 x 20 pixels.
+    void SetBounds(int left, int top, int width, int height) override;
+    void Loaded() override;
+
+    // ---- Appearance (rchart_paint.cpp)
+
+    TColor WindColor() const { return FWindColor; }
+    void SetWindColor(TColor value);
+    TColor ChartColor() const { return FChartColor; }
+    void SetChartColor(TColor value) { setAndRepaint(FChartColor, value); }
+    TColor ChartFrameColor() const { return FChartFrameColor; }
+    void SetChartFrameColor(TColor value) { setAndRepaint(FChartFrameColor, value); }
+    TColor GridColor() const { return FGridColor; }
+    void SetGridColor(TColor value) { setAndRepaint(FGridColor, value); }
+    TGridStyle GridStyle() const { return FGridStyle; }
+    void SetGridStyle(TGridStyle value) { setAndRepaint(FGridStyle, value); }
+    // Spacing of grid values; values below -3 are ignored.
+    double GridDx() const { return FGridDx; }
+    void SetGridDx(double value);
+    double GridDy() const { return FGridDy; }
+    void SetGridDy(double value);
+    TShadowStyle ShadowStyle() const { return FShadowStyle; }
+    void SetShadowStyle(TShadowStyle value) { setAndRepaint(FShadowStyle, value); }
+    TColor ShadowColor() const { return FShadowColor; }
+    void SetShadowColor(TColor value) { setAndRepaint(FShadowColor, value); }
+    TColor ShadowBakColor() const { return FShadowBakColor; }
+    void SetShadowBakColor(TColor value) { setAndRepaint(FShadowBakColor, value); }
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& value) { setAndRepaint(FCaption, value); }
+    int CaptionPosX() const { return FCaptionPosX; }
+    void SetCaptionPosX(int value) { setAndRepaint(FCaptionPosX, value); }
+    int CaptionPosY() const { return FCaptionPosY; }
+    void SetCaptionPosY(int value) { setAndRepaint(FCaptionPosY, value); }
+    TAlignment CaptionAlignment() const { return FCaptionAlignment; }
+    void SetCaptionAlignment(TAlignment value) { setAndRepaint(FCaptionAlignment, value); }
+    TCaptionAnchorHoriz CaptionAnchorHoriz() const { return FCaptionAnchorHoriz; }
+    void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { setAndRepaint(FCaptionAnchorHoriz, value); }
+    TCaptionAnchorVert CaptionAnchorVert() const { return FCaptionAnchorVert; }
+    void SetCaptionAnchorVert(TCaptionAnchorVert value) { setAndRepaint(FCaptionAnchorVert, value); }
+    TFontStyles TextFontStyle() const { return FTextFontStyle; }
+    void SetTextFontStyle(TFontStyles value) { setAndRepaint(FTextFontStyle, value); }
+    TTextBkStyle TextBkStyle() const { return FTextBkStyle; }
+    void SetTextBkStyle(TTextBkStyle value) { setAndRepaint(FTextBkStyle, value); }
+    TColor TextBkColor() const { return FTextBkColor; }
+    void SetTextBkColor(TColor value) { setAndRepaint(FTextBkColor, value); }
+
+    TBakGndImg* BackGroundImg() const { return FBackGroundImg; }
+    TCrossHair* CrossHair(int number) const;
+    TTextLabel* TextLabel(int number) const;
+
+    void SetOnBeforeRenderData(TRenderEvent handler) { FOnBeforeRenderData = std::move(handler); }
+    void SetOnDataRendered(TRenderEvent handler) { FOnDataRendered = std::move(handler); }
+    void SetOnScalesRendered(TRenderEvent handler) { FOnScalesRendered = std::move(handler); }
+    void SetOnScaleTickDrawn(TScaleTickDrawnEvent handler) { FOnScaleTickDrawn = std::move(handler); }
+
     // Composes the picture off screen and hands it to the screen in one copy.
     virtual void Paint();
+    // Sizes the data-area bitmap and fills it with the background: chart colour and frame, image or
+    // coloured area.
+    void DrawBackground();
+    // Grid, items and data-area frame; (left, top) is where the data area's top-left corner lies.
+    void DrawItems(TCanvas& canvas, int left, int top);
+    // The composed picture of the last paint, as it went to the screen.
+    const QImage& FrameImage() const { return FFrame.Image(); }
+    const QImage& DataAreaImage() const { return FDataArea.Image(); }
 
 protected:
     // Shows a refused data-sharing request; a modal information box with one OK button.
     virtual void ShowInfoMessage(const QString& text);
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void FontChanged() override;
 
 private:
-    // After every change of the list: the owner and every chart sharing it take this chart's list.
+    // Items and sharing.
     void PropagateItems();
     void leaveOwner();
     void joinOwner(TCustomRChart* owner);
+
+    // Layers.
+    void createLayers();
+    void setLayerDefaults(int layer);
+    void setMargin(int& margin, int value);
+    void geometryChanged(bool isometric);
+    void scaleSettingsChanged();
+    void syncScaleControls();
+    void syncScaleControl(int layer);
+    void recomputeTransform();
+    TAxisRange rangeOf(const TScaleProps& props) const;
+    void setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
+    void setAxisRange(TScaleProps& props, double low, double high);
+    void followControllers(int layer);
+    void layerJoined(TJointAxis axis, int layer);
+    void applyIsometric();
+    void applyLayout(const TStandardLayout& layout);
+    void resizeDataArea();
+
+    // Painting.
+    void createParts();
+    template <typename T> void setAndRepaint(T& field, const T& value);
+    void drawFrame();
+    void drawShadow(TCanvas& canvas);
+    void drawCaption(TCanvas& canvas);
+    void drawScales();
+    TItemPassSettings itemPassSettings(int left, int top) const;
+    void drawGrid(TCanvas& canvas, int left, int top);
+    void drawGridLines(TCanvas& canvas, const std::vector<double>& xs, const std::vector<double>& ys,
+                       int left, int top);
+    void drawDataFrame(TCanvas& canvas, int left, int top);
+    void drawTextLabels(TCanvas& canvas, int left, int top);
+    void drawCrossHairs();
+    TRect dataAreaRect() const;
+
+    // Holds the chart's own changes to its scale settings apart from changes made from outside.
+    struct InternalChange;
+    // Suppresses painting for its lifetime and restores the previous state (repainting if that was
+    // "not suppressed").
+    struct PaintSuppression;
 
     TChartItems FItems;
     TCustomRChart* FUseDataOf = nullptr;
@@ -83,20 +284,129 @@ private:
     bool FSuppressPaint = true;
     bool FAutoRedraw = true;
     bool FWindowCreated = false;
+
+    TChartGeometry FGeometry;
+    std::array<TScalePropsHoriz*, LayerCount> FScaleX{};
+    std::array<TScalePropsVert*, LayerCount> FScaleY{};
+    std::array<TScale*, LayerCount> FScaleControlX{};
+    std::array<TScale*, LayerCount> FScaleControlY{};
+    std::array<TLayerMap, LayerCount> FMaps{};
+    TJointLayers* FJointLayers;
+    bool FIsometric = false;
+    TrcLayout FStandardLayout = rcl_X1Bottom_Y1Left;
+    int FAspectX = 1;
+    int FAspectY = 1;
+    int FInternalChange = 0;
+
+    TColor FWindColor = clBtnFace;
+    TColor FChartColor = clWhite;
+    TColor FChartFrameColor = clBlack;
+    TColor FGridColor = clBlack;
+    TGridStyle FGridStyle = gsNone;
+    double FGridDx = 0;
+    double FGridDy = 0;
+    TShadowStyle FShadowStyle = ssFlying;
+    TColor FShadowColor = clGrayText;
+    TColor FShadowBakColor = clBtnFace;
+    QString FCaption;
+    int FCaptionPosX = 0;
+    int FCaptionPosY = -16;
+    TAlignment FCaptionAlignment = taRightJustify;
+    TCaptionAnchorHoriz FCaptionAnchorHoriz = cahChartRight;
+    TCaptionAnchorVert FCaptionAnchorVert = cavChartTop;
+    TFontStyles FTextFontStyle;
+    TTextBkStyle FTextBkStyle = tbClear;
+    TColor FTextBkColor = clWhite;
+    TBakGndImg* FBackGroundImg = nullptr;
+    std::array<TCrossHair*, CrossHairCount> FCrossHairs{};
+    std::array<TTextLabel*, TextLabelCount> FTextLabels{};
+
+    TBitmap FFrame;
+    TBitmap FDataArea;
+    TRenderEvent FOnBeforeRenderData;
+    TRenderEvent FOnDataRendered;
+    TRenderEvent FOnScalesRendered;
+    TScaleTickDrawnEvent FOnScaleTickDrawn;
 };
+
+template <typename T> void TCustomRChart::setAndRepaint(T& field, const T& value) {
+    if (field == value)
+        return;
+    field = value;
+    RepaintIfAuto();
+}
 
 // The chart with its published properties.
 class TRChart : public TCustomRChart {
     Q_OBJECT
     Q_PROPERTY(int AllocSize READ AllocSize WRITE SetAllocSize)
     Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE SetAutoRedraw)
+    Q_PROPERTY(TBakGndImg* BackGroundImg READ BackGroundImg)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(Graphics::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+    Q_PROPERTY(RChartLayout::TCaptionAnchorHoriz CaptionAnchorHoriz READ CaptionAnchorHoriz WRITE
+                   SetCaptionAnchorHoriz)
+    Q_PROPERTY(
+        RChartLayout::TCaptionAnchorVert CaptionAnchorVert READ CaptionAnchorVert WRITE SetCaptionAnchorVert)
+    Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
+    Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
+    Q_PROPERTY(TColor ChartColor READ ChartColor WRITE SetChartColor)
+    Q_PROPERTY(TColor ChartFrameColor READ ChartFrameColor WRITE SetChartFrameColor)
     Q_PROPERTY(int ClassDefault READ ClassDefault WRITE SetClassDefault)
+    Q_PROPERTY(TCrossHair* CrossHair1 READ CrossHair1)
+    Q_PROPERTY(TCrossHair* CrossHair2 READ CrossHair2)
+    Q_PROPERTY(TCrossHair* CrossHair3 READ CrossHair3)
+    Q_PROPERTY(TCrossHair* CrossHair4 READ CrossHair4)
     Q_PROPERTY(TColor DataColor READ DataColor WRITE SetDataColor)
     Q_PROPERTY(TColor FillColor READ FillColor WRITE SetFillColor)
+    Q_PROPERTY(TColor GridColor READ GridColor WRITE SetGridColor)
+    Q_PROPERTY(double GridDx READ GridDx WRITE SetGridDx)
+    Q_PROPERTY(double GridDy READ GridDy WRITE SetGridDy)
+    Q_PROPERTY(RChart::TGridStyle GridStyle READ GridStyle WRITE SetGridStyle)
+    Q_PROPERTY(bool Isometric READ Isometric WRITE SetIsometric)
+    Q_PROPERTY(TJointLayers* JointLayers READ JointLayers WRITE SetJointLayers)
     Q_PROPERTY(int LineWidth READ LineWidth WRITE SetLineWidth)
+    Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
+    Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
+    Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
+    Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
+    Q_PROPERTY(int LRim READ MarginLeft WRITE SetMarginLeft STORED false)
+    Q_PROPERTY(int RRim READ MarginRight WRITE SetMarginRight STORED false)
+    Q_PROPERTY(int TRim READ MarginTop WRITE SetMarginTop STORED false)
+    Q_PROPERTY(int BRim READ MarginBottom WRITE SetMarginBottom STORED false)
     Q_PROPERTY(Graphics::TPenStyle PenStyle READ PenStyle WRITE SetPenStyle)
+    Q_PROPERTY(TScalePropsHoriz* Scale1X READ Scale1X)
+    Q_PROPERTY(TScalePropsVert* Scale1Y READ Scale1Y)
+    Q_PROPERTY(TScalePropsHoriz* Scale2X READ Scale2X)
+    Q_PROPERTY(TScalePropsVert* Scale2Y READ Scale2Y)
+    Q_PROPERTY(TScalePropsHoriz* Scale3X READ Scale3X)
+    Q_PROPERTY(TScalePropsVert* Scale3Y READ Scale3Y)
+    Q_PROPERTY(TScalePropsHoriz* Scale4X READ Scale4X)
+    Q_PROPERTY(TScalePropsVert* Scale4Y READ Scale4Y)
+    Q_PROPERTY(TColor ShadowBakColor READ ShadowBakColor WRITE SetShadowBakColor)
+    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(RChart::TShadowStyle ShadowStyle READ ShadowStyle WRITE SetShadowStyle)
+    Q_PROPERTY(int ShadowWidth READ ShadowWidth WRITE SetShadowWidth)
+    Q_PROPERTY(RChartLayout::TrcLayout StandardLayout READ StandardLayout WRITE SetStandardLayout)
     Q_PROPERTY(Graphics::TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
+    Q_PROPERTY(TColor TextBkColor READ TextBkColor WRITE SetTextBkColor)
+    Q_PROPERTY(RChart::TTextBkStyle TextBkStyle READ TextBkStyle WRITE SetTextBkStyle)
+    Q_PROPERTY(Graphics::TFontStyles TextFontStyle READ TextFontStyle WRITE SetTextFontStyle)
     Q_PROPERTY(TCustomRChart* UseDataOf READ UseDataOf WRITE SetUseDataOf)
+    Q_PROPERTY(TColor WindColor READ WindColor WRITE SetWindColor)
 public:
     using TCustomRChart::TCustomRChart;
+
+    TCrossHair* CrossHair1() const { return CrossHair(1); }
+    TCrossHair* CrossHair2() const { return CrossHair(2); }
+    TCrossHair* CrossHair3() const { return CrossHair(3); }
+    TCrossHair* CrossHair4() const { return CrossHair(4); }
+    TScalePropsHoriz* Scale1X() const { return ScaleX(1); }
+    TScalePropsVert* Scale1Y() const { return ScaleY(1); }
+    TScalePropsHoriz* Scale2X() const { return ScaleX(2); }
+    TScalePropsVert* Scale2Y() const { return ScaleY(2); }
+    TScalePropsHoriz* Scale3X() const { return ScaleX(3); }
+    TScalePropsVert* Scale3Y() const { return ScaleY(3); }
+    TScalePropsHoriz* Scale4X() const { return ScaleX(4); }
+    TScalePropsVert* Scale4Y() const { return ScaleY(4); }
 };

@@ -24,6 +24,7 @@ void TCustomRChart::AddText(double x, double y, int fontSize, const QString& tex
 }
 
 void TCustomRChart::ClearItems() {
+    DrawBackground();
     FItems.ClearItems();
     PropagateItems();
 }

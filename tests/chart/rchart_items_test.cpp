@@ -1,27 +1,10 @@
-#include "chart/rchart.h"
+#include "recordingchart.h"
 
 #include <gtest/gtest.h>
-
-#include <QStringList>
 
 #include <memory>
 
 namespace {
-
-// Records the message boxes it would show and the paints requested of it.
-class RecordingChart : public TRChart {
-public:
-    explicit RecordingChart(const char* name) : TRChart(nullptr) { SetName(QString::fromLatin1(name)); }
-    void Paint() override {
-        ++paints;
-        TRChart::Paint();
-    }
-    QStringList messages;
-    int paints = 0;
-
-protected:
-    void ShowInfoMessage(const QString& text) override { messages << text; }
-};
 
 const QString kMyself = QStringLiteral("RChart: Cannot share data with myself");
 const QString kForeign =

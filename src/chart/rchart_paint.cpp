@@ -1,0 +1,259 @@
+// Painting of the chart: the frame bitmap (window colour, shadow, caption, scales), the data-area
+// bitmap (background, grid, items, frame), the crosshairs, and the one copy to the screen.
+#include "chart/rchart.h"
+
+#include "chart/gridsteps.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+
+namespace {
+
+std::vector<double> ticksOf(const TScale& scale) {
+    std::vector<double> ticks;
+    for (int i = 1; i <= scale.NumTicks(); ++i)
+        ticks.push_back(scale.GetTick(i));
+    return ticks;
+}
+
+void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, int top, int left) {
+    if (event) event(sender, canvas, top, left);
+}
+
+} // namespace
+
+void TCustomRChart::SetWindColor(TColor value) {
+    if (value == FWindColor) return;
+    FWindColor = value;
+    for (int n = 1; n <= LayerCount; ++n) {
+        ScaleControlX(n)->SetColorBackGnd(value);
+        ScaleControlY(n)->SetColorBackGnd(value);
+    }
+    RepaintIfAuto();
+}
+
+void TCustomRChart::SetGridDx(double value) {
+    if (value >= -3) setAndRepaint(FGridDx, value);
+}
+
+void TCustomRChart::SetGridDy(double value) {
+    if (value >= -3) setAndRepaint(FGridDy, value);
+}
+
+TRect TCustomRChart::dataAreaRect() const {
+    return Rect(FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom());
+}
+
+// ---- Paint
+
+void TCustomRChart::Paint() {
+    if (!Visible() || IsLoading() || FSuppressPaint) return;
+    drawFrame();
+    DrawBackground();
+    DrawItems(FDataArea.Canvas(), 0, 0);
+    FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
+    // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
+    drawCrossHairs();
+    update();
+}
+
+void TCustomRChart::paintEvent(QPaintEvent*) {
+    if (FFrame.Empty()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, FFrame.Image());
+}
+
+// ---- Frame bitmap
+
+void TCustomRChart::drawFrame() {
+    FFrame.SetSize(Width(), Height());
+    TCanvas& canvas = FFrame.Canvas();
+    canvas.Pen() = TPen{FWindColor, 1, psSolid, pmCopy};
+    canvas.Brush() = TBrush{FWindColor, bsSolid};
+    canvas.FillRect(Rect(0, 0, FFrame.Width(), FFrame.Height()));
+    if (FGeometry.ShadowWidth > 0) drawShadow(canvas);
+    drawCaption(canvas);
+    recomputeTransform();
+    drawScales();
+    TCanvas* target = &canvas;
+    fireRender(FOnScalesRendered, this, target, 0, 0);
+}
+
+void TCustomRChart::drawShadow(TCanvas& canvas) {
+    const int s = FGeometry.ShadowWidth;
+    const int w = FFrame.Width();
+    const int h = FFrame.Height();
+    canvas.Brush() = TBrush{FShadowBakColor, bsSolid};
+    canvas.FillRect(Rect(w - s, 0, w, s));
+    canvas.FillRect(Rect(0, h - s, s, h));
+    const bool flying = FShadowStyle == ssFlying;
+    const int e = flying ? s - 1 : 0;
+    canvas.Brush() = TBrush{FShadowColor, bsSolid};
+    canvas.Pen() = TPen{flying ? FShadowColor : clBlack, 1, psSolid, pmCopy};
+    canvas.Polygon(
+        QPolygon({QPoint(e, h - s), QPoint(s - 1, h - 1), QPoint(w - 1, h - 1), QPoint(w - s, h - s)}));
+    canvas.Polygon(
+        QPolygon({QPoint(w - s, h - s), QPoint(w - 1, h - 1), QPoint(w - 1, s - 1), QPoint(w - s, e)}));
+    canvas.Pen() = TPen{clBlack, 1, psSolid, pmCopy};
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(Width() - s, 0);
+    canvas.LineTo(Width() - s, Height() - s);
+    canvas.LineTo(0, Height() - s);
+    canvas.LineTo(0, 0);
+}
+
+void TCustomRChart::drawCaption(TCanvas& canvas) {
+    canvas.Pen().Color = FChartFrameColor;
+    canvas.Brush().Style = bsClear;
+    canvas.Font().Assign(*Font());
+    const TChartGeometry& g = FGeometry;
+    static constexpr int kNoOffset = 0;
+    const int anchorsX[] = {kNoOffset, g.MarginLeft, g.MarginLeft + g.DataWidth() / 2, g.DataRight(),
+                            g.Width};
+    // The shadow is not taken off the chart bottom here.
+    const int anchorsY[] = {kNoOffset, g.MarginTop, g.MarginTop + g.DataHeight() / 2,
+                            g.Height - g.MarginBottom, g.Height};
+    int x = FCaptionPosX + anchorsX[static_cast<int>(FCaptionAnchorHoriz)];
+    const int y = FCaptionPosY + anchorsY[static_cast<int>(FCaptionAnchorVert)];
+    if (FCaptionAlignment == taRightJustify)
+        x -= canvas.TextWidth(FCaption);
+    else if (FCaptionAlignment == taCenter)
+        x -= canvas.TextWidth(FCaption) / 2;
+    canvas.TextOut(x, y, FCaption);
+}
+
+void TCustomRChart::drawScales() {
+    for (int n = 1; n <= LayerCount; ++n)
+        ScaleControlX(n)->DrawNow();
+    for (int n = 1; n <= LayerCount; ++n)
+        ScaleControlY(n)->DrawNow();
+}
+
+void TCustomRChart::drawCrossHairs() {
+    const std::array<const TCrossHair*, CrossHairCount> crossHairs{FCrossHairs[0], FCrossHairs[1],
+                                                                   FCrossHairs[2], FCrossHairs[3]};
+    DrawCrossHairs(
+        FFrame.Canvas(), crossHairs,
+        [this](int layer, double x, double y) { return DataToPixel(layer, x, y); }, dataAreaRect(),
+        FChartColor);
+}
+
+// ---- Data-area bitmap
+
+void TCustomRChart::DrawBackground() {
+    resizeDataArea();
+    const TLayerMap& layer1 = FMaps[0];
+    const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
+    ::DrawBackground(*FBackGroundImg, FDataArea, FChartColor, FChartFrameColor, [&](double x, double y) {
+        return QPoint(paintClamp(layer1.X.ToPixel(x)), paintClamp(layer1.Y.ToPixel(y))) - origin;
+    });
+}
+
+TItemPassSettings TCustomRChart::itemPassSettings(int left, int top) const {
+    TItemPassSettings s;
+    s.Origin = QPoint(left, top);
+    s.DataOrigin = QPoint(FGeometry.MarginLeft, FGeometry.MarginTop);
+    s.LineWidth = LineWidth();
+    s.ChartColor = FChartColor;
+    s.TextFontStyle = FTextFontStyle;
+    s.SolidTextBackground = FTextBkStyle == tbSolid;
+    s.TextBkColor = FTextBkColor;
+    return s;
+}
+
+void TCustomRChart::DrawItems(TCanvas& canvas, int left, int top) {
+    TCanvas* target = &canvas;
+    const TColor penColor = canvas.Pen().Color;
+    const TColor brushColor = canvas.Brush().Color;
+    fireRender(FOnBeforeRenderData, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
+    target->Pen().Color = penColor;
+    target->Brush().Color = brushColor;
+    if (FGridStyle != gsNone) drawGrid(*target, left, top);
+    TCanvasItemTarget items(*target);
+    drawItemList(items, Items(), FMaps, itemPassSettings(left, top));
+    drawTextLabels(*target, left, top);
+    fireRender(FOnDataRendered, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
+    drawDataFrame(*target, left, top);
+}
+
+void TCustomRChart::drawDataFrame(TCanvas& canvas, int left, int top) {
+    const int w = FGeometry.DataWidth();
+    const int h = FGeometry.DataHeight();
+    canvas.Pen() = TPen{FChartFrameColor, 1, psSolid, pmCopy};
+    canvas.MoveTo(left, top);
+    canvas.LineTo(left + w, top);
+    canvas.LineTo(left + w, top + h);
+    canvas.LineTo(left, top + h);
+    canvas.LineTo(left, top);
+}
+
+void TCustomRChart::drawTextLabels(TCanvas& canvas, int left, int top) {
+    const QPoint shift(left - FGeometry.MarginLeft, top - FGeometry.MarginTop);
+    for (const TTextLabel* label : FTextLabels) {
+        if (!label->Shown()) continue;
+        const QPoint p = DataToPixel(label->Layer(), label->PosX(), label->PosY());
+        DrawTextLabel(canvas, *label, QPoint(paintClamp(p.x()), paintClamp(p.y())) + shift);
+    }
+}
+
+// ---- Grid
+
+void TCustomRChart::drawGrid(TCanvas& canvas, int left, int top) {
+    const int layer = CurrentLayer();
+    const TScaleProps& x = *ScaleX(layer);
+    const TScaleProps& y = *ScaleY(layer);
+    const std::vector<double> xs =
+        gridValues(x.RangeLow(), x.RangeHigh(), x.Logarithmic(), FGridDx, ticksOf(*ScaleControlX(layer)));
+    const std::vector<double> ys =
+        gridValues(y.RangeLow(), y.RangeHigh(), y.Logarithmic(), FGridDy, ticksOf(*ScaleControlY(layer)));
+    canvas.Pen().Color = FGridColor;
+    canvas.Pen().Style = psSolid;
+    canvas.Pen().Mode = pmCopy;
+    canvas.Brush() = TBrush{FChartColor, bsSolid};
+    if (FGridStyle == gsPoints) {
+        const QPoint shift(left - FGeometry.MarginLeft, top - FGeometry.MarginTop);
+        int budget = kMaxGridValues;
+        for (double vx : xs)
+            for (double vy : ys) {
+                if (budget-- <= 0) return;
+                const QPoint p = DataToPixel(layer, vx, vy);
+                canvas.SetPixels(paintClamp(p.x()) + shift.x(), paintClamp(p.y()) + shift.y(), FGridColor);
+            }
+        return;
+    }
+    drawGridLines(canvas, xs, ys, left, top);
+}
+
+void TCustomRChart::drawGridLines(TCanvas& canvas, const std::vector<double>& xs,
+                                  const std::vector<double>& ys, int left, int top) {
+    const int layer = CurrentLayer();
+    const TScaleProps& x = *ScaleX(layer);
+    const TScaleProps& y = *ScaleY(layer);
+    const TLayerMap& map = FMaps[static_cast<std::size_t>(layer - 1)];
+    const auto toX = [&](double v) { return paintClamp(map.X.ToPixel(v)) - FGeometry.MarginLeft + left; };
+    const auto toY = [&](double v) { return paintClamp(map.Y.ToPixel(v)) - FGeometry.MarginTop + top; };
+    const bool dotted =
+        FGridStyle == gsHorizDotLines || FGridStyle == gsVertDotLines || FGridStyle == gsDotLines;
+    canvas.Pen().Style = dotted ? psDot : psSolid;
+    if (FGridStyle == gsVertLines || FGridStyle == gsVertDotLines || FGridStyle == gsLines ||
+        FGridStyle == gsDotLines) {
+        const int from = toY(std::min(y.RangeLow(), y.RangeHigh()));
+        const int to = toY(std::max(y.RangeLow(), y.RangeHigh()));
+        for (double v : xs) {
+            canvas.MoveTo(toX(v), from);
+            canvas.LineTo(toX(v), to);
+        }
+    }
+    if (FGridStyle == gsHorizLines || FGridStyle == gsHorizDotLines || FGridStyle == gsLines ||
+        FGridStyle == gsDotLines) {
+        const int from = toX(std::min(x.RangeLow(), x.RangeHigh()));
+        const int to = toX(std::max(x.RangeLow(), x.RangeHigh()));
+        for (double v : ys) {
+            canvas.MoveTo(from, toY(v));
+            canvas.LineTo(to, toY(v));
+        }
+    }
+    canvas.Pen().Style = psSolid;
+}

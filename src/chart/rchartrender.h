@@ -1,0 +1,81 @@
+// The item pass of the chart: walks the item list in order and draws each item through a small
+// drawing target, setting pen, brush and font only when they change, and joining runs of polyline
+// points into polylines of at most 200 points. The target is an interface so that the pass can be
+// watched call by call; TCanvasItemTarget draws on a canvas.
+#pragma once
+
+#include "chart/chartitems.h"
+#include "chart/rchartmapping.h"
+#include "platform/graphics.h"
+#include "platform/tcolor.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class TCanvas;
+
+class TItemTarget {
+public:
+    virtual ~TItemTarget() = default;
+    virtual void SetPenWidth(int width) = 0;
+    virtual void SetPenColor(TColor color) = 0;
+    virtual void SetPenStyle(TPenStyle style) = 0;
+    // Setting a brush colour makes a clear brush solid.
+    virtual void SetBrushColor(TColor color) = 0;
+    virtual void SetBrushClear() = 0;
+    virtual void MoveTo(QPoint p) = 0;
+    // Leaves out the end pixel; the pen position becomes p.
+    virtual void LineTo(QPoint p) = 0;
+    // Joined lines through the points; the last point is left out.
+    virtual void Polyline(const std::vector<QPoint>& points) = 0;
+    virtual void SetPixel(QPoint p, TColor color) = 0;
+    virtual void SetFontColor(TColor color) = 0;
+    virtual void SetFont(TFontStyles style, int points) = 0;
+    virtual QSize TextExtent(const QString& text) = 0;
+    virtual void TextOut(QPoint topLeft, const QString& text) = 0;
+    virtual void DrawMark(int markType, QPoint centre) = 0;
+};
+
+class TCanvasItemTarget : public TItemTarget {
+public:
+    explicit TCanvasItemTarget(TCanvas& canvas) : FCanvas(canvas) {}
+    void SetPenWidth(int width) override;
+    void SetPenColor(TColor color) override;
+    void SetPenStyle(TPenStyle style) override;
+    void SetBrushColor(TColor color) override;
+    void SetBrushClear() override;
+    void MoveTo(QPoint p) override;
+    void LineTo(QPoint p) override;
+    void Polyline(const std::vector<QPoint>& points) override;
+    void SetPixel(QPoint p, TColor color) override;
+    void SetFontColor(TColor color) override;
+    void SetFont(TFontStyles style, int points) override;
+    QSize TextExtent(const QString& text) override;
+    void TextOut(QPoint topLeft, const QString& text) override;
+    void DrawMark(int markType, QPoint centre) override;
+
+private:
+    TCanvas& FCanvas;
+};
+
+struct TItemPassSettings {
+    // Where the data area's top-left corner lies on the target, and where it lies in control
+    // coordinates (the margins): item pixels move by origin - dataOrigin.
+    QPoint Origin;
+    QPoint DataOrigin;
+    int LineWidth = 1;
+    TColor ChartColor = clWhite;
+    TFontStyles TextFontStyle;
+    bool SolidTextBackground = false;
+    TColor TextBkColor = clWhite;
+};
+
+constexpr int kMaxPolylinePoints = 200;
+
+// Draws the items in list order; layer n is placed through maps[n - 1]. Leaves the pen width at 1.
+void drawItemList(TItemTarget& target, const TChartItemList& items, const std::array<TLayerMap, 16>& maps,
+                  const TItemPassSettings& settings);
