@@ -34,12 +34,12 @@ std::span<const int> stylePattern(TPenStyle style) {
 }
 
 // Whether the pixel at this position along a styled line is drawn.
-bool patternOn(std::span<const int> pattern, int pos) {
+bool patternOn(std::span<const int> pattern, long long pos) {
     if (pattern.empty()) return true;
     int period = 0;
     for (int run : pattern)
         period += run;
-    int at = pos % period;
+    int at = static_cast<int>(pos % period);
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (at < pattern[i]) return i % 2 == 0;
         at -= pattern[i];
@@ -125,26 +125,50 @@ void TCanvas::ApplyBrush(QPainter& p) const {
         p.setBrush(Qt::NoBrush);
 }
 
-// One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
-void TCanvas::PlotPenPixel(int x, int y, int patternPos) {
-    if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
-    if (!patternOn(stylePattern(FPen.Style), patternPos)) return;
-    QRgb* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
-    line[x] = combine(line[x], rgbOf(FPen.Color), FPen.Mode);
+// A one-pixel line in progress: its colour and how far it has got through its dash pattern.
+struct TCanvas::ThinStroke {
+    QRgb color;
+    std::span<const int> pattern;
+    long long pos = 0;
+};
+
+TCanvas::ThinStroke TCanvas::BeginThinStroke() const {
+    return {rgbOf(FPen.Color), stylePattern(FPen.Style)};
 }
 
-// Bresenham from `from` up to but without `to`; patternPos counts the pixels of a styled line.
-void TCanvas::StrokeThinLine(QPoint from, QPoint to, int& patternPos) {
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
+// One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
+void TCanvas::PlotPenPixel(int x, int y, ThinStroke& stroke) {
+    const bool on = patternOn(stroke.pattern, stroke.pos++);
+    if (!on || x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
+    QRgb* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+    line[x] = combine(line[x], stroke.color, FPen.Mode);
+}
+
+// Bresenham from `from` up to but without `to`. Lines far beyond the image (mapped data can be
+// anywhere) are skipped or clipped rather than walked pixel by pixel.
+void TCanvas::StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
+    const long long dx = std::llabs(static_cast<long long>(to.x()) - from.x());
+    const long long dy = -std::llabs(static_cast<long long>(to.y()) - from.y());
+    const long long steps = std::max(dx, -dy);
+    const bool outside = std::max(from.x(), to.x()) < 0 || std::max(from.y(), to.y()) < 0 ||
+                         std::min(from.x(), to.x()) >= FImage->width() ||
+                         std::min(from.y(), to.y()) >= FImage->height();
+    if (outside || Blank()) {
+        stroke.pos += steps;
+        return;
+    }
+    if (steps > 4LL * (FImage->width() + FImage->height()) + 64) {
+        StrokeByPainter(from, to, stroke);
+        return;
+    }
     const int sx = from.x() < to.x() ? 1 : -1;
     const int sy = from.y() < to.y() ? 1 : -1;
-    int err = dx + dy;
+    long long err = dx + dy;
     int x = from.x();
     int y = from.y();
     while (x != to.x() || y != to.y()) {
-        PlotPenPixel(x, y, patternPos++);
-        const int e2 = 2 * err;
+        PlotPenPixel(x, y, stroke);
+        const long long e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
             x += sx;
@@ -156,11 +180,25 @@ void TCanvas::StrokeThinLine(QPoint from, QPoint to, int& patternPos) {
     }
 }
 
+void TCanvas::StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
+    QPainter& p = Painter();
+    ApplyPen(p);
+    ApplyMode(p);
+    if (!stroke.pattern.empty()) {
+        QPen pen = p.pen();
+        pen.setDashOffset(static_cast<qreal>(stroke.pos));
+        p.setPen(pen);
+    }
+    p.drawLine(from, to);
+    stroke.pos += std::max(std::llabs(static_cast<long long>(to.x()) - from.x()),
+                           std::llabs(static_cast<long long>(to.y()) - from.y()));
+}
+
 void TCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);
     if (HasPen() && FPen.Width <= 1) {
-        int patternPos = 0;
-        StrokeThinLine(FPenPos, to, patternPos);
+        ThinStroke stroke = BeginThinStroke();
+        StrokeThinLine(FPenPos, to, stroke);
     } else if (HasPen() && !Blank()) {
         QPainter& p = Painter();
         ApplyPen(p);
@@ -173,9 +211,9 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::Polyline(const QPolygon& points) {
     if (points.isEmpty()) return;
     if (HasPen() && FPen.Width <= 1) {
-        int patternPos = 0;
+        ThinStroke stroke = BeginThinStroke();
         for (qsizetype i = 1; i < points.size(); ++i)
-            StrokeThinLine(points[i - 1], points[i], patternPos);
+            StrokeThinLine(points[i - 1], points[i], stroke);
     } else if (HasPen() && !Blank()) {
         QPainter& p = Painter();
         ApplyPen(p);

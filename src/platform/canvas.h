@@ -100,8 +100,11 @@ private:
     bool Blank() const { return FImage->isNull(); }
     bool HasPen() const { return FPen.Style != psClear; }
     bool HasBrush() const { return FBrush.Style != bsClear; }
-    void StrokeThinLine(QPoint from, QPoint to, int& patternPos);
-    void PlotPenPixel(int x, int y, int patternPos);
+    struct ThinStroke;
+    ThinStroke BeginThinStroke() const;
+    void StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);
+    void StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
+    void PlotPenPixel(int x, int y, ThinStroke& stroke);
     void DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
     QFont TextFont() const;
 

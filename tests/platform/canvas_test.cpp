@@ -168,6 +168,21 @@ TEST(Canvas, PixelsReadAndWriteColoursAndIgnoreOutsidePoints) {
     EXPECT_EQ(c.Pixels(1, 1), clBlack);
 }
 
+TEST(Canvas, LinesFarBeyondTheImageAreClippedNotWalked) {
+    TBitmap bmp(10, 10);
+    TCanvas& c = bmp.Canvas();
+    c.MoveTo(-2000000000, 5);
+    c.LineTo(2000000000, 5);
+    for (int x = 0; x < 10; ++x)
+        EXPECT_EQ(c.Pixels(x, 5), clBlack) << x;
+    c.Polyline(QPolygon{{-1000000000, -1000000000}, {1000000000, 1000000000}, {2000000000, -2000000000}});
+    EXPECT_EQ(c.Pixels(5, 5), clBlack);
+    EXPECT_EQ(c.Pixels(2, 2), clBlack);
+    c.MoveTo(-2000000000, 50);
+    c.LineTo(2000000000, 50); // entirely below the image
+    EXPECT_EQ(pixelsNot(bmp, clWhite).size(), 19u); // the row and the diagonal share (5, 5)
+}
+
 TEST(Canvas, SystemColoursResolveThroughThePalette) {
     TBitmap bmp(3, 3);
     TCanvas& c = bmp.Canvas();
