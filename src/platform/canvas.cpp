@@ -237,10 +237,22 @@ void TCanvas::Polygon(const QPolygon& points) {
     Polyline(closed);
 }
 
+int TCanvas::PullInX(int x) const {
+    return std::clamp(x, -PullInMargin(), FImage->width() + PullInMargin());
+}
+
+int TCanvas::PullInY(int y) const {
+    return std::clamp(y, -PullInMargin(), FImage->height() + PullInMargin());
+}
+
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (Blank()) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
+    x1 = PullInX(x1);
+    x2 = PullInX(x2);
+    y1 = PullInY(y1);
+    y2 = PullInY(y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
     QPainter& p = Painter();
     ApplyMode(p);
@@ -265,25 +277,27 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (Blank()) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    if (double(x2) - x1 < 1 || double(y2) - y1 < 1) return;
     QPainter& p = Painter();
     ApplyMode(p);
     ApplyPen(p);
     ApplyBrush(p);
     if (!HasPen() || FPen.Width <= 1) {
         // A cosmetic outline covers width + 1 pixels, so the box shrinks by one to end at x2 - 1.
-        p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+        p.drawEllipse(QRectF(x1, y1, double(x2) - x1 - 1, double(y2) - y1 - 1));
         return;
     }
     const qreal half = FPen.Style == psInsideFrame ? FPen.Width / 2.0 : 0.0;
-    p.drawEllipse(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, x2 - x1 - 1 - 2 * half, y2 - y1 - 1 - 2 * half));
+    p.drawEllipse(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, double(x2) - x1 - 1 - 2 * half,
+                         double(y2) - y1 - 1 - 2 * half));
 }
 
 void TCanvas::FillRect(const TRect& r) {
     if (r.IsEmpty() || !HasBrush() || Blank()) return;
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(r.toQRect(), toQColor(FBrush.Color));
+    p.fillRect(Rect(PullInX(r.Left), PullInY(r.Top), PullInX(r.Right), PullInY(r.Bottom)).toQRect(),
+               toQColor(FBrush.Color));
 }
 
 TColor TCanvas::Pixels(int x, int y) const {

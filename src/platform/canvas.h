@@ -22,6 +22,7 @@
 #include <QSize>
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 
 class QPainter;
@@ -100,6 +101,11 @@ private:
     bool Blank() const { return FImage->isNull(); }
     bool HasPen() const { return FPen.Style != psClear; }
     bool HasBrush() const { return FBrush.Style != bsClear; }
+    // Coordinates far outside the image are pulled in to just beyond its edges (by more than a wide
+    // pen reaches): the same pixels get drawn and the arithmetic stays in range.
+    int PullInMargin() const { return std::max(4, FPen.Width + 2); }
+    int PullInX(int x) const;
+    int PullInY(int y) const;
     struct ThinStroke;
     ThinStroke BeginThinStroke() const;
     void StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 PixelSet lineFrom(QPoint from, QPoint to) {
@@ -179,8 +181,20 @@ TEST(Canvas, LinesFarBeyondTheImageAreClippedNotWalked) {
     EXPECT_EQ(c.Pixels(5, 5), clBlack);
     EXPECT_EQ(c.Pixels(2, 2), clBlack);
     c.MoveTo(-2000000000, 50);
-    c.LineTo(2000000000, 50); // entirely below the image
+    c.LineTo(2000000000, 50);                       // entirely below the image
     EXPECT_EQ(pixelsNot(bmp, clWhite).size(), 19u); // the row and the diagonal share (5, 5)
+
+    TBitmap shapes(10, 10);
+    shapes.Canvas().Brush().Color = clRed;
+    shapes.Canvas().Rectangle(-2000000000, 3, 2000000000, 2000000000);
+    EXPECT_EQ(shapes.Canvas().Pixels(0, 3), clBlack); // top edge
+    EXPECT_EQ(shapes.Canvas().Pixels(9, 9), clRed);   // the other edges lie far outside
+    shapes.Canvas().FillRect(Rect(INT_MIN, INT_MIN, 2, INT_MAX));
+    EXPECT_EQ(shapes.Canvas().Pixels(1, 9), clRed);
+    EXPECT_EQ(shapes.Canvas().Pixels(1, 0), clRed);
+    shapes.Canvas().Brush().Color = clBlue;
+    shapes.Canvas().Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+    EXPECT_EQ(shapes.Canvas().Pixels(5, 5), clBlue);
 }
 
 TEST(Canvas, SystemColoursResolveThroughThePalette) {
