@@ -78,7 +78,8 @@ void TRasterLab::Paint() {
 }
 
 void TRasterLab::paintEvent(QPaintEvent*) {
-    if (FFace.Width() != Width() || FFace.Height() != Height()) Render();
+    // The face may be stale: setters do not paint while the label is hidden, and resizing does not.
+    Render();
     QPainter painter(this);
     painter.drawImage(0, 0, FFace.Image());
 }

@@ -343,3 +343,17 @@ TEST(RasterLab, TextBecomesSingleByteCodes) {
     EXPECT_EQ(charOfDotMatrixCode(0xE9), QChar(0xE9));
     EXPECT_TRUE(charOfDotMatrixCode(7).isNull());
 }
+
+TEST(RasterLab, ShownLabelCopiesAFreshFaceToTheScreen) {
+    QWidget window;
+    window.resize(120, 40);
+    TRasterLab lab(nullptr, &window);
+    lab.SetBounds(0, 0, 100, 30);
+    lab.SetVisible(false);
+    lab.SetText(QStringLiteral("8"));
+    lab.SetVisible(true);
+    window.show();
+    const QImage shown = lab.grab().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), lab.Face().Image());
+    EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() + 4, lab.PosY() + 4), clLime); // '8' row 1, column 2
+}
