@@ -1,0 +1,242 @@
+#include "recordingchart.h"
+
+#include "platform/colorresolve.h"
+
+#include <gtest/gtest.h>
+
+#include <QRect>
+
+namespace {
+
+QRgb rgb(TColor color) {
+    return toQColor(color).rgb();
+}
+
+// The bounding box of all pixels of one colour.
+QRect boxOf(const QImage& image, TColor color) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == rgb(color)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+int countOf(const QImage& image, TColor color) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == rgb(color);
+    return n;
+}
+
+// The main window's chart, painting: 576 x 446, x 0..133, y 0..180.
+struct TripChart {
+    RecordingChart chart;
+    int scalesRendered = 0;
+    int dataRendered = 0;
+    TripChart() {
+        chart.SetBounds(0, 0, 576, 446);
+        chart.Scale1X()->SetRangeHigh(133);
+        chart.Scale1Y()->SetRangeHigh(180);
+        chart.Scale1X()->SetVisible(true);
+        chart.Scale1Y()->SetVisible(true);
+        chart.SetOnScalesRendered([this](QObject*, TCanvas*&, int, int) { ++scalesRendered; });
+        chart.SetOnDataRendered([this](QObject*, TCanvas*&, int, int) { ++dataRendered; });
+        chart.SetSuppressPaint(false);
+    }
+    QPoint inData(double x, double y) const { return chart.DataToPixel(1, x, y) - QPoint(50, 20); }
+};
+
+} // namespace
+
+TEST(RChartPaint, EmptyChartShowsWindowColourScalesAndFramedDataArea) {
+    TripChart t;
+    const QImage& frame = t.chart.FrameImage();
+    ASSERT_EQ(frame.size(), QSize(576, 446));
+    EXPECT_EQ(frame.pixel(5, 5), rgb(clBtnFace));
+    EXPECT_EQ(frame.pixel(300, 200), rgb(clWhite));
+    // Data-area frame: corners and edges at 50..556 x 20..406.
+    for (QPoint p : {QPoint(50, 20), QPoint(556, 20), QPoint(556, 406), QPoint(50, 406), QPoint(300, 20),
+                     QPoint(50, 200), QPoint(556, 300), QPoint(300, 406)})
+        EXPECT_EQ(frame.pixel(p), rgb(clBlack)) << p.x() << "," << p.y();
+    EXPECT_EQ(frame.pixel(557, 200), rgb(clBtnFace));
+    // The scales drew ticks outside the data area: a long tick below x = 0 at the bottom.
+    EXPECT_EQ(frame.pixel(50, 406 + 3), rgb(clBlack));
+    EXPECT_EQ(frame.pixel(50 - 3, 20), rgb(clBlack));
+    // What went to the screen is the composed frame.
+    EXPECT_EQ(t.chart.grab().toImage().convertToFormat(QImage::Format_RGB32), frame);
+}
+
+TEST(RChartPaint, SuppressedChartPaintsNothingAndOnceWhenReleased) {
+    TripChart t;
+    EXPECT_EQ(t.scalesRendered, 1);
+    t.chart.SetSuppressPaint(true);
+    t.chart.ClearItems();
+    for (int i = 0; i < 134; ++i)
+        t.chart.AddLineTo(i, i);
+    t.chart.CrossHair1()->SetMode(chBoth);
+    t.chart.SetChartColor(clYellow);
+    t.chart.Scale1X()->SetRangeHigh(140);
+    EXPECT_EQ(t.scalesRendered, 1);
+    EXPECT_EQ(t.dataRendered, 1);
+    EXPECT_EQ(t.chart.FrameImage().pixel(300, 200), rgb(clWhite));
+    t.chart.SetSuppressPaint(false);
+    EXPECT_EQ(t.scalesRendered, 2);
+    EXPECT_EQ(t.dataRendered, 2);
+    EXPECT_EQ(t.chart.FrameImage().pixel(300, 100), rgb(clYellow));
+}
+
+TEST(RChartPaint, ItemsAreDrawnThroughTheirLayer) {
+    TripChart t;
+    t.chart.SetSuppressPaint(true);
+    t.chart.SetDataColor(clRed);
+    t.chart.AddLineTo(0, 90);
+    t.chart.SetDataColor(clBlue);
+    t.chart.AddLine(20, 20, 20, 20);
+    // The items as drawn, before the data-area frame covers the edges.
+    QImage area;
+    t.chart.SetOnDataRendered([&](QObject*, TCanvas*& canvas, int, int) { area = canvas->Image().copy(); });
+    t.chart.SetSuppressPaint(false);
+    // The first point is reached from the data area's top-left corner, down its left edge; the end
+    // pixel is left out.
+    const QPoint end = t.inData(0, 90);
+    EXPECT_EQ(boxOf(area, clRed), QRect(QPoint(0, 0), QPoint(0, end.y() - 1)));
+    EXPECT_EQ(countOf(area, clBlue), 1);
+    EXPECT_EQ(area.pixel(t.inData(20, 20)), rgb(clBlue));
+}
+
+TEST(RChartPaint, CentredTextSitsOnItsPoint) {
+    TripChart t;
+    t.chart.SetSuppressPaint(true);
+    t.chart.SetTextBkStyle(tbSolid);
+    t.chart.SetTextBkColor(clYellow);
+    t.chart.SetDataColor(clYellow);
+    t.chart.AddText(66, 90, 10, QStringLiteral("dt"));
+    t.chart.SetSuppressPaint(false);
+    TBitmap probe(10, 10);
+    probe.Canvas().Font().SetSize(10);
+    const QSize extent = probe.Canvas().TextExtent(QStringLiteral("dt"));
+    const QPoint at = t.inData(66, 90);
+    const QRect cell = boxOf(t.chart.DataAreaImage(), clYellow);
+    EXPECT_EQ(cell.left(), at.x() - extent.width() / 2);
+    EXPECT_EQ(cell.top(), at.y() - extent.height() / 2);
+    EXPECT_EQ(cell.right(), cell.left() + extent.width() - 1);
+}
+
+TEST(RChartPaint, CharacterMarksAreCentredLetters) {
+    TripChart t;
+    t.chart.SetSuppressPaint(true);
+    t.chart.SetDataColor(clRed);
+    t.chart.AddMark(66, 90, 65);
+    t.chart.SetSuppressPaint(false);
+    TBitmap probe(t.chart.DataAreaImage().width(), t.chart.DataAreaImage().height());
+    TCanvas& c = probe.Canvas();
+    c.Brush().Style = bsClear;
+    c.Font().SetColor(clRed);
+    const QPoint at = t.inData(66, 90);
+    c.TextOut(at.x() - c.TextWidth(QStringLiteral("A")) / 2, at.y() - c.TextHeight(QStringLiteral("A")) / 2,
+              QStringLiteral("A"));
+    const QRect letter = boxOf(probe.Image(), clRed);
+    ASSERT_FALSE(letter.isEmpty());
+    EXPECT_EQ(boxOf(t.chart.DataAreaImage(), clRed), letter);
+    EXPECT_EQ(t.chart.DataAreaImage().copy(letter), probe.Image().copy(letter));
+}
+
+TEST(RChartPaint, CaptionAtChartBottomIgnoresTheShadow) {
+    TripChart t;
+    t.chart.SetSuppressPaint(true);
+    t.chart.Scale1X()->SetVisible(false);
+    t.chart.Scale1Y()->SetVisible(false);
+    t.chart.SetShadowWidth(10);
+    t.chart.SetShadowColor(clNavy);
+    t.chart.SetShadowBakColor(clYellow);
+    t.chart.Font()->SetColor(clRed);
+    t.chart.SetCaption(QStringLiteral("Trip"));
+    t.chart.SetCaptionAnchorHoriz(cahControlLeft);
+    t.chart.SetCaptionAnchorVert(cavChartBottom);
+    t.chart.SetCaptionAlignment(taLeftJustify);
+    t.chart.SetCaptionPosX(3);
+    t.chart.SetCaptionPosY(0);
+    t.chart.SetSuppressPaint(false);
+    const QImage& frame = t.chart.FrameImage();
+    const QRect caption = boxOf(frame, clRed);
+    TBitmap probe(10, 10);
+    probe.Canvas().Font().Assign(*t.chart.Font());
+    const int height = probe.Canvas().TextHeight(QStringLiteral("Trip"));
+    EXPECT_GE(caption.top(), 446 - 40);
+    EXPECT_LT(caption.bottom(), 446 - 40 + height);
+    EXPECT_GE(caption.left(), 3);
+    // The flying shadow: corner squares in the background colour, the strip in the shadow colour.
+    EXPECT_EQ(frame.pixel(575, 0), rgb(clYellow));
+    EXPECT_EQ(frame.pixel(0, 445), rgb(clYellow));
+    EXPECT_EQ(frame.pixel(570, 300), rgb(clNavy));
+    EXPECT_EQ(frame.pixel(300, 440), rgb(clNavy));
+    EXPECT_EQ(frame.pixel(566, 300), rgb(clBlack)); // outline at Width - s
+}
+
+TEST(RChartPaint, MissingBackgroundImageIsForgotten) {
+    TripChart t;
+    t.chart.BackGroundImg()->SetIncludePath(true);
+    t.chart.BackGroundImg()->SetName(QStringLiteral("/nonexistent/kyvelo-background.bmp"));
+    EXPECT_TRUE(t.chart.BackGroundImg()->Name().isEmpty());
+    EXPECT_EQ(t.chart.FrameImage().pixel(300, 200), rgb(clWhite));
+}
+
+TEST(RChartPaint, GridLinesAndBackgroundAreaFollowLayerOne) {
+    TripChart t;
+    t.chart.SetSuppressPaint(true);
+    t.chart.SetGridColor(clRed);
+    t.chart.SetGridStyle(gsVertLines);
+    t.chart.SetGridDx(50);
+    t.chart.BackGroundImg()->SetAreaMode(bamVStripe);
+    t.chart.BackGroundImg()->SetAreaLeft(100);
+    t.chart.BackGroundImg()->SetAreaRight(120);
+    t.chart.SetSuppressPaint(false);
+    const QImage& area = t.chart.DataAreaImage();
+    const int y = t.inData(0, 90).y();
+    for (double x : {50.0, 100.0})
+        EXPECT_EQ(area.pixel(t.inData(x, 90).x(), y), rgb(clRed)) << x;
+    EXPECT_EQ(area.pixel(t.inData(110, 90).x(), y), rgb(kDefaultAreaColor));
+    EXPECT_EQ(area.pixel(t.inData(75, 90).x(), y), rgb(clWhite));
+}
+
+TEST(RChartPaint, RenderEventsReportTheDataAreaCorner) {
+    TripChart t;
+    QStringList order;
+    t.chart.SetOnScalesRendered([&](QObject* sender, TCanvas*&, int top, int left) {
+        EXPECT_EQ(sender, &t.chart);
+        order << QStringLiteral("scales %1 %2").arg(top).arg(left);
+    });
+    t.chart.SetOnBeforeRenderData([&](QObject*, TCanvas*&, int top, int left) {
+        order << QStringLiteral("before %1 %2").arg(top).arg(left);
+    });
+    t.chart.SetOnDataRendered([&](QObject*, TCanvas*&, int top, int left) {
+        order << QStringLiteral("data %1 %2").arg(top).arg(left);
+    });
+    int ticks = 0;
+    t.chart.SetOnScaleTickDrawn([&](QObject* sender, TCanvas*&, TScaleType, double, int, int) {
+        EXPECT_EQ(sender, &t.chart);
+        ++ticks;
+    });
+    t.chart.Paint();
+    EXPECT_EQ(order, (QStringList{QStringLiteral("scales 0 0"), QStringLiteral("before 20 50"),
+                                  QStringLiteral("data 20 50")}));
+    EXPECT_GT(ticks, 10);
+}
+
+TEST(RChartPaint, CrossHairsAndHiddenTextLabels) {
+    TripChart t;
+    TCrossHair& c = *t.chart.CrossHair1();
+    c.SetColor(clRed);
+    c.SetPosX(66);
+    c.SetPosY(90);
+    c.SetMode(chBoth);
+    const QPoint at = t.chart.DataToPixel(1, 66, 90);
+    EXPECT_EQ(t.chart.FrameImage().pixel(at.x(), 100), rgb(clRed));
+    EXPECT_EQ(t.chart.FrameImage().pixel(100, at.y()), rgb(clRed));
+    EXPECT_EQ(t.chart.DataAreaImage().pixel(at - QPoint(50, 20)), rgb(clWhite));
+    for (int n = 1; n <= TCustomRChart::TextLabelCount; ++n) {
+        EXPECT_FALSE(t.chart.TextLabel(n)->Visible());
+        EXPECT_EQ(t.chart.TextLabel(n)->Mode(), tlOff);
+    }
+}

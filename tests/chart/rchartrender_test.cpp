@@ -1,0 +1,165 @@
+#include "chart/rchartrender.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+namespace {
+
+// Records every call of the item pass, with the text extent fixed at 20 x 10.
+class RecordingTarget : public TItemTarget {
+public:
+    void SetPenWidth(int width) override { log << QStringLiteral("width %1").arg(width); }
+    void SetPenColor(TColor color) override {
+        log << QStringLiteral("pen %1").arg(color);
+        ++penColorSets;
+    }
+    void SetPenStyle(TPenStyle) override { log << QStringLiteral("style"); }
+    void SetBrushColor(TColor color) override { log << QStringLiteral("brush %1").arg(color); }
+    void SetBrushClear() override { log << QStringLiteral("brush clear"); }
+    void MoveTo(QPoint p) override { log << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()); }
+    void LineTo(QPoint p) override { log << QStringLiteral("line %1,%2").arg(p.x()).arg(p.y()); }
+    void Polyline(const std::vector<QPoint>& points) override {
+        polylines.push_back(points);
+        log << QStringLiteral("polyline %1").arg(points.size());
+    }
+    void SetPixel(QPoint p, TColor color) override {
+        log << QStringLiteral("pixel %1,%2 %3").arg(p.x()).arg(p.y()).arg(color);
+    }
+    void SetFontColor(TColor color) override { log << QStringLiteral("font %1").arg(color); }
+    void SetFont(TFontStyles, int points) override { log << QStringLiteral("size %1").arg(points); }
+    QSize TextExtent(const QString&) override { return {20, 10}; }
+    void TextOut(QPoint p, const QString& text) override {
+        log << QStringLiteral("text %1,%2 %3").arg(p.x()).arg(p.y()).arg(text);
+    }
+    void DrawMark(int type, QPoint p) override {
+        log << QStringLiteral("mark %1 %2,%3").arg(type).arg(p.x()).arg(p.y());
+    }
+
+    QStringList log;
+    std::vector<std::vector<QPoint>> polylines;
+    int penColorSets = 0;
+};
+
+// Every layer maps data 1:1 onto pixels, with the data area's corner at control pixel (50, 20).
+std::array<TLayerMap, 16> identityMaps() {
+    std::array<TLayerMap, 16> maps{};
+    for (TLayerMap& m : maps) {
+        m.X.K = 1;
+        m.X.D = 50;
+        m.Y.K = 1;
+        m.Y.D = 20;
+    }
+    return maps;
+}
+
+TItemPassSettings settings() {
+    TItemPassSettings s;
+    s.Origin = QPoint(0, 0);
+    s.DataOrigin = QPoint(50, 20);
+    return s;
+}
+
+struct Pass {
+    TChartItems items;
+    RecordingTarget target;
+    std::array<TLayerMap, 16> maps = identityMaps();
+    TItemPassSettings options = settings();
+    void run() { drawItemList(target, items.List(), maps, options); }
+};
+
+} // namespace
+
+TEST(ItemPass, CurveAndLineMakeOnePolylineFromTheDataAreaCorner) {
+    Pass pass;
+    for (int i = 0; i < 134; ++i)
+        pass.items.AddLineTo(i, 100 + i % 3);
+    pass.items.AddLine(0, 0, 10, 10);
+    pass.run();
+    ASSERT_EQ(pass.target.polylines.size(), 1u);
+    const std::vector<QPoint>& curve = pass.target.polylines[0];
+    ASSERT_EQ(curve.size(), 135u);
+    EXPECT_EQ(curve.front(), QPoint(0, 0));
+    EXPECT_EQ(curve[1], QPoint(0, 100));
+    EXPECT_EQ(curve.back(), QPoint(133, 100 + 133 % 3));
+    // The polyline is flushed before the line is drawn.
+    const QStringList& log = pass.target.log;
+    const auto flush = log.indexOf(QStringLiteral("polyline 135"));
+    EXPECT_LT(flush, log.indexOf(QStringLiteral("move 0,0"), flush));
+    EXPECT_EQ(log.mid(log.size() - 3), (QStringList{QStringLiteral("move 0,0"), QStringLiteral("line 10,10"),
+                                                    QStringLiteral("width 1")}));
+}
+
+TEST(ItemPass, LongRunsAreSplitIntoJoinedPolylinesOf200Points) {
+    Pass pass;
+    for (int i = 0; i < 500; ++i)
+        pass.items.AddLineTo(i, i * 2);
+    pass.run();
+    const auto& polylines = pass.target.polylines;
+    ASSERT_EQ(polylines.size(), 3u);
+    EXPECT_EQ(polylines[0].size(), 200u);
+    EXPECT_EQ(polylines[1].size(), 200u);
+    EXPECT_EQ(polylines[2].size(), 103u);
+    EXPECT_EQ(polylines[1].front(), polylines[0].back());
+    EXPECT_EQ(polylines[2].front(), polylines[1].back());
+    EXPECT_EQ(polylines[2].back(), QPoint(499, 998));
+}
+
+TEST(ItemPass, AttributesAreSetOnlyWhenTheyChange) {
+    Pass pass;
+    pass.options.ChartColor = clWhite;
+    for (int i = 0; i < 50; ++i)
+        pass.items.AddLineTo(i, i);
+    pass.items.SetDataColor(clRed);
+    pass.items.AddLineTo(60, 60);
+    pass.items.AddMark(1, 1, 24);
+    pass.items.AddMark(2, 2, 24);
+    pass.run();
+    // Initial chart colour, black for the curve, red from the colour change on.
+    EXPECT_EQ(pass.target.penColorSets, 3);
+    EXPECT_EQ(pass.target.polylines.size(), 2u);
+    EXPECT_EQ(pass.target.polylines[1].front(), QPoint(49, 49)); // continues where the black run ended
+    EXPECT_TRUE(pass.target.log.contains(QStringLiteral("mark 24 2,2")));
+}
+
+TEST(ItemPass, LineWidthChangesFlushThePolyline) {
+    Pass pass;
+    pass.items.SetLineWidth(2);
+    pass.items.AddLineTo(1, 1);
+    pass.items.AddLineTo(2, 2);
+    pass.items.SetLineWidth(1);
+    pass.items.AddLineTo(3, 3);
+    pass.run();
+    ASSERT_EQ(pass.target.polylines.size(), 2u);
+    EXPECT_EQ(pass.target.polylines[0].size(), 3u);
+    EXPECT_EQ(pass.target.polylines[1], (std::vector<QPoint>{{2, 2}, {3, 3}}));
+    EXPECT_TRUE(pass.target.log.contains(QStringLiteral("width 2")));
+}
+
+TEST(ItemPass, LineOnOnePixelSetsThatPixel) {
+    Pass pass;
+    pass.items.SetDataColor(clBlue);
+    pass.items.AddLine(7.2, 8.4, 6.8, 7.6);
+    pass.run();
+    EXPECT_TRUE(pass.target.log.contains(QStringLiteral("pixel 7,8 %1").arg(clBlue)));
+    EXPECT_FALSE(pass.target.log.filter(QStringLiteral("line ")).size() > 0);
+}
+
+TEST(ItemPass, TextsAreAlignedOnTheirPointAndFarPointsClamped) {
+    Pass pass;
+    pass.items.SetTextAlignment(taCenter);
+    pass.items.AddText(100, 50, 10, QStringLiteral("dt"));
+    pass.items.SetTextAlignment(taRightJustify);
+    pass.items.AddText(100, 50, 10, QStringLiteral("ds"));
+    pass.items.SetTextAlignment(taLeftJustify);
+    pass.items.AddText(1e9, -1e9, 10, QStringLiteral("far"));
+    pass.options.SolidTextBackground = true;
+    pass.options.TextBkColor = clYellow;
+    pass.run();
+    const QStringList& log = pass.target.log;
+    EXPECT_TRUE(log.contains(QStringLiteral("text 90,45 dt")));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 80,45 ds")));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 29950,-30025 far")));
+    EXPECT_TRUE(log.contains(QStringLiteral("size 10")));
+    EXPECT_TRUE(log.contains(QStringLiteral("brush %1").arg(clYellow)));
+}
