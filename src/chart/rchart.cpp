@@ -14,6 +14,7 @@ TCustomRChart::TCustomRChart(TComponentBase* owner, QWidget* parent)
     FAspectY = aux.logicalDpiX();
     createLayers();
     createParts();
+    initMouse();
     SetBounds(Left(), Top(), 280, 200);
     applyLayout(standardLayout(FStandardLayout));
 }

@@ -12,6 +12,7 @@
 
 #include "chart/bakgndimg.h"
 #include "chart/chartitems.h"
+#include "chart/chartmouse.h"
 #include "chart/jointlayers.h"
 #include "chart/rchartlayout.h"
 #include "chart/rchartmapping.h"
@@ -19,6 +20,7 @@
 #include "chart/vrxbase.h"
 #include "platform/bitmap.h"
 #include "platform/component.h"
+#include "platform/inputevents.h"
 #include "scales/scale.h"
 #include "scales/scaleprops.h"
 
@@ -63,6 +65,15 @@ using enum RChart::TTextBkStyle;
 // OnBeforeRenderData, OnDataRendered, OnScalesRendered: the canvas drawn on and where the data
 // area's top-left corner lies on it.
 using TRenderEvent = std::function<void(QObject* sender, TCanvas*& canvas, int top, int left)>;
+// OnMouseMoveInChart: whether the pointer is in the data area (edges included), the keys and buttons
+// held, and the pointer in data units of CurrentLayer.
+using TMouseMoveInChartEvent =
+    std::function<void(QObject* sender, bool inChart, TShiftState shift, double x, double y)>;
+// OnRubberBand: a layer and the rectangle released over it, in its data units.
+using TRubberBandEvent =
+    std::function<void(QObject* sender, int layer, double loX, double loY, double hiX, double hiY)>;
+using TCrossHairMoveEvent = std::function<void(QObject* sender, TCrossHair* whichCrossHair)>;
+using TTextLabelMoveEvent = std::function<void(QObject* sender, TTextLabel* whichTextLabel)>;
 
 class TCustomRChart : public TControl {
     Q_OBJECT
@@ -225,12 +236,49 @@ public:
     const QImage& FrameImage() const { return FFrame.Image(); }
     const QImage& DataAreaImage() const { return FDataArea.Image(); }
 
+    // ---- Mouse (rchart_mouse.cpp)
+
+    TMouseActMode MouseAction() const { return FMouseAction; }
+    // A drag under way ends (its rectangle erased) when the action changes.
+    void SetMouseAction(TMouseActMode value);
+    // While true the pointer keeps the default cursor over the whole chart.
+    bool MouseCursorFixed() const { return FMouseCursorFixed; }
+    void SetMouseCursorFixed(bool value) { FMouseCursorFixed = value; }
+    // Whether zooming and panning change a layer's ranges; only layer 1 does at first. Numbers
+    // outside 1..16 read false and are not stored.
+    bool MouseAffectsLayer(int layer) const;
+    void SetMouseAffectsLayer(int layer, bool value);
+    // What the screen shows: the last paint, with the outline of a zoom rectangle being dragged.
+    QImage ScreenImage() const;
+
+    void SetOnMouseMoveInChart(TMouseMoveInChartEvent handler) { FOnMouseMoveInChart = std::move(handler); }
+    void SetOnMouseEnter(TNotifyEvent handler) { FOnMouseEnter = std::move(handler); }
+    void SetOnMouseLeave(TNotifyEvent handler) { FOnMouseLeave = std::move(handler); }
+    void SetOnZoomPan(TNotifyEvent handler) { FOnZoomPan = std::move(handler); }
+    void SetOnRubberBand(TRubberBandEvent handler) { FOnRubberBand = std::move(handler); }
+    void SetOnCrossHairMove(TCrossHairMoveEvent handler) { FOnCrossHairMove = std::move(handler); }
+    void SetOnTextLabelMove(TTextLabelMoveEvent handler) { FOnTextLabelMove = std::move(handler); }
+    void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
+    void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
+    void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
+    void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
+    void SetOnKeyDown(TKeyEvent handler) { FOnKeyDown = std::move(handler); }
+
 protected:
     // Shows a refused data-sharing request; a modal information box with one OK button.
     virtual void ShowInfoMessage(const QString& text);
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void FontChanged() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    // Arrow and tab keys reach the chart instead of moving the focus.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Items and sharing.
@@ -271,6 +319,31 @@ private:
     void drawTextLabels(TCanvas& canvas, int left, int top);
     void drawCrossHairs();
     TRect dataAreaRect() const;
+
+    // Mouse.
+    void initMouse();
+    TDataArea mouseArea() const;
+    bool isRectangleMode() const;
+    void runDragAction(QPoint pointer, TShiftState shift);
+    void updateCursor(QPoint pointer);
+    void fireMouseMoveInChart(QPoint pointer, TShiftState shift);
+    void beginDrag(QPoint pointer);
+    void endDrag();
+    // Runs `change` with painting held back, without the repaint that lifting SuppressPaint makes.
+    template <typename F> void changeQuietly(F change);
+    void zoomPanDone();
+    void panTo(QPoint pointer);
+    void zoomDragTo(QPoint pointer);
+    void pickCrossHair(QPoint pointer);
+    void pickTextLabel(QPoint pointer);
+    void placeAtPointer(int layer, QPoint pointer, const std::function<void(double, double)>& place);
+    void dragCrossHairTo(QPoint pointer);
+    void dragTextLabelTo(QPoint pointer);
+    QPoint rectangleCorner(QPoint pointer) const;
+    void moveOutline(QPoint pointer);
+    void releaseRectangle(QPoint pointer, Qt::MouseButton button);
+    TLayerRanges rectangleRanges(int layer, QPoint start, QPoint corner) const;
+    void applyRectangle(QPoint start, QPoint corner);
 
     // Holds the chart's own changes to its scale settings apart from changes made from outside.
     struct InternalChange;
@@ -327,6 +400,25 @@ private:
     TRenderEvent FOnDataRendered;
     TRenderEvent FOnScalesRendered;
     TScaleTickDrawnEvent FOnScaleTickDrawn;
+
+    TMouseActMode FMouseAction = maNone;
+    bool FMouseCursorFixed = true;
+    std::array<bool, LayerCount> FMouseAffected{true};
+    TMouseDrag FDrag;
+    // Set by a double click: the press it reports is ignored.
+    bool FDoubleClicked = false;
+    TMouseMoveInChartEvent FOnMouseMoveInChart;
+    TNotifyEvent FOnMouseEnter;
+    TNotifyEvent FOnMouseLeave;
+    TNotifyEvent FOnZoomPan;
+    TRubberBandEvent FOnRubberBand;
+    TCrossHairMoveEvent FOnCrossHairMove;
+    TTextLabelMoveEvent FOnTextLabelMove;
+    TMouseEvent FOnMouseDown;
+    TMouseEvent FOnMouseUp;
+    TMouseMoveEvent FOnMouseMove;
+    TNotifyEvent FOnDblClick;
+    TKeyEvent FOnKeyDown;
 };
 
 template <typename T> void TCustomRChart::setAndRepaint(T& field, const T& value) {
@@ -374,6 +466,8 @@ class TRChart : public TCustomRChart {
     Q_PROPERTY(int RRim READ MarginRight WRITE SetMarginRight STORED false)
     Q_PROPERTY(int TRim READ MarginTop WRITE SetMarginTop STORED false)
     Q_PROPERTY(int BRim READ MarginBottom WRITE SetMarginBottom STORED false)
+    Q_PROPERTY(VrxBase::TMouseActMode MouseAction READ MouseAction WRITE SetMouseAction)
+    Q_PROPERTY(bool MouseCursorFixed READ MouseCursorFixed WRITE SetMouseCursorFixed)
     Q_PROPERTY(Graphics::TPenStyle PenStyle READ PenStyle WRITE SetPenStyle)
     Q_PROPERTY(TScalePropsHoriz* Scale1X READ Scale1X)
     Q_PROPERTY(TScalePropsVert* Scale1Y READ Scale1Y)

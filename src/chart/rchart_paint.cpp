@@ -62,7 +62,7 @@ void TCustomRChart::Paint() {
 void TCustomRChart::paintEvent(QPaintEvent*) {
     if (FFrame.Empty()) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, FFrame.Image());
+    painter.drawImage(0, 0, ScreenImage());
 }
 
 // ---- Frame bitmap

@@ -1,0 +1,367 @@
+// The chart's mouse: the pointer reported in data units, the cursor over the chart, and the drag
+// actions chosen by MouseAction (panning, zoom windows, rubber band, zoom drag, dragging crosshairs
+// and text labels). The zoom rectangle is an outline inverted over the last paint, so taking it away
+// never needs a repaint and a repaint never leaves a stale one behind.
+#include "chart/rchart.h"
+
+#include "chart/chartcursors.h"
+#include "platform/canvas.h"
+
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+bool isPanMode(TMouseActMode action) {
+    return action == maPan || action == maPanHoriz || action == maPanVert;
+}
+
+// Keys the chart asks for when it has the focus, rather than letting them move the focus.
+bool isNavigationKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QPoint pointerOf(const QMouseEvent* event) {
+    return event->position().toPoint();
+}
+
+TShiftState shiftOf(const QInputEvent* event, Qt::MouseButtons buttons) {
+    return shiftStateOf(event->modifiers(), buttons);
+}
+
+} // namespace
+
+void TCustomRChart::initMouse() {
+    // Moves are reported with and without a button held.
+    setMouseTracking(true);
+    PublishEvent(QStringLiteral("OnMouseMoveInChart"), &FOnMouseMoveInChart);
+    PublishEvent(QStringLiteral("OnMouseEnter"), &FOnMouseEnter);
+    PublishEvent(QStringLiteral("OnMouseLeave"), &FOnMouseLeave);
+    PublishEvent(QStringLiteral("OnZoomPan"), &FOnZoomPan);
+    PublishEvent(QStringLiteral("OnRubberBand"), &FOnRubberBand);
+    PublishEvent(QStringLiteral("OnCrossHairMove"), &FOnCrossHairMove);
+    PublishEvent(QStringLiteral("OnTextLabelMove"), &FOnTextLabelMove);
+    PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
+    PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
+    PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
+    PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
+    PublishEvent(QStringLiteral("OnKeyDown"), &FOnKeyDown);
+}
+
+// ---- Properties
+
+void TCustomRChart::SetMouseAction(TMouseActMode value) {
+    if (value == FMouseAction) return;
+    endDrag();
+    FMouseAction = value;
+}
+
+bool TCustomRChart::MouseAffectsLayer(int layer) const {
+    return layer >= 1 && layer <= LayerCount && FMouseAffected[static_cast<std::size_t>(layer - 1)];
+}
+
+void TCustomRChart::SetMouseAffectsLayer(int layer, bool value) {
+    if (layer >= 1 && layer <= LayerCount) FMouseAffected[static_cast<std::size_t>(layer - 1)] = value;
+}
+
+TDataArea TCustomRChart::mouseArea() const {
+    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom()};
+}
+
+bool TCustomRChart::isRectangleMode() const {
+    return FMouseAction == maZoomWind || FMouseAction == maZoomWindPos || FMouseAction == maRubberBand;
+}
+
+QImage TCustomRChart::ScreenImage() const {
+    if (!FDrag.OutlineShown) return FFrame.Image();
+    QImage screen = FFrame.Image().copy();
+    TCanvas canvas(&screen);
+    canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
+    canvas.Brush().Style = bsClear;
+    canvas.Rectangle(outlineRect(FDrag.Start, FDrag.Corner));
+    canvas.Release();
+    return screen;
+}
+
+// ---- Platform events
+
+void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pointer = pointerOf(event);
+    const TShiftState shift = shiftOf(event, event->buttons());
+    if (FOnMouseMove) FOnMouseMove(this, shift, pointer.x(), pointer.y());
+    runDragAction(pointer, shift);
+    updateCursor(pointer);
+    fireMouseMoveInChart(pointer, shift);
+}
+
+void TCustomRChart::mousePressEvent(QMouseEvent* event) {
+    if (FDoubleClicked) {
+        FDoubleClicked = false;
+        return;
+    }
+    const QPoint pointer = pointerOf(event);
+    if (FOnMouseDown)
+        FOnMouseDown(this, mouseButtonOf(event->button()), shiftOf(event, event->buttons()), pointer.x(),
+                     pointer.y());
+    if (event->button() == Qt::LeftButton && isRectangleMode() && mouseArea().Contains(pointer))
+        beginDrag(pointer);
+}
+
+void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pointer = pointerOf(event);
+    if (FOnMouseUp)
+        FOnMouseUp(this, mouseButtonOf(event->button()), shiftOf(event, event->buttons()), pointer.x(),
+                   pointer.y());
+    if (isRectangleMode() && FDrag.Active)
+        releaseRectangle(pointer, event->button());
+    else if (event->button() == Qt::LeftButton)
+        endDrag();
+}
+
+void TCustomRChart::mouseDoubleClickEvent(QMouseEvent* event) {
+    FDoubleClicked = true;
+    if (FOnDblClick) FOnDblClick(this);
+    // The platform reports the second press with the double click; the note makes it a no-op.
+    mousePressEvent(event);
+}
+
+void TCustomRChart::enterEvent(QEnterEvent* event) {
+    TControl::enterEvent(event);
+    if (FOnMouseEnter) FOnMouseEnter(this);
+}
+
+void TCustomRChart::leaveEvent(QEvent* event) {
+    TControl::leaveEvent(event);
+    if (FOnMouseLeave) FOnMouseLeave(this);
+}
+
+bool TCustomRChart::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isNavigationKey(key->key())) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return TControl::event(event);
+}
+
+void TCustomRChart::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    if (FOnKeyDown) FOnKeyDown(this, key, shiftOf(event, Qt::NoButton));
+    if (key == 0 || isNavigationKey(event->key()))
+        event->accept();
+    else
+        TControl::keyPressEvent(event);
+}
+
+// ---- Mouse move steps
+
+void TCustomRChart::runDragAction(QPoint pointer, TShiftState shift) {
+    if (isRectangleMode()) {
+        if (FDrag.Active) moveOutline(pointer);
+        return;
+    }
+    if (!shift.testFlag(ssLeft)) {
+        endDrag();
+        return;
+    }
+    const bool inArea = mouseArea().Contains(pointer);
+    if (isPanMode(FMouseAction) || FMouseAction == maZoomDrag) {
+        if (!inArea) return;
+        if (!FDrag.Active)
+            beginDrag(pointer);
+        else if (FMouseAction == maZoomDrag)
+            zoomDragTo(pointer);
+        else
+            panTo(pointer);
+    } else if (FMouseAction == maDragCrossH) {
+        FDrag.Active ? dragCrossHairTo(pointer) : pickCrossHair(pointer);
+    } else if (FMouseAction == maDragLabel) {
+        FDrag.Active ? dragTextLabelTo(pointer) : pickTextLabel(pointer);
+    }
+}
+
+void TCustomRChart::updateCursor(QPoint pointer) {
+    const std::optional<QCursor> cursor =
+        cursorForMouseAction(FMouseAction, mouseArea().Contains(pointer), FMouseCursorFixed);
+    if (cursor) setCursor(*cursor);
+}
+
+void TCustomRChart::fireMouseMoveInChart(QPoint pointer, TShiftState shift) {
+    if (!FOnMouseMoveInChart) return;
+    double x = 0;
+    double y = 0;
+    PixelToData(CurrentLayer(), pointer.x(), pointer.y(), x, y);
+    FOnMouseMoveInChart(this, mouseArea().Contains(pointer), shift, x, y);
+}
+
+// ---- Drags
+
+void TCustomRChart::beginDrag(QPoint pointer) {
+    FDrag.Active = true;
+    FDrag.Start = pointer;
+    FDrag.Corner = pointer;
+    FDrag.OutlineShown = false;
+    for (int n = 1; n <= LayerCount; ++n)
+        FDrag.StartRanges[static_cast<std::size_t>(n - 1)] = {rangeOf(*ScaleX(n)), rangeOf(*ScaleY(n))};
+}
+
+void TCustomRChart::endDrag() {
+    if (FDrag.OutlineShown) update();
+    FDrag.Active = false;
+    FDrag.OutlineShown = false;
+}
+
+template <typename F> void TCustomRChart::changeQuietly(F change) {
+    const bool previous = FSuppressPaint;
+    FSuppressPaint = true;
+    change();
+    FSuppressPaint = previous;
+}
+
+void TCustomRChart::zoomPanDone() {
+    if (FOnZoomPan) FOnZoomPan(this);
+    Paint();
+}
+
+void TCustomRChart::panTo(QPoint pointer) {
+    const TDataArea area = mouseArea();
+    const double fx =
+        FMouseAction == maPanVert ? 0 : panFractionX(FDrag.Start.x(), pointer.x(), area.Width());
+    const double fy =
+        FMouseAction == maPanHoriz ? 0 : panFractionY(FDrag.Start.y(), pointer.y(), area.Height());
+    changeQuietly([&] {
+        for (int n = 1; n <= LayerCount; ++n) {
+            if (!MouseAffectsLayer(n)) continue;
+            const TLayerRanges& start = FDrag.StartRanges[static_cast<std::size_t>(n - 1)];
+            const TAxisRange x = pannedRange(start.X, fx);
+            const TAxisRange y = pannedRange(start.Y, fy);
+            SetRanges(n, x.Low, x.High, y.Low, y.High);
+        }
+    });
+    zoomPanDone();
+}
+
+void TCustomRChart::zoomDragTo(QPoint pointer) {
+    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), Width());
+    const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), Height());
+    changeQuietly([&] {
+        for (int n = 1; n <= LayerCount; ++n) {
+            if (!MouseAffectsLayer(n)) continue;
+            const TLayerRanges& start = FDrag.StartRanges[static_cast<std::size_t>(n - 1)];
+            const TAxisRange x = scaledAboutCentre(start.X, fx);
+            const TAxisRange y = scaledAboutCentre(start.Y, fy);
+            SetRanges(n, x.Low, x.High, y.Low, y.High);
+        }
+    });
+    zoomPanDone();
+}
+
+void TCustomRChart::pickCrossHair(QPoint pointer) {
+    beginDrag(pointer);
+    std::array<TCrossHairTarget, CrossHairCount> targets;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const TCrossHair& c = *FCrossHairs[i];
+        targets[i] = {DataToPixel(c.Layer(), c.PosX(), c.PosY()), c.ShowsVertical(), c.ShowsHorizontal()};
+    }
+    FDrag.Target = nearestCrossHair(targets, pointer);
+}
+
+void TCustomRChart::pickTextLabel(QPoint pointer) {
+    beginDrag(pointer);
+    std::array<std::optional<QPoint>, TextLabelCount> shown;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const TTextLabel& label = *FTextLabels[i];
+        if (label.Shown()) shown[i] = DataToPixel(label.Layer(), label.PosX(), label.PosY());
+    }
+    FDrag.Target = nearestPoint(shown, pointer);
+}
+
+void TCustomRChart::placeAtPointer(int layer, QPoint pointer,
+                                   const std::function<void(double, double)>& place) {
+    double x = 0;
+    double y = 0;
+    PixelToData(layer, pointer.x(), pointer.y(), x, y);
+    changeQuietly([&] { place(x, y); });
+    Paint();
+}
+
+void TCustomRChart::dragCrossHairTo(QPoint pointer) {
+    TCrossHair* c = CrossHair(FDrag.Target);
+    placeAtPointer(c->Layer(), pointer, [c](double x, double y) {
+        c->SetPosX(x);
+        c->SetPosY(y);
+    });
+    if (FOnCrossHairMove) FOnCrossHairMove(this, c);
+}
+
+void TCustomRChart::dragTextLabelTo(QPoint pointer) {
+    TTextLabel* label = TextLabel(FDrag.Target);
+    placeAtPointer(label->Layer(), pointer, [label](double x, double y) {
+        label->SetPosX(x);
+        label->SetPosY(y);
+    });
+    if (FOnTextLabelMove) FOnTextLabelMove(this, label);
+}
+
+// ---- Zoom rectangle
+
+QPoint TCustomRChart::rectangleCorner(QPoint pointer) const {
+    const QPoint corner = mouseArea().Clamped(pointer);
+    return FIsometric ? squareCorner(FDrag.Start, corner) : corner;
+}
+
+void TCustomRChart::moveOutline(QPoint pointer) {
+    FDrag.Corner = rectangleCorner(pointer);
+    FDrag.OutlineShown = true;
+    update();
+}
+
+void TCustomRChart::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
+    const QPoint corner = rectangleCorner(pointer);
+    const bool spansArea = corner.x() != FDrag.Start.x() && corner.y() != FDrag.Start.y();
+    const QPoint start = FDrag.Start;
+    endDrag();
+    if (button == Qt::LeftButton && spansArea) applyRectangle(start, corner);
+}
+
+TLayerRanges TCustomRChart::rectangleRanges(int layer, QPoint start, QPoint corner) const {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    PixelToData(layer, start.x(), start.y(), x1, y1);
+    PixelToData(layer, corner.x(), corner.y(), x2, y2);
+    const TAxisRange currentX = rangeOf(*ScaleX(layer));
+    const TAxisRange currentY = rangeOf(*ScaleY(layer));
+    // Only the oriented window lets the drag direction flip an axis.
+    TLayerRanges r{{x1, x2, currentX.Logarithmic}, {y1, y2, currentY.Logarithmic}};
+    if (FMouseAction != maZoomWind) r = {orderedLike(x1, x2, currentX), orderedLike(y1, y2, currentY)};
+    if (FIsometric)
+        r.Y = isometricYRange(r.X, r.Y, FGeometry.DataWidth(), FGeometry.DataHeight(), FAspectX, FAspectY);
+    return r;
+}
+
+void TCustomRChart::applyRectangle(QPoint start, QPoint corner) {
+    changeQuietly([&] {
+        for (int n = 1; n <= LayerCount; ++n) {
+            if (!MouseAffectsLayer(n)) continue;
+            const TLayerRanges r = rectangleRanges(n, start, corner);
+            if (FMouseAction == maRubberBand) {
+                if (FOnRubberBand) FOnRubberBand(this, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
+            } else {
+                SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
+            }
+        }
+    });
+    zoomPanDone();
+}

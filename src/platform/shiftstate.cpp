@@ -1,0 +1,13 @@
+#include "platform/shiftstate.h"
+
+TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, bool doubleClick) {
+    TShiftState state;
+    state.setFlag(ssShift, modifiers.testFlag(Qt::ShiftModifier));
+    state.setFlag(ssAlt, modifiers.testFlag(Qt::AltModifier));
+    state.setFlag(ssCtrl, modifiers.testFlag(Qt::ControlModifier));
+    state.setFlag(ssLeft, buttons.testFlag(Qt::LeftButton));
+    state.setFlag(ssRight, buttons.testFlag(Qt::RightButton));
+    state.setFlag(ssMiddle, buttons.testFlag(Qt::MiddleButton));
+    state.setFlag(ssDouble, doubleClick);
+    return state;
+}
