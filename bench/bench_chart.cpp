@@ -1,0 +1,207 @@
+// One full paint of the chart (frame, scales, background, items, crosshairs, all off screen) next to
+// the least a Qt program must do to draw the same picture: one QPainter pass on an image of the
+// same size. Quote the ratios, not the times.
+#include "chart/rchart.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kWidth = 576;
+constexpr int kHeight = 446;
+constexpr double kMinutes = 133;
+constexpr double kKilometres = 180;
+
+double distance(double t) {
+    return 1.1 * t + 8 * std::sin(t / 11.3) + 10;
+}
+
+// The chart of the main window: 576 x 446, x 0..133 min, y 0..180 km, two dotted crosshairs.
+void setUpTripChart(TRChart& chart) {
+    chart.SetBounds(0, 0, kWidth, kHeight);
+    chart.Scale1X()->SetRangeHigh(kMinutes);
+    chart.Scale1Y()->SetRangeHigh(kKilometres);
+    chart.Scale1X()->SetCaption(QStringLiteral("Time [min]"));
+    chart.Scale1Y()->SetCaption(QStringLiteral("Distance [km]"));
+    for (int n : {1, 2}) {
+        TCrossHair& c = *chart.CrossHair(n);
+        c.SetColor(clGray);
+        c.SetLineType(psDot);
+        c.SetMode(chBoth);
+        c.SetPosX(n == 1 ? 50 : 110);
+        c.SetPosY(distance(n == 1 ? 50 : 110));
+    }
+}
+
+// What the main window appends on every redraw.
+void addMainWindowItems(TRChart& chart) {
+    chart.ClearItems();
+    chart.SetDataColor(clBlack);
+    chart.SetLineWidth(2);
+    for (int i = 0; i <= 133; ++i)
+        chart.AddLineTo(i, distance(i));
+    chart.SetLineWidth(1);
+    chart.SetDataColor(clBlue);
+    chart.AddLine(0, 20, kMinutes, 170);
+    chart.SetDataColor(clRed);
+    chart.AddMark(50, distance(50), 24);
+    chart.AddMark(110, distance(110), 24);
+    chart.AddLine(50, distance(50), 110, distance(50));
+    chart.AddText(80, distance(50) - 5, 10, QStringLiteral("dt"));
+    chart.AddLine(110, distance(50), 110, distance(110));
+    chart.AddText(113, (distance(50) + distance(110)) / 2, 10, QStringLiteral("ds"));
+}
+
+void addCurve(TRChart& chart, int points) {
+    chart.ClearItems();
+    chart.SetAllocSize(std::min(points, 1000000));
+    for (int i = 0; i < points; ++i) {
+        const double t = kMinutes * i / points;
+        chart.AddLineTo(t, distance(t) + 5 * std::sin(i * 0.7));
+    }
+}
+
+struct ChartFixture {
+    TRChart chart{nullptr};
+    ChartFixture() {
+        setUpTripChart(chart);
+        chart.SetSuppressPaint(false);
+    }
+};
+
+// ---- The baseline: one QPainter pass drawing the same picture.
+
+struct Mapping {
+    double kx = (kWidth - 70.0) / kMinutes;
+    double ky = -(kHeight - 60.0) / kKilometres;
+    QPointF operator()(double t, double s) const { return {50 + kx * t, kHeight - 40 + ky * s}; }
+};
+
+void paintFrameAndAxes(QPainter& p, const Mapping& map) {
+    p.fillRect(0, 0, kWidth, kHeight, QColor(240, 240, 240));
+    p.fillRect(50, 20, kWidth - 70, kHeight - 60, Qt::white);
+    p.setPen(Qt::black);
+    p.drawRect(50, 20, kWidth - 70, kHeight - 60);
+    p.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    for (int t = 0; t <= 133; t += 5) {
+        const QPointF at = map(t, 0);
+        p.drawLine(at, at + QPointF(0, t % 20 == 0 ? 7 : 4));
+        if (t % 20 == 0) p.drawText(at + QPointF(-6, 20), QString::number(t));
+    }
+    for (int s = 0; s <= 180; s += 10) {
+        const QPointF at = map(0, s);
+        p.drawLine(at, at - QPointF(s % 50 == 0 ? 6 : 4, 0));
+        if (s % 50 == 0) p.drawText(at - QPointF(30, -4), QString::number(s));
+    }
+    p.drawText(QPointF(50 + (kWidth - 70) / 2 - 30, kHeight - 4), QStringLiteral("Time [min]"));
+    p.drawText(QPointF(50, 14), QStringLiteral("Distance [km]"));
+}
+
+void paintCrossHairs(QPainter& p, const Mapping& map) {
+    p.setPen(QPen(Qt::gray, 0, Qt::DotLine));
+    for (double t : {50.0, 110.0}) {
+        const QPointF at = map(t, distance(t));
+        p.drawLine(QPointF(51, at.y()), QPointF(kWidth - 20, at.y()));
+        p.drawLine(QPointF(at.x(), 21), QPointF(at.x(), kHeight - 40));
+    }
+}
+
+void paintBaseline(QImage& image, const QPolygonF& curve) {
+    const Mapping map;
+    QPainter p(&image);
+    paintFrameAndAxes(p, map);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawPolyline(curve);
+    p.setPen(QPen(Qt::blue, 0));
+    p.drawLine(map(0, 20), map(kMinutes, 170));
+    p.setPen(QPen(Qt::red, 0));
+    p.setBrush(Qt::red);
+    for (double t : {50.0, 110.0})
+        p.drawEllipse(map(t, distance(t)), 3.5, 3.5);
+    p.drawLine(map(50, distance(50)), map(110, distance(50)));
+    p.drawLine(map(110, distance(50)), map(110, distance(110)));
+    p.drawText(map(80, distance(50) - 5), QStringLiteral("dt"));
+    p.drawText(map(113, (distance(50) + distance(110)) / 2), QStringLiteral("ds"));
+    paintCrossHairs(p, map);
+}
+
+QPolygonF mappedCurve(int points, bool mainWindow) {
+    const Mapping map;
+    QPolygonF curve;
+    curve.reserve(points + 1);
+    curve << map(0, kKilometres);
+    for (int i = 0; i < points; ++i) {
+        const double t = mainWindow ? i : kMinutes * i / points;
+        curve << map(t, distance(t) + (mainWindow ? 0 : 5 * std::sin(i * 0.7)));
+    }
+    return curve;
+}
+
+} // namespace
+
+static void BM_ChartPaintMainWindow(benchmark::State& state) {
+    ChartFixture f;
+    addMainWindowItems(f.chart);
+    for (auto _ : state) {
+        f.chart.Paint();
+        benchmark::DoNotOptimize(f.chart.FrameImage().constBits());
+    }
+}
+BENCHMARK(BM_ChartPaintMainWindow)->Unit(benchmark::kMicrosecond);
+
+static void BM_BaselinePaintMainWindow(benchmark::State& state) {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        paintBaseline(image, mappedCurve(134, true));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_BaselinePaintMainWindow)->Unit(benchmark::kMicrosecond);
+
+static void BM_ChartPaintLineTo(benchmark::State& state) {
+    ChartFixture f;
+    f.chart.SetSuppressPaint(true);
+    addCurve(f.chart, static_cast<int>(state.range(0)));
+    f.chart.SetSuppressPaint(false);
+    for (auto _ : state) {
+        f.chart.Paint();
+        benchmark::DoNotOptimize(f.chart.FrameImage().constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ChartPaintLineTo)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+static void BM_BaselinePaintLineTo(benchmark::State& state) {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const int points = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const Mapping map;
+        QPainter p(&image);
+        paintFrameAndAxes(p, map);
+        p.setPen(QPen(Qt::black, 0));
+        p.drawPolyline(mappedCurve(points, false));
+        paintCrossHairs(p, map);
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * points);
+}
+BENCHMARK(BM_BaselinePaintLineTo)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
