@@ -130,18 +130,31 @@ struct TCanvas::ThinStroke {
     QRgb color;
     std::span<const int> pattern;
     long long pos = 0;
+    // The image's pixels and size, fetched once per stroke.
+    uchar* bits = nullptr;
+    qsizetype stride = 0;
+    int width = 0;
+    int height = 0;
 };
 
-TCanvas::ThinStroke TCanvas::BeginThinStroke() const {
-    return {rgbOf(FPen.Color), stylePattern(FPen.Style)};
+TCanvas::ThinStroke TCanvas::BeginThinStroke() {
+    ThinStroke stroke{rgbOf(FPen.Color), stylePattern(FPen.Style)};
+    if (!Blank()) {
+        stroke.bits = FImage->bits();
+        stroke.stride = FImage->bytesPerLine();
+        stroke.width = FImage->width();
+        stroke.height = FImage->height();
+    }
+    return stroke;
 }
 
 // One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
 void TCanvas::PlotPenPixel(int x, int y, ThinStroke& stroke) {
-    const bool on = patternOn(stroke.pattern, stroke.pos++);
-    if (!on || x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
-    QRgb* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
-    line[x] = combine(line[x], stroke.color, FPen.Mode);
+    const bool on = stroke.pattern.empty() || patternOn(stroke.pattern, stroke.pos);
+    ++stroke.pos;
+    if (!on || x < 0 || y < 0 || x >= stroke.width || y >= stroke.height) return;
+    QRgb& pixel = reinterpret_cast<QRgb*>(stroke.bits + y * stroke.stride)[x];
+    pixel = combine(pixel, stroke.color, FPen.Mode);
 }
 
 // Bresenham from `from` up to but without `to`. Lines far beyond the image (mapped data can be
@@ -294,10 +307,18 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TCanvas::FillRect(const TRect& r) {
     if (r.IsEmpty() || !HasBrush() || Blank()) return;
-    QPainter& p = Painter();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(Rect(PullInX(r.Left), PullInY(r.Top), PullInX(r.Right), PullInY(r.Bottom)).toQRect(),
-               toQColor(FBrush.Color));
+    // A plain copy of one colour: written straight into the pixels, which is much cheaper than a
+    // painter call for the many small squares of the dot-matrix faces.
+    const int left = std::max(r.Left, 0);
+    const int top = std::max(r.Top, 0);
+    const int right = std::min(r.Right, FImage->width());
+    const int bottom = std::min(r.Bottom, FImage->height());
+    if (left >= right || top >= bottom) return;
+    const QRgb color = 0xFF000000u | rgbOf(FBrush.Color);
+    uchar* bits = FImage->bits();
+    const qsizetype stride = FImage->bytesPerLine();
+    for (int y = top; y < bottom; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left, color);
 }
 
 TColor TCanvas::Pixels(int x, int y) const {

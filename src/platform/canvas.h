@@ -107,7 +107,7 @@ private:
     int PullInX(int x) const;
     int PullInY(int y) const;
     struct ThinStroke;
-    ThinStroke BeginThinStroke() const;
+    ThinStroke BeginThinStroke();
     void StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);
     void StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
     void PlotPenPixel(int x, int y, ThinStroke& stroke);
