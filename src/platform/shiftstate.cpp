@@ -1,6 +1,6 @@
 #include "platform/shiftstate.h"
 
-TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, bool doubleClick) {
+TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     TShiftState state;
     state.setFlag(ssShift, modifiers.testFlag(Qt::ShiftModifier));
     state.setFlag(ssAlt, modifiers.testFlag(Qt::AltModifier));
@@ -8,6 +8,5 @@ TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons butto
     state.setFlag(ssLeft, buttons.testFlag(Qt::LeftButton));
     state.setFlag(ssRight, buttons.testFlag(Qt::RightButton));
     state.setFlag(ssMiddle, buttons.testFlag(Qt::MiddleButton));
-    state.setFlag(ssDouble, doubleClick);
     return state;
 }

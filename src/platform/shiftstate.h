@@ -18,5 +18,5 @@ Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 using enum TShiftStateFlag;
 
-// The state for Qt's modifiers and buttons; `doubleClick` adds ssDouble.
-TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, bool doubleClick = false);
+// The state for Qt's modifiers and buttons.
+TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);

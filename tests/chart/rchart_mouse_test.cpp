@@ -302,6 +302,31 @@ TEST(RChartMouse, RubberBandReportsEveryAffectedLayerAndChangesNothing) {
     expectRange(*chart.Scale1X(), 0, 506);
 }
 
+TEST(RChartMouse, IsometricRectangleIsSquareAndItsYRangeFollowsX) {
+    MouseChart chart;
+    chart.SetIsometric(true);
+    chart.SetMouseAction(maRubberBand);
+    double loX = 0, loY = 0, hiX = 0, hiY = 0;
+    chart.SetOnRubberBand([&](QObject*, int, double lx, double ly, double hx, double hy) {
+        loX = lx;
+        loY = ly;
+        hiX = hx;
+        hiY = hy;
+    });
+    double x = 0, yTop = 0, yBottom = 0;
+    chart.PixelToData(1, 100, 100, x, yTop);
+    chart.PixelToData(1, 150, 150, x, yBottom);
+    // The pointer spans 100 x 50 pixels; the square takes the shorter side.
+    chart.dragRectangle({100, 100}, {200, 150});
+    EXPECT_NEAR(loX, 50, 1e-9);
+    EXPECT_NEAR(hiX, x, 1e-9);
+    // y is centred on the rectangle and as long as x, scaled by the data area's proportions.
+    const double centre = (yTop + yBottom) / 2;
+    const double half = (hiX - loX) * (386 + 1) / (506 + 1) / 2;
+    EXPECT_NEAR(loY, centre - half, 1e-9);
+    EXPECT_NEAR(hiY, centre + half, 1e-9);
+}
+
 TEST(RChartMouse, RectangleOutlineIsInvertedOnTheScreenAndAlwaysErased) {
     MouseChart chart;
     chart.SetMouseAction(maZoomWind);
