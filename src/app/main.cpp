@@ -1,17 +1,47 @@
-// Program block. Until the main window is built, this shows what the program already holds.
-#include "app/tripmodel.h"
+// Program block: the application object, the main window from its stored layout, the message loop.
+#include "app/commandline.h"
+#include "app/mainfrm.h"
+#include "platform/exceptions.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Renders the window as it stands once its first show has been handled, then ends the program.
+int writeScreenshot(QApplication& app, const QString& file) {
+    int code = 0;
+    QTimer::singleShot(0, &app, [&] {
+        if (!Form1->grab().save(file)) {
+            std::fprintf(stderr, "kyvelo: cannot write %s\n", qPrintable(file));
+            code = 1;
+        }
+        app.quit();
+    });
+    app.exec();
+    return code;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Kyvelo: the trip model and the straight line are in place; "
-                                 "the main window comes next.\n"
-                                 "Standard road situation: s(50) = %1 km")
-                      .arg(TripProfileDistance(tpStandardRoad, 50), 0, 'f', 4));
-    window.setMargin(24);
-    window.setWindowTitle(QStringLiteral("Kyvelo"));
-    window.show();
-    return app.exec();
+    const TCommandLine options = ParseCommandLine(app.arguments());
+    if (!options.Error.isEmpty()) {
+        std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.Error));
+        return 2;
+    }
+    try {
+        Form1 = new TForm1;
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "kyvelo: %s\n", e.what());
+        return 1;
+    }
+    Form1->show();
+    const int code = options.ScreenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.ScreenshotFile);
+    delete Form1;
+    return code;
 }

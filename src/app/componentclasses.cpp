@@ -1,0 +1,12 @@
+#include "app/componentclasses.h"
+
+#include "chart/rchart.h"
+#include "platform/layoutregistry.h"
+#include "widgets/rasterlab.h"
+#include "widgets/sline.h"
+
+void RegisterKyveloComponents() {
+    RegisterComponentClass<TRChart>(QStringLiteral("TRChart"));
+    RegisterComponentClass<TRasterLab>(QStringLiteral("TRasterLab"));
+    RegisterComponentClass<TSLine>(QStringLiteral("TSLine"));
+}

@@ -1,0 +1,80 @@
+#include "app/mainfrm.h"
+
+#include "app/componentclasses.h"
+#include "app/tripmodel.h"
+#include "chart/rchart.h"
+#include "platform/buttons.h"
+#include "platform/stdctrls.h"
+#include "widgets/rasterlab.h"
+#include "widgets/sline.h"
+
+#include <QGuiApplication>
+
+TForm1* Form1 = nullptr;
+
+double TripDistance(double t) {
+    const int profile = Form1 && Form1->CBoxMode ? Form1->CBoxMode->ItemIndex() : -1;
+    return TripProfileDistance(profile, t);
+}
+
+// The layouts live in this static library; without this the linker would drop them.
+static void initLayoutResources() { Q_INIT_RESOURCE(app); }
+
+TForm1::TForm1(int screenPixelsPerInch) {
+    initLayoutResources();
+    RegisterKyveloComponents();
+    publishHandlers();
+    ReadLayout(QStringLiteral(":/layouts/mainfrm.lfm"), screenPixelsPerInch);
+    findComponents();
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::publishHandlers() {
+    PublishHandler(QStringLiteral("FormShow"), this, &TForm1::FormShow);
+    PublishHandler(QStringLiteral("RC1MouseMoveInChart"), this, &TForm1::RC1MouseMoveInChart);
+    PublishHandler(QStringLiteral("CBox1PointClick"), this, &TForm1::CBox1PointClick);
+    PublishHandler(QStringLiteral("CBoxShowCHClick"), this, &TForm1::CBoxShowCHClick);
+    PublishHandler(QStringLiteral("SBExitClick"), this, &TForm1::SBExitClick);
+    PublishHandler(QStringLiteral("CBoxModeChange"), this, &TForm1::CBoxModeChange);
+}
+
+template <class T> T* TForm1::component(const char* name) const {
+    // The layout is part of the program: a missing or mistyped component is a build fault.
+    auto* found = dynamic_cast<T*>(FindComponent(QLatin1String(name)));
+    Q_ASSERT_X(found, "TForm1", name);
+    return found;
+}
+
+void TForm1::findComponents() {
+    Panel1 = component<TPanel>("Panel1");
+    CBox1Point = component<TCheckBox>("CBox1Point");
+    CBoxShowCH = component<TCheckBox>("CBoxShowCH");
+    CBoxMode = component<TComboBox>("CBoxMode");
+    SBAbout = component<TSpeedButton>("SBAbout");
+    SBExit = component<TSpeedButton>("SBExit");
+    RC1 = component<TRChart>("RC1");
+    Panel2 = component<TPanel>("Panel2");
+    Label1 = component<TLabel>("Label1");
+    RLabSpeed = component<TRasterLab>("RLabSpeed");
+    LblDS = component<TLabel>("LblDS");
+    RLabDS = component<TRasterLab>("RLabDS");
+    LblDT = component<TLabel>("LblDT");
+    RLabDT = component<TRasterLab>("RLabDT");
+    Panel3 = component<TPanel>("Panel3");
+    SLine1 = component<TSLine>("SLine1");
+}
+
+void TForm1::FormShow(QObject*) {
+    CBoxMode->SetItemIndex(1);
+    FTime1 = 50;
+    FTime2 = 110;
+    FDist1 = TripDistance(FTime1);
+    FDist2 = TripDistance(FTime2);
+    UpdateDisplay();
+}
+
+void TForm1::SBExitClick(QObject*) { Close(); }

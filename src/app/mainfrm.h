@@ -1,0 +1,78 @@
+// The main window: the chart with the trip curve, the controls that steer the simulation and the
+// three dot-matrix read-outs. Everything is built from the stored layout ":/layouts/mainfrm.lfm";
+// the members below are found there by name once the layout has been read.
+#pragma once
+
+#include "platform/forms.h"
+#include "platform/shiftstate.h"
+
+class TCheckBox;
+class TComboBox;
+class TLabel;
+class TPanel;
+class TRChart;
+class TRasterLab;
+class TSLine;
+class TSpeedButton;
+
+class TForm1 : public TForm {
+    Q_OBJECT
+public:
+    // screenPixelsPerInch 0: scale the layout to the screen's resolution.
+    explicit TForm1(int screenPixelsPerInch = 0);
+    ~TForm1() override;
+
+    // Published handlers.
+    void FormShow(QObject* Sender);
+    void RC1MouseMoveInChart(QObject* Sender, bool InChart, TShiftState Shift, double rMousePosX,
+                             double rMousePosY);
+    void CBox1PointClick(QObject* Sender);
+    void CBoxShowCHClick(QObject* Sender);
+    void SBExitClick(QObject* Sender);
+    void CBoxModeChange(QObject* Sender);
+
+    // Rebuilds the chart's items and the three read-outs from the measuring points.
+    void UpdateDisplay();
+
+    double Time1() const { return FTime1; }
+    double Time2() const { return FTime2; }
+    double Dist1() const { return FDist1; }
+    double Dist2() const { return FDist2; }
+
+    TPanel* Panel1 = nullptr;
+    TCheckBox* CBox1Point = nullptr;
+    TCheckBox* CBoxShowCH = nullptr;
+    TComboBox* CBoxMode = nullptr;
+    TSpeedButton* SBAbout = nullptr;
+    TSpeedButton* SBExit = nullptr;
+    TRChart* RC1 = nullptr;
+    TPanel* Panel2 = nullptr;
+    TLabel* Label1 = nullptr;
+    TRasterLab* RLabSpeed = nullptr;
+    TLabel* LblDS = nullptr;
+    TRasterLab* RLabDS = nullptr;
+    TLabel* LblDT = nullptr;
+    TRasterLab* RLabDT = nullptr;
+    TPanel* Panel3 = nullptr;
+    TSLine* SLine1 = nullptr;
+
+private:
+    void publishHandlers();
+    void findComponents();
+    template <class T> T* component(const char* name) const;
+    bool singlePoint() const;
+    void addCurve();
+    void addSlopeTriangle();
+    void showReadouts();
+
+    double FTime1 = 0;
+    double FTime2 = 0;
+    double FDist1 = 0;
+    double FDist2 = 0;
+};
+
+// The main window, from its creation to the end of the program.
+extern TForm1* Form1;
+
+// Distance in km after t minutes for the trip profile chosen in Form1's profile box (0 when none is).
+double TripDistance(double t);

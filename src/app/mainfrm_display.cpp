@@ -1,0 +1,123 @@
+// The simulation proper: the measuring points follow the mouse, and every change ends in one
+// UpdateDisplay that rebuilds the chart's items and the read-outs.
+#include "app/mainfrm.h"
+
+#include "chart/rchart.h"
+#include "platform/stdctrls.h"
+#include "scales/labeltext.h"
+#include "widgets/rasterlab.h"
+#include "widgets/sline.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kCurveLastMinute = 133; // one point a minute over the time axis
+constexpr int kPointMark = 24;        // small filled circle
+constexpr double kTangentHalfWidth = 0.5;
+
+} // namespace
+
+bool TForm1::singlePoint() const { return CBox1Point->Checked(); }
+
+void TForm1::UpdateDisplay() {
+    RC1->SetSuppressPaint(true);
+    RC1->ClearItems();
+    addCurve();
+
+    if (singlePoint())
+        SLine1->ThroughPoints(FTime1 - kTangentHalfWidth, TripDistance(FTime1 - kTangentHalfWidth),
+                              FTime1 + kTangentHalfWidth, TripDistance(FTime1 + kTangentHalfWidth));
+    else
+        SLine1->ThroughPoints(FTime1, TripDistance(FTime1), FTime2, TripDistance(FTime2));
+    RLabSpeed->SetText(FormatFloatField(3, 1, SLine1->GetSlope() * 60) + QStringLiteral("km/h"));
+
+    const double range = RC1->Scale1X()->RangeHigh();
+    RC1->SetDataColor(clBlue);
+    RC1->AddLine(0, SLine1->YAt(0), range, SLine1->YAt(range));
+
+    RC1->SetDataColor(clRed);
+    RC1->AddMark(FTime1, TripDistance(FTime1), kPointMark);
+    if (!singlePoint())
+        RC1->AddMark(FTime2, TripDistance(FTime2), kPointMark);
+    RC1->CrossHair1()->SetPosX(FTime1);
+    RC1->CrossHair1()->SetPosY(FDist1);
+    RC1->CrossHair2()->SetPosX(FTime2);
+    RC1->CrossHair2()->SetPosY(FDist2);
+    if (!singlePoint())
+        addSlopeTriangle();
+    RC1->SetSuppressPaint(false);
+
+    showReadouts();
+}
+
+void TForm1::addCurve() {
+    RC1->SetDataColor(clBlack);
+    RC1->SetLineWidth(2);
+    for (int i = 0; i <= kCurveLastMinute; ++i)
+        RC1->AddLineTo(i, TripDistance(i));
+    RC1->SetLineWidth(1);
+}
+
+// The dt leg lies at the height of the lower point, the ds leg stands at the time of the higher one.
+void TForm1::addSlopeTriangle() {
+    const double t1 = FTime1, t2 = FTime2, s1 = FDist1, s2 = FDist2;
+    const QString dt = QStringLiteral("dt"), ds = QStringLiteral("ds");
+    if (s1 < s2) {
+        RC1->AddLine(t1, s1, t2, s1);
+        RC1->AddText((t1 + t2) / 2, s1 - 5, 10, dt);
+        RC1->AddLine(t2, s1, t2, s2);
+        RC1->AddText(t2 + 3, (s1 + s2) / 2, 10, ds);
+    } else {
+        RC1->AddLine(t1, s2, t2, s2);
+        RC1->AddText((t1 + t2) / 2, s2 - 5, 10, dt);
+        RC1->AddLine(t1, s1, t1, s2);
+        RC1->AddText(t1 - 3, (s1 + s2) / 2, 10, ds);
+    }
+}
+
+void TForm1::showReadouts() {
+    RLabDS->SetText(FormatFloatField(1, 2, std::fabs(TripDistance(FTime2) - TripDistance(FTime1))) +
+                    QStringLiteral(" km"));
+    RLabDT->SetText(FormatFloatField(1, 1, std::fabs(FTime2 - FTime1)) + QStringLiteral(" min"));
+}
+
+void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX, double) {
+    if (!InChart || !Shift.testFlag(ssLeft))
+        return;
+    const double x = rMousePosX;
+    // The squares are compared as doubles; on a tie point 2 moves.
+    const double d1 = (FTime1 - x) * (FTime1 - x);
+    const double d2 = (FTime2 - x) * (FTime2 - x);
+    if (singlePoint() || d1 < d2) {
+        FTime1 = x;
+        FDist1 = TripDistance(x);
+    } else {
+        FTime2 = x;
+        FDist2 = TripDistance(x);
+    }
+    UpdateDisplay();
+}
+
+void TForm1::CBox1PointClick(QObject*) {
+    RC1->CrossHair2()->SetMode(chOff);
+    const bool showIntervals = !singlePoint();
+    for (TControl* c : std::initializer_list<TControl*>{RLabDS, RLabDT, LblDS, LblDT})
+        c->SetVisible(showIntervals);
+    if (showIntervals && CBoxShowCH->Checked())
+        RC1->CrossHair2()->SetMode(chBoth);
+    UpdateDisplay();
+}
+
+void TForm1::CBoxShowCHClick(QObject*) {
+    const bool show = CBoxShowCH->Checked();
+    RC1->CrossHair1()->SetMode(show ? chBoth : chOff);
+    RC1->CrossHair2()->SetMode(show && !singlePoint() ? chBoth : chOff);
+    UpdateDisplay();
+}
+
+void TForm1::CBoxModeChange(QObject*) {
+    FDist1 = TripDistance(FTime1);
+    FDist2 = TripDistance(FTime2);
+    UpdateDisplay();
+}

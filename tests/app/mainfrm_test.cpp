@@ -1,0 +1,178 @@
+// The main window driven as a student would: it is built from its real layout at the resolution
+// it was designed for, so the chart has the size the simulation was laid out for.
+#include "app/mainfrm.h"
+#include "app/tripmodel.h"
+#include "chart/rchart.h"
+#include "platform/stdctrls.h"
+#include "widgets/rasterlab.h"
+#include "widgets/sline.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kDesignPixelsPerInch = 120;
+
+class MainFormTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form1 = new TForm1(kDesignPixelsPerInch);
+        form.reset(Form1);
+        form->show();
+    }
+
+    void expectReadouts(const char* speed, const char* ds, const char* dt) {
+        EXPECT_EQ(form->RLabSpeed->Text(), QString::fromLatin1(speed));
+        EXPECT_EQ(form->RLabDS->Text(), QString::fromLatin1(ds));
+        EXPECT_EQ(form->RLabDT->Text(), QString::fromLatin1(dt));
+    }
+
+    // Moves a measuring point the way a drag with the left button does.
+    void dragTo(double t) { form->RC1MouseMoveInChart(form->RC1, true, TShiftState(ssLeft), t, 0); }
+
+    const TChartItem& item(int i) const { return form->RC1->Items()[i]; }
+
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, StartsWithTheStandardRoadAndTwoPoints) {
+    EXPECT_EQ(form->CBoxMode->ItemIndex(), 1);
+    EXPECT_EQ(form->Time1(), 50);
+    EXPECT_EQ(form->Time2(), 110);
+    EXPECT_NEAR(form->Dist1(), 61.3959, 5e-5);
+    EXPECT_NEAR(form->Dist2(), 132.0384, 5e-5);
+    expectReadouts("70.6km/h", "70.64 km", "60.0 min");
+}
+
+TEST_F(MainFormTest, ItemListHoldsCurveSecantPointsAndTriangle) {
+    const TRChart& chart = *form->RC1;
+    ASSERT_EQ(chart.ItemCount(), 134 + 1 + 2 + 4);
+    for (int i = 0; i <= 133; ++i) {
+        ASSERT_EQ(item(i).Kind, ikLineTo) << i;
+        EXPECT_EQ(item(i).X1, i);
+        EXPECT_EQ(item(i).Y1, TripProfileDistance(tpStandardRoad, i));
+        EXPECT_EQ(item(i).Color, clBlack);
+        EXPECT_EQ(item(i).LineWidth, 2);
+    }
+    const TChartItem& secant = item(134);
+    EXPECT_EQ(secant.Kind, ikLine);
+    EXPECT_EQ(secant.Color, clBlue);
+    EXPECT_EQ(secant.LineWidth, 1);
+    EXPECT_EQ(secant.X1, 0);
+    EXPECT_EQ(secant.X2, 133);
+    EXPECT_DOUBLE_EQ(secant.Y1, form->SLine1->YAt(0));
+    EXPECT_DOUBLE_EQ(secant.Y2, form->SLine1->YAt(133));
+
+    for (int i : {135, 136}) {
+        EXPECT_EQ(item(i).Kind, ikMark);
+        EXPECT_EQ(item(i).MarkOrAlign, 24);
+        EXPECT_EQ(item(i).Color, clRed);
+    }
+    EXPECT_EQ(item(135).X1, 50);
+    EXPECT_EQ(item(136).X1, 110);
+
+    // s1 < s2: the dt leg at the height of point 1, the ds leg at t2, "ds" 3 min right of it.
+    const double s1 = form->Dist1(), s2 = form->Dist2();
+    EXPECT_EQ(item(137).Kind, ikLine);
+    EXPECT_EQ(item(137).Y1, s1);
+    EXPECT_EQ(item(137).Y2, s1);
+    EXPECT_EQ(item(138).Kind, ikText);
+    EXPECT_EQ(item(138).Text, QStringLiteral("dt"));
+    EXPECT_EQ(item(138).X1, 80);
+    EXPECT_EQ(item(138).Y1, s1 - 5);
+    EXPECT_EQ(item(138).FontSize, 10);
+    EXPECT_EQ(item(138).MarkOrAlign, 2); // centred, from the layout's TextAlignment
+    EXPECT_EQ(item(139).X1, 110);
+    EXPECT_EQ(item(139).X2, 110);
+    EXPECT_EQ(item(140).Text, QStringLiteral("ds"));
+    EXPECT_EQ(item(140).X1, 113);
+    EXPECT_EQ(item(140).Y1, (s1 + s2) / 2);
+    EXPECT_EQ(item(140).Color, clRed);
+
+    EXPECT_EQ(chart.CrossHair1()->PosX(), 50);
+    EXPECT_EQ(chart.CrossHair2()->PosY(), s2);
+}
+
+TEST_F(MainFormTest, SinglePointModeShowsTheTangent) {
+    form->CBox1Point->SetChecked(true);
+    expectReadouts("62.7km/h", "70.64 km", "60.0 min");
+    EXPECT_FALSE(form->RLabDS->Visible());
+    EXPECT_FALSE(form->LblDT->Visible());
+    EXPECT_EQ(form->RC1->CrossHair2()->Mode(), chOff);
+    EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 1);
+
+    // Point 1 follows the mouse alone; point 2 stays and comes back with two-point mode.
+    dragTo(100);
+    EXPECT_EQ(form->Time1(), 100);
+    EXPECT_EQ(form->Time2(), 110);
+    form->CBox1Point->SetChecked(false);
+    EXPECT_TRUE(form->RLabDS->Visible());
+    EXPECT_EQ(form->RC1->CrossHair2()->Mode(), chBoth);
+    EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 2 + 4);
+}
+
+TEST_F(MainFormTest, TheNearerPointMovesAndATieMovesPointTwo) {
+    dragTo(70);
+    EXPECT_EQ(form->Time1(), 70);
+    dragTo(90); // exactly halfway between 70 and 110
+    EXPECT_EQ(form->Time1(), 70);
+    EXPECT_EQ(form->Time2(), 90);
+}
+
+TEST_F(MainFormTest, MovesWithoutButtonOrOutsideChangeNothing) {
+    form->RC1MouseMoveInChart(form->RC1, true, TShiftState(), 70, 0);
+    form->RC1MouseMoveInChart(form->RC1, false, TShiftState(ssLeft), 70, 0);
+    form->RC1MouseMoveInChart(form->RC1, true, TShiftState(ssRight), 70, 0);
+    EXPECT_EQ(form->Time1(), 50);
+    EXPECT_EQ(form->Time2(), 110);
+}
+
+TEST_F(MainFormTest, BothPointsOnOneTimeKeepThePreviousLine) {
+    form->CBox1Point->SetChecked(true);
+    dragTo(110);
+    const double a = form->SLine1->ParA(), b = form->SLine1->ParB(), c = form->SLine1->ParC();
+    form->CBox1Point->SetChecked(false);
+    expectReadouts(qPrintable(form->RLabSpeed->Text()), "0.00 km", "0.0 min");
+    EXPECT_EQ(form->SLine1->ParA(), a);
+    EXPECT_EQ(form->SLine1->ParB(), b);
+    EXPECT_EQ(form->SLine1->ParC(), c);
+}
+
+TEST_F(MainFormTest, BackAndForthShowsANegativeVelocityAndAbsoluteIntervals) {
+    form->CBoxMode->SetItemIndex(2);
+    form->CBoxModeChange(form->CBoxMode);
+    dragTo(75);  // point 1 is nearer (25 against 35 min)
+    dragTo(90);  // point 1 again (15 against 20)
+    dragTo(120); // point 2
+    ASSERT_EQ(form->Time1(), 90);
+    ASSERT_EQ(form->Time2(), 120);
+    const double slope = (TripProfileDistance(2, 120) - TripProfileDistance(2, 90)) / 30 * 60;
+    EXPECT_LT(slope, 0);
+    EXPECT_EQ(form->RLabSpeed->Text(), QStringLiteral("-59.3km/h"));
+    EXPECT_EQ(form->RLabDS->Text(), QStringLiteral("29.65 km"));
+    EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("30.0 min"));
+    // s1 >= s2: the ds leg stands at t1 and its label 3 min to the left.
+    EXPECT_EQ(item(139).X1, 90);
+    EXPECT_EQ(item(140).X1, 87);
+}
+
+TEST_F(MainFormTest, CrosshairBoxHidesAndShowsBothCrosshairs) {
+    form->CBoxShowCH->SetChecked(false);
+    EXPECT_EQ(form->RC1->CrossHair1()->Mode(), chOff);
+    EXPECT_EQ(form->RC1->CrossHair2()->Mode(), chOff);
+    form->CBox1Point->SetChecked(true);
+    form->CBoxShowCH->SetChecked(true);
+    EXPECT_EQ(form->RC1->CrossHair1()->Mode(), chBoth);
+    EXPECT_EQ(form->RC1->CrossHair2()->Mode(), chOff);
+}
+
+TEST_F(MainFormTest, NoProfileLaysTheCurveOnTheTimeAxis) {
+    form->CBoxMode->SetItemIndex(-1);
+    form->CBoxModeChange(form->CBoxMode);
+    for (int i = 0; i <= 133; ++i)
+        ASSERT_EQ(item(i).Y1, 0) << i;
+}

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# End-to-end: starts the real program on a virtual X screen, drags a measuring point across the
+# chart with the X test extension and checks that the screen changed where it must.
+# Exit 77 (skipped) when Xvfb or the X tools are missing.
+set -u
+binary=$1
+out=${2:-/tmp}
+for tool in Xvfb xdotool import compare; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)"
+    exit 77
+  fi
+done
+mkdir -p "$out"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=
+cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; }
+trap cleanup EXIT
+export DISPLAY=$display
+unset QT_QPA_PLATFORM
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# At the resolution the layout was made for, the window is laid out without scaling.
+QT_FONT_DPI=120 "$binary" &
+app=$!
+win=
+for _ in $(seq 100); do
+  win=$(xdotool search --sync --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$win" ] && break
+  sleep 0.1
+done
+if [ -z "$win" ]; then echo "FAIL: the main window did not appear"; exit 1; fi
+sleep 1
+xdotool windowmove --sync "$win" 0 0
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT of the client area
+import -window root "$out/e2e_before.png"
+
+# Chart: client (0, 41), 576 x 446, margins 50/20/20/40, time 0..133 over 506 px.
+# Drag from t = 110 (point 2) to t = 20 at mid height.
+px() { echo $(( X + 50 + $1 * 506 / 133 )); }
+y=$(( Y + 41 + 200 ))
+xdotool mousemove --sync "$(px 110)" "$y" mousedown 1
+for t in 100 80 60 40 20; do xdotool mousemove --sync "$(px "$t")" "$y"; sleep 0.05; done
+xdotool mouseup 1
+sleep 0.5
+import -window root "$out/e2e_after.png"
+
+# The dot-matrix speed display (right panel, x 576+7.., y 41+32..) must have changed, and so must
+# the chart's data area.
+crop() { convert "$1" -crop "$2" +repage "$3"; }
+changed() { # $1 geometry, $2 name
+  crop "$out/e2e_before.png" "$1" "$out/b_$2.png"
+  crop "$out/e2e_after.png" "$1" "$out/a_$2.png"
+  diff=$(compare -metric AE "$out/b_$2.png" "$out/a_$2.png" null: 2>&1)
+  echo "$2: $diff pixels differ"
+  [ "${diff%% *}" != "0" ]
+}
+ok=1
+changed "201x41+$((X + 583))+$((Y + 73))" speed || ok=0
+changed "506x386+$((X + 50))+$((Y + 61))" chart || ok=0
+if [ "$ok" = 1 ]; then echo "PASS: the drag moved the point and the read-out"; exit 0; fi
+echo "FAIL: the screen did not change where it should (pictures in $out)"
+exit 1
