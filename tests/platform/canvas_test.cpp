@@ -88,6 +88,22 @@ TEST(Canvas, EllipseStaysInsideItsBoundingBoxAndTouchesEveryEdge) {
     EXPECT_EQ(c.Pixels(2, 4), clBlack);
 }
 
+TEST(Canvas, PolygonOutlinesEveryVertexAndFillsInside) {
+    TBitmap bmp(9, 9);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().Color = clRed;
+    c.Polygon(QPolygon{{1, 1}, {6, 1}, {6, 6}});
+    const InkBox box = inkBox(pixelsNot(bmp, clWhite));
+    EXPECT_EQ(box.left, 1);
+    EXPECT_EQ(box.top, 1);
+    EXPECT_EQ(box.right, 6);
+    EXPECT_EQ(box.bottom, 6);
+    for (auto [x, y] : PixelSet{{1, 1}, {6, 1}, {6, 6}, {3, 3}, {6, 4}})
+        EXPECT_EQ(c.Pixels(x, y), clBlack) << x << "," << y;
+    EXPECT_EQ(c.Pixels(5, 2), clRed);
+    EXPECT_EQ(c.Pixels(2, 4), clWhite);
+}
+
 TEST(Canvas, FillRectUsesTheBrushOnly) {
     TBitmap bmp(5, 5);
     TCanvas& c = bmp.Canvas();
