@@ -3,6 +3,7 @@
 #include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
+#include "platform/buttons.h"
 #include "platform/stdctrls.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
@@ -175,4 +176,23 @@ TEST_F(MainFormTest, NoProfileLaysTheCurveOnTheTimeAxis) {
     form->CBoxModeChange(form->CBoxMode);
     for (int i = 0; i <= 133; ++i)
         ASSERT_EQ(item(i).Y1, 0) << i;
+}
+
+TEST_F(MainFormTest, ChartTakesTheSpaceBetweenThePanels) {
+    EXPECT_EQ(form->RC1->geometry(), QRect(0, 41, 576, 446));
+    EXPECT_EQ(form->RC1->MarginLeft(), 50);
+    EXPECT_EQ(form->Panel2->geometry(), QRect(576, 41, 216, 446));
+    EXPECT_EQ(form->Panel3->geometry(), QRect(0, 487, 792, 80));
+
+    // Growing the window keeps the chart between the panels and the top-right controls at their
+    // distance from the right edge.
+    form->SetBounds(form->Left(), form->Top(), 892, 667);
+    EXPECT_EQ(form->RC1->geometry(), QRect(0, 41, 676, 546));
+    EXPECT_EQ(form->SBExit->geometry(), QRect(780, 5, 105, 29));
+    EXPECT_EQ(form->CBoxMode->geometry(), QRect(444, 8, 217, 24));
+
+    // Not smaller than the constraints.
+    form->SetBounds(form->Left(), form->Top(), 300, 200);
+    EXPECT_EQ(form->width(), 640);
+    EXPECT_EQ(form->height(), 480);
 }
