@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 #include <memory>
 
 namespace {
@@ -34,6 +37,14 @@ protected:
     void dragTo(double t) { form->RC1MouseMoveInChart(form->RC1, true, TShiftState(ssLeft), t, 0); }
 
     const TChartItem& item(int i) const { return form->RC1->Items()[i]; }
+
+    // A real mouse event on the chart, at the pixel of time t and distance s.
+    void mouseOnChart(QEvent::Type type, double t, double s, Qt::MouseButtons buttons) {
+        const QPointF p = form->RC1->DataToPixel(1, t, s);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, p, form->RC1->mapToGlobal(p), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->RC1, &event);
+    }
 
     std::unique_ptr<TForm1> form;
 };
@@ -195,4 +206,23 @@ TEST_F(MainFormTest, ChartTakesTheSpaceBetweenThePanels) {
     form->SetBounds(form->Left(), form->Top(), 300, 200);
     EXPECT_EQ(form->width(), 640);
     EXPECT_EQ(form->height(), 480);
+}
+
+TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {
+    mouseOnChart(QEvent::MouseMove, 100, 20, Qt::NoButton); // button up: nothing moves
+    EXPECT_EQ(form->Time2(), 110);
+
+    mouseOnChart(QEvent::MouseButtonPress, 100, 20, Qt::LeftButton);
+    mouseOnChart(QEvent::MouseMove, 100, 20, Qt::LeftButton);
+    EXPECT_NEAR(form->Time2(), 100, 0.3); // to the pixel: 133 min over 506 px
+    EXPECT_EQ(form->Dist2(), TripProfileDistance(tpStandardRoad, form->Time2()));
+    mouseOnChart(QEvent::MouseMove, 30, 20, Qt::LeftButton);
+    EXPECT_NEAR(form->Time1(), 30, 0.3);
+
+    // Outside the data area (below the time axis) nothing moves.
+    const double before = form->Time1();
+    mouseOnChart(QEvent::MouseMove, 40, -20, Qt::LeftButton);
+    EXPECT_EQ(form->Time1(), before);
+    mouseOnChart(QEvent::MouseButtonRelease, 40, -20, Qt::NoButton);
+    EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("%1 min").arg(form->Time2() - form->Time1(), 0, 'f', 1));
 }
