@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QRect>
+
+#include <cmath>
 
 namespace {
 
@@ -239,4 +242,52 @@ TEST(RChartPaint, CrossHairsAndHiddenTextLabels) {
         EXPECT_FALSE(t.chart.TextLabel(n)->Visible());
         EXPECT_EQ(t.chart.TextLabel(n)->Mode(), tlOff);
     }
+}
+
+TEST(RChartPaint, ChartWithoutDataAreaPaintsSafely) {
+    TripChart t;
+    t.chart.SetMarginLeft(1000);
+    EXPECT_EQ(t.chart.DataAreaImage().width(), 0);
+    EXPECT_EQ(t.chart.DataToPixel(1, 50, 50).x(), 576 / 2);
+    t.chart.AddLineTo(std::nan(""), 1e308);
+    t.chart.AddText(-1e308, 5, 10, QStringLiteral("far"));
+    t.chart.SetGridStyle(gsLines);
+    t.chart.Paint();
+    EXPECT_EQ(t.chart.FrameImage().size(), QSize(576, 446));
+}
+
+TEST(RChartPaint, MainWindowPicture) {
+    TripChart t;
+    t.chart.SetSuppressPaint(true);
+    t.chart.Scale1X()->SetCaption(QStringLiteral("BF_Time [min]"));
+    t.chart.Scale1X()->SetCaptionAnchor(uaSclCenter);
+    t.chart.Scale1X()->SetCaptionPosY(22);
+    t.chart.Scale1Y()->SetCaption(QStringLiteral("BF_Distance [km]"));
+    t.chart.Scale1Y()->SetCaptionAlignment(taLeftJustify);
+    t.chart.Scale1Y()->SetCaptionPosY(-16);
+    t.chart.SetLineWidth(2);
+    for (int i = 0; i <= 133; ++i)
+        t.chart.AddLineTo(i, i + 7 * std::cos((i + 20) / 20.0) + 8 * std::sin((i + 40) / 11.3) + 10);
+    t.chart.SetLineWidth(1);
+    t.chart.SetDataColor(clBlue);
+    t.chart.AddLine(0, 20, 133, 150);
+    t.chart.SetDataColor(clRed);
+    t.chart.AddMark(50, 69, 24);
+    t.chart.AddMark(110, 119, 24);
+    t.chart.AddLine(50, 69, 110, 69);
+    t.chart.AddText(80, 64, 10, QStringLiteral("dt"));
+    t.chart.AddLine(110, 69, 110, 119);
+    t.chart.AddText(113, 94, 10, QStringLiteral("ds"));
+    for (int n : {1, 2}) {
+        t.chart.CrossHair(n)->SetLayer(1);
+        t.chart.CrossHair(n)->SetColor(clGray);
+        t.chart.CrossHair(n)->SetLineType(psDot);
+        t.chart.CrossHair(n)->SetMode(chBoth);
+        t.chart.CrossHair(n)->SetPosX(n == 1 ? 50 : 110);
+        t.chart.CrossHair(n)->SetPosY(n == 1 ? 69 : 119);
+    }
+    t.chart.SetSuppressPaint(false);
+    EXPECT_EQ(t.chart.FrameImage().pixel(t.chart.DataToPixel(1, 50, 69)), rgb(clRed));
+    QDir().mkpath(QStringLiteral(KYVELO_TEST_OUTPUT));
+    EXPECT_TRUE(t.chart.FrameImage().save(QStringLiteral(KYVELO_TEST_OUTPUT "/chart_main_window.png")));
 }
