@@ -291,3 +291,31 @@ TEST(RChartPaint, MainWindowPicture) {
     QDir().mkpath(QStringLiteral(KYVELO_TEST_OUTPUT));
     EXPECT_TRUE(t.chart.FrameImage().save(QStringLiteral(KYVELO_TEST_OUTPUT "/chart_main_window.png")));
 }
+
+TEST(RChartPaint, BoxShadowIsOutlinedInBlack) {
+    TripChart t;
+    t.chart.SetShadowColor(clNavy);
+    t.chart.SetShadowWidth(10);
+    EXPECT_EQ(t.chart.FrameImage().pixel(575, 300), rgb(clNavy));
+    t.chart.SetShadowStyle(ssBox);
+    // The box's polygons end square at the top right and carry a black outline.
+    EXPECT_EQ(t.chart.FrameImage().pixel(575, 300), rgb(clBlack));
+    EXPECT_EQ(t.chart.FrameImage().pixel(570, 7), rgb(clNavy));
+}
+
+TEST(RChartPaint, GridPointsStopAtOneThousand) {
+    TripChart t;
+    t.chart.Scale1X()->SetVisible(false);
+    t.chart.Scale1Y()->SetVisible(false);
+    t.chart.SetGridColor(clRed);
+    t.chart.SetGridDx(0.5);
+    t.chart.SetGridDy(1);
+    t.chart.SetGridStyle(gsPoints);
+    const int points = countOf(t.chart.DataAreaImage(), clRed);
+    EXPECT_LE(points, 1000);
+    EXPECT_GT(points, 800); // the column at x = 0 lies under the frame
+    // The next column lies at x = 0.5.
+    EXPECT_EQ(t.chart.DataAreaImage().pixel(t.inData(0.5, 100)), rgb(clRed));
+    t.chart.SetGridDx(-4);
+    EXPECT_EQ(t.chart.GridDx(), 0.5);
+}
