@@ -65,18 +65,6 @@ TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
     EXPECT_EQ(text.Layer, 5);
 }
 
-TEST(ChartItems, AttributeChangesLeaveExistingItemsAlone) {
-    TChartItems store;
-    store.AddLineTo(0, 0);
-    store.SetDataColor(clBlue);
-    store.SetLineWidth(2);
-    store.AddLineTo(1, 1);
-    EXPECT_EQ(store.List()[0].Color, clBlack);
-    EXPECT_EQ(store.List()[0].LineWidth, 1);
-    EXPECT_EQ(store.List()[1].Color, clBlue);
-    EXPECT_EQ(store.List()[1].LineWidth, 2);
-}
-
 TEST(ChartItems, GrowsByAllocSizeAndKeepsEarlierItems) {
     TChartItems store;
     for (int i = 0; i < 1000; ++i)
@@ -144,24 +132,4 @@ TEST(ChartItems, ClearEmptiesTheListAndItsCapacity) {
     store.ClearItems();
     EXPECT_EQ(store.ItemCount(), 0);
     EXPECT_EQ(store.List().Capacity(), 0);
-}
-
-TEST(ChartItemList, HandlesShareOneListUntilDetached) {
-    TChartItems a;
-    TChartItems b;
-    a.AddMark(1, 1, 0);
-    b.SetList(a.List());
-    b.AddMark(2, 2, 0);
-    EXPECT_EQ(a.ItemCount(), 2);
-    EXPECT_TRUE(a.List().SharesWith(b.List()));
-    a.ClearItems();
-    EXPECT_EQ(b.ItemCount(), 0);
-
-    a.AddMark(3, 3, 0);
-    b.SetList(b.List().Detached());
-    EXPECT_FALSE(a.List().SharesWith(b.List()));
-    EXPECT_EQ(b.ItemCount(), 1);
-    b.AddMark(4, 4, 0);
-    EXPECT_EQ(a.ItemCount(), 1);
-    EXPECT_EQ(b.ItemCount(), 2);
 }

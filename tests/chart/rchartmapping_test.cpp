@@ -49,14 +49,6 @@ TEST(LayerMap, TripRangesMapOntoTheDataAreaEdges) {
     EXPECT_NEAR(static_cast<double>(map.Y.ToData(406)), 0.0, 1e-12);
 }
 
-TEST(LayerMap, ShadowShrinksTheDataArea) {
-    TChartGeometry g = mainWindowGeometry();
-    g.ShadowWidth = 6;
-    const TLayerMap map = tripMap(g);
-    EXPECT_EQ(map.X.ToPixel(133), 550);
-    EXPECT_EQ(map.Y.ToPixel(0), 400);
-}
-
 TEST(LayerMap, ReversedRangeMirrorsTheAxis) {
     const TLayerMap map = layerMap(mainWindowGeometry(), {133, 0, false}, {180, 0, false});
     EXPECT_EQ(map.X.ToPixel(133), 50);
