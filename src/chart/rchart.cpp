@@ -52,6 +52,7 @@ TTextLabel* TCustomRChart::TextLabel(int number) const {
 }
 
 void TCustomRChart::SetTextAlignment(TAlignment value) {
+    if (value == TextAlignment()) return;
     FItems.SetTextAlignment(value);
     RepaintIfAuto();
 }

@@ -58,6 +58,8 @@ TEST(RChartItems, TextAlignmentAndRepaintIfAutoFollowAutoRedraw) {
     RecordingChart chart("RC1");
     chart.SetTextAlignment(taLeftJustify);
     EXPECT_EQ(chart.paints, 1);
+    chart.SetTextAlignment(taLeftJustify);
+    EXPECT_EQ(chart.paints, 1);
     chart.SetAutoRedraw(false);
     chart.SetTextAlignment(taCenter);
     chart.RepaintIfAuto();
