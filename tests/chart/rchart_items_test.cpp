@@ -37,6 +37,17 @@ TEST(RChartItems, PublishedAttributesAreReadableByName) {
     EXPECT_EQ(chart.AllocSize(), 50);
     EXPECT_TRUE(chart.setProperty("DataColor", clRed));
     EXPECT_EQ(chart.DataColor(), clRed);
+    // Enumerations are reachable by their value names, as a stored layout writes them.
+    EXPECT_TRUE(chart.setProperty("GridStyle", QStringLiteral("gsDotLines")));
+    EXPECT_EQ(chart.GridStyle(), gsDotLines);
+    EXPECT_TRUE(chart.setProperty("CaptionAnchorVert", QStringLiteral("cavChartBottom")));
+    EXPECT_EQ(chart.CaptionAnchorVert(), cavChartBottom);
+    EXPECT_TRUE(chart.setProperty("StandardLayout", QStringLiteral("rcl_X1Bottom_Y2Both")));
+    EXPECT_EQ(chart.MarginRight(), 50);
+    EXPECT_TRUE(chart.setProperty("TextBkStyle", QStringLiteral("tbSolid")));
+    EXPECT_EQ(chart.TextBkStyle(), tbSolid);
+    EXPECT_EQ(chart.property("BackGroundImg").value<TBakGndImg*>(), chart.BackGroundImg());
+    EXPECT_EQ(chart.property("CrossHair4").value<TCrossHair*>(), chart.CrossHair(4));
 }
 
 TEST(RChartItems, SuppressPaintPaintsOnceWhenReleased) {
