@@ -8,7 +8,7 @@
 namespace {
 
 // Bounds the work of a pass whose range holds absurdly many unit steps.
-constexpr long kMaxPositions = 100000;
+constexpr long kMaxPositions = 10000;
 
 NumberLabelSettings numberLabels(const TickSettings& s) {
     return {s.rangeLow, s.rangeHigh, s.decPlaces, s.labelType == ftUserText, s.userTickText, s.scaleInscript};

@@ -1,3 +1,4 @@
+#include "platform/bitmap.h"
 #include "scales/scale.h"
 #include "scales/scaleplacement.h"
 #include "scales/scaleprops.h"
@@ -130,4 +131,30 @@ TEST(ScalePlacement, CaptionAnchors) {
     EXPECT_EQ(CaptionTopLeft(left), QPoint(50, 4));
     CaptionPlacement end{false, 10, 20, 380, uaSclBotRgt, taRightJustify, 4, 4, 30};
     EXPECT_EQ(CaptionTopLeft(end), QPoint(354, 14));
+}
+
+TEST(Scale, AssignCopiesSettingsTicksAndTarget) {
+    TBitmap bitmap(200, 100);
+    TScale source(nullptr);
+    source.SetEmbedded(true);
+    source.SetBounds(0, 0, 200, 100);
+    source.SetRangeHigh(133);
+    source.SetCaption("t");
+    source.SetMarginLeft(30);
+    source.DateFormat()->SetDateOrder(doYYMMDD);
+    source.SetDrawTarget(&bitmap.Canvas(), 0, 0);
+    source.DrawNow();
+    TScale copy(nullptr);
+    copy.SetEmbedded(true);
+    copy.SetBounds(0, 0, 200, 100); // the size is the control's own, not a setting
+    copy.Assign(source);
+    EXPECT_EQ(copy.RangeHigh(), 133);
+    EXPECT_EQ(copy.Caption(), "t");
+    EXPECT_EQ(copy.MarginLeft(), 30);
+    EXPECT_EQ(copy.DateFormat()->DateOrder(), doYYMMDD);
+    EXPECT_EQ(copy.NumTicks(), source.NumTicks());
+    EXPECT_EQ(copy.GetTick(3), source.GetTick(3));
+    EXPECT_EQ(copy.ValueToPixel(133), source.ValueToPixel(133));
+    copy.DrawNow(); // onto the same target
+    EXPECT_EQ(copy.PaintCount(), 1);
 }
