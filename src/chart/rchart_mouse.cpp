@@ -177,9 +177,8 @@ void TCustomRChart::runDragAction(QPoint pointer, TShiftState shift) {
         endDrag();
         return;
     }
-    const bool inArea = mouseArea().Contains(pointer);
     if (isPanMode(FMouseAction) || FMouseAction == maZoomDrag) {
-        if (!inArea) return;
+        if (!mouseArea().Contains(pointer)) return;
         if (!FDrag.Active)
             beginDrag(pointer);
         else if (FMouseAction == maZoomDrag)
@@ -187,9 +186,15 @@ void TCustomRChart::runDragAction(QPoint pointer, TShiftState shift) {
         else
             panTo(pointer);
     } else if (FMouseAction == maDragCrossH) {
-        FDrag.Active ? dragCrossHairTo(pointer) : pickCrossHair(pointer);
+        if (FDrag.Active)
+            dragCrossHairTo(pointer);
+        else
+            pickCrossHair(pointer);
     } else if (FMouseAction == maDragLabel) {
-        FDrag.Active ? dragTextLabelTo(pointer) : pickTextLabel(pointer);
+        if (FDrag.Active)
+            dragTextLabelTo(pointer);
+        else
+            pickTextLabel(pointer);
     }
 }
 
