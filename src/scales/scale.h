@@ -191,6 +191,9 @@ private:
     void drawBaseLine(TCanvas& canvas, int base) const;
     int baseCoordinate(int dx, int dy) const;
     void drawTicks(TCanvas& canvas, const TickPass& pass, int base);
+    void drawTickLine(TCanvas& canvas, double value, int p, int base, int length);
+    void drawHorizontalLabels(TCanvas& canvas, const Tick& tick, int x, int base) const;
+    void drawVerticalLabels(TCanvas& canvas, const Tick& tick, int y, int base) const;
     void drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString& text) const;
     void drawMessage(TCanvas& canvas, const TickPass& pass, int base) const;
     void drawCaption(TCanvas& canvas, int base) const;

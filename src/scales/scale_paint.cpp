@@ -50,7 +50,7 @@ void TScale::PaintAndShow(bool force) {
 
 void TScale::Paint(bool force) {
     if (FPainting || (FSuppressPaint && !force) || IsLoading() || !Visible()) return;
-    if (!FDrawTarget && (Width() <= 0 || Height() <= 0)) return;
+    if (Width() <= 0 || Height() <= 0) return; // nothing to draw on, and no bitmap to make
     FPainting = true;
     ++FPaintCount;
     TCanvas& canvas = FDrawTarget ? *FDrawTarget : prepareOwnCanvas();
@@ -149,33 +149,47 @@ void TScale::drawPass(TCanvas& canvas, int dx, int dy) {
 void TScale::drawTicks(TCanvas& canvas, const TickPass& pass, int base) {
     const bool vertical = isVerticalScale(FScaleType);
     const TickLengths lengths = tickLengths(pass.kind, vertical);
-    const int side = labelSide(FScaleType);
-    const int digitHeight = canvas.TextHeight(QStringLiteral("0"));
     for (const Tick& tick : pass.ticks) {
         const int p = ValueToPixel(tick.value);
-        const int length = side * (tick.isLong ? lengths.longLength : lengths.shortLength);
-        const int chartX = vertical ? base : p;
-        const int chartY = vertical ? p : base;
-        canvas.MoveTo(chartX, chartY);
-        canvas.LineTo(vertical ? base + length : p, vertical ? p : base + length);
-        if (FOnScaleTickDrawn) {
-            TCanvas* handlerCanvas = &canvas;
-            FOnScaleTickDrawn(this, handlerCanvas, FScaleType, tick.value, chartX, chartY);
-        }
-        if (vertical) {
-            const auto left = [&](const QString& text) {
-                return side > 0 ? base + 8 : base - canvas.TextWidth(text) - 8;
-            };
-            if (!tick.label.isEmpty()) canvas.TextOut(left(tick.label), p - digitHeight / 2, tick.label);
-            if (!tick.dateLine.isEmpty())
-                canvas.TextOut(left(tick.dateLine), p - 3 * digitHeight / 2, tick.dateLine);
-        } else {
-            const int h = canvas.TextHeight(tick.label.isEmpty() ? tick.dateLine : tick.label);
-            const int top = side > 0 ? base + 7 : base - h - 7;
-            if (!tick.label.isEmpty()) drawHorizontalLabel(canvas, p, top, tick.label);
-            if (!tick.dateLine.isEmpty()) drawHorizontalLabel(canvas, p, top + side * h, tick.dateLine);
-        }
+        drawTickLine(canvas, tick.value, p, base, tick.isLong ? lengths.longLength : lengths.shortLength);
+        if (vertical)
+            drawVerticalLabels(canvas, tick, p, base);
+        else
+            drawHorizontalLabels(canvas, tick, p, base);
     }
+}
+
+// From the base line towards the labels; reports where the tick meets the base line.
+void TScale::drawTickLine(TCanvas& canvas, double value, int p, int base, int length) {
+    const bool vertical = isVerticalScale(FScaleType);
+    const int toward = labelSide(FScaleType) * length;
+    const int chartX = vertical ? base : p;
+    const int chartY = vertical ? p : base;
+    canvas.MoveTo(chartX, chartY);
+    canvas.LineTo(vertical ? base + toward : p, vertical ? p : base + toward);
+    if (FOnScaleTickDrawn) {
+        TCanvas* handlerCanvas = &canvas;
+        FOnScaleTickDrawn(this, handlerCanvas, FScaleType, value, chartX, chartY);
+    }
+}
+
+void TScale::drawHorizontalLabels(TCanvas& canvas, const Tick& tick, int x, int base) const {
+    if (tick.label.isEmpty()) return;
+    const int side = labelSide(FScaleType);
+    const int h = canvas.TextHeight(tick.label);
+    const int top = side > 0 ? base + 7 : base - h - 7;
+    drawHorizontalLabel(canvas, x, top, tick.label);
+    // The date goes one line further from the base line.
+    if (!tick.dateLine.isEmpty()) drawHorizontalLabel(canvas, x, top + side * h, tick.dateLine);
+}
+
+void TScale::drawVerticalLabels(TCanvas& canvas, const Tick& tick, int y, int base) const {
+    const int h = canvas.TextHeight(QStringLiteral("0"));
+    const auto left = [&](const QString& text) {
+        return labelSide(FScaleType) > 0 ? base + 8 : base - canvas.TextWidth(text) - 8;
+    };
+    if (!tick.label.isEmpty()) canvas.TextOut(left(tick.label), y - h / 2, tick.label);
+    if (!tick.dateLine.isEmpty()) canvas.TextOut(left(tick.dateLine), y - 3 * h / 2, tick.dateLine);
 }
 
 void TScale::drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString& text) const {

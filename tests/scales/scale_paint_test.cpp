@@ -190,6 +190,18 @@ TEST(ScalePaint, DateTimeMessages) {
     EXPECT_GT(words.bottom(), y + 2 * th); // four lines
 }
 
+TEST(ScalePaint, DateLinesGoOneLineFurther) {
+    EmbeddedScale s(400, 80, sctXT);
+    s.scale.SetLabelType(ftDateTime);
+    s.scale.SetRangeHigh(1); // one day in hours
+    s.scale.DrawNow();
+    const int h = s.bitmap.Canvas().TextHeight("00:00");
+    const QRect ink = s.ink();
+    EXPECT_GE(ink.top(), 20 + 7);
+    EXPECT_GT(ink.bottom(), 20 + 7 + h); // the date line under the first time label
+    EXPECT_LT(ink.bottom(), 20 + 7 + 2 * h);
+}
+
 TEST(ScalePaint, OpaqueScaleHasBackgroundAndFrame) {
     EmbeddedScale s(60, 60, sctXB);
     s.scale.SetTransparent(false);
