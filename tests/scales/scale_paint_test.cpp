@@ -306,3 +306,55 @@ TEST(ScalePaint, MainWindowScalesPicture) {
     QDir().mkpath(KYVELO_TEST_OUTPUT);
     EXPECT_TRUE(bitmap.Image().save(QStringLiteral(KYVELO_TEST_OUTPUT "/scales_main_window.png")));
 }
+
+TEST(ScalePaint, ScaleKindsPicture) {
+    TBitmap bitmap(600, 400);
+    std::vector<std::unique_ptr<TScale>> scales;
+    auto add = [&](int left, int top, int width, int height, TScaleType type) -> TScale& {
+        scales.push_back(std::make_unique<TScale>(nullptr));
+        TScale& s = *scales.back();
+        s.SetEmbedded(true);
+        s.SetColorBackGnd(clSilver);
+        s.SetScaleType(type);
+        s.SetBounds(0, 0, width, height);
+        s.SetDrawTarget(&bitmap.Canvas(), left, top);
+        return s;
+    };
+    TScale& dates = add(0, 0, 600, 70, sctXT);
+    dates.SetLabelType(ftDateTime);
+    dates.SetRangeLow(45000.25);
+    dates.SetRangeHigh(45002);
+    dates.SetCaption("date/time");
+    TScale& years = add(0, 70, 600, 60, sctXB);
+    years.SetLabelType(ftDateTime);
+    years.SetRangeHigh(40000);
+    years.SetFrameStyle(fsRaised);
+    TScale& time = add(0, 130, 600, 60, sctXT);
+    time.SetLabelType(ftTime);
+    time.SetRangeLow(3590);
+    time.SetRangeHigh(3660);
+    time.SetFrameStyle(fsEmbossed);
+    TScale& log = add(0, 190, 150, 210, sctYL);
+    log.SetRangeLow(0.01);
+    log.SetRangeHigh(1000);
+    log.SetMinTicks(10);
+    log.SetLogarithmic(true);
+    log.SetCaption("log");
+    TScale& reversed = add(150, 190, 150, 210, sctYR);
+    reversed.SetRangeLow(10);
+    reversed.SetRangeHigh(0);
+    reversed.SetScaleInscript("& km");
+    reversed.SetFrameStyle(fsEngraved);
+    TScale& message = add(300, 190, 150, 210, sctYR);
+    message.SetLabelType(ftDateTime);
+    message.SetRangeLow(-800000);
+    message.SetFrameStyle(fsSimple);
+    TScale& user = add(450, 190, 150, 210, sctYL);
+    user.SetLabelType(ftUserText);
+    user.SetUserTickText("low|mid|high");
+    user.SetMinTicks(2);
+    for (auto& s : scales)
+        s->DrawNow();
+    EXPECT_EQ(bitmap.Canvas().Pixels(0, 0), clGray); // lowered frame of the first scale
+    EXPECT_TRUE(bitmap.Image().save(QStringLiteral(KYVELO_TEST_OUTPUT "/scales_kinds.png")));
+}
