@@ -14,6 +14,9 @@ TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
     FTimer->SetOnTick([this] { ScrollTimerTick(); });
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
     PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
+    PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
+    PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
+    PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
     PublishEvent(QStringLiteral("OnScrollTimer"), &FOnScrollTimer);
     PublishEvent(QStringLiteral("OnScrollLoopRestart"), &FOnScrollLoopRestart);
     SetBounds(Left(), Top(), 400, 68);
@@ -154,10 +157,27 @@ bool TRasterLab::AssignTo(QObject* dest) const {
     return other && other->Assign(this);
 }
 
+void TRasterLab::mousePressEvent(QMouseEvent* event) {
+    TControl::mousePressEvent(event);
+    const QPoint p = event->position().toPoint();
+    if (FOnMouseDown)
+        FOnMouseDown(this, mouseButtonOf(event->button()), shiftStateOf(event->modifiers(), event->buttons()),
+                     p.x(), p.y());
+}
+
+void TRasterLab::mouseMoveEvent(QMouseEvent* event) {
+    TControl::mouseMoveEvent(event);
+    const QPoint p = event->position().toPoint();
+    if (FOnMouseMove) FOnMouseMove(this, shiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
 void TRasterLab::mouseReleaseEvent(QMouseEvent* event) {
     TControl::mouseReleaseEvent(event);
-    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        FOnClick(this);
+    const QPoint p = event->position().toPoint();
+    if (FOnMouseUp)
+        FOnMouseUp(this, mouseButtonOf(event->button()), shiftStateOf(event->modifiers(), event->buttons()),
+                   p.x(), p.y());
+    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(p)) FOnClick(this);
 }
 
 void TRasterLab::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QMetaProperty>
+#include <QMouseEvent>
 
 #include <climits>
 #include <map>
@@ -356,4 +358,27 @@ TEST(RasterLab, ShownLabelCopiesAFreshFaceToTheScreen) {
     const QImage shown = lab.grab().toImage();
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), lab.Face().Image());
     EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() + 4, lab.PosY() + 4), clLime); // '8' row 1, column 2
+}
+
+TEST(RasterLab, MouseEventsReachTheirHandlers) {
+    TRasterLab lab(nullptr);
+    QStringList seen;
+    lab.SetOnMouseDown([&](QObject*, TMouseButton b, TShiftState s, int x, int y) {
+        seen << QStringLiteral("down %1 %2 %3,%4").arg(int(b)).arg(s.testFlag(ssLeft)).arg(x).arg(y);
+    });
+    lab.SetOnMouseUp([&](QObject*, TMouseButton b, TShiftState, int x, int y) {
+        seen << QStringLiteral("up %1 %2,%3").arg(int(b)).arg(x).arg(y);
+    });
+    lab.SetOnMouseMove(
+        [&](QObject*, TShiftState, int x, int y) { seen << QStringLiteral("move %1,%2").arg(x).arg(y); });
+    lab.SetOnClick([&](QObject* sender) { seen << (sender == &lab ? QStringLiteral("click") : QString()); });
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, lab.mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&lab, &event);
+    };
+    send(QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, {7, 8}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {9, 10}, Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseButtonRelease, {500, 10}, Qt::LeftButton, Qt::NoButton); // outside: no click
+    EXPECT_EQ(seen, (QStringList{"down 0 1 5,6", "move 7,8", "up 0 9,10", "click", "up 0 500,10"}));
 }
