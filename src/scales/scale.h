@@ -168,8 +168,6 @@ public:
     // Drawing passes run so far (a stand-alone scale's own canvas included); lets callers see that
     // a setter painted at once.
     int PaintCount() const { return FPaintCount; }
-    // The stand-alone scale's own picture of its last drawing pass.
-    const QImage& OwnImage() const { return FOwnImage; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -21,9 +21,6 @@ public:
     // Rounded half to even after clamping to the 32-bit range.
     int ValueToPixel(double value) const;
 
-    double Factor() const { return FFactor; }
-    double Offset() const { return FOffset; }
-
 private:
     double FFactor = 0;
     double FOffset = 0;

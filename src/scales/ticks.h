@@ -31,8 +31,6 @@ struct TickPass {
     QString message;
     QStringList messageWords;
     double messageValue = 0;
-    // With milliseconds in time-of-day labels (step below one second).
-    bool fractionalSeconds = false;
 };
 
 // Everything a tick pass needs to know of its scale.

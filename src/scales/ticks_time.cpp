@@ -45,14 +45,15 @@ std::optional<TickPass> TimeTickPass(const TickSettings& s) {
 
     TickPass pass;
     pass.kind = TickPassKind::TimeOfDay;
-    pass.fractionalSeconds = entry->seconds < 1;
+    // Milliseconds only where the step is below a second.
+    const bool fractional = entry->seconds < 1;
     if (s.shortTicks)
         for (long j = 0; j <= count; ++j)
             if (const double v = first + j * sub; inBounds(v)) pass.ticks.push_back({v, false, true, {}, {}});
     for (long j = 0; j <= count; ++j) {
         const double v = first + j * sub;
         if (std::fabs(v / step - std::nearbyint(v / step)) < 0.01 && inBounds(v))
-            pass.ticks.push_back({v, true, !s.shortTicks, TimeText(pass.fractionalSeconds, v), {}});
+            pass.ticks.push_back({v, true, !s.shortTicks, TimeText(fractional, v), {}});
     }
     return pass;
 }
