@@ -158,7 +158,6 @@ private:
     void DrawGlyph(TCanvas& canvas, unsigned char code, long long x, long long y) const;
     void ClearColumnStrip(TCanvas& canvas, long long x) const;
     void DrawFrame(TCanvas& canvas) const;
-    TColor FrameColorOf(int role) const;
 
     bool FAutoHeight = false;
     bool FAutoCenter = false;

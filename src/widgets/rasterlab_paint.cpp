@@ -4,16 +4,19 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// The label's frame as one-pixel polylines per style, each in one of three colours.
+// The label's frame as one-pixel polylines per style, each in one of the three frame colours.
 enum class FrameColor { Dark, Shadow, Light };
 
 struct FramePolyline {
     FrameColor color;
-    // Points as (x, dx) pairs: x = dx < 0 ? W + dx : dx, likewise for y.
+    // (x, y); a negative coordinate counts from the far edge: -1 is W - 1 (or H - 1).
     std::vector<std::pair<int, int>> points;
 };
 
@@ -29,7 +32,6 @@ struct FrameDrawing {
 };
 
 const FrameDrawing& frameDrawing(TFrameStyle style) {
-    // Negative coordinates count from the far edge: -1 is W - 1 (or H - 1).
     using enum FrameColor;
     static const FrameDrawing none{Shadow, {}};
     static const FrameDrawing simple{Shadow, {{Shadow, {{0, 0}, {-1, 0}, {-1, -1}, {0, -1}, {0, 0}}}}};
@@ -162,28 +164,18 @@ void TRasterLab::DrawGlyph(TCanvas& canvas, unsigned char code, long long x, lon
     }
 }
 
-TColor TRasterLab::FrameColorOf(int role) const {
-    switch (static_cast<FrameColor>(role)) {
-    case FrameColor::Dark:
-        return FColorFrameDark;
-    case FrameColor::Shadow:
-        return FColorFrameShadow;
-    default:
-        return FColorFrameLight;
-    }
-}
-
 void TRasterLab::DrawFrame(TCanvas& canvas) const {
     if (FFrameStyle == fsNone) return;
     const int w = FFace.Width();
     const int h = FFace.Height();
     const FrameDrawing& frame = frameDrawing(FFrameStyle);
-    const TColor corner = FrameColorOf(static_cast<int>(frame.corner));
+    const std::array<TColor, 3> colors{FColorFrameDark, FColorFrameShadow, FColorFrameLight}; // by FrameColor
+    const TColor corner = colors[static_cast<int>(frame.corner)];
     for (QPoint p : {QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(1, h - 1)})
         canvas.SetPixels(p.x(), p.y(), corner);
     canvas.Pen() = TPen{};
     for (const FramePolyline& line : frame.lines) {
-        canvas.Pen().Color = FrameColorOf(static_cast<int>(line.color));
+        canvas.Pen().Color = colors[static_cast<int>(line.color)];
         QPolygon points;
         for (const auto& p : line.points)
             points << framePoint(p, w, h);
