@@ -92,6 +92,9 @@ TEST(LinearTickPass, Range0To1AndTheBoundForTwo) {
     pass = LinearTickPass(linear(0, 6));
     expectValues(values(pass, true), series(0, 6, 1));
     expectValues(values(pass, false), series(0, 6, 0.2));
+    pass = LinearTickPass(linear(0, 0.00005)); // automatic decimals turn scientific
+    EXPECT_EQ(labels(pass)[0], " 0.0E+00");
+    EXPECT_EQ(labels(pass)[1], " 1.0E-05");
     pass = LinearTickPass(linear(0, 6.0000003));
     expectValues(values(pass, true), series(0, 6, 2));
     expectValues(values(pass, false), series(0, 6, 0.5));
