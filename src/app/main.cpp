@@ -1,9 +1,9 @@
 // Program block: the application object, the main window from its stored layout, the message loop.
 #include "app/commandline.h"
 #include "app/mainfrm.h"
+#include "platform/application.h"
 #include "platform/exceptions.h"
 
-#include <QApplication>
 #include <QPixmap>
 #include <QTimer>
 
@@ -12,7 +12,7 @@
 namespace {
 
 // Renders the window as it stands once its first show has been handled, then ends the program.
-int writeScreenshot(QApplication& app, const QString& file) {
+int writeScreenshot(TApplication& app, const QString& file) {
     int code = 0;
     QTimer::singleShot(0, &app, [&] {
         if (!Form1->grab().save(file)) {
@@ -28,7 +28,7 @@ int writeScreenshot(QApplication& app, const QString& file) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     const TCommandLine options = ParseCommandLine(app.arguments());
     if (!options.Error.isEmpty()) {
         std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.Error));
