@@ -25,9 +25,22 @@ int writeScreenshot(TApplication& app, const QString& file) {
     return code;
 }
 
+// Qt would abort with a terse message; say what to do instead.
+bool displayAvailable() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    std::fprintf(stderr, "kyvelo: no display found. Run it on a virtual screen:\n"
+                         "  xvfb-run -s '-screen 0 1280x800x24' kyvelo\n"
+                         "or write a picture of the window: QT_QPA_PLATFORM=offscreen kyvelo --screenshot kyvelo.png\n");
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (!displayAvailable())
+        return 1;
     TApplication app(argc, argv);
     const TCommandLine options = ParseCommandLine(app.arguments());
     if (!options.Error.isEmpty()) {
