@@ -129,7 +129,8 @@ public:
     bool SuppressPaint() const { return FSuppressPaint; }
     void SetSuppressPaint(bool value);
     bool AutoRedraw() const { return FAutoRedraw; }
-    void SetAutoRedraw(bool value) { FAutoRedraw = value; }
+    // Switching it on repaints, so that changes made while it was off show at once.
+    void SetAutoRedraw(bool value) { setAndRepaint(FAutoRedraw, value); }
     // Paints when AutoRedraw is on: what every property change of the chart and its parts calls.
     void RepaintIfAuto();
 

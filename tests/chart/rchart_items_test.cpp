@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+
 #include <memory>
 
 namespace {
@@ -75,6 +77,20 @@ TEST(RChartItems, TextAlignmentAndRepaintIfAutoFollowAutoRedraw) {
     chart.SetTextAlignment(taCenter);
     chart.RepaintIfAuto();
     EXPECT_EQ(chart.paints, 1);
+}
+
+TEST(RChartItems, SwitchingAutoRedrawOnCatchesUpWithEarlierChanges) {
+    RecordingChart chart("RC1");
+    chart.SetSuppressPaint(false);
+    chart.SetAutoRedraw(false);
+    chart.SetChartColor(clYellow);
+    EXPECT_EQ(chart.paints, 1);
+    EXPECT_EQ(chart.DataAreaImage().pixel(5, 5), QColor(Qt::white).rgb());
+    chart.SetAutoRedraw(true);
+    EXPECT_EQ(chart.paints, 2);
+    EXPECT_EQ(chart.DataAreaImage().pixel(5, 5), QColor(Qt::yellow).rgb());
+    chart.SetAutoRedraw(true);
+    EXPECT_EQ(chart.paints, 2);
 }
 
 TEST(RChartSharing, ItemsAppendedAnywhereAppearInAllSharingCharts) {
