@@ -41,6 +41,10 @@ void TCustomRChart::createParts() {
     }
     FJointLayers->OnJoined = [this](TJointAxis axis, int layer) { layerJoined(axis, layer); };
     FJointLayers->OnChange = [this] { RepaintIfAuto(); };
+    PublishEvent(QStringLiteral("OnBeforeRenderData"), &FOnBeforeRenderData);
+    PublishEvent(QStringLiteral("OnDataRendered"), &FOnDataRendered);
+    PublishEvent(QStringLiteral("OnScalesRendered"), &FOnScalesRendered);
+    PublishEvent(QStringLiteral("OnScaleTickDrawn"), &FOnScaleTickDrawn);
 }
 
 TCrossHair* TCustomRChart::CrossHair(int number) const {

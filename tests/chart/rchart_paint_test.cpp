@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QRect>
 
+#include <any>
 #include <cmath>
 
 namespace {
@@ -206,10 +207,14 @@ TEST(RChartPaint, GridLinesAndBackgroundAreaFollowLayerOne) {
 TEST(RChartPaint, RenderEventsReportTheDataAreaCorner) {
     TripChart t;
     QStringList order;
-    t.chart.SetOnScalesRendered([&](QObject* sender, TCanvas*&, int top, int left) {
+    // A stored layout binds them by name like the mouse events.
+    const TRenderEvent scalesRendered = [&](QObject* sender, TCanvas*&, int top, int left) {
         EXPECT_EQ(sender, &t.chart);
         order << QStringLiteral("scales %1 %2").arg(top).arg(left);
-    });
+    };
+    EXPECT_TRUE(t.chart.PublishedEvents().Bind("OnScalesRendered", std::any(scalesRendered)));
+    for (const char* name : {"OnBeforeRenderData", "OnDataRendered", "OnScaleTickDrawn"})
+        EXPECT_TRUE(t.chart.PublishedEvents().Contains(name)) << name;
     t.chart.SetOnBeforeRenderData([&](QObject*, TCanvas*&, int top, int left) {
         order << QStringLiteral("before %1 %2").arg(top).arg(left);
     });
