@@ -19,6 +19,14 @@ TScale::TScale(TComponentBase* owner, QWidget* parent)
     : TControl(owner, parent), FDateFormat(new TDTLabel(this)), FFont(new TFont(this)) {
     FDateFormat->SetOnChange([this] { Redraw(); });
     FFont->SetOnChange([this] { Redraw(); });
+    PublishEvent(QStringLiteral("OnBeforeScaleRendered"), &FOnBeforeScaleRendered);
+    PublishEvent(QStringLiteral("OnAfterScaleRendered"), &FOnAfterScaleRendered);
+    PublishEvent(QStringLiteral("OnScaleTickDrawn"), &FOnScaleTickDrawn);
+    PublishEvent(QStringLiteral("OnClick"), &FOnClick);
+    PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
+    PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
+    PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
+    PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
     SetBounds(Left(), Top(), 400, 400);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/font.h"
 #include "platform/frame3d.h"
 #include "platform/graphics.h"
+#include "platform/inputevents.h"
 #include "platform/tcolor.h"
 #include "scales/dtlabel.h"
 #include "scales/scaleenums.h"
@@ -159,6 +160,12 @@ public:
     }
     void SetOnAfterScaleRendered(TScaleRenderedEvent handler) { FOnAfterScaleRendered = std::move(handler); }
     void SetOnScaleTickDrawn(TScaleTickDrawnEvent handler) { FOnScaleTickDrawn = std::move(handler); }
+    // The usual mouse events of a control, in control pixels.
+    void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
+    void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
+    void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
+    void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
+    void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
 
     void Loaded() override;
     // An embedded scale never shows as a widget of its own.
@@ -173,6 +180,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     template <typename T> void update(T& field, const T& value, bool transform);
@@ -238,4 +249,9 @@ private:
     TScaleRenderedEvent FOnBeforeScaleRendered;
     TScaleRenderedEvent FOnAfterScaleRendered;
     TScaleTickDrawnEvent FOnScaleTickDrawn;
+    TNotifyEvent FOnClick;
+    TNotifyEvent FOnDblClick;
+    TMouseMoveEvent FOnMouseMove;
+    TMouseEvent FOnMouseDown;
+    TMouseEvent FOnMouseUp;
 };

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <any>
+#include <vector>
+
 TEST(Scale, NewScaleDefaults) {
     TScale s(nullptr);
     EXPECT_EQ(s.Width(), 400);
@@ -157,4 +163,49 @@ TEST(Scale, AssignCopiesSettingsTicksAndTarget) {
     EXPECT_EQ(copy.ValueToPixel(133), source.ValueToPixel(133));
     copy.DrawNow(); // onto the same target
     EXPECT_EQ(copy.PaintCount(), 1);
+}
+
+TEST(Scale, LayoutsBindItsEventsByName) {
+    TScale s(nullptr);
+    for (const char* name : {"OnBeforeScaleRendered", "OnAfterScaleRendered", "OnScaleTickDrawn", "OnClick",
+                             "OnDblClick", "OnMouseMove", "OnMouseDown", "OnMouseUp"})
+        EXPECT_TRUE(s.PublishedEvents().Contains(name)) << name;
+
+    int ticks = 0;
+    TScaleTickDrawnEvent tickDrawn = [&](QObject*, TCanvas*&, TScaleType, double, int, int) { ++ticks; };
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnScaleTickDrawn", std::any(tickDrawn)));
+    TBitmap bitmap(400, 400);
+    s.SetEmbedded(true);
+    s.SetDrawTarget(&bitmap.Canvas(), 0, 0);
+    s.DrawNow();
+    EXPECT_EQ(ticks, 21 + 6); // 0 … 100: short ticks every 5, long ones every 20
+
+    std::vector<QString> calls;
+    TNotifyEvent click = [&](QObject* sender) { calls.push_back(sender == &s ? "click" : "?"); };
+    TMouseEvent down = [&](QObject*, TMouseButton button, TShiftState shift, int x, int y) {
+        calls.push_back(
+            QStringLiteral("down %1 %2 %3,%4").arg(int(button)).arg(shift.testFlag(ssLeft)).arg(x).arg(y));
+    };
+    TMouseEvent up = [&](QObject*, TMouseButton, TShiftState, int x, int y) {
+        calls.push_back(QStringLiteral("up %1,%2").arg(x).arg(y));
+    };
+    TMouseMoveEvent move = [&](QObject*, TShiftState, int x, int y) {
+        calls.push_back(QStringLiteral("move %1,%2").arg(x).arg(y));
+    };
+    TNotifyEvent dblClick = [&](QObject*) { calls.push_back("dblclick"); };
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnClick", std::any(click)));
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnMouseDown", std::any(down)));
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnMouseUp", std::any(up)));
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnMouseMove", std::any(move)));
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnDblClick", std::any(dblClick)));
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, s.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&s, &event);
+    };
+    send(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton);
+    send(QEvent::MouseMove, {12, 21}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {12, 21}, Qt::NoButton);
+    send(QEvent::MouseButtonDblClick, {12, 21}, Qt::LeftButton);
+    EXPECT_EQ(calls, (std::vector<QString>{"down 0 1 10,20", "move 12,21", "up 12,21", "click",
+                                           "down 0 1 12,21", "dblclick"}));
 }
