@@ -1,6 +1,7 @@
 // TScale: settings, transform, tick list and the redraw policy. Drawing itself is scale_paint.cpp.
 #include "scales/scale.h"
 
+#include "scales/rangeends.h"
 #include "scales/scaleprops.h"
 
 #include <QResizeEvent>
@@ -48,11 +49,11 @@ void TScale::setRange(double low, double high) {
 }
 
 void TScale::SetRangeLow(double x) {
-    if (std::isfinite(x)) setRange(x, x == FRangeHigh ? x + 1 : FRangeHigh);
+    if (std::isfinite(x)) setRange(x, x == FRangeHigh ? EndAbove(x, 1) : FRangeHigh);
 }
 
 void TScale::SetRangeHigh(double x) {
-    if (std::isfinite(x)) setRange(x == FRangeLow ? x + 1 : FRangeLow, x);
+    if (std::isfinite(x)) setRange(x == FRangeLow ? EndAbove(x, 1) : FRangeLow, x);
 }
 
 void TScale::SetLogarithmic(bool value) {

@@ -1,5 +1,7 @@
 #include "scales/scaleprops.h"
 
+#include "scales/rangeends.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,7 +37,7 @@ void TScaleProps::setRange(double low, double high) {
 void TScaleProps::SetRangeLow(double x) {
     if (!std::isfinite(x)) return;
     if (std::fabs(FRangeHigh - x) < FMinRange)
-        setRange(x, x + FMinRange);
+        setRange(x, EndAbove(x, FMinRange));
     else if (!(FLogarithmic && x < kLogFloor))
         setRange(x, FRangeHigh);
 }
@@ -43,7 +45,7 @@ void TScaleProps::SetRangeLow(double x) {
 void TScaleProps::SetRangeHigh(double x) {
     if (!std::isfinite(x)) return;
     if (std::fabs(FRangeLow - x) < FMinRange)
-        setRange(x - FMinRange, x);
+        setRange(EndBelow(x, FMinRange), x);
     else if (!(FLogarithmic && x < kLogFloor))
         setRange(FRangeLow, x);
 }

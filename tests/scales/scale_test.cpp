@@ -209,3 +209,14 @@ TEST(Scale, LayoutsBindItsEventsByName) {
     EXPECT_EQ(calls, (std::vector<QString>{"down 0 1 10,20", "move 12,21", "up 12,21", "click",
                                            "down 0 1 12,21", "dblclick"}));
 }
+
+TEST(Scale, EqualEndsStayApartAtLargeValues) {
+    TScale s(nullptr);
+    s.SetRangeLow(1e17); // 1e17 + 1 rounds back to 1e17
+    s.SetRangeHigh(1e17);
+    EXPECT_EQ(s.RangeHigh(), 1e17);
+    EXPECT_GT(s.RangeLow(), 1e17);
+    s.SetRangeLow(1e17);
+    EXPECT_EQ(s.RangeLow(), 1e17);
+    EXPECT_NE(s.RangeHigh(), 1e17);
+}

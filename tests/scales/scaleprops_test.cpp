@@ -122,3 +122,16 @@ TEST(ScaleProps, LayoutNamesReachEveryProperty) {
     EXPECT_TRUE(dateFormat->setProperty("DateSeparator", "/"));
     EXPECT_EQ(p.DateFormat()->Settings().dateSeparator, QChar('/'));
 }
+
+TEST(ScaleProps, WideningKeepsTheEndsApartAtLargeValues) {
+    // 1e-10 is below the spacing of doubles near 1e7: adding it alone would leave an empty range.
+    TScalePropsHoriz p;
+    p.SetRangeHigh(1e7);
+    p.SetRangeLow(1e7);
+    EXPECT_EQ(p.RangeLow(), 1e7);
+    EXPECT_GT(p.RangeHigh(), 1e7);
+    p.SetRangeHigh(3e7);
+    p.SetRangeHigh(1e7);
+    EXPECT_EQ(p.RangeHigh(), 1e7);
+    EXPECT_LT(p.RangeLow(), 1e7);
+}
