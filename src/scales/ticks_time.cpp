@@ -2,6 +2,7 @@
 #include "scales/labeltext.h"
 #include "scales/ticks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -39,9 +40,12 @@ std::optional<TickPass> TimeTickPass(const TickSettings& s) {
     const double sub = step / entry->subSteps;
     const long count = static_cast<long>(std::trunc((s.rangeHigh - s.rangeLow) / sub)) + 5;
     const double first = std::floor(s.rangeLow / step / kSlack) * step;
-    const double lowBound = s.rangeLow >= 0 ? s.rangeLow * kSlack : s.rangeLow / kSlack;
-    const double highBound = s.rangeHigh > 0 ? s.rangeHigh / kSlack : s.rangeHigh * kSlack;
-    auto inBounds = [&](double v) { return dir * lowBound <= dir * v && dir * v <= dir * highBound; };
+    // Widened outward on both sides, also when the axis runs from high to low.
+    const double bottom = std::min(s.rangeLow, s.rangeHigh);
+    const double top = std::max(s.rangeLow, s.rangeHigh);
+    const double lowBound = bottom >= 0 ? bottom * kSlack : bottom / kSlack;
+    const double highBound = top > 0 ? top / kSlack : top * kSlack;
+    auto inBounds = [&](double v) { return lowBound <= v && v <= highBound; };
 
     TickPass pass;
     pass.kind = TickPassKind::TimeOfDay;

@@ -218,3 +218,19 @@ TEST(RunTickPass, AnyRangeEndsWithBoundedWork) {
                             EXPECT_LE(RecordedTicks(pass).size(), 250u);
                         }
 }
+
+TEST(TimeTickPass, ReversedRangeKeepsBothEnds) {
+    // The bounds widen outward whichever way the axis runs, so the tick at RangeLow stays.
+    TickSettings s = linear(60, 0);
+    s.labelType = ftTime;
+    std::optional<TickPass> pass = TimeTickPass(s);
+    ASSERT_TRUE(pass);
+    expectValues(values(*pass, true), {60, 40, 20, 0});
+    EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:01:00", " 00:00:40", " 00:00:20", " 00:00:00"}));
+    EXPECT_EQ(values(*pass, false).size(), 13u);
+    s.rangeLow = 0;
+    s.rangeHigh = -60;
+    pass = TimeTickPass(s);
+    ASSERT_TRUE(pass);
+    expectValues(values(*pass, true), {0, -20, -40, -60});
+}
