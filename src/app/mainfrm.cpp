@@ -4,11 +4,14 @@
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "platform/buttons.h"
+#include "platform/font.h"
 #include "platform/stdctrls.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
 
 TForm1* Form1 = nullptr;
 
@@ -20,11 +23,23 @@ double TripDistance(double t) {
 // The layouts live in this static library; without this the linker would drop them.
 static void initLayoutResources() { Q_INIT_RESOURCE(app); }
 
+namespace {
+
+constexpr int kLayoutPixelsPerInch = 120; // as stated in mainfrm.lfm
+
+// The dot-matrix read-outs draw dots of a fixed pixel size: a layout shrunk below the resolution it
+// was made at cuts off their lowest dot row, and with it the decimal point. So it only grows.
+int layoutTargetPixelsPerInch(int requested) {
+    return std::max(requested > 0 ? requested : screenPixelsPerInch(), kLayoutPixelsPerInch);
+}
+
+} // namespace
+
 TForm1::TForm1(int screenPixelsPerInch) {
     initLayoutResources();
     RegisterKyveloComponents();
     publishHandlers();
-    ReadLayout(QStringLiteral(":/layouts/mainfrm.lfm"), screenPixelsPerInch);
+    ReadLayout(QStringLiteral(":/layouts/mainfrm.lfm"), layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
 }
 

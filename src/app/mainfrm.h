@@ -18,7 +18,7 @@ class TSpeedButton;
 class TForm1 : public TForm {
     Q_OBJECT
 public:
-    // screenPixelsPerInch 0: scale the layout to the screen's resolution.
+    // The layout is scaled up to the screen's resolution (0: the primary screen's), never down.
     explicit TForm1(int screenPixelsPerInch = 0);
     ~TForm1() override;
 

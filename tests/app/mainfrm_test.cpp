@@ -226,3 +226,22 @@ TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {
     mouseOnChart(QEvent::MouseButtonRelease, 40, -20, Qt::NoButton);
     EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("%1 min").arg(form->Time2() - form->Time1(), 0, 'f', 1));
 }
+
+// The read-outs draw dots of a fixed pixel size; a screen below the layout's 120 dpi must not cut
+// off their lowest dot row, which carries the decimal point.
+TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
+    std::unique_ptr<TForm1> form(Form1 = new TForm1(96));
+    form->show();
+    const TRasterLab& speed = *form->RLabSpeed;
+    ASSERT_EQ(speed.Text(), QStringLiteral("70.6km/h"));
+    EXPECT_EQ(speed.Height(), 41);
+    // "7" and "0" take 6 dot columns of pitch 3 each; the point is one dot in row 9.
+    const int pointX = speed.PosX() + 2 * 6 * 3;
+    const int pointY = speed.PosY() + 9 * 3;
+    EXPECT_EQ(speed.Face().Canvas().Pixels(pointX, pointY), clYellow);
+    EXPECT_EQ(speed.Face().Canvas().Pixels(pointX + 1, pointY + 1), clYellow);
+
+    // Above the layout's resolution it still grows with the screen.
+    std::unique_ptr<TForm1> large(Form1 = new TForm1(144));
+    EXPECT_EQ(large->RLabSpeed->Height(), 49);
+}
