@@ -28,6 +28,7 @@ TScale::TScale(TComponentBase* owner, QWidget* parent)
     PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
     PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
     PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
+    PublishEvent(QStringLiteral("OnContextPopup"), &FOnContextPopup);
     SetBounds(Left(), Top(), 400, 400);
 }
 

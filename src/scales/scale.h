@@ -19,6 +19,7 @@
 #include "scales/ticks.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -30,6 +31,8 @@ class TScaleProps;
 using TScaleRenderedEvent = std::function<void(QObject* sender, TCanvas& canvas)>;
 using TScaleTickDrawnEvent = std::function<void(QObject* sender, TCanvas*& canvas, TScaleType scaleType,
                                                 double currentTickPos, int chartX, int chartY)>;
+// Before a context menu would open: the pointer in control pixels; a handler sets Handled to take over.
+using TContextPopupEvent = std::function<void(QObject* sender, QPoint mousePos, bool& handled)>;
 
 class TScale : public TControl {
     Q_OBJECT
@@ -166,6 +169,7 @@ public:
     void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
     void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
     void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
+    void SetOnContextPopup(TContextPopupEvent handler) { FOnContextPopup = std::move(handler); }
 
     void Loaded() override;
     // An embedded scale never shows as a widget of its own.
@@ -184,6 +188,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     template <typename T> void update(T& field, const T& value, bool transform);
@@ -254,4 +259,5 @@ private:
     TMouseMoveEvent FOnMouseMove;
     TMouseEvent FOnMouseDown;
     TMouseEvent FOnMouseUp;
+    TContextPopupEvent FOnContextPopup;
 };

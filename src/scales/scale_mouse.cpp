@@ -1,6 +1,7 @@
 // TScale mouse events: what a stand-alone scale reports to the form, in control pixels.
 #include "scales/scale.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -34,4 +35,13 @@ void TScale::mouseReleaseEvent(QMouseEvent* event) {
 void TScale::mouseDoubleClickEvent(QMouseEvent* event) {
     TControl::mouseDoubleClickEvent(event);
     if (FOnDblClick && event->button() == Qt::LeftButton) FOnDblClick(this);
+}
+
+void TScale::contextMenuEvent(QContextMenuEvent* event) {
+    bool handled = false;
+    if (FOnContextPopup) FOnContextPopup(this, event->pos(), handled);
+    if (handled)
+        event->accept();
+    else
+        TControl::contextMenuEvent(event);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -168,7 +169,7 @@ TEST(Scale, AssignCopiesSettingsTicksAndTarget) {
 TEST(Scale, LayoutsBindItsEventsByName) {
     TScale s(nullptr);
     for (const char* name : {"OnBeforeScaleRendered", "OnAfterScaleRendered", "OnScaleTickDrawn", "OnClick",
-                             "OnDblClick", "OnMouseMove", "OnMouseDown", "OnMouseUp"})
+                             "OnDblClick", "OnMouseMove", "OnMouseDown", "OnMouseUp", "OnContextPopup"})
         EXPECT_TRUE(s.PublishedEvents().Contains(name)) << name;
 
     int ticks = 0;
@@ -208,6 +209,17 @@ TEST(Scale, LayoutsBindItsEventsByName) {
     send(QEvent::MouseButtonDblClick, {12, 21}, Qt::LeftButton);
     EXPECT_EQ(calls, (std::vector<QString>{"down 0 1 10,20", "move 12,21", "up 12,21", "click",
                                            "down 0 1 12,21", "dblclick"}));
+
+    QPoint popupAt;
+    TContextPopupEvent popup = [&](QObject*, QPoint at, bool& handled) {
+        popupAt = at;
+        handled = true;
+    };
+    EXPECT_TRUE(s.PublishedEvents().Bind("OnContextPopup", std::any(popup)));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(30, 40), s.mapToGlobal(QPoint(30, 40)));
+    QCoreApplication::sendEvent(&s, &menu);
+    EXPECT_EQ(popupAt, QPoint(30, 40));
+    EXPECT_TRUE(menu.isAccepted());
 }
 
 TEST(Scale, EqualEndsStayApartAtLargeValues) {
