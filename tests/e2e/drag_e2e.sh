@@ -23,7 +23,7 @@ export DISPLAY=$display
 unset QT_QPA_PLATFORM
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-# Xvfb's screen has 96 dpi: the layout, made at 120, is scaled by 0.8 as it is read.
+# The window keeps the size its layout was made for (it is never scaled below that).
 "$binary" &
 app=$!
 win=
@@ -38,18 +38,18 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT of the client area
 import -window root "$out/e2e_before.png"
 
-# Chart after scaling: client (0, 33), 461 x 357, margins 50/20/20/40 (not scaled), so time 0..133
-# runs over 391 px. Drag from t = 110 (point 2) to t = 20 at mid height.
-px() { echo $(( X + 50 + $1 * 391 / 133 )); }
-y=$(( Y + 33 + 150 ))
+# Chart: client (0, 41), 576 x 446, margins 50/20/20/40, so time 0..133 runs over 506 px.
+# Drag from t = 110 (point 2) to t = 20 at mid height.
+px() { echo $(( X + 50 + $1 * 506 / 133 )); }
+y=$(( Y + 41 + 200 ))
 xdotool mousemove --sync "$(px 110)" "$y" mousedown 1
 for t in 100 80 60 40 20; do xdotool mousemove --sync "$(px "$t")" "$y"; sleep 0.05; done
 xdotool mouseup 1
 sleep 0.5
 import -window root "$out/e2e_after.png"
 
-# The dot-matrix speed display (right panel at x 461, display at 6, 26, 161 x 33) must have changed,
-# and so must the chart's data area (391 x 297 at 50, 20).
+# The dot-matrix speed display (right panel at x 576, display at 7, 32, 201 x 41) must have changed,
+# and so must the chart's data area (506 x 386 at 50, 20).
 crop() { convert "$1" -crop "$2" +repage "$3"; }
 changed() { # $1 geometry, $2 name
   crop "$out/e2e_before.png" "$1" "$out/b_$2.png"
@@ -59,8 +59,8 @@ changed() { # $1 geometry, $2 name
   [ "${diff%% *}" != "0" ]
 }
 ok=1
-changed "161x33+$((X + 467))+$((Y + 59))" speed || ok=0
-changed "391x297+$((X + 50))+$((Y + 53))" chart || ok=0
+changed "201x41+$((X + 583))+$((Y + 73))" speed || ok=0
+changed "506x386+$((X + 50))+$((Y + 61))" chart || ok=0
 if [ "$ok" = 1 ]; then echo "PASS: the drag moved the point and the read-out"; exit 0; fi
 echo "FAIL: the screen did not change where it should (pictures in $out)"
 exit 1
