@@ -13,25 +13,27 @@ for tool in Xvfb xdotool import compare; do
 done
 mkdir -p "$out"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to fd 3.
+rm -f "$out/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
 xvfb=$!
 app=
 cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; }
 trap cleanup EXIT
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+if [ ! -s "$out/display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
+export DISPLAY=:$(head -n 1 "$out/display")
 unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The window keeps the size its layout was made for (it is never scaled below that).
-"$binary" &
+"$binary" 2>"$out/app.log" &
 app=$!
 win=
 for _ in $(seq 100); do
   win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$win" ] && break
   sleep 0.1
 done
-if [ -z "$win" ]; then echo "FAIL: the main window did not appear"; exit 1; fi
+if [ -z "$win" ]; then echo "FAIL: the main window did not appear"; cat "$out/app.log"; exit 1; fi
 xdotool windowmove --sync "$win" 0 0
 eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT of the client area
 
