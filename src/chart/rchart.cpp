@@ -7,7 +7,7 @@
 #include <algorithm>
 
 TCustomRChart::TCustomRChart(TComponentBase* owner, QWidget* parent)
-    : TControl(owner, parent), FJointLayers(new TJointLayers(this)) {
+    : TMouseControl(owner, parent), FJointLayers(new TJointLayers(this)) {
     // Pixel proportions come from an off-screen device, as for every drawing of the chart.
     const QImage aux(10, 10, QImage::Format_RGB32);
     FAspectX = aux.logicalDpiY();
@@ -76,7 +76,7 @@ void TCustomRChart::ShowInfoMessage(const QString& text) {
 }
 
 void TCustomRChart::showEvent(QShowEvent* event) {
-    TControl::showEvent(event);
+    TMouseControl::showEvent(event);
     // Nothing is painted before the chart has a window.
     if (!FWindowCreated) {
         FWindowCreated = true;
@@ -85,6 +85,6 @@ void TCustomRChart::showEvent(QShowEvent* event) {
 }
 
 void TCustomRChart::FontChanged() {
-    TControl::FontChanged();
+    TMouseControl::FontChanged();
     RepaintIfAuto();
 }

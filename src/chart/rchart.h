@@ -20,7 +20,7 @@
 #include "chart/vrxbase.h"
 #include "platform/bitmap.h"
 #include "platform/component.h"
-#include "platform/inputevents.h"
+#include "platform/mousecontrol.h"
 #include "scales/scale.h"
 #include "scales/scaleprops.h"
 
@@ -75,7 +75,7 @@ using TRubberBandEvent =
 using TCrossHairMoveEvent = std::function<void(QObject* sender, TCrossHair* whichCrossHair)>;
 using TTextLabelMoveEvent = std::function<void(QObject* sender, TTextLabel* whichTextLabel)>;
 
-class TCustomRChart : public TControl {
+class TCustomRChart : public TMouseControl {
     Q_OBJECT
 public:
     static constexpr int MaxDataShares = 4;
@@ -259,10 +259,6 @@ public:
     void SetOnRubberBand(TRubberBandEvent handler) { FOnRubberBand = std::move(handler); }
     void SetOnCrossHairMove(TCrossHairMoveEvent handler) { FOnCrossHairMove = std::move(handler); }
     void SetOnTextLabelMove(TTextLabelMoveEvent handler) { FOnTextLabelMove = std::move(handler); }
-    void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
-    void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
-    void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
-    void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
     void SetOnKeyDown(TKeyEvent handler) { FOnKeyDown = std::move(handler); }
 
 protected:
@@ -415,10 +411,6 @@ private:
     TRubberBandEvent FOnRubberBand;
     TCrossHairMoveEvent FOnCrossHairMove;
     TTextLabelMoveEvent FOnTextLabelMove;
-    TMouseEvent FOnMouseDown;
-    TMouseEvent FOnMouseUp;
-    TMouseMoveEvent FOnMouseMove;
-    TNotifyEvent FOnDblClick;
     TKeyEvent FOnKeyDown;
 };
 

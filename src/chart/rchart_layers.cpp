@@ -116,7 +116,7 @@ TScale* TCustomRChart::ScaleControlY(int layer) const {
 }
 
 void TCustomRChart::Loaded() {
-    TControl::Loaded();
+    TMouseControl::Loaded();
     for (int n = 1; n <= LayerCount; ++n) {
         FScaleX[slot(n)]->EndCreation();
         FScaleY[slot(n)]->EndCreation();
@@ -155,7 +155,7 @@ void TCustomRChart::resizeDataArea() {
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
     PaintSuppression suppression(*this);
-    TControl::SetBounds(left, top, std::max(width, FGeometry.MinimumWidth()),
+    TMouseControl::SetBounds(left, top, std::max(width, FGeometry.MinimumWidth()),
                         std::max(height, FGeometry.MinimumHeight()));
     FGeometry.Width = Width();
     FGeometry.Height = Height();

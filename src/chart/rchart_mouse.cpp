@@ -52,10 +52,6 @@ void TCustomRChart::initMouse() {
     PublishEvent(QStringLiteral("OnRubberBand"), &FOnRubberBand);
     PublishEvent(QStringLiteral("OnCrossHairMove"), &FOnCrossHairMove);
     PublishEvent(QStringLiteral("OnTextLabelMove"), &FOnTextLabelMove);
-    PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
-    PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
-    PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
-    PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
     PublishEvent(QStringLiteral("OnKeyDown"), &FOnKeyDown);
 }
 
@@ -99,7 +95,7 @@ QImage TCustomRChart::ScreenImage() const {
 void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
     const TShiftState shift = shiftOf(event, event->buttons());
-    if (FOnMouseMove) FOnMouseMove(this, shift, pointer.x(), pointer.y());
+    FireMouseMove(*event);
     runDragAction(pointer, shift);
     updateCursor(pointer);
     fireMouseMoveInChart(pointer, shift);
@@ -111,18 +107,14 @@ void TCustomRChart::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint pointer = pointerOf(event);
-    if (FOnMouseDown)
-        FOnMouseDown(this, mouseButtonOf(event->button()), shiftOf(event, event->buttons()), pointer.x(),
-                     pointer.y());
+    FireMouseDown(*event);
     if (event->button() == Qt::LeftButton && isRectangleMode() && mouseArea().Contains(pointer))
         beginDrag(pointer);
 }
 
 void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
-    if (FOnMouseUp)
-        FOnMouseUp(this, mouseButtonOf(event->button()), shiftOf(event, event->buttons()), pointer.x(),
-                   pointer.y());
+    FireMouseUp(*event);
     if (isRectangleMode() && FDrag.Active)
         releaseRectangle(pointer, event->button());
     else if (event->button() == Qt::LeftButton)
@@ -131,18 +123,18 @@ void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
 
 void TCustomRChart::mouseDoubleClickEvent(QMouseEvent* event) {
     FDoubleClicked = true;
-    if (FOnDblClick) FOnDblClick(this);
+    FireDblClick();
     // The platform reports the second press with the double click; the note makes it a no-op.
     mousePressEvent(event);
 }
 
 void TCustomRChart::enterEvent(QEnterEvent* event) {
-    TControl::enterEvent(event);
+    TMouseControl::enterEvent(event);
     if (FOnMouseEnter) FOnMouseEnter(this);
 }
 
 void TCustomRChart::leaveEvent(QEvent* event) {
-    TControl::leaveEvent(event);
+    TMouseControl::leaveEvent(event);
     if (FOnMouseLeave) FOnMouseLeave(this);
 }
 
@@ -154,7 +146,7 @@ bool TCustomRChart::event(QEvent* event) {
             return true;
         }
     }
-    return TControl::event(event);
+    return TMouseControl::event(event);
 }
 
 void TCustomRChart::keyPressEvent(QKeyEvent* event) {
@@ -163,7 +155,7 @@ void TCustomRChart::keyPressEvent(QKeyEvent* event) {
     if (key == 0 || isNavigationKey(event->key()))
         event->accept();
     else
-        TControl::keyPressEvent(event);
+        TMouseControl::keyPressEvent(event);
 }
 
 // ---- Mouse move steps

@@ -17,17 +17,13 @@ constexpr double kLogFloor = 1e-100;
 } // namespace
 
 TScale::TScale(TComponentBase* owner, QWidget* parent)
-    : TControl(owner, parent), FDateFormat(new TDTLabel(this)), FFont(new TFont(this)) {
+    : TMouseControl(owner, parent), FDateFormat(new TDTLabel(this)), FFont(new TFont(this)) {
     FDateFormat->SetOnChange([this] { Redraw(); });
     FFont->SetOnChange([this] { Redraw(); });
     PublishEvent(QStringLiteral("OnBeforeScaleRendered"), &FOnBeforeScaleRendered);
     PublishEvent(QStringLiteral("OnAfterScaleRendered"), &FOnAfterScaleRendered);
     PublishEvent(QStringLiteral("OnScaleTickDrawn"), &FOnScaleTickDrawn);
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
-    PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
-    PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
-    PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
-    PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
     PublishEvent(QStringLiteral("OnContextPopup"), &FOnContextPopup);
     SetBounds(Left(), Top(), 400, 400);
 }
@@ -267,25 +263,25 @@ void TScale::ApplySettings(const TScaleProps& props) {
 }
 
 void TScale::Loaded() {
-    TControl::Loaded();
+    TMouseControl::Loaded();
     FCreating = false;
     UpdateTransform();
     Redraw();
 }
 
 void TScale::SetBounds(int left, int top, int width, int height) {
-    TControl::SetBounds(left, top, width, height);
+    TMouseControl::SetBounds(left, top, width, height);
     UpdateTransform();
     Redraw();
 }
 
 void TScale::resizeEvent(QResizeEvent* event) {
-    TControl::resizeEvent(event);
+    TMouseControl::resizeEvent(event);
     UpdateTransform();
 }
 
 void TScale::showEvent(QShowEvent* event) {
-    TControl::showEvent(event);
+    TMouseControl::showEvent(event);
     // The window exists now: painting may begin.
     SetSuppressPaint(false);
 }

@@ -11,7 +11,7 @@
 #include "platform/font.h"
 #include "platform/frame3d.h"
 #include "platform/graphics.h"
-#include "platform/inputevents.h"
+#include "platform/mousecontrol.h"
 #include "platform/tcolor.h"
 #include "scales/dtlabel.h"
 #include "scales/scaleenums.h"
@@ -34,7 +34,7 @@ using TScaleTickDrawnEvent = std::function<void(QObject* sender, TCanvas*& canva
 // Before a context menu would open: the pointer in control pixels; a handler sets Handled to take over.
 using TContextPopupEvent = std::function<void(QObject* sender, QPoint mousePos, bool& handled)>;
 
-class TScale : public TControl {
+class TScale : public TMouseControl {
     Q_OBJECT
     Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
     Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
@@ -163,12 +163,8 @@ public:
     }
     void SetOnAfterScaleRendered(TScaleRenderedEvent handler) { FOnAfterScaleRendered = std::move(handler); }
     void SetOnScaleTickDrawn(TScaleTickDrawnEvent handler) { FOnScaleTickDrawn = std::move(handler); }
-    // The usual mouse events of a control, in control pixels.
+    // OnClick and OnContextPopup besides the usual mouse events of TMouseControl.
     void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
-    void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
-    void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
-    void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
-    void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
     void SetOnContextPopup(TContextPopupEvent handler) { FOnContextPopup = std::move(handler); }
 
     void Loaded() override;
@@ -184,10 +180,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -255,9 +248,5 @@ private:
     TScaleRenderedEvent FOnAfterScaleRendered;
     TScaleTickDrawnEvent FOnScaleTickDrawn;
     TNotifyEvent FOnClick;
-    TNotifyEvent FOnDblClick;
-    TMouseMoveEvent FOnMouseMove;
-    TMouseEvent FOnMouseDown;
-    TMouseEvent FOnMouseUp;
     TContextPopupEvent FOnContextPopup;
 };

@@ -1,40 +1,14 @@
-// TScale mouse events: what a stand-alone scale reports to the form, in control pixels.
+// TScale's own mouse events besides the usual ones of TMouseControl: a click, and the context popup.
 #include "scales/scale.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
-namespace {
-
-TShiftState shiftOf(const QMouseEvent& event) {
-    return shiftStateOf(event.modifiers(), event.buttons());
-}
-
-} // namespace
-
-void TScale::mousePressEvent(QMouseEvent* event) {
-    TControl::mousePressEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (FOnMouseDown) FOnMouseDown(this, mouseButtonOf(event->button()), shiftOf(*event), p.x(), p.y());
-}
-
-void TScale::mouseMoveEvent(QMouseEvent* event) {
-    TControl::mouseMoveEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (FOnMouseMove) FOnMouseMove(this, shiftOf(*event), p.x(), p.y());
-}
-
+// A click is a left press released over the control.
 void TScale::mouseReleaseEvent(QMouseEvent* event) {
-    TControl::mouseReleaseEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (FOnMouseUp) FOnMouseUp(this, mouseButtonOf(event->button()), shiftOf(*event), p.x(), p.y());
-    // A click is a left press released over the control.
-    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(p)) FOnClick(this);
-}
-
-void TScale::mouseDoubleClickEvent(QMouseEvent* event) {
-    TControl::mouseDoubleClickEvent(event);
-    if (FOnDblClick && event->button() == Qt::LeftButton) FOnDblClick(this);
+    TMouseControl::mouseReleaseEvent(event);
+    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        FOnClick(this);
 }
 
 void TScale::contextMenuEvent(QContextMenuEvent* event) {
@@ -43,5 +17,5 @@ void TScale::contextMenuEvent(QContextMenuEvent* event) {
     if (handled)
         event->accept();
     else
-        TControl::contextMenuEvent(event);
+        TMouseControl::contextMenuEvent(event);
 }

@@ -8,15 +8,11 @@
 #include <cstdlib>
 
 TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
-    : TControl(owner, parent), FGlyphs(std::make_unique<TGlyphTable>(builtinGlyphTable())),
+    : TMouseControl(owner, parent), FGlyphs(std::make_unique<TGlyphTable>(builtinGlyphTable())),
       FTimer(std::make_unique<TQtIntervalTimer>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     FTimer->SetOnTick([this] { ScrollTimerTick(); });
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
-    PublishEvent(QStringLiteral("OnDblClick"), &FOnDblClick);
-    PublishEvent(QStringLiteral("OnMouseMove"), &FOnMouseMove);
-    PublishEvent(QStringLiteral("OnMouseDown"), &FOnMouseDown);
-    PublishEvent(QStringLiteral("OnMouseUp"), &FOnMouseUp);
     PublishEvent(QStringLiteral("OnScrollTimer"), &FOnScrollTimer);
     PublishEvent(QStringLiteral("OnScrollLoopRestart"), &FOnScrollLoopRestart);
     SetBounds(Left(), Top(), 400, 68);
@@ -119,7 +115,7 @@ void TRasterLab::DotMetricsChanged() {
 }
 
 void TRasterLab::FontChanged() {
-    TControl::FontChanged();
+    TMouseControl::FontChanged();
     if (!FConstructed) return;
     BuildGlyphTable();
     DotMetricsChanged();
@@ -157,30 +153,9 @@ bool TRasterLab::AssignTo(QObject* dest) const {
     return other && other->Assign(this);
 }
 
-void TRasterLab::mousePressEvent(QMouseEvent* event) {
-    TControl::mousePressEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (FOnMouseDown)
-        FOnMouseDown(this, mouseButtonOf(event->button()), shiftStateOf(event->modifiers(), event->buttons()),
-                     p.x(), p.y());
-}
-
-void TRasterLab::mouseMoveEvent(QMouseEvent* event) {
-    TControl::mouseMoveEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (FOnMouseMove) FOnMouseMove(this, shiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
-}
-
+// A click is a left press released over the label.
 void TRasterLab::mouseReleaseEvent(QMouseEvent* event) {
-    TControl::mouseReleaseEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (FOnMouseUp)
-        FOnMouseUp(this, mouseButtonOf(event->button()), shiftStateOf(event->modifiers(), event->buttons()),
-                   p.x(), p.y());
-    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(p)) FOnClick(this);
-}
-
-void TRasterLab::mouseDoubleClickEvent(QMouseEvent* event) {
-    TControl::mouseDoubleClickEvent(event);
-    if (FOnDblClick && event->button() == Qt::LeftButton) FOnDblClick(this);
+    TMouseControl::mouseReleaseEvent(event);
+    if (FOnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        FOnClick(this);
 }

@@ -10,7 +10,7 @@
 #include "platform/component.h"
 #include "platform/exceptions.h"
 #include "platform/frame3d.h"
-#include "platform/inputevents.h"
+#include "platform/mousecontrol.h"
 #include "platform/intervaltimer.h"
 #include "widgets/rasterfont.h"
 #include "widgets/rasterlabmetrics.h"
@@ -22,7 +22,7 @@ public:
     using EVRXError::EVRXError;
 };
 
-class TRasterLab : public TControl {
+class TRasterLab : public TMouseControl {
     Q_OBJECT
     Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeight)
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
@@ -100,14 +100,6 @@ public:
     void SetOnScrollLoopRestart(TNotifyEvent handler) { FOnScrollLoopRestart = std::move(handler); }
     const TNotifyEvent& OnClick() const { return FOnClick; }
     void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
-    const TNotifyEvent& OnDblClick() const { return FOnDblClick; }
-    void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
-    const TMouseMoveEvent& OnMouseMove() const { return FOnMouseMove; }
-    void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
-    const TMouseEvent& OnMouseDown() const { return FOnMouseDown; }
-    void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
-    const TMouseEvent& OnMouseUp() const { return FOnMouseUp; }
-    void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
 
     // From another TRasterLab: frame style, text, background and lit-dot colours, the three frame
     // colours and the colour scheme (nothing else), then paints. False for any other source.
@@ -135,10 +127,7 @@ protected:
     virtual void ScrollLoopRestart();
     void FontChanged() override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int Pitch() const { return FDotSize + FDotSpacing; }
@@ -180,10 +169,6 @@ private:
     TNotifyEvent FOnScrollTimer;
     TNotifyEvent FOnScrollLoopRestart;
     TNotifyEvent FOnClick;
-    TNotifyEvent FOnDblClick;
-    TMouseMoveEvent FOnMouseMove;
-    TMouseEvent FOnMouseDown;
-    TMouseEvent FOnMouseUp;
 
     std::unique_ptr<TGlyphTable> FGlyphs;
     TScrollOffsets FScrollOffset;
