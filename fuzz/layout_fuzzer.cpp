@@ -1,7 +1,7 @@
 // libFuzzer target: the stored-layout text reader must answer any bytes with a tree or an
 // ELayoutError, never a crash or a hang.
-#include "platform/layouterror.h"
-#include "platform/layoutparser.h"
+#include "platform/layout/layouterror.h"
+#include "platform/layout/layoutparser.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/componentclasses.h"
 
 #include "chart/rchart.h"
-#include "platform/layoutregistry.h"
+#include "platform/layout/layoutregistry.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 

@@ -1,8 +1,8 @@
 // Program block: the application object, the main window from its stored layout, the message loop.
 #include "app/commandline.h"
 #include "app/mainfrm.h"
-#include "platform/application.h"
-#include "platform/exceptions.h"
+#include "platform/controls/application.h"
+#include "platform/controls/exceptions.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -28,19 +28,19 @@ int writeScreenshot(TApplication& app, const QString& file) {
 // Qt would abort with a terse message; say what to do instead.
 bool displayAvailable() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!qEnvironmentVariableIsEmpty(name))
-            return true;
-    std::fprintf(stderr, "kyvelo: no display found. Run it on a virtual screen:\n"
-                         "  xvfb-run -s '-screen 0 1280x800x24' kyvelo\n"
-                         "or write a picture of the window: QT_QPA_PLATFORM=offscreen kyvelo --screenshot kyvelo.png\n");
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    std::fprintf(
+        stderr,
+        "kyvelo: no display found. Run it on a virtual screen:\n"
+        "  xvfb-run -s '-screen 0 1280x800x24' kyvelo\n"
+        "or write a picture of the window: QT_QPA_PLATFORM=offscreen kyvelo --screenshot kyvelo.png\n");
     return false;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!displayAvailable())
-        return 1;
+    if (!displayAvailable()) return 1;
     TApplication app(argc, argv);
     const TCommandLine options = ParseCommandLine(app.arguments());
     if (!options.Error.isEmpty()) {
@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     Form1->show();
-    const int code = options.ScreenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.ScreenshotFile);
+    const int code =
+        options.ScreenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.ScreenshotFile);
     delete Form1;
     return code;
 }

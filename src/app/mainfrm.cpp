@@ -3,9 +3,10 @@
 #include "app/componentclasses.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
-#include "platform/buttons.h"
-#include "platform/font.h"
-#include "platform/stdctrls.h"
+#include "platform/controls/buttons.h"
+#include "platform/controls/stdctrls.h"
+#include "platform/graphics/font.h"
+#include "platform/layout/layoutloader.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
@@ -21,7 +22,9 @@ double TripDistance(double t) {
 }
 
 // The layouts live in this static library; without this the linker would drop them.
-static void initLayoutResources() { Q_INIT_RESOURCE(app); }
+static void initLayoutResources() {
+    Q_INIT_RESOURCE(app);
+}
 
 namespace {
 
@@ -39,13 +42,13 @@ TForm1::TForm1(int screenPixelsPerInch) {
     initLayoutResources();
     RegisterKyveloComponents();
     publishHandlers();
-    ReadLayout(QStringLiteral(":/layouts/mainfrm.lfm"), layoutTargetPixelsPerInch(screenPixelsPerInch));
+    ReadFormLayout(*this, QStringLiteral(":/layouts/mainfrm.lfm"),
+                   layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
 }
 
 TForm1::~TForm1() {
-    if (Form1 == this)
-        Form1 = nullptr;
+    if (Form1 == this) Form1 = nullptr;
 }
 
 void TForm1::publishHandlers() {
@@ -92,4 +95,6 @@ void TForm1::FormShow(QObject*) {
     UpdateDisplay();
 }
 
-void TForm1::SBExitClick(QObject*) { Close(); }
+void TForm1::SBExitClick(QObject*) {
+    Close();
+}

@@ -3,8 +3,8 @@
 // the members below are found there by name once the layout has been read.
 #pragma once
 
-#include "platform/forms.h"
-#include "platform/shiftstate.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/shiftstate.h"
 
 class TCheckBox;
 class TComboBox;

@@ -3,7 +3,7 @@
 #include "app/mainfrm.h"
 
 #include "chart/rchart.h"
-#include "platform/stdctrls.h"
+#include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
@@ -18,7 +18,9 @@ constexpr double kTangentHalfWidth = 0.5;
 
 } // namespace
 
-bool TForm1::singlePoint() const { return CBox1Point->Checked(); }
+bool TForm1::singlePoint() const {
+    return CBox1Point->Checked();
+}
 
 void TForm1::UpdateDisplay() {
     RC1->SetSuppressPaint(true);
@@ -38,14 +40,12 @@ void TForm1::UpdateDisplay() {
 
     RC1->SetDataColor(clRed);
     RC1->AddMark(FTime1, TripDistance(FTime1), kPointMark);
-    if (!singlePoint())
-        RC1->AddMark(FTime2, TripDistance(FTime2), kPointMark);
+    if (!singlePoint()) RC1->AddMark(FTime2, TripDistance(FTime2), kPointMark);
     RC1->CrossHair1()->SetPosX(FTime1);
     RC1->CrossHair1()->SetPosY(FDist1);
     RC1->CrossHair2()->SetPosX(FTime2);
     RC1->CrossHair2()->SetPosY(FDist2);
-    if (!singlePoint())
-        addSlopeTriangle();
+    if (!singlePoint()) addSlopeTriangle();
     RC1->SetSuppressPaint(false);
 
     showReadouts();
@@ -83,8 +83,7 @@ void TForm1::showReadouts() {
 }
 
 void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX, double) {
-    if (!InChart || !Shift.testFlag(ssLeft))
-        return;
+    if (!InChart || !Shift.testFlag(ssLeft)) return;
     const double x = rMousePosX;
     // The squares are compared as doubles; on a tie point 2 moves.
     const double d1 = (FTime1 - x) * (FTime1 - x);
@@ -104,8 +103,7 @@ void TForm1::CBox1PointClick(QObject*) {
     const bool showIntervals = !singlePoint();
     for (TControl* c : std::initializer_list<TControl*>{RLabDS, RLabDT, LblDS, LblDT})
         c->SetVisible(showIntervals);
-    if (showIntervals && CBoxShowCH->Checked())
-        RC1->CrossHair2()->SetMode(chBoth);
+    if (showIntervals && CBoxShowCH->Checked()) RC1->CrossHair2()->SetMode(chBoth);
     UpdateDisplay();
 }
 

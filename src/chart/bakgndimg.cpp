@@ -1,7 +1,7 @@
 #include "chart/bakgndimg.h"
 
 #include "chart/vrxbase.h"
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // edges are given in data units of layer 1.
 #pragma once
 
-#include "platform/tcolor.h"
+#include "platform/graphics/tcolor.h"
 
 #include <QObject>
 #include <QPoint>

@@ -3,8 +3,8 @@
 // is a handle on shared storage, so several charts can show (and append to) one and the same list.
 #pragma once
 
-#include "platform/graphics.h"
-#include "platform/tcolor.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/tcolor.h"
 
 #include <QString>
 

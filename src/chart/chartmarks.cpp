@@ -1,6 +1,6 @@
 #include "chart/chartmarks.h"
 
-#include "platform/canvas.h"
+#include "platform/graphics/canvas.h"
 
 #include <QPolygon>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "chart/rchartmapping.h"
-#include "platform/rect.h"
+#include "platform/graphics/rect.h"
 
 #include <QPoint>
 

@@ -18,9 +18,9 @@
 #include "chart/rchartmapping.h"
 #include "chart/rchartrender.h"
 #include "chart/vrxbase.h"
-#include "platform/bitmap.h"
-#include "platform/component.h"
-#include "platform/mousecontrol.h"
+#include "platform/controls/component.h"
+#include "platform/controls/mousecontrol.h"
+#include "platform/graphics/bitmap.h"
 #include "scales/scale.h"
 #include "scales/scaleprops.h"
 
@@ -415,8 +415,7 @@ private:
 };
 
 template <typename T> void TCustomRChart::setAndRepaint(T& field, const T& value) {
-    if (field == value)
-        return;
+    if (field == value) return;
     field = value;
     RepaintIfAuto();
 }

@@ -5,7 +5,7 @@
 #include "chart/rchart.h"
 
 #include "chart/chartcursors.h"
-#include "platform/canvas.h"
+#include "platform/graphics/canvas.h"
 
 #include <QEnterEvent>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // chart's business; this unit only holds the table.
 #pragma once
 
-#include "platform/graphics.h"
+#include "platform/graphics/graphics.h"
 #include "scales/scaleenums.h"
 
 #include <QObject>

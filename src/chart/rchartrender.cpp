@@ -1,7 +1,7 @@
 #include "chart/rchartrender.h"
 
 #include "chart/chartmarks.h"
-#include "platform/canvas.h"
+#include "platform/graphics/canvas.h"
 
 #include <QPolygon>
 

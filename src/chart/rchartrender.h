@@ -6,8 +6,8 @@
 
 #include "chart/chartitems.h"
 #include "chart/rchartmapping.h"
-#include "platform/graphics.h"
-#include "platform/tcolor.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/tcolor.h"
 
 #include <QPoint>
 #include <QSize>

@@ -1,6 +1,6 @@
 #include "chart/vrxbase.h"
 
-#include "platform/canvas.h"
+#include "platform/graphics/canvas.h"
 
 #include <algorithm>
 #include <cmath>

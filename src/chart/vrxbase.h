@@ -3,9 +3,9 @@
 // chart: it reports every change through OnChange, which the chart sets to its RepaintIfAuto.
 #pragma once
 
-#include "platform/graphics.h"
-#include "platform/rect.h"
-#include "platform/tcolor.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/rect.h"
+#include "platform/graphics/tcolor.h"
 
 #include <QObject>
 #include <QPoint>

@@ -5,14 +5,14 @@
 // widget of its own (400 × 400 when new).
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/canvas.h"
-#include "platform/component.h"
-#include "platform/font.h"
-#include "platform/frame3d.h"
-#include "platform/graphics.h"
-#include "platform/mousecontrol.h"
-#include "platform/tcolor.h"
+#include "platform/controls/component.h"
+#include "platform/controls/mousecontrol.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/frame3d.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/tcolor.h"
 #include "scales/dtlabel.h"
 #include "scales/scaleenums.h"
 #include "scales/scaletransform.h"

@@ -2,7 +2,7 @@
 // kept apart from drawing so that it can be checked exactly.
 #pragma once
 
-#include "platform/graphics.h"
+#include "platform/graphics/graphics.h"
 #include "scales/scaleenums.h"
 
 #include <QPoint>

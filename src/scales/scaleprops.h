@@ -4,9 +4,9 @@
 // the side of the chart the scale sits on.
 #pragma once
 
-#include "platform/font.h"
-#include "platform/graphics.h"
-#include "platform/tcolor.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/tcolor.h"
 #include "scales/dtlabel.h"
 #include "scales/scaleenums.h"
 

@@ -1,7 +1,7 @@
 #include "widgets/rasterfont.h"
 
-#include "platform/bitmap.h"
-#include "platform/font.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/font.h"
 
 #include <algorithm>
 

@@ -6,12 +6,12 @@
 // Face() and PaintCount()) and the widget copies that bitmap to the screen in one operation.
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/component.h"
-#include "platform/exceptions.h"
-#include "platform/frame3d.h"
-#include "platform/mousecontrol.h"
-#include "platform/intervaltimer.h"
+#include "platform/controls/component.h"
+#include "platform/controls/exceptions.h"
+#include "platform/controls/intervaltimer.h"
+#include "platform/controls/mousecontrol.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/frame3d.h"
 #include "widgets/rasterfont.h"
 #include "widgets/rasterlabmetrics.h"
 

@@ -2,7 +2,7 @@
 // fits the characters, the centred start position and one step of timer scrolling.
 #pragma once
 
-#include "platform/frame3d.h"
+#include "platform/graphics/frame3d.h"
 #include "widgets/rasterfont.h"
 
 #include <QByteArray>

@@ -2,8 +2,8 @@
 // points, its y at a given x and its slope. Intermediate values are computed in extended precision.
 #pragma once
 
-#include "platform/component.h"
-#include "platform/exceptions.h"
+#include "platform/controls/component.h"
+#include "platform/controls/exceptions.h"
 
 class EVRXSLineError : public Exception {
 public:

@@ -3,8 +3,8 @@
 #include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
-#include "platform/buttons.h"
-#include "platform/stdctrls.h"
+#include "platform/controls/buttons.h"
+#include "platform/controls/stdctrls.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 

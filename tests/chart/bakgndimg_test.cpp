@@ -1,6 +1,6 @@
 #include "chart/bakgndimg.h"
 
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "chart/chartmarks.h"
 
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "recordingchart.h"
 
-#include "platform/colorresolve.h"
+#include "platform/graphics/colorresolve.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "chart/vrxbase.h"
 
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 #include <QMetaProperty>
 #include <gtest/gtest.h>

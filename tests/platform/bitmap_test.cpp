@@ -1,6 +1,6 @@
 #include "painttestutil.h"
 
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "painttestutil.h"
 
-#include "platform/bitmap.h"
-#include "platform/colorresolve.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/colorresolve.h"
 
 #include <gtest/gtest.h>
 

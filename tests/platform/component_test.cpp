@@ -1,5 +1,5 @@
-#include "platform/component.h"
-#include "platform/exceptions.h"
+#include "platform/controls/control.h"
+#include "platform/controls/exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/component.h"
-#include "platform/controlalign.h"
+#include "platform/controls/control.h"
+#include "platform/controls/controlalign.h"
 
 #include <gtest/gtest.h>
 

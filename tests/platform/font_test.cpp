@@ -1,4 +1,4 @@
-#include "platform/font.h"
+#include "platform/graphics/font.h"
 
 #include <gtest/gtest.h>
 

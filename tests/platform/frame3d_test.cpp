@@ -1,7 +1,7 @@
 #include "painttestutil.h"
 
-#include "platform/colorresolve.h"
-#include "platform/frame3d.h"
+#include "platform/graphics/colorresolve.h"
+#include "platform/graphics/frame3d.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "platform/buttons.h"
-#include "platform/forms.h"
-#include "platform/layouterror.h"
-#include "platform/layoutloader.h"
-#include "platform/layoutregistry.h"
-#include "platform/stdctrls.h"
+#include "platform/controls/buttons.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/stdctrls.h"
+#include "platform/layout/layouterror.h"
+#include "platform/layout/layoutloader.h"
+#include "platform/layout/layoutregistry.h"
 
 #include "layouttestutil.h"
 
@@ -385,14 +385,14 @@ TEST(LayoutLoaderErrors, NameFileLineAndWord) {
 TEST(LayoutLoaderErrors, ReadsFilesAndNamesAMissingOne) {
     registerDummies();
     TTestForm form;
-    form.ReadLayout(QStringLiteral(KYVELO_TEST_DATA "/layouts/small_form.lfm"), 96);
+    ReadFormLayout(form, QStringLiteral(KYVELO_TEST_DATA "/layouts/small_form.lfm"), 96);
     EXPECT_EQ(form.size(), QSize(400, 240));
     EXPECT_EQ(find<TLabel>(form, "Lbl")->Caption(), QStringLiteral("it's\r\n#2"));
     EXPECT_FALSE(find<TLabel>(form, "Lbl")->AutoSize());
     EXPECT_EQ(find<TLabel>(form, "Lbl")->geometry(), QRect(8, 8, 200, 16));
     try {
         TTestForm other;
-        other.ReadLayout(QStringLiteral("/no/such/layout.lfm"));
+        ReadFormLayout(other, QStringLiteral("/no/such/layout.lfm"));
         FAIL() << "no error";
     } catch (const ELayoutError& e) {
         EXPECT_TRUE(e.Message().startsWith(QStringLiteral("/no/such/layout.lfm: cannot read the layout \"")))

@@ -1,5 +1,5 @@
-#include "platform/layouterror.h"
-#include "platform/layoutparser.h"
+#include "platform/layout/layouterror.h"
+#include "platform/layout/layoutparser.h"
 
 #include "layouttestutil.h"
 

@@ -1,7 +1,7 @@
 // Helpers for pixel tests: the set of pixels of a bitmap that differ from a background colour.
 #pragma once
 
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 #include <QPoint>
 

@@ -1,8 +1,8 @@
-#include "platform/buttons.h"
-#include "platform/forms.h"
-#include "platform/layouterror.h"
-#include "platform/layoutloader.h"
-#include "platform/stdctrls.h"
+#include "platform/controls/buttons.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/stdctrls.h"
+#include "platform/layout/layouterror.h"
+#include "platform/layout/layoutloader.h"
 
 #include "layouttestutil.h"
 

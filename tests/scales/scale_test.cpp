@@ -1,4 +1,4 @@
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 #include "scales/scale.h"
 #include "scales/scaleplacement.h"
 #include "scales/scaleprops.h"

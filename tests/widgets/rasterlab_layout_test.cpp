@@ -1,8 +1,8 @@
 #include "widgets/rasterlab.h"
 
-#include "platform/forms.h"
-#include "platform/layoutloader.h"
-#include "platform/layoutregistry.h"
+#include "platform/controls/forms.h"
+#include "platform/layout/layoutloader.h"
+#include "platform/layout/layoutregistry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,49 @@
+#include "platform/controls/forms.h"
+
+#include "platform/graphics/font.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+TForm::TForm(TComponentBase* owner, QWidget* parent)
+    : TControl(owner, parent), FPixelsPerInch(screenPixelsPerInch()) {
+    setWindowFlag(Qt::Window);
+    PublishEvent(QStringLiteral("OnShow"), &FOnShow);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+    FBorderStyle = value;
+    setWindowFlag(Qt::FramelessWindowHint, value == bsNone);
+    setWindowFlag(Qt::Dialog, value == bsDialog);
+    setWindowFlag(Qt::Tool, value == bsToolWindow || value == bsSizeToolWin);
+}
+
+void TForm::ShowModal() {
+    QEventLoop loop;
+    FModalLoop = &loop;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    if (isVisible()) // OnShow may already have closed it
+        loop.exec();
+    FModalLoop = nullptr;
+}
+
+bool TForm::Sizeable() const {
+    return FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    TControl::showEvent(event);
+    if (event->spontaneous()) return;
+    if (!Sizeable()) setFixedSize(size());
+    if (FPosition == poScreenCenter && screen())
+        move(screen()->availableGeometry().center() - rect().center());
+    if (FOnShow) FOnShow(this);
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+    TControl::hideEvent(event);
+    if (FModalLoop && !event->spontaneous()) FModalLoop->quit();
+}

@@ -1,0 +1,41 @@
+#include "platform/controls/intervaltimer.h"
+
+#include <QAbstractEventDispatcher>
+
+#include <cstdio>
+
+namespace {
+
+std::function<void(const std::exception&)>& timerExceptionHandler() {
+    static std::function<void(const std::exception&)> handler;
+    return handler;
+}
+
+} // namespace
+
+void SetTimerExceptionHandler(std::function<void(const std::exception&)> handler) {
+    timerExceptionHandler() = std::move(handler);
+}
+
+void TIntervalTimer::Tick() {
+    if (!FOnTick) return;
+    try {
+        FOnTick();
+    } catch (const std::exception& e) {
+        if (timerExceptionHandler())
+            timerExceptionHandler()(e);
+        else
+            std::fprintf(stderr, "%s\n", e.what());
+    }
+}
+
+TQtIntervalTimer::TQtIntervalTimer() {
+    QObject::connect(&FTimer, &QTimer::timeout, [this] { Tick(); });
+}
+
+bool TQtIntervalTimer::Start(int intervalMs) {
+    // A thread without an event dispatcher cannot deliver timer events.
+    if (intervalMs <= 0 || !QAbstractEventDispatcher::instance(FTimer.thread())) return false;
+    FTimer.start(intervalMs);
+    return FTimer.isActive();
+}

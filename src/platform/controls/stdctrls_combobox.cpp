@@ -1,0 +1,57 @@
+#include "platform/controls/stdctrls.h"
+
+#include <QComboBox>
+
+TComboBox::TComboBox(TComponentBase* owner, QWidget* parent)
+    : TControl(owner, parent), FCombo(new QComboBox(this)) {
+    FCombo->setEditable(true);
+    SetInnerWidget(FCombo);
+    PublishEvent(QStringLiteral("OnChange"), &FOnChange);
+    // activated is emitted for the user's choices only, never for changes from code.
+    connect(FCombo, &QComboBox::activated, this, [this] {
+        if (FOnChange) FOnChange(this);
+    });
+}
+
+void TComboBox::SetStyle(TComboBoxStyle value) {
+    FStyle = value;
+    FCombo->setEditable(value != csDropDownList);
+}
+
+void TComboBox::SetItemHeight(int value) {
+    FItemHeight = std::max(value, 1);
+}
+
+QStringList TComboBox::Items() const {
+    QStringList items;
+    for (int i = 0; i < FCombo->count(); ++i)
+        items.append(FCombo->itemText(i));
+    return items;
+}
+
+void TComboBox::SetItems(const QStringList& value) {
+    const int index = FCombo->currentIndex();
+    FCombo->clear();
+    FCombo->addItems(value);
+    // Qt selects the first item of a filled list by itself; keep the previous choice instead.
+    FCombo->setCurrentIndex(index < FCombo->count() ? index : -1);
+}
+
+int TComboBox::ItemIndex() const {
+    return FCombo->currentIndex();
+}
+
+void TComboBox::SetItemIndex(int value) {
+    if (IsLoading()) FPendingIndex = value;
+    if (value >= -1 && value < FCombo->count()) FCombo->setCurrentIndex(value);
+}
+
+QString TComboBox::Text() const {
+    return FCombo->currentText();
+}
+
+void TComboBox::Loaded() {
+    TControl::Loaded();
+    if (FPendingIndex >= 0) SetItemIndex(FPendingIndex);
+    FPendingIndex = -1;
+}

@@ -1,0 +1,74 @@
+#include "platform/controls/stdctrls.h"
+
+#include <QLabel>
+
+namespace {
+
+Qt::Alignment qtAlignment(TAlignment a) {
+    switch (a) {
+    case taRightJustify:
+        return Qt::AlignRight | Qt::AlignTop;
+    case taCenter:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case taLeftJustify:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+} // namespace
+
+TLabel::TLabel(TComponentBase* owner, QWidget* parent) : TControl(owner, parent), FLabel(new QLabel(this)) {
+    FLabel->setTextFormat(Qt::PlainText);
+    FLabel->setAlignment(qtAlignment(FAlignment));
+    SetInnerWidget(FLabel);
+}
+
+QString TLabel::Caption() const {
+    return FLabel->text();
+}
+
+void TLabel::SetCaption(const QString& value) {
+    if (FLabel->text() == value) return;
+    FLabel->setText(value);
+    AdjustBounds();
+}
+
+void TLabel::SetAlignment(TAlignment value) {
+    FAlignment = value;
+    FLabel->setAlignment(qtAlignment(value));
+}
+
+void TLabel::SetAutoSize(bool value) {
+    FAutoSize = value;
+    AdjustBounds();
+}
+
+bool TLabel::WordWrap() const {
+    return FLabel->wordWrap();
+}
+
+void TLabel::SetWordWrap(bool value) {
+    FLabel->setWordWrap(value);
+    AdjustBounds();
+}
+
+void TLabel::Loaded() {
+    TControl::Loaded();
+    AdjustBounds();
+}
+
+void TLabel::FontChanged() {
+    TControl::FontChanged();
+    AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+    if (!FAutoSize || IsLoading()) return;
+    if (WordWrap()) {
+        SetBounds(Left(), Top(), Width(), FLabel->heightForWidth(Width()));
+    } else {
+        const QSize hint = FLabel->sizeHint();
+        SetBounds(Left(), Top(), hint.width(), hint.height());
+    }
+}

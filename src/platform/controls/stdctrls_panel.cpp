@@ -1,0 +1,65 @@
+#include "platform/controls/stdctrls.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace {
+
+// Draws one bevel on the edge of r and moves r inside it.
+void drawBevel(QPainter& painter, QRect& r, TBevelCut cut, int width, const QPalette& palette) {
+    if (cut == bvNone) return;
+    if (cut != bvSpace) qDrawShadePanel(&painter, r, palette, cut == bvLowered, width, nullptr);
+    r.adjust(width, width, -width, -width);
+}
+
+int bevelExtent(TBevelCut cut, int width) {
+    return cut == bvNone ? 0 : width;
+}
+
+} // namespace
+
+TPanel::TPanel(TComponentBase* owner, QWidget* parent) : TControl(owner, parent) {
+    setAutoFillBackground(true);
+}
+
+void TPanel::SetCaption(const QString& value) {
+    if (FCaption == value) return;
+    FCaption = value;
+    update();
+}
+
+void TPanel::SetBevelOuter(TBevelCut value) {
+    FBevelOuter = value;
+    BevelsChanged();
+}
+
+void TPanel::SetBevelInner(TBevelCut value) {
+    FBevelInner = value;
+    BevelsChanged();
+}
+
+void TPanel::SetBevelWidth(int value) {
+    FBevelWidth = std::max(value, 1);
+    BevelsChanged();
+}
+
+void TPanel::BevelsChanged() {
+    AlignControls();
+    update();
+}
+
+QRect TPanel::AlignRect() const {
+    const int inset = bevelExtent(FBevelOuter, FBevelWidth) + bevelExtent(FBevelInner, FBevelWidth);
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect r = rect();
+    drawBevel(painter, r, FBevelOuter, FBevelWidth, palette());
+    drawBevel(painter, r, FBevelInner, FBevelWidth, palette());
+    if (!FCaption.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(r, Qt::AlignCenter, FCaption);
+    }
+}

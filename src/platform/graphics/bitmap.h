@@ -1,0 +1,41 @@
+// TBitmap: an off-screen picture (QImage, Format_RGB32) with its own TCanvas. A new or resized
+// bitmap is white.
+#pragma once
+
+#include "platform/graphics/canvas.h"
+
+#include <QImage>
+#include <QString>
+
+class TBitmap {
+public:
+    TBitmap() : TBitmap(0, 0) {}
+    TBitmap(int width, int height);
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    // Negative sizes count as 0. Keeps the picture when the size does not change.
+    void SetSize(int width, int height);
+    void SetWidth(int width) { SetSize(width, Height()); }
+    void SetHeight(int height) { SetSize(Width(), height); }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    bool Empty() const { return FWidth == 0 || FHeight == 0; }
+
+    TCanvas& Canvas() { return FCanvas; }
+    const TCanvas& Canvas() const { return FCanvas; }
+    const QImage& Image() const { return FCanvas.Image(); }
+
+    // BMP, PNG, JPEG or GIF (first frame). False and the bitmap unchanged when the file cannot be read.
+    bool LoadFromFile(const QString& path);
+    // Takes over a picture (converted to RGB32).
+    void SetImage(const QImage& image);
+    void Assign(const TBitmap& source) { SetImage(source.Image()); }
+
+private:
+    // Kept apart from the image, which cannot be 0 × n.
+    int FWidth = 0;
+    int FHeight = 0;
+    QImage FImage;
+    TCanvas FCanvas;
+};

@@ -1,0 +1,394 @@
+#include "platform/graphics/canvas.h"
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/colorresolve.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+// On/off run lengths in pixels of the one-pixel styled pens.
+std::span<const int> stylePattern(TPenStyle style) {
+    static constexpr std::array dash{18, 6};
+    static constexpr std::array dot{3, 3};
+    static constexpr std::array dashDot{9, 6, 3, 6};
+    static constexpr std::array dashDotDot{9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case psDash:
+        return dash;
+    case psDot:
+        return dot;
+    case psDashDot:
+        return dashDot;
+    case psDashDotDot:
+        return dashDotDot;
+    default:
+        return {};
+    }
+}
+
+// Whether the pixel at this position along a styled line is drawn.
+bool patternOn(std::span<const int> pattern, long long pos) {
+    if (pattern.empty()) return true;
+    int period = 0;
+    for (int run : pattern)
+        period += run;
+    int at = static_cast<int>(pos % period);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (at < pattern[i]) return i % 2 == 0;
+        at -= pattern[i];
+    }
+    return true;
+}
+
+QRgb rgbOf(TColor color) {
+    return toQColor(color).rgb() & 0xFFFFFFu;
+}
+
+QRgb combine(QRgb dest, QRgb src, TPenMode mode) {
+    switch (mode) {
+    case pmXor:
+        return 0xFF000000u | ((dest ^ src) & 0xFFFFFFu);
+    case pmNotXor:
+        return 0xFF000000u | (~(dest ^ src) & 0xFFFFFFu);
+    default:
+        return 0xFF000000u | src;
+    }
+}
+
+} // namespace
+
+TCanvas::TCanvas(QImage* image) : FImage(image) {}
+
+TCanvas::~TCanvas() {
+    Release();
+}
+
+QPainter& TCanvas::Painter() {
+    if (!FPainter) {
+        Q_ASSERT(!Blank());
+        FPainter = std::make_unique<QPainter>(FImage);
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+        FPainter->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return *FPainter;
+}
+
+void TCanvas::Release() const {
+    FPainter.reset();
+}
+
+const QImage& TCanvas::Image() const {
+    Release();
+    return *FImage;
+}
+
+void TCanvas::ApplyMode(QPainter& p) const {
+    switch (FPen.Mode) {
+    case pmXor:
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case pmNotXor:
+        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
+    default:
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        break;
+    }
+}
+
+void TCanvas::ApplyPen(QPainter& p) const {
+    if (!HasPen()) {
+        p.setPen(Qt::NoPen);
+        return;
+    }
+    const bool thin = FPen.Width <= 1;
+    QPen pen(toQColor(FPen.Color), thin ? 0 : FPen.Width);
+    pen.setCosmetic(thin);
+    pen.setCapStyle(thin ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(thin ? Qt::MiterJoin : Qt::RoundJoin);
+    const std::span<const int> pattern = thin ? stylePattern(FPen.Style) : std::span<const int>{};
+    if (!pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+    p.setPen(pen);
+}
+
+void TCanvas::ApplyBrush(QPainter& p) const {
+    if (HasBrush())
+        p.setBrush(toQColor(FBrush.Color));
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
+// A one-pixel line in progress: its colour and how far it has got through its dash pattern.
+struct TCanvas::ThinStroke {
+    QRgb color;
+    std::span<const int> pattern;
+    long long pos = 0;
+    // The image's pixels and size, fetched once per stroke.
+    uchar* bits = nullptr;
+    qsizetype stride = 0;
+    int width = 0;
+    int height = 0;
+};
+
+TCanvas::ThinStroke TCanvas::BeginThinStroke() {
+    ThinStroke stroke{rgbOf(FPen.Color), stylePattern(FPen.Style)};
+    if (!Blank()) {
+        stroke.bits = FImage->bits();
+        stroke.stride = FImage->bytesPerLine();
+        stroke.width = FImage->width();
+        stroke.height = FImage->height();
+    }
+    return stroke;
+}
+
+// One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
+void TCanvas::PlotPenPixel(int x, int y, ThinStroke& stroke) {
+    const bool on = stroke.pattern.empty() || patternOn(stroke.pattern, stroke.pos);
+    ++stroke.pos;
+    if (!on || x < 0 || y < 0 || x >= stroke.width || y >= stroke.height) return;
+    QRgb& pixel = reinterpret_cast<QRgb*>(stroke.bits + y * stroke.stride)[x];
+    pixel = combine(pixel, stroke.color, FPen.Mode);
+}
+
+// Bresenham from `from` up to but without `to`. Lines far beyond the image (mapped data can be
+// anywhere) are skipped or clipped rather than walked pixel by pixel.
+void TCanvas::StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
+    const long long dx = std::llabs(static_cast<long long>(to.x()) - from.x());
+    const long long dy = -std::llabs(static_cast<long long>(to.y()) - from.y());
+    const long long steps = std::max(dx, -dy);
+    const bool outside = std::max(from.x(), to.x()) < 0 || std::max(from.y(), to.y()) < 0 ||
+                         std::min(from.x(), to.x()) >= FImage->width() ||
+                         std::min(from.y(), to.y()) >= FImage->height();
+    if (outside || Blank()) {
+        stroke.pos += steps;
+        return;
+    }
+    if (steps > 4LL * (FImage->width() + FImage->height()) + 64) {
+        StrokeByPainter(from, to, stroke);
+        return;
+    }
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    long long err = dx + dy;
+    int x = from.x();
+    int y = from.y();
+    while (x != to.x() || y != to.y()) {
+        PlotPenPixel(x, y, stroke);
+        const long long e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
+    QPainter& p = Painter();
+    ApplyPen(p);
+    ApplyMode(p);
+    if (!stroke.pattern.empty()) {
+        QPen pen = p.pen();
+        pen.setDashOffset(static_cast<qreal>(stroke.pos));
+        p.setPen(pen);
+    }
+    p.drawLine(from, to);
+    stroke.pos += std::max(std::llabs(static_cast<long long>(to.x()) - from.x()),
+                           std::llabs(static_cast<long long>(to.y()) - from.y()));
+}
+
+void TCanvas::LineTo(int x, int y) {
+    const QPoint to(x, y);
+    if (HasPen() && FPen.Width <= 1) {
+        ThinStroke stroke = BeginThinStroke();
+        StrokeThinLine(FPenPos, to, stroke);
+    } else if (HasPen() && !Blank()) {
+        QPainter& p = Painter();
+        ApplyPen(p);
+        ApplyMode(p);
+        p.drawLine(FPenPos, to);
+    }
+    FPenPos = to;
+}
+
+void TCanvas::Polyline(const QPolygon& points) {
+    if (points.isEmpty()) return;
+    if (HasPen() && FPen.Width <= 1) {
+        ThinStroke stroke = BeginThinStroke();
+        for (qsizetype i = 1; i < points.size(); ++i)
+            StrokeThinLine(points[i - 1], points[i], stroke);
+    } else if (HasPen() && !Blank()) {
+        QPainter& p = Painter();
+        ApplyPen(p);
+        ApplyMode(p);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(points);
+    }
+}
+
+void TCanvas::Polygon(const QPolygon& points) {
+    if (points.size() < 2 || Blank()) return;
+    QPainter& p = Painter();
+    ApplyMode(p);
+    if (HasBrush()) {
+        p.setPen(Qt::NoPen);
+        ApplyBrush(p);
+        p.drawPolygon(points, Qt::OddEvenFill);
+    }
+    QPolygon closed = points;
+    if (closed.first() != closed.last()) closed << closed.first();
+    Polyline(closed);
+}
+
+int TCanvas::PullInX(int x) const {
+    return std::clamp(x, -PullInMargin(), FImage->width() + PullInMargin());
+}
+
+int TCanvas::PullInY(int y) const {
+    return std::clamp(y, -PullInMargin(), FImage->height() + PullInMargin());
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (Blank()) return;
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    x1 = PullInX(x1);
+    x2 = PullInX(x2);
+    y1 = PullInY(y1);
+    y2 = PullInY(y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    QPainter& p = Painter();
+    ApplyMode(p);
+    // Without a pen the filled area loses the right column and bottom row, as a pen would have.
+    const int inset = HasPen() ? 1 : 0;
+    if (HasBrush() && x2 - x1 > 2 * inset && y2 - y1 > 2 * inset)
+        p.fillRect(QRect(x1 + inset, y1 + inset, x2 - x1 - 2 * inset - (1 - inset),
+                         y2 - y1 - 2 * inset - (1 - inset)),
+                   toQColor(FBrush.Color));
+    if (!HasPen()) return;
+    if (FPen.Width <= 1) {
+        Polyline(QPolygon{{x1, y1}, {x2 - 1, y1}, {x2 - 1, y2 - 1}, {x1, y2 - 1}, {x1, y1}});
+        return;
+    }
+    ApplyPen(p);
+    p.setBrush(Qt::NoBrush);
+    const qreal half = FPen.Style == psInsideFrame ? FPen.Width / 2.0 : 0.0;
+    p.drawRect(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, x2 - x1 - 1 - 2 * half, y2 - y1 - 1 - 2 * half));
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (Blank()) return;
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    if (double(x2) - x1 < 1 || double(y2) - y1 < 1) return;
+    QPainter& p = Painter();
+    ApplyMode(p);
+    ApplyPen(p);
+    ApplyBrush(p);
+    if (!HasPen() || FPen.Width <= 1) {
+        // A cosmetic outline covers width + 1 pixels, so the box shrinks by one to end at x2 - 1.
+        p.drawEllipse(QRectF(x1, y1, double(x2) - x1 - 1, double(y2) - y1 - 1));
+        return;
+    }
+    const qreal half = FPen.Style == psInsideFrame ? FPen.Width / 2.0 : 0.0;
+    p.drawEllipse(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, double(x2) - x1 - 1 - 2 * half,
+                         double(y2) - y1 - 1 - 2 * half));
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    if (r.IsEmpty() || !HasBrush() || Blank()) return;
+    // A plain copy of one colour: written straight into the pixels, which is much cheaper than a
+    // painter call for the many small squares of the dot-matrix faces.
+    const int left = std::max(r.Left, 0);
+    const int top = std::max(r.Top, 0);
+    const int right = std::min(r.Right, FImage->width());
+    const int bottom = std::min(r.Bottom, FImage->height());
+    if (left >= right || top >= bottom) return;
+    const QRgb color = 0xFF000000u | rgbOf(FBrush.Color);
+    uchar* bits = FImage->bits();
+    const qsizetype stride = FImage->bytesPerLine();
+    for (int y = top; y < bottom; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left, color);
+}
+
+TColor TCanvas::Pixels(int x, int y) const {
+    if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return clPixelInvalid;
+    const QRgb rgb = FImage->pixel(x, y);
+    return rgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void TCanvas::SetPixels(int x, int y, TColor color) {
+    if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
+    reinterpret_cast<QRgb*>(FImage->scanLine(y))[x] = 0xFF000000u | rgbOf(color);
+}
+
+QFont TCanvas::TextFont() const {
+    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
+    QFont font = FFont.toQFont();
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    if (text.isEmpty() || Blank()) return;
+    const QFont font = TextFont();
+    const QFontMetrics metrics(font, FImage);
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (HasBrush())
+        p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), toQColor(FBrush.Color));
+    p.setFont(font);
+    p.setPen(toQColor(FFont.Color()));
+    p.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+QSize TCanvas::TextExtent(const QString& text) const {
+    const QFontMetrics metrics(TextFont(), FImage);
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+int TCanvas::TextWidth(const QString& text) const {
+    return TextExtent(text).width();
+}
+
+int TCanvas::TextHeight(const QString& text) const {
+    return TextExtent(text).height();
+}
+
+void TCanvas::DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
+    if (dest.isEmpty() || sourceRect.isEmpty() || Blank()) return;
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(dest, source, sourceRect);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+    const QImage& image = bitmap.Image();
+    DrawImageRect(QRect(QPoint(x, y), image.size()), image, image.rect());
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
+    const QImage& image = bitmap.Image();
+    DrawImageRect(dest.toQRect(), image, image.rect());
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
+    if (&source == this) {
+        // Painting an image onto itself reads pixels already overwritten; copy the region first.
+        const QImage region = FImage->copy(sourceRect.toQRect());
+        DrawImageRect(dest.toQRect(), region, region.rect());
+        return;
+    }
+    DrawImageRect(dest.toQRect(), source.Image(), sourceRect.toQRect());
+}

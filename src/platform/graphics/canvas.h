@@ -1,0 +1,123 @@
+// TCanvas: draws on a QImage with the pixel rules of the classic desktop drawing interface, on which
+// the chart and widget layouts depend:
+//  - MoveTo/LineTo and Polyline leave out the last pixel of a line;
+//  - Rectangle and Ellipse take a bounding box whose right and bottom edges are exclusive, outline it
+//    with the pen and fill the inside with the brush; FillRect fills with the brush only;
+//  - TextOut(x, y) puts the top-left corner of the text cell at (x, y); a solid brush paints the
+//    cell's background, a clear brush leaves it;
+//  - drawing is aliased, one-pixel pens are cosmetic with flat ends; text is not smoothed;
+//  - pen modes pmXor / pmNotXor combine pen and shape fill with the pixels bit by bit, so drawing the
+//    same figure twice restores the image. FillRect, TextOut, Pixels and bitmap copies always copy.
+// System colours are resolved through the application palette when drawn.
+#pragma once
+
+#include "platform/graphics/font.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/rect.h"
+#include "platform/graphics/tcolor.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QPolygon>
+#include <QSize>
+#include <QString>
+
+#include <algorithm>
+#include <memory>
+
+class QPainter;
+class TBitmap;
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1; // 0 and 1 both give a one-pixel cosmetic pen
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+// What Pixels returns outside the image.
+constexpr TColor clPixelInvalid = -1;
+
+class TCanvas {
+public:
+    // The image must outlive the canvas; the canvas paints on it until Release() or destruction.
+    explicit TCanvas(QImage* image);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    TPen& Pen() { return FPen; }
+    const TPen& Pen() const { return FPen; }
+    TBrush& Brush() { return FBrush; }
+    const TBrush& Brush() const { return FBrush; }
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
+
+    QPoint PenPos() const { return FPenPos; }
+    void SetPenPos(QPoint pos) { FPenPos = pos; }
+    void MoveTo(int x, int y) { FPenPos = QPoint(x, y); }
+    // From the pen position to (x, y), without (x, y); the pen position becomes (x, y).
+    void LineTo(int x, int y);
+    // Joined lines through the points; the last point is left out, every other one drawn once.
+    void Polyline(const QPolygon& points);
+    // Closed outline with the pen, inside filled with the brush (alternate fill).
+    void Polygon(const QPolygon& points);
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    void FillRect(const TRect& r);
+
+    TColor Pixels(int x, int y) const;
+    void SetPixels(int x, int y, TColor color);
+
+    void TextOut(int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+    QSize TextExtent(const QString& text) const;
+
+    void Draw(int x, int y, const TBitmap& bitmap);
+    void StretchDraw(const TRect& dest, const TBitmap& bitmap);
+    // Copies sourceRect of another canvas (or of this one) into dest, scaled if the sizes differ.
+    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
+
+    QSize Size() const { return FImage->size(); }
+    // The finished pixels; ends any painting in progress first.
+    const QImage& Image() const;
+    // Ends painting on the image (before it is replaced, resized or handed on).
+    void Release() const;
+
+private:
+    QPainter& Painter();
+    void ApplyPen(QPainter& p) const;
+    void ApplyBrush(QPainter& p) const;
+    void ApplyMode(QPainter& p) const;
+    // A 0 × n image has nothing to paint on.
+    bool Blank() const { return FImage->isNull(); }
+    bool HasPen() const { return FPen.Style != psClear; }
+    bool HasBrush() const { return FBrush.Style != bsClear; }
+    // Coordinates far outside the image are pulled in to just beyond its edges (by more than a wide
+    // pen reaches): the same pixels get drawn and the arithmetic stays in range.
+    int PullInMargin() const { return std::max(4, FPen.Width + 2); }
+    int PullInX(int x) const;
+    int PullInY(int y) const;
+    struct ThinStroke;
+    ThinStroke BeginThinStroke();
+    void StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);
+    void StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
+    void PlotPenPixel(int x, int y, ThinStroke& stroke);
+    void DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
+    QFont TextFont() const;
+
+    QImage* FImage;
+    mutable std::unique_ptr<QPainter> FPainter;
+    TPen FPen;
+    TBrush FBrush;
+    TFont FFont;
+    QPoint FPenPos;
+};
