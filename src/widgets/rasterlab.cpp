@@ -1,5 +1,7 @@
 #include "widgets/rasterlab.h"
 
+#include "platform/controls/assignchanged.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,17 +43,6 @@ void TRasterLab::SetAutoCenter(bool value) {
         FPosX = 1;
     Paint();
 }
-
-namespace {
-
-// The common shape of the plain setters: store if different, then paint.
-template <class T> bool assignChanged(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-} // namespace
 
 void TRasterLab::SetColorLabBakG(TColor value) {
     if (assignChanged(FColorLabBakG, value)) Paint();
