@@ -127,7 +127,10 @@ QString fixedDecimalText(double x, int decimals) {
     if (roundDigits(all, whole.size() + static_cast<std::size_t>(decimals)))
         whole.push_back('0'); // the carry added a leading digit to the whole part
     std::string text = all.substr(0, whole.size());
-    if (decimals > 0) text += "." + all.substr(whole.size());
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(all, whole.size());
+    }
     const bool zero = all.find_first_not_of('0') == std::string::npos;
     if (std::signbit(x) && !zero) text.insert(text.begin(), '-');
     return QString::fromStdString(text);
