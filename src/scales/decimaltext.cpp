@@ -106,6 +106,17 @@ bool roundDigits(std::string& digits, std::size_t keep) {
     return up && incrementDigits(digits);
 }
 
+// The first wholeDigits digits, then the point and the rest. Appended in place: g++ 12 at -O3 takes a
+// concatenation with a temporary for an overlapping copy and warns.
+std::string withDecimalPoint(const std::string& digits, std::size_t wholeDigits, bool fraction) {
+    std::string text = digits.substr(0, wholeDigits);
+    if (fraction) {
+        text.push_back('.');
+        text.append(digits, wholeDigits);
+    }
+    return text;
+}
+
 } // namespace
 
 QString fixedDecimalText(double x, int decimals) {
@@ -126,11 +137,7 @@ QString fixedDecimalText(double x, int decimals) {
     std::string all = whole + fraction;
     if (roundDigits(all, whole.size() + static_cast<std::size_t>(decimals)))
         whole.push_back('0'); // the carry added a leading digit to the whole part
-    std::string text = all.substr(0, whole.size());
-    if (decimals > 0) {
-        text.push_back('.');
-        text.append(all, whole.size());
-    }
+    std::string text = withDecimalPoint(all, whole.size(), decimals > 0);
     const bool zero = all.find_first_not_of('0') == std::string::npos;
     if (std::signbit(x) && !zero) text.insert(text.begin(), '-');
     return QString::fromStdString(text);
@@ -147,8 +154,6 @@ ScientificText scientificDecimalText(double x, int decimals) {
         digits.pop_back(); // 9.99 -> 10.0: one more digit means one more power of ten
         ++result.exponent;
     }
-    std::string text = digits.substr(0, 1);
-    if (decimals > 0) text += "." + digits.substr(1);
-    result.mantissa = QString::fromStdString(text);
+    result.mantissa = QString::fromStdString(withDecimalPoint(digits, 1, decimals > 0));
     return result;
 }
