@@ -169,9 +169,7 @@ void TScale::SetDrawTarget(TCanvas* canvas, int dx, int dy) {
 }
 
 void TScale::SetSuppressPaint(bool value) {
-    if (value == FSuppressPaint) return;
-    FSuppressPaint = value;
-    if (!value) paintAndShow(false);
+    if (assignChanged(FSuppressPaint, value) && !value) paintAndShow(false);
 }
 
 void TScale::DrawNow() {
@@ -179,8 +177,7 @@ void TScale::DrawNow() {
 }
 
 void TScale::SetEmbedded(bool value) {
-    if (value == FEmbedded) return;
-    FEmbedded = value;
+    if (!assignChanged(FEmbedded, value)) return;
     // An embedded scale lives on its owner's canvas, never as a window of its own.
     setVisible(Visible());
     redraw();
