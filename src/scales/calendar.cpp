@@ -9,7 +9,7 @@ constexpr long long kOriginShift = 693899;
 
 // Era arithmetic: 400-year eras of 146097 days, years starting in March so that the leap day ends
 // the year.
-long long DaysFromCivil(int year, int month, int day) {
+long long daysFromCivil(int year, int month, int day) {
     const long long y = static_cast<long long>(year) - (month <= 2 ? 1 : 0);
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const long long yearOfEra = y - era * 400;
@@ -18,7 +18,7 @@ long long DaysFromCivil(int year, int month, int day) {
     return era * 146097 + dayOfEra - kOriginShift;
 }
 
-CivilDate CivilFromDays(long long days) {
+CivilDate civilFromDays(long long days) {
     const long long z = days + kOriginShift;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const long long dayOfEra = z - era * 146097;

@@ -11,5 +11,5 @@ struct CivilDate {
 constexpr long long kFirstDateDay = -693593; // 0001-01-01
 constexpr long long kLastDateDay = 2958465;  // 9999-12-31
 
-long long DaysFromCivil(int year, int month, int day);
-CivilDate CivilFromDays(long long days);
+long long daysFromCivil(int year, int month, int day);
+CivilDate civilFromDays(long long days);

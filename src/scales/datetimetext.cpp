@@ -28,7 +28,7 @@ DateTimeParts splitValue(double value) {
         --day;
     }
     DateTimeParts parts;
-    parts.date = CivilFromDays(day);
+    parts.date = civilFromDays(day);
     parts.hour = static_cast<int>(msOfDay / 3600000);
     parts.minute = static_cast<int>(msOfDay / 60000 % 60);
     parts.second = static_cast<int>(msOfDay / 1000 % 60);
@@ -140,7 +140,7 @@ QString FormatDateTime(const QString& pattern, double value) {
     return text;
 }
 
-QString FullDatePattern(const DateFormatSettings& format) {
+QString fullDatePattern(const DateFormatSettings& format) {
     const QString day = QStringLiteral("dd");
     const QString month = format.monthName ? QStringLiteral("mmm") : QStringLiteral("mm");
     const QString year = yearPattern(format.yearLength);
@@ -156,7 +156,7 @@ QString FullDatePattern(const DateFormatSettings& format) {
     }
 }
 
-QString MonthPattern(const DateFormatSettings& format) {
+QString monthPattern(const DateFormatSettings& format) {
     const QString month = format.monthName ? QStringLiteral("mmm") : QStringLiteral("mm");
     const QString year = yearPattern(format.yearLength);
     const QString sep = literal(format.dateSeparator);
@@ -164,7 +164,7 @@ QString MonthPattern(const DateFormatSettings& format) {
     return joined({month, year}, sep);
 }
 
-QString ClockPattern(const DateFormatSettings& format, ClockUnit unit) {
+QString clockPattern(const DateFormatSettings& format, ClockUnit unit) {
     const QString sep = literal(format.timeSeparator);
     const QString hh = QStringLiteral("hh");
     const QString nn = QStringLiteral("nn");
@@ -204,7 +204,7 @@ QString ClockPattern(const DateFormatSettings& format, ClockUnit unit) {
     }
 }
 
-QString YearLabel(const DateFormatSettings& format, double value) {
+QString yearLabel(const DateFormatSettings& format, double value) {
     if (format.yearLength == ylNone) return {};
     if (format.yearLength == ylYY) return FormatDateTime(QStringLiteral("yy"), value);
     QString text = FormatDateTime(QStringLiteral("yyyy"), value);

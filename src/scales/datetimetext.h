@@ -20,10 +20,10 @@ QString FormatDateTime(const QString& pattern, double value);
 enum class ClockUnit { Hours, Minutes, Seconds, Hundredths };
 
 // Day, month and year in the group's order and separators.
-QString FullDatePattern(const DateFormatSettings& format);
+QString fullDatePattern(const DateFormatSettings& format);
 // Month and year, for month ticks.
-QString MonthPattern(const DateFormatSettings& format);
+QString monthPattern(const DateFormatSettings& format);
 // Time of day for the ticks of a clock unit.
-QString ClockPattern(const DateFormatSettings& format, ClockUnit unit);
+QString clockPattern(const DateFormatSettings& format, ClockUnit unit);
 // The label of a year tick: two digits, the year without leading zeros, or none.
-QString YearLabel(const DateFormatSettings& format, double value);
+QString yearLabel(const DateFormatSettings& format, double value);

@@ -1,43 +1,41 @@
 #include "scales/dtlabel.h"
 
+#include "platform/controls/assignchanged.h"
+
 TDTLabel::TDTLabel(QObject* parent) : QObject(parent) {}
 
-template <typename T> void TDTLabel::update(T DateFormatSettings::*field, T value) {
-    DateFormatSettings next = FSettings;
-    next.*field = value;
-    SetSettings(next);
-}
-
-void TDTLabel::SetSettings(const DateFormatSettings& value) {
-    if (value == FSettings) return;
-    FSettings = value;
+void TDTLabel::changed() {
     if (FOnChange) FOnChange();
 }
 
+void TDTLabel::SetSettings(const DateFormatSettings& value) {
+    if (assignChanged(FSettings, value)) changed();
+}
+
 void TDTLabel::SetTimeFormat(TTimeFormat value) {
-    update(&DateFormatSettings::timeFormat, value);
+    if (assignChanged(FSettings.timeFormat, value)) changed();
 }
 
 void TDTLabel::SetDateSeparator(const QString& value) {
-    if (!value.isEmpty()) update(&DateFormatSettings::dateSeparator, value[0]);
+    if (!value.isEmpty() && assignChanged(FSettings.dateSeparator, value[0])) changed();
 }
 
 void TDTLabel::SetTimeSeparator(const QString& value) {
-    if (!value.isEmpty()) update(&DateFormatSettings::timeSeparator, value[0]);
+    if (!value.isEmpty() && assignChanged(FSettings.timeSeparator, value[0])) changed();
 }
 
 void TDTLabel::SetYearLength(TYearLength value) {
-    update(&DateFormatSettings::yearLength, value);
+    if (assignChanged(FSettings.yearLength, value)) changed();
 }
 
 void TDTLabel::SetMonthName(bool value) {
-    update(&DateFormatSettings::monthName, value);
+    if (assignChanged(FSettings.monthName, value)) changed();
 }
 
 void TDTLabel::SetDateOrder(TDateOrder value) {
-    update(&DateFormatSettings::dateOrder, value);
+    if (assignChanged(FSettings.dateOrder, value)) changed();
 }
 
 void TDTLabel::SetDateForTime(TDateForTime value) {
-    update(&DateFormatSettings::dateForTime, value);
+    if (assignChanged(FSettings.dateForTime, value)) changed();
 }

@@ -47,7 +47,7 @@ public:
     void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
 
 private:
-    template <typename T> void update(T DateFormatSettings::*field, T value);
+    void changed();
 
     DateFormatSettings FSettings;
     std::function<void()> FOnChange;

@@ -132,7 +132,7 @@ QString ApplyInscript(const QString& number, const QString& inscript) {
     return inscript.left(amp) + number + inscript.mid(amp + 1);
 }
 
-QString LinearTickLabel(const NumberLabelSettings& settings, double value, int longTickNumber) {
+QString linearTickLabel(const NumberLabelSettings& settings, double value, int longTickNumber) {
     const int decimals = AutoDecimals(settings.decPlaces, settings.rangeHigh, settings.rangeLow);
     const double span = settings.rangeHigh - settings.rangeLow;
     QString text;
@@ -149,7 +149,7 @@ QString LinearTickLabel(const NumberLabelSettings& settings, double value, int l
     return finishLabel(settings, text, longTickNumber);
 }
 
-QString LogTickLabel(const NumberLabelSettings& settings, double value, bool decade, int majorTickNumber) {
+QString logTickLabel(const NumberLabelSettings& settings, double value, bool decade, int majorTickNumber) {
     QString text;
     if (settings.decPlaces == -3) {
         if (decade) text = QString::number(static_cast<long long>(roundHalfEven(std::log10(value))));

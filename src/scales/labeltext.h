@@ -43,6 +43,6 @@ struct NumberLabelSettings {
 };
 
 // Label of a long tick of the linear pass; longTickNumber counts the long ticks of the pass from 1.
-QString LinearTickLabel(const NumberLabelSettings& settings, double value, int longTickNumber);
+QString linearTickLabel(const NumberLabelSettings& settings, double value, int longTickNumber);
 // Label of a major tick of the logarithmic pass; decade tells a tick with multiplier 1.
-QString LogTickLabel(const NumberLabelSettings& settings, double value, bool decade, int majorTickNumber);
+QString logTickLabel(const NumberLabelSettings& settings, double value, bool decade, int majorTickNumber);

@@ -1,7 +1,7 @@
 // TScale: settings, transform, tick list and the redraw policy. Drawing itself is scale_paint.cpp.
 #include "scales/scale.h"
 
-#include "scales/rangeends.h"
+#include "platform/controls/assignchanged.h"
 #include "scales/scaleprops.h"
 
 #include <QResizeEvent>
@@ -10,16 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double kLogFloor = 1e-100;
-
-} // namespace
-
 TScale::TScale(TComponentBase* owner, QWidget* parent)
     : TMouseControl(owner, parent), FDateFormat(new TDTLabel(this)), FFont(new TFont(this)) {
-    FDateFormat->SetOnChange([this] { Redraw(); });
-    FFont->SetOnChange([this] { Redraw(); });
+    FDateFormat->SetOnChange([this] { redraw(); });
+    FFont->SetOnChange([this] { redraw(); });
     PublishEvent(QStringLiteral("OnBeforeScaleRendered"), &FOnBeforeScaleRendered);
     PublishEvent(QStringLiteral("OnAfterScaleRendered"), &FOnAfterScaleRendered);
     PublishEvent(QStringLiteral("OnScaleTickDrawn"), &FOnScaleTickDrawn);
@@ -30,126 +24,113 @@ TScale::TScale(TComponentBase* owner, QWidget* parent)
 
 TScale::~TScale() = default;
 
-template <typename T> void TScale::update(T& field, const T& value, bool transform) {
-    if (field == value) return;
-    field = value;
-    if (transform) UpdateTransform();
-    Redraw();
+void TScale::updateTransformAndRedraw() {
+    UpdateTransform();
+    redraw();
 }
 
 void TScale::setRange(double low, double high) {
-    if (low == FRangeLow && high == FRangeHigh) return;
-    FRangeLow = low;
-    FRangeHigh = high;
-    UpdateTransform();
-    Redraw();
+    if (FSettings.setRange(low, high)) updateTransformAndRedraw();
 }
 
 void TScale::SetRangeLow(double x) {
-    if (std::isfinite(x)) setRange(x, x == FRangeHigh ? EndAbove(x, 1) : FRangeHigh);
+    if (std::isfinite(x)) setRange(x, x == RangeHigh() ? endAbove(x, 1) : RangeHigh());
 }
 
 void TScale::SetRangeHigh(double x) {
-    if (std::isfinite(x)) setRange(x == FRangeLow ? EndAbove(x, 1) : FRangeLow, x);
+    if (std::isfinite(x)) setRange(x == RangeLow() ? endAbove(x, 1) : RangeLow(), x);
 }
 
 void TScale::SetLogarithmic(bool value) {
-    const bool allowed = !value || FCreating ||
-                         (FRangeLow >= kLogFloor && FRangeHigh >= kLogFloor && FLabelType != ftDateTime);
-    if (allowed) update(FLogarithmic, value, true);
+    if (FSettings.setLogarithmic(value, FCreating)) updateTransformAndRedraw();
 }
 
 void TScale::SetMinTicks(int value) {
-    update(FMinTicks, value == 0 ? 0 : std::clamp(value, 2, 10), false);
+    if (assignChanged(FMinTicks, value == 0 ? 0 : std::clamp(value, 2, 10))) redraw();
 }
 
 void TScale::SetShortTicks(bool value) {
-    update(FShortTicks, value, false);
+    if (assignChanged(FShortTicks, value)) redraw();
 }
 
 void TScale::SetDecPlaces(int value) {
-    update(FDecPlaces, std::clamp(value, -3, 12), true);
+    if (FSettings.setDecPlaces(value)) updateTransformAndRedraw();
 }
 
 void TScale::SetLabelType(TFigType value) {
-    if (value == FLabelType) return;
-    FLabelType = value;
-    if (value == ftDateTime) FLogarithmic = false;
-    if (value == ftTime) FDecPlaces = 4;
-    UpdateTransform();
-    Redraw();
+    if (FSettings.setLabelType(value)) updateTransformAndRedraw();
 }
 
 void TScale::SetScaleType(TScaleType value) {
-    update(FScaleType, value, true);
+    if (assignChanged(FScaleType, value)) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginTop(int value) {
-    update(FAxis.marginTop, std::max(value, 0), true);
+    if (assignChanged(FAxis.marginTop, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginBottom(int value) {
-    update(FAxis.marginBottom, std::max(value, 0), true);
+    if (assignChanged(FAxis.marginBottom, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginLeft(int value) {
-    update(FAxis.marginLeft, std::max(value, 0), true);
+    if (assignChanged(FAxis.marginLeft, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginRight(int value) {
-    update(FAxis.marginRight, std::max(value, 0), true);
+    if (assignChanged(FAxis.marginRight, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetScaleInscript(const QString& value) {
-    update(FScaleInscript, value, false);
+    if (assignChanged(FScaleInscript, value)) redraw();
 }
 
 void TScale::SetUserTickText(const QString& value) {
-    update(FUserTickText, value, false);
+    if (assignChanged(FUserTickText, value)) redraw();
 }
 
 void TScale::SetColorScale(TColor value) {
-    update(FColorScale, value, false);
+    if (assignChanged(FColorScale, value)) redraw();
 }
 
 void TScale::SetColorBackGnd(TColor value) {
-    update(FColorBackGnd, value, false);
+    if (assignChanged(FColorBackGnd, value)) redraw();
 }
 
 void TScale::SetColorScheme(TColorScheme value) {
-    update(FColorScheme, value, false);
+    if (assignChanged(FColorScheme, value)) redraw();
 }
 
 void TScale::SetFrameStyle(TFrameStyle value) {
-    update(FFrameStyle, value, false);
+    if (assignChanged(FFrameStyle, value)) redraw();
 }
 
 void TScale::SetTransparent(bool value) {
-    update(FTransparent, value, false);
+    if (assignChanged(FTransparent, value)) redraw();
 }
 
 void TScale::SetShowBaseLine(bool value) {
-    update(FShowBaseLine, value, false);
+    if (assignChanged(FShowBaseLine, value)) redraw();
 }
 
 void TScale::SetCaption(const QString& value) {
-    update(FCaption, value, false);
+    if (assignChanged(FCaption, value)) redraw();
 }
 
 void TScale::SetCaptionPosX(int value) {
-    update(FCaptionPosX, value, false);
+    if (assignChanged(FCaptionPosX, value)) redraw();
 }
 
 void TScale::SetCaptionPosY(int value) {
-    update(FCaptionPosY, value, false);
+    if (assignChanged(FCaptionPosY, value)) redraw();
 }
 
 void TScale::SetCaptionAlignment(TAlignment value) {
-    update(FCaptionAlignment, value, false);
+    if (assignChanged(FCaptionAlignment, value)) redraw();
 }
 
 void TScale::SetCaptionAnchor(TScaleUnitAnchor value) {
-    update(FCaptionAnchor, value, false);
+    if (assignChanged(FCaptionAnchor, value)) redraw();
 }
 
 double TScale::GetTick(int index) const {
@@ -162,18 +143,18 @@ void TScale::UpdateTransform() {
     FAxis.width = Width();
     FAxis.height = Height();
     FAxis.vertical = isVerticalScale(FScaleType);
-    FTransform.Update(FAxis, FRangeLow, FRangeHigh, FLogarithmic);
+    FTransform.update(FAxis, RangeLow(), RangeHigh(), Logarithmic());
 }
 
-TickSettings TScale::CurrentTickSettings() const {
+TickSettings TScale::currentTickSettings() const {
     TickSettings s;
-    s.rangeLow = FRangeLow;
-    s.rangeHigh = FRangeHigh;
+    s.rangeLow = RangeLow();
+    s.rangeHigh = RangeHigh();
     s.minTicks = FMinTicks;
     s.shortTicks = FShortTicks;
-    s.decPlaces = FDecPlaces;
-    s.labelType = FLabelType;
-    s.logarithmic = FLogarithmic;
+    s.decPlaces = DecPlaces();
+    s.labelType = LabelType();
+    s.logarithmic = Logarithmic();
     s.vertical = isVerticalScale(FScaleType);
     s.userTickText = FUserTickText;
     s.scaleInscript = FScaleInscript;
@@ -188,21 +169,18 @@ void TScale::SetDrawTarget(TCanvas* canvas, int dx, int dy) {
 }
 
 void TScale::SetSuppressPaint(bool value) {
-    if (value == FSuppressPaint) return;
-    FSuppressPaint = value;
-    if (!value) PaintAndShow(false);
+    if (assignChanged(FSuppressPaint, value) && !value) paintAndShow(false);
 }
 
 void TScale::DrawNow() {
-    PaintAndShow(true);
+    paintAndShow(true);
 }
 
 void TScale::SetEmbedded(bool value) {
-    if (value == FEmbedded) return;
-    FEmbedded = value;
+    if (!assignChanged(FEmbedded, value)) return;
     // An embedded scale lives on its owner's canvas, never as a window of its own.
     setVisible(Visible());
-    Redraw();
+    redraw();
 }
 
 void TScale::setVisible(bool visible) {
@@ -210,13 +188,9 @@ void TScale::setVisible(bool visible) {
 }
 
 void TScale::Assign(const TScale& source) {
-    FRangeLow = source.FRangeLow;
-    FRangeHigh = source.FRangeHigh;
-    FLogarithmic = source.FLogarithmic;
+    FSettings = source.FSettings;
     FMinTicks = source.FMinTicks;
     FShortTicks = source.FShortTicks;
-    FDecPlaces = source.FDecPlaces;
-    FLabelType = source.FLabelType;
     FScaleType = source.FScaleType;
     FAxis = source.FAxis;
     FScaleInscript = source.FScaleInscript;
@@ -236,8 +210,7 @@ void TScale::Assign(const TScale& source) {
     SetDrawTarget(source.FDrawTarget, source.FTargetDx, source.FTargetDy);
     FDateFormat->SetSettings(source.FDateFormat->Settings());
     FFont->Assign(*source.FFont);
-    UpdateTransform();
-    Redraw();
+    updateTransformAndRedraw();
 }
 
 void TScale::ApplySettings(const TScaleProps& props) {
@@ -265,14 +238,12 @@ void TScale::ApplySettings(const TScaleProps& props) {
 void TScale::Loaded() {
     TMouseControl::Loaded();
     FCreating = false;
-    UpdateTransform();
-    Redraw();
+    updateTransformAndRedraw();
 }
 
 void TScale::SetBounds(int left, int top, int width, int height) {
     TMouseControl::SetBounds(left, top, width, height);
-    UpdateTransform();
-    Redraw();
+    updateTransformAndRedraw();
 }
 
 void TScale::resizeEvent(QResizeEvent* event) {

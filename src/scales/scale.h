@@ -15,6 +15,7 @@
 #include "platform/graphics/tcolor.h"
 #include "scales/dtlabel.h"
 #include "scales/scaleenums.h"
+#include "scales/scalesettings.h"
 #include "scales/scaletransform.h"
 #include "scales/ticks.h"
 
@@ -70,12 +71,12 @@ public:
 
     // Range and ticks. Setters store, normalise, recompute the transform where it depends on the
     // value and ask for a redraw.
-    double RangeLow() const { return FRangeLow; }
+    double RangeLow() const { return FSettings.rangeLow; }
     // Equal ends are never kept: the other end moves to the new value + 1. Non-finite values are ignored.
     void SetRangeLow(double x);
-    double RangeHigh() const { return FRangeHigh; }
+    double RangeHigh() const { return FSettings.rangeHigh; }
     void SetRangeHigh(double x);
-    bool Logarithmic() const { return FLogarithmic; }
+    bool Logarithmic() const { return FSettings.logarithmic; }
     // After loading, switching on needs both ends >= 1e-100 and labels that are not dates.
     void SetLogarithmic(bool value);
     int MinTicks() const { return FMinTicks; }
@@ -83,10 +84,10 @@ public:
     void SetMinTicks(int value);
     bool ShortTicks() const { return FShortTicks; }
     void SetShortTicks(bool value);
-    int DecPlaces() const { return FDecPlaces; }
+    int DecPlaces() const { return FSettings.decPlaces; }
     // Clamped to -3 … 12.
     void SetDecPlaces(int value);
-    TFigType LabelType() const { return FLabelType; }
+    TFigType LabelType() const { return FSettings.labelType; }
     // ftDateTime switches Logarithmic off; ftTime sets DecPlaces to 4.
     void SetLabelType(TFigType value);
     TScaleType ScaleType() const { return FScaleType; }
@@ -108,13 +109,11 @@ public:
 
     // Pixel of a value along the axis (x for horizontal types, y for vertical ones), in the
     // control's own coordinates.
-    int ValueToPixel(double value) const { return FTransform.ValueToPixel(value); }
+    int ValueToPixel(double value) const { return FTransform.valueToPixel(value); }
     // The tick list of the last drawing pass: 1-based; 0 outside 1 … NumTicks.
     double GetTick(int index) const;
     int NumTicks() const { return static_cast<int>(FTicks.size()); }
     void UpdateTransform();
-    // The settings the tick passes see.
-    TickSettings CurrentTickSettings() const;
 
     // Drawing.
     TColor ColorScale() const { return FColorScale; }
@@ -163,9 +162,6 @@ public:
     }
     void SetOnAfterScaleRendered(TScaleRenderedEvent handler) { FOnAfterScaleRendered = std::move(handler); }
     void SetOnScaleTickDrawn(TScaleTickDrawnEvent handler) { FOnScaleTickDrawn = std::move(handler); }
-    // OnClick and OnContextPopup besides the usual mouse events of TMouseControl.
-    void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
-    void SetOnContextPopup(TContextPopupEvent handler) { FOnContextPopup = std::move(handler); }
 
     void Loaded() override;
     // An embedded scale never shows as a widget of its own.
@@ -184,13 +180,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    template <typename T> void update(T& field, const T& value, bool transform);
     void setRange(double low, double high);
-    void Redraw();
+    void updateTransformAndRedraw();
+    void redraw();
     // Draws onto the draw target or into the control's own picture; only paintEvent calls it
-    // directly, everything else goes through PaintAndShow.
+    // directly, everything else goes through paintAndShow.
     void Paint(bool force);
-    void PaintAndShow(bool force);
+    void paintAndShow(bool force);
+    // The settings the tick passes see.
+    TickSettings currentTickSettings() const;
     TCanvas& prepareOwnCanvas();
     void drawTransparent(TCanvas& canvas, int dx, int dy);
     void drawOpaque(TCanvas& target, int dx, int dy);
@@ -205,13 +203,9 @@ private:
     void drawMessage(TCanvas& canvas, const TickPass& pass, int base) const;
     void drawCaption(TCanvas& canvas, int base) const;
 
-    double FRangeLow = 0;
-    double FRangeHigh = 100;
-    bool FLogarithmic = false;
+    ScaleSettings FSettings;
     int FMinTicks = 3;
     bool FShortTicks = true;
-    int FDecPlaces = -2;
-    TFigType FLabelType = ftNum;
     TScaleType FScaleType = sctXB;
     AxisGeometry FAxis;
     ScaleTransform FTransform;

@@ -7,8 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace {
 
 struct TickLengths {
@@ -35,17 +33,17 @@ void prepareLinePen(TCanvas& canvas, TColor color) {
 
 } // namespace
 
-void TScale::Redraw() {
+void TScale::redraw() {
     if (!FTransparent || FEmbedded)
-        PaintAndShow(false);
+        paintAndShow(false);
     else
-        QWidget::update();
+        update();
 }
 
-void TScale::PaintAndShow(bool force) {
+void TScale::paintAndShow(bool force) {
     Paint(force);
     // A stand-alone scale has drawn into its own picture; the screen takes it on the next paint event.
-    if (!FDrawTarget) QWidget::update();
+    if (!FDrawTarget) update();
 }
 
 void TScale::Paint(bool force) {
@@ -135,9 +133,8 @@ void TScale::drawBaseLine(TCanvas& canvas, int base) const {
 
 void TScale::drawPass(TCanvas& canvas, int dx, int dy) {
     canvas.Brush().Style = FTransparent ? bsClear : bsSolid;
-    if (!isVerticalScale(FScaleType) && FMinTicks != 0) FMinTicks = std::clamp(FMinTicks, 2, 20);
-    const TickPass pass = RunTickPass(CurrentTickSettings());
-    FTicks = RecordedTicks(pass);
+    const TickPass pass = runTickPass(currentTickSettings());
+    FTicks = recordedTicks(pass);
     const int base = baseCoordinate(dx, dy);
     if (pass.message.isEmpty())
         drawTicks(canvas, pass, base);
@@ -193,7 +190,7 @@ void TScale::drawVerticalLabels(TCanvas& canvas, const Tick& tick, int y, int ba
 }
 
 void TScale::drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString& text) const {
-    canvas.TextOut(HorizontalLabelLeft(x, canvas.TextWidth(text), Width()), top, text);
+    canvas.TextOut(horizontalLabelLeft(x, canvas.TextWidth(text), Width()), top, text);
 }
 
 void TScale::drawMessage(TCanvas& canvas, const TickPass& pass, int base) const {
@@ -222,6 +219,6 @@ void TScale::drawCaption(TCanvas& canvas, int base) const {
     c.posX = FCaptionPosX;
     c.posY = FCaptionPosY;
     c.textWidth = canvas.TextWidth(FCaption);
-    const QPoint at = CaptionTopLeft(c);
+    const QPoint at = captionTopLeft(c);
     canvas.TextOut(at.x(), at.y(), FCaption);
 }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-int HorizontalLabelLeft(int tickX, int textWidth, int controlWidth) {
+int horizontalLabelLeft(int tickX, int textWidth, int controlWidth) {
     const int half = textWidth / 2;
     const int shift = std::min(tickX - 2, half);
     return tickX + half < controlWidth - 2 ? tickX - shift : controlWidth - 2 * half - 2;
 }
 
-QPoint CaptionTopLeft(const CaptionPlacement& c) {
+QPoint captionTopLeft(const CaptionPlacement& c) {
     int along = c.axisStart;
     if (c.anchor == uaSclCenter)
         along = c.axisStart + (c.axisEnd - c.axisStart) / 2;

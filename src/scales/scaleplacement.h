@@ -9,7 +9,7 @@
 
 // Left edge of a horizontal tick label centred on tick x, but never starting left of pixel 2 or
 // ending right of controlWidth - 2.
-int HorizontalLabelLeft(int tickX, int textWidth, int controlWidth);
+int horizontalLabelLeft(int tickX, int textWidth, int controlWidth);
 
 struct CaptionPlacement {
     bool vertical = false;
@@ -24,4 +24,4 @@ struct CaptionPlacement {
 };
 
 // Top-left corner of the caption text.
-QPoint CaptionTopLeft(const CaptionPlacement& c);
+QPoint captionTopLeft(const CaptionPlacement& c);

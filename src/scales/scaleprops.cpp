@@ -1,96 +1,73 @@
 #include "scales/scaleprops.h"
 
-#include "scales/rangeends.h"
+#include "platform/controls/assignchanged.h"
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-constexpr double kLogFloor = 1e-100;
-
-} // namespace
 
 TScaleProps::TScaleProps(QObject* parent)
     : QObject(parent), FFont(new TFont(this)), FDateFormat(new TDTLabel(this)) {
-    FFont->SetOnChange([this] { Changed(); });
-    FDateFormat->SetOnChange([this] { Changed(); });
+    FFont->SetOnChange([this] { changed(); });
+    FDateFormat->SetOnChange([this] { changed(); });
 }
 
-void TScaleProps::Changed() {
+void TScaleProps::changed() {
     if (FOnChange) FOnChange(this);
 }
 
-template <typename T> void TScaleProps::update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Changed();
-}
-
 void TScaleProps::setRange(double low, double high) {
-    if (low == FRangeLow && high == FRangeHigh) return;
-    FRangeLow = low;
-    FRangeHigh = high;
-    Changed();
+    if (FSettings.setRange(low, high)) changed();
 }
 
 void TScaleProps::SetRangeLow(double x) {
     if (!std::isfinite(x)) return;
-    if (std::fabs(FRangeHigh - x) < FMinRange)
-        setRange(x, EndAbove(x, FMinRange));
-    else if (!(FLogarithmic && x < kLogFloor))
-        setRange(x, FRangeHigh);
+    if (std::fabs(RangeHigh() - x) < FMinRange)
+        setRange(x, endAbove(x, FMinRange));
+    else if (!(Logarithmic() && x < kLogFloor))
+        setRange(x, RangeHigh());
 }
 
 void TScaleProps::SetRangeHigh(double x) {
     if (!std::isfinite(x)) return;
-    if (std::fabs(FRangeLow - x) < FMinRange)
-        setRange(EndBelow(x, FMinRange), x);
-    else if (!(FLogarithmic && x < kLogFloor))
-        setRange(FRangeLow, x);
+    if (std::fabs(RangeLow() - x) < FMinRange)
+        setRange(endBelow(x, FMinRange), x);
+    else if (!(Logarithmic() && x < kLogFloor))
+        setRange(RangeLow(), x);
 }
 
 void TScaleProps::SetMinRange(double x) {
     if (!(x > kLogFloor) || !std::isfinite(x)) return;
-    const bool widen = std::fabs(FRangeHigh - FRangeLow) < x;
+    const bool widen = std::fabs(RangeHigh() - RangeLow()) < x;
     if (x == FMinRange && !widen) return;
     FMinRange = x;
     if (widen) {
-        const double middle = (FRangeLow + FRangeHigh) / 2;
-        FRangeLow = middle - x / 2;
-        FRangeHigh = middle + x / 2;
+        const double middle = (RangeLow() + RangeHigh()) / 2;
+        FSettings.setRange(middle - x / 2, middle + x / 2);
     }
-    Changed();
+    changed();
 }
 
 void TScaleProps::SetLogarithmic(bool value) {
-    const bool allowed = !value || FCreating ||
-                         (FRangeLow >= kLogFloor && FRangeHigh >= kLogFloor && FLabelType != ftDateTime);
-    if (allowed) update(FLogarithmic, value);
+    if (FSettings.setLogarithmic(value, FCreating)) changed();
 }
 
 void TScaleProps::SetLabelType(TFigType value) {
-    if (value == FLabelType) return;
-    FLabelType = value;
-    if (value == ftDateTime) FLogarithmic = false;
-    if (value == ftTime) FDecPlaces = 4;
-    Changed();
+    if (FSettings.setLabelType(value)) changed();
 }
 
 void TScaleProps::SetMinTicks(int value) {
-    update(FMinTicks, value);
+    if (assignChanged(FMinTicks, value)) changed();
 }
 
 void TScaleProps::SetShortTicks(bool value) {
-    update(FShortTicks, value);
+    if (assignChanged(FShortTicks, value)) changed();
 }
 
 void TScaleProps::SetDecPlaces(int value) {
-    update(FDecPlaces, std::clamp(value, -3, 12));
+    if (FSettings.setDecPlaces(value)) changed();
 }
 
 void TScaleProps::SetVisible(bool value) {
-    update(FVisible, value);
+    if (assignChanged(FVisible, value)) changed();
 }
 
 int TScaleProps::ScalePos() const {
@@ -98,43 +75,43 @@ int TScaleProps::ScalePos() const {
 }
 
 void TScaleProps::SetScalePos(int value) {
-    update(isVerticalScale(FScaleType) ? FScalePosVert : FScalePosHoriz, value);
+    if (assignChanged(isVerticalScale(FScaleType) ? FScalePosVert : FScalePosHoriz, value)) changed();
 }
 
 void TScaleProps::SetCaption(const QString& value) {
-    update(FCaption, value);
+    if (assignChanged(FCaption, value)) changed();
 }
 
 void TScaleProps::SetCaptionPosX(int value) {
-    update(FCaptionPosX, value);
+    if (assignChanged(FCaptionPosX, value)) changed();
 }
 
 void TScaleProps::SetCaptionPosY(int value) {
-    update(FCaptionPosY, value);
+    if (assignChanged(FCaptionPosY, value)) changed();
 }
 
 void TScaleProps::SetCaptionAlignment(TAlignment value) {
-    update(FCaptionAlignment, value);
+    if (assignChanged(FCaptionAlignment, value)) changed();
 }
 
 void TScaleProps::SetCaptionAnchor(TScaleUnitAnchor value) {
-    update(FCaptionAnchor, value);
+    if (assignChanged(FCaptionAnchor, value)) changed();
 }
 
 void TScaleProps::SetColorScale(TColor value) {
-    update(FColorScale, value);
+    if (assignChanged(FColorScale, value)) changed();
 }
 
 void TScaleProps::SetScaleInscript(const QString& value) {
-    update(FScaleInscript, value);
+    if (assignChanged(FScaleInscript, value)) changed();
 }
 
 void TScaleProps::SetUserTickText(const QString& value) {
-    update(FUserTickText, value);
+    if (assignChanged(FUserTickText, value)) changed();
 }
 
 void TScaleProps::SetScaleType(TScaleType value) {
-    update(FScaleType, value);
+    if (assignChanged(FScaleType, value)) changed();
 }
 
 TScalePropsHoriz::TScalePropsHoriz(QObject* parent) : TScaleProps(parent) {

@@ -9,6 +9,7 @@
 #include "platform/graphics/tcolor.h"
 #include "scales/dtlabel.h"
 #include "scales/scaleenums.h"
+#include "scales/scalesettings.h"
 
 #include <QObject>
 #include <QString>
@@ -40,27 +41,27 @@ class TScaleProps : public QObject {
 public:
     explicit TScaleProps(QObject* parent = nullptr);
 
-    double RangeLow() const { return FRangeLow; }
+    double RangeLow() const { return FSettings.rangeLow; }
     // A span below MinRange moves the other end to x ± MinRange; on a logarithmic group an end
     // below 1e-100 is ignored. Non-finite values are ignored.
     void SetRangeLow(double x);
-    double RangeHigh() const { return FRangeHigh; }
+    double RangeHigh() const { return FSettings.rangeHigh; }
     void SetRangeHigh(double x);
     double MinRange() const { return FMinRange; }
     // Ignored at or below 1e-100; a narrower current range is widened about its midpoint.
     void SetMinRange(double x);
-    bool Logarithmic() const { return FLogarithmic; }
+    bool Logarithmic() const { return FSettings.logarithmic; }
     // Switching on is refused after creation unless both ends are >= 1e-100 and the labels are not
     // dates.
     void SetLogarithmic(bool value);
-    TFigType LabelType() const { return FLabelType; }
+    TFigType LabelType() const { return FSettings.labelType; }
     // ftDateTime switches Logarithmic off; ftTime sets DecPlaces to 4.
     void SetLabelType(TFigType value);
     int MinTicks() const { return FMinTicks; }
     void SetMinTicks(int value);
     bool ShortTicks() const { return FShortTicks; }
     void SetShortTicks(bool value);
-    int DecPlaces() const { return FDecPlaces; }
+    int DecPlaces() const { return FSettings.decPlaces; }
     // Clamped to -3 … 12.
     void SetDecPlaces(int value);
     bool Visible() const { return FVisible; }
@@ -95,27 +96,19 @@ public:
 
     // The creation state lasts until the owner has finished loading; while it lasts Logarithmic is
     // accepted without checks.
-    bool Creating() const { return FCreating; }
     void EndCreation() { FCreating = false; }
 
     // Called after every real change (also of Font and DateFormat); one handler or none.
     void SetOnChange(std::function<void(QObject* sender)> handler) { FOnChange = std::move(handler); }
 
-protected:
-    void Changed();
-
 private:
-    template <typename T> void update(T& field, const T& value);
+    void changed();
     void setRange(double low, double high);
 
-    double FRangeLow = 0;
-    double FRangeHigh = 1;
+    ScaleSettings FSettings{.rangeLow = 0, .rangeHigh = 1};
     double FMinRange = 1e-10;
-    bool FLogarithmic = false;
-    TFigType FLabelType = ftNum;
     int FMinTicks = 3;
     bool FShortTicks = true;
-    int FDecPlaces = -2;
     bool FVisible = false;
     int FScalePosVert = 0;
     int FScalePosHoriz = 0;

@@ -1,15 +1,11 @@
 #include "scales/scaletransform.h"
 
+#include "scales/scalesettings.h"
+
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double kLogFloor = 1e-100;
-
-} // namespace
-
-void ScaleTransform::Update(const AxisGeometry& axis, double low, double high, bool logarithmic) {
+void ScaleTransform::update(const AxisGeometry& axis, double low, double high, bool logarithmic) {
     if (low == high) return;
     FLogarithmic = logarithmic;
     const int length = axis.vertical ? axis.height - axis.marginTop - axis.marginBottom - 1
@@ -33,7 +29,7 @@ void ScaleTransform::Update(const AxisGeometry& axis, double low, double high, b
     }
 }
 
-int ScaleTransform::ValueToPixel(double value) const {
+int ScaleTransform::valueToPixel(double value) const {
     // Values a logarithmic scale cannot show map as its smallest positive value would.
     const double x = FLogarithmic ? std::log(std::max(value, kLogFloor)) : value;
     double p = FFactor * x + FOffset;

@@ -17,9 +17,9 @@ public:
     // Horizontal axes run left to right from low to high, vertical ones bottom to top. An axis
     // without length maps everything to its middle; a logarithmic range that is not wholly positive
     // keeps the previous factor and offset.
-    void Update(const AxisGeometry& axis, double low, double high, bool logarithmic);
+    void update(const AxisGeometry& axis, double low, double high, bool logarithmic);
     // Rounded half to even after clamping to the 32-bit range.
-    int ValueToPixel(double value) const;
+    int valueToPixel(double value) const;
 
 private:
     double FFactor = 0;

@@ -1,13 +1,13 @@
 #include "scales/ticks.h"
 
-TickPass RunTickPass(const TickSettings& settings) {
-    if (settings.labelType == ftDateTime) return DateTimeTickPass(settings);
+TickPass runTickPass(const TickSettings& settings) {
+    if (settings.labelType == ftDateTime) return dateTimeTickPass(settings);
     if (settings.labelType == ftTime)
-        if (std::optional<TickPass> pass = TimeTickPass(settings)) return *pass;
-    return settings.logarithmic ? LogTickPass(settings) : LinearTickPass(settings);
+        if (std::optional<TickPass> pass = timeTickPass(settings)) return *pass;
+    return settings.logarithmic ? logTickPass(settings) : linearTickPass(settings);
 }
 
-std::vector<double> RecordedTicks(const TickPass& pass) {
+std::vector<double> recordedTicks(const TickPass& pass) {
     std::vector<double> values;
     for (const Tick& tick : pass.ticks) {
         if (values.size() >= static_cast<std::size_t>(kTickListCapacity)) break;

@@ -51,15 +51,15 @@ struct TickSettings {
 // The capacity of a scale's tick list; later ticks are drawn but not recorded.
 constexpr int kTickListCapacity = 250;
 
-TickPass LinearTickPass(const TickSettings& settings);
+TickPass linearTickPass(const TickSettings& settings);
 // Falls back to the linear pass for ranges of less than one decade (or not wholly positive).
-TickPass LogTickPass(const TickSettings& settings);
+TickPass logTickPass(const TickSettings& settings);
 // Declines (nullopt) when a labelled interval would be a day or more, or less than a millisecond.
-std::optional<TickPass> TimeTickPass(const TickSettings& settings);
-TickPass DateTimeTickPass(const TickSettings& settings);
+std::optional<TickPass> timeTickPass(const TickSettings& settings);
+TickPass dateTimeTickPass(const TickSettings& settings);
 
 // The pass the label type selects: date/time, time of day (falling back), logarithmic or linear.
-TickPass RunTickPass(const TickSettings& settings);
+TickPass runTickPass(const TickSettings& settings);
 
 // The tick list of a pass: the recorded values in drawing order, at most kTickListCapacity.
-std::vector<double> RecordedTicks(const TickPass& pass);
+std::vector<double> recordedTicks(const TickPass& pass);

@@ -80,10 +80,10 @@ long long floorMod(long long a, long long b) {
 class DateLines {
 public:
     explicit DateLines(const DateFormatSettings& format)
-        : FFormat(format), FPattern(FullDatePattern(format)) {}
+        : FFormat(format), FPattern(fullDatePattern(format)) {}
 
     QString lineFor(double v) {
-        const int day = CivilFromDays(static_cast<long long>(std::floor(v + 0.5 / 86400000))).day;
+        const int day = civilFromDays(static_cast<long long>(std::floor(v + 0.5 / 86400000))).day;
         const bool show = FFormat.dateForTime == dtAllTicks ||
                           (FFormat.dateForTime != dtNone && FLastDay < 0) ||
                           (FFormat.dateForTime == dtOnePerDay && day != FLastDay);
@@ -116,7 +116,7 @@ void clockTicks(DateTickSink& sink, const ClockTable& table, double daysPerInter
         while (valueOf(n) > s.rangeLow)
             n -= spacing;
     const long long increment = s.shortTicks ? spacing : step;
-    const QString pattern = ClockPattern(s.dateFormat, table.unit);
+    const QString pattern = clockPattern(s.dateFormat, table.unit);
     DateLines dates(s.dateFormat);
     for (; !sink.beyondEnd(valueOf(n)); n += increment) {
         const double v = valueOf(n);
@@ -133,11 +133,11 @@ void dayTicks(DateTickSink& sink, double daysPerInterval) {
     for (long long candidate : {1, 2, 3, 7, 14, 28})
         if (candidate <= daysPerInterval) step = candidate;
     const long long spacing = step <= 7 ? 1 : 7;
-    const CivilDate lowDate = CivilFromDays(static_cast<long long>(std::floor(s.rangeLow)));
-    const long long jan1 = DaysFromCivil(lowDate.year, 1, 1);
+    const CivilDate lowDate = civilFromDays(static_cast<long long>(std::floor(s.rangeLow)));
+    const long long jan1 = daysFromCivil(lowDate.year, 1, 1);
     const long long first = jan1 + step * static_cast<long long>(std::trunc((s.rangeLow - jan1) / step));
     const long long increment = s.shortTicks ? spacing : step;
-    const QString pattern = FullDatePattern(s.dateFormat);
+    const QString pattern = fullDatePattern(s.dateFormat);
     for (long long v = first; !sink.beyondEnd(static_cast<double>(v)); v += increment) {
         const bool isLong = !s.shortTicks || floorMod(v - first, step) == 0;
         sink.add(static_cast<double>(v), isLong, FormatDateTime(pattern, static_cast<double>(v)));
@@ -150,17 +150,17 @@ void monthTicks(DateTickSink& sink) {
     int step = 1;
     for (int candidate : {1, 2, 3, 4, 6})
         if (candidate <= wanted) step = candidate;
-    const CivilDate lowDate = CivilFromDays(static_cast<long long>(std::floor(s.rangeLow)));
+    const CivilDate lowDate = civilFromDays(static_cast<long long>(std::floor(s.rangeLow)));
     long long month = lowDate.year * 12LL + (lowDate.month - 1); // months since year 0
     const auto monthOfYear = [](long long m) { return static_cast<int>(floorMod(m, 12)) + 1; };
     if (step > 1 && !s.shortTicks) do
             ++month;
         while (monthOfYear(month) % step != 1);
     const int increment = s.shortTicks ? 1 : step;
-    const QString pattern = MonthPattern(s.dateFormat);
+    const QString pattern = monthPattern(s.dateFormat);
     for (;; month += increment) {
         const auto v =
-            static_cast<double>(DaysFromCivil(static_cast<int>(month / 12), monthOfYear(month), 1));
+            static_cast<double>(daysFromCivil(static_cast<int>(month / 12), monthOfYear(month), 1));
         if (sink.beyondEnd(v)) break;
         const bool isLong = !s.shortTicks || step == 1 || monthOfYear(month) % step == 1;
         sink.add(v, isLong, FormatDateTime(pattern, v));
@@ -180,19 +180,19 @@ void yearTicks(DateTickSink& sink) {
             ? step
             : std::max(1LL, std::llround(std::nearbyint(step / (leading == 5 ? 5.0 : 2.0))));
     const long long lowDay = static_cast<long long>(std::floor(s.rangeLow));
-    const int lowYear = CivilFromDays(lowDay).year;
+    const int lowYear = civilFromDays(lowDay).year;
     long long year = (lowYear + increment - 1) / increment * increment;
-    if (year == lowYear && s.rangeLow > DaysFromCivil(lowYear, 1, 1) + kTolerance) year += increment;
+    if (year == lowYear && s.rangeLow > daysFromCivil(lowYear, 1, 1) + kTolerance) year += increment;
     for (; year <= 9999; year += increment) {
-        const auto v = static_cast<double>(DaysFromCivil(static_cast<int>(year), 1, 1));
+        const auto v = static_cast<double>(daysFromCivil(static_cast<int>(year), 1, 1));
         if (sink.beyondEnd(v)) break;
-        sink.add(v, !s.shortTicks || year % step == 0, YearLabel(s.dateFormat, v));
+        sink.add(v, !s.shortTicks || year % step == 0, yearLabel(s.dateFormat, v));
     }
 }
 
 } // namespace
 
-TickPass DateTimeTickPass(const TickSettings& s) {
+TickPass dateTimeTickPass(const TickSettings& s) {
     if (!(s.rangeHigh >= s.rangeLow && s.rangeLow >= kFirstDateDay && s.rangeHigh <= 3000000))
         return messagePass(s, QStringLiteral("invalid DateTime scale"),
                            {QStringLiteral("invalid"), QStringLiteral("DateTime"), QStringLiteral("scale")});

@@ -39,7 +39,7 @@ void addLongTicks(const TickSettings& s, const TickStep& st, long double dir, Ti
     const bool recorded = s.vertical || !s.shortTicks;
     for (long j = 0; j < kMaxPositions; ++j) {
         const auto v = static_cast<double>(st.first + j * st.step);
-        const QString label = s.labelType == ftNoFigs ? QString() : LinearTickLabel(labels, v, int(j + 1));
+        const QString label = s.labelType == ftNoFigs ? QString() : linearTickLabel(labels, v, int(j + 1));
         pass.ticks.push_back({v, true, recorded, label, {}});
         if (!continuesTo(st.first + (j + 1) * st.step, st.step, s.rangeHigh, dir)) break;
     }
@@ -47,7 +47,7 @@ void addLongTicks(const TickSettings& s, const TickStep& st, long double dir, Ti
 
 } // namespace
 
-TickPass LinearTickPass(const TickSettings& s) {
+TickPass linearTickPass(const TickSettings& s) {
     TickPass pass;
     pass.kind = TickPassKind::Linear;
     if (!std::isfinite(s.rangeLow) || !std::isfinite(s.rangeHigh)) return pass;

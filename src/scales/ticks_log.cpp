@@ -25,20 +25,20 @@ void addLogTick(LogPassState& st, long double w, bool major, bool decade) {
     if (major) {
         ++st.majorCount;
         if (st.settings.labelType != ftNoFigs)
-            label = LogTickLabel(st.labels, static_cast<double>(w), decade, st.majorCount);
+            label = logTickLabel(st.labels, static_cast<double>(w), decade, st.majorCount);
     }
     st.pass.ticks.push_back({static_cast<double>(w), major, true, label, {}});
 }
 
 } // namespace
 
-TickPass LogTickPass(const TickSettings& s) {
+TickPass logTickPass(const TickSettings& s) {
     const long double lo = std::min(s.rangeLow, s.rangeHigh);
     const long double hi = std::max(s.rangeLow, s.rangeHigh);
     // Only a wholly positive, finite range has decades to divide.
-    if (!(lo > 0) || !std::isfinite(static_cast<double>(hi))) return LinearTickPass(s);
+    if (!(lo > 0) || !std::isfinite(static_cast<double>(hi))) return linearTickPass(s);
     const long double decades = std::fabs(std::log10(static_cast<long double>(s.rangeHigh) / s.rangeLow));
-    if (decades < 1) return LinearTickPass(s);
+    if (decades < 1) return linearTickPass(s);
     LogPassState st{
         s,
         {s.rangeLow, s.rangeHigh, s.decPlaces, s.labelType == ftUserText, s.userTickText, s.scaleInscript},

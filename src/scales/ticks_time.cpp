@@ -31,7 +31,7 @@ const TimeStep* fittingStep(double interval) {
 
 } // namespace
 
-std::optional<TickPass> TimeTickPass(const TickSettings& s) {
+std::optional<TickPass> timeTickPass(const TickSettings& s) {
     if (!std::isfinite(s.rangeLow) || !std::isfinite(s.rangeHigh)) return std::nullopt;
     const TimeStep* entry = fittingStep(std::fabs(s.rangeHigh - s.rangeLow) / s.minTicks);
     if (entry == nullptr || entry == &kTimeSteps[std::size(kTimeSteps) - 1]) return std::nullopt;

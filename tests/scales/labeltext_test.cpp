@@ -90,27 +90,27 @@ TEST(ApplyInscript, PlacesTheNumberAtTheAmpersand) {
 
 TEST(LinearTickLabel, ZeroCutsEmptyLabelsAndInscript) {
     NumberLabelSettings s{0, 1, -2, false, {}, {}};
-    EXPECT_EQ(LinearTickLabel(s, 0.6000000000000001, 1), "0.60");
-    EXPECT_EQ(LinearTickLabel(s, 1e-17, 1), "0.00"); // relative size below 1e-14 reads as zero
+    EXPECT_EQ(linearTickLabel(s, 0.6000000000000001, 1), "0.60");
+    EXPECT_EQ(linearTickLabel(s, 1e-17, 1), "0.00"); // relative size below 1e-14 reads as zero
     s = {-1e6, 1e6, -2, false, {}, {}};
-    EXPECT_EQ(LinearTickLabel(s, 1e-9, 1), "0.0"); // a wide span writes its zero short
+    EXPECT_EQ(linearTickLabel(s, 1e-9, 1), "0.0"); // a wide span writes its zero short
     s = {0, 10, 0, false, {}, "& km"};
-    EXPECT_EQ(LinearTickLabel(s, 2.5, 1), ""); // no decimals: a fractional value gets no label
-    EXPECT_EQ(LinearTickLabel(s, 20, 1), "20 km");
+    EXPECT_EQ(linearTickLabel(s, 2.5, 1), ""); // no decimals: a fractional value gets no label
+    EXPECT_EQ(linearTickLabel(s, 20, 1), "20 km");
     s = {0, 1e30, 2, false, {}, {}};
-    EXPECT_EQ(LinearTickLabel(s, 1.5e29, 1).size(), 14); // cut to 14 characters
+    EXPECT_EQ(linearTickLabel(s, 1.5e29, 1).size(), 14); // cut to 14 characters
     s = {0, 10, -2, true, "a|b|c", "& km"};
-    EXPECT_EQ(LinearTickLabel(s, 4, 2), "b"); // user texts replace numbers and inscript
+    EXPECT_EQ(linearTickLabel(s, 4, 2), "b"); // user texts replace numbers and inscript
 }
 
 TEST(LogTickLabel, ExponentsAndTrailingZeros) {
     NumberLabelSettings s{0.001, 1, -2, false, {}, {}};
-    EXPECT_EQ(LogTickLabel(s, 0.001, true, 1), "0.001");
-    EXPECT_EQ(LogTickLabel(s, 0.5, false, 2), "0.5");
+    EXPECT_EQ(logTickLabel(s, 0.001, true, 1), "0.001");
+    EXPECT_EQ(logTickLabel(s, 0.5, false, 2), "0.5");
     s.decPlaces = -3;
-    EXPECT_EQ(LogTickLabel(s, 1000, true, 1), "3");
-    EXPECT_EQ(LogTickLabel(s, 0.01, true, 1), "-2");
-    EXPECT_EQ(LogTickLabel(s, 2000, false, 2), "");
+    EXPECT_EQ(logTickLabel(s, 1000, true, 1), "3");
+    EXPECT_EQ(logTickLabel(s, 0.01, true, 1), "-2");
+    EXPECT_EQ(logTickLabel(s, 2000, false, 2), "");
     s.decPlaces = 3;
-    EXPECT_EQ(LogTickLabel(s, 0.5, false, 2), "0.500"); // fixed decimals keep their zeros
+    EXPECT_EQ(logTickLabel(s, 0.5, false, 2), "0.500"); // fixed decimals keep their zeros
 }

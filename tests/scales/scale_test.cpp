@@ -123,21 +123,21 @@ TEST(Scale, ApplySettingsCopiesAGroup) {
 }
 
 TEST(ScalePlacement, HorizontalLabelsStayInside) {
-    EXPECT_EQ(HorizontalLabelLeft(1, 20, 400), 2);
-    EXPECT_EQ(HorizontalLabelLeft(395, 20, 400), 378); // ends at Width - 2
-    EXPECT_EQ(HorizontalLabelLeft(200, 20, 400), 190);
-    EXPECT_EQ(HorizontalLabelLeft(5, 20, 400), 2);
+    EXPECT_EQ(horizontalLabelLeft(1, 20, 400), 2);
+    EXPECT_EQ(horizontalLabelLeft(395, 20, 400), 378); // ends at Width - 2
+    EXPECT_EQ(horizontalLabelLeft(200, 20, 400), 190);
+    EXPECT_EQ(horizontalLabelLeft(5, 20, 400), 2);
 }
 
 TEST(ScalePlacement, CaptionAnchors) {
     // Bottom scale of the chart: centred on the axis, 22 pixels below the base line.
     CaptionPlacement bottom{false, 406, 50, 557, uaSclCenter, taCenter, 0, 22, 100};
-    EXPECT_EQ(CaptionTopLeft(bottom), QPoint(303 - 50, 428));
+    EXPECT_EQ(captionTopLeft(bottom), QPoint(303 - 50, 428));
     // Left scale: left edge on the axis line, top 16 pixels above the axis top.
     CaptionPlacement left{true, 50, 20, 407, uaSclTopLft, taLeftJustify, 0, -16, 100};
-    EXPECT_EQ(CaptionTopLeft(left), QPoint(50, 4));
+    EXPECT_EQ(captionTopLeft(left), QPoint(50, 4));
     CaptionPlacement end{false, 10, 20, 380, uaSclBotRgt, taRightJustify, 4, 4, 30};
-    EXPECT_EQ(CaptionTopLeft(end), QPoint(354, 14));
+    EXPECT_EQ(captionTopLeft(end), QPoint(354, 14));
 }
 
 TEST(Scale, AssignCopiesSettingsTicksAndTarget) {

@@ -68,40 +68,40 @@ TEST(CalcTickStep, PicksOneTwoOrFiveTimesAPowerOfTen) {
 }
 
 TEST(LinearTickPass, Range0To133) {
-    const TickPass pass = LinearTickPass(linear(0, 133));
+    const TickPass pass = linearTickPass(linear(0, 133));
     expectValues(values(pass, false), series(0, 130, 5));
     expectValues(values(pass, true), series(0, 120, 20));
     EXPECT_EQ(labels(pass), (std::vector<QString>{"0", "20", "40", "60", "80", "100", "120"}));
     // Horizontal with short ticks: the list holds the short ticks, which cover the long ones.
-    expectValues(RecordedTicks(pass), series(0, 130, 5));
+    expectValues(recordedTicks(pass), series(0, 130, 5));
 }
 
 TEST(LinearTickPass, Range0To180VerticalRecordsLongTicksToo) {
-    const TickPass pass = LinearTickPass(linear(0, 180, 3, true));
+    const TickPass pass = linearTickPass(linear(0, 180, 3, true));
     expectValues(values(pass, false), series(0, 180, 10));
     expectValues(values(pass, true), series(0, 150, 50));
     EXPECT_EQ(labels(pass), (std::vector<QString>{"0", "50", "100", "150"}));
-    EXPECT_EQ(RecordedTicks(pass).size(), 19u + 4u);
+    EXPECT_EQ(recordedTicks(pass).size(), 19u + 4u);
 }
 
 TEST(LinearTickPass, Range0To1AndTheBoundForTwo) {
-    TickPass pass = LinearTickPass(linear(0, 1));
+    TickPass pass = linearTickPass(linear(0, 1));
     expectValues(values(pass, false), series(0, 1, 0.05));
     expectValues(values(pass, true), series(0, 1, 0.2));
     EXPECT_EQ(labels(pass), (std::vector<QString>{"0.00", "0.20", "0.40", "0.60", "0.80", "1.00"}));
-    pass = LinearTickPass(linear(0, 6));
+    pass = linearTickPass(linear(0, 6));
     expectValues(values(pass, true), series(0, 6, 1));
     expectValues(values(pass, false), series(0, 6, 0.2));
-    pass = LinearTickPass(linear(0, 0.00005)); // automatic decimals turn scientific
+    pass = linearTickPass(linear(0, 0.00005)); // automatic decimals turn scientific
     EXPECT_EQ(labels(pass)[0], " 0.0E+00");
     EXPECT_EQ(labels(pass)[1], " 1.0E-05");
-    pass = LinearTickPass(linear(0, 6.0000003));
+    pass = linearTickPass(linear(0, 6.0000003));
     expectValues(values(pass, true), series(0, 6, 2));
     expectValues(values(pass, false), series(0, 6, 0.5));
 }
 
 TEST(LinearTickPass, ReversedRangeRunsDownwards) {
-    const TickPass pass = LinearTickPass(linear(10, 0));
+    const TickPass pass = linearTickPass(linear(10, 0));
     expectValues(values(pass, true), {10, 8, 6, 4, 2, 0});
     EXPECT_EQ(labels(pass), (std::vector<QString>{"10.0", "8.0", "6.0", "4.0", "2.0", "0.0"}));
     const std::vector<double> shorts = values(pass, false);
@@ -111,92 +111,92 @@ TEST(LinearTickPass, ReversedRangeRunsDownwards) {
 }
 
 TEST(LinearTickPass, UnitStepsForMinTicksZero) {
-    TickPass pass = LinearTickPass(linear(0, 5, 0));
+    TickPass pass = linearTickPass(linear(0, 5, 0));
     expectValues(values(pass, true), series(0, 5, 1));
     expectValues(values(pass, false), series(0, 5, 0.2));
-    pass = LinearTickPass(linear(0, 50, 0));
+    pass = linearTickPass(linear(0, 50, 0));
     expectValues(values(pass, true), series(0, 50, 1));
     expectValues(values(pass, false), series(0, 50, 1));
     // A reversed axis walks down towards its end instead of running away from it.
-    pass = LinearTickPass(linear(10, 0, 0));
+    pass = linearTickPass(linear(10, 0, 0));
     expectValues(values(pass, true), {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0});
 }
 
 TEST(LinearTickPass, ListCapacityAndLabelKinds) {
-    TickPass pass = LinearTickPass(linear(0, 1000, 0));
+    TickPass pass = linearTickPass(linear(0, 1000, 0));
     EXPECT_EQ(values(pass, false).size(), 1001u); // drawn
-    EXPECT_EQ(RecordedTicks(pass).size(), 250u);  // but not all recorded
-    EXPECT_EQ(RecordedTicks(pass).back(), 249);
+    EXPECT_EQ(recordedTicks(pass).size(), 250u);  // but not all recorded
+    EXPECT_EQ(recordedTicks(pass).back(), 249);
     TickSettings s = linear(0, 133);
     s.labelType = ftUserText;
     s.userTickText = "a|b|c";
-    EXPECT_EQ(labels(LinearTickPass(s)), (std::vector<QString>{"a", "b", "c", "c", "c", "c", "c"}));
+    EXPECT_EQ(labels(linearTickPass(s)), (std::vector<QString>{"a", "b", "c", "c", "c", "c", "c"}));
     s.labelType = ftNoFigs;
-    EXPECT_EQ(labels(LinearTickPass(s)), std::vector<QString>(7));
+    EXPECT_EQ(labels(linearTickPass(s)), std::vector<QString>(7));
     s.labelType = ftNum;
     s.scaleInscript = "& km";
-    EXPECT_EQ(labels(LinearTickPass(s))[1], "20 km");
+    EXPECT_EQ(labels(linearTickPass(s))[1], "20 km");
     s.shortTicks = false;
-    EXPECT_EQ(RecordedTicks(LinearTickPass(s)).size(), 7u);
+    EXPECT_EQ(recordedTicks(linearTickPass(s)).size(), 7u);
 }
 
 TEST(LinearTickPass, DegenerateRangesEndAtOnce) {
-    EXPECT_TRUE(LinearTickPass(linear(5, 5)).ticks.empty());
-    EXPECT_TRUE(LinearTickPass(linear(5, 5, 3, true)).ticks.empty());
-    EXPECT_TRUE(LinearTickPass(linear(std::nan(""), 5)).ticks.empty());
-    EXPECT_TRUE(LinearTickPass(linear(0, INFINITY)).ticks.empty());
-    EXPECT_LE(LinearTickPass(linear(0, 1e12, 0)).ticks.size(), 20000u); // bounded work
+    EXPECT_TRUE(linearTickPass(linear(5, 5)).ticks.empty());
+    EXPECT_TRUE(linearTickPass(linear(5, 5, 3, true)).ticks.empty());
+    EXPECT_TRUE(linearTickPass(linear(std::nan(""), 5)).ticks.empty());
+    EXPECT_TRUE(linearTickPass(linear(0, INFINITY)).ticks.empty());
+    EXPECT_LE(linearTickPass(linear(0, 1e12, 0)).ticks.size(), 20000u); // bounded work
 }
 
 TEST(LogTickPass, DecadesAndDenseDecades) {
     TickSettings s = linear(1, 1000);
     s.logarithmic = true;
-    TickPass pass = LogTickPass(s);
+    TickPass pass = logTickPass(s);
     EXPECT_EQ(pass.kind, TickPassKind::Logarithmic);
     expectValues(values(pass, true), {1, 10, 100, 1000});
     EXPECT_TRUE(values(pass, false).empty());
     EXPECT_EQ(labels(pass), (std::vector<QString>{"1", "10", "100", "1000"}));
 
     s.minTicks = 4;
-    pass = LogTickPass(s);
+    pass = logTickPass(s);
     expectValues(values(pass, true), {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000});
     expectValues(values(pass, false),
                  {3, 4, 6, 7, 8, 9, 30, 40, 60, 70, 80, 90, 300, 400, 600, 700, 800, 900});
     EXPECT_EQ(labels(pass)[1], "2");
-    EXPECT_EQ(RecordedTicks(pass).size(), 28u);
+    EXPECT_EQ(recordedTicks(pass).size(), 28u);
     s.shortTicks = false;
-    EXPECT_TRUE(values(LogTickPass(s), false).empty());
+    EXPECT_TRUE(values(logTickPass(s), false).empty());
 }
 
 TEST(LogTickPass, FallsBackToLinear) {
     TickSettings s = linear(1, 5);
     s.logarithmic = true;
-    TickPass pass = LogTickPass(s);
+    TickPass pass = logTickPass(s);
     EXPECT_EQ(pass.kind, TickPassKind::Linear);
     expectValues(values(pass, true), {1, 2, 3, 4, 5});
     s.rangeLow = 0; // no decades below zero: no endless search for them either
-    EXPECT_EQ(LogTickPass(s).kind, TickPassKind::Linear);
+    EXPECT_EQ(logTickPass(s).kind, TickPassKind::Linear);
 }
 
 TEST(TimeTickPass, StepsLabelsAndDeclining) {
     TickSettings s = linear(0, 60);
     s.labelType = ftTime;
-    std::optional<TickPass> pass = TimeTickPass(s);
+    std::optional<TickPass> pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     expectValues(values(*pass, true), {0, 20, 40, 60});
     expectValues(values(*pass, false), series(0, 60, 5));
     EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:00:00", " 00:00:20", " 00:00:40", " 00:01:00"}));
     s.rangeHigh = 2;
-    pass = TimeTickPass(s);
+    pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:00:00.000", " 00:00:00.500", " 00:00:01.000",
                                                    " 00:00:01.500", " 00:00:02.000"}));
     s.rangeHigh = 300000; // a day or more per interval
-    EXPECT_FALSE(TimeTickPass(s));
+    EXPECT_FALSE(timeTickPass(s));
     s.rangeHigh = 0.002; // under a millisecond per interval
-    EXPECT_FALSE(TimeTickPass(s));
+    EXPECT_FALSE(timeTickPass(s));
     s.rangeHigh = 300000;
-    EXPECT_EQ(RunTickPass(s).kind, TickPassKind::Linear);
+    EXPECT_EQ(runTickPass(s).kind, TickPassKind::Linear);
 }
 
 TEST(RunTickPass, AnyRangeEndsWithBoundedWork) {
@@ -213,9 +213,9 @@ TEST(RunTickPass, AnyRangeEndsWithBoundedWork) {
                             TickSettings s = linear(low, high, minTicks, vertical);
                             s.labelType = type;
                             s.logarithmic = log;
-                            const TickPass pass = RunTickPass(s);
+                            const TickPass pass = runTickPass(s);
                             EXPECT_LE(pass.ticks.size(), 20002u) << low << " " << high;
-                            EXPECT_LE(RecordedTicks(pass).size(), 250u);
+                            EXPECT_LE(recordedTicks(pass).size(), 250u);
                         }
 }
 
@@ -223,14 +223,14 @@ TEST(TimeTickPass, ReversedRangeKeepsBothEnds) {
     // The bounds widen outward whichever way the axis runs, so the tick at RangeLow stays.
     TickSettings s = linear(60, 0);
     s.labelType = ftTime;
-    std::optional<TickPass> pass = TimeTickPass(s);
+    std::optional<TickPass> pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     expectValues(values(*pass, true), {60, 40, 20, 0});
     EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:01:00", " 00:00:40", " 00:00:20", " 00:00:00"}));
     EXPECT_EQ(values(*pass, false).size(), 13u);
     s.rangeLow = 0;
     s.rangeHigh = -60;
-    pass = TimeTickPass(s);
+    pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     expectValues(values(*pass, true), {0, -20, -40, -60});
 }
