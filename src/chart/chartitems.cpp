@@ -18,9 +18,9 @@ std::uint8_t alignmentCode(TAlignment alignment) {
 
 } // namespace
 
-TChartItemList::TChartItemList() : FStore(std::make_shared<Store>()) {}
+ChartItemList::ChartItemList() : FStore(std::make_shared<Store>()) {}
 
-void TChartItemList::Append(TChartItem item, int growBy) {
+void ChartItemList::Append(TChartItem item, int growBy) {
     Store& store = *FStore;
     if (store.Count >= Capacity())
         store.Items.resize(store.Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
@@ -28,24 +28,24 @@ void TChartItemList::Append(TChartItem item, int growBy) {
     ++store.Count;
 }
 
-void TChartItemList::Clear() {
+void ChartItemList::Clear() {
     FStore->Items = {};
     FStore->Count = 0;
 }
 
-TChartItemList TChartItemList::Detached() const {
-    TChartItemList copy;
+ChartItemList ChartItemList::Detached() const {
+    ChartItemList copy;
     *copy.FStore = *FStore;
     return copy;
 }
 
-void TChartItems::AddMark(double x, double y, int markType) {
+void ChartItems::AddMark(double x, double y, int markType) {
     TChartItem item = stamped(ikMark, x, y);
     item.MarkOrAlign = static_cast<std::uint8_t>(std::clamp(markType, 0, 255));
     append(item);
 }
 
-void TChartItems::AddLine(double x1, double y1, double x2, double y2) {
+void ChartItems::AddLine(double x1, double y1, double x2, double y2) {
     TChartItem item = stamped(ikLine, x1, y1);
     item.X2 = x2;
     item.Y2 = y2;
@@ -53,13 +53,13 @@ void TChartItems::AddLine(double x1, double y1, double x2, double y2) {
     append(item);
 }
 
-void TChartItems::AddLineTo(double x, double y) {
+void ChartItems::AddLineTo(double x, double y) {
     TChartItem item = stamped(ikLineTo, x, y);
     item.FillColor = FFillColor;
     append(item);
 }
 
-void TChartItems::AddText(double x, double y, int fontSize, const QString& text) {
+void ChartItems::AddText(double x, double y, int fontSize, const QString& text) {
     TChartItem item = stamped(ikText, x, y);
     item.Text = itemText(text);
     item.FontSize = fontSize;
@@ -67,23 +67,23 @@ void TChartItems::AddText(double x, double y, int fontSize, const QString& text)
     append(item);
 }
 
-void TChartItems::SetLineWidth(int value) {
+void ChartItems::SetLineWidth(int value) {
     FLineWidth = std::clamp(value, 0, 255);
 }
 
-void TChartItems::SetClassDefault(int value) {
+void ChartItems::SetClassDefault(int value) {
     if (value >= 0 && value <= 254) FClassDefault = value;
 }
 
-void TChartItems::SetCurrentLayer(int value) {
-    FCurrentLayer = std::clamp(value, 1, 16);
+void ChartItems::SetCurrentLayer(int value) {
+    FCurrentLayer = clampLayer(value);
 }
 
-void TChartItems::SetAllocSize(int value) {
+void ChartItems::SetAllocSize(int value) {
     if (value >= 1 && value <= 1000000) FAllocSize = value;
 }
 
-TChartItem TChartItems::stamped(TItemKind kind, double x1, double y1) const {
+TChartItem ChartItems::stamped(ItemKind kind, double x1, double y1) const {
     TChartItem item;
     item.Kind = kind;
     item.Layer = FCurrentLayer;
@@ -97,8 +97,8 @@ TChartItem TChartItems::stamped(TItemKind kind, double x1, double y1) const {
 }
 
 QString itemText(const QString& text) {
-    if (text.size() <= TChartItems::MaxTextLength) return text;
-    int length = TChartItems::MaxTextLength;
+    if (text.size() <= ChartItems::MaxTextLength) return text;
+    int length = ChartItems::MaxTextLength;
     if (text.at(length - 1).isHighSurrogate()) --length;
     return text.left(length);
 }

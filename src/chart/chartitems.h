@@ -3,6 +3,7 @@
 // is a handle on shared storage, so several charts can show (and append to) one and the same list.
 #pragma once
 
+#include "chart/layers.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 
@@ -13,7 +14,7 @@
 #include <vector>
 
 // Numeric codes are part of the model: painting dispatches on them.
-enum TItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
+enum ItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
 
 struct TChartItem {
     double X1 = 0;
@@ -35,9 +36,9 @@ struct TChartItem {
 
 // A handle on a growable item array. Copies of a handle see the same items; Detached() gives an
 // independent copy.
-class TChartItemList {
+class ChartItemList {
 public:
-    TChartItemList();
+    ChartItemList();
 
     int Count() const { return FStore->Count; }
     int Capacity() const { return static_cast<int>(FStore->Items.size()); }
@@ -47,8 +48,7 @@ public:
     void Append(TChartItem item, int growBy);
     // Empties the list and releases its capacity.
     void Clear();
-    TChartItemList Detached() const;
-    bool SharesWith(const TChartItemList& other) const { return FStore == other.FStore; }
+    ChartItemList Detached() const;
 
 private:
     struct Store {
@@ -60,12 +60,12 @@ private:
 
 // One chart's current drawing attributes and its handle on the item list: the four drawing
 // operations stamp the attributes into a new item and append it.
-class TChartItems {
+class ChartItems {
 public:
     static constexpr int MaxTextLength = 15;
 
-    const TChartItemList& List() const { return FList; }
-    void SetList(const TChartItemList& list) { FList = list; }
+    const ChartItemList& List() const { return FList; }
+    void SetList(const ChartItemList& list) { FList = list; }
     int ItemCount() const { return FList.Count(); }
 
     void AddMark(double x, double y, int markType);
@@ -96,10 +96,10 @@ public:
     void SetAllocSize(int value);
 
 private:
-    TChartItem stamped(TItemKind kind, double x1, double y1) const;
+    TChartItem stamped(ItemKind kind, double x1, double y1) const;
     void append(const TChartItem& item) { FList.Append(item, FAllocSize); }
 
-    TChartItemList FList;
+    ChartItemList FList;
     TColor FDataColor = clBlack;
     TColor FFillColor = rgbColor(192, 192, 192);
     TPenStyle FPenStyle = psSolid;

@@ -7,55 +7,55 @@
 
 #include <algorithm>
 
-void TCanvasItemTarget::SetPenWidth(int width) {
+void CanvasItemTarget::SetPenWidth(int width) {
     FCanvas.Pen().Width = width;
 }
-void TCanvasItemTarget::SetPenColor(TColor color) {
+void CanvasItemTarget::SetPenColor(TColor color) {
     FCanvas.Pen().Color = color;
 }
-void TCanvasItemTarget::SetPenStyle(TPenStyle style) {
+void CanvasItemTarget::SetPenStyle(TPenStyle style) {
     FCanvas.Pen().Style = style;
 }
 
-void TCanvasItemTarget::SetBrushColor(TColor color) {
+void CanvasItemTarget::SetBrushColor(TColor color) {
     FCanvas.Brush().Color = color;
     FCanvas.Brush().Style = bsSolid;
 }
 
-void TCanvasItemTarget::SetBrushClear() {
+void CanvasItemTarget::SetBrushClear() {
     FCanvas.Brush().Style = bsClear;
 }
-void TCanvasItemTarget::MoveTo(QPoint p) {
+void CanvasItemTarget::MoveTo(QPoint p) {
     FCanvas.MoveTo(p.x(), p.y());
 }
-void TCanvasItemTarget::LineTo(QPoint p) {
+void CanvasItemTarget::LineTo(QPoint p) {
     FCanvas.LineTo(p.x(), p.y());
 }
 
-void TCanvasItemTarget::Polyline(const std::vector<QPoint>& points) {
+void CanvasItemTarget::Polyline(const std::vector<QPoint>& points) {
     FCanvas.Polyline(QPolygon(points.begin(), points.end()));
 }
 
-void TCanvasItemTarget::SetPixel(QPoint p, TColor color) {
+void CanvasItemTarget::SetPixel(QPoint p, TColor color) {
     FCanvas.SetPixels(p.x(), p.y(), color);
 }
-void TCanvasItemTarget::SetFontColor(TColor color) {
+void CanvasItemTarget::SetFontColor(TColor color) {
     FCanvas.Font().SetColor(color);
 }
 
-void TCanvasItemTarget::SetFont(TFontStyles style, int points) {
+void CanvasItemTarget::SetFont(TFontStyles style, int points) {
     FCanvas.Font().SetStyle(style);
     FCanvas.Font().SetSize(points);
 }
 
-QSize TCanvasItemTarget::TextExtent(const QString& text) {
+QSize CanvasItemTarget::TextExtent(const QString& text) {
     return FCanvas.TextExtent(text);
 }
-void TCanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
+void CanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
     FCanvas.TextOut(topLeft.x(), topLeft.y(), text);
 }
-void TCanvasItemTarget::DrawMark(int markType, QPoint centre) {
-    ::DrawMark(FCanvas, markType, centre.x(), centre.y());
+void CanvasItemTarget::DrawMark(int markType, QPoint centre) {
+    ::drawMark(FCanvas, markType, centre.x(), centre.y());
 }
 
 namespace {
@@ -63,7 +63,7 @@ namespace {
 // One pass over the items: the attribute cache, the current position and the open polyline.
 class ItemPass {
 public:
-    ItemPass(TItemTarget& target, const std::array<TLayerMap, 16>& maps, const TItemPassSettings& settings)
+    ItemPass(ItemTarget& target, const PerLayer<LayerMap>& maps, const ItemPassSettings& settings)
         : FTarget(target), FMaps(maps), FSettings(settings), FPenWidth(settings.LineWidth),
           FPenColor(settings.ChartColor), FBrushColor(settings.ChartColor), FFontColor(settings.ChartColor),
           FCurrent(settings.Origin) {
@@ -106,7 +106,7 @@ public:
 
 private:
     QPoint toTarget(int layer, double x, double y) const {
-        const TLayerMap& map = FMaps[static_cast<std::size_t>(std::clamp(layer, 1, 16) - 1)];
+        const LayerMap& map = FMaps[layerSlot(layer)];
         const QPoint control(paintClamp(map.X.ToPixel(x)), paintClamp(map.Y.ToPixel(y)));
         return control - FSettings.DataOrigin + FSettings.Origin;
     }
@@ -182,9 +182,9 @@ private:
         FPoints.clear();
     }
 
-    TItemTarget& FTarget;
-    const std::array<TLayerMap, 16>& FMaps;
-    const TItemPassSettings& FSettings;
+    ItemTarget& FTarget;
+    const PerLayer<LayerMap>& FMaps;
+    const ItemPassSettings& FSettings;
     int FPenWidth;
     TColor FPenColor;
     TColor FBrushColor;
@@ -196,8 +196,8 @@ private:
 
 } // namespace
 
-void drawItemList(TItemTarget& target, const TChartItemList& items, const std::array<TLayerMap, 16>& maps,
-                  const TItemPassSettings& settings) {
+void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
+                  const ItemPassSettings& settings) {
     ItemPass pass(target, maps, settings);
     for (int i = 0; i < items.Count(); ++i)
         pass.draw(items[i]);

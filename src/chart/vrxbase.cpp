@@ -5,35 +5,31 @@
 #include <algorithm>
 #include <cmath>
 
-int clampLayer(int layer) {
-    return std::clamp(layer, kFirstLayer, kLastLayer);
-}
-
 TCrossHair::TCrossHair(int number, QObject* parent) : QObject(parent), FLayer(clampLayer(number)) {}
 
 void TCrossHair::SetPosX(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosX, value, FOnChange);
+    if (!std::isnan(value) && assignChanged(FPosX, value)) notify();
 }
 void TCrossHair::SetPosY(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosY, value, FOnChange);
+    if (!std::isnan(value) && assignChanged(FPosY, value)) notify();
 }
 void TCrossHair::SetLayer(int value) {
-    setAndNotify(FLayer, clampLayer(value), FOnChange);
+    if (assignChanged(FLayer, clampLayer(value))) notify();
 }
 void TCrossHair::SetColor(TColor value) {
-    setAndNotify(FColor, value, FOnChange);
+    if (assignChanged(FColor, value)) notify();
 }
 void TCrossHair::SetMode(TCrossHairMode value) {
-    setAndNotify(FMode, value, FOnChange);
+    if (assignChanged(FMode, value)) notify();
 }
 void TCrossHair::SetLineType(TPenStyle value) {
-    setAndNotify(FLineType, value, FOnChange);
+    if (assignChanged(FLineType, value)) notify();
 }
 void TCrossHair::SetLineWid(int value) {
-    setAndNotify(FLineWid, std::max(value, 1), FOnChange);
+    if (assignChanged(FLineWid, std::max(value, 1))) notify();
 }
 
-void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea) {
+void drawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea) {
     // A wide line is kept off the frame by half its width on either side.
     const int w2 = crossHair.LineWid() / 2;
     const int px = pixel.x();
@@ -48,8 +44,8 @@ void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pix
     }
 }
 
-void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
-                    const TLayerToPixel& toPixel, const TRect& dataArea, TColor chartColor) {
+void drawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
+                    const LayerToPixel& toPixel, const TRect& dataArea, TColor chartColor) {
     const bool anyShown = std::any_of(crossHairs.begin(), crossHairs.end(),
                                       [](const TCrossHair* c) { return c->Mode() != chOff; });
     if (!anyShown) return;
@@ -61,7 +57,7 @@ void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHai
         canvas.Pen().Color = c->Color();
         canvas.Pen().Width = c->LineWid();
         canvas.Pen().Style = c->LineType();
-        DrawCrossHairLines(canvas, *c, toPixel(c->Layer(), c->PosX(), c->PosY()), dataArea);
+        drawCrossHairLines(canvas, *c, toPixel(c->Layer(), c->PosX(), c->PosY()), dataArea);
     }
     canvas.Pen().Color = saved.Color;
     canvas.Pen().Width = saved.Width;
@@ -71,28 +67,28 @@ void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHai
 TCustomTextLabel::TCustomTextLabel(QObject* parent) : QObject(parent) {}
 
 void TCustomTextLabel::SetCaption(const QString& value) {
-    setAndNotify(FCaption, value, FOnChange);
+    if (assignChanged(FCaption, value)) notify();
 }
 void TCustomTextLabel::SetPosX(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosX, value, FOnChange);
+    if (!std::isnan(value) && assignChanged(FPosX, value)) notify();
 }
 void TCustomTextLabel::SetPosY(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosY, value, FOnChange);
+    if (!std::isnan(value) && assignChanged(FPosY, value)) notify();
 }
 void TCustomTextLabel::SetLayer(int value) {
-    setAndNotify(FLayer, clampLayer(value), FOnChange);
+    if (assignChanged(FLayer, clampLayer(value))) notify();
 }
 void TCustomTextLabel::SetColor(TColor value) {
-    setAndNotify(FColor, value, FOnChange);
+    if (assignChanged(FColor, value)) notify();
 }
 void TCustomTextLabel::SetMode(TTextLabelMode value) {
-    setAndNotify(FMode, value, FOnChange);
+    if (assignChanged(FMode, value)) notify();
 }
 void TCustomTextLabel::SetVisible(bool value) {
-    setAndNotify(FVisible, value, FOnChange);
+    if (assignChanged(FVisible, value)) notify();
 }
 
-void DrawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel) {
+void drawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel) {
     if (!label.Shown()) return;
     canvas.Font().SetColor(label.Color());
     canvas.Brush().Style = bsClear;

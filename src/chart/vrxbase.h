@@ -3,6 +3,8 @@
 // chart: it reports every change through OnChange, which the chart sets to its RepaintIfAuto.
 #pragma once
 
+#include "chart/layers.h"
+#include "platform/controls/assignchanged.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/rect.h"
 #include "platform/graphics/tcolor.h"
@@ -55,22 +57,8 @@ using enum VrxBase::TCrossHairMode;
 using enum VrxBase::TTextLabelMode;
 using enum VrxBase::TMouseActMode;
 
-constexpr int kFirstLayer = 1;
-constexpr int kLastLayer = 16;
-
-// Layer numbers outside 1..16 are pulled to the nearest end.
-int clampLayer(int layer);
-
-// The setter pattern of the chart's sub-objects: nothing happens when the value is unchanged;
-// otherwise it is stored and the owner hears of it.
-template <typename T> void setAndNotify(T& field, const T& value, const std::function<void()>& onChange) {
-    if (field == value) return;
-    field = value;
-    if (onChange) onChange();
-}
-
 // Maps a point in data units of a layer to a pixel in control coordinates.
-using TLayerToPixel = std::function<QPoint(int layer, double x, double y)>;
+using LayerToPixel = std::function<QPoint(int layer, double x, double y)>;
 
 class TCrossHair : public QObject {
     Q_OBJECT
@@ -110,6 +98,10 @@ public:
     void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
 
 private:
+    void notify() const {
+        if (FOnChange) FOnChange();
+    }
+
     double FPosX = 0;
     double FPosY = 0;
     int FLayer;
@@ -124,12 +116,12 @@ private:
 // holds the data area's edges in control coordinates: Left = MarginLeft, Top = MarginTop,
 // Right = Width - MarginRight - ShadowWidth, Bottom = Height - MarginBottom - ShadowWidth. A line on
 // an edge, or one that would overlap it by its width, is left out.
-void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea);
+void drawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea);
 
 // The chart's crosshair pass: each crosshair that is not off, mapped through its layer, in its own
 // colour, width and style; the pen is restored afterwards. Nothing is touched when all are off.
-void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
-                    const TLayerToPixel& toPixel, const TRect& dataArea, TColor chartColor);
+void drawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
+                    const LayerToPixel& toPixel, const TRect& dataArea, TColor chartColor);
 
 // A caption placed at a data point of a layer. The chart keeps a set of them, created hidden.
 class TCustomTextLabel : public QObject {
@@ -164,10 +156,14 @@ public:
     void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
 
 private:
+    void notify() const {
+        if (FOnChange) FOnChange();
+    }
+
     QString FCaption;
     double FPosX = 0;
     double FPosY = 0;
-    int FLayer = kFirstLayer;
+    int FLayer = 1;
     TColor FColor = clBlack;
     TTextLabelMode FMode = tlOff;
     bool FVisible = false;
@@ -182,4 +178,4 @@ public:
 
 // Draws a shown label with its top-left corner at `pixel` in the canvas's current font: the caption
 // in the label's colour on a clear background, framed in that colour for tlBox.
-void DrawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel);
+void drawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel);
