@@ -18,24 +18,23 @@ std::uint8_t alignmentCode(TAlignment alignment) {
 
 } // namespace
 
-ChartItemList::ChartItemList() : FStore(std::make_shared<Store>()) {}
+ChartItemList::ChartItemList() : store(std::make_shared<Store>()) {}
 
 void ChartItemList::Append(TChartItem item, int growBy) {
-    Store& store = *FStore;
-    if (store.Count >= Capacity())
-        store.Items.resize(store.Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
-    store.Items[static_cast<std::size_t>(store.Count)] = std::move(item);
-    ++store.Count;
+    if (store->Count >= Capacity())
+        store->Items.resize(store->Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
+    store->Items[static_cast<std::size_t>(store->Count)] = std::move(item);
+    ++store->Count;
 }
 
 void ChartItemList::Clear() {
-    FStore->Items = {};
-    FStore->Count = 0;
+    store->Items = {};
+    store->Count = 0;
 }
 
 ChartItemList ChartItemList::Detached() const {
     ChartItemList copy;
-    *copy.FStore = *FStore;
+    *copy.store = *store;
     return copy;
 }
 
@@ -49,13 +48,13 @@ void ChartItems::AddLine(double x1, double y1, double x2, double y2) {
     TChartItem item = stamped(ikLine, x1, y1);
     item.X2 = x2;
     item.Y2 = y2;
-    item.FillColor = FFillColor;
+    item.FillColor = fillColor;
     append(item);
 }
 
 void ChartItems::AddLineTo(double x, double y) {
     TChartItem item = stamped(ikLineTo, x, y);
-    item.FillColor = FFillColor;
+    item.FillColor = fillColor;
     append(item);
 }
 
@@ -63,36 +62,36 @@ void ChartItems::AddText(double x, double y, int fontSize, const QString& text) 
     TChartItem item = stamped(ikText, x, y);
     item.Text = itemText(text);
     item.FontSize = fontSize;
-    item.MarkOrAlign = alignmentCode(FTextAlignment);
+    item.MarkOrAlign = alignmentCode(textAlignment);
     append(item);
 }
 
 void ChartItems::SetLineWidth(int value) {
-    FLineWidth = std::clamp(value, 0, 255);
+    lineWidth = std::clamp(value, 0, 255);
 }
 
 void ChartItems::SetClassDefault(int value) {
-    if (value >= 0 && value <= 254) FClassDefault = value;
+    if (value >= 0 && value <= 254) classDefault = value;
 }
 
 void ChartItems::SetCurrentLayer(int value) {
-    FCurrentLayer = clampLayer(value);
+    currentLayer = clampLayer(value);
 }
 
 void ChartItems::SetAllocSize(int value) {
-    if (value >= 1 && value <= 1000000) FAllocSize = value;
+    if (value >= 1 && value <= 1000000) allocSize = value;
 }
 
 TChartItem ChartItems::stamped(ItemKind kind, double x1, double y1) const {
     TChartItem item;
     item.Kind = kind;
-    item.Layer = FCurrentLayer;
-    item.ClassNo = static_cast<std::uint8_t>(FClassDefault);
+    item.Layer = currentLayer;
+    item.ClassNo = static_cast<std::uint8_t>(classDefault);
     item.X1 = x1;
     item.Y1 = y1;
-    item.Color = FDataColor;
-    item.PenStyle = FPenStyle;
-    item.LineWidth = FLineWidth;
+    item.Color = dataColor;
+    item.PenStyle = penStyle;
+    item.LineWidth = lineWidth;
     return item;
 }
 

@@ -153,8 +153,6 @@ public:
     // Clamped to 0..32.
     int ShadowWidth() const { return FGeometry.ShadowWidth; }
     void SetShadowWidth(int value);
-    // Size, margins and shadow; the data area follows from them.
-    const ChartGeometry& Geometry() const { return FGeometry; }
 
     // The scale settings and scale controls of a layer; numbers outside 1..16 give layer 1.
     TScalePropsHoriz* ScaleX(int layer) const;
@@ -376,7 +374,7 @@ private:
     void zoomDragTo(QPoint pointer);
     void pickCrossHair(QPoint pointer);
     void pickTextLabel(QPoint pointer);
-    void placeAtPointer(int layer, QPoint pointer, const std::function<void(double, double)>& place);
+    void placeAtPointer(PinnedPart& part, QPoint pointer);
     void dragCrossHairTo(QPoint pointer);
     void dragTextLabelTo(QPoint pointer);
     QPoint rectangleCorner(QPoint pointer) const;

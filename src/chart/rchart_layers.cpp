@@ -7,22 +7,22 @@
 #include <type_traits>
 
 struct TCustomRChart::InternalChange {
-    explicit InternalChange(TCustomRChart& chart) : FChart(chart) { ++FChart.FInternalChange; }
-    ~InternalChange() { --FChart.FInternalChange; }
+    explicit InternalChange(TCustomRChart& chart) : chart(chart) { ++chart.FInternalChange; }
+    ~InternalChange() { --chart.FInternalChange; }
     InternalChange(const InternalChange&) = delete;
     InternalChange& operator=(const InternalChange&) = delete;
-    TCustomRChart& FChart;
+    TCustomRChart& chart;
 };
 
 struct TCustomRChart::PaintSuppression {
-    explicit PaintSuppression(TCustomRChart& chart) : FChart(chart), FPrevious(chart.FSuppressPaint) {
-        FChart.SetSuppressPaint(true);
+    explicit PaintSuppression(TCustomRChart& chart) : chart(chart), previous(chart.FSuppressPaint) {
+        chart.SetSuppressPaint(true);
     }
-    ~PaintSuppression() { FChart.SetSuppressPaint(FPrevious); }
+    ~PaintSuppression() { chart.SetSuppressPaint(previous); }
     PaintSuppression(const PaintSuppression&) = delete;
     PaintSuppression& operator=(const PaintSuppression&) = delete;
-    TCustomRChart& FChart;
-    bool FPrevious;
+    TCustomRChart& chart;
+    bool previous;
 };
 
 namespace {

@@ -278,30 +278,26 @@ void TCustomRChart::pickTextLabel(QPoint pointer) {
     FDrag.Target = nearestPoint(shown, pointer);
 }
 
-void TCustomRChart::placeAtPointer(int layer, QPoint pointer,
-                                   const std::function<void(double, double)>& place) {
+void TCustomRChart::placeAtPointer(PinnedPart& part, QPoint pointer) {
     double x = 0;
     double y = 0;
-    PixelToData(layer, pointer.x(), pointer.y(), x, y);
-    changeQuietly([&] { place(x, y); });
+    PixelToData(part.Layer(), pointer.x(), pointer.y(), x, y);
+    changeQuietly([&] {
+        part.SetPosX(x);
+        part.SetPosY(y);
+    });
     Paint();
 }
 
 void TCustomRChart::dragCrossHairTo(QPoint pointer) {
     TCrossHair* c = CrossHair(FDrag.Target);
-    placeAtPointer(c->Layer(), pointer, [c](double x, double y) {
-        c->SetPosX(x);
-        c->SetPosY(y);
-    });
+    placeAtPointer(*c, pointer);
     if (FOnCrossHairMove) FOnCrossHairMove(this, c);
 }
 
 void TCustomRChart::dragTextLabelTo(QPoint pointer) {
     TTextLabel* label = TextLabel(FDrag.Target);
-    placeAtPointer(label->Layer(), pointer, [label](double x, double y) {
-        label->SetPosX(x);
-        label->SetPosY(y);
-    });
+    placeAtPointer(*label, pointer);
     if (FOnTextLabelMove) FOnTextLabelMove(this, label);
 }
 

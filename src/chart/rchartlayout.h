@@ -53,6 +53,9 @@ using enum RChartLayout::TrcLayout;
 using enum RChartLayout::TCaptionAnchorHoriz;
 using enum RChartLayout::TCaptionAnchorVert;
 
+// The layers whose scales a layout places; the others are hidden.
+constexpr int kLayoutScaleLayers = 4;
+
 // One scale of layers 1..4 in a layout. `Far` is the top for x scales and the right for y scales.
 struct PresetScale {
     bool Visible = false;
@@ -74,10 +77,8 @@ struct LayoutPreset {
     TAlignment CaptionAlignment = taRightJustify;
     TCaptionAnchorHoriz CaptionAnchorHoriz = cahChartRight;
     TCaptionAnchorVert CaptionAnchorVert = cavChartTop;
-    std::array<PresetScale, 4> X;
-    std::array<PresetScale, 4> Y;
+    std::array<PresetScale, kLayoutScaleLayers> X;
+    std::array<PresetScale, kLayoutScaleLayers> Y;
 };
-
-constexpr int kLayoutScaleLayers = 4;
 
 const LayoutPreset& standardLayout(TrcLayout layout);

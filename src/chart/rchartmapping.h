@@ -28,14 +28,14 @@ struct AxisRange {
 };
 
 // Values at or below this limit have no logarithm on a logarithmic axis.
-constexpr double LogLimit = 1e-100;
+constexpr double kLogLimit = 1e-100;
 
 // One axis of a layer: pixel = K * value + D (or K * ln value + D).
 struct AxisMap {
     long double K = 0;
     long double D = 0;
     bool Logarithmic = false;
-    // Where a logarithmic axis puts values at or below LogLimit: its low end.
+    // Where a logarithmic axis puts values at or below kLogLimit: its low end.
     int Pinned = 0;
 
     // Clamped to +-2147483647 and rounded half to even; not-a-number gives 0.
@@ -63,7 +63,7 @@ struct BoundsUpdate {
 };
 
 // Which bounds of a requested range an axis takes: none when the pair is narrower than minRange;
-// on a logarithmic axis only the bounds at or above LogLimit.
+// on a logarithmic axis only the bounds at or above kLogLimit.
 BoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic);
 
 // The y range that gives one data unit the same length in x and y on a data area of

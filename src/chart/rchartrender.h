@@ -43,7 +43,7 @@ public:
 
 class CanvasItemTarget : public ItemTarget {
 public:
-    explicit CanvasItemTarget(TCanvas& canvas) : FCanvas(canvas) {}
+    explicit CanvasItemTarget(TCanvas& canvas) : canvas(canvas) {}
     void SetPenWidth(int width) override;
     void SetPenColor(TColor color) override;
     void SetPenStyle(TPenStyle style) override;
@@ -60,7 +60,7 @@ public:
     void DrawMark(int markType, QPoint centre) override;
 
 private:
-    TCanvas& FCanvas;
+    TCanvas& canvas;
 };
 
 struct ItemPassSettings {

@@ -5,20 +5,26 @@
 #include <algorithm>
 #include <cmath>
 
-TCrossHair::TCrossHair(int number, QObject* parent) : QObject(parent), FLayer(clampLayer(number)) {}
+PinnedPart::PinnedPart(int layer, QObject* parent) : QObject(parent), FLayer(clampLayer(layer)) {}
 
-void TCrossHair::SetPosX(double value) {
+void PinnedPart::SetPosX(double value) {
     if (!std::isnan(value) && assignChanged(FPosX, value)) notify();
 }
-void TCrossHair::SetPosY(double value) {
+void PinnedPart::SetPosY(double value) {
     if (!std::isnan(value) && assignChanged(FPosY, value)) notify();
 }
-void TCrossHair::SetLayer(int value) {
+void PinnedPart::SetLayer(int value) {
     if (assignChanged(FLayer, clampLayer(value))) notify();
 }
-void TCrossHair::SetColor(TColor value) {
+void PinnedPart::SetColor(TColor value) {
     if (assignChanged(FColor, value)) notify();
 }
+void PinnedPart::notify() const {
+    if (FOnChange) FOnChange();
+}
+
+TCrossHair::TCrossHair(int number, QObject* parent) : PinnedPart(number, parent) {}
+
 void TCrossHair::SetMode(TCrossHairMode value) {
     if (assignChanged(FMode, value)) notify();
 }
@@ -64,22 +70,10 @@ void drawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHai
     canvas.Pen().Style = saved.Style;
 }
 
-TCustomTextLabel::TCustomTextLabel(QObject* parent) : QObject(parent) {}
+TCustomTextLabel::TCustomTextLabel(QObject* parent) : PinnedPart(1, parent) {}
 
 void TCustomTextLabel::SetCaption(const QString& value) {
     if (assignChanged(FCaption, value)) notify();
-}
-void TCustomTextLabel::SetPosX(double value) {
-    if (!std::isnan(value) && assignChanged(FPosX, value)) notify();
-}
-void TCustomTextLabel::SetPosY(double value) {
-    if (!std::isnan(value) && assignChanged(FPosY, value)) notify();
-}
-void TCustomTextLabel::SetLayer(int value) {
-    if (assignChanged(FLayer, clampLayer(value))) notify();
-}
-void TCustomTextLabel::SetColor(TColor value) {
-    if (assignChanged(FColor, value)) notify();
 }
 void TCustomTextLabel::SetMode(TTextLabelMode value) {
     if (assignChanged(FMode, value)) notify();

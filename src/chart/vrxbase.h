@@ -60,19 +60,15 @@ using enum VrxBase::TMouseActMode;
 // Maps a point in data units of a layer to a pixel in control coordinates.
 using LayerToPixel = std::function<QPoint(int layer, double x, double y)>;
 
-class TCrossHair : public QObject {
+// What crosshairs and text labels have in common: a position in data units of a layer, a colour,
+// and the notification of every change, which the chart sets to its RepaintIfAuto.
+class PinnedPart : public QObject {
     Q_OBJECT
     Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
     Q_PROPERTY(double PosY READ PosY WRITE SetPosY)
     Q_PROPERTY(int Layer READ Layer WRITE SetLayer)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(VrxBase::TCrossHairMode Mode READ Mode WRITE SetMode)
-    Q_PROPERTY(Graphics::TPenStyle LineType READ LineType WRITE SetLineType)
-    Q_PROPERTY(int LineWid READ LineWid WRITE SetLineWid)
 public:
-    // Crosshair number n starts on layer n.
-    explicit TCrossHair(int number, QObject* parent = nullptr);
-
     // A position that is not a number is ignored.
     double PosX() const { return FPosX; }
     void SetPosX(double value);
@@ -83,6 +79,31 @@ public:
     void SetLayer(int value);
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
+
+    // Called after every change; one handler or none.
+    void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
+
+protected:
+    PinnedPart(int layer, QObject* parent);
+    void notify() const;
+
+private:
+    double FPosX = 0;
+    double FPosY = 0;
+    int FLayer;
+    TColor FColor = clBlack;
+    std::function<void()> FOnChange;
+};
+
+class TCrossHair : public PinnedPart {
+    Q_OBJECT
+    Q_PROPERTY(VrxBase::TCrossHairMode Mode READ Mode WRITE SetMode)
+    Q_PROPERTY(Graphics::TPenStyle LineType READ LineType WRITE SetLineType)
+    Q_PROPERTY(int LineWid READ LineWid WRITE SetLineWid)
+public:
+    // Crosshair number n starts on layer n.
+    explicit TCrossHair(int number, QObject* parent = nullptr);
+
     TCrossHairMode Mode() const { return FMode; }
     void SetMode(TCrossHairMode value);
     TPenStyle LineType() const { return FLineType; }
@@ -94,22 +115,10 @@ public:
     bool ShowsHorizontal() const { return FMode == chHoriz || FMode == chBoth; }
     bool ShowsVertical() const { return FMode == chVert || FMode == chBoth; }
 
-    // Called after every change; one handler or none.
-    void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
-
 private:
-    void notify() const {
-        if (FOnChange) FOnChange();
-    }
-
-    double FPosX = 0;
-    double FPosY = 0;
-    int FLayer;
-    TColor FColor = clBlack;
     TCrossHairMode FMode = chOff;
     TPenStyle FLineType = psSolid;
     int FLineWid = 1;
-    std::function<void()> FOnChange;
 };
 
 // Draws one crosshair whose position maps to `pixel`, with the canvas's current pen. `dataArea`
@@ -124,13 +133,9 @@ void drawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHai
                     const LayerToPixel& toPixel, const TRect& dataArea, TColor chartColor);
 
 // A caption placed at a data point of a layer. The chart keeps a set of them, created hidden.
-class TCustomTextLabel : public QObject {
+class TCustomTextLabel : public PinnedPart {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
-    Q_PROPERTY(double PosY READ PosY WRITE SetPosY)
-    Q_PROPERTY(int Layer READ Layer WRITE SetLayer)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(VrxBase::TTextLabelMode Mode READ Mode WRITE SetMode)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
@@ -138,14 +143,6 @@ public:
 
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& value);
-    double PosX() const { return FPosX; }
-    void SetPosX(double value);
-    double PosY() const { return FPosY; }
-    void SetPosY(double value);
-    int Layer() const { return FLayer; }
-    void SetLayer(int value);
-    TColor Color() const { return FColor; }
-    void SetColor(TColor value);
     TTextLabelMode Mode() const { return FMode; }
     void SetMode(TTextLabelMode value);
     bool Visible() const { return FVisible; }
@@ -153,21 +150,10 @@ public:
 
     bool Shown() const { return FVisible && FMode != tlOff; }
 
-    void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
-
 private:
-    void notify() const {
-        if (FOnChange) FOnChange();
-    }
-
     QString FCaption;
-    double FPosX = 0;
-    double FPosY = 0;
-    int FLayer = 1;
-    TColor FColor = clBlack;
     TTextLabelMode FMode = tlOff;
     bool FVisible = false;
-    std::function<void()> FOnChange;
 };
 
 class TTextLabel : public TCustomTextLabel {

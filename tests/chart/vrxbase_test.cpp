@@ -168,3 +168,20 @@ TEST(TextLabel, CreatedHiddenAndDrawnOnlyWhenShown) {
     for (QPoint p : ink)
         EXPECT_TRUE(QRect(QPoint(5, 5), extent).contains(p)) << p.x() << "," << p.y();
 }
+
+TEST(TextLabel, PublishedAndKeptInRangeLikeCrossHairs) {
+    TTextLabel label;
+    QStringList names = ownPropertyNames(label);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"Caption", "Color", "Layer", "Mode", "PosX", "PosY", "Visible"}));
+    int changes = 0;
+    label.SetOnChange([&] { ++changes; });
+    label.SetLayer(0);
+    EXPECT_EQ(label.Layer(), 1);
+    EXPECT_TRUE(label.setProperty("Layer", 20));
+    EXPECT_EQ(label.Layer(), 16);
+    label.SetPosY(-3.5);
+    label.SetPosY(std::nan(""));
+    EXPECT_EQ(label.PosY(), -3.5);
+    EXPECT_EQ(changes, 2); // layer 1 was unchanged
+}
