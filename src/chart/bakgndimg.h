@@ -3,7 +3,6 @@
 // edges are given in data units of layer 1.
 #pragma once
 
-#include "platform/controls/assignchanged.h"
 #include "platform/graphics/tcolor.h"
 
 #include <QObject>

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "chart/layers.h"
-#include "platform/controls/assignchanged.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/rect.h"
 #include "platform/graphics/tcolor.h"
