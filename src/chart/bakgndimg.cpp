@@ -1,6 +1,6 @@
 #include "chart/bakgndimg.h"
 
-#include "chart/vrxbase.h"
+#include "platform/controls/assignchanged.h"
 #include "platform/graphics/bitmap.h"
 
 #include <algorithm>
@@ -41,7 +41,7 @@ void drawImage(TCanvas& canvas, const TBitmap& area, const TBitmap& image, TBakG
     }
 }
 
-TRect areaRect(const TBakGndImg& background, const TBitmap& area, const TLayer1ToPixel& toPixel) {
+TRect areaRect(const TBakGndImg& background, const TBitmap& area, const Layer1ToPixel& toPixel) {
     const QPoint topLeft = clampPixel(toPixel(background.AreaLeft(), background.AreaTop()));
     const QPoint bottomRight = clampPixel(toPixel(background.AreaRight(), background.AreaBottom()));
     const int l = topLeft.x(), t = topLeft.y(), r = bottomRight.x(), b = bottomRight.y();
@@ -68,7 +68,7 @@ TRect areaRect(const TBakGndImg& background, const TBitmap& area, const TLayer1T
 }
 
 void drawArea(TCanvas& canvas, const TBakGndImg& background, const TBitmap& area,
-              const TLayer1ToPixel& toPixel) {
+              const Layer1ToPixel& toPixel) {
     if (background.AreaMode() == bamNone) return;
     canvas.Pen().Color = background.AreaColor();
     canvas.Brush().Color = background.AreaColor();
@@ -80,36 +80,35 @@ void drawArea(TCanvas& canvas, const TBakGndImg& background, const TBitmap& area
 TBakGndImg::TBakGndImg(QObject* parent) : QObject(parent) {}
 
 void TBakGndImg::SetName(const QString& value) {
-    setAndNotify(FName, FIncludePath ? value : stripDirectory(value), FOnChange);
+    if (assignChanged(FName, FIncludePath ? value : stripDirectory(value))) notify();
 }
 
 void TBakGndImg::SetIncludePath(bool value) {
-    if (value == FIncludePath) return;
-    FIncludePath = value;
+    if (!assignChanged(FIncludePath, value)) return;
     if (!FIncludePath) FName = stripDirectory(FName);
-    if (FOnChange) FOnChange();
+    notify();
 }
 
 void TBakGndImg::SetFillMode(TBakGndFillMode value) {
-    setAndNotify(FFillMode, value, FOnChange);
+    if (assignChanged(FFillMode, value)) notify();
 }
 void TBakGndImg::SetAreaMode(TBakGndAreaMode value) {
-    setAndNotify(FAreaMode, value, FOnChange);
+    if (assignChanged(FAreaMode, value)) notify();
 }
 void TBakGndImg::SetAreaColor(TColor value) {
-    setAndNotify(FAreaColor, value, FOnChange);
+    if (assignChanged(FAreaColor, value)) notify();
 }
 void TBakGndImg::SetAreaLeft(double value) {
-    setAndNotify(FAreaLeft, value, FOnChange);
+    if (assignChanged(FAreaLeft, value)) notify();
 }
 void TBakGndImg::SetAreaRight(double value) {
-    setAndNotify(FAreaRight, value, FOnChange);
+    if (assignChanged(FAreaRight, value)) notify();
 }
 void TBakGndImg::SetAreaTop(double value) {
-    setAndNotify(FAreaTop, value, FOnChange);
+    if (assignChanged(FAreaTop, value)) notify();
 }
 void TBakGndImg::SetAreaBottom(double value) {
-    setAndNotify(FAreaBottom, value, FOnChange);
+    if (assignChanged(FAreaBottom, value)) notify();
 }
 
 QString stripDirectory(const QString& path) {
@@ -117,8 +116,8 @@ QString stripDirectory(const QString& path) {
     return path.mid(cut + 1);
 }
 
-void DrawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
-                    const TLayer1ToPixel& toPixel) {
+void drawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
+                    const Layer1ToPixel& toPixel) {
     TCanvas& canvas = area.Canvas();
     canvas.Pen() = TPen{frameColor, 1, psSolid, pmCopy};
     canvas.Brush() = TBrush{chartColor, bsSolid};

@@ -77,6 +77,10 @@ public:
     void ForgetName() { FName.clear(); }
 
 private:
+    void notify() const {
+        if (FOnChange) FOnChange();
+    }
+
     QString FName;
     bool FIncludePath = false;
     TBakGndFillMode FFillMode = bfStretch;
@@ -93,10 +97,10 @@ private:
 QString stripDirectory(const QString& path);
 
 // Maps a point in data units of layer 1 to a pixel of the data-area bitmap.
-using TLayer1ToPixel = std::function<QPoint(double x, double y)>;
+using Layer1ToPixel = std::function<QPoint(double x, double y)>;
 
 // Paints the data-area background into `area` (already sized to the data area): the image of
 // `background` if it has one, else chartColor framed in frameColor, plus the coloured area. An image
 // that cannot be read is dropped (Name emptied) and the plain background painted instead.
-void DrawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
-                    const TLayer1ToPixel& toPixel);
+void drawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
+                    const Layer1ToPixel& toPixel);

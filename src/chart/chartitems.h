@@ -3,6 +3,7 @@
 // is a handle on shared storage, so several charts can show (and append to) one and the same list.
 #pragma once
 
+#include "chart/layers.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 
@@ -13,7 +14,7 @@
 #include <vector>
 
 // Numeric codes are part of the model: painting dispatches on them.
-enum TItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
+enum ItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
 
 struct TChartItem {
     double X1 = 0;
@@ -35,79 +36,78 @@ struct TChartItem {
 
 // A handle on a growable item array. Copies of a handle see the same items; Detached() gives an
 // independent copy.
-class TChartItemList {
+class ChartItemList {
 public:
-    TChartItemList();
+    ChartItemList();
 
-    int Count() const { return FStore->Count; }
-    int Capacity() const { return static_cast<int>(FStore->Items.size()); }
-    const TChartItem& operator[](int index) const { return FStore->Items[static_cast<std::size_t>(index)]; }
+    int Count() const { return store->Count; }
+    int Capacity() const { return static_cast<int>(store->Items.size()); }
+    const TChartItem& operator[](int index) const { return store->Items[static_cast<std::size_t>(index)]; }
 
     // Grows the capacity by growBy slots when the list is full.
     void Append(TChartItem item, int growBy);
     // Empties the list and releases its capacity.
     void Clear();
-    TChartItemList Detached() const;
-    bool SharesWith(const TChartItemList& other) const { return FStore == other.FStore; }
+    ChartItemList Detached() const;
 
 private:
     struct Store {
         std::vector<TChartItem> Items;
         int Count = 0;
     };
-    std::shared_ptr<Store> FStore;
+    std::shared_ptr<Store> store;
 };
 
 // One chart's current drawing attributes and its handle on the item list: the four drawing
 // operations stamp the attributes into a new item and append it.
-class TChartItems {
+class ChartItems {
 public:
     static constexpr int MaxTextLength = 15;
 
-    const TChartItemList& List() const { return FList; }
-    void SetList(const TChartItemList& list) { FList = list; }
-    int ItemCount() const { return FList.Count(); }
+    const ChartItemList& List() const { return list; }
+    void SetList(const ChartItemList& shared) { list = shared; }
+    int ItemCount() const { return list.Count(); }
 
     void AddMark(double x, double y, int markType);
     void AddLine(double x1, double y1, double x2, double y2);
     void AddLineTo(double x, double y);
     void AddText(double x, double y, int fontSize, const QString& text);
-    void ClearItems() { FList.Clear(); }
+    void ClearItems() { list.Clear(); }
 
-    TColor DataColor() const { return FDataColor; }
-    void SetDataColor(TColor value) { FDataColor = value; }
-    TColor FillColor() const { return FFillColor; }
-    void SetFillColor(TColor value) { FFillColor = value; }
-    TPenStyle PenStyle() const { return FPenStyle; }
-    void SetPenStyle(TPenStyle value) { FPenStyle = value; }
+    TColor DataColor() const { return dataColor; }
+    void SetDataColor(TColor value) { dataColor = value; }
+    TColor FillColor() const { return fillColor; }
+    void SetFillColor(TColor value) { fillColor = value; }
+    TPenStyle PenStyle() const { return penStyle; }
+    void SetPenStyle(TPenStyle value) { penStyle = value; }
     // A byte: clamped to 0..255.
-    int LineWidth() const { return FLineWidth; }
+    int LineWidth() const { return lineWidth; }
     void SetLineWidth(int value);
     // 0..254; anything else is ignored (255 is reserved).
-    int ClassDefault() const { return FClassDefault; }
+    int ClassDefault() const { return classDefault; }
     void SetClassDefault(int value);
     // Clamped to the layers 1..16.
-    int CurrentLayer() const { return FCurrentLayer; }
+    int CurrentLayer() const { return currentLayer; }
     void SetCurrentLayer(int value);
-    TAlignment TextAlignment() const { return FTextAlignment; }
-    void SetTextAlignment(TAlignment value) { FTextAlignment = value; }
+    TAlignment TextAlignment() const { return textAlignment; }
+    void SetTextAlignment(TAlignment value) { textAlignment = value; }
     // 1..1000000; anything else is ignored.
-    int AllocSize() const { return FAllocSize; }
+    int AllocSize() const { return allocSize; }
     void SetAllocSize(int value);
 
 private:
-    TChartItem stamped(TItemKind kind, double x1, double y1) const;
-    void append(const TChartItem& item) { FList.Append(item, FAllocSize); }
+    TChartItem stamped(ItemKind kind, double x1, double y1) const;
+    void append(const TChartItem& item) { list.Append(item, allocSize); }
 
-    TChartItemList FList;
-    TColor FDataColor = clBlack;
-    TColor FFillColor = rgbColor(192, 192, 192);
-    TPenStyle FPenStyle = psSolid;
-    int FLineWidth = 1;
-    int FClassDefault = 0;
-    int FCurrentLayer = 1;
-    TAlignment FTextAlignment = taCenter;
-    int FAllocSize = 1000;
+    ChartItemList list;
+    TColor dataColor = clBlack;
+    TColor fillColor = rgbColor(192, 192, 192);
+    TPenStyle penStyle = psSolid;
+    int lineWidth = 1;
+    int classDefault = 0;
+    int currentLayer = 1;
+    TAlignment textAlignment = taCenter;
+    int allocSize = 1000;
 };
 
 // The text as an item stores it: at most 15 characters, never ending in half a surrogate pair.

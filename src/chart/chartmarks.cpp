@@ -233,7 +233,7 @@ void drawCharacter(TCanvas& canvas, int code, int x, int y) {
 
 } // namespace
 
-void DrawMark(TCanvas& canvas, int markType, int x, int y) {
+void drawMark(TCanvas& canvas, int markType, int x, int y) {
     if (markType < 0 || markType >= kMarkTypeCount) return;
     if (markType < kFirstCharacterMark)
         drawFigure(canvas, kFigures[markType], x, y);

@@ -13,4 +13,4 @@ constexpr int kFirstCharacterMark = 52;
 // in the pen colour whatever the brush was, open ones are left transparent; afterwards the brush is
 // solid in its former colour. Characters are drawn in the pen colour with the canvas's font and
 // brush. The pen position is left where it was. Types outside 0..255 draw nothing.
-void DrawMark(TCanvas& canvas, int markType, int x, int y);
+void drawMark(TCanvas& canvas, int markType, int x, int y);

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <limits>
 
-QPoint TDataArea::Clamped(QPoint p) const {
+QPoint DataArea::Clamped(QPoint p) const {
     return {std::clamp(p.x(), Left, std::max(Left, Right)), std::clamp(p.y(), Top, std::max(Top, Bottom))};
 }
 
-TAxisRange pannedRange(const TAxisRange& start, double fraction) {
-    TAxisRange r = start;
+AxisRange pannedRange(const AxisRange& start, double fraction) {
+    AxisRange r = start;
     if (start.Logarithmic) {
         const double factor = std::pow(start.High / start.Low, fraction);
         r.Low = start.Low * factor;
@@ -31,7 +31,7 @@ double panFractionY(int start, int now, int size) {
     return size > 0 ? static_cast<double>(now - start) / size : 0;
 }
 
-TAxisRange scaledAboutCentre(const TAxisRange& start, double factor) {
+AxisRange scaledAboutCentre(const AxisRange& start, double factor) {
     const double centre = (start.Low + start.High) / 2;
     const double half = (start.High - start.Low) / 2 * factor;
     return {centre - half, centre + half, start.Logarithmic};
@@ -56,7 +56,7 @@ TRect outlineRect(QPoint a, QPoint b) {
                 std::max(a.y(), b.y()) + 1);
 }
 
-TAxisRange orderedLike(double a, double b, const TAxisRange& current) {
+AxisRange orderedLike(double a, double b, const AxisRange& current) {
     const bool ascending = current.High >= current.Low;
     return {ascending ? std::min(a, b) : std::max(a, b), ascending ? std::max(a, b) : std::min(a, b),
             current.Logarithmic};
@@ -86,8 +86,8 @@ template <typename Item, typename Measure> int nearest(std::span<const Item> ite
 
 } // namespace
 
-int nearestCrossHair(std::span<const TCrossHairTarget> crossHairs, QPoint pointer) {
-    return nearest(crossHairs, [pointer](const TCrossHairTarget& c) -> Distance {
+int nearestCrossHair(std::span<const CrossHairTarget> crossHairs, QPoint pointer) {
+    return nearest(crossHairs, [pointer](const CrossHairTarget& c) -> Distance {
         const long long dx = squared(c.Pixel.x() - pointer.x());
         const long long dy = squared(c.Pixel.y() - pointer.y());
         Distance d;

@@ -3,6 +3,7 @@
 // which crosshair or label a drag picks up.
 #pragma once
 
+#include "chart/layers.h"
 #include "chart/rchartmapping.h"
 #include "platform/graphics/rect.h"
 
@@ -13,7 +14,7 @@
 #include <span>
 
 // The data area's edges in control pixels; unlike a drawing rectangle both edges belong to it.
-struct TDataArea {
+struct DataArea {
     int Left = 0;
     int Top = 0;
     int Right = 0;
@@ -27,13 +28,13 @@ struct TDataArea {
     int Height() const { return Bottom - Top; }
 };
 
-struct TLayerRanges {
-    TAxisRange X;
-    TAxisRange Y;
+struct LayerRanges {
+    AxisRange X;
+    AxisRange Y;
 };
 
 // What a drag of the mouse has gathered so far.
-struct TMouseDrag {
+struct MouseDrag {
     bool Active = false;
     // Where the drag started and, for the rectangle modes, the current opposite corner.
     QPoint Start;
@@ -43,12 +44,12 @@ struct TMouseDrag {
     // The crosshair or label being dragged (1-based).
     int Target = 1;
     // Every layer's ranges when the drag started; moves are measured against these.
-    std::array<TLayerRanges, 16> StartRanges{};
+    PerLayer<LayerRanges> StartRanges{};
 };
 
 // A range shifted by `fraction` of its span; on a logarithmic axis both bounds are multiplied by
 // (high / low) ^ fraction, so the shift is the same on the screen.
-TAxisRange pannedRange(const TAxisRange& start, double fraction);
+AxisRange pannedRange(const AxisRange& start, double fraction);
 
 // The fractions of the span that keep the data point under the pointer: the pointer moved from
 // `start` to `now` over an axis of `size` pixels. x grows to the right, y grows upwards.
@@ -56,7 +57,7 @@ double panFractionX(int start, int now, int size);
 double panFractionY(int start, int now, int size);
 
 // The range about the same centre with its span times `factor`.
-TAxisRange scaledAboutCentre(const TAxisRange& start, double factor);
+AxisRange scaledAboutCentre(const AxisRange& start, double factor);
 
 // Zoom-drag factors: dragging right narrows x, dragging down widens y.
 double zoomDragFactorX(int start, int now, int width);
@@ -69,10 +70,10 @@ QPoint squareCorner(QPoint start, QPoint corner);
 TRect outlineRect(QPoint a, QPoint b);
 
 // A range from a and b running the same way as `current` (ascending or descending).
-TAxisRange orderedLike(double a, double b, const TAxisRange& current);
+AxisRange orderedLike(double a, double b, const AxisRange& current);
 
 // What the crosshair drag measures: the crosshair's pixel and which of its lines are shown.
-struct TCrossHairTarget {
+struct CrossHairTarget {
     QPoint Pixel;
     bool Vertical = false;
     bool Horizontal = false;
@@ -80,7 +81,7 @@ struct TCrossHairTarget {
 
 // The crosshair nearest to the pointer: a vertical line is measured in x, a horizontal one in y,
 // a crosshair with both by the nearer of the two; the lower number wins a tie; 1 when none shows.
-int nearestCrossHair(std::span<const TCrossHairTarget> crossHairs, QPoint pointer);
+int nearestCrossHair(std::span<const CrossHairTarget> crossHairs, QPoint pointer);
 
 // The nearest of the shown points (no value: not shown); the lower number on ties; 1 when none.
 int nearestPoint(std::span<const std::optional<QPoint>> points, QPoint pointer);

@@ -2,30 +2,22 @@
 
 #include <QStringList>
 
-namespace {
-
-bool isLayer(int n) {
-    return n >= 1 && n <= TJointLayers::LayerCount;
-}
-
-} // namespace
-
 TJointLayers::Table TJointLayers::independent() {
     Table t{};
-    for (int i = 0; i < LayerCount; ++i)
+    for (int i = 0; i < kLayerCount; ++i)
         t[static_cast<std::size_t>(i)] = i + 1;
     return t;
 }
 
-int TJointLayers::ControlledBy(TJointAxis axis, int layer) const {
-    return isLayer(layer) ? table(axis)[static_cast<std::size_t>(layer - 1)] : layer;
+int TJointLayers::ControlledBy(JointAxis axis, int layer) const {
+    return isLayer(layer) ? table(axis)[layerSlot(layer)] : layer;
 }
 
-void TJointLayers::SetControlledBy(TJointAxis axis, int layer, int controller) {
+void TJointLayers::SetControlledBy(JointAxis axis, int layer, int controller) {
     if (!isLayer(controller))
         throw EVRXRChartError(QStringLiteral("Destination layer %1 is out of range").arg(controller));
     if (!isLayer(layer)) return;
-    int& entry = table(axis)[static_cast<std::size_t>(layer - 1)];
+    int& entry = table(axis)[layerSlot(layer)];
     if (controller == layer) {
         entry = layer;
         return;
@@ -46,9 +38,9 @@ void TJointLayers::SetControlledBy(TJointAxis axis, int layer, int controller) {
     notify();
 }
 
-std::vector<int> TJointLayers::Followers(TJointAxis axis, int layer) const {
+std::vector<int> TJointLayers::Followers(JointAxis axis, int layer) const {
     std::vector<int> result;
-    for (int k = 1; k <= LayerCount; ++k)
+    for (int k = 1; k <= kLayerCount; ++k)
         if (k != layer && ControlledBy(axis, k) == layer) result.push_back(k);
     return result;
 }

@@ -3,11 +3,11 @@
 // layer can control others, and a layer that controls others cannot itself be joined.
 #pragma once
 
+#include "chart/layers.h"
 #include "platform/controls/exceptions.h"
 
 #include <QObject>
 
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -16,7 +16,7 @@ public:
     using EVRXError::EVRXError;
 };
 
-enum TJointAxis { jaX, jaY };
+enum JointAxis { jaX, jaY };
 
 // Published accessors of one table entry (LnnxControlledBy and its setter).
 #define KYVELO_JOINT_ENTRY(name, axis, layer)                                                                \
@@ -62,23 +62,21 @@ class TJointLayers : public QObject {
     Q_PROPERTY(int L15yControlledBy READ L15yControlledBy WRITE SetL15yControlledBy)
     Q_PROPERTY(int L16yControlledBy READ L16yControlledBy WRITE SetL16yControlledBy)
 public:
-    static constexpr int LayerCount = 16;
-
     explicit TJointLayers(QObject* parent = nullptr) : QObject(parent) {}
 
     // Entry n is the layer whose range layer n follows; n itself means independent. Layer numbers
     // outside 1..16 read as independent.
-    int ControlledBy(TJointAxis axis, int layer) const;
+    int ControlledBy(JointAxis axis, int layer) const;
     // Joins layer to controller (or releases it when both are equal); raises EVRXRChartError on an
     // invalid request and then leaves both tables unchanged.
-    void SetControlledBy(TJointAxis axis, int layer, int controller);
+    void SetControlledBy(JointAxis axis, int layer, int controller);
     // The layers other than `layer` whose axis follows it, in ascending order.
-    std::vector<int> Followers(TJointAxis axis, int layer) const;
+    std::vector<int> Followers(JointAxis axis, int layer) const;
     // Copies both tables and notifies.
     void Assign(const TJointLayers& other);
 
     // Called after a join, to give the joined layer its controller's range.
-    std::function<void(TJointAxis axis, int layer)> OnJoined;
+    std::function<void(JointAxis axis, int layer)> OnJoined;
     // Called after every effective change.
     std::function<void()> OnChange;
 
@@ -118,12 +116,12 @@ public:
 #endif
 
 private:
-    using Table = std::array<int, LayerCount>;
+    using Table = PerLayer<int>;
     static Table independent();
-    Table& table(TJointAxis axis) {
+    Table& table(JointAxis axis) {
         return axis == jaX ? FX : FY;
     }
-    const Table& table(TJointAxis axis) const {
+    const Table& table(JointAxis axis) const {
         return axis == jaX ? FX : FY;
     }
     void notify();

@@ -39,7 +39,7 @@ void TCustomRChart::createParts() {
         label = new TTextLabel(this);
         label->SetOnChange([this] { RepaintIfAuto(); });
     }
-    FJointLayers->OnJoined = [this](TJointAxis axis, int layer) { layerJoined(axis, layer); };
+    FJointLayers->OnJoined = [this](JointAxis axis, int layer) { layerJoined(axis, layer); };
     FJointLayers->OnChange = [this] { RepaintIfAuto(); };
     PublishEvent(QStringLiteral("OnBeforeRenderData"), &FOnBeforeRenderData);
     PublishEvent(QStringLiteral("OnDataRendered"), &FOnDataRendered);
@@ -62,9 +62,7 @@ void TCustomRChart::SetTextAlignment(TAlignment value) {
 }
 
 void TCustomRChart::SetSuppressPaint(bool value) {
-    if (value == FSuppressPaint) return;
-    FSuppressPaint = value;
-    if (!value) Paint();
+    if (assignChanged(FSuppressPaint, value) && !value) Paint();
 }
 
 void TCustomRChart::RepaintIfAuto() {

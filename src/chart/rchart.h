@@ -14,10 +14,12 @@
 #include "chart/chartitems.h"
 #include "chart/chartmouse.h"
 #include "chart/jointlayers.h"
+#include "chart/layers.h"
 #include "chart/rchartlayout.h"
 #include "chart/rchartmapping.h"
 #include "chart/rchartrender.h"
 #include "chart/vrxbase.h"
+#include "platform/controls/assignchanged.h"
 #include "platform/controls/component.h"
 #include "platform/controls/mousecontrol.h"
 #include "platform/graphics/bitmap.h"
@@ -79,7 +81,6 @@ class TCustomRChart : public TMouseControl {
     Q_OBJECT
 public:
     static constexpr int MaxDataShares = 4;
-    static constexpr int LayerCount = 16;
     static constexpr int CrossHairCount = 4;
     static constexpr int TextLabelCount = 30;
     static constexpr int MaxShadowWidth = 32;
@@ -90,15 +91,18 @@ public:
     // ---- Items (rchart_items.cpp)
 
     // Drawing operations: each appends one item stamped with the current attributes; none paints.
-    void AddMark(double x, double y, int markType);
-    void AddLine(double x1, double y1, double x2, double y2);
-    void AddLineTo(double x, double y);
-    void AddText(double x, double y, int fontSize, const QString& text);
+    // Charts sharing a list hold handles on one storage, so every one of them sees the new item.
+    void AddMark(double x, double y, int markType) { FItems.AddMark(x, y, markType); }
+    void AddLine(double x1, double y1, double x2, double y2) { FItems.AddLine(x1, y1, x2, y2); }
+    void AddLineTo(double x, double y) { FItems.AddLineTo(x, y); }
+    void AddText(double x, double y, int fontSize, const QString& text) {
+        FItems.AddText(x, y, fontSize, text);
+    }
     // Removes all items, here and in every chart sharing the list, and repaints this chart's
     // data-area bitmap with its background (the screen is left alone).
     void ClearItems();
     int ItemCount() const { return FItems.ItemCount(); }
-    const TChartItemList& Items() const { return FItems.List(); }
+    const ChartItemList& Items() const { return FItems.List(); }
 
     TColor DataColor() const { return FItems.DataColor(); }
     void SetDataColor(TColor value) { FItems.SetDataColor(value); }
@@ -130,7 +134,9 @@ public:
     void SetSuppressPaint(bool value);
     bool AutoRedraw() const { return FAutoRedraw; }
     // Switching it on repaints, so that changes made while it was off show at once.
-    void SetAutoRedraw(bool value) { setAndRepaint(FAutoRedraw, value); }
+    void SetAutoRedraw(bool value) {
+        if (assignChanged(FAutoRedraw, value)) RepaintIfAuto();
+    }
     // Paints when AutoRedraw is on: what every property change of the chart and its parts calls.
     void RepaintIfAuto();
 
@@ -147,8 +153,6 @@ public:
     // Clamped to 0..32.
     int ShadowWidth() const { return FGeometry.ShadowWidth; }
     void SetShadowWidth(int value);
-    // Size, margins and shadow; the data area follows from them.
-    const TChartGeometry& Geometry() const { return FGeometry; }
 
     // The scale settings and scale controls of a layer; numbers outside 1..16 give layer 1.
     TScalePropsHoriz* ScaleX(int layer) const;
@@ -180,42 +184,74 @@ public:
     TColor WindColor() const { return FWindColor; }
     void SetWindColor(TColor value);
     TColor ChartColor() const { return FChartColor; }
-    void SetChartColor(TColor value) { setAndRepaint(FChartColor, value); }
+    void SetChartColor(TColor value) {
+        if (assignChanged(FChartColor, value)) RepaintIfAuto();
+    }
     TColor ChartFrameColor() const { return FChartFrameColor; }
-    void SetChartFrameColor(TColor value) { setAndRepaint(FChartFrameColor, value); }
+    void SetChartFrameColor(TColor value) {
+        if (assignChanged(FChartFrameColor, value)) RepaintIfAuto();
+    }
     TColor GridColor() const { return FGridColor; }
-    void SetGridColor(TColor value) { setAndRepaint(FGridColor, value); }
+    void SetGridColor(TColor value) {
+        if (assignChanged(FGridColor, value)) RepaintIfAuto();
+    }
     TGridStyle GridStyle() const { return FGridStyle; }
-    void SetGridStyle(TGridStyle value) { setAndRepaint(FGridStyle, value); }
+    void SetGridStyle(TGridStyle value) {
+        if (assignChanged(FGridStyle, value)) RepaintIfAuto();
+    }
     // Spacing of grid values; values below -3 are ignored.
     double GridDx() const { return FGridDx; }
     void SetGridDx(double value);
     double GridDy() const { return FGridDy; }
     void SetGridDy(double value);
     TShadowStyle ShadowStyle() const { return FShadowStyle; }
-    void SetShadowStyle(TShadowStyle value) { setAndRepaint(FShadowStyle, value); }
+    void SetShadowStyle(TShadowStyle value) {
+        if (assignChanged(FShadowStyle, value)) RepaintIfAuto();
+    }
     TColor ShadowColor() const { return FShadowColor; }
-    void SetShadowColor(TColor value) { setAndRepaint(FShadowColor, value); }
+    void SetShadowColor(TColor value) {
+        if (assignChanged(FShadowColor, value)) RepaintIfAuto();
+    }
     TColor ShadowBakColor() const { return FShadowBakColor; }
-    void SetShadowBakColor(TColor value) { setAndRepaint(FShadowBakColor, value); }
+    void SetShadowBakColor(TColor value) {
+        if (assignChanged(FShadowBakColor, value)) RepaintIfAuto();
+    }
     QString Caption() const { return FCaption; }
-    void SetCaption(const QString& value) { setAndRepaint(FCaption, value); }
+    void SetCaption(const QString& value) {
+        if (assignChanged(FCaption, value)) RepaintIfAuto();
+    }
     int CaptionPosX() const { return FCaptionPosX; }
-    void SetCaptionPosX(int value) { setAndRepaint(FCaptionPosX, value); }
+    void SetCaptionPosX(int value) {
+        if (assignChanged(FCaptionPosX, value)) RepaintIfAuto();
+    }
     int CaptionPosY() const { return FCaptionPosY; }
-    void SetCaptionPosY(int value) { setAndRepaint(FCaptionPosY, value); }
+    void SetCaptionPosY(int value) {
+        if (assignChanged(FCaptionPosY, value)) RepaintIfAuto();
+    }
     TAlignment CaptionAlignment() const { return FCaptionAlignment; }
-    void SetCaptionAlignment(TAlignment value) { setAndRepaint(FCaptionAlignment, value); }
+    void SetCaptionAlignment(TAlignment value) {
+        if (assignChanged(FCaptionAlignment, value)) RepaintIfAuto();
+    }
     TCaptionAnchorHoriz CaptionAnchorHoriz() const { return FCaptionAnchorHoriz; }
-    void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { setAndRepaint(FCaptionAnchorHoriz, value); }
+    void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) {
+        if (assignChanged(FCaptionAnchorHoriz, value)) RepaintIfAuto();
+    }
     TCaptionAnchorVert CaptionAnchorVert() const { return FCaptionAnchorVert; }
-    void SetCaptionAnchorVert(TCaptionAnchorVert value) { setAndRepaint(FCaptionAnchorVert, value); }
+    void SetCaptionAnchorVert(TCaptionAnchorVert value) {
+        if (assignChanged(FCaptionAnchorVert, value)) RepaintIfAuto();
+    }
     TFontStyles TextFontStyle() const { return FTextFontStyle; }
-    void SetTextFontStyle(TFontStyles value) { setAndRepaint(FTextFontStyle, value); }
+    void SetTextFontStyle(TFontStyles value) {
+        if (assignChanged(FTextFontStyle, value)) RepaintIfAuto();
+    }
     TTextBkStyle TextBkStyle() const { return FTextBkStyle; }
-    void SetTextBkStyle(TTextBkStyle value) { setAndRepaint(FTextBkStyle, value); }
+    void SetTextBkStyle(TTextBkStyle value) {
+        if (assignChanged(FTextBkStyle, value)) RepaintIfAuto();
+    }
     TColor TextBkColor() const { return FTextBkColor; }
-    void SetTextBkColor(TColor value) { setAndRepaint(FTextBkColor, value); }
+    void SetTextBkColor(TColor value) {
+        if (assignChanged(FTextBkColor, value)) RepaintIfAuto();
+    }
 
     TBakGndImg* BackGroundImg() const { return FBackGroundImg; }
     TCrossHair* CrossHair(int number) const;
@@ -279,7 +315,6 @@ protected:
 
 private:
     // Items and sharing.
-    void PropagateItems();
     void leaveOwner();
     void joinOwner(TCustomRChart* owner);
 
@@ -292,23 +327,22 @@ private:
     void syncScaleControls();
     void syncScaleControl(int layer);
     void recomputeTransform();
-    TAxisRange rangeOf(const TScaleProps& props) const;
+    AxisRange rangeOf(const TScaleProps& props) const;
     void setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
     void setAxisRange(TScaleProps& props, double low, double high);
     void followControllers(int layer);
-    void layerJoined(TJointAxis axis, int layer);
+    void layerJoined(JointAxis axis, int layer);
     void applyIsometric();
-    void applyLayout(const TStandardLayout& layout);
+    void applyLayout(const LayoutPreset& layout);
     void resizeDataArea();
 
     // Painting.
     void createParts();
-    template <typename T> void setAndRepaint(T& field, const T& value);
     void drawFrame();
     void drawShadow(TCanvas& canvas);
     void drawCaption(TCanvas& canvas);
     void drawScales();
-    TItemPassSettings itemPassSettings(int left, int top) const;
+    ItemPassSettings itemPassSettings(int left, int top) const;
     void drawGrid(TCanvas& canvas, int left, int top);
     void drawGridLines(TCanvas& canvas, const std::vector<double>& xs, const std::vector<double>& ys,
                        int left, int top);
@@ -319,7 +353,7 @@ private:
 
     // Mouse.
     void initMouse();
-    TDataArea mouseArea() const;
+    DataArea mouseArea() const;
     bool isRectangleMode() const;
     void runDragAction(QPoint pointer, TShiftState shift);
     void updateCursor(QPoint pointer);
@@ -329,17 +363,24 @@ private:
     // Runs `change` with painting held back, without the repaint that lifting SuppressPaint makes.
     template <typename F> void changeQuietly(F change);
     void zoomPanDone();
+    // Runs `change(layer)` for every mouse-affected layer with painting held back, then reports the
+    // zoom or pan and paints once.
+    template <typename F> void changeAffectedLayers(F change);
+    // Gives every mouse-affected layer its ranges at the start of the drag, changed by `change` with
+    // the factor fx for x and fy for y.
+    using RangeChange = AxisRange (*)(const AxisRange& start, double factor);
+    void changeStartRanges(RangeChange change, double fx, double fy);
     void panTo(QPoint pointer);
     void zoomDragTo(QPoint pointer);
     void pickCrossHair(QPoint pointer);
     void pickTextLabel(QPoint pointer);
-    void placeAtPointer(int layer, QPoint pointer, const std::function<void(double, double)>& place);
+    void placeAtPointer(PinnedPart& part, QPoint pointer);
     void dragCrossHairTo(QPoint pointer);
     void dragTextLabelTo(QPoint pointer);
     QPoint rectangleCorner(QPoint pointer) const;
     void moveOutline(QPoint pointer);
     void releaseRectangle(QPoint pointer, Qt::MouseButton button);
-    TLayerRanges rectangleRanges(int layer, QPoint start, QPoint corner) const;
+    LayerRanges rectangleRanges(int layer, QPoint start, QPoint corner) const;
     void applyRectangle(QPoint start, QPoint corner);
 
     // Holds the chart's own changes to its scale settings apart from changes made from outside.
@@ -348,19 +389,19 @@ private:
     // "not suppressed").
     struct PaintSuppression;
 
-    TChartItems FItems;
+    ChartItems FItems;
     TCustomRChart* FUseDataOf = nullptr;
     std::vector<TCustomRChart*> FSharingCharts;
     bool FSuppressPaint = true;
     bool FAutoRedraw = true;
     bool FWindowCreated = false;
 
-    TChartGeometry FGeometry;
-    std::array<TScalePropsHoriz*, LayerCount> FScaleX{};
-    std::array<TScalePropsVert*, LayerCount> FScaleY{};
-    std::array<TScale*, LayerCount> FScaleControlX{};
-    std::array<TScale*, LayerCount> FScaleControlY{};
-    std::array<TLayerMap, LayerCount> FMaps{};
+    ChartGeometry FGeometry;
+    PerLayer<TScalePropsHoriz*> FScaleX{};
+    PerLayer<TScalePropsVert*> FScaleY{};
+    PerLayer<TScale*> FScaleControlX{};
+    PerLayer<TScale*> FScaleControlY{};
+    PerLayer<LayerMap> FMaps{};
     TJointLayers* FJointLayers;
     bool FIsometric = false;
     TrcLayout FStandardLayout = rcl_X1Bottom_Y1Left;
@@ -400,10 +441,8 @@ private:
 
     TMouseActMode FMouseAction = maNone;
     bool FMouseCursorFixed = true;
-    std::array<bool, LayerCount> FMouseAffected{true};
-    TMouseDrag FDrag;
-    // Set by a double click: the press it reports is ignored.
-    bool FDoubleClicked = false;
+    PerLayer<bool> FMouseAffected{true};
+    MouseDrag FDrag;
     TMouseMoveInChartEvent FOnMouseMoveInChart;
     TNotifyEvent FOnMouseEnter;
     TNotifyEvent FOnMouseLeave;
@@ -413,12 +452,6 @@ private:
     TTextLabelMoveEvent FOnTextLabelMove;
     TKeyEvent FOnKeyDown;
 };
-
-template <typename T> void TCustomRChart::setAndRepaint(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    RepaintIfAuto();
-}
 
 // The chart with its published properties.
 class TRChart : public TCustomRChart {

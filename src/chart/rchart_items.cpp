@@ -3,41 +3,9 @@
 
 #include <algorithm>
 
-void TCustomRChart::AddMark(double x, double y, int markType) {
-    FItems.AddMark(x, y, markType);
-    PropagateItems();
-}
-
-void TCustomRChart::AddLine(double x1, double y1, double x2, double y2) {
-    FItems.AddLine(x1, y1, x2, y2);
-    PropagateItems();
-}
-
-void TCustomRChart::AddLineTo(double x, double y) {
-    FItems.AddLineTo(x, y);
-    PropagateItems();
-}
-
-void TCustomRChart::AddText(double x, double y, int fontSize, const QString& text) {
-    FItems.AddText(x, y, fontSize, text);
-    PropagateItems();
-}
-
 void TCustomRChart::ClearItems() {
     DrawBackground();
     FItems.ClearItems();
-    PropagateItems();
-}
-
-void TCustomRChart::PropagateItems() {
-    const TChartItemList& list = FItems.List();
-    if (FUseDataOf) {
-        FUseDataOf->FItems.SetList(list);
-        for (TCustomRChart* sharer : FUseDataOf->FSharingCharts)
-            sharer->FItems.SetList(list);
-    }
-    for (TCustomRChart* sharer : FSharingCharts)
-        sharer->FItems.SetList(list);
 }
 
 void TCustomRChart::SetUseDataOf(TCustomRChart* chart) {

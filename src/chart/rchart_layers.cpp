@@ -7,37 +7,33 @@
 #include <type_traits>
 
 struct TCustomRChart::InternalChange {
-    explicit InternalChange(TCustomRChart& chart) : FChart(chart) { ++FChart.FInternalChange; }
-    ~InternalChange() { --FChart.FInternalChange; }
+    explicit InternalChange(TCustomRChart& chart) : chart(chart) { ++chart.FInternalChange; }
+    ~InternalChange() { --chart.FInternalChange; }
     InternalChange(const InternalChange&) = delete;
     InternalChange& operator=(const InternalChange&) = delete;
-    TCustomRChart& FChart;
+    TCustomRChart& chart;
 };
 
 struct TCustomRChart::PaintSuppression {
-    explicit PaintSuppression(TCustomRChart& chart) : FChart(chart), FPrevious(chart.FSuppressPaint) {
-        FChart.SetSuppressPaint(true);
+    explicit PaintSuppression(TCustomRChart& chart) : chart(chart), previous(chart.FSuppressPaint) {
+        chart.SetSuppressPaint(true);
     }
-    ~PaintSuppression() { FChart.SetSuppressPaint(FPrevious); }
+    ~PaintSuppression() { chart.SetSuppressPaint(previous); }
     PaintSuppression(const PaintSuppression&) = delete;
     PaintSuppression& operator=(const PaintSuppression&) = delete;
-    TCustomRChart& FChart;
-    bool FPrevious;
+    TCustomRChart& chart;
+    bool previous;
 };
 
 namespace {
 
-constexpr std::array<TColor, TCustomRChart::LayerCount> kLayerColors{
-    clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
-    clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
-
-std::size_t slot(int layer) {
-    return static_cast<std::size_t>(clampLayer(layer) - 1);
-}
+constexpr PerLayer<TColor> kLayerColors{clBlack, clMaroon,  clGreen,  clOlive, clNavy, clPurple,
+                                        clTeal,  clGray,    clSilver, clRed,   clLime, clYellow,
+                                        clBlue,  clFuchsia, clAqua,   clWhite};
 
 // A layer number outside 1..16 reads layer 1's settings.
 std::size_t settingsSlot(int layer) {
-    return layer >= 1 && layer <= TCustomRChart::LayerCount ? slot(layer) : 0;
+    return isLayer(layer) ? layerSlot(layer) : 0;
 }
 
 void prepareScaleControl(TScale& scale, const QString& name, TCanvas& target, TColor background) {
@@ -49,7 +45,7 @@ void prepareScaleControl(TScale& scale, const QString& name, TCanvas& target, TC
     scale.SetDrawTarget(&target, 0, 0);
 }
 
-template <typename Props> void applyLayoutScale(Props& props, const TLayoutScale& s) {
+template <typename Props> void applyLayoutScale(Props& props, const PresetScale& s) {
     if constexpr (std::is_same_v<Props, TScalePropsHoriz>)
         props.SetScaleLocation(s.Far ? slTop : slBottom);
     else
@@ -67,8 +63,8 @@ template <typename Props> void applyLayoutScale(Props& props, const TLayoutScale
 // ---- Construction
 
 void TCustomRChart::createLayers() {
-    for (int n = 1; n <= LayerCount; ++n) {
-        const std::size_t i = slot(n);
+    for (int n = 1; n <= kLayerCount; ++n) {
+        const std::size_t i = layerSlot(n);
         const QString number = QString::number(n);
         FScaleControlX[i] = new TScale(this, this);
         prepareScaleControl(*FScaleControlX[i], QStringLiteral("RC_FScale_X_") + number, FFrame.Canvas(),
@@ -91,15 +87,15 @@ void TCustomRChart::createLayers() {
 
 void TCustomRChart::setLayerDefaults(int layer) {
     InternalChange internal(*this);
-    TScalePropsHoriz& x = *FScaleX[slot(layer)];
-    TScalePropsVert& y = *FScaleY[slot(layer)];
+    TScalePropsHoriz& x = *FScaleX[layerSlot(layer)];
+    TScalePropsVert& y = *FScaleY[layerSlot(layer)];
     const bool odd = layer % 2 == 1;
     x.SetScaleLocation(odd ? slBottom : slTop);
     x.SetScalePos((layer - 1) / 2 * 30);
     y.SetScaleLocation(odd ? slLeft : slRight);
     y.SetScalePos((layer - 1) / 2 * 50);
-    x.SetColorScale(kLayerColors[slot(layer)]);
-    y.SetColorScale(kLayerColors[slot(layer)]);
+    x.SetColorScale(kLayerColors[layerSlot(layer)]);
+    y.SetColorScale(kLayerColors[layerSlot(layer)]);
 }
 
 TScalePropsHoriz* TCustomRChart::ScaleX(int layer) const {
@@ -117,9 +113,9 @@ TScale* TCustomRChart::ScaleControlY(int layer) const {
 
 void TCustomRChart::Loaded() {
     TMouseControl::Loaded();
-    for (int n = 1; n <= LayerCount; ++n) {
-        FScaleX[slot(n)]->EndCreation();
-        FScaleY[slot(n)]->EndCreation();
+    for (int n = 1; n <= kLayerCount; ++n) {
+        FScaleX[layerSlot(n)]->EndCreation();
+        FScaleY[layerSlot(n)]->EndCreation();
     }
     syncScaleControls();
     recomputeTransform();
@@ -129,16 +125,11 @@ void TCustomRChart::Loaded() {
 // ---- Geometry
 
 void TCustomRChart::setMargin(int& margin, int value) {
-    if (margin == value) return;
-    margin = value;
-    geometryChanged(true);
+    if (assignChanged(margin, value)) geometryChanged(true);
 }
 
 void TCustomRChart::SetShadowWidth(int value) {
-    value = std::clamp(value, 0, MaxShadowWidth);
-    if (value == FGeometry.ShadowWidth) return;
-    FGeometry.ShadowWidth = value;
-    geometryChanged(false);
+    if (assignChanged(FGeometry.ShadowWidth, std::clamp(value, 0, MaxShadowWidth))) geometryChanged(false);
 }
 
 void TCustomRChart::geometryChanged(bool isometric) {
@@ -156,7 +147,7 @@ void TCustomRChart::resizeDataArea() {
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
     PaintSuppression suppression(*this);
     TMouseControl::SetBounds(left, top, std::max(width, FGeometry.MinimumWidth()),
-                        std::max(height, FGeometry.MinimumHeight()));
+                             std::max(height, FGeometry.MinimumHeight()));
     FGeometry.Width = Width();
     FGeometry.Height = Height();
     resizeDataArea();
@@ -169,7 +160,7 @@ void TCustomRChart::SetBounds(int left, int top, int width, int height) {
 
 void TCustomRChart::scaleSettingsChanged() {
     if (FInternalChange > 0) return;
-    for (int n = 1; n <= LayerCount; ++n)
+    for (int n = 1; n <= kLayerCount; ++n)
         followControllers(n);
     syncScaleControls();
     recomputeTransform();
@@ -177,16 +168,16 @@ void TCustomRChart::scaleSettingsChanged() {
 }
 
 void TCustomRChart::syncScaleControls() {
-    for (int n = 1; n <= LayerCount; ++n)
+    for (int n = 1; n <= kLayerCount; ++n)
         syncScaleControl(n);
 }
 
 // Copies a layer's settings into its two scale controls and puts each axis line on the edge of the
 // data area, ScalePos pixels further out.
 void TCustomRChart::syncScaleControl(int layer) {
-    const TChartGeometry& g = FGeometry;
-    const TScalePropsHoriz& px = *FScaleX[slot(layer)];
-    TScale& x = *FScaleControlX[slot(layer)];
+    const ChartGeometry& g = FGeometry;
+    const TScalePropsHoriz& px = *FScaleX[layerSlot(layer)];
+    TScale& x = *FScaleControlX[layerSlot(layer)];
     x.SetBounds(0, 0, g.Width, g.Height);
     x.ApplySettings(px);
     x.SetMarginLeft(g.MarginLeft);
@@ -196,8 +187,8 @@ void TCustomRChart::syncScaleControl(int layer) {
     else
         x.SetMarginTop(px.ScalePos() + g.Height - g.MarginBottom - g.ShadowWidth);
 
-    const TScalePropsVert& py = *FScaleY[slot(layer)];
-    TScale& y = *FScaleControlY[slot(layer)];
+    const TScalePropsVert& py = *FScaleY[layerSlot(layer)];
+    TScale& y = *FScaleControlY[layerSlot(layer)];
     y.SetBounds(0, 0, g.Width, g.Height);
     y.ApplySettings(py);
     y.SetMarginTop(g.MarginTop);
@@ -212,21 +203,22 @@ void TCustomRChart::syncScaleControl(int layer) {
 
 void TCustomRChart::recomputeTransform() {
     if (IsLoading()) return;
-    for (int n = 1; n <= LayerCount; ++n)
-        FMaps[slot(n)] = layerMap(FGeometry, rangeOf(*FScaleX[slot(n)]), rangeOf(*FScaleY[slot(n)]));
+    for (int n = 1; n <= kLayerCount; ++n)
+        FMaps[layerSlot(n)] =
+            layerMap(FGeometry, rangeOf(*FScaleX[layerSlot(n)]), rangeOf(*FScaleY[layerSlot(n)]));
 }
 
-TAxisRange TCustomRChart::rangeOf(const TScaleProps& props) const {
+AxisRange TCustomRChart::rangeOf(const TScaleProps& props) const {
     return {props.RangeLow(), props.RangeHigh(), props.Logarithmic()};
 }
 
 QPoint TCustomRChart::DataToPixel(int layer, double x, double y) const {
-    const TLayerMap& map = FMaps[slot(layer)];
+    const LayerMap& map = FMaps[layerSlot(layer)];
     return {map.X.ToPixel(x), map.Y.ToPixel(y)};
 }
 
 void TCustomRChart::PixelToData(int layer, int px, int py, double& x, double& y) const {
-    const TLayerMap& map = FMaps[slot(layer)];
+    const LayerMap& map = FMaps[layerSlot(layer)];
     x = static_cast<double>(map.X.ToData(px));
     y = static_cast<double>(map.Y.ToData(py));
 }
@@ -234,7 +226,7 @@ void TCustomRChart::PixelToData(int layer, int px, int py, double& x, double& y)
 // ---- Ranges
 
 void TCustomRChart::setAxisRange(TScaleProps& props, double low, double high) {
-    const TBoundsUpdate update = acceptedBounds(low, high, props.MinRange(), props.Logarithmic());
+    const BoundsUpdate update = acceptedBounds(low, high, props.MinRange(), props.Logarithmic());
     if (update.SetLow) props.SetRangeLow(low);
     if (update.SetHigh) props.SetRangeHigh(high);
 }
@@ -242,8 +234,8 @@ void TCustomRChart::setAxisRange(TScaleProps& props, double low, double high) {
 void TCustomRChart::setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh) {
     {
         InternalChange internal(*this);
-        setAxisRange(*FScaleX[slot(layer)], xLow, xHigh);
-        setAxisRange(*FScaleY[slot(layer)], yLow, yHigh);
+        setAxisRange(*FScaleX[layerSlot(layer)], xLow, xHigh);
+        setAxisRange(*FScaleY[layerSlot(layer)], yLow, yHigh);
     }
     syncScaleControl(layer);
     recomputeTransform();
@@ -254,16 +246,16 @@ void TCustomRChart::followControllers(int layer) {
     const int cx = FJointLayers->ControlledBy(jaX, layer);
     const int cy = FJointLayers->ControlledBy(jaY, layer);
     if (cx == layer && cy == layer) return;
-    const TScaleProps& x = *FScaleX[slot(cx)];
-    const TScaleProps& y = *FScaleY[slot(cy)];
+    const TScaleProps& x = *FScaleX[layerSlot(cx)];
+    const TScaleProps& y = *FScaleY[layerSlot(cy)];
     setLayerRanges(layer, x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh());
 }
 
 void TCustomRChart::SetRanges(int layer, double xLow, double xHigh, double yLow, double yHigh) {
     PaintSuppression suppression(*this);
     const int n = clampLayer(layer);
-    const TScaleProps& x = *FScaleX[slot(n)];
-    const TScaleProps& y = *FScaleY[slot(n)];
+    const TScaleProps& x = *FScaleX[layerSlot(n)];
+    const TScaleProps& y = *FScaleY[layerSlot(n)];
     // A joined axis cannot be moved by itself.
     if (FJointLayers->ControlledBy(jaX, n) != n) {
         xLow = x.RangeLow();
@@ -274,15 +266,15 @@ void TCustomRChart::SetRanges(int layer, double xLow, double xHigh, double yLow,
         yHigh = y.RangeHigh();
     }
     setLayerRanges(n, xLow, xHigh, yLow, yHigh);
-    for (int i = 1; i <= LayerCount; ++i)
+    for (int i = 1; i <= kLayerCount; ++i)
         if (i != n && (FJointLayers->ControlledBy(jaX, i) == n || FJointLayers->ControlledBy(jaY, i) == n))
             followControllers(i);
 }
 
-void TCustomRChart::layerJoined(TJointAxis axis, int layer) {
+void TCustomRChart::layerJoined(JointAxis axis, int layer) {
     const int controller = FJointLayers->ControlledBy(axis, layer);
-    const TScaleProps& x = *FScaleX[slot(axis == jaX ? controller : layer)];
-    const TScaleProps& y = *FScaleY[slot(axis == jaY ? controller : layer)];
+    const TScaleProps& x = *FScaleX[layerSlot(axis == jaX ? controller : layer)];
+    const TScaleProps& y = *FScaleY[layerSlot(axis == jaY ? controller : layer)];
     setLayerRanges(layer, x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh());
 }
 
@@ -293,9 +285,7 @@ void TCustomRChart::SetJointLayers(TJointLayers* value) {
 // ---- Isometric correction
 
 void TCustomRChart::SetIsometric(bool value) {
-    if (value == FIsometric) return;
-    FIsometric = value;
-    if (!value) return;
+    if (!assignChanged(FIsometric, value) || !value) return;
     applyIsometric();
     syncScaleControls();
     recomputeTransform();
@@ -304,10 +294,10 @@ void TCustomRChart::SetIsometric(bool value) {
 
 void TCustomRChart::applyIsometric() {
     InternalChange internal(*this);
-    for (int n = 1; n <= LayerCount; ++n) {
-        TScalePropsVert& y = *FScaleY[slot(n)];
-        const TAxisRange corrected =
-            isometricYRange(rangeOf(*FScaleX[slot(n)]), rangeOf(y), FGeometry.DataWidth(),
+    for (int n = 1; n <= kLayerCount; ++n) {
+        TScalePropsVert& y = *FScaleY[layerSlot(n)];
+        const AxisRange corrected =
+            isometricYRange(rangeOf(*FScaleX[layerSlot(n)]), rangeOf(y), FGeometry.DataWidth(),
                             FGeometry.DataHeight(), FAspectX, FAspectY);
         y.SetRangeHigh(corrected.High);
         y.SetRangeLow(corrected.Low);
@@ -321,7 +311,7 @@ void TCustomRChart::SetStandardLayout(TrcLayout value) {
     applyLayout(standardLayout(value));
 }
 
-void TCustomRChart::applyLayout(const TStandardLayout& layout) {
+void TCustomRChart::applyLayout(const LayoutPreset& layout) {
     PaintSuppression suppression(*this);
     {
         InternalChange internal(*this);
@@ -334,13 +324,13 @@ void TCustomRChart::applyLayout(const TStandardLayout& layout) {
         FCaptionAlignment = layout.CaptionAlignment;
         FCaptionAnchorHoriz = layout.CaptionAnchorHoriz;
         FCaptionAnchorVert = layout.CaptionAnchorVert;
-        for (int n = 1; n <= LayerCount; ++n) {
+        for (int n = 1; n <= kLayerCount; ++n) {
             if (n <= kLayoutScaleLayers) {
-                applyLayoutScale(*FScaleX[slot(n)], layout.X[slot(n)]);
-                applyLayoutScale(*FScaleY[slot(n)], layout.Y[slot(n)]);
+                applyLayoutScale(*FScaleX[layerSlot(n)], layout.X[layerSlot(n)]);
+                applyLayoutScale(*FScaleY[layerSlot(n)], layout.Y[layerSlot(n)]);
             } else {
-                FScaleX[slot(n)]->SetVisible(false);
-                FScaleY[slot(n)]->SetVisible(false);
+                FScaleX[layerSlot(n)]->SetVisible(false);
+                FScaleY[layerSlot(n)]->SetVisible(false);
             }
         }
     }

@@ -58,20 +58,18 @@ void TCustomRChart::initMouse() {
 // ---- Properties
 
 void TCustomRChart::SetMouseAction(TMouseActMode value) {
-    if (value == FMouseAction) return;
-    endDrag();
-    FMouseAction = value;
+    if (assignChanged(FMouseAction, value)) endDrag();
 }
 
 bool TCustomRChart::MouseAffectsLayer(int layer) const {
-    return layer >= 1 && layer <= LayerCount && FMouseAffected[static_cast<std::size_t>(layer - 1)];
+    return isLayer(layer) && FMouseAffected[layerSlot(layer)];
 }
 
 void TCustomRChart::SetMouseAffectsLayer(int layer, bool value) {
-    if (layer >= 1 && layer <= LayerCount) FMouseAffected[static_cast<std::size_t>(layer - 1)] = value;
+    if (isLayer(layer)) FMouseAffected[layerSlot(layer)] = value;
 }
 
-TDataArea TCustomRChart::mouseArea() const {
+DataArea TCustomRChart::mouseArea() const {
     return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom()};
 }
 
@@ -102,10 +100,6 @@ void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TCustomRChart::mousePressEvent(QMouseEvent* event) {
-    if (FDoubleClicked) {
-        FDoubleClicked = false;
-        return;
-    }
     const QPoint pointer = pointerOf(event);
     FireMouseDown(*event);
     if (event->button() == Qt::LeftButton && isRectangleMode() && mouseArea().Contains(pointer))
@@ -121,11 +115,10 @@ void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
         endDrag();
 }
 
-void TCustomRChart::mouseDoubleClickEvent(QMouseEvent* event) {
-    FDoubleClicked = true;
+// The platform reports the second press of a double click as this event alone: unlike the base
+// class, the chart does not pass it on as a press, so it fires no OnMouseDown and starts no drag.
+void TCustomRChart::mouseDoubleClickEvent(QMouseEvent*) {
     FireDblClick();
-    // The platform reports the second press with the double click; the note makes it a no-op.
-    mousePressEvent(event);
 }
 
 void TCustomRChart::enterEvent(QEnterEvent* event) {
@@ -211,8 +204,8 @@ void TCustomRChart::beginDrag(QPoint pointer) {
     FDrag.Start = pointer;
     FDrag.Corner = pointer;
     FDrag.OutlineShown = false;
-    for (int n = 1; n <= LayerCount; ++n)
-        FDrag.StartRanges[static_cast<std::size_t>(n - 1)] = {rangeOf(*ScaleX(n)), rangeOf(*ScaleY(n))};
+    for (int n = 1; n <= kLayerCount; ++n)
+        FDrag.StartRanges[layerSlot(n)] = {rangeOf(*ScaleX(n)), rangeOf(*ScaleY(n))};
 }
 
 void TCustomRChart::endDrag() {
@@ -233,42 +226,41 @@ void TCustomRChart::zoomPanDone() {
     Paint();
 }
 
+template <typename F> void TCustomRChart::changeAffectedLayers(F change) {
+    changeQuietly([&] {
+        for (int n = 1; n <= kLayerCount; ++n)
+            if (MouseAffectsLayer(n)) change(n);
+    });
+    zoomPanDone();
+}
+
+void TCustomRChart::changeStartRanges(RangeChange change, double fx, double fy) {
+    changeAffectedLayers([&](int n) {
+        const LayerRanges& start = FDrag.StartRanges[layerSlot(n)];
+        const AxisRange x = change(start.X, fx);
+        const AxisRange y = change(start.Y, fy);
+        SetRanges(n, x.Low, x.High, y.Low, y.High);
+    });
+}
+
 void TCustomRChart::panTo(QPoint pointer) {
-    const TDataArea area = mouseArea();
+    const DataArea area = mouseArea();
     const double fx =
         FMouseAction == maPanVert ? 0 : panFractionX(FDrag.Start.x(), pointer.x(), area.Width());
     const double fy =
         FMouseAction == maPanHoriz ? 0 : panFractionY(FDrag.Start.y(), pointer.y(), area.Height());
-    changeQuietly([&] {
-        for (int n = 1; n <= LayerCount; ++n) {
-            if (!MouseAffectsLayer(n)) continue;
-            const TLayerRanges& start = FDrag.StartRanges[static_cast<std::size_t>(n - 1)];
-            const TAxisRange x = pannedRange(start.X, fx);
-            const TAxisRange y = pannedRange(start.Y, fy);
-            SetRanges(n, x.Low, x.High, y.Low, y.High);
-        }
-    });
-    zoomPanDone();
+    changeStartRanges(pannedRange, fx, fy);
 }
 
 void TCustomRChart::zoomDragTo(QPoint pointer) {
     const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), Width());
     const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), Height());
-    changeQuietly([&] {
-        for (int n = 1; n <= LayerCount; ++n) {
-            if (!MouseAffectsLayer(n)) continue;
-            const TLayerRanges& start = FDrag.StartRanges[static_cast<std::size_t>(n - 1)];
-            const TAxisRange x = scaledAboutCentre(start.X, fx);
-            const TAxisRange y = scaledAboutCentre(start.Y, fy);
-            SetRanges(n, x.Low, x.High, y.Low, y.High);
-        }
-    });
-    zoomPanDone();
+    changeStartRanges(scaledAboutCentre, fx, fy);
 }
 
 void TCustomRChart::pickCrossHair(QPoint pointer) {
     beginDrag(pointer);
-    std::array<TCrossHairTarget, CrossHairCount> targets;
+    std::array<CrossHairTarget, CrossHairCount> targets;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const TCrossHair& c = *FCrossHairs[i];
         targets[i] = {DataToPixel(c.Layer(), c.PosX(), c.PosY()), c.ShowsVertical(), c.ShowsHorizontal()};
@@ -286,30 +278,26 @@ void TCustomRChart::pickTextLabel(QPoint pointer) {
     FDrag.Target = nearestPoint(shown, pointer);
 }
 
-void TCustomRChart::placeAtPointer(int layer, QPoint pointer,
-                                   const std::function<void(double, double)>& place) {
+void TCustomRChart::placeAtPointer(PinnedPart& part, QPoint pointer) {
     double x = 0;
     double y = 0;
-    PixelToData(layer, pointer.x(), pointer.y(), x, y);
-    changeQuietly([&] { place(x, y); });
+    PixelToData(part.Layer(), pointer.x(), pointer.y(), x, y);
+    changeQuietly([&] {
+        part.SetPosX(x);
+        part.SetPosY(y);
+    });
     Paint();
 }
 
 void TCustomRChart::dragCrossHairTo(QPoint pointer) {
     TCrossHair* c = CrossHair(FDrag.Target);
-    placeAtPointer(c->Layer(), pointer, [c](double x, double y) {
-        c->SetPosX(x);
-        c->SetPosY(y);
-    });
+    placeAtPointer(*c, pointer);
     if (FOnCrossHairMove) FOnCrossHairMove(this, c);
 }
 
 void TCustomRChart::dragTextLabelTo(QPoint pointer) {
     TTextLabel* label = TextLabel(FDrag.Target);
-    placeAtPointer(label->Layer(), pointer, [label](double x, double y) {
-        label->SetPosX(x);
-        label->SetPosY(y);
-    });
+    placeAtPointer(*label, pointer);
     if (FOnTextLabelMove) FOnTextLabelMove(this, label);
 }
 
@@ -334,14 +322,14 @@ void TCustomRChart::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
     if (button == Qt::LeftButton && spansArea) applyRectangle(start, corner);
 }
 
-TLayerRanges TCustomRChart::rectangleRanges(int layer, QPoint start, QPoint corner) const {
+LayerRanges TCustomRChart::rectangleRanges(int layer, QPoint start, QPoint corner) const {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     PixelToData(layer, start.x(), start.y(), x1, y1);
     PixelToData(layer, corner.x(), corner.y(), x2, y2);
-    const TAxisRange currentX = rangeOf(*ScaleX(layer));
-    const TAxisRange currentY = rangeOf(*ScaleY(layer));
+    const AxisRange currentX = rangeOf(*ScaleX(layer));
+    const AxisRange currentY = rangeOf(*ScaleY(layer));
     // Only the oriented window lets the drag direction flip an axis.
-    TLayerRanges r{{x1, x2, currentX.Logarithmic}, {y1, y2, currentY.Logarithmic}};
+    LayerRanges r{{x1, x2, currentX.Logarithmic}, {y1, y2, currentY.Logarithmic}};
     if (FMouseAction != maZoomWind) r = {orderedLike(x1, x2, currentX), orderedLike(y1, y2, currentY)};
     if (FIsometric)
         r.Y = isometricYRange(r.X, r.Y, FGeometry.DataWidth(), FGeometry.DataHeight(), FAspectX, FAspectY);
@@ -349,16 +337,11 @@ TLayerRanges TCustomRChart::rectangleRanges(int layer, QPoint start, QPoint corn
 }
 
 void TCustomRChart::applyRectangle(QPoint start, QPoint corner) {
-    changeQuietly([&] {
-        for (int n = 1; n <= LayerCount; ++n) {
-            if (!MouseAffectsLayer(n)) continue;
-            const TLayerRanges r = rectangleRanges(n, start, corner);
-            if (FMouseAction == maRubberBand) {
-                if (FOnRubberBand) FOnRubberBand(this, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
-            } else {
-                SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
-            }
-        }
+    changeAffectedLayers([&](int n) {
+        const LayerRanges r = rectangleRanges(n, start, corner);
+        if (FMouseAction != maRubberBand)
+            SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
+        else if (FOnRubberBand)
+            FOnRubberBand(this, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
     });
-    zoomPanDone();
 }

@@ -25,9 +25,8 @@ void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, in
 } // namespace
 
 void TCustomRChart::SetWindColor(TColor value) {
-    if (value == FWindColor) return;
-    FWindColor = value;
-    for (int n = 1; n <= LayerCount; ++n) {
+    if (!assignChanged(FWindColor, value)) return;
+    for (int n = 1; n <= kLayerCount; ++n) {
         ScaleControlX(n)->SetColorBackGnd(value);
         ScaleControlY(n)->SetColorBackGnd(value);
     }
@@ -35,11 +34,11 @@ void TCustomRChart::SetWindColor(TColor value) {
 }
 
 void TCustomRChart::SetGridDx(double value) {
-    if (value >= -3) setAndRepaint(FGridDx, value);
+    if (value >= -3 && assignChanged(FGridDx, value)) RepaintIfAuto();
 }
 
 void TCustomRChart::SetGridDy(double value) {
-    if (value >= -3) setAndRepaint(FGridDy, value);
+    if (value >= -3 && assignChanged(FGridDy, value)) RepaintIfAuto();
 }
 
 TRect TCustomRChart::dataAreaRect() const {
@@ -108,7 +107,7 @@ void TCustomRChart::drawCaption(TCanvas& canvas) {
     canvas.Pen().Color = FChartFrameColor;
     canvas.Brush().Style = bsClear;
     canvas.Font().Assign(*Font());
-    const TChartGeometry& g = FGeometry;
+    const ChartGeometry& g = FGeometry;
     static constexpr int kNoOffset = 0;
     const int anchorsX[] = {kNoOffset, g.MarginLeft, g.MarginLeft + g.DataWidth() / 2, g.DataRight(),
                             g.Width};
@@ -125,16 +124,16 @@ void TCustomRChart::drawCaption(TCanvas& canvas) {
 }
 
 void TCustomRChart::drawScales() {
-    for (int n = 1; n <= LayerCount; ++n)
+    for (int n = 1; n <= kLayerCount; ++n)
         ScaleControlX(n)->DrawNow();
-    for (int n = 1; n <= LayerCount; ++n)
+    for (int n = 1; n <= kLayerCount; ++n)
         ScaleControlY(n)->DrawNow();
 }
 
 void TCustomRChart::drawCrossHairs() {
     const std::array<const TCrossHair*, CrossHairCount> crossHairs{FCrossHairs[0], FCrossHairs[1],
                                                                    FCrossHairs[2], FCrossHairs[3]};
-    DrawCrossHairs(
+    ::drawCrossHairs(
         FFrame.Canvas(), crossHairs,
         [this](int layer, double x, double y) { return DataToPixel(layer, x, y); }, dataAreaRect(),
         FChartColor);
@@ -144,15 +143,15 @@ void TCustomRChart::drawCrossHairs() {
 
 void TCustomRChart::DrawBackground() {
     resizeDataArea();
-    const TLayerMap& layer1 = FMaps[0];
+    const LayerMap& layer1 = FMaps[0];
     const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
-    ::DrawBackground(*FBackGroundImg, FDataArea, FChartColor, FChartFrameColor, [&](double x, double y) {
+    ::drawBackground(*FBackGroundImg, FDataArea, FChartColor, FChartFrameColor, [&](double x, double y) {
         return QPoint(paintClamp(layer1.X.ToPixel(x)), paintClamp(layer1.Y.ToPixel(y))) - origin;
     });
 }
 
-TItemPassSettings TCustomRChart::itemPassSettings(int left, int top) const {
-    TItemPassSettings s;
+ItemPassSettings TCustomRChart::itemPassSettings(int left, int top) const {
+    ItemPassSettings s;
     s.Origin = QPoint(left, top);
     s.DataOrigin = QPoint(FGeometry.MarginLeft, FGeometry.MarginTop);
     s.LineWidth = LineWidth();
@@ -171,7 +170,7 @@ void TCustomRChart::DrawItems(TCanvas& canvas, int left, int top) {
     target->Pen().Color = penColor;
     target->Brush().Color = brushColor;
     if (FGridStyle != gsNone) drawGrid(*target, left, top);
-    TCanvasItemTarget items(*target);
+    CanvasItemTarget items(*target);
     drawItemList(items, Items(), FMaps, itemPassSettings(left, top));
     drawTextLabels(*target, left, top);
     fireRender(FOnDataRendered, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
@@ -194,7 +193,7 @@ void TCustomRChart::drawTextLabels(TCanvas& canvas, int left, int top) {
     for (const TTextLabel* label : FTextLabels) {
         if (!label->Shown()) continue;
         const QPoint p = DataToPixel(label->Layer(), label->PosX(), label->PosY());
-        DrawTextLabel(canvas, *label, QPoint(paintClamp(p.x()), paintClamp(p.y())) + shift);
+        drawTextLabel(canvas, *label, QPoint(paintClamp(p.x()), paintClamp(p.y())) + shift);
     }
 }
 
@@ -231,7 +230,7 @@ void TCustomRChart::drawGridLines(TCanvas& canvas, const std::vector<double>& xs
     const int layer = CurrentLayer();
     const TScaleProps& x = *ScaleX(layer);
     const TScaleProps& y = *ScaleY(layer);
-    const TLayerMap& map = FMaps[static_cast<std::size_t>(layer - 1)];
+    const LayerMap& map = FMaps[layerSlot(layer)];
     const auto toX = [&](double v) { return paintClamp(map.X.ToPixel(v)) - FGeometry.MarginLeft + left; };
     const auto toY = [&](double v) { return paintClamp(map.Y.ToPixel(v)) - FGeometry.MarginTop + top; };
     const bool dotted =

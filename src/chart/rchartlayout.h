@@ -53,8 +53,11 @@ using enum RChartLayout::TrcLayout;
 using enum RChartLayout::TCaptionAnchorHoriz;
 using enum RChartLayout::TCaptionAnchorVert;
 
+// The layers whose scales a layout places; the others are hidden.
+constexpr int kLayoutScaleLayers = 4;
+
 // One scale of layers 1..4 in a layout. `Far` is the top for x scales and the right for y scales.
-struct TLayoutScale {
+struct PresetScale {
     bool Visible = false;
     bool Far = false;
     int ScalePos = 0;
@@ -64,7 +67,7 @@ struct TLayoutScale {
     TScaleUnitAnchor CaptionAnchor = uaSclCenter;
 };
 
-struct TStandardLayout {
+struct LayoutPreset {
     int MarginLeft = 0;
     int MarginRight = 0;
     int MarginTop = 0;
@@ -74,10 +77,8 @@ struct TStandardLayout {
     TAlignment CaptionAlignment = taRightJustify;
     TCaptionAnchorHoriz CaptionAnchorHoriz = cahChartRight;
     TCaptionAnchorVert CaptionAnchorVert = cavChartTop;
-    std::array<TLayoutScale, 4> X;
-    std::array<TLayoutScale, 4> Y;
+    std::array<PresetScale, kLayoutScaleLayers> X;
+    std::array<PresetScale, kLayoutScaleLayers> Y;
 };
 
-constexpr int kLayoutScaleLayers = 4;
-
-const TStandardLayout& standardLayout(TrcLayout layout);
+const LayoutPreset& standardLayout(TrcLayout layout);

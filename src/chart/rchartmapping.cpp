@@ -12,8 +12,8 @@ long double axisValue(long double value, bool logarithmic) {
 }
 
 // The axis whose low value lands on pixel `from` and high value on pixel `to`.
-TAxisMap axisMap(const TAxisRange& range, int from, int to) {
-    TAxisMap map;
+AxisMap axisMap(const AxisRange& range, int from, int to) {
+    AxisMap map;
     map.Logarithmic = range.Logarithmic;
     const long double low = axisValue(range.Low, range.Logarithmic);
     const long double high = axisValue(range.High, range.Logarithmic);
@@ -22,30 +22,30 @@ TAxisMap axisMap(const TAxisRange& range, int from, int to) {
     return map;
 }
 
-TAxisMap centred(int extent) {
-    TAxisMap map;
+AxisMap centred(int extent) {
+    AxisMap map;
     map.D = extent / 2.0L;
     return map;
 }
 
 } // namespace
 
-int TAxisMap::ToPixel(double value) const {
-    if (Logarithmic && !(value > LogLimit)) return std::isnan(value) ? 0 : Pinned;
+int AxisMap::ToPixel(double value) const {
+    if (Logarithmic && !(value > kLogLimit)) return std::isnan(value) ? 0 : Pinned;
     const long double p = K * axisValue(value, Logarithmic) + D;
     if (std::isnan(p)) return 0;
     // rint rounds half to even like nearbyint, without saving and restoring the FPU state each time.
     return static_cast<int>(std::rint(std::clamp(p, -MaxPixel, MaxPixel)));
 }
 
-long double TAxisMap::ToData(long double pixel) const {
+long double AxisMap::ToData(long double pixel) const {
     if (K == 0) return 0;
     const long double v = (pixel - D) / K;
     return Logarithmic ? std::exp(v) : v;
 }
 
-TLayerMap layerMap(const TChartGeometry& g, const TAxisRange& x, const TAxisRange& y) {
-    TLayerMap map;
+LayerMap layerMap(const ChartGeometry& g, const AxisRange& x, const AxisRange& y) {
+    LayerMap map;
     map.X = g.DataWidth() > 0 ? axisMap(x, g.MarginLeft, g.DataRight()) : centred(g.Width);
     map.X.Logarithmic = x.Logarithmic;
     map.X.Pinned = x.High >= x.Low ? 0 : g.Width;
@@ -59,14 +59,14 @@ int paintClamp(int pixel) {
     return std::clamp(pixel, -30000, 30000);
 }
 
-TBoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic) {
+BoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic) {
     if (!(std::fabs(high - low) >= minRange)) return {};
     if (!logarithmic) return {true, true};
-    return {low >= LogLimit, high >= LogLimit};
+    return {low >= kLogLimit, high >= kLogLimit};
 }
 
-TAxisRange isometricYRange(const TAxisRange& x, const TAxisRange& y, int dataWidth, int dataHeight,
-                           int aspectX, int aspectY) {
+AxisRange isometricYRange(const AxisRange& x, const AxisRange& y, int dataWidth, int dataHeight, int aspectX,
+                          int aspectY) {
     if (dataWidth < 0 || dataHeight < 0 || aspectX == 0) return y;
     const double c = (y.Low + y.High) / 2;
     const double h = (x.High - x.Low) * (dataHeight + 1) / (dataWidth + 1) * aspectY / aspectX / 2;

@@ -2,7 +2,7 @@
 // plain arithmetic, kept apart from the widget so it can be checked without a display.
 #pragma once
 
-struct TChartGeometry {
+struct ChartGeometry {
     int Width = 0;
     int Height = 0;
     int MarginLeft = 0;
@@ -21,21 +21,21 @@ struct TChartGeometry {
     int MinimumHeight() const { return MarginTop + MarginBottom + ShadowWidth + 20; }
 };
 
-struct TAxisRange {
+struct AxisRange {
     double Low = 0;
     double High = 1;
     bool Logarithmic = false;
 };
 
 // Values at or below this limit have no logarithm on a logarithmic axis.
-constexpr double LogLimit = 1e-100;
+constexpr double kLogLimit = 1e-100;
 
 // One axis of a layer: pixel = K * value + D (or K * ln value + D).
-struct TAxisMap {
+struct AxisMap {
     long double K = 0;
     long double D = 0;
     bool Logarithmic = false;
-    // Where a logarithmic axis puts values at or below LogLimit: its low end.
+    // Where a logarithmic axis puts values at or below kLogLimit: its low end.
     int Pinned = 0;
 
     // Clamped to +-2147483647 and rounded half to even; not-a-number gives 0.
@@ -44,29 +44,29 @@ struct TAxisMap {
     long double ToData(long double pixel) const;
 };
 
-struct TLayerMap {
-    TAxisMap X;
-    TAxisMap Y;
+struct LayerMap {
+    AxisMap X;
+    AxisMap Y;
 };
 
 // Low x at the left edge, high x at the right; low y at the bottom, high y at the top. A data area
 // without pixels maps every point to the middle of the control.
-TLayerMap layerMap(const TChartGeometry& geometry, const TAxisRange& x, const TAxisRange& y);
+LayerMap layerMap(const ChartGeometry& geometry, const AxisRange& x, const AxisRange& y);
 
 // Painting keeps coordinates within -30000..30000 so that far-away data never overflows.
 int paintClamp(int pixel);
 
-struct TBoundsUpdate {
+struct BoundsUpdate {
     bool SetLow = false;
     bool SetHigh = false;
-    bool operator==(const TBoundsUpdate&) const = default;
+    bool operator==(const BoundsUpdate&) const = default;
 };
 
 // Which bounds of a requested range an axis takes: none when the pair is narrower than minRange;
-// on a logarithmic axis only the bounds at or above LogLimit.
-TBoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic);
+// on a logarithmic axis only the bounds at or above kLogLimit.
+BoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic);
 
 // The y range that gives one data unit the same length in x and y on a data area of
 // dataWidth x dataHeight pixels; unchanged when the data area has no pixels.
-TAxisRange isometricYRange(const TAxisRange& x, const TAxisRange& y, int dataWidth, int dataHeight,
-                           int aspectX, int aspectY);
+AxisRange isometricYRange(const AxisRange& x, const AxisRange& y, int dataWidth, int dataHeight, int aspectX,
+                          int aspectY);

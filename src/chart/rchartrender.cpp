@@ -7,55 +7,55 @@
 
 #include <algorithm>
 
-void TCanvasItemTarget::SetPenWidth(int width) {
-    FCanvas.Pen().Width = width;
+void CanvasItemTarget::SetPenWidth(int width) {
+    canvas.Pen().Width = width;
 }
-void TCanvasItemTarget::SetPenColor(TColor color) {
-    FCanvas.Pen().Color = color;
+void CanvasItemTarget::SetPenColor(TColor color) {
+    canvas.Pen().Color = color;
 }
-void TCanvasItemTarget::SetPenStyle(TPenStyle style) {
-    FCanvas.Pen().Style = style;
-}
-
-void TCanvasItemTarget::SetBrushColor(TColor color) {
-    FCanvas.Brush().Color = color;
-    FCanvas.Brush().Style = bsSolid;
+void CanvasItemTarget::SetPenStyle(TPenStyle style) {
+    canvas.Pen().Style = style;
 }
 
-void TCanvasItemTarget::SetBrushClear() {
-    FCanvas.Brush().Style = bsClear;
-}
-void TCanvasItemTarget::MoveTo(QPoint p) {
-    FCanvas.MoveTo(p.x(), p.y());
-}
-void TCanvasItemTarget::LineTo(QPoint p) {
-    FCanvas.LineTo(p.x(), p.y());
+void CanvasItemTarget::SetBrushColor(TColor color) {
+    canvas.Brush().Color = color;
+    canvas.Brush().Style = bsSolid;
 }
 
-void TCanvasItemTarget::Polyline(const std::vector<QPoint>& points) {
-    FCanvas.Polyline(QPolygon(points.begin(), points.end()));
+void CanvasItemTarget::SetBrushClear() {
+    canvas.Brush().Style = bsClear;
+}
+void CanvasItemTarget::MoveTo(QPoint p) {
+    canvas.MoveTo(p.x(), p.y());
+}
+void CanvasItemTarget::LineTo(QPoint p) {
+    canvas.LineTo(p.x(), p.y());
 }
 
-void TCanvasItemTarget::SetPixel(QPoint p, TColor color) {
-    FCanvas.SetPixels(p.x(), p.y(), color);
-}
-void TCanvasItemTarget::SetFontColor(TColor color) {
-    FCanvas.Font().SetColor(color);
+void CanvasItemTarget::Polyline(const std::vector<QPoint>& points) {
+    canvas.Polyline(QPolygon(points.begin(), points.end()));
 }
 
-void TCanvasItemTarget::SetFont(TFontStyles style, int points) {
-    FCanvas.Font().SetStyle(style);
-    FCanvas.Font().SetSize(points);
+void CanvasItemTarget::SetPixel(QPoint p, TColor color) {
+    canvas.SetPixels(p.x(), p.y(), color);
+}
+void CanvasItemTarget::SetFontColor(TColor color) {
+    canvas.Font().SetColor(color);
 }
 
-QSize TCanvasItemTarget::TextExtent(const QString& text) {
-    return FCanvas.TextExtent(text);
+void CanvasItemTarget::SetFont(TFontStyles style, int points) {
+    canvas.Font().SetStyle(style);
+    canvas.Font().SetSize(points);
 }
-void TCanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
-    FCanvas.TextOut(topLeft.x(), topLeft.y(), text);
+
+QSize CanvasItemTarget::TextExtent(const QString& text) {
+    return canvas.TextExtent(text);
 }
-void TCanvasItemTarget::DrawMark(int markType, QPoint centre) {
-    ::DrawMark(FCanvas, markType, centre.x(), centre.y());
+void CanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
+    canvas.TextOut(topLeft.x(), topLeft.y(), text);
+}
+void CanvasItemTarget::DrawMark(int markType, QPoint centre) {
+    ::drawMark(canvas, markType, centre.x(), centre.y());
 }
 
 namespace {
@@ -63,23 +63,23 @@ namespace {
 // One pass over the items: the attribute cache, the current position and the open polyline.
 class ItemPass {
 public:
-    ItemPass(TItemTarget& target, const std::array<TLayerMap, 16>& maps, const TItemPassSettings& settings)
-        : FTarget(target), FMaps(maps), FSettings(settings), FPenWidth(settings.LineWidth),
-          FPenColor(settings.ChartColor), FBrushColor(settings.ChartColor), FFontColor(settings.ChartColor),
-          FCurrent(settings.Origin) {
-        FPoints.reserve(kMaxPolylinePoints);
-        FTarget.SetPenWidth(FPenWidth);
-        FTarget.MoveTo(FCurrent);
-        FTarget.SetPenColor(FPenColor);
-        FTarget.SetBrushColor(FBrushColor);
-        FTarget.SetPenStyle(FPenStyle);
+    ItemPass(ItemTarget& target, const PerLayer<LayerMap>& maps, const ItemPassSettings& settings)
+        : target(target), maps(maps), settings(settings), penWidth(settings.LineWidth),
+          penColor(settings.ChartColor), brushColor(settings.ChartColor), fontColor(settings.ChartColor),
+          current(settings.Origin) {
+        points.reserve(kMaxPolylinePoints);
+        target.SetPenWidth(penWidth);
+        target.MoveTo(current);
+        target.SetPenColor(penColor);
+        target.SetBrushColor(brushColor);
+        target.SetPenStyle(penStyle);
     }
 
     void draw(const TChartItem& item) {
-        if (item.LineWidth != FPenWidth) {
+        if (item.LineWidth != penWidth) {
             flush();
-            FPenWidth = item.LineWidth;
-            FTarget.SetPenWidth(FPenWidth);
+            penWidth = item.LineWidth;
+            target.SetPenWidth(penWidth);
         }
         switch (item.Kind) {
         case ikMark:
@@ -101,103 +101,103 @@ public:
 
     void finish() {
         flush();
-        FTarget.SetPenWidth(1);
+        target.SetPenWidth(1);
     }
 
 private:
     QPoint toTarget(int layer, double x, double y) const {
-        const TLayerMap& map = FMaps[static_cast<std::size_t>(std::clamp(layer, 1, 16) - 1)];
+        const LayerMap& map = maps[layerSlot(layer)];
         const QPoint control(paintClamp(map.X.ToPixel(x)), paintClamp(map.Y.ToPixel(y)));
-        return control - FSettings.DataOrigin + FSettings.Origin;
+        return control - settings.DataOrigin + settings.Origin;
     }
 
-    void penColor(TColor color) {
-        if (color != FPenColor) FTarget.SetPenColor(FPenColor = color);
+    void usePenColor(TColor color) {
+        if (color != penColor) target.SetPenColor(penColor = color);
     }
-    void penStyle(TPenStyle style) {
-        if (style != FPenStyle) FTarget.SetPenStyle(FPenStyle = style);
+    void usePenStyle(TPenStyle style) {
+        if (style != penStyle) target.SetPenStyle(penStyle = style);
     }
-    void brushColor(TColor color) {
-        if (color != FBrushColor) FTarget.SetBrushColor(FBrushColor = color);
+    void useBrushColor(TColor color) {
+        if (color != brushColor) target.SetBrushColor(brushColor = color);
     }
 
     void drawMark(const TChartItem& item) {
         flush();
-        penColor(item.Color);
-        penStyle(item.PenStyle);
-        FTarget.DrawMark(item.MarkOrAlign, toTarget(item.Layer, item.X1, item.Y1));
+        usePenColor(item.Color);
+        usePenStyle(item.PenStyle);
+        target.DrawMark(item.MarkOrAlign, toTarget(item.Layer, item.X1, item.Y1));
     }
 
     void drawLine(const TChartItem& item) {
         flush();
-        penColor(item.Color);
-        penStyle(item.PenStyle);
-        brushColor(item.FillColor);
+        usePenColor(item.Color);
+        usePenStyle(item.PenStyle);
+        useBrushColor(item.FillColor);
         const QPoint from = toTarget(item.Layer, item.X1, item.Y1);
         const QPoint to = toTarget(item.Layer, item.X2, item.Y2);
         if (from == to) {
-            FTarget.SetPixel(from, item.Color);
+            target.SetPixel(from, item.Color);
             return;
         }
-        FTarget.MoveTo(from);
-        FTarget.LineTo(to);
-        FCurrent = to;
+        target.MoveTo(from);
+        target.LineTo(to);
+        current = to;
     }
 
     void addPoint(const TChartItem& item) {
-        if (item.Color != FPenColor || item.PenStyle != FPenStyle || item.FillColor != FBrushColor) {
+        if (item.Color != penColor || item.PenStyle != penStyle || item.FillColor != brushColor) {
             flush();
-            FTarget.SetPenColor(FPenColor = item.Color);
-            FTarget.SetPenStyle(FPenStyle = item.PenStyle);
-            FTarget.SetBrushColor(FBrushColor = item.FillColor);
+            target.SetPenColor(penColor = item.Color);
+            target.SetPenStyle(penStyle = item.PenStyle);
+            target.SetBrushColor(brushColor = item.FillColor);
         }
-        if (FPoints.empty()) FPoints.push_back(FCurrent);
-        FPoints.push_back(toTarget(item.Layer, item.X1, item.Y1));
-        if (static_cast<int>(FPoints.size()) >= kMaxPolylinePoints) flush();
+        if (points.empty()) points.push_back(current);
+        points.push_back(toTarget(item.Layer, item.X1, item.Y1));
+        if (static_cast<int>(points.size()) >= kMaxPolylinePoints) flush();
     }
 
     void drawText(const TChartItem& item) {
         flush();
-        if (item.Color != FFontColor) FTarget.SetFontColor(FFontColor = item.Color);
-        FTarget.SetFont(FSettings.TextFontStyle, item.FontSize);
-        if (FSettings.SolidTextBackground)
-            FTarget.SetBrushColor(FBrushColor = FSettings.TextBkColor);
+        if (item.Color != fontColor) target.SetFontColor(fontColor = item.Color);
+        target.SetFont(settings.TextFontStyle, item.FontSize);
+        if (settings.SolidTextBackground)
+            target.SetBrushColor(brushColor = settings.TextBkColor);
         else
-            FTarget.SetBrushClear();
-        const QSize extent = FTarget.TextExtent(item.Text);
+            target.SetBrushClear();
+        const QSize extent = target.TextExtent(item.Text);
         QPoint p = toTarget(item.Layer, item.X1, item.Y1) - QPoint(0, extent.height() / 2);
         if (item.MarkOrAlign == 1)
             p.rx() -= extent.width();
         else if (item.MarkOrAlign == 2)
             p.rx() -= extent.width() / 2;
-        FTarget.TextOut(p, item.Text);
+        target.TextOut(p, item.Text);
     }
 
     // Draws the open polyline; its last point becomes the current position.
     void flush() {
-        if (FPoints.empty()) return;
-        FTarget.Polyline(FPoints);
-        FCurrent = FPoints.back();
-        FTarget.MoveTo(FCurrent);
-        FPoints.clear();
+        if (points.empty()) return;
+        target.Polyline(points);
+        current = points.back();
+        target.MoveTo(current);
+        points.clear();
     }
 
-    TItemTarget& FTarget;
-    const std::array<TLayerMap, 16>& FMaps;
-    const TItemPassSettings& FSettings;
-    int FPenWidth;
-    TColor FPenColor;
-    TColor FBrushColor;
-    TColor FFontColor;
-    TPenStyle FPenStyle = psSolid;
-    QPoint FCurrent;
-    std::vector<QPoint> FPoints;
+    ItemTarget& target;
+    const PerLayer<LayerMap>& maps;
+    const ItemPassSettings& settings;
+    int penWidth;
+    TColor penColor;
+    TColor brushColor;
+    TColor fontColor;
+    TPenStyle penStyle = psSolid;
+    QPoint current;
+    std::vector<QPoint> points;
 };
 
 } // namespace
 
-void drawItemList(TItemTarget& target, const TChartItemList& items, const std::array<TLayerMap, 16>& maps,
-                  const TItemPassSettings& settings) {
+void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
+                  const ItemPassSettings& settings) {
     ItemPass pass(target, maps, settings);
     for (int i = 0; i < items.Count(); ++i)
         pass.draw(items[i]);

@@ -1,10 +1,11 @@
 // The item pass of the chart: walks the item list in order and draws each item through a small
 // drawing target, setting pen, brush and font only when they change, and joining runs of polyline
 // points into polylines of at most 200 points. The target is an interface so that the pass can be
-// watched call by call; TCanvasItemTarget draws on a canvas.
+// watched call by call; CanvasItemTarget draws on a canvas.
 #pragma once
 
 #include "chart/chartitems.h"
+#include "chart/layers.h"
 #include "chart/rchartmapping.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
@@ -18,9 +19,9 @@
 
 class TCanvas;
 
-class TItemTarget {
+class ItemTarget {
 public:
-    virtual ~TItemTarget() = default;
+    virtual ~ItemTarget() = default;
     virtual void SetPenWidth(int width) = 0;
     virtual void SetPenColor(TColor color) = 0;
     virtual void SetPenStyle(TPenStyle style) = 0;
@@ -40,9 +41,9 @@ public:
     virtual void DrawMark(int markType, QPoint centre) = 0;
 };
 
-class TCanvasItemTarget : public TItemTarget {
+class CanvasItemTarget : public ItemTarget {
 public:
-    explicit TCanvasItemTarget(TCanvas& canvas) : FCanvas(canvas) {}
+    explicit CanvasItemTarget(TCanvas& canvas) : canvas(canvas) {}
     void SetPenWidth(int width) override;
     void SetPenColor(TColor color) override;
     void SetPenStyle(TPenStyle style) override;
@@ -59,10 +60,10 @@ public:
     void DrawMark(int markType, QPoint centre) override;
 
 private:
-    TCanvas& FCanvas;
+    TCanvas& canvas;
 };
 
-struct TItemPassSettings {
+struct ItemPassSettings {
     // Where the data area's top-left corner lies on the target, and where it lies in control
     // coordinates (the margins): item pixels move by origin - dataOrigin.
     QPoint Origin;
@@ -77,5 +78,5 @@ struct TItemPassSettings {
 constexpr int kMaxPolylinePoints = 200;
 
 // Draws the items in list order; layer n is placed through maps[n - 1]. Leaves the pen width at 1.
-void drawItemList(TItemTarget& target, const TChartItemList& items, const std::array<TLayerMap, 16>& maps,
-                  const TItemPassSettings& settings);
+void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
+                  const ItemPassSettings& settings);

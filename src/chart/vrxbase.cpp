@@ -1,39 +1,42 @@
 #include "chart/vrxbase.h"
 
+#include "platform/controls/assignchanged.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
 #include <cmath>
 
-int clampLayer(int layer) {
-    return std::clamp(layer, kFirstLayer, kLastLayer);
+PinnedPart::PinnedPart(int layer, QObject* parent) : QObject(parent), FLayer(clampLayer(layer)) {}
+
+void PinnedPart::SetPosX(double value) {
+    if (!std::isnan(value) && assignChanged(FPosX, value)) notify();
+}
+void PinnedPart::SetPosY(double value) {
+    if (!std::isnan(value) && assignChanged(FPosY, value)) notify();
+}
+void PinnedPart::SetLayer(int value) {
+    if (assignChanged(FLayer, clampLayer(value))) notify();
+}
+void PinnedPart::SetColor(TColor value) {
+    if (assignChanged(FColor, value)) notify();
+}
+void PinnedPart::notify() const {
+    if (FOnChange) FOnChange();
 }
 
-TCrossHair::TCrossHair(int number, QObject* parent) : QObject(parent), FLayer(clampLayer(number)) {}
+TCrossHair::TCrossHair(int number, QObject* parent) : PinnedPart(number, parent) {}
 
-void TCrossHair::SetPosX(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosX, value, FOnChange);
-}
-void TCrossHair::SetPosY(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosY, value, FOnChange);
-}
-void TCrossHair::SetLayer(int value) {
-    setAndNotify(FLayer, clampLayer(value), FOnChange);
-}
-void TCrossHair::SetColor(TColor value) {
-    setAndNotify(FColor, value, FOnChange);
-}
 void TCrossHair::SetMode(TCrossHairMode value) {
-    setAndNotify(FMode, value, FOnChange);
+    if (assignChanged(FMode, value)) notify();
 }
 void TCrossHair::SetLineType(TPenStyle value) {
-    setAndNotify(FLineType, value, FOnChange);
+    if (assignChanged(FLineType, value)) notify();
 }
 void TCrossHair::SetLineWid(int value) {
-    setAndNotify(FLineWid, std::max(value, 1), FOnChange);
+    if (assignChanged(FLineWid, std::max(value, 1))) notify();
 }
 
-void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea) {
+void drawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea) {
     // A wide line is kept off the frame by half its width on either side.
     const int w2 = crossHair.LineWid() / 2;
     const int px = pixel.x();
@@ -48,8 +51,8 @@ void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pix
     }
 }
 
-void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
-                    const TLayerToPixel& toPixel, const TRect& dataArea, TColor chartColor) {
+void drawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
+                    const LayerToPixel& toPixel, const TRect& dataArea, TColor chartColor) {
     const bool anyShown = std::any_of(crossHairs.begin(), crossHairs.end(),
                                       [](const TCrossHair* c) { return c->Mode() != chOff; });
     if (!anyShown) return;
@@ -61,38 +64,26 @@ void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHai
         canvas.Pen().Color = c->Color();
         canvas.Pen().Width = c->LineWid();
         canvas.Pen().Style = c->LineType();
-        DrawCrossHairLines(canvas, *c, toPixel(c->Layer(), c->PosX(), c->PosY()), dataArea);
+        drawCrossHairLines(canvas, *c, toPixel(c->Layer(), c->PosX(), c->PosY()), dataArea);
     }
     canvas.Pen().Color = saved.Color;
     canvas.Pen().Width = saved.Width;
     canvas.Pen().Style = saved.Style;
 }
 
-TCustomTextLabel::TCustomTextLabel(QObject* parent) : QObject(parent) {}
+TCustomTextLabel::TCustomTextLabel(QObject* parent) : PinnedPart(1, parent) {}
 
 void TCustomTextLabel::SetCaption(const QString& value) {
-    setAndNotify(FCaption, value, FOnChange);
-}
-void TCustomTextLabel::SetPosX(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosX, value, FOnChange);
-}
-void TCustomTextLabel::SetPosY(double value) {
-    if (!std::isnan(value)) setAndNotify(FPosY, value, FOnChange);
-}
-void TCustomTextLabel::SetLayer(int value) {
-    setAndNotify(FLayer, clampLayer(value), FOnChange);
-}
-void TCustomTextLabel::SetColor(TColor value) {
-    setAndNotify(FColor, value, FOnChange);
+    if (assignChanged(FCaption, value)) notify();
 }
 void TCustomTextLabel::SetMode(TTextLabelMode value) {
-    setAndNotify(FMode, value, FOnChange);
+    if (assignChanged(FMode, value)) notify();
 }
 void TCustomTextLabel::SetVisible(bool value) {
-    setAndNotify(FVisible, value, FOnChange);
+    if (assignChanged(FVisible, value)) notify();
 }
 
-void DrawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel) {
+void drawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel) {
     if (!label.Shown()) return;
     canvas.Font().SetColor(label.Color());
     canvas.Brush().Style = bsClear;

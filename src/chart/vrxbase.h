@@ -3,6 +3,7 @@
 // chart: it reports every change through OnChange, which the chart sets to its RepaintIfAuto.
 #pragma once
 
+#include "chart/layers.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/rect.h"
 #include "platform/graphics/tcolor.h"
@@ -55,36 +56,18 @@ using enum VrxBase::TCrossHairMode;
 using enum VrxBase::TTextLabelMode;
 using enum VrxBase::TMouseActMode;
 
-constexpr int kFirstLayer = 1;
-constexpr int kLastLayer = 16;
-
-// Layer numbers outside 1..16 are pulled to the nearest end.
-int clampLayer(int layer);
-
-// The setter pattern of the chart's sub-objects: nothing happens when the value is unchanged;
-// otherwise it is stored and the owner hears of it.
-template <typename T> void setAndNotify(T& field, const T& value, const std::function<void()>& onChange) {
-    if (field == value) return;
-    field = value;
-    if (onChange) onChange();
-}
-
 // Maps a point in data units of a layer to a pixel in control coordinates.
-using TLayerToPixel = std::function<QPoint(int layer, double x, double y)>;
+using LayerToPixel = std::function<QPoint(int layer, double x, double y)>;
 
-class TCrossHair : public QObject {
+// What crosshairs and text labels have in common: a position in data units of a layer, a colour,
+// and the notification of every change, which the chart sets to its RepaintIfAuto.
+class PinnedPart : public QObject {
     Q_OBJECT
     Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
     Q_PROPERTY(double PosY READ PosY WRITE SetPosY)
     Q_PROPERTY(int Layer READ Layer WRITE SetLayer)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(VrxBase::TCrossHairMode Mode READ Mode WRITE SetMode)
-    Q_PROPERTY(Graphics::TPenStyle LineType READ LineType WRITE SetLineType)
-    Q_PROPERTY(int LineWid READ LineWid WRITE SetLineWid)
 public:
-    // Crosshair number n starts on layer n.
-    explicit TCrossHair(int number, QObject* parent = nullptr);
-
     // A position that is not a number is ignored.
     double PosX() const { return FPosX; }
     void SetPosX(double value);
@@ -95,6 +78,31 @@ public:
     void SetLayer(int value);
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
+
+    // Called after every change; one handler or none.
+    void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
+
+protected:
+    PinnedPart(int layer, QObject* parent);
+    void notify() const;
+
+private:
+    double FPosX = 0;
+    double FPosY = 0;
+    int FLayer;
+    TColor FColor = clBlack;
+    std::function<void()> FOnChange;
+};
+
+class TCrossHair : public PinnedPart {
+    Q_OBJECT
+    Q_PROPERTY(VrxBase::TCrossHairMode Mode READ Mode WRITE SetMode)
+    Q_PROPERTY(Graphics::TPenStyle LineType READ LineType WRITE SetLineType)
+    Q_PROPERTY(int LineWid READ LineWid WRITE SetLineWid)
+public:
+    // Crosshair number n starts on layer n.
+    explicit TCrossHair(int number, QObject* parent = nullptr);
+
     TCrossHairMode Mode() const { return FMode; }
     void SetMode(TCrossHairMode value);
     TPenStyle LineType() const { return FLineType; }
@@ -106,39 +114,27 @@ public:
     bool ShowsHorizontal() const { return FMode == chHoriz || FMode == chBoth; }
     bool ShowsVertical() const { return FMode == chVert || FMode == chBoth; }
 
-    // Called after every change; one handler or none.
-    void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
-
 private:
-    double FPosX = 0;
-    double FPosY = 0;
-    int FLayer;
-    TColor FColor = clBlack;
     TCrossHairMode FMode = chOff;
     TPenStyle FLineType = psSolid;
     int FLineWid = 1;
-    std::function<void()> FOnChange;
 };
 
 // Draws one crosshair whose position maps to `pixel`, with the canvas's current pen. `dataArea`
 // holds the data area's edges in control coordinates: Left = MarginLeft, Top = MarginTop,
 // Right = Width - MarginRight - ShadowWidth, Bottom = Height - MarginBottom - ShadowWidth. A line on
 // an edge, or one that would overlap it by its width, is left out.
-void DrawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea);
+void drawCrossHairLines(TCanvas& canvas, const TCrossHair& crossHair, QPoint pixel, const TRect& dataArea);
 
 // The chart's crosshair pass: each crosshair that is not off, mapped through its layer, in its own
 // colour, width and style; the pen is restored afterwards. Nothing is touched when all are off.
-void DrawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
-                    const TLayerToPixel& toPixel, const TRect& dataArea, TColor chartColor);
+void drawCrossHairs(TCanvas& canvas, std::span<const TCrossHair* const> crossHairs,
+                    const LayerToPixel& toPixel, const TRect& dataArea, TColor chartColor);
 
 // A caption placed at a data point of a layer. The chart keeps a set of them, created hidden.
-class TCustomTextLabel : public QObject {
+class TCustomTextLabel : public PinnedPart {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(double PosX READ PosX WRITE SetPosX)
-    Q_PROPERTY(double PosY READ PosY WRITE SetPosY)
-    Q_PROPERTY(int Layer READ Layer WRITE SetLayer)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(VrxBase::TTextLabelMode Mode READ Mode WRITE SetMode)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
@@ -146,14 +142,6 @@ public:
 
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& value);
-    double PosX() const { return FPosX; }
-    void SetPosX(double value);
-    double PosY() const { return FPosY; }
-    void SetPosY(double value);
-    int Layer() const { return FLayer; }
-    void SetLayer(int value);
-    TColor Color() const { return FColor; }
-    void SetColor(TColor value);
     TTextLabelMode Mode() const { return FMode; }
     void SetMode(TTextLabelMode value);
     bool Visible() const { return FVisible; }
@@ -161,17 +149,10 @@ public:
 
     bool Shown() const { return FVisible && FMode != tlOff; }
 
-    void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
-
 private:
     QString FCaption;
-    double FPosX = 0;
-    double FPosY = 0;
-    int FLayer = kFirstLayer;
-    TColor FColor = clBlack;
     TTextLabelMode FMode = tlOff;
     bool FVisible = false;
-    std::function<void()> FOnChange;
 };
 
 class TTextLabel : public TCustomTextLabel {
@@ -182,4 +163,4 @@ public:
 
 // Draws a shown label with its top-left corner at `pixel` in the canvas's current font: the caption
 // in the label's colour on a clear background, framed in that colour for tlBox.
-void DrawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel);
+void drawTextLabel(TCanvas& canvas, const TCustomTextLabel& label, QPoint pixel);

@@ -104,7 +104,7 @@ TEST(BakGndImg, NameKeepsItsDirectoryOnlyWithIncludePath) {
 TEST(BakGndImgDrawing, WithoutImageChartColourInsideTheFrame) {
     TBakGndImg b;
     TBitmap area(41, 31);
-    DrawBackground(b, area, kChart, kFrame, testMapping);
+    drawBackground(b, area, kChart, kFrame, testMapping);
     EXPECT_EQ(countOf(area, kChart), 39 * 29);
     EXPECT_EQ(countOf(area, kFrame), 41 * 31 - 39 * 29);
     EXPECT_EQ(area.Canvas().Pixels(0, 0), kFrame);
@@ -123,7 +123,7 @@ TEST(BakGndImgDrawing, AreaModesFillTheirPartInAreaColour) {
         b.SetAreaMode(mode);
         b.SetAreaColor(clLime);
         TBitmap area(41, 31);
-        DrawBackground(b, area, kChart, kFrame, testMapping);
+        drawBackground(b, area, kChart, kFrame, testMapping);
         EXPECT_EQ(extentOf(area, clLime), expected) << static_cast<int>(mode);
         EXPECT_EQ(countOf(area, clLime), expected.Width() * expected.Height()) << static_cast<int>(mode);
     }
@@ -134,7 +134,7 @@ TEST(BakGndImgDrawing, FarAwayAreaEdgesAreClamped) {
     b.SetAreaMode(bamRight);
     b.SetAreaRight(-1e300);
     TBitmap area(41, 31);
-    DrawBackground(b, area, kChart, kFrame, [](double, double) { return QPoint(-2147483647, 2147483647); });
+    drawBackground(b, area, kChart, kFrame, [](double, double) { return QPoint(-2147483647, 2147483647); });
     EXPECT_EQ(countOf(area, kDefaultAreaColor), 41 * 31);
 }
 
@@ -146,7 +146,7 @@ TEST(BakGndImgDrawing, ImageAtItsOwnSizeStretchedOrTiled) {
 
     b.SetFillMode(bfSimple);
     TBitmap simple(10, 8);
-    DrawBackground(b, simple, kChart, kFrame, testMapping);
+    drawBackground(b, simple, kChart, kFrame, testMapping);
     EXPECT_EQ(simple.Canvas().Pixels(0, 0), imagePixel(0, 0));
     EXPECT_EQ(simple.Canvas().Pixels(3, 2), imagePixel(3, 2));
     EXPECT_EQ(simple.Canvas().Pixels(4, 2), kChart);
@@ -154,14 +154,14 @@ TEST(BakGndImgDrawing, ImageAtItsOwnSizeStretchedOrTiled) {
 
     b.SetFillMode(bfStretch);
     TBitmap stretched(8, 6);
-    DrawBackground(b, stretched, kChart, kFrame, testMapping);
+    drawBackground(b, stretched, kChart, kFrame, testMapping);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x)
             EXPECT_EQ(stretched.Canvas().Pixels(x, y), imagePixel(x / 2, y / 2)) << x << "," << y;
 
     b.SetFillMode(bfTile);
     TBitmap tiled(10, 7);
-    DrawBackground(b, tiled, kChart, kFrame, testMapping);
+    drawBackground(b, tiled, kChart, kFrame, testMapping);
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(tiled.Canvas().Pixels(x, y), imagePixel(x % 4, y % 3)) << x << "," << y;
@@ -174,7 +174,7 @@ TEST(BakGndImgDrawing, BmpAndJpegFilesLoadToo) {
         b.SetIncludePath(true);
         b.SetName(writeTestImage(file));
         TBitmap area(4, 3);
-        DrawBackground(b, area, kChart, kFrame, testMapping);
+        drawBackground(b, area, kChart, kFrame, testMapping);
         EXPECT_FALSE(b.Name().isEmpty()) << file;
         EXPECT_EQ(countOf(area, kFrame), 0) << file;
     }
@@ -196,7 +196,7 @@ TEST(BakGndImgDrawing, UnreadableImageIsDroppedSilently) {
         int changes = 0;
         b.SetOnChange([&] { ++changes; });
         TBitmap area(41, 31);
-        DrawBackground(b, area, kChart, kFrame, testMapping);
+        drawBackground(b, area, kChart, kFrame, testMapping);
         EXPECT_EQ(b.Name(), "") << name.toStdString();
         EXPECT_EQ(changes, 0);
         EXPECT_EQ(countOf(area, kChart), 39 * 29);

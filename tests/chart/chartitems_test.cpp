@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 TEST(ChartItems, FreshStoreHasTheDocumentedDefaults) {
-    TChartItems store;
+    ChartItems store;
     EXPECT_EQ(store.ItemCount(), 0);
     EXPECT_EQ(store.List().Capacity(), 0);
     EXPECT_EQ(store.AllocSize(), 1000);
@@ -17,7 +17,7 @@ TEST(ChartItems, FreshStoreHasTheDocumentedDefaults) {
 }
 
 TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
-    TChartItems store;
+    ChartItems store;
     store.SetDataColor(clRed);
     store.SetFillColor(clYellow);
     store.SetPenStyle(psDot);
@@ -66,7 +66,7 @@ TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
 }
 
 TEST(ChartItems, GrowsByAllocSizeAndKeepsEarlierItems) {
-    TChartItems store;
+    ChartItems store;
     for (int i = 0; i < 1000; ++i)
         store.AddLineTo(i, -i);
     EXPECT_EQ(store.List().Capacity(), 1000);
@@ -85,7 +85,7 @@ TEST(ChartItems, GrowsByAllocSizeAndKeepsEarlierItems) {
 }
 
 TEST(ChartItems, OutOfRangeAllocSizeAndClassDefaultAreIgnored) {
-    TChartItems store;
+    ChartItems store;
     store.SetAllocSize(1);
     EXPECT_EQ(store.AllocSize(), 1);
     store.SetAllocSize(1000000);
@@ -102,7 +102,7 @@ TEST(ChartItems, OutOfRangeAllocSizeAndClassDefaultAreIgnored) {
 }
 
 TEST(ChartItems, LayerAndLineWidthAndMarkTypeAreKeptInTheirRanges) {
-    TChartItems store;
+    ChartItems store;
     store.SetCurrentLayer(0);
     EXPECT_EQ(store.CurrentLayer(), 1);
     store.SetCurrentLayer(17);
@@ -118,7 +118,7 @@ TEST(ChartItems, LayerAndLineWidthAndMarkTypeAreKeptInTheirRanges) {
 }
 
 TEST(ChartItems, TextIsCutToFifteenCharacters) {
-    TChartItems store;
+    ChartItems store;
     store.AddText(0, 0, 10, QStringLiteral("abcdefghijklmnopqrst"));
     EXPECT_EQ(store.List()[0].Text, QStringLiteral("abcdefghijklmno"));
     // A cut never leaves half of a surrogate pair behind.
@@ -127,7 +127,7 @@ TEST(ChartItems, TextIsCutToFifteenCharacters) {
 }
 
 TEST(ChartItems, ClearEmptiesTheListAndItsCapacity) {
-    TChartItems store;
+    ChartItems store;
     store.AddLine(0, 0, 1, 1);
     store.ClearItems();
     EXPECT_EQ(store.ItemCount(), 0);

@@ -138,7 +138,7 @@ Offsets drawn(int type) {
     TCanvas& c = bmp.Canvas();
     c.Pen().Color = clRed;
     c.Brush() = TBrush{clBlue, bsSolid};
-    DrawMark(c, type, kCentre, kCentre);
+    drawMark(c, type, kCentre, kCentre);
     Offsets red;
     for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x) {
@@ -180,12 +180,12 @@ TEST(ChartMarks, FiguresLeaveASolidBrushOfTheFormerColour) {
     c.Pen().Color = clRed;
     for (int type : {3, 9, 17}) { // a stamp, a filled and an open figure
         c.Brush() = TBrush{clGreen, bsClear};
-        DrawMark(c, type, kCentre, kCentre);
+        drawMark(c, type, kCentre, kCentre);
         EXPECT_EQ(c.Brush().Color, clGreen) << "mark " << type;
         EXPECT_EQ(c.Brush().Style, bsSolid) << "mark " << type;
     }
     c.MoveTo(3, 4);
-    DrawMark(c, 12, kCentre, kCentre);
+    drawMark(c, 12, kCentre, kCentre);
     EXPECT_EQ(c.PenPos(), QPoint(3, 4));
 }
 
@@ -194,7 +194,7 @@ TEST(ChartMarks, CharacterMarksAreCentredInThePenColour) {
     TBitmap mark(40, 40);
     mark.Canvas().Pen().Color = clRed;
     mark.Canvas().Brush().Style = bsClear;
-    DrawMark(mark.Canvas(), 65, 20, 20);
+    drawMark(mark.Canvas(), 65, 20, 20);
     EXPECT_EQ(mark.Canvas().Font().Color(), TFont().Color()); // the font keeps its colour
 
     TBitmap text(40, 40);
@@ -210,7 +210,7 @@ TEST(ChartMarks, CharacterMarksAreCentredInThePenColour) {
     EXPECT_TRUE(inked);
 
     TBitmap none(10, 10);
-    DrawMark(none.Canvas(), 256, 5, 5);
-    DrawMark(none.Canvas(), -1, 5, 5);
+    drawMark(none.Canvas(), 256, 5, 5);
+    drawMark(none.Canvas(), -1, 5, 5);
     EXPECT_EQ(none.Image(), TBitmap(10, 10).Image());
 }

@@ -17,7 +17,7 @@ template <typename F> void expectError(F f, const char* message) {
 
 std::vector<int> xTable(const TJointLayers& j) {
     std::vector<int> t;
-    for (int n = 1; n <= 16; ++n)
+    for (int n = 1; n <= kLayerCount; ++n)
         t.push_back(j.ControlledBy(jaX, n));
     return t;
 }
@@ -26,7 +26,7 @@ std::vector<int> xTable(const TJointLayers& j) {
 
 TEST(JointLayers, EveryLayerStartsIndependentAndIsPublishedByName) {
     TJointLayers j;
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= kLayerCount; ++n) {
         EXPECT_EQ(j.ControlledBy(jaX, n), n);
         EXPECT_EQ(j.ControlledBy(jaY, n), n);
     }
@@ -39,9 +39,9 @@ TEST(JointLayers, EveryLayerStartsIndependentAndIsPublishedByName) {
 
 TEST(JointLayers, JoiningNotifiesAndReleasingIsSilent) {
     TJointLayers j;
-    std::vector<std::pair<TJointAxis, int>> joined;
+    std::vector<std::pair<JointAxis, int>> joined;
     int changes = 0;
-    j.OnJoined = [&](TJointAxis axis, int layer) { joined.emplace_back(axis, layer); };
+    j.OnJoined = [&](JointAxis axis, int layer) { joined.emplace_back(axis, layer); };
     j.OnChange = [&] { ++changes; };
     j.SetL03xControlledBy(1);
     EXPECT_EQ(j.L03xControlledBy(), 1);

@@ -101,16 +101,19 @@ TEST(RChartSharing, ItemsAppendedAnywhereAppearInAllSharingCharts) {
     EXPECT_EQ(b.UseDataOf(), &a);
     EXPECT_EQ(a.SharingCharts(), sharers({&b, &c}));
     EXPECT_EQ(b.ItemCount(), 1);
-    b.AddLineTo(2, 2);
+    b.AddLineTo(2, 2);                         // through a sharer: the owner and the other sharer see it
+    a.AddText(3, 3, 10, QStringLiteral("ds")); // through the owner: every sharer sees it
     for (RecordingChart* chart : {&a, &b, &c}) {
-        ASSERT_EQ(chart->ItemCount(), 2) << chart->Name().toStdString();
+        ASSERT_EQ(chart->ItemCount(), 3) << chart->Name().toStdString();
         EXPECT_EQ(chart->Items()[1].X1, 2);
+        EXPECT_EQ(chart->Items()[2].Text, QStringLiteral("ds"));
     }
     // Growing past the first allocation keeps the sharing intact.
     for (int i = 0; i < 1500; ++i)
         c.AddLineTo(i, i);
-    EXPECT_EQ(a.ItemCount(), 1502);
+    EXPECT_EQ(a.ItemCount(), 1503);
     EXPECT_EQ(b.Items().Capacity(), 2000);
+    EXPECT_EQ(b.Items()[1502].X1, 1499);
 
     b.ClearItems();
     for (RecordingChart* chart : {&a, &b, &c})

@@ -7,8 +7,8 @@
 namespace {
 
 // The main window's chart: 576 x 446, margins 50, 20, 20, 40.
-TChartGeometry mainWindowGeometry() {
-    TChartGeometry g;
+ChartGeometry mainWindowGeometry() {
+    ChartGeometry g;
     g.Width = 576;
     g.Height = 446;
     g.MarginLeft = 50;
@@ -19,14 +19,14 @@ TChartGeometry mainWindowGeometry() {
     return g;
 }
 
-TLayerMap tripMap(const TChartGeometry& g) {
+LayerMap tripMap(const ChartGeometry& g) {
     return layerMap(g, {0, 133, false}, {0, 180, false});
 }
 
 } // namespace
 
 TEST(ChartGeometry, DataAreaAndMinimumSize) {
-    TChartGeometry g = mainWindowGeometry();
+    ChartGeometry g = mainWindowGeometry();
     g.ShadowWidth = 10;
     EXPECT_EQ(g.DataWidth(), 576 - 50 - 20 - 10);
     EXPECT_EQ(g.DataHeight(), 446 - 20 - 40 - 10);
@@ -37,7 +37,7 @@ TEST(ChartGeometry, DataAreaAndMinimumSize) {
 }
 
 TEST(LayerMap, TripRangesMapOntoTheDataAreaEdges) {
-    const TLayerMap map = tripMap(mainWindowGeometry());
+    const LayerMap map = tripMap(mainWindowGeometry());
     EXPECT_EQ(map.X.ToPixel(0), 50);
     EXPECT_EQ(map.X.ToPixel(133), 556);
     EXPECT_EQ(map.Y.ToPixel(180), 20);
@@ -50,16 +50,16 @@ TEST(LayerMap, TripRangesMapOntoTheDataAreaEdges) {
 }
 
 TEST(LayerMap, ReversedRangeMirrorsTheAxis) {
-    const TLayerMap map = layerMap(mainWindowGeometry(), {133, 0, false}, {180, 0, false});
+    const LayerMap map = layerMap(mainWindowGeometry(), {133, 0, false}, {180, 0, false});
     EXPECT_EQ(map.X.ToPixel(133), 50);
     EXPECT_EQ(map.X.ToPixel(0), 556);
     EXPECT_EQ(map.Y.ToPixel(0), 20);
 }
 
 TEST(LayerMap, PixelsAreRoundedHalfToEvenAfterClamping) {
-    TChartGeometry g = mainWindowGeometry();
+    ChartGeometry g = mainWindowGeometry();
     g.Width = 50 + 20 + 10; // W = 10: one data unit per pixel on 0..10
-    const TAxisMap x = layerMap(g, {0, 10, false}, {0, 1, false}).X;
+    const AxisMap x = layerMap(g, {0, 10, false}, {0, 1, false}).X;
     EXPECT_EQ(x.ToPixel(0.5), 50);
     EXPECT_EQ(x.ToPixel(1.5), 52);
     EXPECT_EQ(x.ToPixel(2.5), 52);
@@ -70,8 +70,8 @@ TEST(LayerMap, PixelsAreRoundedHalfToEvenAfterClamping) {
 }
 
 TEST(LayerMap, LogarithmicAxesPinValuesAtOrBelowTheirLimit) {
-    const TChartGeometry g = mainWindowGeometry();
-    const TLayerMap up = layerMap(g, {1, 1000, true}, {1, 100, true});
+    const ChartGeometry g = mainWindowGeometry();
+    const LayerMap up = layerMap(g, {1, 1000, true}, {1, 100, true});
     EXPECT_EQ(up.X.ToPixel(0), 0);
     EXPECT_EQ(up.X.ToPixel(-5), 0);
     EXPECT_EQ(up.X.ToPixel(1), 50);
@@ -81,16 +81,16 @@ TEST(LayerMap, LogarithmicAxesPinValuesAtOrBelowTheirLimit) {
     EXPECT_EQ(up.Y.ToPixel(10), (20 + 406) / 2);
     EXPECT_NEAR(static_cast<double>(up.X.ToData(303)), std::sqrt(1000.0), 0.1);
 
-    const TLayerMap down = layerMap(g, {1000, 1, true}, {100, 1, true});
+    const LayerMap down = layerMap(g, {1000, 1, true}, {100, 1, true});
     EXPECT_EQ(down.X.ToPixel(1e-100), 576);
     EXPECT_EQ(down.Y.ToPixel(0), 0);
 }
 
 TEST(LayerMap, EmptyDataAreaMapsEverythingToTheMiddle) {
-    TChartGeometry g = mainWindowGeometry();
+    ChartGeometry g = mainWindowGeometry();
     g.Width = 60;
     g.Height = 41;
-    const TLayerMap map = tripMap(g);
+    const LayerMap map = tripMap(g);
     EXPECT_EQ(map.X.K, 0);
     EXPECT_EQ(map.Y.K, 0);
     EXPECT_EQ(map.X.ToPixel(-7), 30);
@@ -106,26 +106,26 @@ TEST(PaintClamp, KeepsPixelsWithinDrawableCoordinates) {
 }
 
 TEST(RangeRequest, NarrowPairsAndTinyLogarithmicBoundsAreRefused) {
-    EXPECT_EQ(acceptedBounds(0, 10, 1e-10, false), (TBoundsUpdate{true, true}));
-    EXPECT_EQ(acceptedBounds(5, 5, 1e-10, false), (TBoundsUpdate{false, false}));
-    EXPECT_EQ(acceptedBounds(0, 0.5, 1, false), (TBoundsUpdate{false, false}));
-    EXPECT_EQ(acceptedBounds(1, 0, 1, false), (TBoundsUpdate{true, true}));
-    EXPECT_EQ(acceptedBounds(0, 100, 1e-10, true), (TBoundsUpdate{false, true}));
-    EXPECT_EQ(acceptedBounds(1e-100, 1e-99, 1e-120, true), (TBoundsUpdate{true, true}));
-    EXPECT_EQ(acceptedBounds(1e-200, 1, 1e-10, true), (TBoundsUpdate{false, true}));
-    EXPECT_EQ(acceptedBounds(std::nan(""), 1, 1e-10, false), (TBoundsUpdate{false, false}));
+    EXPECT_EQ(acceptedBounds(0, 10, 1e-10, false), (BoundsUpdate{true, true}));
+    EXPECT_EQ(acceptedBounds(5, 5, 1e-10, false), (BoundsUpdate{false, false}));
+    EXPECT_EQ(acceptedBounds(0, 0.5, 1, false), (BoundsUpdate{false, false}));
+    EXPECT_EQ(acceptedBounds(1, 0, 1, false), (BoundsUpdate{true, true}));
+    EXPECT_EQ(acceptedBounds(0, 100, 1e-10, true), (BoundsUpdate{false, true}));
+    EXPECT_EQ(acceptedBounds(1e-100, 1e-99, 1e-120, true), (BoundsUpdate{true, true}));
+    EXPECT_EQ(acceptedBounds(1e-200, 1, 1e-10, true), (BoundsUpdate{false, true}));
+    EXPECT_EQ(acceptedBounds(std::nan(""), 1, 1e-10, false), (BoundsUpdate{false, false}));
 }
 
 TEST(Isometric, YRangeIsCentredAndScaledToTheXRange) {
     // W = 100, H = 50: the y span becomes (10 x 51 / 101) around the old centre 5.
-    const TAxisRange y = isometricYRange({0, 10, false}, {0, 10, false}, 100, 50, 1, 1);
+    const AxisRange y = isometricYRange({0, 10, false}, {0, 10, false}, 100, 50, 1, 1);
     const double h = 10.0 * 51 / 101 / 2;
     EXPECT_DOUBLE_EQ(y.Low, 5 - h);
     EXPECT_DOUBLE_EQ(y.High, 5 + h);
-    const TAxisRange tall = isometricYRange({0, 10, false}, {0, 10, false}, 100, 50, 1, 2);
+    const AxisRange tall = isometricYRange({0, 10, false}, {0, 10, false}, 100, 50, 1, 2);
     EXPECT_DOUBLE_EQ(tall.High - tall.Low, 4 * h);
     // A data area without pixels leaves the range as it is.
-    const TAxisRange none = isometricYRange({0, 10, false}, {2, 3, false}, -1, 50, 1, 1);
+    const AxisRange none = isometricYRange({0, 10, false}, {2, 3, false}, -1, 50, 1, 1);
     EXPECT_EQ(none.Low, 2);
     EXPECT_EQ(none.High, 3);
 }

@@ -7,7 +7,7 @@
 namespace {
 
 // Records every call of the item pass, with the text extent fixed at 20 x 10.
-class RecordingTarget : public TItemTarget {
+class RecordingTarget : public ItemTarget {
 public:
     void SetPenWidth(int width) override { log << QStringLiteral("width %1").arg(width); }
     void SetPenColor(TColor color) override {
@@ -42,9 +42,9 @@ public:
 };
 
 // Every layer maps data 1:1 onto pixels, with the data area's corner at control pixel (50, 20).
-std::array<TLayerMap, 16> identityMaps() {
-    std::array<TLayerMap, 16> maps{};
-    for (TLayerMap& m : maps) {
+PerLayer<LayerMap> identityMaps() {
+    PerLayer<LayerMap> maps{};
+    for (LayerMap& m : maps) {
         m.X.K = 1;
         m.X.D = 50;
         m.Y.K = 1;
@@ -53,18 +53,18 @@ std::array<TLayerMap, 16> identityMaps() {
     return maps;
 }
 
-TItemPassSettings settings() {
-    TItemPassSettings s;
+ItemPassSettings settings() {
+    ItemPassSettings s;
     s.Origin = QPoint(0, 0);
     s.DataOrigin = QPoint(50, 20);
     return s;
 }
 
 struct Pass {
-    TChartItems items;
+    ChartItems items;
     RecordingTarget target;
-    std::array<TLayerMap, 16> maps = identityMaps();
-    TItemPassSettings options = settings();
+    PerLayer<LayerMap> maps = identityMaps();
+    ItemPassSettings options = settings();
     void run() { drawItemList(target, items.List(), maps, options); }
 };
 

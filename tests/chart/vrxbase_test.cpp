@@ -92,10 +92,10 @@ TEST(CrossHairDrawing, LinesOnTheDataAreaEdgeAreLeftOut) {
     TBitmap bmp(100, 80);
     bmp.Canvas().Pen().Color = clRed;
     // On the left and bottom edges: nothing at all.
-    DrawCrossHairLines(bmp.Canvas(), c, QPoint(10, 70), kArea);
+    drawCrossHairLines(bmp.Canvas(), c, QPoint(10, 70), kArea);
     EXPECT_TRUE(pixelsOf(bmp, clRed).isEmpty());
     // One pixel inside: both lines, from one pixel inside the frame up to the far frame, exclusive.
-    DrawCrossHairLines(bmp.Canvas(), c, QPoint(11, 69), kArea);
+    drawCrossHairLines(bmp.Canvas(), c, QPoint(11, 69), kArea);
     QList<QPoint> expected = column(11, 11, 69) + row(69, 12, 89);
     std::sort(expected.begin(), expected.end(),
               [](QPoint a, QPoint b) { return std::make_pair(a.y(), a.x()) < std::make_pair(b.y(), b.x()); });
@@ -109,9 +109,9 @@ TEST(CrossHairDrawing, ModeSelectsTheLinesAndWideLinesKeepOffTheFrame) {
     TBitmap bmp(100, 80);
     bmp.Canvas().Pen().Color = clBlue;
     bmp.Canvas().Pen().Width = 3;
-    DrawCrossHairLines(bmp.Canvas(), c, QPoint(11, 40), kArea); // 10 + 3 div 2 < 11 fails
+    drawCrossHairLines(bmp.Canvas(), c, QPoint(11, 40), kArea); // 10 + 3 div 2 < 11 fails
     EXPECT_TRUE(pixelsOf(bmp, clBlue).isEmpty());
-    DrawCrossHairLines(bmp.Canvas(), c, QPoint(12, 40), kArea);
+    drawCrossHairLines(bmp.Canvas(), c, QPoint(12, 40), kArea);
     EXPECT_EQ(bmp.Canvas().Pixels(12, 40), clBlue);
     EXPECT_EQ(bmp.Canvas().Pixels(11, 40), clBlue);
     EXPECT_EQ(bmp.Canvas().Pixels(13, 40), clBlue);
@@ -122,14 +122,14 @@ TEST(CrossHairDrawing, ThePassMapsEachThroughItsLayerAndRestoresThePen) {
     std::array<TCrossHair, 4> hairs{TCrossHair(1), TCrossHair(2), TCrossHair(3), TCrossHair(4)};
     const std::array<const TCrossHair*, 4> all{&hairs[0], &hairs[1], &hairs[2], &hairs[3]};
     QList<int> layersMapped;
-    const TLayerToPixel toPixel = [&](int layer, double x, double y) {
+    const LayerToPixel toPixel = [&](int layer, double x, double y) {
         layersMapped << layer;
         return QPoint(static_cast<int>(x), static_cast<int>(y));
     };
     TBitmap bmp(100, 80);
     TCanvas& canvas = bmp.Canvas();
     canvas.Pen() = TPen{clGreen, 2, psDash, pmCopy};
-    DrawCrossHairs(canvas, all, toPixel, kArea, clWhite);
+    drawCrossHairs(canvas, all, toPixel, kArea, clWhite);
     EXPECT_TRUE(layersMapped.isEmpty());
 
     hairs[2].SetMode(chHoriz);
@@ -137,7 +137,7 @@ TEST(CrossHairDrawing, ThePassMapsEachThroughItsLayerAndRestoresThePen) {
     hairs[2].SetLayer(7);
     hairs[2].SetPosX(50);
     hairs[2].SetPosY(30);
-    DrawCrossHairs(canvas, all, toPixel, kArea, clWhite);
+    drawCrossHairs(canvas, all, toPixel, kArea, clWhite);
     EXPECT_EQ(layersMapped, QList<int>{7});
     EXPECT_EQ(pixelsOf(bmp, clRed), row(30, 11, 89));
     EXPECT_EQ(canvas.Pen().Color, clGreen);
@@ -158,13 +158,30 @@ TEST(TextLabel, CreatedHiddenAndDrawnOnlyWhenShown) {
     EXPECT_EQ(changes, 3);
 
     TBitmap bmp(80, 40);
-    DrawTextLabel(bmp.Canvas(), label, QPoint(5, 5)); // still tlOff
+    drawTextLabel(bmp.Canvas(), label, QPoint(5, 5)); // still tlOff
     EXPECT_TRUE(pixelsOf(bmp, clRed).isEmpty());
     label.SetMode(tlSimple);
-    DrawTextLabel(bmp.Canvas(), label, QPoint(5, 5));
+    drawTextLabel(bmp.Canvas(), label, QPoint(5, 5));
     const QList<QPoint> ink = pixelsOf(bmp, clRed);
     ASSERT_FALSE(ink.isEmpty());
     const QSize extent = bmp.Canvas().TextExtent("Max");
     for (QPoint p : ink)
         EXPECT_TRUE(QRect(QPoint(5, 5), extent).contains(p)) << p.x() << "," << p.y();
+}
+
+TEST(TextLabel, PublishedAndKeptInRangeLikeCrossHairs) {
+    TTextLabel label;
+    QStringList names = ownPropertyNames(label);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"Caption", "Color", "Layer", "Mode", "PosX", "PosY", "Visible"}));
+    int changes = 0;
+    label.SetOnChange([&] { ++changes; });
+    label.SetLayer(0);
+    EXPECT_EQ(label.Layer(), 1);
+    EXPECT_TRUE(label.setProperty("Layer", 20));
+    EXPECT_EQ(label.Layer(), 16);
+    label.SetPosY(-3.5);
+    label.SetPosY(std::nan(""));
+    EXPECT_EQ(label.PosY(), -3.5);
+    EXPECT_EQ(changes, 2); // layer 1 was unchanged
 }
