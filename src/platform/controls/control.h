@@ -88,15 +88,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::vector<TControl*> ChildControls() const;
-    TControl* ParentControl() const;
-    void SetAlignedBounds(const QRect& r);
-    void RememberAnchorDesign();
-    void RequestParentRealign();
-    void ConstraintsChanged();
-    void OwnFontChanged();
-    void InheritParentFont();
-    void ApplyTabOrder();
+    std::vector<TControl*> childControls() const;
+    TControl* parentControl() const;
+    void setAlignedBounds(const QRect& r);
+    void rememberAnchorDesign();
+    void requestParentRealign();
+    void constraintsChanged();
+    void ownFontChanged();
+    void inheritParentFont();
+    void applyTabOrder();
 
     // The stored flag, independent of whether the parent is shown yet.
     bool FVisible = true;
