@@ -44,7 +44,7 @@ int centredPosX(int width, int textWidth, TFrameStyle style);
 struct ScrollGeometry {
     int Width;      // control
     int Height;     // control
-    int TextWidth;  // as last painted
+    int TextWidth;  // the label's TextWidthPixels()
     int TextHeight; // CharHeight · pitch
 };
 

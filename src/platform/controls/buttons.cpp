@@ -32,7 +32,7 @@ QIcon glyphIcon(const QImage& glyph, int numGlyphs) {
 TGlyphButton::TGlyphButton(TComponentBase* owner, QWidget* parent, QAbstractButton* button)
     : TControl(owner, parent), FButton(button) {
     FButton->setParent(this);
-    SetInnerWidget(FButton);
+    setInnerWidget(FButton);
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
     connect(FButton, &QAbstractButton::clicked, this, [this] {
         if (FOnClick) FOnClick(this);

@@ -100,7 +100,7 @@ void TControl::FontChanged() {
     setPalette(pal);
 }
 
-void TControl::SetInnerWidget(QWidget* inner) {
+void TControl::setInnerWidget(QWidget* inner) {
     FInner = inner;
     FInner->setGeometry(rect());
     setFocusProxy(FInner);

@@ -80,7 +80,7 @@ public:
 
 protected:
     // A native widget that fills the control and takes its focus (the check box of a TCheckBox).
-    void SetInnerWidget(QWidget* inner);
+    void setInnerWidget(QWidget* inner);
     // The part of the control that aligned children share; panels leave their bevels out.
     virtual QRect AlignRect() const { return rect(); }
     // Called after the font (own or inherited) has changed; the base applies it to the widget.

@@ -21,7 +21,7 @@ Qt::Alignment qtAlignment(TAlignment a) {
 TLabel::TLabel(TComponentBase* owner, QWidget* parent) : TControl(owner, parent), FLabel(new QLabel(this)) {
     FLabel->setTextFormat(Qt::PlainText);
     FLabel->setAlignment(qtAlignment(FAlignment));
-    SetInnerWidget(FLabel);
+    setInnerWidget(FLabel);
 }
 
 QString TLabel::Caption() const {
