@@ -12,8 +12,8 @@ static void BM_CurveOfOneRedraw(benchmark::State& state) {
     for (auto _ : state) {
         double sum = 0;
         for (int i = 0; i <= 133; ++i)
-            sum += TripProfileDistance(profile, i);
-        line.ThroughPoints(50, TripProfileDistance(profile, 50), 110, TripProfileDistance(profile, 110));
+            sum += tripProfileDistance(profile, i);
+        line.ThroughPoints(50, tripProfileDistance(profile, 50), 110, tripProfileDistance(profile, 110));
         sum += line.GetSlope() + line.YAt(133);
         benchmark::DoNotOptimize(sum);
     }

@@ -4,11 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-struct TCommandLine {
-    QString ScreenshotFile; // --screenshot FILE: write the main window as shown at start, then end
-    QString Error;          // a message for the user when the options cannot be understood
+struct CommandLine {
+    QString screenshotFile; // --screenshot FILE: write the main window as shown at start, then end
+    QString error;          // a message for the user when the options cannot be understood
 };
 
 // Reads the arguments after the program name; unknown arguments are left to other readers
 // (the host link's "/serverhandle=" among them).
-TCommandLine ParseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QStringList& arguments);

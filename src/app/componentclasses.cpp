@@ -5,8 +5,8 @@
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
-void RegisterKyveloComponents() {
-    RegisterComponentClass<TRChart>(QStringLiteral("TRChart"));
-    RegisterComponentClass<TRasterLab>(QStringLiteral("TRasterLab"));
-    RegisterComponentClass<TSLine>(QStringLiteral("TSLine"));
+void registerKyveloComponents() {
+    registerComponentClass<TRChart>(QStringLiteral("TRChart"));
+    registerComponentClass<TRasterLab>(QStringLiteral("TRasterLab"));
+    registerComponentClass<TSLine>(QStringLiteral("TSLine"));
 }

@@ -1,4 +1,4 @@
 // Makes the component classes of the program's stored layouts known to the layout reader.
 #pragma once
 
-void RegisterKyveloComponents();
+void registerKyveloComponents();

@@ -42,9 +42,9 @@ bool displayAvailable() {
 int main(int argc, char* argv[]) {
     if (!displayAvailable()) return 1;
     TApplication app(argc, argv);
-    const TCommandLine options = ParseCommandLine(app.arguments());
-    if (!options.Error.isEmpty()) {
-        std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.Error));
+    const CommandLine options = parseCommandLine(app.arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.error));
         return 2;
     }
     try {
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     }
     Form1->show();
     const int code =
-        options.ScreenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.ScreenshotFile);
+        options.screenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.screenshotFile);
     delete Form1;
     return code;
 }

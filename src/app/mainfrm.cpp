@@ -4,6 +4,7 @@
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "platform/controls/buttons.h"
+#include "platform/controls/exceptions.h"
 #include "platform/controls/stdctrls.h"
 #include "platform/graphics/font.h"
 #include "platform/layout/layoutloader.h"
@@ -18,7 +19,7 @@ TForm1* Form1 = nullptr;
 
 double TripDistance(double t) {
     const int profile = Form1 && Form1->CBoxMode ? Form1->CBoxMode->ItemIndex() : -1;
-    return TripProfileDistance(profile, t);
+    return tripProfileDistance(profile, t);
 }
 
 // The layouts live in this static library; without this the linker would drop them.
@@ -38,12 +39,11 @@ int layoutTargetPixelsPerInch(int requested) {
 
 } // namespace
 
-TForm1::TForm1(int screenPixelsPerInch) {
+TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     initLayoutResources();
-    RegisterKyveloComponents();
+    registerKyveloComponents();
     publishHandlers();
-    ReadFormLayout(*this, QStringLiteral(":/layouts/mainfrm.lfm"),
-                   layoutTargetPixelsPerInch(screenPixelsPerInch));
+    readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
 }
 
@@ -60,11 +60,19 @@ void TForm1::publishHandlers() {
     PublishHandler(QStringLiteral("CBoxModeChange"), this, &TForm1::CBoxModeChange);
 }
 
+// The window works only with every member in place: say which one a layout lacks, in every build.
 template <class T> T* TForm1::component(const char* name) const {
-    // The layout is part of the program: a missing or mistyped component is a build fault.
-    auto* found = dynamic_cast<T*>(FindComponent(QLatin1String(name)));
-    Q_ASSERT_X(found, "TForm1", name);
-    return found;
+    TComponentBase* found = FindComponent(QLatin1String(name));
+    if (!found)
+        throw Exception(
+            QStringLiteral("Component \"%1\" is missing from the layout").arg(QLatin1String(name)));
+    auto* typed = dynamic_cast<T*>(found);
+    if (!typed)
+        throw Exception(QStringLiteral("Component \"%1\" in the layout is a %2, not a %3")
+                            .arg(QLatin1String(name),
+                                 QLatin1String(found->AsObject()->metaObject()->className()),
+                                 QLatin1String(T::staticMetaObject.className())));
+    return typed;
 }
 
 void TForm1::findComponents() {

@@ -19,7 +19,10 @@ class TForm1 : public TForm {
     Q_OBJECT
 public:
     // The layout is scaled up to the screen's resolution (0: the primary screen's), never down.
-    explicit TForm1(int screenPixelsPerInch = 0);
+    // Throws Exception naming the component when the layout lacks one of the members below (or
+    // holds it as another class), and ELayoutError when it cannot be read.
+    explicit TForm1(int screenPixelsPerInch = 0,
+                    const QString& layoutPath = QStringLiteral(":/layouts/mainfrm.lfm"));
     ~TForm1() override;
 
     // Published handlers.

@@ -6,30 +6,36 @@ namespace {
 
 using Real = long double;
 
-Real uniform(Real t) { return 1.25L * t; }
+Real uniform(Real t) {
+    return 1.25L * t;
+}
 
 Real standardRoad(Real t) {
     return t + 7 * std::cos((t + 20) / 20) + 8 * std::sin((t + 40) / 11.3L) + 10;
 }
 
 // Parabola plus cosine: the outward drive and, shifted by the ten minutes' stop, the way back.
-Real backAndForthShape(Real u) { return 100 - 0.01L * (u - 80) * (u - 90) + 14 * std::cos((u + 20) / 14.2L); }
+Real backAndForthShape(Real u) {
+    return 100 - 0.01L * (u - 80) * (u - 90) + 14 * std::cos((u + 20) / 14.2L);
+}
 
 Real backAndForth(Real t) {
-    if (t < 73)
-        return backAndForthShape(t);
-    if (t < 83)
-        return 98.81L + 14 * std::cos(6.549295774647887L); // stands still at g(73) for ten minutes
+    if (t < 73) return backAndForthShape(t);
+    if (t < 83) return 98.81L + 14 * std::cos(6.549295774647887L); // stands still at g(73) for ten minutes
     return backAndForthShape(t - 10);
 }
 
 } // namespace
 
-double TripProfileDistance(int profile, double t) {
+double tripProfileDistance(int profile, double t) {
     switch (profile) {
-    case tpUniform: return static_cast<double>(uniform(t));
-    case tpStandardRoad: return static_cast<double>(standardRoad(t));
-    case tpBackAndForth: return static_cast<double>(backAndForth(t));
-    default: return 0;
+    case tpUniform:
+        return static_cast<double>(uniform(t));
+    case tpStandardRoad:
+        return static_cast<double>(standardRoad(t));
+    case tpBackAndForth:
+        return static_cast<double>(backAndForth(t));
+    default:
+        return 0;
     }
 }

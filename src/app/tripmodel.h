@@ -5,4 +5,4 @@
 enum TripProfile { tpUniform = 0, tpStandardRoad = 1, tpBackAndForth = 2 };
 
 // Distance in km at time t (minutes) for profile 0, 1 or 2; any other index gives 0.
-double TripProfileDistance(int profile, double t);
+double tripProfileDistance(int profile, double t);

@@ -61,8 +61,8 @@ TGlyphTable builtinGlyphTable() {
     table.CharWidth = 7;
     table.CharHeight = 12;
     for (int i = 0; i < static_cast<int>(builtinFontData.size()); ++i) {
-        const TBuiltinGlyph& glyph = builtinFontData[i];
-        const int code = BuiltinFirstCode + i;
+        const BuiltinGlyph& glyph = builtinFontData[i];
+        const int code = kBuiltinFirstCode + i;
         table.LeftCol[code] = glyph.Left;
         table.RightCol[code] = glyph.Right;
         std::copy(glyph.Rows.begin(), glyph.Rows.end(), table.Rows[code].begin());
@@ -79,7 +79,7 @@ TGlyphTable rasterisedGlyphTable(const TFont& font) {
     canvas.Font().SetColor(clBlack);
     canvas.Brush().Color = clWhite;
     std::array<bool, 256> inked{};
-    for (int code = BuiltinFirstCode; code < 256; ++code) {
+    for (int code = kBuiltinFirstCode; code < 256; ++code) {
         canvas.Brush().Style = bsSolid;
         canvas.FillRect(Rect(0, 0, 100, 100));
         canvas.Brush().Style = bsClear;
@@ -87,7 +87,7 @@ TGlyphTable rasterisedGlyphTable(const TFont& font) {
         inked[code] = sampleGlyph(canvas, code, table);
     }
     // Empty glyphs would keep the scan's start columns (31, 0) and move text backwards.
-    for (int code = BuiltinFirstCode; code < 256; ++code) {
+    for (int code = kBuiltinFirstCode; code < 256; ++code) {
         if (inked[code]) continue;
         table.LeftCol[code] = 0;
         table.RightCol[code] = static_cast<std::uint8_t>(table.CharWidth / 2);

@@ -25,14 +25,14 @@ struct TGlyphTable {
 
 // One entry of the built-in font: left and right column, then rows 0 to 11 (bit j = column j).
 // Bodies sit on rows 1 to 9, descenders on 10 and 11, capital accents on row 0.
-struct TBuiltinGlyph {
+struct BuiltinGlyph {
     std::uint8_t Left;
     std::uint8_t Right;
     std::array<std::uint8_t, 12> Rows;
 };
 
-constexpr int BuiltinFirstCode = 32;
-extern const std::array<TBuiltinGlyph, 224> builtinFontData;
+constexpr int kBuiltinFirstCode = 32;
+extern const std::array<BuiltinGlyph, 224> builtinFontData;
 
 TGlyphTable builtinGlyphTable();
 // Draws each character of the font unsmoothed and samples the 32 × 32 pixel corner of its cell.

@@ -3,15 +3,13 @@
 #include "platform/controls/assignchanged.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 
 TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
     : TMouseControl(owner, parent), FGlyphs(std::make_unique<TGlyphTable>(builtinGlyphTable())),
-      FTimer(std::make_unique<TQtIntervalTimer>()) {
+      FTimer(std::make_unique<QtIntervalTimer>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     FTimer->SetOnTick([this] { ScrollTimerTick(); });
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
@@ -84,22 +82,18 @@ void TRasterLab::SetText(const QString& value) {
 }
 
 void TRasterLab::SetColorScheme(TColorScheme value) {
-    if (!assignChanged(FColorScheme, value)) return;
-    const TFrameColors colors = frameColors(value);
-    FColorFrameShadow = colors.Shadow;
-    FColorFrameLight = colors.Light;
-    Paint();
+    if (assignChanged(FColorScheme, value)) Paint();
 }
 
 void TRasterLab::SetDotSize(int value) {
-    if (assignChanged(FDotSize, std::clamp(value, 1, 32))) DotMetricsChanged();
+    if (assignChanged(FDotSize, std::clamp(value, 1, 32))) dotMetricsChanged();
 }
 
 void TRasterLab::SetDotSpacing(int value) {
-    if (assignChanged(FDotSpacing, std::clamp(value, 0, 3))) DotMetricsChanged();
+    if (assignChanged(FDotSpacing, std::clamp(value, 0, 3))) dotMetricsChanged();
 }
 
-void TRasterLab::DotMetricsChanged() {
+void TRasterLab::dotMetricsChanged() {
     if (FAutoHeight) AdjustHeight();
     if (FAutoCenter) CenterText();
     Paint();
@@ -109,7 +103,7 @@ void TRasterLab::FontChanged() {
     TMouseControl::FontChanged();
     if (!FConstructed) return;
     BuildGlyphTable();
-    DotMetricsChanged();
+    dotMetricsChanged();
 }
 
 void TRasterLab::BuildGlyphTable() {
@@ -117,11 +111,16 @@ void TRasterLab::BuildGlyphTable() {
 }
 
 void TRasterLab::AdjustHeight() {
-    SetHeight(fittedHeight(FFrameStyle, Pitch(), FGlyphs->CharHeight));
+    SetHeight(fittedHeight(FFrameStyle, dotPitch(), FGlyphs->CharHeight));
+}
+
+int TRasterLab::TextWidthPixels() const {
+    const long long width = dotTextWidth(*FGlyphs, codes(), dotPitch(), FProportional);
+    return static_cast<int>(std::min<long long>(width + 1, INT_MAX));
 }
 
 void TRasterLab::CenterText() {
-    FPosX = centredPosX(Width(), dotTextWidth(*FGlyphs, Codes(), Pitch(), FProportional), FFrameStyle);
+    FPosX = centredPosX(Width(), dotTextWidth(*FGlyphs, codes(), dotPitch(), FProportional), FFrameStyle);
 }
 
 bool TRasterLab::Assign(const QObject* source) {
@@ -131,9 +130,6 @@ bool TRasterLab::Assign(const QObject* source) {
     FText = other->FText;
     FColorLabBakG = other->FColorLabBakG;
     FColorDotOn = other->FColorDotOn;
-    FColorFrameDark = other->FColorFrameDark;
-    FColorFrameShadow = other->FColorFrameShadow;
-    FColorFrameLight = other->FColorFrameLight;
     FColorScheme = other->FColorScheme;
     Paint();
     return true;

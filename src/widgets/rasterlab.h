@@ -2,8 +2,9 @@
 // (DotSize pixels, DotSpacing apart) from a glyph table: lit dots in ColorDotOn, unlit ones in
 // ColorDotOff, on ColorLabBakG, inside an optional 3-D frame, optionally scrolling by a timer.
 //
-// Setters paint at once: the face is rendered into an off-screen bitmap of the control's size (see
-// Face() and PaintCount()) and the widget copies that bitmap to the screen in one operation.
+// Setters mark the face stale and ask for a repaint; the face is rendered once, into an off-screen
+// bitmap of the control's size, when it is next shown or read (Face()), and the widget copies that
+// bitmap to the screen in one operation.
 #pragma once
 
 #include "platform/controls/component.h"
@@ -101,26 +102,28 @@ public:
     const TNotifyEvent& OnClick() const { return FOnClick; }
     void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
 
-    // From another TRasterLab: frame style, text, background and lit-dot colours, the three frame
-    // colours and the colour scheme (nothing else), then paints. False for any other source.
+    // From another TRasterLab: frame style, text, background and lit-dot colours and the colour
+    // scheme, which sets the frame colours (nothing else), then paints. False for any other source.
     bool Assign(const QObject* source);
     // Lets dest assign from this label when it is one; false otherwise.
     bool AssignTo(QObject* dest) const;
 
-    // Renders the whole face into the off-screen bitmap now (nothing while invisible).
+    // Marks the face stale and asks for a repaint; the face is rendered when next shown or read.
     void Paint();
     // Called on every timer tick: one scroll step, then OnScrollTimer.
     virtual void ScrollTimerTick();
 
     // Replaces the timer that drives scrolling (the default is a Qt timer); the new one is set up
     // at once for the current mode and interval.
-    void SetScrollTimer(std::unique_ptr<TIntervalTimer> timer);
+    void SetScrollTimer(std::unique_ptr<IntervalTimer> timer);
 
-    // What was painted last, and how often.
-    const TBitmap& Face() const { return FFace; }
+    // The face as shown, rendered first when a change or a resize has made it stale; and how often
+    // it has been rendered.
+    const TBitmap& Face() const;
     int PaintCount() const { return FPaintCount; }
     const TGlyphTable& Glyphs() const { return *FGlyphs; }
-    int TextWidthPixels() const { return FTextWidth; }
+    // The text's width as drawn: its characters' advances plus one pixel.
+    int TextWidthPixels() const;
     QPoint ScrollOffset() const { return QPoint(FScrollOffset.X, FScrollOffset.Y); }
 
 protected:
@@ -130,23 +133,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int Pitch() const { return FDotSize + FDotSpacing; }
-    QByteArray Codes() const { return dotMatrixCodes(FText); }
+    int dotPitch() const { return FDotSize + FDotSpacing; }
+    QByteArray codes() const { return dotMatrixCodes(FText); }
     void BuildGlyphTable();
     void AdjustHeight();
     void CenterText();
-    void DotMetricsChanged();
+    void dotMetricsChanged();
     void UpdateScrollTimer();
     void ScrollStep();
 
     // Painting, in its order (rasterlab_paint.cpp).
-    void Render();
-    void FillFace(TCanvas& canvas) const;
-    void DrawDotGrid(TCanvas& canvas) const;
-    void DrawDotText(TCanvas& canvas);
-    void DrawGlyph(TCanvas& canvas, unsigned char code, long long x, long long y) const;
-    void ClearColumnStrip(TCanvas& canvas, long long x) const;
-    void DrawFrame(TCanvas& canvas) const;
+    void render() const;
+    void fillFace(TCanvas& canvas) const;
+    void drawDotGrid(TCanvas& canvas) const;
+    void DrawDotText(TCanvas& canvas) const;
+    void drawGlyph(TCanvas& canvas, unsigned char code, long long x, long long y) const;
+    void clearColumnStrip(TCanvas& canvas, long long x) const;
+    void drawFrame(TCanvas& canvas) const;
 
     bool FAutoHeight = false;
     bool FAutoCenter = false;
@@ -171,14 +174,12 @@ private:
     TNotifyEvent FOnClick;
 
     std::unique_ptr<TGlyphTable> FGlyphs;
-    TScrollOffsets FScrollOffset;
-    int FTextWidth = 0;
-    TColor FColorFrameDark = clBlack;
-    TColor FColorFrameShadow = clGray;
-    TColor FColorFrameLight = clWhite;
-    std::unique_ptr<TIntervalTimer> FTimer;
+    ScrollOffsets FScrollOffset;
+    std::unique_ptr<IntervalTimer> FTimer;
     bool FTimerActive = false;
     bool FConstructed = false;
-    TBitmap FFace;
-    int FPaintCount = 0;
+    // A cache of what the settings show, filled by Face().
+    mutable TBitmap FFace;
+    mutable bool FFaceStale = true;
+    mutable int FPaintCount = 0;
 };

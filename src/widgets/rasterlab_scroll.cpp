@@ -40,7 +40,7 @@ void TRasterLab::SetOnScrollTimer(TNotifyEvent handler) {
     UpdateScrollTimer();
 }
 
-void TRasterLab::SetScrollTimer(std::unique_ptr<TIntervalTimer> timer) {
+void TRasterLab::SetScrollTimer(std::unique_ptr<IntervalTimer> timer) {
     FTimer->Stop();
     FTimer = std::move(timer);
     FTimer->SetOnTick([this] { ScrollTimerTick(); });
@@ -61,7 +61,7 @@ void TRasterLab::ScrollTimerTick() {
 
 void TRasterLab::ScrollStep() {
     if (FScrollMode == rdsmOff) FTimerActive = false;
-    const TScrollGeometry geometry{Width(), Height(), FTextWidth, FGlyphs->CharHeight * Pitch()};
+    const ScrollGeometry geometry{Width(), Height(), TextWidthPixels(), FGlyphs->CharHeight * dotPitch()};
     if (scrollStep(FScrollMode, FScrollIncrement, FScrollLoop, geometry, FScrollOffset)) ScrollLoopRestart();
     Paint();
 }

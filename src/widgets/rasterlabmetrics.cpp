@@ -12,13 +12,13 @@ int saturated(long long value) {
 
 } // namespace
 
-TGlyphSpan glyphSpan(const TGlyphTable& glyphs, unsigned char code, bool proportional) {
+GlyphSpan glyphSpan(const TGlyphTable& glyphs, unsigned char code, bool proportional) {
     if (proportional) return {glyphs.LeftCol[code], glyphs.RightCol[code]};
     return {0, glyphs.CharWidth - 1};
 }
 
 int glyphAdvance(const TGlyphTable& glyphs, unsigned char code, int pitch, bool proportional) {
-    const TGlyphSpan span = glyphSpan(glyphs, code, proportional);
+    const GlyphSpan span = glyphSpan(glyphs, code, proportional);
     return (span.Last - span.First + 2) * pitch;
 }
 
@@ -49,39 +49,26 @@ int centredPosX(int width, int textWidth, TFrameStyle style) {
     return (width - textWidth) / 2 + frameInset(style) + 1;
 }
 
-bool scrollStep(TRDScrollMode mode, int increment, bool loop, const TScrollGeometry& g, TScrollOffsets& o) {
-    switch (mode) {
-    case rdsmOff:
+bool scrollStep(TRDScrollMode mode, int increment, bool loop, const ScrollGeometry& g, ScrollOffsets& o) {
+    if (mode == rdsmOff) {
         o = {};
         return false;
-    case rdsmLeft:
-        o.X = saturated(static_cast<long long>(o.X) - increment);
-        if (loop && o.X < -g.TextWidth) {
-            o.X = g.Width;
-            return true;
-        }
-        return false;
-    case rdsmRight:
-        o.X = saturated(static_cast<long long>(o.X) + increment);
-        if (loop && o.X > g.Width) {
-            o.X = -g.TextWidth;
-            return true;
-        }
-        return false;
-    case rdsmDown:
-        o.Y = saturated(static_cast<long long>(o.Y) + increment);
-        if (loop && o.Y > g.Height) {
-            o.Y = -g.TextHeight;
-            return true;
-        }
-        return false;
-    case rdsmUp:
-        o.Y = saturated(static_cast<long long>(o.Y) - increment);
-        if (loop && o.Y < -g.TextHeight) {
-            o.Y = g.Height;
-            return true;
-        }
-        return false;
+    }
+    const bool horizontal = mode == rdsmLeft || mode == rdsmRight;
+    const bool forward = mode == rdsmRight || mode == rdsmDown;
+    int& offset = horizontal ? o.X : o.Y;
+    const int room = horizontal ? g.Width : g.Height;
+    const int length = horizontal ? g.TextWidth : g.TextHeight;
+    offset = saturated(static_cast<long long>(offset) +
+                       (forward ? increment : -static_cast<long long>(increment)));
+    if (!loop) return false;
+    if (forward && offset > room) {
+        offset = -length;
+        return true;
+    }
+    if (!forward && offset < -length) {
+        offset = room;
+        return true;
     }
     return false;
 }

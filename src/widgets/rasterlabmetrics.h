@@ -26,11 +26,11 @@ using enum RasterLab::TRDScrollMode;
 using enum RasterLab::TRDBlockMode;
 
 // First and last glyph column drawn for a code: its own columns when proportional, else the full cell.
-struct TGlyphSpan {
+struct GlyphSpan {
     int First;
     int Last;
 };
-TGlyphSpan glyphSpan(const TGlyphTable& glyphs, unsigned char code, bool proportional);
+GlyphSpan glyphSpan(const TGlyphTable& glyphs, unsigned char code, bool proportional);
 
 // Pixels from one character's start to the next one's: its columns plus one empty dot column.
 int glyphAdvance(const TGlyphTable& glyphs, unsigned char code, int pitch, bool proportional);
@@ -41,18 +41,18 @@ int frameInset(TFrameStyle style);
 int fittedHeight(TFrameStyle style, int pitch, int charHeight);
 int centredPosX(int width, int textWidth, TFrameStyle style);
 
-struct TScrollGeometry {
+struct ScrollGeometry {
     int Width;      // control
     int Height;     // control
-    int TextWidth;  // as last painted
+    int TextWidth;  // the label's TextWidthPixels()
     int TextHeight; // CharHeight · pitch
 };
 
-struct TScrollOffsets {
+struct ScrollOffsets {
     int X = 0;
     int Y = 0;
 };
 
 // Moves the offsets one tick in the mode's direction; with loop, text that has left re-enters from
 // the opposite side. Returns true when it re-entered.
-bool scrollStep(TRDScrollMode mode, int increment, bool loop, const TScrollGeometry& g, TScrollOffsets& o);
+bool scrollStep(TRDScrollMode mode, int increment, bool loop, const ScrollGeometry& g, ScrollOffsets& o);

@@ -3,17 +3,18 @@
 #include <gtest/gtest.h>
 
 TEST(CommandLine, ScreenshotOptionAndOthersLeftAlone) {
-    const TCommandLine plain = ParseCommandLine({"kyvelo", "/serverhandle=1234"});
-    EXPECT_TRUE(plain.ScreenshotFile.isEmpty());
-    EXPECT_TRUE(plain.Error.isEmpty());
+    const CommandLine plain = parseCommandLine({"kyvelo", "/serverhandle=1234"});
+    EXPECT_TRUE(plain.screenshotFile.isEmpty());
+    EXPECT_TRUE(plain.error.isEmpty());
 
-    const TCommandLine shot = ParseCommandLine({"kyvelo", "--screenshot", "out.png", "/serverhandle=1"});
-    EXPECT_EQ(shot.ScreenshotFile, QStringLiteral("out.png"));
-    EXPECT_TRUE(shot.Error.isEmpty());
+    const CommandLine shot = parseCommandLine({"kyvelo", "--screenshot", "out.png", "/serverhandle=1"});
+    EXPECT_EQ(shot.screenshotFile, QStringLiteral("out.png"));
+    EXPECT_TRUE(shot.error.isEmpty());
 
-    for (const QStringList& bad : {QStringList{"kyvelo", "--screenshot"}, QStringList{"kyvelo", "--screenshot", ""}}) {
-        const TCommandLine r = ParseCommandLine(bad);
-        EXPECT_TRUE(r.ScreenshotFile.isEmpty());
-        EXPECT_EQ(r.Error, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
+    for (const QStringList& bad :
+         {QStringList{"kyvelo", "--screenshot"}, QStringList{"kyvelo", "--screenshot", ""}}) {
+        const CommandLine r = parseCommandLine(bad);
+        EXPECT_TRUE(r.screenshotFile.isEmpty());
+        EXPECT_EQ(r.error, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
     }
 }

@@ -11,9 +11,18 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
+#include <vector>
+
+// The window's stored layouts are resources of the application library.
+static void initAppResources() {
+    Q_INIT_RESOURCE(app);
+}
 
 namespace {
 
@@ -66,7 +75,7 @@ TEST_F(MainFormTest, ItemListHoldsCurveSecantPointsAndTriangle) {
     for (int i = 0; i <= 133; ++i) {
         ASSERT_EQ(item(i).Kind, ikLineTo) << i;
         EXPECT_EQ(item(i).X1, i);
-        EXPECT_EQ(item(i).Y1, TripProfileDistance(tpStandardRoad, i));
+        EXPECT_EQ(item(i).Y1, tripProfileDistance(tpStandardRoad, i));
         EXPECT_EQ(item(i).Color, clBlack);
         EXPECT_EQ(item(i).LineWidth, 2);
     }
@@ -148,7 +157,7 @@ TEST_F(MainFormTest, BothPointsOnOneTimeKeepThePreviousLine) {
     dragTo(110);
     const double a = form->SLine1->ParA(), b = form->SLine1->ParB(), c = form->SLine1->ParC();
     form->CBox1Point->SetChecked(false);
-    expectReadouts(qPrintable(form->RLabSpeed->Text()), "0.00 km", "0.0 min");
+    expectReadouts("87.7km/h", "0.00 km", "0.0 min"); // the tangent's slope at 110 min
     EXPECT_EQ(form->SLine1->ParA(), a);
     EXPECT_EQ(form->SLine1->ParB(), b);
     EXPECT_EQ(form->SLine1->ParC(), c);
@@ -162,7 +171,7 @@ TEST_F(MainFormTest, BackAndForthShowsANegativeVelocityAndAbsoluteIntervals) {
     dragTo(120); // point 2
     ASSERT_EQ(form->Time1(), 90);
     ASSERT_EQ(form->Time2(), 120);
-    const double slope = (TripProfileDistance(2, 120) - TripProfileDistance(2, 90)) / 30 * 60;
+    const double slope = (tripProfileDistance(2, 120) - tripProfileDistance(2, 90)) / 30 * 60;
     EXPECT_LT(slope, 0);
     EXPECT_EQ(form->RLabSpeed->Text(), QStringLiteral("-59.3km/h"));
     EXPECT_EQ(form->RLabDS->Text(), QStringLiteral("29.65 km"));
@@ -215,7 +224,7 @@ TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {
     mouseOnChart(QEvent::MouseButtonPress, 100, 20, Qt::LeftButton);
     mouseOnChart(QEvent::MouseMove, 100, 20, Qt::LeftButton);
     EXPECT_NEAR(form->Time2(), 100, 0.3); // to the pixel: 133 min over 506 px
-    EXPECT_EQ(form->Dist2(), TripProfileDistance(tpStandardRoad, form->Time2()));
+    EXPECT_EQ(form->Dist2(), tripProfileDistance(tpStandardRoad, form->Time2()));
     mouseOnChart(QEvent::MouseMove, 30, 20, Qt::LeftButton);
     EXPECT_NEAR(form->Time1(), 30, 0.3);
 
@@ -244,4 +253,48 @@ TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
     // Above the layout's resolution it still grows with the screen.
     std::unique_ptr<TForm1> large(Form1 = new TForm1(144));
     EXPECT_EQ(large->RLabSpeed->Height(), 49);
+}
+
+// The window's own layout with names or classes changed, read from a file of its own.
+std::unique_ptr<TForm1> formFromEditedLayout(const std::vector<std::pair<QString, QString>>& edits) {
+    initAppResources();
+    QFile original(QStringLiteral(":/layouts/mainfrm.lfm"));
+    EXPECT_TRUE(original.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(original.readAll());
+    for (const auto& [from, to] : edits) {
+        EXPECT_TRUE(text.contains(from)) << qPrintable(from);
+        text.replace(from, to);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("edited.lfm"));
+    QFile edited(path);
+    EXPECT_TRUE(edited.open(QIODevice::WriteOnly));
+    edited.write(text.toUtf8());
+    edited.close();
+    return std::make_unique<TForm1>(kDesignPixelsPerInch, path);
+}
+
+TEST(MainFormLayout, AComponentTheWindowNeedsIsNamedWhenMissingOrOfAnotherClass) {
+    const struct {
+        std::vector<std::pair<QString, QString>> edits;
+        QString message;
+    } cases[] = {
+        {{{"object RLabSpeed: TRasterLab", "object RLabSpeed2: TRasterLab"}},
+         R"(Component "RLabSpeed" is missing from the layout)"},
+        {{{"object SLine1: TSLine", "object SLine2: TSLine"}},
+         R"(Component "SLine1" is missing from the layout)"},
+        {{{"object Label1: TLabel", "object Swapped: TLabel"},
+          {"object RLabSpeed: TRasterLab", "object Label1: TRasterLab"},
+          {"object Swapped: TLabel", "object RLabSpeed: TLabel"}},
+         R"(Component "Label1" in the layout is a TRasterLab, not a TLabel)"},
+    };
+    for (const auto& c : cases) {
+        try {
+            formFromEditedLayout(c.edits);
+            ADD_FAILURE() << "no exception for " << qPrintable(c.message);
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+    }
+    EXPECT_NE(formFromEditedLayout({})->RLabSpeed, nullptr); // the unedited layout reads
 }

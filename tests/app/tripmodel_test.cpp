@@ -7,40 +7,40 @@ constexpr double kTol = 5e-5; // reference values are given to four decimals
 }
 
 TEST(TripModel, UniformMovement) {
-    EXPECT_EQ(TripProfileDistance(tpUniform, 50), 62.5);
-    EXPECT_EQ(TripProfileDistance(tpUniform, 0), 0);
-    EXPECT_EQ(TripProfileDistance(tpUniform, 133), 166.25);
+    EXPECT_EQ(tripProfileDistance(tpUniform, 50), 62.5);
+    EXPECT_EQ(tripProfileDistance(tpUniform, 0), 0);
+    EXPECT_EQ(tripProfileDistance(tpUniform, 133), 166.25);
 }
 
 TEST(TripModel, StandardRoadReferenceValues) {
-    EXPECT_NEAR(TripProfileDistance(tpStandardRoad, 0), 10.6798, kTol);
-    EXPECT_NEAR(TripProfileDistance(tpStandardRoad, 50), 61.3959, kTol);
-    EXPECT_NEAR(TripProfileDistance(tpStandardRoad, 110), 132.0384, kTol);
-    EXPECT_NEAR(TripProfileDistance(tpStandardRoad, 133), 147.5203, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpStandardRoad, 0), 10.6798, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpStandardRoad, 50), 61.3959, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpStandardRoad, 110), 132.0384, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpStandardRoad, 133), 147.5203, kTol);
 }
 
 TEST(TripModel, BackAndForthPieces) {
-    EXPECT_NEAR(TripProfileDistance(tpBackAndForth, 0), 30.2629, kTol);
-    EXPECT_NEAR(TripProfileDistance(tpBackAndForth, 133), 74.6280, kTol);
-    EXPECT_NEAR(TripProfileDistance(tpBackAndForth, 90), 110.1567, kTol);
-    EXPECT_NEAR(TripProfileDistance(tpBackAndForth, 120), 80.5066, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpBackAndForth, 0), 30.2629, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpBackAndForth, 133), 74.6280, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpBackAndForth, 90), 110.1567, kTol);
+    EXPECT_NEAR(tripProfileDistance(tpBackAndForth, 120), 80.5066, kTol);
 
     // The stop from 73 (inclusive) to 83 (exclusive) is one constant, equal to both neighbours' ends.
-    const double stop = TripProfileDistance(tpBackAndForth, 73);
+    const double stop = tripProfileDistance(tpBackAndForth, 73);
     EXPECT_NEAR(stop, 112.3172, kTol);
     for (double t : {73.0, 75.5, 80.0, 82.999})
-        EXPECT_EQ(TripProfileDistance(tpBackAndForth, t), stop) << t;
-    EXPECT_NEAR(TripProfileDistance(tpBackAndForth, 83), stop, 1e-12);
+        EXPECT_EQ(tripProfileDistance(tpBackAndForth, t), stop) << t;
+    EXPECT_NEAR(tripProfileDistance(tpBackAndForth, 83), stop, 1e-12);
 
     // Just before the stop the parabola-plus-cosine still moves; just after it the car drives back.
-    const double before = TripProfileDistance(tpBackAndForth, 72.999);
+    const double before = tripProfileDistance(tpBackAndForth, 72.999);
     EXPECT_NE(before, stop);
     EXPECT_NEAR(before, stop, 1e-2);
-    EXPECT_LT(TripProfileDistance(tpBackAndForth, 83.5), TripProfileDistance(tpBackAndForth, 83));
+    EXPECT_LT(tripProfileDistance(tpBackAndForth, 83.5), tripProfileDistance(tpBackAndForth, 83));
 }
 
 TEST(TripModel, NoProfileSelectedGivesZero) {
     for (int profile : {-1, 3, 100})
         for (double t : {0.0, 50.0, 133.0})
-            EXPECT_EQ(TripProfileDistance(profile, t), 0) << profile << " " << t;
+            EXPECT_EQ(tripProfileDistance(profile, t), 0) << profile << " " << t;
 }

@@ -1,8 +1,9 @@
+#include "painttestutil.h"
+
 #include "chart/bakgndimg.h"
 
 #include "platform/graphics/bitmap.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMetaProperty>
@@ -19,8 +20,7 @@ QString writeTestImage(const QString& fileName) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
             img.setPixel(x, y, qRgb(40 * x + 10, 60 * y + 20, 200));
-    QDir().mkpath(KYVELO_TEST_OUTPUT);
-    const QString path = QString(KYVELO_TEST_OUTPUT) + "/" + fileName;
+    const QString path = outputPath(fileName);
     EXPECT_TRUE(img.save(path));
     return path;
 }
@@ -32,25 +32,6 @@ TColor imagePixel(int x, int y) {
 // Layer 1 as a test chart maps it: 10 pixels per unit, origin at (20, 15), y upwards.
 QPoint testMapping(double x, double y) {
     return QPoint(static_cast<int>(20 + x * 10), static_cast<int>(15 - y * 10));
-}
-
-// The pixels of `color` in the bitmap as a rectangle (right, bottom exclusive); empty when none.
-TRect extentOf(const TBitmap& bmp, TColor color) {
-    TRect r{bmp.Width(), bmp.Height(), 0, 0};
-    for (int y = 0; y < bmp.Height(); ++y)
-        for (int x = 0; x < bmp.Width(); ++x)
-            if (bmp.Canvas().Pixels(x, y) == color)
-                r = TRect{std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1),
-                          std::max(r.Bottom, y + 1)};
-    return r.IsEmpty() ? TRect{} : r;
-}
-
-int countOf(const TBitmap& bmp, TColor color) {
-    int n = 0;
-    for (int y = 0; y < bmp.Height(); ++y)
-        for (int x = 0; x < bmp.Width(); ++x)
-            n += bmp.Canvas().Pixels(x, y) == color;
-    return n;
 }
 
 } // namespace
@@ -124,7 +105,7 @@ TEST(BakGndImgDrawing, AreaModesFillTheirPartInAreaColour) {
         b.SetAreaColor(clLime);
         TBitmap area(41, 31);
         drawBackground(b, area, kChart, kFrame, testMapping);
-        EXPECT_EQ(extentOf(area, clLime), expected) << static_cast<int>(mode);
+        EXPECT_EQ(boxOf(area.Image(), clLime), expected.toQRect()) << static_cast<int>(mode);
         EXPECT_EQ(countOf(area, clLime), expected.Width() * expected.Height()) << static_cast<int>(mode);
     }
 }
@@ -181,8 +162,7 @@ TEST(BakGndImgDrawing, BmpAndJpegFilesLoadToo) {
 }
 
 TEST(BakGndImgDrawing, UnreadableImageIsDroppedSilently) {
-    QDir().mkpath(KYVELO_TEST_OUTPUT);
-    const QString notAnImage = QString(KYVELO_TEST_OUTPUT) + "/not-an-image.bmp";
+    const QString notAnImage = outputPath(QStringLiteral("not-an-image.bmp"));
     {
         QFile f(notAnImage);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -1,3 +1,4 @@
+#include "painttestutil.h"
 #include "recordingchart.h"
 
 #include <QCoreApplication>
@@ -71,16 +72,6 @@ void listen(TRChart& chart, MoveReport& report) {
 void expectRange(const TScaleProps& props, double low, double high) {
     EXPECT_NEAR(props.RangeLow(), low, 1e-9);
     EXPECT_NEAR(props.RangeHigh(), high, 1e-9);
-}
-
-// Pixels of the frame image in `color`.
-int countPixels(const QImage& image, TColor color) {
-    const QRgb rgb = qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == rgb;
-    return n;
 }
 
 } // namespace
@@ -174,10 +165,10 @@ TEST(RChartMouse, CrossHairsArePublishedClampedAndRepaintAtOnce) {
     c1.SetMode(chVert);
     EXPECT_EQ(chart.paints, paints + 1);
     // On the left edge of the data area the line is not drawn; one pixel inside it is.
-    EXPECT_EQ(countPixels(chart.FrameImage(), clRed), 0);
+    EXPECT_EQ(countOf(chart.FrameImage(), clRed), 0);
     c1.SetPosX(1);
     EXPECT_EQ(chart.paints, paints + 2);
-    EXPECT_EQ(countPixels(chart.FrameImage(), clRed), kBottom - 20 - 1);
+    EXPECT_EQ(countOf(chart.FrameImage(), clRed), kBottom - 20 - 1);
     EXPECT_EQ(chart.FrameImage().pixel(51, 21), qRgb(255, 0, 0));
     EXPECT_EQ(chart.FrameImage().pixel(51, kBottom - 1), qRgb(255, 0, 0));
     EXPECT_NE(chart.FrameImage().pixel(51, kBottom), qRgb(255, 0, 0));

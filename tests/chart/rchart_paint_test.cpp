@@ -1,37 +1,16 @@
+#include "painttestutil.h"
 #include "recordingchart.h"
 
 #include "platform/graphics/colorresolve.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QRect>
 
 #include <any>
 #include <cmath>
 
 namespace {
-
-QRgb rgb(TColor color) {
-    return toQColor(color).rgb();
-}
-
-// The bounding box of all pixels of one colour.
-QRect boxOf(const QImage& image, TColor color) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == rgb(color)) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-int countOf(const QImage& image, TColor color) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == rgb(color);
-    return n;
-}
 
 // The main window's chart, painting: 576 x 446, x 0..133, y 0..180.
 struct TripChart {
@@ -293,8 +272,7 @@ TEST(RChartPaint, MainWindowPicture) {
     }
     t.chart.SetSuppressPaint(false);
     EXPECT_EQ(t.chart.FrameImage().pixel(t.chart.DataToPixel(1, 50, 69)), rgb(clRed));
-    QDir().mkpath(QStringLiteral(KYVELO_TEST_OUTPUT));
-    EXPECT_TRUE(t.chart.FrameImage().save(QStringLiteral(KYVELO_TEST_OUTPUT "/chart_main_window.png")));
+    EXPECT_TRUE(t.chart.FrameImage().save(outputPath(QStringLiteral("chart_main_window.png"))));
 }
 
 TEST(RChartPaint, BoxShadowIsOutlinedInBlack) {

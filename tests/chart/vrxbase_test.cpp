@@ -1,3 +1,5 @@
+#include "painttestutil.h"
+
 #include "chart/vrxbase.h"
 
 #include "platform/graphics/bitmap.h"
@@ -5,7 +7,6 @@
 #include <QMetaProperty>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -19,26 +20,17 @@ QStringList ownPropertyNames(const QObject& o) {
     return names;
 }
 
-// Pixels of `color` in the bitmap, as points.
-QList<QPoint> pixelsOf(const TBitmap& bmp, TColor color) {
-    QList<QPoint> found;
-    for (int y = 0; y < bmp.Height(); ++y)
-        for (int x = 0; x < bmp.Width(); ++x)
-            if (bmp.Canvas().Pixels(x, y) == color) found << QPoint(x, y);
-    return found;
-}
-
-QList<QPoint> column(int x, int y1, int y2) {
-    QList<QPoint> points;
+PixelSet column(int x, int y1, int y2) {
+    PixelSet points;
     for (int y = y1; y <= y2; ++y)
-        points << QPoint(x, y);
+        points.insert({x, y});
     return points;
 }
 
-QList<QPoint> row(int y, int x1, int x2) {
-    QList<QPoint> points;
+PixelSet row(int y, int x1, int x2) {
+    PixelSet points;
     for (int x = x1; x <= x2; ++x)
-        points << QPoint(x, y);
+        points.insert({x, y});
     return points;
 }
 
@@ -93,12 +85,11 @@ TEST(CrossHairDrawing, LinesOnTheDataAreaEdgeAreLeftOut) {
     bmp.Canvas().Pen().Color = clRed;
     // On the left and bottom edges: nothing at all.
     drawCrossHairLines(bmp.Canvas(), c, QPoint(10, 70), kArea);
-    EXPECT_TRUE(pixelsOf(bmp, clRed).isEmpty());
+    EXPECT_TRUE(pixelsOf(bmp, clRed).empty());
     // One pixel inside: both lines, from one pixel inside the frame up to the far frame, exclusive.
     drawCrossHairLines(bmp.Canvas(), c, QPoint(11, 69), kArea);
-    QList<QPoint> expected = column(11, 11, 69) + row(69, 12, 89);
-    std::sort(expected.begin(), expected.end(),
-              [](QPoint a, QPoint b) { return std::make_pair(a.y(), a.x()) < std::make_pair(b.y(), b.x()); });
+    PixelSet expected = column(11, 11, 69);
+    expected.merge(row(69, 12, 89));
     EXPECT_EQ(pixelsOf(bmp, clRed), expected);
 }
 
@@ -110,7 +101,7 @@ TEST(CrossHairDrawing, ModeSelectsTheLinesAndWideLinesKeepOffTheFrame) {
     bmp.Canvas().Pen().Color = clBlue;
     bmp.Canvas().Pen().Width = 3;
     drawCrossHairLines(bmp.Canvas(), c, QPoint(11, 40), kArea); // 10 + 3 div 2 < 11 fails
-    EXPECT_TRUE(pixelsOf(bmp, clBlue).isEmpty());
+    EXPECT_TRUE(pixelsOf(bmp, clBlue).empty());
     drawCrossHairLines(bmp.Canvas(), c, QPoint(12, 40), kArea);
     EXPECT_EQ(bmp.Canvas().Pixels(12, 40), clBlue);
     EXPECT_EQ(bmp.Canvas().Pixels(11, 40), clBlue);
@@ -159,14 +150,14 @@ TEST(TextLabel, CreatedHiddenAndDrawnOnlyWhenShown) {
 
     TBitmap bmp(80, 40);
     drawTextLabel(bmp.Canvas(), label, QPoint(5, 5)); // still tlOff
-    EXPECT_TRUE(pixelsOf(bmp, clRed).isEmpty());
+    EXPECT_TRUE(pixelsOf(bmp, clRed).empty());
     label.SetMode(tlSimple);
     drawTextLabel(bmp.Canvas(), label, QPoint(5, 5));
-    const QList<QPoint> ink = pixelsOf(bmp, clRed);
-    ASSERT_FALSE(ink.isEmpty());
+    const PixelSet ink = pixelsOf(bmp, clRed);
+    ASSERT_FALSE(ink.empty());
     const QSize extent = bmp.Canvas().TextExtent("Max");
-    for (QPoint p : ink)
-        EXPECT_TRUE(QRect(QPoint(5, 5), extent).contains(p)) << p.x() << "," << p.y();
+    for (auto [x, y] : ink)
+        EXPECT_TRUE(QRect(QPoint(5, 5), extent).contains(x, y)) << x << "," << y;
 }
 
 TEST(TextLabel, PublishedAndKeptInRangeLikeCrossHairs) {

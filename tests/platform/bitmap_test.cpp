@@ -4,17 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-
-namespace {
-
-QString outputPath(const char* name) {
-    QDir().mkpath(QStringLiteral(KYVELO_TEST_OUTPUT));
-    return QStringLiteral(KYVELO_TEST_OUTPUT "/") + QLatin1String(name);
-}
-
-} // namespace
 
 TEST(Bitmap, SizeIsNeverNegativeAndNewPixelsAreWhite) {
     TBitmap bmp;

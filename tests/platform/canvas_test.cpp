@@ -79,11 +79,11 @@ TEST(Canvas, EllipseStaysInsideItsBoundingBoxAndTouchesEveryEdge) {
     TCanvas& c = bmp.Canvas();
     c.Brush().Color = clRed;
     c.Ellipse(2, 2, 9, 7);
-    const InkBox box = inkBox(pixelsNot(bmp, clWhite));
-    EXPECT_EQ(box.left, 2);
-    EXPECT_EQ(box.top, 2);
-    EXPECT_EQ(box.right, 8);
-    EXPECT_EQ(box.bottom, 6);
+    const QRect box = boxOf(pixelsNot(bmp, clWhite));
+    EXPECT_EQ(box.left(), 2);
+    EXPECT_EQ(box.top(), 2);
+    EXPECT_EQ(box.right(), 8);
+    EXPECT_EQ(box.bottom(), 6);
     EXPECT_EQ(c.Pixels(5, 4), clRed);
     EXPECT_EQ(c.Pixels(2, 4), clBlack);
 }
@@ -93,11 +93,11 @@ TEST(Canvas, PolygonOutlinesEveryVertexAndFillsInside) {
     TCanvas& c = bmp.Canvas();
     c.Brush().Color = clRed;
     c.Polygon(QPolygon{{1, 1}, {6, 1}, {6, 6}});
-    const InkBox box = inkBox(pixelsNot(bmp, clWhite));
-    EXPECT_EQ(box.left, 1);
-    EXPECT_EQ(box.top, 1);
-    EXPECT_EQ(box.right, 6);
-    EXPECT_EQ(box.bottom, 6);
+    const QRect box = boxOf(pixelsNot(bmp, clWhite));
+    EXPECT_EQ(box.left(), 1);
+    EXPECT_EQ(box.top(), 1);
+    EXPECT_EQ(box.right(), 6);
+    EXPECT_EQ(box.bottom(), 6);
     for (auto [x, y] : PixelSet{{1, 1}, {6, 1}, {6, 6}, {3, 3}, {6, 4}})
         EXPECT_EQ(c.Pixels(x, y), clBlack) << x << "," << y;
     EXPECT_EQ(c.Pixels(5, 2), clRed);
@@ -244,9 +244,9 @@ TEST(Canvas, TextOutPutsTheCellTopLeftAtThePointAndHonoursTheBrush) {
         EXPECT_TRUE(x >= 5 && x < 5 + w && y >= 4 && y < 4 + h) << x << "," << y;
         EXPECT_EQ(c.Pixels(x, y), clBlack); // unsmoothed
     }
-    const InkBox box = inkBox(ink);
-    EXPECT_LE(box.top, 4 + h / 3);    // "|" reaches up near the cell top
-    EXPECT_GE(box.bottom, 4 + h - 4); // and "g" down near its bottom
+    const QRect box = boxOf(ink);
+    EXPECT_LE(box.top(), 4 + h / 3);    // "|" reaches up near the cell top
+    EXPECT_GE(box.bottom(), 4 + h - 4); // and "g" down near its bottom
 
     TBitmap opaque(80, 40);
     opaque.Canvas().Font().Assign(c.Font());

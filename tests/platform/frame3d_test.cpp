@@ -60,7 +60,7 @@ TEST(Frame3D, BottomRightColourOwnsTheCornersItMeets) {
 }
 
 TEST(Frame3D, SystemSchemeUsesThePaletteShadowAndHighlight) {
-    const TFrameColors colors = frameColors(csSystem);
+    const FrameColors colors = frameColors(csSystem);
     EXPECT_EQ(colors.Shadow, clBtnShadow);
     EXPECT_EQ(colors.Light, clBtnHighlight);
     TBitmap bmp(6, 5);

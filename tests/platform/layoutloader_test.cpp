@@ -207,7 +207,7 @@ template <class T> T* find(const TForm& form, const char* name) {
 }
 
 void registerDummies() {
-    RegisterComponentClass<TDummyChart>(QStringLiteral("TDummyChart"));
+    registerComponentClass<TDummyChart>(QStringLiteral("TDummyChart"));
 }
 
 // The message of the error that loading the layout raises, or "" when it loads.
@@ -215,7 +215,7 @@ QString loadError(const QString& text, int screenPpi = 120) {
     registerDummies();
     TTestForm form;
     try {
-        LoadFormLayout(form, parseLayout(text, QStringLiteral("f.lfm")), QStringLiteral("f.lfm"), screenPpi);
+        loadFormLayout(form, parseLayout(text, QStringLiteral("f.lfm")), QStringLiteral("f.lfm"), screenPpi);
     } catch (const ELayoutError& e) {
         return e.Message();
     }
@@ -234,7 +234,7 @@ protected:
         gLog.clear();
     }
     void Load(int screenPpi) {
-        LoadFormLayout(form, parseLayout(QByteArray(MainLayout), QStringLiteral("mainfrm.lfm")),
+        loadFormLayout(form, parseLayout(QByteArray(MainLayout), QStringLiteral("mainfrm.lfm")),
                        QStringLiteral("mainfrm.lfm"), screenPpi);
     }
     QRect Bounds(const char* name) const { return find<TControl>(form, name)->geometry(); }
@@ -385,14 +385,14 @@ TEST(LayoutLoaderErrors, NameFileLineAndWord) {
 TEST(LayoutLoaderErrors, ReadsFilesAndNamesAMissingOne) {
     registerDummies();
     TTestForm form;
-    ReadFormLayout(form, QStringLiteral(KYVELO_TEST_DATA "/layouts/small_form.lfm"), 96);
+    readFormLayout(form, QStringLiteral(KYVELO_TEST_DATA "/layouts/small_form.lfm"), 96);
     EXPECT_EQ(form.size(), QSize(400, 240));
     EXPECT_EQ(find<TLabel>(form, "Lbl")->Caption(), QStringLiteral("it's\r\n#2"));
     EXPECT_FALSE(find<TLabel>(form, "Lbl")->AutoSize());
     EXPECT_EQ(find<TLabel>(form, "Lbl")->geometry(), QRect(8, 8, 200, 16));
     try {
         TTestForm other;
-        ReadFormLayout(other, QStringLiteral("/no/such/layout.lfm"));
+        readFormLayout(other, QStringLiteral("/no/such/layout.lfm"));
         FAIL() << "no error";
     } catch (const ELayoutError& e) {
         EXPECT_TRUE(e.Message().startsWith(QStringLiteral("/no/such/layout.lfm: cannot read the layout \"")))
@@ -401,7 +401,34 @@ TEST(LayoutLoaderErrors, ReadsFilesAndNamesAMissingOne) {
 }
 
 // Damaged copies of the main layout: each loads or fails with a layout error, never otherwise.
-TEST(LayoutLoaderErrors, DamagedLayoutsFailCleanly) {
+TEST(LayoutLoaderErrors, DamagedLayoutsNameTheDamageAndItsLine) {
+    const QString text = QString::fromLatin1(MainLayout);
+    const struct {
+        const char* from;
+        const char* to;
+        const char* message;
+    } cases[] = {
+        {"  Top = 230\n", "  Top = 230 231\n", R"(f.lfm(3): expected a name but found "231")"},
+        {"'BF_Distance - Time - Velocity'", "'BF_Distance",
+         R"(f.lfm(6): unterminated string "'BF_Distance")"},
+        {"  object RC1: TDummyChart", "  object RC1: TDummyChar", R"(f.lfm(68): unknown class "TDummyChar")"},
+        {"    Align = alTop\n", "    Align = alTp\n", R"(f.lfm(21): bad value for Align: "alTp")"},
+        {"  Font.Style = []\n", "  Font.Style = [fsBold\n", R"(f.lfm(14): expected "," but found "OnShow")"},
+        // An extra end closes Panel1 early and Panel1's own end the form.
+        {"    TabOrder = 1\n", "    TabOrder = 1\n  end\n", R"(f.lfm(69): unexpected "object")"},
+        {"\nend\n", "\n", R"(f.lfm(1): missing "end" of "Form1")"},
+    };
+    for (const auto& c : cases) {
+        QString damaged = text;
+        ASSERT_TRUE(damaged.contains(QLatin1String(c.from))) << c.from;
+        damaged.replace(QLatin1String(c.from), QLatin1String(c.to));
+        EXPECT_EQ(loadError(damaged), QString::fromLatin1(c.message)) << c.from;
+    }
+}
+
+// Random damage: whatever it hits, the reader either loads or raises a layout error that names the
+// file and a line of it, and leaves nothing behind that would stop the next load.
+TEST(LayoutLoaderErrors, RandomlyDamagedLayoutsFailCleanly) {
     registerDummies();
     const QString text = QString::fromLatin1(MainLayout);
     std::uint32_t seed = 12345;
@@ -410,6 +437,7 @@ TEST(LayoutLoaderErrors, DamagedLayoutsFailCleanly) {
         return static_cast<qsizetype>((seed >> 8) % static_cast<std::uint32_t>(bound));
     };
     const QString noise = QStringLiteral("'#{}[](),=:+-.0e9 \nobjectend");
+    int failed = 0;
     for (int round = 0; round < 300; ++round) {
         QString damaged = text;
         for (int k = 0; k < 3; ++k) {
@@ -421,10 +449,19 @@ TEST(LayoutLoaderErrors, DamagedLayoutsFailCleanly) {
         }
         TTestForm form;
         try {
-            LoadFormLayout(form, parseLayout(damaged, QStringLiteral("d.lfm")), QStringLiteral("d.lfm"), 96);
-        } catch (const ELayoutError&) {
+            loadFormLayout(form, parseLayout(damaged, QStringLiteral("d.lfm")), QStringLiteral("d.lfm"), 96);
+        } catch (const ELayoutError& e) {
+            ++failed;
+            EXPECT_EQ(e.File(), QStringLiteral("d.lfm"));
+            EXPECT_GE(e.Line(), 1) << qPrintable(e.Message());
+            EXPECT_LE(e.Line(), damaged.count(u'\n') + 1) << qPrintable(e.Message());
+            EXPECT_TRUE(e.Message().startsWith(QStringLiteral("d.lfm(%1): ").arg(e.Line())))
+                << qPrintable(e.Message());
         }
     }
+    EXPECT_GT(failed, 150);
+    EXPECT_LT(failed, 300); // some damage (a changed number, a blank) still reads
+    EXPECT_EQ(loadError(text), QString());
 }
 
 #include "layoutloader_test.moc"

@@ -130,15 +130,39 @@ TEST(LayoutParser, MalformedTextNamesFileLineAndWord) {
     EXPECT_EQ(parseError("object A: TX\n  W = 1 ; \nend"), "t.lfm(2): unexpected character \";\"");
 }
 
+// A NUL byte is a character like any other that has no place in a layout, not the end of it.
+TEST(LayoutParser, ANulByteIsAnErrorWithItsLine) {
+    const auto withNul = [](const char* before, const char* after) {
+        return QString::fromLatin1(before) + QChar(u'\0') + QString::fromLatin1(after);
+    };
+    EXPECT_EQ(parseError(withNul("object A: TX end", "\nmore text")),
+              "t.lfm(1): unexpected character \"#0\"");
+    EXPECT_EQ(parseError(withNul("object A: TX\n  W = 1\n", "\nend")),
+              "t.lfm(3): unexpected character \"#0\"");
+    EXPECT_EQ(parseError(withNul("object A: TX\n  S = 'a", "b'\nend")),
+              "t.lfm(2): unexpected character \"#0\"");
+    EXPECT_EQ(parseError(withNul("object A: TX\n  G = {0A\n", "}\nend")), "t.lfm(3): bad binary data \"#0\"");
+    // From a file's bytes alike.
+    try {
+        parseLayout(QByteArray("object A: TX\nend\0garbage", 24), QStringLiteral("t.lfm"));
+        ADD_FAILURE() << "no error";
+    } catch (const ELayoutError& e) {
+        EXPECT_EQ(e.Line(), 2);
+        EXPECT_EQ(e.Message(), "t.lfm(2): unexpected character \"#0\"");
+    }
+    // Other control characters are shown the same way.
+    EXPECT_EQ(parseError(QStringLiteral("object A: TX\x07\nend")), "t.lfm(1): unexpected character \"#7\"");
+}
+
 TEST(LayoutParser, DeepNestingIsRefusedNotOverflowed) {
     QString text;
     for (int i = 0; i < 100000; ++i)
         text += QStringLiteral("object A: TX\n");
     EXPECT_EQ(parseError(text), QStringLiteral("t.lfm(65): objects nested too deeply at \"object\""));
     QString ok;
-    for (int i = 0; i < MaxLayoutNesting; ++i)
+    for (int i = 0; i < kMaxLayoutNesting; ++i)
         ok += QStringLiteral("object A: TX\n");
-    for (int i = 0; i < MaxLayoutNesting; ++i)
+    for (int i = 0; i < kMaxLayoutNesting; ++i)
         ok += QStringLiteral("end\n");
     EXPECT_EQ(parseError(ok), QString());
 }

@@ -46,7 +46,7 @@ TEST(StdCtrls, GlyphFromLayoutBytesSplitsAndKeysOutTheCornerColour) {
     const QString layout = QStringLiteral("object F: TForm\n  object SB: TSpeedButton\n    NumGlyphs = 2\n"
                                           "    Flat = True\n    Glyph = {\n%1\n}\n  end\nend\n")
                                .arg(imageHex(glyphStrip(), "BMP"));
-    LoadFormLayout(form, parseLayout(layout, QStringLiteral("g.lfm")), QStringLiteral("g.lfm"), 96);
+    loadFormLayout(form, parseLayout(layout, QStringLiteral("g.lfm")), QStringLiteral("g.lfm"), 96);
     const auto* button = dynamic_cast<TSpeedButton*>(form.FindComponent(QStringLiteral("SB")));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Glyph().size(), QSize(40, 20));
@@ -65,7 +65,7 @@ TEST(StdCtrls, GlyphFromLayoutBytesSplitsAndKeysOutTheCornerColour) {
 
     TForm other;
     try {
-        LoadFormLayout(
+        loadFormLayout(
             other,
             parseLayout(QStringLiteral("object F: TForm\n  object SB: TBitBtn\n    Glyph = {00FF}\n"
                                        "  end\nend\n"),

@@ -1,10 +1,11 @@
+#include "painttestutil.h"
+
 #include "platform/graphics/bitmap.h"
 #include "scales/scale.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QPixmap>
 
 #include <memory>
@@ -303,8 +304,7 @@ TEST(ScalePaint, MainWindowScalesPicture) {
     EXPECT_EQ(bitmap.Canvas().Pixels(50, 406), clBlack);
     EXPECT_EQ(bitmap.Canvas().Pixels(x->ValueToPixel(130), 409), clBlack); // the last short tick
     EXPECT_EQ(bitmap.Canvas().Pixels(556, 409), clWhite);                  // none at 133
-    QDir().mkpath(KYVELO_TEST_OUTPUT);
-    EXPECT_TRUE(bitmap.Image().save(QStringLiteral(KYVELO_TEST_OUTPUT "/scales_main_window.png")));
+    EXPECT_TRUE(bitmap.Image().save(outputPath(QStringLiteral("scales_main_window.png"))));
 }
 
 TEST(ScalePaint, ScaleKindsPicture) {
@@ -356,5 +356,5 @@ TEST(ScalePaint, ScaleKindsPicture) {
     for (auto& s : scales)
         s->DrawNow();
     EXPECT_EQ(bitmap.Canvas().Pixels(0, 0), clGray); // lowered frame of the first scale
-    EXPECT_TRUE(bitmap.Image().save(QStringLiteral(KYVELO_TEST_OUTPUT "/scales_kinds.png")));
+    EXPECT_TRUE(bitmap.Image().save(outputPath(QStringLiteral("scales_kinds.png"))));
 }

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 TEST(RasterLabLayout, StoredDisplayReadsThroughTheSetters) {
-    RegisterComponentClass<TRasterLab>(QStringLiteral("TRasterLab"));
+    registerComponentClass<TRasterLab>(QStringLiteral("TRasterLab"));
     const QString text = QStringLiteral(R"(object Form1: TForm
   Left = 0
   Top = 0
@@ -45,7 +45,7 @@ TEST(RasterLabLayout, StoredDisplayReadsThroughTheSetters) {
 end
 )");
     TForm form;
-    LoadFormLayout(form, parseLayout(text, QStringLiteral("test.lfm")), QStringLiteral("test.lfm"), 96);
+    loadFormLayout(form, parseLayout(text, QStringLiteral("test.lfm")), QStringLiteral("test.lfm"), 96);
     auto* lab = dynamic_cast<TRasterLab*>(form.FindComponent(QStringLiteral("RLabSpeed")));
     ASSERT_NE(lab, nullptr);
     EXPECT_EQ(lab->Width(), 201);

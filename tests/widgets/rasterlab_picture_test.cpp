@@ -1,16 +1,12 @@
+#include "painttestutil.h"
+
 #include "widgets/rasterlab.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QPainter>
 
 namespace {
-
-QString outputPath(const char* name) {
-    QDir().mkpath(QStringLiteral(KYVELO_TEST_OUTPUT));
-    return QStringLiteral(KYVELO_TEST_OUTPUT "/") + QLatin1String(name);
-}
 
 // One of the main window's three displays, set up as its stored layout does, then given its text.
 void setUpDisplay(TRasterLab& lab, TColor dotOn, const QString& text) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-class ManualTimer : public TIntervalTimer {
+class ManualTimer : public IntervalTimer {
 public:
     bool Start(int intervalMs) override {
         if (Refuse) return false;
@@ -29,7 +29,7 @@ struct ScrollingLab : ::testing::Test {
     int ticks = 0;
     int restarts = 0;
     void SetUp() override {
-        lab.SetScrollTimer(std::unique_ptr<TIntervalTimer>(timer));
+        lab.SetScrollTimer(std::unique_ptr<IntervalTimer>(timer));
         lab.SetBounds(0, 0, 60, 30);
         lab.SetText(QStringLiteral("1"));
         lab.SetOnScrollTimer([this](QObject* sender) {
@@ -58,10 +58,12 @@ TEST_F(ScrollingLab, LeftStepsLoopBackFromTheRight) {
     lab.SetScrollMode(rdsmLeft);
     const int textWidth = lab.TextWidthPixels(); // '1': 6 columns · pitch 4, plus one
     EXPECT_EQ(textWidth, 25);
+    lab.Face();
     const int paints = lab.PaintCount();
     timer->Fire();
     EXPECT_EQ(lab.ScrollOffset(), QPoint(-4, 0));
     EXPECT_EQ(ticks, 1);
+    lab.Face();
     EXPECT_EQ(lab.PaintCount(), paints + 1);
     for (int i = 0; i < 5; ++i)
         timer->Fire();
@@ -137,7 +139,7 @@ TEST_F(ScrollingLab, AnExceptionInTheHandlerDoesNotStopTheTimer) {
 }
 
 TEST(ScrollStep, OffsetsSaturateInsteadOfOverflowing) {
-    TScrollOffsets o{INT_MAX - 1, 0};
+    ScrollOffsets o{INT_MAX - 1, 0};
     EXPECT_FALSE(scrollStep(rdsmRight, 10, false, {100, 40, 30, 36}, o));
     EXPECT_EQ(o.X, INT_MAX);
     o = {0, 5};

@@ -8,6 +8,7 @@
 #include <QMetaProperty>
 #include <QMouseEvent>
 
+#include <array>
 #include <climits>
 #include <map>
 #include <vector>
@@ -109,29 +110,50 @@ TEST(RasterLab, OutOfRangeValuesAreClamped) {
     EXPECT_EQ(lab.ScrollIncrement(), INT_MAX);
 }
 
-TEST(RasterLab, SettersPaintAtOnceOnlyWhenSomethingChanged) {
+TEST(RasterLab, SettersMarkTheFaceStaleOnlyWhenSomethingChanged) {
     TRasterLab lab(nullptr);
-    int paints = lab.PaintCount();
-    lab.SetText(QStringLiteral("Text"));
-    EXPECT_EQ(lab.PaintCount(), paints);
-    lab.SetScrollLoop(true);
-    EXPECT_EQ(lab.PaintCount(), ++paints);
-    lab.SetText(QStringLiteral("12"));
-    EXPECT_EQ(lab.PaintCount(), ++paints);
-    lab.SetColorDotOn(clLime);
-    lab.SetPosX(1);
-    lab.SetDotSize(3);
-    lab.SetScrollInterval(200); // timer settings never paint
-    lab.SetScrollIncrement(3);
-    EXPECT_EQ(lab.PaintCount(), paints);
-    lab.SetColorDotOn(clRed);
-    EXPECT_EQ(lab.PaintCount(), ++paints);
+    // How often the face is rendered for a change, read once before and once after it.
+    const auto rendersFor = [&lab](const auto& change) {
+        lab.Face();
+        const int before = lab.PaintCount();
+        change();
+        lab.Face();
+        return lab.PaintCount() - before;
+    };
+    EXPECT_EQ(rendersFor([&] { lab.SetText(QStringLiteral("Text")); }), 0);
+    EXPECT_EQ(rendersFor([&] { lab.SetScrollLoop(true); }), 1);
+    EXPECT_EQ(rendersFor([&] { lab.SetText(QStringLiteral("12")); }), 1);
+    EXPECT_EQ(rendersFor([&] {
+                  lab.SetColorDotOn(clLime);
+                  lab.SetPosX(1);
+                  lab.SetDotSize(3);
+                  lab.SetScrollInterval(200); // timer settings never paint
+                  lab.SetScrollIncrement(3);
+              }),
+              0);
+    EXPECT_EQ(rendersFor([&] { lab.SetColorDotOn(clRed); }), 1);
     EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() + 2 * 4, lab.PosY() + 4),
               clRed); // '1' row 1: column 3 of 1..5
+    // Many changes, one render; nothing changed, nothing rendered.
+    EXPECT_EQ(rendersFor([&] {
+                  lab.SetColorDotOn(clBlue);
+                  lab.SetPosX(5);
+                  lab.SetFrameStyle(fsRaised);
+              }),
+              1);
+    EXPECT_EQ(rendersFor([] {}), 0);
 
+    // Setters never render themselves; a hidden label's face is up to date once read.
     lab.SetVisible(false);
-    lab.SetColorDotOn(clBlue);
+    const int paints = lab.PaintCount();
+    lab.SetColorDotOn(clYellow);
     EXPECT_EQ(lab.PaintCount(), paints);
+    EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() + 2 * 4, lab.PosY() + 4), clYellow);
+    EXPECT_EQ(lab.PaintCount(), paints + 1);
+    // A resize alone makes the face stale too.
+    lab.SetBounds(0, 0, 50, 20);
+    EXPECT_EQ(lab.Face().Width(), 50);
+    EXPECT_EQ(lab.Face().Height(), 20);
 }
 
 TEST(RasterLab, CentredTextWidthAndFixedPitch) {
@@ -218,61 +240,71 @@ TEST(RasterLab, BlockModesDecideWhereUnlitDotsShow) {
     lab.SetPosX(10);
     lab.SetPosY(1);
     lab.SetText(QStringLiteral("1"));
-    const TCanvas& face = lab.Face().Canvas();
+    const auto pixel = [&lab](int x, int y) { return lab.Face().Canvas().Pixels(x, y); };
     // rdbmOn: unlit dots inside the cell ('1' row 0 is empty), background before and after it.
-    EXPECT_EQ(face.Pixels(10, 1), 0x404040);
-    EXPECT_EQ(face.Pixels(7, 1), clBlack);
-    EXPECT_EQ(face.Pixels(10 + 5 * 3, 1), clBlack);
-    EXPECT_EQ(face.Pixels(1, 1), 0x404040); // far from the text the raster stays
+    EXPECT_EQ(pixel(10, 1), 0x404040);
+    EXPECT_EQ(pixel(7, 1), clBlack);
+    EXPECT_EQ(pixel(10 + 5 * 3, 1), clBlack);
+    EXPECT_EQ(pixel(1, 1), 0x404040); // far from the text the raster stays
     lab.SetCharBlockMode(rdbmRaster);
-    EXPECT_EQ(face.Pixels(7, 1), 0x404040);
-    EXPECT_EQ(face.Pixels(9, 1), clBlack); // grid line before the text's first dot column
-    EXPECT_EQ(face.Pixels(10, 0), clBlack);
+    EXPECT_EQ(pixel(7, 1), 0x404040);
+    EXPECT_EQ(pixel(9, 1), clBlack); // grid line before the text's first dot column
+    EXPECT_EQ(pixel(10, 0), clBlack);
     lab.SetCharBlockMode(rdbmOff);
     for (int x = 0; x < 80; ++x)
         for (int y = 0; y < 30; ++y)
-            ASSERT_NE(face.Pixels(x, y), 0x404040);
-    EXPECT_EQ(face.Pixels(10 + 3 * 2, 1 + 3 * 1), clLime); // '1' row 1 lit at column 3 (first 1)
-    EXPECT_EQ(face.Pixels(10 + 3 * 2 + 1, 1 + 3 * 1 + 1), clLime);
+            ASSERT_NE(pixel(x, y), 0x404040);
+    EXPECT_EQ(pixel(10 + 3 * 2, 1 + 3 * 1), clLime); // '1' row 1 lit at column 3 (first 1)
+    EXPECT_EQ(pixel(10 + 3 * 2 + 1, 1 + 3 * 1 + 1), clLime);
 }
 
 TEST(RasterLab, FrameStylesAndSchemes) {
     TRasterLab lab(nullptr);
     lab.SetBounds(0, 0, 30, 20);
     lab.SetText(QString());
-    const TCanvas& face = lab.Face().Canvas();
+    const auto pixel = [&lab](int x, int y) { return lab.Face().Canvas().Pixels(x, y); };
     // fsLowered: dark inner top-left, shadow outer top-left and inner bottom-right, light outside.
-    EXPECT_EQ(face.Pixels(5, 0), clGray);
-    EXPECT_EQ(face.Pixels(0, 5), clGray);
-    EXPECT_EQ(face.Pixels(5, 1), clBlack);
-    EXPECT_EQ(face.Pixels(1, 5), clBlack);
-    EXPECT_EQ(face.Pixels(5, 19), clWhite);
-    EXPECT_EQ(face.Pixels(29, 5), clWhite);
-    EXPECT_EQ(face.Pixels(5, 18), clGray);
-    EXPECT_EQ(face.Pixels(28, 5), clGray);
+    EXPECT_EQ(pixel(5, 0), clGray);
+    EXPECT_EQ(pixel(0, 5), clGray);
+    EXPECT_EQ(pixel(5, 1), clBlack);
+    EXPECT_EQ(pixel(1, 5), clBlack);
+    EXPECT_EQ(pixel(5, 19), clWhite);
+    EXPECT_EQ(pixel(29, 5), clWhite);
+    EXPECT_EQ(pixel(5, 18), clGray);
+    EXPECT_EQ(pixel(28, 5), clGray);
     // Corners the edges leave open take the outer bottom-right colour, whatever the grid put there.
-    EXPECT_EQ(face.Pixels(29, 0), clWhite);
-    EXPECT_EQ(face.Pixels(0, 19), clWhite);
-    EXPECT_EQ(face.Pixels(1, 19), clWhite);
+    EXPECT_EQ(pixel(29, 0), clWhite);
+    EXPECT_EQ(pixel(0, 19), clWhite);
+    EXPECT_EQ(pixel(1, 19), clWhite);
     lab.SetColorScheme(csSystem);
     EXPECT_EQ(lab.Face().Image().pixel(5, 0) & 0xFFFFFFu, toQColor(clBtnShadow).rgb() & 0xFFFFFFu);
     EXPECT_EQ(lab.Face().Image().pixel(5, 19) & 0xFFFFFFu, toQColor(clBtnHighlight).rgb() & 0xFFFFFFu);
     lab.SetColorScheme(csBWG);
-    lab.SetFrameStyle(fsRaised);
-    EXPECT_EQ(face.Pixels(5, 1), clWhite);
-    EXPECT_EQ(face.Pixels(5, 19), clBlack);
-    lab.SetFrameStyle(fsEngraved);
-    EXPECT_EQ(face.Pixels(5, 0), clGray);
-    EXPECT_EQ(face.Pixels(5, 1), clWhite);
-    EXPECT_EQ(face.Pixels(5, 18), clGray);
-    EXPECT_EQ(face.Pixels(5, 19), clWhite);
+    // Top edge from the outside in, then the bottom edge from the inside out. fsRaised, unlike a
+    // standard raised frame, is shadow outside and light inside at the top left.
+    const struct {
+        TFrameStyle style;
+        std::array<TColor, 2> top;
+        std::array<TColor, 2> bottom;
+    } styles[] = {{fsRaised, {clGray, clWhite}, {clGray, clBlack}},
+                  {fsEmbossed, {clWhite, clGray}, {clWhite, clGray}},
+                  {fsEngraved, {clGray, clWhite}, {clGray, clWhite}}};
+    for (const auto& [style, top, bottom] : styles) {
+        lab.SetFrameStyle(style);
+        EXPECT_EQ(pixel(5, 0), top[0]) << int(style);
+        EXPECT_EQ(pixel(5, 1), top[1]) << int(style);
+        EXPECT_EQ(pixel(5, 18), bottom[0]) << int(style);
+        EXPECT_EQ(pixel(5, 19), bottom[1]) << int(style);
+        EXPECT_EQ(pixel(28, 5), bottom[0]) << int(style); // the right edges as the bottom ones
+        EXPECT_EQ(pixel(29, 5), bottom[1]) << int(style);
+    }
     lab.SetFrameStyle(fsSimple);
-    EXPECT_EQ(face.Pixels(0, 0), clGray);
-    EXPECT_EQ(face.Pixels(29, 19), clGray);
-    EXPECT_EQ(face.Pixels(1, 1), 0x404040); // a dot, no inner frame
+    EXPECT_EQ(pixel(0, 0), clGray);
+    EXPECT_EQ(pixel(29, 19), clGray);
+    EXPECT_EQ(pixel(1, 1), 0x404040); // a dot, no inner frame
     lab.SetFrameStyle(fsNone);
     lab.SetCharBlockMode(rdbmOff);
-    EXPECT_EQ(face.Pixels(0, 0), clBlack);
+    EXPECT_EQ(pixel(0, 0), clBlack);
 }
 
 TEST(RasterLab, TheFaceDoesNotDependOnEarlierPaints) {
@@ -280,7 +312,9 @@ TEST(RasterLab, TheFaceDoesNotDependOnEarlierPaints) {
     moved.SetBounds(0, 0, 60, 25);
     for (int pos = 0; pos < 4; ++pos) {
         moved.SetPosX(pos);
+        moved.Face();
         moved.SetPosY(pos);
+        moved.Face();
     }
     for (TFrameStyle style : {fsLowered, fsRaised, fsEmbossed, fsEngraved, fsSimple}) {
         moved.SetFrameStyle(style);
@@ -289,7 +323,6 @@ TEST(RasterLab, TheFaceDoesNotDependOnEarlierPaints) {
         fresh.SetPosX(3);
         fresh.SetPosY(3);
         fresh.SetFrameStyle(style);
-        fresh.Paint();
         EXPECT_EQ(moved.Face().Image(), fresh.Face().Image()) << int(style);
     }
 }
@@ -304,8 +337,10 @@ TEST(RasterLab, AssignCopiesOnlyTheLookOfTheFace) {
     source.SetColorScheme(csSystem);
     source.SetDotSize(5);
     TRasterLab dest(nullptr);
+    dest.Face();
     const int paints = dest.PaintCount();
     EXPECT_TRUE(source.AssignTo(&dest));
+    dest.Face();
     EXPECT_EQ(dest.PaintCount(), paints + 1);
     EXPECT_EQ(dest.Text(), QStringLiteral("42"));
     EXPECT_EQ(dest.FrameStyle(), fsRaised);
@@ -356,8 +391,19 @@ TEST(RasterLab, ShownLabelCopiesAFreshFaceToTheScreen) {
     lab.SetVisible(true);
     window.show();
     const QImage shown = lab.grab().toImage();
+    const int paints = lab.PaintCount();
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), lab.Face().Image());
     EXPECT_EQ(lab.Face().Canvas().Pixels(lab.PosX() + 4, lab.PosY() + 4), clLime); // '8' row 1, column 2
+    // The face is rendered once per change, where it is shown.
+    lab.grab();
+    EXPECT_EQ(lab.PaintCount(), paints);
+    lab.SetText(QStringLiteral("9"));
+    lab.SetPosX(4);
+    EXPECT_EQ(lab.PaintCount(), paints);
+    const QImage changed = lab.grab().toImage();
+    EXPECT_EQ(lab.PaintCount(), paints + 1);
+    EXPECT_EQ(changed.convertToFormat(QImage::Format_RGB32), lab.Face().Image());
+    EXPECT_EQ(lab.PaintCount(), paints + 1);
 }
 
 TEST(RasterLab, MouseEventsReachTheirHandlers) {

@@ -32,7 +32,7 @@ QIcon glyphIcon(const QImage& glyph, int numGlyphs) {
 TGlyphButton::TGlyphButton(TComponentBase* owner, QWidget* parent, QAbstractButton* button)
     : TControl(owner, parent), FButton(button) {
     FButton->setParent(this);
-    SetInnerWidget(FButton);
+    setInnerWidget(FButton);
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
     connect(FButton, &QAbstractButton::clicked, this, [this] {
         if (FOnClick) FOnClick(this);
@@ -49,20 +49,20 @@ void TGlyphButton::SetCaption(const QString& value) {
 
 void TGlyphButton::SetGlyph(const QImage& value) {
     FGlyph = value;
-    GlyphChanged();
+    glyphChanged();
 }
 
 void TGlyphButton::SetNumGlyphs(int value) {
     if (value < 1 || value > 4) return;
     FNumGlyphs = value;
-    GlyphChanged();
+    glyphChanged();
 }
 
 void TGlyphButton::Click() {
     FButton->click();
 }
 
-void TGlyphButton::GlyphChanged() {
+void TGlyphButton::glyphChanged() {
     FButton->setIcon(glyphIcon(FGlyph, FNumGlyphs));
     if (!FGlyph.isNull()) FButton->setIconSize(QSize(FGlyph.width() / FNumGlyphs, FGlyph.height()));
 }

@@ -38,7 +38,7 @@ protected:
     TGlyphButton(TComponentBase* owner, QWidget* parent, QAbstractButton* button);
 
 private:
-    void GlyphChanged();
+    void glyphChanged();
 
     QAbstractButton* FButton;
     QImage FGlyph;

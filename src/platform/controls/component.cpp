@@ -3,14 +3,14 @@
 #include <algorithm>
 
 TComponentBase::TComponentBase(TComponentBase* owner) : FOwner(owner) {
-    if (FOwner) FOwner->InsertComponent(this);
+    if (FOwner) FOwner->insertComponent(this);
 }
 
 TComponentBase::~TComponentBase() {
     // Free owned components last-created first; each one unlinks itself from this list.
     while (!FComponents.empty())
         delete FComponents.back();
-    if (FOwner) FOwner->RemoveComponent(this);
+    if (FOwner) FOwner->removeComponent(this);
 }
 
 TComponentBase* TComponentBase::FindComponent(const QString& name) const {
@@ -31,11 +31,11 @@ void TComponentBase::Loaded() {
     FLoading = false;
 }
 
-void TComponentBase::InsertComponent(TComponentBase* component) {
+void TComponentBase::insertComponent(TComponentBase* component) {
     FComponents.push_back(component);
 }
 
-void TComponentBase::RemoveComponent(TComponentBase* component) {
+void TComponentBase::removeComponent(TComponentBase* component) {
     FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), component), FComponents.end());
 }
 

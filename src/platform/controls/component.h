@@ -44,7 +44,7 @@ public:
     const QObject* AsObject() const { return const_cast<TComponentBase*>(this)->AsObject(); }
 
     // The events a stored layout can bind by name (`OnClick = Handler`).
-    const TEventTable& PublishedEvents() const { return FEvents; }
+    const EventTable& PublishedEvents() const { return FEvents; }
 
 protected:
     template <class Signature> void PublishEvent(const QString& name, std::function<Signature>* field) {
@@ -52,13 +52,13 @@ protected:
     }
 
 private:
-    void InsertComponent(TComponentBase* component);
-    void RemoveComponent(TComponentBase* component);
+    void insertComponent(TComponentBase* component);
+    void removeComponent(TComponentBase* component);
 
     TComponentBase* FOwner;
     std::vector<TComponentBase*> FComponents;
     bool FLoading = false;
-    TEventTable FEvents;
+    EventTable FEvents;
 };
 
 class TComponent : public QObject, public TComponentBase {

@@ -9,17 +9,17 @@
 TControl::TControl(TComponentBase* owner, QWidget* parent)
     : QWidget(parent), TComponentBase(owner), FConstraints(new TSizeConstraints(this)),
       FFont(new TFont(this)) {
-    FConstraints->SetOnChange([this] { ConstraintsChanged(); });
-    FFont->SetOnChange([this] { OwnFontChanged(); });
-    InheritParentFont();
+    FConstraints->SetOnChange([this] { constraintsChanged(); });
+    FFont->SetOnChange([this] { ownFontChanged(); });
+    inheritParentFont();
     FontChanged();
-    RememberAnchorDesign();
+    rememberAnchorDesign();
 }
 
 void TControl::SetVisible(bool value) {
     FVisible = value;
     setVisible(value);
-    if (FAlign != alNone) RequestParentRealign();
+    if (FAlign != alNone) requestParentRealign();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -27,8 +27,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     setGeometry(left, top, size.width(), size.height());
     if (FInner) FInner->setGeometry(rect());
     if (!FAligning) {
-        RememberAnchorDesign();
-        if (FAlign != alNone) RequestParentRealign();
+        rememberAnchorDesign();
+        if (FAlign != alNone) requestParentRealign();
     }
     AlignControls();
 }
@@ -36,12 +36,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetAlign(TAlign value) {
     if (FAlign == value) return;
     FAlign = value;
-    RequestParentRealign();
+    requestParentRealign();
 }
 
 void TControl::SetAnchors(TAnchors value) {
     FAnchors = value;
-    RememberAnchorDesign();
+    rememberAnchorDesign();
 }
 
 void TControl::SetColor(TColor value) {
@@ -55,7 +55,7 @@ void TControl::SetColor(TColor value) {
 
 void TControl::SetParentFont(bool value) {
     FParentFont = value;
-    if (value) InheritParentFont();
+    if (value) inheritParentFont();
 }
 
 void TControl::SetHint(const QString& value) {
@@ -70,7 +70,7 @@ void TControl::SetShowHint(bool value) {
 
 void TControl::AlignControls() {
     if (IsLoading()) return;
-    const std::vector<TControl*> children = ChildControls();
+    const std::vector<TControl*> children = childControls();
     std::vector<AlignItem> items;
     items.reserve(children.size());
     for (const TControl* c : children)
@@ -81,14 +81,14 @@ void TControl::AlignControls() {
         QRect r = docked[i];
         if (items[i].Align == alNone && c->FAnchorParentSize.isValid())
             r = anchoredBounds(c->FAnchorDesign, c->FAnchorParentSize, size(), c->FAnchors);
-        if (r != c->geometry()) c->SetAlignedBounds(r);
+        if (r != c->geometry()) c->setAlignedBounds(r);
     }
 }
 
 void TControl::Loaded() {
     TComponentBase::Loaded();
     AlignControls();
-    ApplyTabOrder();
+    applyTabOrder();
 }
 
 void TControl::FontChanged() {
@@ -100,7 +100,7 @@ void TControl::FontChanged() {
     setPalette(pal);
 }
 
-void TControl::SetInnerWidget(QWidget* inner) {
+void TControl::setInnerWidget(QWidget* inner) {
     FInner = inner;
     FInner->setGeometry(rect());
     setFocusProxy(FInner);
@@ -112,33 +112,33 @@ void TControl::resizeEvent(QResizeEvent* event) {
     AlignControls();
 }
 
-std::vector<TControl*> TControl::ChildControls() const {
+std::vector<TControl*> TControl::childControls() const {
     std::vector<TControl*> result;
     for (QObject* child : children())
         if (auto* c = qobject_cast<TControl*>(child)) result.push_back(c);
     return result;
 }
 
-TControl* TControl::ParentControl() const {
+TControl* TControl::parentControl() const {
     return qobject_cast<TControl*>(parentWidget());
 }
 
-void TControl::SetAlignedBounds(const QRect& r) {
+void TControl::setAlignedBounds(const QRect& r) {
     FAligning = true;
     SetBounds(r.x(), r.y(), r.width(), r.height());
     FAligning = false;
 }
 
-void TControl::RememberAnchorDesign() {
+void TControl::rememberAnchorDesign() {
     FAnchorDesign = geometry();
     FAnchorParentSize = parentWidget() ? parentWidget()->size() : QSize();
 }
 
-void TControl::RequestParentRealign() {
-    if (TControl* parent = ParentControl()) parent->AlignControls();
+void TControl::requestParentRealign() {
+    if (TControl* parent = parentControl()) parent->AlignControls();
 }
 
-void TControl::ConstraintsChanged() {
+void TControl::constraintsChanged() {
     const QRect old = geometry();
     setMinimumSize(FConstraints->MinWidth(), FConstraints->MinHeight());
     setMaximumSize(FConstraints->MaxWidth() > 0 ? FConstraints->MaxWidth() : QWIDGETSIZE_MAX,
@@ -148,24 +148,24 @@ void TControl::ConstraintsChanged() {
     FAligning = false;
 }
 
-void TControl::OwnFontChanged() {
+void TControl::ownFontChanged() {
     if (!FInheritingFont) FParentFont = false;
     FontChanged();
-    for (TControl* c : ChildControls())
-        if (c->FParentFont) c->InheritParentFont();
+    for (TControl* c : childControls())
+        if (c->FParentFont) c->inheritParentFont();
 }
 
-void TControl::InheritParentFont() {
-    const TControl* parent = ParentControl();
+void TControl::inheritParentFont() {
+    const TControl* parent = parentControl();
     if (!parent) return;
     FInheritingFont = true;
     FFont->Assign(*parent->Font());
     FInheritingFont = false;
 }
 
-void TControl::ApplyTabOrder() {
+void TControl::applyTabOrder() {
     std::vector<TControl*> chain;
-    for (TControl* c : ChildControls())
+    for (TControl* c : childControls())
         if (c->FTabOrder >= 0) chain.push_back(c);
     std::stable_sort(chain.begin(), chain.end(),
                      [](const TControl* a, const TControl* b) { return a->FTabOrder < b->FTabOrder; });

@@ -80,7 +80,7 @@ public:
 
 protected:
     // A native widget that fills the control and takes its focus (the check box of a TCheckBox).
-    void SetInnerWidget(QWidget* inner);
+    void setInnerWidget(QWidget* inner);
     // The part of the control that aligned children share; panels leave their bevels out.
     virtual QRect AlignRect() const { return rect(); }
     // Called after the font (own or inherited) has changed; the base applies it to the widget.
@@ -88,15 +88,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::vector<TControl*> ChildControls() const;
-    TControl* ParentControl() const;
-    void SetAlignedBounds(const QRect& r);
-    void RememberAnchorDesign();
-    void RequestParentRealign();
-    void ConstraintsChanged();
-    void OwnFontChanged();
-    void InheritParentFont();
-    void ApplyTabOrder();
+    std::vector<TControl*> childControls() const;
+    TControl* parentControl() const;
+    void setAlignedBounds(const QRect& r);
+    void rememberAnchorDesign();
+    void requestParentRealign();
+    void constraintsChanged();
+    void ownFontChanged();
+    void inheritParentFont();
+    void applyTabOrder();
 
     // The stored flag, independent of whether the parent is shown yet.
     bool FVisible = true;

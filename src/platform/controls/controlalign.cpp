@@ -11,7 +11,7 @@ QSize TSizeConstraints::Apply(QSize size) const {
     return {std::max(w, FMinWidth), std::max(h, FMinHeight)};
 }
 
-void TSizeConstraints::Set(int& field, int value) {
+void TSizeConstraints::store(int& field, int value) {
     value = std::max(value, 0);
     if (field == value) return;
     field = value;

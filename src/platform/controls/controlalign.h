@@ -46,10 +46,10 @@ public:
     int MinHeight() const { return FMinHeight; }
     int MaxWidth() const { return FMaxWidth; }
     int MaxHeight() const { return FMaxHeight; }
-    void SetMinWidth(int value) { Set(FMinWidth, value); }
-    void SetMinHeight(int value) { Set(FMinHeight, value); }
-    void SetMaxWidth(int value) { Set(FMaxWidth, value); }
-    void SetMaxHeight(int value) { Set(FMaxHeight, value); }
+    void SetMinWidth(int value) { store(FMinWidth, value); }
+    void SetMinHeight(int value) { store(FMinHeight, value); }
+    void SetMaxWidth(int value) { store(FMaxWidth, value); }
+    void SetMaxHeight(int value) { store(FMaxHeight, value); }
 
     // The size brought within the limits; a minimum wins over a smaller maximum.
     QSize Apply(QSize size) const;
@@ -57,7 +57,7 @@ public:
     void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
 
 private:
-    void Set(int& field, int value);
+    void store(int& field, int value);
 
     int FMinWidth = 0;
     int FMinHeight = 0;

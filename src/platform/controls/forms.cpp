@@ -30,14 +30,14 @@ void TForm::ShowModal() {
     FModalLoop = nullptr;
 }
 
-bool TForm::Sizeable() const {
+bool TForm::sizeable() const {
     return FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
 }
 
 void TForm::showEvent(QShowEvent* event) {
     TControl::showEvent(event);
     if (event->spontaneous()) return;
-    if (!Sizeable()) setFixedSize(size());
+    if (!sizeable()) setFixedSize(size());
     if (FPosition == poScreenCenter && screen())
         move(screen()->availableGeometry().center() - rect().center());
     if (FOnShow) FOnShow(this);

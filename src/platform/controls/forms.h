@@ -3,7 +3,7 @@
 //
 //   TForm1::TForm1() {
 //       PublishHandler(QStringLiteral("FormShow"), this, &TForm1::FormShow);
-//       ReadFormLayout(*this, QStringLiteral(":/layouts/mainfrm.lfm"));
+//       readFormLayout(*this, QStringLiteral(":/layouts/mainfrm.lfm"));
 //   }
 //
 // Width/Height and ClientWidth/ClientHeight both give the client area: the window manager adds its
@@ -65,7 +65,7 @@ public:
     const TNotifyEvent& OnShow() const { return FOnShow; }
     void SetOnShow(TNotifyEvent handler) { FOnShow = std::move(handler); }
 
-    const THandlerTable& PublishedHandlers() const { return FHandlers; }
+    const HandlerTable& PublishedHandlers() const { return FHandlers; }
 
     // Shows the form modally and returns when it is hidden again (Close).
     void ShowModal();
@@ -80,13 +80,13 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    bool Sizeable() const;
+    bool sizeable() const;
 
     int FPixelsPerInch;
     bool FScaled = true;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
     TNotifyEvent FOnShow;
-    THandlerTable FHandlers;
+    HandlerTable FHandlers;
     QEventLoop* FModalLoop = nullptr;
 };

@@ -17,7 +17,7 @@ void SetTimerExceptionHandler(std::function<void(const std::exception&)> handler
     timerExceptionHandler() = std::move(handler);
 }
 
-void TIntervalTimer::Tick() {
+void IntervalTimer::Tick() {
     if (!FOnTick) return;
     try {
         FOnTick();
@@ -29,11 +29,11 @@ void TIntervalTimer::Tick() {
     }
 }
 
-TQtIntervalTimer::TQtIntervalTimer() {
+QtIntervalTimer::QtIntervalTimer() {
     QObject::connect(&FTimer, &QTimer::timeout, [this] { Tick(); });
 }
 
-bool TQtIntervalTimer::Start(int intervalMs) {
+bool QtIntervalTimer::Start(int intervalMs) {
     // A thread without an event dispatcher cannot deliver timer events.
     if (intervalMs <= 0 || !QAbstractEventDispatcher::instance(FTimer.thread())) return false;
     FTimer.start(intervalMs);

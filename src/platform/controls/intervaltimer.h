@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-class TIntervalTimer {
+class IntervalTimer {
 public:
-    virtual ~TIntervalTimer() = default;
+    virtual ~IntervalTimer() = default;
     // Starts, or restarts, ticking every intervalMs milliseconds; false when no timer is available.
     virtual bool Start(int intervalMs) = 0;
     virtual void Stop() = 0;
@@ -32,9 +32,9 @@ private:
 // them (a message box in the program). Without one they are written to standard error.
 void SetTimerExceptionHandler(std::function<void(const std::exception&)> handler);
 
-class TQtIntervalTimer : public TIntervalTimer {
+class QtIntervalTimer : public IntervalTimer {
 public:
-    TQtIntervalTimer();
+    QtIntervalTimer();
     bool Start(int intervalMs) override;
     void Stop() override { FTimer.stop(); }
     bool Active() const override { return FTimer.isActive(); }

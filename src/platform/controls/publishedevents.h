@@ -1,7 +1,7 @@
 // Events and handlers bound by name, as stored layouts do with `OnClick = CBox1PointClick`.
 //
-// A component publishes each event as a pointer to its std::function field (TEventTable); a form
-// publishes each handler as a callable made from one of its member functions (THandlerTable). A
+// A component publishes each event as a pointer to its std::function field (EventTable); a form
+// publishes each handler as a callable made from one of its member functions (HandlerTable). A
 // binding succeeds only when the handler's signature is exactly the event's, so a handler with the
 // wrong parameter list is refused when the layout is read rather than misbehaving when it fires.
 #pragma once
@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-class TEventTable {
+class EventTable {
 public:
     template <class Signature> void Add(const QString& name, std::function<Signature>* field) {
         FEntries.push_back({name, [field](const std::any& handler) {
@@ -32,12 +32,12 @@ private:
         QString Name;
         std::function<bool(const std::any&)> Assign;
     };
-    const Entry* Find(const QString& name) const;
+    const Entry* find(const QString& name) const;
 
     std::vector<Entry> FEntries;
 };
 
-class THandlerTable {
+class HandlerTable {
 public:
     template <class Object, class Result, class... Args>
     void Add(const QString& name, Object* object, Result (Object::*method)(Args...)) {

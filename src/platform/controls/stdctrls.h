@@ -53,7 +53,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void BevelsChanged();
+    void bevelsChanged();
 
     QString FCaption;
     TBevelCut FBevelOuter = bvRaised;
@@ -87,7 +87,7 @@ protected:
     void FontChanged() override;
 
 private:
-    void AdjustBounds();
+    void adjustBounds();
 
     QLabel* FLabel;
     TAlignment FAlignment = taLeftJustify;

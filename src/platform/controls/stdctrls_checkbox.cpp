@@ -4,7 +4,7 @@
 
 TCheckBox::TCheckBox(TComponentBase* owner, QWidget* parent)
     : TControl(owner, parent), FBox(new QCheckBox(this)) {
-    SetInnerWidget(FBox);
+    setInnerWidget(FBox);
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
     // One path for user clicks and changes from code alike.
     connect(FBox, &QCheckBox::toggled, this, [this] {

@@ -5,7 +5,7 @@
 TComboBox::TComboBox(TComponentBase* owner, QWidget* parent)
     : TControl(owner, parent), FCombo(new QComboBox(this)) {
     FCombo->setEditable(true);
-    SetInnerWidget(FCombo);
+    setInnerWidget(FCombo);
     PublishEvent(QStringLiteral("OnChange"), &FOnChange);
     // activated is emitted for the user's choices only, never for changes from code.
     connect(FCombo, &QComboBox::activated, this, [this] {

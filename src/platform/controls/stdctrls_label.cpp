@@ -21,7 +21,7 @@ Qt::Alignment qtAlignment(TAlignment a) {
 TLabel::TLabel(TComponentBase* owner, QWidget* parent) : TControl(owner, parent), FLabel(new QLabel(this)) {
     FLabel->setTextFormat(Qt::PlainText);
     FLabel->setAlignment(qtAlignment(FAlignment));
-    SetInnerWidget(FLabel);
+    setInnerWidget(FLabel);
 }
 
 QString TLabel::Caption() const {
@@ -31,7 +31,7 @@ QString TLabel::Caption() const {
 void TLabel::SetCaption(const QString& value) {
     if (FLabel->text() == value) return;
     FLabel->setText(value);
-    AdjustBounds();
+    adjustBounds();
 }
 
 void TLabel::SetAlignment(TAlignment value) {
@@ -41,7 +41,7 @@ void TLabel::SetAlignment(TAlignment value) {
 
 void TLabel::SetAutoSize(bool value) {
     FAutoSize = value;
-    AdjustBounds();
+    adjustBounds();
 }
 
 bool TLabel::WordWrap() const {
@@ -50,20 +50,20 @@ bool TLabel::WordWrap() const {
 
 void TLabel::SetWordWrap(bool value) {
     FLabel->setWordWrap(value);
-    AdjustBounds();
+    adjustBounds();
 }
 
 void TLabel::Loaded() {
     TControl::Loaded();
-    AdjustBounds();
+    adjustBounds();
 }
 
 void TLabel::FontChanged() {
     TControl::FontChanged();
-    AdjustBounds();
+    adjustBounds();
 }
 
-void TLabel::AdjustBounds() {
+void TLabel::adjustBounds() {
     if (!FAutoSize || IsLoading()) return;
     if (WordWrap()) {
         SetBounds(Left(), Top(), Width(), FLabel->heightForWidth(Width()));

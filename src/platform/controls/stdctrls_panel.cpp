@@ -30,20 +30,20 @@ void TPanel::SetCaption(const QString& value) {
 
 void TPanel::SetBevelOuter(TBevelCut value) {
     FBevelOuter = value;
-    BevelsChanged();
+    bevelsChanged();
 }
 
 void TPanel::SetBevelInner(TBevelCut value) {
     FBevelInner = value;
-    BevelsChanged();
+    bevelsChanged();
 }
 
 void TPanel::SetBevelWidth(int value) {
     FBevelWidth = std::max(value, 1);
-    BevelsChanged();
+    bevelsChanged();
 }
 
-void TPanel::BevelsChanged() {
+void TPanel::bevelsChanged() {
     AlignControls();
     update();
 }

@@ -70,9 +70,9 @@ TCanvas::~TCanvas() {
     Release();
 }
 
-QPainter& TCanvas::Painter() {
+QPainter& TCanvas::painter() {
     if (!FPainter) {
-        Q_ASSERT(!Blank());
+        Q_ASSERT(!blank());
         FPainter = std::make_unique<QPainter>(FImage);
         FPainter->setRenderHint(QPainter::Antialiasing, false);
         FPainter->setRenderHint(QPainter::TextAntialiasing, false);
@@ -89,7 +89,7 @@ const QImage& TCanvas::Image() const {
     return *FImage;
 }
 
-void TCanvas::ApplyMode(QPainter& p) const {
+void TCanvas::applyMode(QPainter& p) const {
     switch (FPen.Mode) {
     case pmXor:
         p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -103,8 +103,8 @@ void TCanvas::ApplyMode(QPainter& p) const {
     }
 }
 
-void TCanvas::ApplyPen(QPainter& p) const {
-    if (!HasPen()) {
+void TCanvas::applyPen(QPainter& p) const {
+    if (!hasPen()) {
         p.setPen(Qt::NoPen);
         return;
     }
@@ -118,8 +118,8 @@ void TCanvas::ApplyPen(QPainter& p) const {
     p.setPen(pen);
 }
 
-void TCanvas::ApplyBrush(QPainter& p) const {
-    if (HasBrush())
+void TCanvas::applyBrush(QPainter& p) const {
+    if (hasBrush())
         p.setBrush(toQColor(FBrush.Color));
     else
         p.setBrush(Qt::NoBrush);
@@ -137,9 +137,9 @@ struct TCanvas::ThinStroke {
     int height = 0;
 };
 
-TCanvas::ThinStroke TCanvas::BeginThinStroke() {
+TCanvas::ThinStroke TCanvas::beginThinStroke() {
     ThinStroke stroke{rgbOf(FPen.Color), stylePattern(FPen.Style)};
-    if (!Blank()) {
+    if (!blank()) {
         stroke.bits = FImage->bits();
         stroke.stride = FImage->bytesPerLine();
         stroke.width = FImage->width();
@@ -149,7 +149,7 @@ TCanvas::ThinStroke TCanvas::BeginThinStroke() {
 }
 
 // One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
-void TCanvas::PlotPenPixel(int x, int y, ThinStroke& stroke) {
+void TCanvas::plotPenPixel(int x, int y, ThinStroke& stroke) {
     const bool on = stroke.pattern.empty() || patternOn(stroke.pattern, stroke.pos);
     ++stroke.pos;
     if (!on || x < 0 || y < 0 || x >= stroke.width || y >= stroke.height) return;
@@ -159,19 +159,19 @@ void TCanvas::PlotPenPixel(int x, int y, ThinStroke& stroke) {
 
 // Bresenham from `from` up to but without `to`. Lines far beyond the image (mapped data can be
 // anywhere) are skipped or clipped rather than walked pixel by pixel.
-void TCanvas::StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
+void TCanvas::strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
     const long long dx = std::llabs(static_cast<long long>(to.x()) - from.x());
     const long long dy = -std::llabs(static_cast<long long>(to.y()) - from.y());
     const long long steps = std::max(dx, -dy);
     const bool outside = std::max(from.x(), to.x()) < 0 || std::max(from.y(), to.y()) < 0 ||
                          std::min(from.x(), to.x()) >= FImage->width() ||
                          std::min(from.y(), to.y()) >= FImage->height();
-    if (outside || Blank()) {
+    if (outside || blank()) {
         stroke.pos += steps;
         return;
     }
     if (steps > 4LL * (FImage->width() + FImage->height()) + 64) {
-        StrokeByPainter(from, to, stroke);
+        strokeByPainter(from, to, stroke);
         return;
     }
     const int sx = from.x() < to.x() ? 1 : -1;
@@ -180,7 +180,7 @@ void TCanvas::StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
     int x = from.x();
     int y = from.y();
     while (x != to.x() || y != to.y()) {
-        PlotPenPixel(x, y, stroke);
+        plotPenPixel(x, y, stroke);
         const long long e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -193,10 +193,10 @@ void TCanvas::StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
     }
 }
 
-void TCanvas::StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
-    QPainter& p = Painter();
-    ApplyPen(p);
-    ApplyMode(p);
+void TCanvas::strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
+    QPainter& p = painter();
+    applyPen(p);
+    applyMode(p);
     if (!stroke.pattern.empty()) {
         QPen pen = p.pen();
         pen.setDashOffset(static_cast<qreal>(stroke.pos));
@@ -209,13 +209,13 @@ void TCanvas::StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
 
 void TCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);
-    if (HasPen() && FPen.Width <= 1) {
-        ThinStroke stroke = BeginThinStroke();
-        StrokeThinLine(FPenPos, to, stroke);
-    } else if (HasPen() && !Blank()) {
-        QPainter& p = Painter();
-        ApplyPen(p);
-        ApplyMode(p);
+    if (hasPen() && FPen.Width <= 1) {
+        ThinStroke stroke = beginThinStroke();
+        strokeThinLine(FPenPos, to, stroke);
+    } else if (hasPen() && !blank()) {
+        QPainter& p = painter();
+        applyPen(p);
+        applyMode(p);
         p.drawLine(FPenPos, to);
     }
     FPenPos = to;
@@ -223,26 +223,26 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::Polyline(const QPolygon& points) {
     if (points.isEmpty()) return;
-    if (HasPen() && FPen.Width <= 1) {
-        ThinStroke stroke = BeginThinStroke();
+    if (hasPen() && FPen.Width <= 1) {
+        ThinStroke stroke = beginThinStroke();
         for (qsizetype i = 1; i < points.size(); ++i)
-            StrokeThinLine(points[i - 1], points[i], stroke);
-    } else if (HasPen() && !Blank()) {
-        QPainter& p = Painter();
-        ApplyPen(p);
-        ApplyMode(p);
+            strokeThinLine(points[i - 1], points[i], stroke);
+    } else if (hasPen() && !blank()) {
+        QPainter& p = painter();
+        applyPen(p);
+        applyMode(p);
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(points);
     }
 }
 
 void TCanvas::Polygon(const QPolygon& points) {
-    if (points.size() < 2 || Blank()) return;
-    QPainter& p = Painter();
-    ApplyMode(p);
-    if (HasBrush()) {
+    if (points.size() < 2 || blank()) return;
+    QPainter& p = painter();
+    applyMode(p);
+    if (hasBrush()) {
         p.setPen(Qt::NoPen);
-        ApplyBrush(p);
+        applyBrush(p);
         p.drawPolygon(points, Qt::OddEvenFill);
     }
     QPolygon closed = points;
@@ -250,52 +250,52 @@ void TCanvas::Polygon(const QPolygon& points) {
     Polyline(closed);
 }
 
-int TCanvas::PullInX(int x) const {
-    return std::clamp(x, -PullInMargin(), FImage->width() + PullInMargin());
+int TCanvas::pullInX(int x) const {
+    return std::clamp(x, -pullInMargin(), FImage->width() + pullInMargin());
 }
 
-int TCanvas::PullInY(int y) const {
-    return std::clamp(y, -PullInMargin(), FImage->height() + PullInMargin());
+int TCanvas::pullInY(int y) const {
+    return std::clamp(y, -pullInMargin(), FImage->height() + pullInMargin());
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    if (Blank()) return;
+    if (blank()) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    x1 = PullInX(x1);
-    x2 = PullInX(x2);
-    y1 = PullInY(y1);
-    y2 = PullInY(y2);
+    x1 = pullInX(x1);
+    x2 = pullInX(x2);
+    y1 = pullInY(y1);
+    y2 = pullInY(y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
-    QPainter& p = Painter();
-    ApplyMode(p);
+    QPainter& p = painter();
+    applyMode(p);
     // Without a pen the filled area loses the right column and bottom row, as a pen would have.
-    const int inset = HasPen() ? 1 : 0;
-    if (HasBrush() && x2 - x1 > 2 * inset && y2 - y1 > 2 * inset)
+    const int inset = hasPen() ? 1 : 0;
+    if (hasBrush() && x2 - x1 > 2 * inset && y2 - y1 > 2 * inset)
         p.fillRect(QRect(x1 + inset, y1 + inset, x2 - x1 - 2 * inset - (1 - inset),
                          y2 - y1 - 2 * inset - (1 - inset)),
                    toQColor(FBrush.Color));
-    if (!HasPen()) return;
+    if (!hasPen()) return;
     if (FPen.Width <= 1) {
         Polyline(QPolygon{{x1, y1}, {x2 - 1, y1}, {x2 - 1, y2 - 1}, {x1, y2 - 1}, {x1, y1}});
         return;
     }
-    ApplyPen(p);
+    applyPen(p);
     p.setBrush(Qt::NoBrush);
     const qreal half = FPen.Style == psInsideFrame ? FPen.Width / 2.0 : 0.0;
     p.drawRect(QRectF(x1 + 0.5 + half, y1 + 0.5 + half, x2 - x1 - 1 - 2 * half, y2 - y1 - 1 - 2 * half));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    if (Blank()) return;
+    if (blank()) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (double(x2) - x1 < 1 || double(y2) - y1 < 1) return;
-    QPainter& p = Painter();
-    ApplyMode(p);
-    ApplyPen(p);
-    ApplyBrush(p);
-    if (!HasPen() || FPen.Width <= 1) {
+    QPainter& p = painter();
+    applyMode(p);
+    applyPen(p);
+    applyBrush(p);
+    if (!hasPen() || FPen.Width <= 1) {
         // A cosmetic outline covers width + 1 pixels, so the box shrinks by one to end at x2 - 1.
         p.drawEllipse(QRectF(x1, y1, double(x2) - x1 - 1, double(y2) - y1 - 1));
         return;
@@ -306,7 +306,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::FillRect(const TRect& r) {
-    if (r.IsEmpty() || !HasBrush() || Blank()) return;
+    if (r.IsEmpty() || !hasBrush() || blank()) return;
     // A plain copy of one colour: written straight into the pixels, which is much cheaper than a
     // painter call for the many small squares of the dot-matrix faces.
     const int left = std::max(r.Left, 0);
@@ -332,7 +332,7 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
     reinterpret_cast<QRgb*>(FImage->scanLine(y))[x] = 0xFF000000u | rgbOf(color);
 }
 
-QFont TCanvas::TextFont() const {
+QFont TCanvas::textFont() const {
     // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
     QFont font = FFont.toQFont();
     font.setStyleStrategy(QFont::NoAntialias);
@@ -340,12 +340,12 @@ QFont TCanvas::TextFont() const {
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    if (text.isEmpty() || Blank()) return;
-    const QFont font = TextFont();
+    if (text.isEmpty() || blank()) return;
+    const QFont font = textFont();
     const QFontMetrics metrics(font, FImage);
-    QPainter& p = Painter();
+    QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (HasBrush())
+    if (hasBrush())
         p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), toQColor(FBrush.Color));
     p.setFont(font);
     p.setPen(toQColor(FFont.Color()));
@@ -353,7 +353,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics metrics(TextFont(), FImage);
+    const QFontMetrics metrics(textFont(), FImage);
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
@@ -365,9 +365,9 @@ int TCanvas::TextHeight(const QString& text) const {
     return TextExtent(text).height();
 }
 
-void TCanvas::DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
-    if (dest.isEmpty() || sourceRect.isEmpty() || Blank()) return;
-    QPainter& p = Painter();
+void TCanvas::drawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
+    if (dest.isEmpty() || sourceRect.isEmpty() || blank()) return;
+    QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(dest, source, sourceRect);
@@ -375,20 +375,20 @@ void TCanvas::DrawImageRect(const QRect& dest, const QImage& source, const QRect
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     const QImage& image = bitmap.Image();
-    DrawImageRect(QRect(QPoint(x, y), image.size()), image, image.rect());
+    drawImageRect(QRect(QPoint(x, y), image.size()), image, image.rect());
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
     const QImage& image = bitmap.Image();
-    DrawImageRect(dest.toQRect(), image, image.rect());
+    drawImageRect(dest.toQRect(), image, image.rect());
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
     if (&source == this) {
         // Painting an image onto itself reads pixels already overwritten; copy the region first.
         const QImage region = FImage->copy(sourceRect.toQRect());
-        DrawImageRect(dest.toQRect(), region, region.rect());
+        drawImageRect(dest.toQRect(), region, region.rect());
         return;
     }
-    DrawImageRect(dest.toQRect(), source.Image(), sourceRect.toQRect());
+    drawImageRect(dest.toQRect(), source.Image(), sourceRect.toQRect());
 }

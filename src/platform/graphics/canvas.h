@@ -59,7 +59,6 @@ public:
     const TFont& Font() const { return FFont; }
 
     QPoint PenPos() const { return FPenPos; }
-    void SetPenPos(QPoint pos) { FPenPos = pos; }
     void MoveTo(int x, int y) { FPenPos = QPoint(x, y); }
     // From the pen position to (x, y), without (x, y); the pen position becomes (x, y).
     void LineTo(int x, int y);
@@ -93,26 +92,26 @@ public:
     void Release() const;
 
 private:
-    QPainter& Painter();
-    void ApplyPen(QPainter& p) const;
-    void ApplyBrush(QPainter& p) const;
-    void ApplyMode(QPainter& p) const;
+    QPainter& painter();
+    void applyPen(QPainter& p) const;
+    void applyBrush(QPainter& p) const;
+    void applyMode(QPainter& p) const;
     // A 0 × n image has nothing to paint on.
-    bool Blank() const { return FImage->isNull(); }
-    bool HasPen() const { return FPen.Style != psClear; }
-    bool HasBrush() const { return FBrush.Style != bsClear; }
+    bool blank() const { return FImage->isNull(); }
+    bool hasPen() const { return FPen.Style != psClear; }
+    bool hasBrush() const { return FBrush.Style != bsClear; }
     // Coordinates far outside the image are pulled in to just beyond its edges (by more than a wide
     // pen reaches): the same pixels get drawn and the arithmetic stays in range.
-    int PullInMargin() const { return std::max(4, FPen.Width + 2); }
-    int PullInX(int x) const;
-    int PullInY(int y) const;
+    int pullInMargin() const { return std::max(4, FPen.Width + 2); }
+    int pullInX(int x) const;
+    int pullInY(int y) const;
     struct ThinStroke;
-    ThinStroke BeginThinStroke();
-    void StrokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);
-    void StrokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
-    void PlotPenPixel(int x, int y, ThinStroke& stroke);
-    void DrawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
-    QFont TextFont() const;
+    ThinStroke beginThinStroke();
+    void strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);
+    void strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
+    void plotPenPixel(int x, int y, ThinStroke& stroke);
+    void drawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
+    QFont textFont() const;
 
     QImage* FImage;
     mutable std::unique_ptr<QPainter> FPainter;

@@ -48,18 +48,19 @@ int screenPixelsPerInch() {
 }
 
 TFont::TFont(QObject* parent)
-    : QObject(parent), FName(QStringLiteral("MS Sans Serif")), FHeight(DefaultHeight), FColor(clWindowText) {}
+    : QObject(parent), FName(QStringLiteral("MS Sans Serif")), FHeight(kDefaultHeight), FColor(clWindowText) {
+}
 
 void TFont::SetName(const QString& value) {
     if (value == FName) return;
     FName = value;
-    Changed();
+    changed();
 }
 
 void TFont::SetHeight(int value) {
     if (value == FHeight) return;
     FHeight = value;
-    Changed();
+    changed();
 }
 
 int TFont::Size() const {
@@ -73,13 +74,13 @@ void TFont::SetSize(int value) {
 void TFont::SetColor(TColor value) {
     if (value == FColor) return;
     FColor = value;
-    Changed();
+    changed();
 }
 
 void TFont::SetStyle(TFontStyles value) {
     if (value == FStyle) return;
     FStyle = value;
-    Changed();
+    changed();
 }
 
 bool TFont::SameAs(const TFont& other) const {
@@ -93,7 +94,7 @@ void TFont::Assign(const TFont& source) {
     FHeight = source.FHeight;
     FColor = source.FColor;
     FStyle = source.FStyle;
-    Changed();
+    changed();
 }
 
 QFont TFont::toQFont() const {
@@ -107,10 +108,10 @@ QFont TFont::toQFont() const {
     else if (FHeight > 0)
         font.setPixelSize(emForCellHeight(font, FHeight));
     else
-        font.setPixelSize(-DefaultHeight);
+        font.setPixelSize(-kDefaultHeight);
     return font;
 }
 
-void TFont::Changed() {
+void TFont::changed() {
     if (FOnChange) FOnChange();
 }

@@ -28,7 +28,7 @@ class TFont : public QObject {
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(Graphics::TFontStyles Style READ Style WRITE SetStyle)
 public:
-    static constexpr int DefaultHeight = -11;
+    static constexpr int kDefaultHeight = -11;
 
     explicit TFont(QObject* parent = nullptr);
 
@@ -55,7 +55,7 @@ public:
     QFont toQFont() const;
 
 private:
-    void Changed();
+    void changed();
 
     QString FName;
     int FHeight;

@@ -22,8 +22,8 @@ void drawEdges(TCanvas& canvas, const TRect& r, EdgeColors colors) {
 
 } // namespace
 
-TFrameColors frameColors(TColorScheme scheme) {
-    TFrameColors colors;
+FrameColors frameColors(TColorScheme scheme) {
+    FrameColors colors;
     if (scheme == csSystem) {
         colors.Shadow = clBtnShadow;
         colors.Light = clBtnHighlight;
@@ -31,7 +31,7 @@ TFrameColors frameColors(TColorScheme scheme) {
     return colors;
 }
 
-void DrawFrame3D(TCanvas& canvas, const TRect& r, TFrameStyle style, const TFrameColors& c) {
+void DrawFrame3D(TCanvas& canvas, const TRect& r, TFrameStyle style, const FrameColors& c) {
     const TRect inner{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     const TPen saved = canvas.Pen();
     switch (style) {

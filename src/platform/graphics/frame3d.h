@@ -26,14 +26,14 @@ using Frame3D::TFrameStyle;
 using enum Frame3D::TFrameStyle;
 using enum Frame3D::TColorScheme;
 
-struct TFrameColors {
+struct FrameColors {
     TColor Line = clBlack;  // simple frame, dark inner/outer lines
     TColor Shadow = clGray; // by scheme
     TColor Light = clWhite; // by scheme
     TColor Face = clSilver; // the remaining inner line
 };
 
-TFrameColors frameColors(TColorScheme scheme);
+FrameColors frameColors(TColorScheme scheme);
 
 // Draws the frame on the edge of r (right and bottom exclusive) and one pixel inside it:
 //   style       outer top-left  outer bottom-right  inner top-left  inner bottom-right
@@ -42,7 +42,7 @@ TFrameColors frameColors(TColorScheme scheme);
 //   fsRaised    Light           Line                Face            Shadow
 //   fsEmbossed  Light           Shadow              Shadow          Light
 //   fsEngraved  Shadow          Light               Light           Shadow
-void DrawFrame3D(TCanvas& canvas, const TRect& r, TFrameStyle style, const TFrameColors& colors);
+void DrawFrame3D(TCanvas& canvas, const TRect& r, TFrameStyle style, const FrameColors& colors);
 inline void DrawFrame3D(TCanvas& canvas, const TRect& r, TFrameStyle style, TColorScheme scheme) {
     DrawFrame3D(canvas, r, style, frameColors(scheme));
 }

@@ -26,15 +26,17 @@ public:
     const QString& FileName() const { return FFileName; }
 
 private:
-    QChar Peek(int ahead = 0) const;
-    void SkipBlanks();
-    [[noreturn]] void Fail(int line, const QString& what, const QString& word) const;
-    LayoutToken ReadName();
-    LayoutToken ReadNumber();
-    LayoutToken ReadString();
-    LayoutToken ReadBinary();
-    void ReadQuoted(QString& value);
-    void ReadCharCode(QString& value);
+    bool atEnd() const;
+    // The character `ahead` places on; a null character past the end (or on a NUL: ask atEnd()).
+    QChar peek(int ahead = 0) const;
+    void skipBlanks();
+    [[noreturn]] void fail(int line, const QString& what, const QString& word) const;
+    LayoutToken readName();
+    LayoutToken readNumber();
+    LayoutToken readString();
+    LayoutToken readBinary();
+    void readQuoted(QString& value);
+    void readCharCode(QString& value);
 
     QString FText;
     QString FFileName;

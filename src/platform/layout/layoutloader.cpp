@@ -37,18 +37,18 @@ public:
     Loader(TForm& form, QString fileName, LayoutScale scale)
         : FForm(form), FFile(std::move(fileName)), FScale(scale) {}
 
-    void Load(const LayoutObject& root);
+    void load(const LayoutObject& root);
 
 private:
-    [[noreturn]] void Fail(int line, const QString& what, const QString& word) const {
+    [[noreturn]] void fail(int line, const QString& what, const QString& word) const {
         throw ELayoutError(FFile, line, quotedWord(what, word));
     }
-    void CreateChild(const LayoutObject& o, QWidget* parentWidget);
-    void ApplyProperties(QObject& target, const LayoutObject& o);
-    void ApplyProperty(QObject& object, const LayoutProperty& p);
-    QObject* SubObject(QObject& object, const QString& name, const LayoutProperty& p) const;
-    void BindEvent(TComponentBase& component, const QString& event, const LayoutProperty& p) const;
-    void WriteProperty(QObject& target, const QMetaProperty& property, const LayoutProperty& p) const;
+    void createChild(const LayoutObject& o, QWidget* parentWidget);
+    void applyProperties(QObject& target, const LayoutObject& o);
+    void applyProperty(QObject& object, const LayoutProperty& p);
+    QObject* subObject(QObject& object, const QString& name, const LayoutProperty& p) const;
+    void bindEvent(TComponentBase& component, const QString& event, const LayoutProperty& p) const;
+    void writeProperty(QObject& target, const QMetaProperty& property, const LayoutProperty& p) const;
 
     TForm& FForm;
     QString FFile;
@@ -56,54 +56,54 @@ private:
     std::vector<TComponentBase*> FCreated;
 };
 
-void Loader::Load(const LayoutObject& root) {
+void Loader::load(const LayoutObject& root) {
     if (!inheritsClass(FForm.metaObject(), root.ClassName))
-        Fail(root.Line, QStringLiteral("form class does not match"), root.ClassName);
+        fail(root.Line, QStringLiteral("form class does not match"), root.ClassName);
     FForm.BeginLoading();
     FForm.SetName(root.Name);
     FCreated.push_back(&FForm);
-    ApplyProperties(FForm, root);
+    applyProperties(FForm, root);
     for (const LayoutObject& child : root.Children)
-        CreateChild(child, &FForm);
+        createChild(child, &FForm);
     for (TComponentBase* c : FCreated)
         c->Loaded();
 }
 
-void Loader::CreateChild(const LayoutObject& o, QWidget* parentWidget) {
-    const TComponentFactory factory = FindComponentClass(o.ClassName);
-    if (!factory) Fail(o.Line, QStringLiteral("unknown class"), o.ClassName);
-    if (o.Name.contains(u'.')) Fail(o.Line, QStringLiteral("bad component name"), o.Name);
-    if (FForm.FindComponent(o.Name)) Fail(o.Line, QStringLiteral("duplicate component name"), o.Name);
+void Loader::createChild(const LayoutObject& o, QWidget* parentWidget) {
+    const ComponentFactory factory = findComponentClass(o.ClassName);
+    if (!factory) fail(o.Line, QStringLiteral("unknown class"), o.ClassName);
+    if (o.Name.contains(u'.')) fail(o.Line, QStringLiteral("bad component name"), o.Name);
+    if (FForm.FindComponent(o.Name)) fail(o.Line, QStringLiteral("duplicate component name"), o.Name);
     TComponentBase* c = factory(&FForm, parentWidget);
     c->BeginLoading();
     c->SetName(o.Name);
     FCreated.push_back(c);
-    ApplyProperties(*c->AsObject(), o);
+    applyProperties(*c->AsObject(), o);
     auto* widget = qobject_cast<QWidget*>(c->AsObject());
     for (const LayoutObject& child : o.Children)
-        CreateChild(child, widget ? widget : parentWidget);
+        createChild(child, widget ? widget : parentWidget);
 }
 
-void Loader::ApplyProperties(QObject& target, const LayoutObject& o) {
+void Loader::applyProperties(QObject& target, const LayoutObject& o) {
     for (const LayoutProperty& p : o.Properties)
-        ApplyProperty(target, p);
+        applyProperty(target, p);
 }
 
-void Loader::ApplyProperty(QObject& object, const LayoutProperty& p) {
+void Loader::applyProperty(QObject& object, const LayoutProperty& p) {
     const QStringList path = p.Name.split(u'.');
     QObject* target = &object;
     for (qsizetype i = 0; i + 1 < path.size(); ++i)
-        target = SubObject(*target, path[i], p);
+        target = subObject(*target, path[i], p);
     const QString& name = path.back();
     auto* component = dynamic_cast<TComponentBase*>(target);
-    if (component && component->PublishedEvents().Contains(name)) return BindEvent(*component, name, p);
+    if (component && component->PublishedEvents().Contains(name)) return bindEvent(*component, name, p);
     const int index = target->metaObject()->indexOfProperty(name.toLatin1().constData());
     if (index < 0 || !target->metaObject()->property(index).isWritable())
-        Fail(p.Line, QStringLiteral("unknown property"), p.Name);
-    WriteProperty(*target, target->metaObject()->property(index), p);
+        fail(p.Line, QStringLiteral("unknown property"), p.Name);
+    writeProperty(*target, target->metaObject()->property(index), p);
 }
 
-QObject* Loader::SubObject(QObject& object, const QString& name, const LayoutProperty& p) const {
+QObject* Loader::subObject(QObject& object, const QString& name, const LayoutProperty& p) const {
     const int index = object.metaObject()->indexOfProperty(name.toLatin1().constData());
     QObject* sub = nullptr;
     if (index >= 0) {
@@ -111,48 +111,48 @@ QObject* Loader::SubObject(QObject& object, const QString& name, const LayoutPro
         if (property.metaType().flags().testFlag(QMetaType::PointerToQObject))
             sub = property.read(&object).value<QObject*>();
     }
-    if (!sub) Fail(p.Line, QStringLiteral("unknown property"), p.Name);
+    if (!sub) fail(p.Line, QStringLiteral("unknown property"), p.Name);
     return sub;
 }
 
-void Loader::BindEvent(TComponentBase& component, const QString& event, const LayoutProperty& p) const {
+void Loader::bindEvent(TComponentBase& component, const QString& event, const LayoutProperty& p) const {
     if (p.Value.Type != LayoutValue::Kind::Identifier)
-        Fail(p.Line, QStringLiteral("expected a handler name but found"), p.Value.Source);
+        fail(p.Line, QStringLiteral("expected a handler name but found"), p.Value.Source);
     const std::any* handler = FForm.PublishedHandlers().Find(p.Value.Text);
-    if (!handler) Fail(p.Line, QStringLiteral("unknown handler"), p.Value.Text);
+    if (!handler) fail(p.Line, QStringLiteral("unknown handler"), p.Value.Text);
     if (!component.PublishedEvents().Bind(event, *handler))
-        Fail(p.Line, QStringLiteral("handler does not fit %1:").arg(p.Name), p.Value.Text);
+        fail(p.Line, QStringLiteral("handler does not fit %1:").arg(p.Name), p.Value.Text);
 }
 
-void Loader::WriteProperty(QObject& target, const QMetaProperty& property, const LayoutProperty& p) const {
+void Loader::writeProperty(QObject& target, const QMetaProperty& property, const LayoutProperty& p) const {
     LayoutValue value = p.Value;
     if (value.Type == LayoutValue::Kind::Integer && FScale.Active() &&
         isScaledProperty(target, QString::fromLatin1(property.name())))
         value.Integer = FScale.Apply(value.Integer);
     QString bad;
     const std::optional<QVariant> v = toPropertyValue(property, value, bad);
-    if (!v) Fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), bad);
+    if (!v) fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), bad);
     try {
-        if (!property.write(&target, *v)) Fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), bad);
+        if (!property.write(&target, *v)) fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), bad);
     } catch (const ELayoutError&) {
         throw;
     } catch (const Exception& e) {
-        Fail(p.Line, QStringLiteral("bad value for %1: %2:").arg(p.Name, e.Message()), bad);
+        fail(p.Line, QStringLiteral("bad value for %1: %2:").arg(p.Name, e.Message()), bad);
     }
 }
 
 } // namespace
 
-void LoadFormLayout(TForm& form, const LayoutObject& root, const QString& fileName, int screenPpi) {
+void loadFormLayout(TForm& form, const LayoutObject& root, const QString& fileName, int screenPpi) {
     const int screen = screenPpi > 0 ? screenPpi : screenPixelsPerInch();
     const LayoutScale scale = scaleOf(root, screen);
-    Loader(form, fileName, scale).Load(root);
+    Loader(form, fileName, scale).load(root);
     if (scale.Active()) form.SetPixelsPerInch(screen);
 }
 
-void ReadFormLayout(TForm& form, const QString& path, int screenPpi) {
+void readFormLayout(TForm& form, const QString& path, int screenPpi) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ELayoutError(path, 0, quotedWord(QStringLiteral("cannot read the layout"), file.errorString()));
-    LoadFormLayout(form, parseLayout(file.readAll(), path), path, screenPpi);
+    loadFormLayout(form, parseLayout(file.readAll(), path), path, screenPpi);
 }

@@ -22,7 +22,7 @@
 #include "platform/layout/layoutparser.h"
 
 // The screen resolution to scale to; 0 means the primary screen's logical resolution.
-void LoadFormLayout(TForm& form, const LayoutObject& root, const QString& fileName,
+void loadFormLayout(TForm& form, const LayoutObject& root, const QString& fileName,
                     int screenPixelsPerInch = 0);
 // Reads and loads the layout in a file or Qt resource (":/layouts/mainfrm.lfm"), UTF-8 text.
-void ReadFormLayout(TForm& form, const QString& path, int screenPixelsPerInch = 0);
+void readFormLayout(TForm& form, const QString& path, int screenPixelsPerInch = 0);

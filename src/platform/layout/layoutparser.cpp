@@ -9,161 +9,161 @@ using Kind = LayoutToken::Kind;
 
 class Parser {
 public:
-    Parser(const QString& text, const QString& fileName) : FLexer(text, fileName) { Advance(); }
+    Parser(const QString& text, const QString& fileName) : FLexer(text, fileName) { advance(); }
 
-    LayoutObject Root() {
-        LayoutObject root = Object(1);
-        if (FToken.Type != Kind::End) Fail(FToken, QStringLiteral("unexpected"));
+    LayoutObject readRoot() {
+        LayoutObject root = readObject(1);
+        if (FToken.Type != Kind::End) fail(FToken, QStringLiteral("unexpected"));
         return root;
     }
 
 private:
-    void Advance() { FToken = FLexer.Next(); }
-    bool IsKeyword(const char* word) const {
+    void advance() { FToken = FLexer.Next(); }
+    bool isKeyword(const char* word) const {
         return FToken.Type == Kind::Name &&
                FToken.Text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
-    bool IsSymbol(char c) const { return FToken.Type == Kind::Symbol && FToken.Text == QLatin1Char(c); }
-    [[noreturn]] void Fail(const LayoutToken& at, const QString& what) const {
+    bool isSymbol(char c) const { return FToken.Type == Kind::Symbol && FToken.Text == QLatin1Char(c); }
+    [[noreturn]] void fail(const LayoutToken& at, const QString& what) const {
         const QString word = at.Type == Kind::End ? QStringLiteral("end of file") : at.Text;
         throw ELayoutError(FLexer.FileName(), at.Line, quotedWord(what, word));
     }
-    void Expect(char symbol) {
-        if (!IsSymbol(symbol))
-            Fail(FToken, QStringLiteral("expected \"%1\" but found").arg(QLatin1Char(symbol)));
-        Advance();
+    void expect(char symbol) {
+        if (!isSymbol(symbol))
+            fail(FToken, QStringLiteral("expected \"%1\" but found").arg(QLatin1Char(symbol)));
+        advance();
     }
-    QString ExpectName() {
-        if (FToken.Type != Kind::Name || !ValidName(FToken.Text))
-            Fail(FToken, QStringLiteral("expected a name but found"));
+    QString expectName() {
+        if (FToken.Type != Kind::Name || !validName(FToken.Text))
+            fail(FToken, QStringLiteral("expected a name but found"));
         QString name = FToken.Text;
-        Advance();
+        advance();
         return name;
     }
-    static bool ValidName(const QString& name) {
+    static bool validName(const QString& name) {
         return !name.startsWith(u'.') && !name.endsWith(u'.') && !name.contains(QStringLiteral(".."));
     }
 
-    LayoutObject Object(int depth);
-    LayoutProperty Property();
-    LayoutValue Value();
-    QString StringExpression();
-    LayoutValue Set();
-    LayoutValue StringList();
+    LayoutObject readObject(int depth);
+    LayoutProperty readProperty();
+    LayoutValue readValue();
+    QString readStringExpression();
+    LayoutValue readSet();
+    LayoutValue readStringList();
 
     LayoutLexer FLexer;
     LayoutToken FToken;
 };
 
-LayoutObject Parser::Object(int depth) {
-    if (!IsKeyword("object")) Fail(FToken, QStringLiteral("expected \"object\" but found"));
-    if (depth > MaxLayoutNesting) Fail(FToken, QStringLiteral("objects nested too deeply at"));
+LayoutObject Parser::readObject(int depth) {
+    if (!isKeyword("object")) fail(FToken, QStringLiteral("expected \"object\" but found"));
+    if (depth > kMaxLayoutNesting) fail(FToken, QStringLiteral("objects nested too deeply at"));
     LayoutObject obj;
     obj.Line = FToken.Line;
-    Advance();
-    obj.Name = ExpectName();
-    Expect(':');
-    obj.ClassName = ExpectName();
+    advance();
+    obj.Name = expectName();
+    expect(':');
+    obj.ClassName = expectName();
     for (;;) {
         if (FToken.Type == Kind::End)
             throw ELayoutError(FLexer.FileName(), obj.Line,
                                quotedWord(QStringLiteral("missing \"end\" of"), obj.Name));
-        if (IsKeyword("end")) {
-            Advance();
+        if (isKeyword("end")) {
+            advance();
             return obj;
         }
-        if (IsKeyword("object"))
-            obj.Children.push_back(Object(depth + 1));
+        if (isKeyword("object"))
+            obj.Children.push_back(readObject(depth + 1));
         else
-            obj.Properties.push_back(Property());
+            obj.Properties.push_back(readProperty());
     }
 }
 
-LayoutProperty Parser::Property() {
+LayoutProperty Parser::readProperty() {
     LayoutProperty p;
     p.Line = FToken.Line;
-    p.Name = ExpectName();
-    Expect('=');
-    p.Value = Value();
+    p.Name = expectName();
+    expect('=');
+    p.Value = readValue();
     return p;
 }
 
-LayoutValue Parser::Value() {
+LayoutValue Parser::readValue() {
     LayoutValue v;
     v.Source = FToken.Text;
     switch (FToken.Type) {
     case Kind::Integer:
         v.Integer = FToken.IntegerValue;
-        Advance();
+        advance();
         return v;
     case Kind::Float:
         v.Type = LayoutValue::Kind::Float;
         v.Float = FToken.FloatValue;
-        Advance();
+        advance();
         return v;
     case Kind::String:
         v.Type = LayoutValue::Kind::String;
-        v.Text = StringExpression();
+        v.Text = readStringExpression();
         return v;
     case Kind::Binary:
         v.Type = LayoutValue::Kind::Binary;
         v.Bytes = FToken.Bytes;
-        Advance();
+        advance();
         return v;
     case Kind::Name:
-        if (IsKeyword("end") || IsKeyword("object")) break;
-        if (IsKeyword("True") || IsKeyword("False")) {
+        if (isKeyword("end") || isKeyword("object")) break;
+        if (isKeyword("True") || isKeyword("False")) {
             v.Type = LayoutValue::Kind::Boolean;
-            v.Boolean = IsKeyword("True");
+            v.Boolean = isKeyword("True");
         } else {
             v.Type = LayoutValue::Kind::Identifier;
             v.Text = FToken.Text;
         }
-        Advance();
+        advance();
         return v;
     default:
         break;
     }
-    if (IsSymbol('[')) return Set();
-    if (IsSymbol('(')) return StringList();
-    Fail(FToken, QStringLiteral("expected a value but found"));
+    if (isSymbol('[')) return readSet();
+    if (isSymbol('(')) return readStringList();
+    fail(FToken, QStringLiteral("expected a value but found"));
 }
 
-QString Parser::StringExpression() {
+QString Parser::readStringExpression() {
     QString text = FToken.StringValue;
-    Advance();
-    while (IsSymbol('+')) {
-        Advance();
-        if (FToken.Type != Kind::String) Fail(FToken, QStringLiteral("expected a string but found"));
+    advance();
+    while (isSymbol('+')) {
+        advance();
+        if (FToken.Type != Kind::String) fail(FToken, QStringLiteral("expected a string but found"));
         text += FToken.StringValue;
-        Advance();
+        advance();
     }
     return text;
 }
 
-LayoutValue Parser::Set() {
+LayoutValue Parser::readSet() {
     LayoutValue v;
     v.Type = LayoutValue::Kind::Set;
     v.Source = QStringLiteral("[");
-    Advance();
-    while (!IsSymbol(']')) {
-        if (!v.Items.isEmpty()) Expect(',');
-        v.Items.append(ExpectName());
+    advance();
+    while (!isSymbol(']')) {
+        if (!v.Items.isEmpty()) expect(',');
+        v.Items.append(expectName());
     }
-    Advance();
+    advance();
     v.Source = QStringLiteral("[%1]").arg(v.Items.join(QStringLiteral(", ")));
     return v;
 }
 
-LayoutValue Parser::StringList() {
+LayoutValue Parser::readStringList() {
     LayoutValue v;
     v.Type = LayoutValue::Kind::StringList;
-    Advance();
-    while (!IsSymbol(')')) {
-        if (FToken.Type != Kind::String) Fail(FToken, QStringLiteral("expected a string but found"));
-        v.Items.append(StringExpression());
+    advance();
+    while (!isSymbol(')')) {
+        if (FToken.Type != Kind::String) fail(FToken, QStringLiteral("expected a string but found"));
+        v.Items.append(readStringExpression());
     }
-    Advance();
+    advance();
     v.Source = QStringLiteral("(...)");
     return v;
 }
@@ -171,7 +171,7 @@ LayoutValue Parser::StringList() {
 } // namespace
 
 LayoutObject parseLayout(const QString& text, const QString& fileName) {
-    return Parser(text, fileName).Root();
+    return Parser(text, fileName).readRoot();
 }
 
 LayoutObject parseLayout(const QByteArray& utf8, const QString& fileName) {

@@ -49,7 +49,7 @@ struct LayoutObject {
 };
 
 // Objects nest at most this deep; deeper text is refused rather than risking the stack.
-constexpr int MaxLayoutNesting = 64;
+constexpr int kMaxLayoutNesting = 64;
 
 // Parses one root object. Throws ELayoutError naming fileName, the line and the offending word.
 LayoutObject parseLayout(const QString& text, const QString& fileName);

@@ -7,8 +7,8 @@
 
 namespace {
 
-std::map<QString, TComponentFactory>& registry() {
-    static std::map<QString, TComponentFactory> classes;
+std::map<QString, ComponentFactory>& registry() {
+    static std::map<QString, ComponentFactory> classes;
     return classes;
 }
 
@@ -16,23 +16,23 @@ void registerStandardClasses() {
     static bool done = false;
     if (done) return;
     done = true;
-    RegisterComponentClass<TPanel>(QStringLiteral("TPanel"));
-    RegisterComponentClass<TLabel>(QStringLiteral("TLabel"));
-    RegisterComponentClass<TCheckBox>(QStringLiteral("TCheckBox"));
-    RegisterComponentClass<TComboBox>(QStringLiteral("TComboBox"));
-    RegisterComponentClass<TSpeedButton>(QStringLiteral("TSpeedButton"));
-    RegisterComponentClass<TBitBtn>(QStringLiteral("TBitBtn"));
+    registerComponentClass<TPanel>(QStringLiteral("TPanel"));
+    registerComponentClass<TLabel>(QStringLiteral("TLabel"));
+    registerComponentClass<TCheckBox>(QStringLiteral("TCheckBox"));
+    registerComponentClass<TComboBox>(QStringLiteral("TComboBox"));
+    registerComponentClass<TSpeedButton>(QStringLiteral("TSpeedButton"));
+    registerComponentClass<TBitBtn>(QStringLiteral("TBitBtn"));
 }
 
 } // namespace
 
-void RegisterComponentClass(const QString& className, TComponentFactory factory) {
+void registerComponentClass(const QString& className, ComponentFactory factory) {
     registerStandardClasses();
     registry()[className] = std::move(factory);
 }
 
-TComponentFactory FindComponentClass(const QString& className) {
+ComponentFactory findComponentClass(const QString& className) {
     registerStandardClasses();
     const auto it = registry().find(className);
-    return it == registry().end() ? TComponentFactory() : it->second;
+    return it == registry().end() ? ComponentFactory() : it->second;
 }

@@ -11,19 +11,19 @@
 #include <type_traits>
 
 // Creates a component with the form as owner; visual components take parent as their parent widget.
-using TComponentFactory = std::function<TComponentBase*(TComponentBase* owner, QWidget* parent)>;
+using ComponentFactory = std::function<TComponentBase*(TComponentBase* owner, QWidget* parent)>;
 
 // Registers (or replaces) the factory for className.
-void RegisterComponentClass(const QString& className, TComponentFactory factory);
+void registerComponentClass(const QString& className, ComponentFactory factory);
 
 // The usual factory: T(owner, parent) for controls, T(owner) for non-visual components.
-template <class T> void RegisterComponentClass(const QString& className) {
+template <class T> void registerComponentClass(const QString& className) {
     if constexpr (std::is_base_of_v<QWidget, T>)
-        RegisterComponentClass(className,
+        registerComponentClass(className,
                                [](TComponentBase* owner, QWidget* parent) { return new T(owner, parent); });
     else
-        RegisterComponentClass(className, [](TComponentBase* owner, QWidget*) { return new T(owner); });
+        registerComponentClass(className, [](TComponentBase* owner, QWidget*) { return new T(owner); });
 }
 
 // The factory registered for className, or an empty function.
-TComponentFactory FindComponentClass(const QString& className);
+ComponentFactory findComponentClass(const QString& className);
