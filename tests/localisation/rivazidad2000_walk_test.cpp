@@ -108,8 +108,8 @@ TEST_F(WalkTest, ComponentsAreVisitedByOwnershipInIndexOrder) {
 class FormWalkTest : public testing::Test {
 protected:
     void SetUp() override {
-        RegisterComponentClass<TRChart>(QStringLiteral("TRChart"));
-        ReadFormLayout(form, QStringLiteral(KYVELO_TEST_DATA "/layouts/translate_form.lfm"));
+        registerComponentClass<TRChart>(QStringLiteral("TRChart"));
+        readFormLayout(form, QStringLiteral(KYVELO_TEST_DATA "/layouts/translate_form.lfm"));
     }
 
     template <class T> T* component(const char* name) {
