@@ -14,6 +14,9 @@
 
 #include <cmath>
 
+using enum Graphics::TPenStyle;
+using enum VrxBase::TCrossHairMode;
+
 namespace {
 
 constexpr int kWidth = 576;

@@ -10,6 +10,9 @@
 
 #include <cmath>
 
+using enum TShiftStateFlag;
+using enum VrxBase::TCrossHairMode;
+
 namespace {
 
 constexpr int kCurveLastMinute = 133; // one point a minute over the time axis

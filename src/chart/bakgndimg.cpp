@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+using enum BakGnd::TBakGndAreaMode;
+using enum BakGnd::TBakGndFillMode;
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+
 namespace {
 
 // Far-away area edges are pulled in so that they stay within the drawing coordinates.

@@ -28,8 +28,6 @@ Q_ENUM_NS(TBakGndAreaMode)
 
 using BakGnd::TBakGndAreaMode;
 using BakGnd::TBakGndFillMode;
-using enum BakGnd::TBakGndFillMode;
-using enum BakGnd::TBakGndAreaMode;
 
 constexpr TColor kDefaultAreaColor = 0xDDDDDD;
 
@@ -83,8 +81,8 @@ private:
 
     QString FName;
     bool FIncludePath = false;
-    TBakGndFillMode FFillMode = bfStretch;
-    TBakGndAreaMode FAreaMode = bamNone;
+    TBakGndFillMode FFillMode = TBakGndFillMode::bfStretch;
+    TBakGndAreaMode FAreaMode = TBakGndAreaMode::bamNone;
     TColor FAreaColor = kDefaultAreaColor;
     double FAreaLeft = -1;
     double FAreaRight = 1;

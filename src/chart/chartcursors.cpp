@@ -4,6 +4,8 @@
 
 #include <array>
 
+using enum VrxBase::TMouseActMode;
+
 // Resources of a static library are registered by hand, once, before the first look-up.
 static void registerChartResources() {
     Q_INIT_RESOURCE(chart);

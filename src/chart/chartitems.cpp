@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+using enum Graphics::TAlignment;
+
 namespace {
 
 std::uint8_t alignmentCode(TAlignment alignment) {

@@ -23,7 +23,7 @@ struct TChartItem {
     double Y2 = 0;
     TColor Color = 0;
     TColor FillColor = 0;
-    TPenStyle PenStyle = psSolid;
+    TPenStyle PenStyle = TPenStyle::psSolid;
     std::int32_t LineWidth = 0;
     std::uint8_t ClassNo = 0;
     std::uint8_t Kind = 0;
@@ -102,11 +102,11 @@ private:
     ChartItemList list;
     TColor dataColor = clBlack;
     TColor fillColor = rgbColor(192, 192, 192);
-    TPenStyle penStyle = psSolid;
+    TPenStyle penStyle = TPenStyle::psSolid;
     int lineWidth = 1;
     int classDefault = 0;
     int currentLayer = 1;
-    TAlignment textAlignment = taCenter;
+    TAlignment textAlignment = TAlignment::taCenter;
     int allocSize = 1000;
 };
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+using enum Graphics::TBrushStyle;
+
 namespace {
 
 // 7 × 7 stamps centred on the point, rows from top to bottom: 'o' sets a pixel in the pen colour.

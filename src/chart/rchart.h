@@ -60,9 +60,6 @@ Q_ENUM_NS(TTextBkStyle)
 using RChart::TGridStyle;
 using RChart::TShadowStyle;
 using RChart::TTextBkStyle;
-using enum RChart::TGridStyle;
-using enum RChart::TShadowStyle;
-using enum RChart::TTextBkStyle;
 
 // OnBeforeRenderData, OnDataRendered, OnScalesRendered: the canvas drawn on and where the data
 // area's top-left corner lies on it.
@@ -404,7 +401,7 @@ private:
     PerLayer<LayerMap> FMaps{};
     TJointLayers* FJointLayers;
     bool FIsometric = false;
-    TrcLayout FStandardLayout = rcl_X1Bottom_Y1Left;
+    TrcLayout FStandardLayout = TrcLayout::rcl_X1Bottom_Y1Left;
     int FAspectX = 1;
     int FAspectY = 1;
     int FInternalChange = 0;
@@ -413,20 +410,20 @@ private:
     TColor FChartColor = clWhite;
     TColor FChartFrameColor = clBlack;
     TColor FGridColor = clBlack;
-    TGridStyle FGridStyle = gsNone;
+    TGridStyle FGridStyle = TGridStyle::gsNone;
     double FGridDx = 0;
     double FGridDy = 0;
-    TShadowStyle FShadowStyle = ssFlying;
+    TShadowStyle FShadowStyle = TShadowStyle::ssFlying;
     TColor FShadowColor = clGrayText;
     TColor FShadowBakColor = clBtnFace;
     QString FCaption;
     int FCaptionPosX = 0;
     int FCaptionPosY = -16;
-    TAlignment FCaptionAlignment = taRightJustify;
-    TCaptionAnchorHoriz FCaptionAnchorHoriz = cahChartRight;
-    TCaptionAnchorVert FCaptionAnchorVert = cavChartTop;
+    TAlignment FCaptionAlignment = TAlignment::taRightJustify;
+    TCaptionAnchorHoriz FCaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
+    TCaptionAnchorVert FCaptionAnchorVert = TCaptionAnchorVert::cavChartTop;
     TFontStyles FTextFontStyle;
-    TTextBkStyle FTextBkStyle = tbClear;
+    TTextBkStyle FTextBkStyle = TTextBkStyle::tbClear;
     TColor FTextBkColor = clWhite;
     TBakGndImg* FBackGroundImg = nullptr;
     std::array<TCrossHair*, CrossHairCount> FCrossHairs{};
@@ -439,7 +436,7 @@ private:
     TRenderEvent FOnScalesRendered;
     TScaleTickDrawnEvent FOnScaleTickDrawn;
 
-    TMouseActMode FMouseAction = maNone;
+    TMouseActMode FMouseAction = TMouseActMode::maNone;
     bool FMouseCursorFixed = true;
     PerLayer<bool> FMouseAffected{true};
     MouseDrag FDrag;

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <type_traits>
 
+using enum Frame3D::TFrameStyle;
+using enum ScaleEnums::TScaleLocationHoriz;
+using enum ScaleEnums::TScaleLocationVert;
+
 struct TCustomRChart::InternalChange {
     explicit InternalChange(TCustomRChart& chart) : chart(chart) { ++chart.FInternalChange; }
     ~InternalChange() { --chart.FInternalChange; }

@@ -11,6 +11,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+using enum TShiftStateFlag;
+using enum VrxBase::TMouseActMode;
+
 namespace {
 
 bool isPanMode(TMouseActMode action) {

@@ -9,6 +9,14 @@
 
 #include <algorithm>
 
+using enum Graphics::TAlignment;
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+using enum RChart::TGridStyle;
+using enum RChart::TShadowStyle;
+using enum RChart::TTextBkStyle;
+
 namespace {
 
 std::vector<double> ticksOf(const TScale& scale) {

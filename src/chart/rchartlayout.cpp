@@ -1,5 +1,10 @@
 #include "chart/rchartlayout.h"
 
+using enum Graphics::TAlignment;
+using enum RChartLayout::TCaptionAnchorHoriz;
+using enum RChartLayout::TCaptionAnchorVert;
+using enum ScaleEnums::TScaleUnitAnchor;
+
 namespace {
 
 // Scales a layout does not show: x at the bottom with a centred caption, y on the left.

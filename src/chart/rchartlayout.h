@@ -49,9 +49,6 @@ Q_ENUM_NS(TCaptionAnchorVert)
 using RChartLayout::TCaptionAnchorHoriz;
 using RChartLayout::TCaptionAnchorVert;
 using RChartLayout::TrcLayout;
-using enum RChartLayout::TrcLayout;
-using enum RChartLayout::TCaptionAnchorHoriz;
-using enum RChartLayout::TCaptionAnchorVert;
 
 // The layers whose scales a layout places; the others are hidden.
 constexpr int kLayoutScaleLayers = 4;
@@ -63,8 +60,8 @@ struct PresetScale {
     int ScalePos = 0;
     int CaptionPosX = 10;
     int CaptionPosY = 100;
-    TAlignment CaptionAlignment = taCenter;
-    TScaleUnitAnchor CaptionAnchor = uaSclCenter;
+    TAlignment CaptionAlignment = TAlignment::taCenter;
+    TScaleUnitAnchor CaptionAnchor = TScaleUnitAnchor::uaSclCenter;
 };
 
 struct LayoutPreset {
@@ -74,9 +71,9 @@ struct LayoutPreset {
     int MarginBottom = 0;
     int CaptionPosX = 0;
     int CaptionPosY = 0;
-    TAlignment CaptionAlignment = taRightJustify;
-    TCaptionAnchorHoriz CaptionAnchorHoriz = cahChartRight;
-    TCaptionAnchorVert CaptionAnchorVert = cavChartTop;
+    TAlignment CaptionAlignment = TAlignment::taRightJustify;
+    TCaptionAnchorHoriz CaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
+    TCaptionAnchorVert CaptionAnchorVert = TCaptionAnchorVert::cavChartTop;
     std::array<PresetScale, kLayoutScaleLayers> X;
     std::array<PresetScale, kLayoutScaleLayers> Y;
 };

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenStyle;
+
 void CanvasItemTarget::SetPenWidth(int width) {
     canvas.Pen().Width = width;
 }

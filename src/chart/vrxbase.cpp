@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
+using enum Graphics::TBrushStyle;
+using enum VrxBase::TCrossHairMode;
+using enum VrxBase::TTextLabelMode;
+
 PinnedPart::PinnedPart(int layer, QObject* parent) : QObject(parent), FLayer(clampLayer(layer)) {}
 
 void PinnedPart::SetPosX(double value) {

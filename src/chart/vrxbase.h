@@ -52,9 +52,6 @@ Q_ENUM_NS(TMouseActMode)
 using VrxBase::TCrossHairMode;
 using VrxBase::TMouseActMode;
 using VrxBase::TTextLabelMode;
-using enum VrxBase::TCrossHairMode;
-using enum VrxBase::TTextLabelMode;
-using enum VrxBase::TMouseActMode;
 
 // Maps a point in data units of a layer to a pixel in control coordinates.
 using LayerToPixel = std::function<QPoint(int layer, double x, double y)>;
@@ -111,12 +108,14 @@ public:
     // Widths below 1 draw as 1 pixel and are stored as 1.
     void SetLineWid(int value);
 
-    bool ShowsHorizontal() const { return FMode == chHoriz || FMode == chBoth; }
-    bool ShowsVertical() const { return FMode == chVert || FMode == chBoth; }
+    bool ShowsHorizontal() const {
+        return FMode == TCrossHairMode::chHoriz || FMode == TCrossHairMode::chBoth;
+    }
+    bool ShowsVertical() const { return FMode == TCrossHairMode::chVert || FMode == TCrossHairMode::chBoth; }
 
 private:
-    TCrossHairMode FMode = chOff;
-    TPenStyle FLineType = psSolid;
+    TCrossHairMode FMode = TCrossHairMode::chOff;
+    TPenStyle FLineType = TPenStyle::psSolid;
     int FLineWid = 1;
 };
 
@@ -147,11 +146,11 @@ public:
     bool Visible() const { return FVisible; }
     void SetVisible(bool value);
 
-    bool Shown() const { return FVisible && FMode != tlOff; }
+    bool Shown() const { return FVisible && FMode != TTextLabelMode::tlOff; }
 
 private:
     QString FCaption;
-    TTextLabelMode FMode = tlOff;
+    TTextLabelMode FMode = TTextLabelMode::tlOff;
     bool FVisible = false;
 };
 

@@ -6,13 +6,13 @@
 #include <QChar>
 
 struct DateFormatSettings {
-    TTimeFormat timeFormat = tfHHMMSS;
+    TTimeFormat timeFormat = TTimeFormat::tfHHMMSS;
     QChar dateSeparator = QLatin1Char('-');
     QChar timeSeparator = QLatin1Char(':');
-    TYearLength yearLength = ylYYYY;
+    TYearLength yearLength = TYearLength::ylYYYY;
     bool monthName = true;
-    TDateOrder dateOrder = doDDMMYY;
-    TDateForTime dateForTime = dtOnePerDay;
+    TDateOrder dateOrder = TDateOrder::doDDMMYY;
+    TDateForTime dateForTime = TDateForTime::dtOnePerDay;
 
     bool operator==(const DateFormatSettings&) const = default;
 };

@@ -4,6 +4,10 @@
 
 #include <cmath>
 
+using enum ScaleEnums::TDateOrder;
+using enum ScaleEnums::TTimeFormat;
+using enum ScaleEnums::TYearLength;
+
 namespace {
 
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",

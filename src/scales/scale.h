@@ -206,7 +206,7 @@ private:
     ScaleSettings FSettings;
     int FMinTicks = 3;
     bool FShortTicks = true;
-    TScaleType FScaleType = sctXB;
+    TScaleType FScaleType = TScaleType::sctXB;
     AxisGeometry FAxis;
     ScaleTransform FTransform;
     std::vector<double> FTicks;
@@ -217,16 +217,16 @@ private:
 
     TColor FColorScale = clBlack;
     TColor FColorBackGnd = clBtnFace;
-    TColorScheme FColorScheme = csBWG;
-    TFrameStyle FFrameStyle = fsLowered;
+    TColorScheme FColorScheme = TColorScheme::csBWG;
+    TFrameStyle FFrameStyle = TFrameStyle::fsLowered;
     bool FTransparent = false;
     bool FShowBaseLine = true;
     TFont* FFont;
     QString FCaption;
     int FCaptionPosX = 4;
     int FCaptionPosY = 4;
-    TAlignment FCaptionAlignment = taCenter;
-    TScaleUnitAnchor FCaptionAnchor = uaSclTopLft;
+    TAlignment FCaptionAlignment = TAlignment::taCenter;
+    TScaleUnitAnchor FCaptionAnchor = TScaleUnitAnchor::uaSclTopLft;
 
     TCanvas* FDrawTarget = nullptr;
     int FTargetDx = 0;

@@ -7,6 +7,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+using enum ScaleEnums::TScaleType;
+
 namespace {
 
 struct TickLengths {

@@ -1,5 +1,6 @@
 // Enumerations of the scales. They sit in a meta-object namespace so that stored layouts can name
-// their values ("slBottom", "ftNum", "tfHHMMSS"); the `using enum` lines let code write them unqualified.
+// their values ("slBottom", "ftNum", "tfHHMMSS"). Source files that use the values name them with
+// `using enum`; headers qualify them.
 #pragma once
 
 #include <QObject>
@@ -49,17 +50,8 @@ using ScaleEnums::TScaleType;
 using ScaleEnums::TScaleUnitAnchor;
 using ScaleEnums::TTimeFormat;
 using ScaleEnums::TYearLength;
-using enum ScaleEnums::TScaleType;
-using enum ScaleEnums::TFigType;
-using enum ScaleEnums::TScaleLocationHoriz;
-using enum ScaleEnums::TScaleLocationVert;
-using enum ScaleEnums::TScaleUnitAnchor;
-using enum ScaleEnums::TTimeFormat;
-using enum ScaleEnums::TYearLength;
-using enum ScaleEnums::TDateOrder;
-using enum ScaleEnums::TDateForTime;
 
 // Vertical types run their axis from bottom to top.
 constexpr bool isVerticalScale(TScaleType type) {
-    return type == sctYL || type == sctYR;
+    return type == TScaleType::sctYL || type == TScaleType::sctYR;
 }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+using enum Graphics::TAlignment;
+using enum ScaleEnums::TScaleUnitAnchor;
+
 int horizontalLabelLeft(int tickX, int textWidth, int controlWidth) {
     const int half = textWidth / 2;
     const int shift = std::min(tickX - 2, half);

@@ -16,8 +16,8 @@ struct CaptionPlacement {
     int base = 0;       // the base line's y (horizontal scales) or x (vertical ones)
     int axisStart = 20; // MarginLeft, or MarginTop on vertical scales
     int axisEnd = 380;  // Width - MarginRight, or Height - MarginBottom
-    TScaleUnitAnchor anchor = uaSclTopLft;
-    TAlignment alignment = taCenter;
+    TScaleUnitAnchor anchor = TScaleUnitAnchor::uaSclTopLft;
+    TAlignment alignment = TAlignment::taCenter;
     int posX = 4;
     int posY = 4;
     int textWidth = 0;

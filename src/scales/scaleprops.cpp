@@ -4,6 +4,10 @@
 
 #include <cmath>
 
+using enum ScaleEnums::TScaleLocationHoriz;
+using enum ScaleEnums::TScaleLocationVert;
+using enum ScaleEnums::TScaleType;
+
 TScaleProps::TScaleProps(QObject* parent)
     : QObject(parent), FFont(new TFont(this)), FDateFormat(new TDTLabel(this)) {
     FFont->SetOnChange([this] { changed(); });

@@ -115,14 +115,14 @@ private:
     QString FCaption;
     int FCaptionPosX = 0;
     int FCaptionPosY = 0;
-    TAlignment FCaptionAlignment = taCenter;
-    TScaleUnitAnchor FCaptionAnchor = uaSclTopLft;
+    TAlignment FCaptionAlignment = TAlignment::taCenter;
+    TScaleUnitAnchor FCaptionAnchor = TScaleUnitAnchor::uaSclTopLft;
     TColor FColorScale = clBlack;
     QString FScaleInscript;
     QString FUserTickText;
     TFont* FFont;
     TDTLabel* FDateFormat;
-    TScaleType FScaleType = sctXB;
+    TScaleType FScaleType = TScaleType::sctXB;
     bool FCreating = true;
     std::function<void(QObject*)> FOnChange;
 };

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+using enum ScaleEnums::TFigType;
+
 double endAbove(double x, double by) {
     const double end = x + by;
     return end != x ? end : std::nextafter(x, HUGE_VAL);

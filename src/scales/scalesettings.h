@@ -17,7 +17,7 @@ struct ScaleSettings {
     double rangeLow = 0;
     double rangeHigh = 100;
     bool logarithmic = false;
-    TFigType labelType = ftNum;
+    TFigType labelType = TFigType::ftNum;
     int decPlaces = -2;
 
     bool setRange(double low, double high);

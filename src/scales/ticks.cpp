@@ -1,5 +1,7 @@
 #include "scales/ticks.h"
 
+using enum ScaleEnums::TFigType;
+
 TickPass runTickPass(const TickSettings& settings) {
     if (settings.labelType == ftDateTime) return dateTimeTickPass(settings);
     if (settings.labelType == ftTime)

@@ -40,7 +40,7 @@ struct TickSettings {
     int minTicks = 3;
     bool shortTicks = true;
     int decPlaces = -2;
-    TFigType labelType = ftNum;
+    TFigType labelType = TFigType::ftNum;
     bool logarithmic = false;
     bool vertical = false;
     QString userTickText;

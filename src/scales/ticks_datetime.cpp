@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+using enum ScaleEnums::TDateForTime;
+
 namespace {
 
 constexpr double kTolerance = 1e-8;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using enum ScaleEnums::TFigType;
+
 namespace {
 
 // Bounds the work of a pass whose range holds absurdly many unit steps.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+using enum ScaleEnums::TFigType;
+
 namespace {
 
 constexpr long double kSlack = 0.999999999L;

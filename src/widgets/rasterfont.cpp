@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using enum Graphics::TBrushStyle;
+
 namespace {
 
 // Windows-1252 on 128..159; 0 marks the five unassigned codes.

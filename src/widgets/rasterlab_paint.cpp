@@ -6,6 +6,12 @@
 
 #include <algorithm>
 
+using enum Frame3D::TFrameStyle;
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+using enum RasterLab::TRDBlockMode;
+
 namespace {
 
 // The label draws the common 3-D frame in its own colours: its simple frame and the inner

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+using enum RasterLab::TRDScrollMode;
+
 void TRasterLab::SetScrollMode(TRDScrollMode value) {
     if (value == FScrollMode) return;
     FScrollMode = value;

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <climits>
 
+using enum Frame3D::TFrameStyle;
+using enum RasterLab::TRDScrollMode;
+
 namespace {
 
 // Offsets of a label that scrolls without looping grow for ever; they stop at the ends of int.

@@ -22,8 +22,6 @@ Q_ENUM_NS(TRDBlockMode)
 
 using RasterLab::TRDBlockMode;
 using RasterLab::TRDScrollMode;
-using enum RasterLab::TRDScrollMode;
-using enum RasterLab::TRDBlockMode;
 
 // First and last glyph column drawn for a code: its own columns when proportional, else the full cell.
 struct GlyphSpan {

@@ -19,6 +19,9 @@
 #include <utility>
 #include <vector>
 
+using enum TShiftStateFlag;
+using enum VrxBase::TCrossHairMode;
+
 // The window's stored layouts are resources of the application library.
 static void initAppResources() {
     Q_INIT_RESOURCE(app);

@@ -9,6 +9,9 @@
 #include <QMetaProperty>
 #include <gtest/gtest.h>
 
+using enum BakGnd::TBakGndAreaMode;
+using enum BakGnd::TBakGndFillMode;
+
 namespace {
 
 constexpr TColor kChart = clYellow;

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
+using enum VrxBase::TMouseActMode;
+
 namespace {
 
 QImage imageOf(const QCursor& c) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+using enum Graphics::TAlignment;
+using enum Graphics::TPenStyle;
+
 TEST(ChartItems, FreshStoreHasTheDocumentedDefaults) {
     ChartItems store;
     EXPECT_EQ(store.ItemCount(), 0);

@@ -9,6 +9,8 @@
 #include <set>
 #include <utility>
 
+using enum Graphics::TBrushStyle;
+
 namespace {
 
 using Offsets = std::set<std::pair<int, int>>;

@@ -6,6 +6,12 @@
 
 #include <memory>
 
+using enum Graphics::TAlignment;
+using enum Graphics::TPenStyle;
+using enum RChart::TGridStyle;
+using enum RChart::TTextBkStyle;
+using enum RChartLayout::TCaptionAnchorVert;
+
 namespace {
 
 const QString kMyself = QStringLiteral("RChart: Cannot share data with myself");

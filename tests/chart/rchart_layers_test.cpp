@@ -4,6 +4,14 @@
 
 #include <cmath>
 
+using enum Graphics::TAlignment;
+using enum RChartLayout::TCaptionAnchorHoriz;
+using enum RChartLayout::TCaptionAnchorVert;
+using enum RChartLayout::TrcLayout;
+using enum ScaleEnums::TScaleLocationHoriz;
+using enum ScaleEnums::TScaleLocationVert;
+using enum ScaleEnums::TScaleType;
+
 namespace {
 
 // The main window's chart: 576 x 446 with the default layout's margins 50, 20, 20, 40.

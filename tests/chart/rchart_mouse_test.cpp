@@ -10,6 +10,12 @@
 #include <any>
 #include <cmath>
 
+using enum TMouseButton;
+using enum TShiftStateFlag;
+using enum VrxBase::TCrossHairMode;
+using enum VrxBase::TMouseActMode;
+using enum VrxBase::TTextLabelMode;
+
 namespace {
 
 // The main window's chart: 576 x 446, data area 50..556 x 20..406. With the ranges 0..506 and

@@ -10,6 +10,19 @@
 #include <any>
 #include <cmath>
 
+using enum BakGnd::TBakGndAreaMode;
+using enum Graphics::TAlignment;
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenStyle;
+using enum RChart::TGridStyle;
+using enum RChart::TShadowStyle;
+using enum RChart::TTextBkStyle;
+using enum RChartLayout::TCaptionAnchorHoriz;
+using enum RChartLayout::TCaptionAnchorVert;
+using enum ScaleEnums::TScaleUnitAnchor;
+using enum VrxBase::TCrossHairMode;
+using enum VrxBase::TTextLabelMode;
+
 namespace {
 
 // The main window's chart, painting: 576 x 446, x 0..133, y 0..180.

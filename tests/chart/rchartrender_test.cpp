@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+using enum Graphics::TAlignment;
+
 namespace {
 
 // Records every call of the item pass, with the text extent fixed at 20 x 10.

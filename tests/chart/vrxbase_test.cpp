@@ -10,6 +10,11 @@
 #include <array>
 #include <cmath>
 
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+using enum VrxBase::TCrossHairMode;
+using enum VrxBase::TTextLabelMode;
+
 namespace {
 
 QStringList ownPropertyNames(const QObject& o) {

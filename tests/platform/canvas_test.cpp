@@ -7,6 +7,10 @@
 
 #include <climits>
 
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+
 namespace {
 
 PixelSet lineFrom(QPoint from, QPoint to) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+using enum Controls::TAlign;
+using enum Controls::TAnchorKind;
+
 TEST(ControlAlign, DocksTopBottomThenLeftRightThenClient) {
     TSizeConstraints minWide;
     minWide.SetMinWidth(300);

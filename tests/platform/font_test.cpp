@@ -5,6 +5,12 @@
 #include <QMetaEnum>
 #include <QMetaProperty>
 
+using enum Graphics::TAlignment;
+using enum Graphics::TBrushStyle;
+using enum Graphics::TFontStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+
 TEST(Font, DefaultsAndPointSizeFollowTheScreenResolution) {
     TFont font;
     EXPECT_EQ(font.Name(), QStringLiteral("MS Sans Serif"));

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+using enum Frame3D::TColorScheme;
+using enum Frame3D::TFrameStyle;
+
 namespace {
 
 // Colours of the outer and inner rectangles' top-left and bottom-right edges, read at edge middles,

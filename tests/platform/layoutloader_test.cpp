@@ -14,6 +14,11 @@
 
 #include <cstdint>
 
+using enum Controls::TAlign;
+using enum Controls::TAnchorKind;
+using enum Graphics::TFontStyle;
+using enum StdCtrls::TComboBoxStyle;
+
 namespace {
 
 QStringList gLog;

@@ -13,6 +13,11 @@
 #include <QIcon>
 #include <QTimer>
 
+using enum Controls::TAlign;
+using enum Forms::TFormBorderStyle;
+using enum StdCtrls::TBevelCut;
+using enum StdCtrls::TComboBoxStyle;
+
 namespace {
 
 // The bytes of an image file, as hex for a layout's binary block.

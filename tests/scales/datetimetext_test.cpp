@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+using enum ScaleEnums::TDateOrder;
+using enum ScaleEnums::TTimeFormat;
+using enum ScaleEnums::TYearLength;
+
 TEST(FormatDateTime, PatternLetters) {
     const double v = daysFromCivil(2023, 3, 5) + (13 * 3600 + 4 * 60 + 5.25) / 86400.0;
     EXPECT_EQ(FormatDateTime("dd\"-\"mmm\"-\"yyyy", v), "05-Mar-2023");

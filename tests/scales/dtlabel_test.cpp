@@ -4,6 +4,11 @@
 
 #include <functional>
 
+using enum ScaleEnums::TDateForTime;
+using enum ScaleEnums::TDateOrder;
+using enum ScaleEnums::TTimeFormat;
+using enum ScaleEnums::TYearLength;
+
 TEST(DTLabel, OnChangeOncePerRealChange) {
     TDTLabel label;
     int changes = 0;

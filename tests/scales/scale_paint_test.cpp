@@ -10,6 +10,12 @@
 
 #include <memory>
 
+using enum Frame3D::TFrameStyle;
+using enum Graphics::TAlignment;
+using enum ScaleEnums::TFigType;
+using enum ScaleEnums::TScaleType;
+using enum ScaleEnums::TScaleUnitAnchor;
+
 namespace {
 
 // An embedded, transparent scale drawing onto a white bitmap of its own size, as the chart uses it.

@@ -12,6 +12,15 @@
 #include <any>
 #include <vector>
 
+using enum Frame3D::TFrameStyle;
+using enum Graphics::TAlignment;
+using enum ScaleEnums::TDateOrder;
+using enum ScaleEnums::TFigType;
+using enum ScaleEnums::TScaleType;
+using enum ScaleEnums::TScaleUnitAnchor;
+using enum ScaleEnums::TYearLength;
+using enum TShiftStateFlag;
+
 TEST(Scale, NewScaleDefaults) {
     TScale s(nullptr);
     EXPECT_EQ(s.Width(), 400);

@@ -6,6 +6,14 @@
 
 #include <limits>
 
+using enum Graphics::TAlignment;
+using enum ScaleEnums::TFigType;
+using enum ScaleEnums::TScaleLocationHoriz;
+using enum ScaleEnums::TScaleLocationVert;
+using enum ScaleEnums::TScaleType;
+using enum ScaleEnums::TScaleUnitAnchor;
+using enum ScaleEnums::TTimeFormat;
+
 TEST(ScaleProps, DefaultsAndLocations) {
     TScalePropsHoriz x;
     TScalePropsVert y;

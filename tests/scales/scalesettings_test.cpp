@@ -5,6 +5,8 @@
 #include <climits>
 #include <cmath>
 
+using enum ScaleEnums::TFigType;
+
 TEST(ScaleSettings, LogarithmicNeedsBothEndsAtTheFloorAfterCreation) {
     struct Case {
         double low;

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+using enum ScaleEnums::TDateForTime;
+using enum ScaleEnums::TFigType;
+using enum ScaleEnums::TTimeFormat;
+
 namespace {
 
 TickSettings dates(double low, double high, bool vertical = false) {

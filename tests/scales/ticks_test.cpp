@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using enum ScaleEnums::TFigType;
+
 namespace {
 
 TickSettings linear(double low, double high, int minTicks = 3, bool vertical = false) {

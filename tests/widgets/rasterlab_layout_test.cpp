@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+using enum Frame3D::TColorScheme;
+using enum Frame3D::TFrameStyle;
+using enum RasterLab::TRDBlockMode;
+using enum RasterLab::TRDScrollMode;
+
 TEST(RasterLabLayout, StoredDisplayReadsThroughTheSetters) {
     registerComponentClass<TRasterLab>(QStringLiteral("TRasterLab"));
     const QString text = QStringLiteral(R"(object Form1: TForm

@@ -6,6 +6,10 @@
 
 #include <QPainter>
 
+using enum Frame3D::TColorScheme;
+using enum Frame3D::TFrameStyle;
+using enum RasterLab::TRDBlockMode;
+
 namespace {
 
 // One of the main window's three displays, set up as its stored layout does, then given its text.

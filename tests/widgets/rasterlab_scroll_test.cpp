@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using enum RasterLab::TRDScrollMode;
+
 namespace {
 
 class ManualTimer : public IntervalTimer {

@@ -13,6 +13,12 @@
 #include <map>
 #include <vector>
 
+using enum Frame3D::TColorScheme;
+using enum Frame3D::TFrameStyle;
+using enum RasterLab::TRDBlockMode;
+using enum RasterLab::TRDScrollMode;
+using enum TShiftStateFlag;
+
 namespace {
 
 // The main window's display setup, on a 201 × 41 label.

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using enum Controls::TAlign;
+
 TControl::TControl(TComponentBase* owner, QWidget* parent)
     : QWidget(parent), TComponentBase(owner), FConstraints(new TSizeConstraints(this)),
       FFont(new TFont(this)) {

@@ -100,8 +100,8 @@ private:
 
     // The stored flag, independent of whether the parent is shown yet.
     bool FVisible = true;
-    TAlign FAlign = alNone;
-    TAnchors FAnchors = TAnchors(akLeft) | akTop;
+    TAlign FAlign = TAlign::alNone;
+    TAnchors FAnchors = TAnchors(TAnchorKind::akLeft) | TAnchorKind::akTop;
     TSizeConstraints* FConstraints;
     TColor FColor = clBtnFace;
     TFont* FFont;

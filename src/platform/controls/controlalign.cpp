@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+using enum Controls::TAlign;
+using enum Controls::TAnchorKind;
+
 QSize TSizeConstraints::Apply(QSize size) const {
     int w = size.width();
     int h = size.height();

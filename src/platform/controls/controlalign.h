@@ -28,8 +28,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Controls::TAnchors)
 using Controls::TAlign;
 using Controls::TAnchorKind;
 using Controls::TAnchors;
-using enum Controls::TAlign;
-using enum Controls::TAnchorKind;
 
 // Size limits of a control; 0 means no limit. Published as the control's Constraints sub-object.
 class TSizeConstraints : public QObject {
@@ -68,7 +66,7 @@ private:
 
 // One child as the alignment pass sees it.
 struct AlignItem {
-    TAlign Align = alNone;
+    TAlign Align = TAlign::alNone;
     QRect Bounds;
     const TSizeConstraints* Constraints = nullptr;
 };

@@ -7,6 +7,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
+using enum Forms::TFormBorderStyle;
+using enum Forms::TPosition;
+
 TForm::TForm(TComponentBase* owner, QWidget* parent)
     : TControl(owner, parent), FPixelsPerInch(screenPixelsPerInch()) {
     setWindowFlag(Qt::Window);

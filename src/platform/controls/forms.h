@@ -30,8 +30,6 @@ Q_ENUM_NS(TPosition)
 
 using Forms::TFormBorderStyle;
 using Forms::TPosition;
-using enum Forms::TFormBorderStyle;
-using enum Forms::TPosition;
 
 class TForm : public TControl {
     Q_OBJECT
@@ -84,8 +82,8 @@ private:
 
     int FPixelsPerInch;
     bool FScaled = true;
-    TFormBorderStyle FBorderStyle = bsSizeable;
-    TPosition FPosition = poDesigned;
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+    TPosition FPosition = TPosition::poDesigned;
     TNotifyEvent FOnShow;
     HandlerTable FHandlers;
     QEventLoop* FModalLoop = nullptr;

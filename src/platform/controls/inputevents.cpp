@@ -1,5 +1,7 @@
 #include "platform/controls/inputevents.h"
 
+using enum TMouseButton;
+
 TMouseButton mouseButtonOf(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:

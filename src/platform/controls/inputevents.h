@@ -8,7 +8,6 @@
 #include <functional>
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-using enum TMouseButton;
 
 // OnMouseDown, OnMouseUp: the button, the state after the change and the pointer in control pixels.
 using TMouseEvent =

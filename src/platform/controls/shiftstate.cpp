@@ -1,5 +1,7 @@
 #include "platform/controls/shiftstate.h"
 
+using enum TShiftStateFlag;
+
 TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     TShiftState state;
     state.setFlag(ssShift, modifiers.testFlag(Qt::ShiftModifier));

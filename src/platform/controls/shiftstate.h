@@ -16,7 +16,6 @@ enum class TShiftStateFlag : unsigned {
 };
 Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
-using enum TShiftStateFlag;
 
 // The state for Qt's modifiers and buttons.
 TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);

@@ -24,8 +24,6 @@ Q_ENUM_NS(TComboBoxStyle)
 
 using StdCtrls::TBevelCut;
 using StdCtrls::TComboBoxStyle;
-using enum StdCtrls::TBevelCut;
-using enum StdCtrls::TComboBoxStyle;
 
 // A container with an outer and an inner bevel and a centred caption. Aligned children share the
 // area inside the bevels.
@@ -56,8 +54,8 @@ private:
     void bevelsChanged();
 
     QString FCaption;
-    TBevelCut FBevelOuter = bvRaised;
-    TBevelCut FBevelInner = bvNone;
+    TBevelCut FBevelOuter = TBevelCut::bvRaised;
+    TBevelCut FBevelInner = TBevelCut::bvNone;
     int FBevelWidth = 1;
 };
 
@@ -90,7 +88,7 @@ private:
     void adjustBounds();
 
     QLabel* FLabel;
-    TAlignment FAlignment = taLeftJustify;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
     bool FAutoSize = true;
 };
 
@@ -149,7 +147,7 @@ public:
 
 private:
     QComboBox* FCombo;
-    TComboBoxStyle FStyle = csDropDown;
+    TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
     int FItemHeight = 16;
     int FPendingIndex = -1;
     TNotifyEvent FOnChange;

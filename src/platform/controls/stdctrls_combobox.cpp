@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+using enum StdCtrls::TComboBoxStyle;
+
 TComboBox::TComboBox(TComponentBase* owner, QWidget* parent)
     : TControl(owner, parent), FCombo(new QComboBox(this)) {
     FCombo->setEditable(true);

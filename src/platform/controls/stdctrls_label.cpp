@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+using enum Graphics::TAlignment;
+
 namespace {
 
 Qt::Alignment qtAlignment(TAlignment a) {

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+using enum StdCtrls::TBevelCut;
+
 namespace {
 
 // Draws one bevel on the edge of r and moves r inside it.

@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <span>
 
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+
 namespace {
 
 // On/off run lengths in pixels of the one-pixel styled pens.

@@ -31,13 +31,13 @@ class TBitmap;
 struct TPen {
     TColor Color = clBlack;
     int Width = 1; // 0 and 1 both give a one-pixel cosmetic pen
-    TPenStyle Style = psSolid;
-    TPenMode Mode = pmCopy;
+    TPenStyle Style = TPenStyle::psSolid;
+    TPenMode Mode = TPenMode::pmCopy;
 };
 
 struct TBrush {
     TColor Color = clWhite;
-    TBrushStyle Style = bsSolid;
+    TBrushStyle Style = TBrushStyle::bsSolid;
 };
 
 // What Pixels returns outside the image.
@@ -98,8 +98,8 @@ private:
     void applyMode(QPainter& p) const;
     // A 0 × n image has nothing to paint on.
     bool blank() const { return FImage->isNull(); }
-    bool hasPen() const { return FPen.Style != psClear; }
-    bool hasBrush() const { return FBrush.Style != bsClear; }
+    bool hasPen() const { return FPen.Style != TPenStyle::psClear; }
+    bool hasBrush() const { return FBrush.Style != TBrushStyle::bsClear; }
     // Coordinates far outside the image are pulled in to just beyond its edges (by more than a wide
     // pen reaches): the same pixels get drawn and the arithmetic stays in range.
     int pullInMargin() const { return std::max(4, FPen.Width + 2); }

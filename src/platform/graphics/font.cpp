@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using enum Graphics::TFontStyle;
+
 namespace {
 
 // a * b / c rounded half away from zero, as desktop point/pixel conversions do.

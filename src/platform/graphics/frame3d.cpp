@@ -1,5 +1,8 @@
 #include "platform/graphics/frame3d.h"
 
+using enum Frame3D::TColorScheme;
+using enum Frame3D::TFrameStyle;
+
 namespace {
 
 struct EdgeColors {

@@ -23,8 +23,6 @@ Q_ENUM_NS(TColorScheme)
 
 using Frame3D::TColorScheme;
 using Frame3D::TFrameStyle;
-using enum Frame3D::TFrameStyle;
-using enum Frame3D::TColorScheme;
 
 struct FrameColors {
     TColor Line = clBlack;  // simple frame, dark inner/outer lines

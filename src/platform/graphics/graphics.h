@@ -1,6 +1,6 @@
 // Drawing attributes shared by the canvas, the chart, the scales and the widgets. The enums sit in a
-// meta-object namespace so that stored layouts can name their values ("psDot", "[fsBold]"); the
-// `using enum` lines below let code write the values unqualified, as the layouts do.
+// meta-object namespace so that stored layouts can name their values ("psDot", "[fsBold]"). Source
+// files that use the values name them with `using enum`; headers qualify them.
 #pragma once
 
 #include <QObject>
@@ -35,8 +35,3 @@ using Graphics::TFontStyle;
 using Graphics::TFontStyles;
 using Graphics::TPenMode;
 using Graphics::TPenStyle;
-using enum Graphics::TPenStyle;
-using enum Graphics::TPenMode;
-using enum Graphics::TBrushStyle;
-using enum Graphics::TFontStyle;
-using enum Graphics::TAlignment;
