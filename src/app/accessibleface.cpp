@@ -84,25 +84,25 @@ void announce(QAccessibleEvent* event) {
 
 } // namespace
 
-void SetAccessibleFace(QWidget* widget, AccessibleFace face) {
+void setAccessibleFace(QWidget* widget, AccessibleFace face) {
     static const bool installed = (QAccessible::installFactory(faceFactory), true);
     Q_UNUSED(installed);
     faces().insert(widget, std::move(face));
     QObject::connect(widget, &QObject::destroyed, [widget] { faces().remove(widget); });
 }
 
-void SetAnnounceHandler(AnnounceHandler handler) {
+void setAnnounceHandler(AnnounceHandler handler) {
     announceHandler() = std::move(handler);
 }
 
-void AnnounceValueChange(QWidget* widget) {
+void announceValueChange(QWidget* widget) {
     const auto found = faces().constFind(widget);
     QAccessibleValueChangeEvent event(widget, found == faces().constEnd() ? QVariant()
                                                                           : QVariant(textOf(found->value)));
     announce(&event);
 }
 
-void AnnounceDescriptionChange(QWidget* widget) {
+void announceDescriptionChange(QWidget* widget) {
     QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
     announce(&event);
 }

@@ -19,12 +19,12 @@ struct AccessibleFace {
 
 // Gives `widget` this face in place of the one Qt would make; call it before anything asks for
 // the widget's accessible interface, which Qt then keeps.
-void SetAccessibleFace(QWidget* widget, AccessibleFace face);
+void setAccessibleFace(QWidget* widget, AccessibleFace face);
 
 // Where change announcements go: to Qt's accessibility (which passes them on only while an
 // assistive technology listens) unless a handler is set; an empty handler restores that.
 using AnnounceHandler = std::function<void(QAccessibleEvent* event)>;
-void SetAnnounceHandler(AnnounceHandler handler);
+void setAnnounceHandler(AnnounceHandler handler);
 // Tells assistive technology that the widget's value, or its description, has changed.
-void AnnounceValueChange(QWidget* widget);
-void AnnounceDescriptionChange(QWidget* widget);
+void announceValueChange(QWidget* widget);
+void announceDescriptionChange(QWidget* widget);

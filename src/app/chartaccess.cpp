@@ -35,20 +35,20 @@ ChartAccess::ChartAccess(TForm1& form, const AccessTexts& texts)
     chart->SetOnKeyDown([this](QObject*, int& key, TShiftState shift) { keyDown(key, shift); });
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart, &QWidget::customContextMenuRequested, this,
-            [this, chart](QPoint pos) { ShowMenu(chart->mapToGlobal(pos)); });
+            [this, chart](QPoint pos) { showMenu(chart->mapToGlobal(pos)); });
     buildMenu();
     describeToAssistiveTechnology();
 }
 
 ChartAccess::~ChartAccess() {
-    StopGlide();
+    stopGlide();
 }
 
 bool ChartAccess::singlePoint() const {
     return FForm.CBox1Point->Checked();
 }
 
-int ChartAccess::ActivePoint() const {
+int ChartAccess::activePoint() const {
     return singlePoint() ? 1 : FActivePoint;
 }
 
@@ -69,20 +69,20 @@ void ChartAccess::describeToAssistiveTechnology() {
     for (std::size_t i = 0; i < captions.size(); ++i) {
         TLabel* caption = captions[i];
         TRasterLab* readout = readouts()[i];
-        SetAccessibleFace(readout, {QAccessible::StaticText,
+        setAccessibleFace(readout, {QAccessible::StaticText,
                                     [caption] { return caption->Caption(); },
                                     [readout] { return spokenReadout(readout->Text()); },
                                     {}});
     }
-    SetAccessibleFace(FForm.RC1, {QAccessible::Graphic,
+    setAccessibleFace(FForm.RC1, {QAccessible::Graphic,
                                   [this] { return FTexts.ChartName(); },
                                   {},
-                                  [this] { return ChartDescription(); }});
+                                  [this] { return chartDescription(); }});
     // The profile box has no caption of its own to be named by.
     if (auto* box = FForm.CBoxMode->findChild<QComboBox*>()) box->setAccessibleName(FTexts.ProfileBoxName());
 }
 
-QString ChartAccess::ChartDescription() const {
+QString ChartAccess::chartDescription() const {
     QString text = FForm.CBoxMode->Text() + QStringLiteral(". ") +
                    pointText(FTexts.PointOne(), FForm.Time1(), FForm.Dist1());
     if (!singlePoint())
@@ -90,8 +90,8 @@ QString ChartAccess::ChartDescription() const {
     return text;
 }
 
-void ChartAccess::DisplayUpdated() {
-    const bool first = ActivePoint() == 1;
+void ChartAccess::displayUpdated() {
+    const bool first = activePoint() == 1;
     FForm.RC1->SetFocusPoint(first ? FForm.Time1() : FForm.Time2(), first ? FForm.Dist1() : FForm.Dist2());
     announceChanges();
 }
@@ -101,10 +101,10 @@ void ChartAccess::announceChanges() {
         TRasterLab* readout = readouts()[i];
         if (readout->Text() == FAnnouncedReadouts[i]) continue;
         FAnnouncedReadouts[i] = readout->Text();
-        if (readout->Visible()) AnnounceValueChange(readout);
+        if (readout->Visible()) announceValueChange(readout);
     }
-    const QString description = ChartDescription();
+    const QString description = chartDescription();
     if (description == FAnnouncedDescription) return;
     FAnnouncedDescription = description;
-    AnnounceDescriptionChange(FForm.RC1);
+    announceDescriptionChange(FForm.RC1);
 }

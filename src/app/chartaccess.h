@@ -28,35 +28,35 @@ public:
     ~ChartAccess() override;
 
     // The point the keys move: the one dragged last, point 1 at first and in single-point mode.
-    int ActivePoint() const;
-    void SetActivePoint(int point) { FActivePoint = point; }
+    int activePoint() const;
+    void setActivePoint(int point) { FActivePoint = point; }
     // Called at the end of every update of the display.
-    void DisplayUpdated();
+    void displayUpdated();
 
     // The chart's description for assistive technology: the profile and the measuring points.
-    QString ChartDescription() const;
+    QString chartDescription() const;
 
     // The context menu, shown at a global position; its texts are read from the language's
     // captions each time it opens.
-    void ShowMenu(QPoint globalPos);
-    QMenu* Menu() const { return FMenu.get(); }
-    QAction* CopyPictureAction() const { return FCopyAction; }
-    QAction* SavePictureAction() const { return FSaveAction; }
-    QAction* GlideAction() const { return FGlideAction; }
+    void showMenu(QPoint globalPos);
+    QMenu* menu() const { return FMenu.get(); }
+    QAction* copyPictureAction() const { return FCopyAction; }
+    QAction* savePictureAction() const { return FSaveAction; }
+    QAction* glideAction() const { return FGlideAction; }
 
     // Where "Save picture..." asks for a file name (empty: cancelled) and reports a failure.
     struct PictureDialogs {
         std::function<QString(const QString& proposal)> chooseFile;
         std::function<void(const QString& message)> showError;
     };
-    void SetPictureDialogs(PictureDialogs dialogs) { FDialogs = std::move(dialogs); }
+    void setPictureDialogs(PictureDialogs dialogs) { FDialogs = std::move(dialogs); }
 
     // The glide of point 2 towards point 1; any key or mouse press stops it.
-    void StartGlide();
-    void StopGlide();
-    bool Gliding() const { return FGlide.active(); }
+    void startGlide();
+    void stopGlide();
+    bool gliding() const { return FGlide.active(); }
     // What paces the glide (a timer unless replaced).
-    void SetTicker(std::unique_ptr<Ticker> ticker) { FTicker = std::move(ticker); }
+    void setTicker(std::unique_ptr<Ticker> ticker) { FTicker = std::move(ticker); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

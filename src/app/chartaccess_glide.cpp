@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-void ChartAccess::StartGlide() {
+void ChartAccess::startGlide() {
     if (singlePoint()) return;
     FGlide.start(FForm.Time2(), PointGlide::target(FForm.Time1(), FForm.Time2(), axisEnd()));
     FActivePoint = 2;
@@ -14,7 +14,7 @@ void ChartAccess::StartGlide() {
     FTicker->start(PointGlide::kDurationMs / PointGlide::kSteps, [this] { glideStep(); });
 }
 
-void ChartAccess::StopGlide() {
+void ChartAccess::stopGlide() {
     FGlide.stop();
     FTicker->stop();
     qApp->removeEventFilter(this);
@@ -22,16 +22,16 @@ void ChartAccess::StopGlide() {
 
 void ChartAccess::glideStep() {
     const double t = FGlide.next();
-    if (!FGlide.active()) StopGlide();
+    if (!FGlide.active()) stopGlide();
     FForm.MovePoint(2, t);
 }
 
 // A key that stops the glide does nothing else; a mouse press goes on to do what it does.
 bool ChartAccess::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        StopGlide();
+        stopGlide();
         return true;
     }
-    if (event->type() == QEvent::MouseButtonPress) StopGlide();
+    if (event->type() == QEvent::MouseButtonPress) stopGlide();
     return false;
 }

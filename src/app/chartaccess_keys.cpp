@@ -46,10 +46,10 @@ void ChartAccess::keyDown(int& key, TShiftState shift) {
         break;
     case Qt::Key_A:
         if (ctrl || shift.testFlag(ssAlt)) return;
-        StartGlide();
+        startGlide();
         break;
     case Qt::Key_Menu:
-        ShowMenu(activePointOnScreen());
+        showMenu(activePointOnScreen());
         break;
     default:
         return;
@@ -58,17 +58,17 @@ void ChartAccess::keyDown(int& key, TShiftState shift) {
 }
 
 void ChartAccess::stepActivePoint(double minutes) {
-    moveActivePoint((ActivePoint() == 1 ? FForm.Time1() : FForm.Time2()) + minutes);
+    moveActivePoint((activePoint() == 1 ? FForm.Time1() : FForm.Time2()) + minutes);
 }
 
 void ChartAccess::moveActivePoint(double t) {
-    FForm.MovePoint(ActivePoint(), std::clamp(t, axisStart(), axisEnd()));
+    FForm.MovePoint(activePoint(), std::clamp(t, axisStart(), axisEnd()));
 }
 
 void ChartAccess::switchPoint() {
     if (singlePoint()) return;
     FActivePoint = 3 - FActivePoint;
-    DisplayUpdated();
+    displayUpdated();
 }
 
 void ChartAccess::moveFocus(bool forward) {
@@ -81,7 +81,7 @@ void ChartAccess::moveFocus(bool forward) {
 }
 
 QPoint ChartAccess::activePointOnScreen() const {
-    const bool first = ActivePoint() == 1;
+    const bool first = activePoint() == 1;
     const TRChart* chart = FForm.RC1;
     const QPoint p =
         chart->DataToPixel(1, first ? FForm.Time1() : FForm.Time2(), first ? FForm.Dist1() : FForm.Dist2());

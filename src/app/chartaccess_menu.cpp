@@ -27,7 +27,7 @@ void ChartAccess::buildMenu() {
     FCopyAction = FMenu->addAction(QString(), this, [this] { copyPicture(); });
     FSaveAction = FMenu->addAction(QString(), this, [this] { savePicture(); });
     FMenu->addSeparator();
-    FGlideAction = FMenu->addAction(QString(), this, [this] { StartGlide(); });
+    FGlideAction = FMenu->addAction(QString(), this, [this] { startGlide(); });
     FDialogs.chooseFile = [this](const QString& proposal) {
         return QFileDialog::getSaveFileName(&FForm, titleOf(FTexts.SavePicture()), proposal,
                                             QStringLiteral("PNG (*.png)"));
@@ -37,7 +37,7 @@ void ChartAccess::buildMenu() {
     };
 }
 
-void ChartAccess::ShowMenu(QPoint globalPos) {
+void ChartAccess::showMenu(QPoint globalPos) {
     FCopyAction->setText(FTexts.CopyPicture());
     FSaveAction->setText(FTexts.SavePicture());
     // After a tab the menu shows the key that does the same.
@@ -47,12 +47,12 @@ void ChartAccess::ShowMenu(QPoint globalPos) {
 }
 
 void ChartAccess::copyPicture() {
-    CopyPicture(WorksheetPicture(*FForm.RC1, *FForm.Panel2));
+    copyPictureToClipboard(worksheetPicture(*FForm.RC1, *FForm.Panel2));
 }
 
 void ChartAccess::savePicture() {
-    QString path = FDialogs.chooseFile(DefaultPicturePath());
+    QString path = FDialogs.chooseFile(defaultPicturePath());
     if (path.isEmpty()) return;
-    if (!SavePicture(WorksheetPicture(*FForm.RC1, *FForm.Panel2), path))
+    if (!savePictureAsPng(worksheetPicture(*FForm.RC1, *FForm.Panel2), path))
         FDialogs.showError(FTexts.SaveFailed().arg(path));
 }

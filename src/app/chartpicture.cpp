@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QStandardPaths>
 
-QImage WorksheetPicture(const TCustomRChart& chart, QWidget& readouts) {
+QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts) {
     const QRect area = chart.geometry().united(readouts.geometry());
     QImage picture(area.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -20,16 +20,16 @@ QImage WorksheetPicture(const TCustomRChart& chart, QWidget& readouts) {
     return picture;
 }
 
-bool SavePicture(const QImage& picture, QString& path) {
+bool savePictureAsPng(const QImage& picture, QString& path) {
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
     return picture.save(path, "PNG");
 }
 
-void CopyPicture(const QImage& picture) {
+void copyPictureToClipboard(const QImage& picture) {
     QGuiApplication::clipboard()->setImage(picture);
 }
 
-QString DefaultPicturePath() {
+QString defaultPicturePath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     return QDir(folder).filePath(QStringLiteral("kyvelo-chart.png"));

@@ -9,11 +9,11 @@ class QWidget;
 class TCustomRChart;
 
 // Both widgets must share one parent; the picture covers the two of them in their places.
-QImage WorksheetPicture(const TCustomRChart& chart, QWidget& readouts);
+QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts);
 
 // A PNG file; ".png" is added to a name without an extension. False when it cannot be written.
-bool SavePicture(const QImage& picture, QString& path);
-void CopyPicture(const QImage& picture);
+bool savePictureAsPng(const QImage& picture, QString& path);
+void copyPictureToClipboard(const QImage& picture);
 
 // A name in the user's pictures folder (the home folder where there is none).
-QString DefaultPicturePath();
+QString defaultPicturePath();

@@ -51,7 +51,7 @@ void TForm1::UpdateDisplay() {
     RC1->SetSuppressPaint(false);
 
     showReadouts();
-    FAccess->DisplayUpdated();
+    FAccess->displayUpdated();
 }
 
 void TForm1::MovePoint(int point, double t) {
@@ -98,7 +98,7 @@ void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, doub
     const double d1 = (FTime1 - x) * (FTime1 - x);
     const double d2 = (FTime2 - x) * (FTime2 - x);
     const int point = singlePoint() || d1 < d2 ? 1 : 2;
-    FAccess->SetActivePoint(point);
+    FAccess->setActivePoint(point);
     MovePoint(point, x);
 }
 

@@ -68,9 +68,9 @@ protected:
         access = form->Access();
         auto owned = std::make_unique<ManualTicker>();
         ticker = owned.get();
-        access->SetTicker(std::move(owned));
+        access->setTicker(std::move(owned));
     }
-    void TearDown() override { SetAnnounceHandler({}); }
+    void TearDown() override { setAnnounceHandler({}); }
 
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent event(QEvent::KeyPress, k, modifiers);
@@ -125,9 +125,9 @@ TEST_F(ChartAccessTest, ArrowsHomeAndEndMoveTheActivePointAlongTheCurve) {
 }
 
 TEST_F(ChartAccessTest, TheLastDraggedPointIsTheOneTheKeysMove) {
-    EXPECT_EQ(access->ActivePoint(), 1);
+    EXPECT_EQ(access->activePoint(), 1);
     dragTo(100); // nearer to point 2
-    EXPECT_EQ(access->ActivePoint(), 2);
+    EXPECT_EQ(access->activePoint(), 2);
     key(Qt::Key_Left);
     EXPECT_EQ(form->Time2(), 99.5);
     EXPECT_EQ(form->Time1(), 50);
@@ -135,18 +135,18 @@ TEST_F(ChartAccessTest, TheLastDraggedPointIsTheOneTheKeysMove) {
 
 TEST_F(ChartAccessTest, SpaceAndTabSwitchBetweenThePoints) {
     key(Qt::Key_Space);
-    EXPECT_EQ(access->ActivePoint(), 2);
+    EXPECT_EQ(access->activePoint(), 2);
     key(Qt::Key_Right);
     EXPECT_EQ(form->Time2(), 110.5);
     key(Qt::Key_Tab);
-    EXPECT_EQ(access->ActivePoint(), 1);
+    EXPECT_EQ(access->activePoint(), 1);
     key(Qt::Key_Right);
     EXPECT_EQ(form->Time1(), 50.5);
 
     // In single-point mode there is only point 1.
     key(Qt::Key_Space);
     form->CBox1Point->SetChecked(true);
-    EXPECT_EQ(access->ActivePoint(), 1);
+    EXPECT_EQ(access->activePoint(), 1);
     key(Qt::Key_Space);
     key(Qt::Key_Right);
     EXPECT_EQ(form->Time1(), 51);
@@ -160,7 +160,7 @@ TEST_F(ChartAccessTest, TabReachesTheChartAndNeverCatchesTheKeyboard) {
     // Where Tab cannot switch points, and with Ctrl, it moves on; Shift+Tab moves back.
     key(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_FALSE(form->RC1->hasFocus());
-    EXPECT_EQ(access->ActivePoint(), 1);
+    EXPECT_EQ(access->activePoint(), 1);
     focusChart();
     key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(form->RC1->hasFocus());
@@ -219,19 +219,19 @@ TEST_F(ChartAccessTest, RightButtonAndMenuKeyOpenTheContextMenu) {
     const QPoint at = pixelOf(80);
     QContextMenuEvent right(QContextMenuEvent::Mouse, at, form->RC1->mapToGlobal(at));
     QApplication::sendEvent(form->RC1, &right);
-    QMenu* menu = access->Menu();
+    QMenu* menu = access->menu();
     ASSERT_TRUE(menu->isVisible());
-    EXPECT_EQ(access->CopyPictureAction()->text(), QStringLiteral("BF_Copy picture"));
-    EXPECT_EQ(access->SavePictureAction()->text(), QStringLiteral("BF_Save picture..."));
-    EXPECT_EQ(access->GlideAction()->text(), QStringLiteral("BF_Let point 2 glide to point 1\tA"));
-    EXPECT_TRUE(access->GlideAction()->isEnabled());
+    EXPECT_EQ(access->copyPictureAction()->text(), QStringLiteral("BF_Copy picture"));
+    EXPECT_EQ(access->savePictureAction()->text(), QStringLiteral("BF_Save picture..."));
+    EXPECT_EQ(access->glideAction()->text(), QStringLiteral("BF_Let point 2 glide to point 1\tA"));
+    EXPECT_TRUE(access->glideAction()->isEnabled());
     menu->hide();
 
     // The Menu key opens it at the active point; in single-point mode there is nothing to glide.
     form->CBox1Point->SetChecked(true);
     key(Qt::Key_Menu);
     ASSERT_TRUE(menu->isVisible());
-    EXPECT_FALSE(access->GlideAction()->isEnabled());
+    EXPECT_FALSE(access->glideAction()->isEnabled());
     EXPECT_LT((menu->pos() - form->RC1->mapToGlobal(pixelOf(50))).manhattanLength(), 3);
     menu->hide();
 }
@@ -243,17 +243,17 @@ TEST_F(ChartAccessTest, PicturesHoldTheChartAndTheReadoutsAsTheWindowShowsThem) 
     ASSERT_EQ(area, QRect(0, 41, 792, 446));
     const QImage expected = window.copy(area);
 
-    access->CopyPictureAction()->trigger();
+    access->copyPictureAction()->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
 
     QTemporaryDir dir;
     QString proposed;
-    access->SetPictureDialogs({[&](const QString& proposal) {
+    access->setPictureDialogs({[&](const QString& proposal) {
                                    proposed = proposal;
                                    return dir.filePath(QStringLiteral("worksheet"));
                                },
                                [](const QString& message) { FAIL() << qPrintable(message); }});
-    access->SavePictureAction()->trigger();
+    access->savePictureAction()->trigger();
     EXPECT_TRUE(proposed.endsWith(QStringLiteral("/kyvelo-chart.png")));
     const QImage saved(dir.filePath(QStringLiteral("worksheet.png")), "PNG");
     ASSERT_FALSE(saved.isNull());
@@ -261,7 +261,7 @@ TEST_F(ChartAccessTest, PicturesHoldTheChartAndTheReadoutsAsTheWindowShowsThem) 
 
     // The focus cues stay off the picture.
     focusChart();
-    access->CopyPictureAction()->trigger();
+    access->copyPictureAction()->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
 }
 
@@ -269,14 +269,14 @@ TEST_F(ChartAccessTest, APictureThatCannotBeWrittenIsReportedAndCancellingSavesN
     QString error;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/folder/a.png"));
-    access->SetPictureDialogs({[&](const QString&) { return path; }, [&](const QString& m) { error = m; }});
-    access->SavePictureAction()->trigger();
+    access->setPictureDialogs({[&](const QString&) { return path; }, [&](const QString& m) { error = m; }});
+    access->savePictureAction()->trigger();
     EXPECT_EQ(error, QStringLiteral("BF_The picture could not be saved as %1.").arg(path));
 
     error.clear();
-    access->SetPictureDialogs(
+    access->setPictureDialogs(
         {[](const QString&) { return QString(); }, [&](const QString& m) { error = m; }});
-    access->SavePictureAction()->trigger();
+    access->savePictureAction()->trigger();
     EXPECT_TRUE(error.isEmpty());
 }
 
@@ -289,15 +289,15 @@ TEST_F(ChartAccessTest, PointTwoGlidesOntoTheTangentInAboutTwoSeconds) {
     form->CBox1Point->SetChecked(false);
 
     key(Qt::Key_A);
-    ASSERT_TRUE(access->Gliding());
-    EXPECT_EQ(access->ActivePoint(), 2);
+    ASSERT_TRUE(access->gliding());
+    EXPECT_EQ(access->activePoint(), 2);
     ticker->tick();
     const double afterFirst = form->Time2();
     EXPECT_LT(afterFirst, 110);
     const int ticks = 1 + ticker->runOut();
     EXPECT_EQ(ticks, PointGlide::kSteps);
     EXPECT_NEAR(ticks * ticker->interval, 2000, 100);
-    EXPECT_FALSE(access->Gliding());
+    EXPECT_FALSE(access->gliding());
     EXPECT_EQ(form->Time2(), 50.5);
     EXPECT_EQ(form->Dist2(), TripProfileDistance(tpStandardRoad, 50.5));
     EXPECT_NEAR(speed(), tangent, 1.0);
@@ -327,28 +327,28 @@ TEST_F(ChartAccessTest, TheGlideIsEasedAndEndsOnPointTwosOwnSide) {
 }
 
 TEST_F(ChartAccessTest, AnyKeyOrMousePressStopsTheGlide) {
-    access->GlideAction()->trigger();
+    access->glideAction()->trigger();
     ticker->tick();
-    ASSERT_TRUE(access->Gliding());
+    ASSERT_TRUE(access->gliding());
     const double reached = form->Time2();
     key(Qt::Key_Right); // stops, and does nothing else
-    EXPECT_FALSE(access->Gliding());
+    EXPECT_FALSE(access->gliding());
     EXPECT_FALSE(ticker->running);
     EXPECT_EQ(form->Time2(), reached);
     EXPECT_EQ(form->Time1(), 50);
 
     key(Qt::Key_A);
-    ASSERT_TRUE(access->Gliding());
+    ASSERT_TRUE(access->gliding());
     const QPoint at = pixelOf(20);
     QMouseEvent press(QEvent::MouseButtonPress, at, form->RC1->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(form->RC1, &press);
-    EXPECT_FALSE(access->Gliding());
+    EXPECT_FALSE(access->gliding());
 
     // In single-point mode A does nothing.
     form->CBox1Point->SetChecked(true);
     key(Qt::Key_A);
-    EXPECT_FALSE(access->Gliding());
+    EXPECT_FALSE(access->gliding());
 }
 
 // ---- Assistive technology
@@ -399,7 +399,7 @@ TEST_F(ChartAccessTest, TheChartIsAGraphicDescribingProfileAndPoints) {
 TEST_F(ChartAccessTest, ADragAnnouncesTheChangedValuesAndDescription) {
     std::vector<std::pair<QObject*, QAccessible::Event>> events;
     QString announcedSpeed;
-    SetAnnounceHandler([&](QAccessibleEvent* e) {
+    setAnnounceHandler([&](QAccessibleEvent* e) {
         events.emplace_back(e->object(), e->type());
         if (e->object() == form->RLabSpeed)
             announcedSpeed = static_cast<QAccessibleValueChangeEvent*>(e)->value().toString();
@@ -466,9 +466,9 @@ TEST_F(ChartAccessTest, TheNewTextsTranslateLikeEveryCaption) {
         ++translated;
     }
     EXPECT_EQ(translated, 8);
-    access->ShowMenu(QPoint(10, 10));
-    EXPECT_EQ(access->CopyPictureAction()->text(), QStringLiteral("de:Copy picture"));
-    access->Menu()->hide();
+    access->showMenu(QPoint(10, 10));
+    EXPECT_EQ(access->copyPictureAction()->text(), QStringLiteral("de:Copy picture"));
+    access->menu()->hide();
     EXPECT_TRUE(
         accessible(form->RC1)->text(QAccessible::Description).contains(QStringLiteral("de:point 2: 110.0")));
 }
