@@ -1,5 +1,7 @@
 #include "app/mainfrm.h"
 
+#include "app/accesstexts.h"
+#include "app/chartaccess.h"
 #include "app/componentclasses.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
@@ -43,8 +45,11 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     initLayoutResources();
     registerKyveloComponents();
     publishHandlers();
+    // Created before the layout is read, so that its captions are translated with the layout's.
+    FAccessTexts = new AccessTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
+    FAccess = std::make_unique<ChartAccess>(*this, *FAccessTexts);
 }
 
 TForm1::~TForm1() {

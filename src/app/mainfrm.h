@@ -6,6 +6,10 @@
 #include "platform/controls/forms.h"
 #include "platform/controls/shiftstate.h"
 
+#include <memory>
+
+class AccessTexts;
+class ChartAccess;
 class TCheckBox;
 class TComboBox;
 class TLabel;
@@ -36,6 +40,10 @@ public:
 
     // Rebuilds the chart's items and the three read-outs from the measuring points.
     void UpdateDisplay();
+    // Puts measuring point 1 or 2 onto the curve at time t and updates the display, as a drag does.
+    void MovePoint(int point, double t);
+    // The keyboard, the chart's context menu, the glide and what screen readers are told.
+    ChartAccess* Access() const { return FAccess.get(); }
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -72,6 +80,8 @@ private:
     double FTime2 = 0;
     double FDist1 = 0;
     double FDist2 = 0;
+    AccessTexts* FAccessTexts;
+    std::unique_ptr<ChartAccess> FAccess;
 };
 
 // The main window, from its creation to the end of the program.

@@ -2,6 +2,8 @@
 // UpdateDisplay that rebuilds the chart's items and the read-outs.
 #include "app/mainfrm.h"
 
+#include "app/chartaccess.h"
+
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
@@ -52,6 +54,13 @@ void TForm1::UpdateDisplay() {
     RC1->SetSuppressPaint(false);
 
     showReadouts();
+    FAccess->displayUpdated();
+}
+
+void TForm1::MovePoint(int point, double t) {
+    (point == 1 ? FTime1 : FTime2) = t;
+    (point == 1 ? FDist1 : FDist2) = TripDistance(t);
+    UpdateDisplay();
 }
 
 void TForm1::addCurve() {
@@ -91,14 +100,9 @@ void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, doub
     // The squares are compared as doubles; on a tie point 2 moves.
     const double d1 = (FTime1 - x) * (FTime1 - x);
     const double d2 = (FTime2 - x) * (FTime2 - x);
-    if (singlePoint() || d1 < d2) {
-        FTime1 = x;
-        FDist1 = TripDistance(x);
-    } else {
-        FTime2 = x;
-        FDist2 = TripDistance(x);
-    }
-    UpdateDisplay();
+    const int point = singlePoint() || d1 < d2 ? 1 : 2;
+    FAccess->setActivePoint(point);
+    MovePoint(point, x);
 }
 
 void TForm1::CBox1PointClick(QObject*) {

@@ -294,6 +294,14 @@ public:
     void SetOnTextLabelMove(TTextLabelMoveEvent handler) { FOnTextLabelMove = std::move(handler); }
     void SetOnKeyDown(TKeyEvent handler) { FOnKeyDown = std::move(handler); }
 
+    // ---- Keyboard focus (rchart_focus.cpp)
+    // While the chart has the focus the screen shows a dotted rectangle just inside its border and
+    // a ring around the focus point (data units of CurrentLayer), the item the keys act on. Neither
+    // goes into FrameImage, so pictures taken of the chart never show them.
+    void SetFocusPoint(double x, double y);
+    void ClearFocusPoint();
+    bool HasFocusPoint() const { return FHasFocusPoint; }
+
 protected:
     // Shows a refused data-sharing request; a modal information box with one OK button.
     virtual void ShowInfoMessage(const QString& text);
@@ -309,6 +317,8 @@ protected:
     // Arrow and tab keys reach the chart instead of moving the focus.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Items and sharing.
@@ -347,6 +357,7 @@ private:
     void drawTextLabels(TCanvas& canvas, int left, int top);
     void drawCrossHairs();
     TRect dataAreaRect() const;
+    void drawFocusCues(TCanvas& canvas) const;
 
     // Mouse.
     void initMouse();
@@ -448,6 +459,9 @@ private:
     TCrossHairMoveEvent FOnCrossHairMove;
     TTextLabelMoveEvent FOnTextLabelMove;
     TKeyEvent FOnKeyDown;
+    double FFocusPointX = 0;
+    double FFocusPointY = 0;
+    bool FHasFocusPoint = false;
 };
 
 // The chart with its published properties.

@@ -84,12 +84,15 @@ bool TCustomRChart::isRectangleMode() const {
 }
 
 QImage TCustomRChart::ScreenImage() const {
-    if (!FDrag.OutlineShown) return FFrame.Image();
+    if (!FDrag.OutlineShown && !hasFocus()) return FFrame.Image();
     QImage screen = FFrame.Image().copy();
     TCanvas canvas(&screen);
-    canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
-    canvas.Brush().Style = bsClear;
-    canvas.Rectangle(outlineRect(FDrag.Start, FDrag.Corner));
+    if (FDrag.OutlineShown) {
+        canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
+        canvas.Brush().Style = bsClear;
+        canvas.Rectangle(outlineRect(FDrag.Start, FDrag.Corner));
+    }
+    if (hasFocus()) drawFocusCues(canvas);
     canvas.Release();
     return screen;
 }

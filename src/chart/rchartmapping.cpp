@@ -31,7 +31,7 @@ AxisMap centred(int extent) {
 } // namespace
 
 int AxisMap::ToPixel(double value) const {
-    if (Logarithmic && !(value > kLogLimit)) return std::isnan(value) ? 0 : Pinned;
+    if (Logarithmic && !(value > kLogFloor)) return std::isnan(value) ? 0 : Pinned;
     const long double p = K * axisValue(value, Logarithmic) + D;
     if (std::isnan(p)) return 0;
     // rint rounds half to even like nearbyint, without saving and restoring the FPU state each time.
@@ -62,7 +62,7 @@ int paintClamp(int pixel) {
 BoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic) {
     if (!(std::fabs(high - low) >= minRange)) return {};
     if (!logarithmic) return {true, true};
-    return {low >= kLogLimit, high >= kLogLimit};
+    return {low >= kLogFloor, high >= kLogFloor};
 }
 
 AxisRange isometricYRange(const AxisRange& x, const AxisRange& y, int dataWidth, int dataHeight, int aspectX,

@@ -2,6 +2,8 @@
 // plain arithmetic, kept apart from the widget so it can be checked without a display.
 #pragma once
 
+#include "scales/scalesettings.h"
+
 struct ChartGeometry {
     int Width = 0;
     int Height = 0;
@@ -27,15 +29,12 @@ struct AxisRange {
     bool Logarithmic = false;
 };
 
-// Values at or below this limit have no logarithm on a logarithmic axis.
-constexpr double kLogLimit = 1e-100;
-
 // One axis of a layer: pixel = K * value + D (or K * ln value + D).
 struct AxisMap {
     long double K = 0;
     long double D = 0;
     bool Logarithmic = false;
-    // Where a logarithmic axis puts values at or below kLogLimit: its low end.
+    // Where a logarithmic axis puts values at or below kLogFloor: its low end.
     int Pinned = 0;
 
     // Clamped to +-2147483647 and rounded half to even; not-a-number gives 0.
@@ -63,7 +62,7 @@ struct BoundsUpdate {
 };
 
 // Which bounds of a requested range an axis takes: none when the pair is narrower than minRange;
-// on a logarithmic axis only the bounds at or above kLogLimit.
+// on a logarithmic axis only the bounds at or above kLogFloor.
 BoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic);
 
 // The y range that gives one data unit the same length in x and y on a data area of

@@ -5,7 +5,8 @@
 
 #include "scales/scaleenums.h"
 
-// Smallest range end a logarithmic scale accepts.
+// Smallest range end a logarithmic scale accepts; the chart maps its logarithmic axes with the
+// same floor.
 constexpr double kLogFloor = 1e-100;
 
 // Widening an empty range: the new end lies `by` beyond x, or, where `by` is lost in the rounding

@@ -1,0 +1,5 @@
+#include "app/accesstexts.h"
+
+AccessTexts::AccessTexts(TComponentBase* owner) : TComponent(owner) {
+    SetName(QStringLiteral("AccessTexts"));
+}

@@ -1,0 +1,94 @@
+// What the main window offers beyond the mouse: the chart driven from the keyboard, its context
+// menu with pictures for worksheets, point 2 gliding onto point 1, and the read-outs and the chart
+// described to assistive technology. A mouse-only session sees none of it: the window, its
+// pixels and its read-outs stay as they are.
+#pragma once
+
+#include "app/pointglide.h"
+#include "platform/controls/shiftstate.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class AccessTexts;
+class QAction;
+class QMenu;
+class TForm1;
+class TRasterLab;
+
+class ChartAccess : public QObject {
+    Q_OBJECT
+public:
+    ChartAccess(TForm1& form, const AccessTexts& texts);
+    ~ChartAccess() override;
+
+    // The point the keys move: the one dragged last, point 1 at first and in single-point mode.
+    int activePoint() const;
+    void setActivePoint(int point) { FActivePoint = point; }
+    // Called at the end of every update of the display.
+    void displayUpdated();
+
+    // The chart's description for assistive technology: the profile and the measuring points.
+    QString chartDescription() const;
+
+    // The context menu, shown at a global position; its texts are read from the language's
+    // captions each time it opens.
+    void showMenu(QPoint globalPos);
+    QMenu* menu() const { return FMenu.get(); }
+    QAction* copyPictureAction() const { return FCopyAction; }
+    QAction* savePictureAction() const { return FSaveAction; }
+    QAction* glideAction() const { return FGlideAction; }
+
+    // Where "Save picture..." asks for a file name (empty: cancelled) and reports a failure.
+    struct PictureDialogs {
+        std::function<QString(const QString& proposal)> chooseFile;
+        std::function<void(const QString& message)> showError;
+    };
+    void setPictureDialogs(PictureDialogs dialogs) { FDialogs = std::move(dialogs); }
+
+    // The glide of point 2 towards point 1; any key or mouse press stops it.
+    void startGlide();
+    void stopGlide();
+    bool gliding() const { return FGlide.active(); }
+    // What paces the glide (a timer unless replaced).
+    void setTicker(std::unique_ptr<Ticker> ticker) { FTicker = std::move(ticker); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::array<TRasterLab*, 3> readouts() const;
+    void describeToAssistiveTechnology();
+    void announceChanges();
+    void keyDown(int& key, TShiftState shift);
+    void stepActivePoint(double minutes);
+    void moveActivePoint(double t);
+    void switchPoint();
+    void moveFocus(bool forward);
+    QPoint activePointOnScreen() const;
+    void buildMenu();
+    void copyPicture();
+    void savePicture();
+    void glideStep();
+    bool singlePoint() const;
+    double axisStart() const;
+    double axisEnd() const;
+
+    TForm1& FForm;
+    const AccessTexts& FTexts;
+    int FActivePoint = 1;
+    std::array<QString, 3> FAnnouncedReadouts;
+    QString FAnnouncedDescription;
+    std::unique_ptr<QMenu> FMenu;
+    QAction* FCopyAction = nullptr;
+    QAction* FSaveAction = nullptr;
+    QAction* FGlideAction = nullptr;
+    PictureDialogs FDialogs;
+    PointGlide FGlide;
+    std::unique_ptr<Ticker> FTicker;
+};

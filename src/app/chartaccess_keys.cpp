@@ -1,0 +1,91 @@
+// The chart driven from the keyboard. Every move goes through the same update as a drag.
+#include "app/chartaccess.h"
+
+#include "app/mainfrm.h"
+#include "chart/rchart.h"
+
+#include <algorithm>
+
+using enum TShiftStateFlag;
+
+namespace {
+
+constexpr double kStep = 0.5;      // min
+constexpr double kShiftStep = 5.0; // min
+
+bool usable(const QWidget* w) {
+    return (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled();
+}
+
+} // namespace
+
+void ChartAccess::keyDown(int& key, TShiftState shift) {
+    const bool ctrl = shift.testFlag(ssCtrl);
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        stepActivePoint((key == Qt::Key_Left ? -1 : 1) * (shift.testFlag(ssShift) ? kShiftStep : kStep));
+        break;
+    case Qt::Key_Home:
+        moveActivePoint(axisStart());
+        break;
+    case Qt::Key_End:
+        moveActivePoint(axisEnd());
+        break;
+    case Qt::Key_Space:
+        switchPoint();
+        break;
+    case Qt::Key_Tab:
+        // Tab switches the points; where there is nothing to switch, and with Ctrl, it leaves the
+        // chart as anywhere else, so the keyboard is never caught.
+        if (ctrl || singlePoint() || shift.testFlag(ssShift))
+            moveFocus(!shift.testFlag(ssShift));
+        else
+            switchPoint();
+        break;
+    case Qt::Key_Backtab:
+        moveFocus(false);
+        break;
+    case Qt::Key_A:
+        if (ctrl || shift.testFlag(ssAlt)) return;
+        startGlide();
+        break;
+    case Qt::Key_Menu:
+        showMenu(activePointOnScreen());
+        break;
+    default:
+        return;
+    }
+    key = 0;
+}
+
+void ChartAccess::stepActivePoint(double minutes) {
+    moveActivePoint((activePoint() == 1 ? FForm.Time1() : FForm.Time2()) + minutes);
+}
+
+void ChartAccess::moveActivePoint(double t) {
+    FForm.MovePoint(activePoint(), std::clamp(t, axisStart(), axisEnd()));
+}
+
+void ChartAccess::switchPoint() {
+    if (singlePoint()) return;
+    FActivePoint = 3 - FActivePoint;
+    displayUpdated();
+}
+
+void ChartAccess::moveFocus(bool forward) {
+    QWidget* chart = FForm.RC1;
+    QWidget* w = chart;
+    do
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    while (w != chart && !usable(w));
+    w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+QPoint ChartAccess::activePointOnScreen() const {
+    const bool first = activePoint() == 1;
+    const TRChart* chart = FForm.RC1;
+    const QPoint p =
+        chart->DataToPixel(1, first ? FForm.Time1() : FForm.Time2(), first ? FForm.Dist1() : FForm.Dist2());
+    return chart->mapToGlobal(p);
+}

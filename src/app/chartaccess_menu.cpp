@@ -1,0 +1,58 @@
+// The chart's context menu: pictures for worksheets and the glide of point 2.
+#include "app/chartaccess.h"
+
+#include "app/accesstexts.h"
+#include "app/chartpicture.h"
+#include "app/mainfrm.h"
+#include "chart/rchart.h"
+#include "platform/controls/stdctrls.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+// The dialog's title is the menu entry without its ellipsis.
+QString titleOf(QString caption) {
+    if (caption.endsWith(QStringLiteral("..."))) caption.chop(3);
+    return caption;
+}
+
+} // namespace
+
+void ChartAccess::buildMenu() {
+    FMenu = std::make_unique<QMenu>();
+    FCopyAction = FMenu->addAction(QString(), this, [this] { copyPicture(); });
+    FSaveAction = FMenu->addAction(QString(), this, [this] { savePicture(); });
+    FMenu->addSeparator();
+    FGlideAction = FMenu->addAction(QString(), this, [this] { startGlide(); });
+    FDialogs.chooseFile = [this](const QString& proposal) {
+        return QFileDialog::getSaveFileName(&FForm, titleOf(FTexts.SavePicture()), proposal,
+                                            QStringLiteral("PNG (*.png)"));
+    };
+    FDialogs.showError = [this](const QString& message) {
+        QMessageBox::warning(&FForm, titleOf(FTexts.SavePicture()), message);
+    };
+}
+
+void ChartAccess::showMenu(QPoint globalPos) {
+    FCopyAction->setText(FTexts.CopyPicture());
+    FSaveAction->setText(FTexts.SavePicture());
+    // After a tab the menu shows the key that does the same.
+    FGlideAction->setText(FTexts.Glide() + QStringLiteral("\tA"));
+    FGlideAction->setEnabled(!singlePoint());
+    FMenu->popup(globalPos);
+}
+
+void ChartAccess::copyPicture() {
+    copyPictureToClipboard(worksheetPicture(*FForm.RC1, *FForm.Panel2));
+}
+
+void ChartAccess::savePicture() {
+    QString path = FDialogs.chooseFile(defaultPicturePath());
+    if (path.isEmpty()) return;
+    if (!savePictureAsPng(worksheetPicture(*FForm.RC1, *FForm.Panel2), path))
+        FDialogs.showError(FTexts.SaveFailed().arg(path));
+}

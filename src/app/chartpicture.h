@@ -1,0 +1,19 @@
+// Pictures of the simulation for worksheets: the chart and the panel of read-outs beside it, as
+// the window shows them but without the keyboard's focus cues.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+class TCustomRChart;
+
+// Both widgets must share one parent; the picture covers the two of them in their places.
+QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts);
+
+// A PNG file; ".png" is added to a name without an extension. False when it cannot be written.
+bool savePictureAsPng(const QImage& picture, QString& path);
+void copyPictureToClipboard(const QImage& picture);
+
+// A name in the user's pictures folder (the home folder where there is none).
+QString defaultPicturePath();

@@ -1,0 +1,35 @@
+#include "app/pointglide.h"
+
+#include <QEasingCurve>
+
+double PointGlide::target(double t1, double t2, double axisEnd) {
+    const double side = t2 >= t1 ? 1 : -1;
+    const double end = t1 + side * kStopShort;
+    return end < 0 || end > axisEnd ? t1 - side * kStopShort : end;
+}
+
+void PointGlide::start(double from, double to) {
+    FFrom = from;
+    FTo = to;
+    FStep = 0;
+}
+
+double PointGlide::next() {
+    if (!active()) return FTo;
+    ++FStep;
+    if (FStep == kSteps) return FTo;
+    // Fast at first, slow near the limit, where the read-out settles.
+    static const QEasingCurve easing(QEasingCurve::OutCubic);
+    return FFrom + (FTo - FFrom) * easing.valueForProgress(double(FStep) / kSteps);
+}
+
+void TimerTicker::start(int intervalMs, std::function<void()> tick) {
+    stop();
+    FConnection = QObject::connect(&FTimer, &QTimer::timeout, std::move(tick));
+    FTimer.start(intervalMs);
+}
+
+void TimerTicker::stop() {
+    FTimer.stop();
+    QObject::disconnect(FConnection);
+}

@@ -1,0 +1,48 @@
+// Point 2 gliding towards point 1, so that the secant visibly turns into the tangent: about 60
+// eased steps over about two seconds, ending half a minute short of point 1 on point 2's side.
+// The steps are plain arithmetic; a Ticker paces them, so tests step a glide without waiting.
+#pragma once
+
+#include <QTimer>
+
+#include <functional>
+
+class PointGlide {
+public:
+    static constexpr int kSteps = 60;
+    static constexpr int kDurationMs = 2000;
+    static constexpr double kStopShort = 0.5; // min; the central tangent's half width
+
+    // Where point 2 ends: kStopShort from t1 on the side of t2 (t2 = t1 counts as the later side),
+    // or on the other side where that side lies beyond the time axis [0, axisEnd].
+    static double target(double t1, double t2, double axisEnd);
+
+    void start(double from, double to);
+    void stop() { FStep = kSteps; }
+    bool active() const { return FStep < kSteps; }
+    // The next position; the last step lands exactly on the target and ends the glide.
+    double next();
+
+private:
+    double FFrom = 0;
+    double FTo = 0;
+    int FStep = kSteps;
+};
+
+// Calls a function at a fixed interval until stopped.
+class Ticker {
+public:
+    virtual ~Ticker() = default;
+    virtual void start(int intervalMs, std::function<void()> tick) = 0;
+    virtual void stop() = 0;
+};
+
+class TimerTicker : public Ticker {
+public:
+    void start(int intervalMs, std::function<void()> tick) override;
+    void stop() override;
+
+private:
+    QTimer FTimer;
+    QMetaObject::Connection FConnection;
+};

@@ -1,0 +1,48 @@
+// The chart's keyboard focus cues: drawn over the last paint on the way to the screen, like the
+// zoom rectangle, so that gaining or losing the focus costs no repaint of the chart.
+#include "chart/rchart.h"
+
+#include "platform/graphics/canvas.h"
+
+using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenStyle;
+
+namespace {
+
+constexpr int kFocusRingRadius = 8; // around a point mark of the chart's usual size
+
+} // namespace
+
+void TCustomRChart::SetFocusPoint(double x, double y) {
+    FFocusPointX = x;
+    FFocusPointY = y;
+    FHasFocusPoint = true;
+    if (hasFocus()) update();
+}
+
+void TCustomRChart::ClearFocusPoint() {
+    FHasFocusPoint = false;
+    if (hasFocus()) update();
+}
+
+void TCustomRChart::focusInEvent(QFocusEvent* event) {
+    TMouseControl::focusInEvent(event);
+    update();
+}
+
+void TCustomRChart::focusOutEvent(QFocusEvent* event) {
+    TMouseControl::focusOutEvent(event);
+    update();
+}
+
+void TCustomRChart::drawFocusCues(TCanvas& canvas) const {
+    canvas.Pen() = TPen{clBlack, 1, psDot, pmCopy};
+    canvas.Brush().Style = bsClear;
+    canvas.Rectangle(1, 1, Width() - 1, Height() - 1);
+    if (!FHasFocusPoint) return;
+    const QPoint p = DataToPixel(CurrentLayer(), FFocusPointX, FFocusPointY);
+    canvas.Pen() = TPen{clBlack, 2, psSolid, pmCopy};
+    canvas.Ellipse(p.x() - kFocusRingRadius, p.y() - kFocusRingRadius, p.x() + kFocusRingRadius + 1,
+                   p.y() + kFocusRingRadius + 1);
+}
