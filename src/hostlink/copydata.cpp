@@ -13,8 +13,7 @@ std::unique_ptr<TLernavoMessageStream> messageFromCopyData(TkdbCustomDemon* owne
     if (block.size() < 8) return nullptr;
     auto message = std::make_unique<TLernavoMessageStream>(owner);
     message->SetMsgCode(static_cast<qint32>(msgCode));
-    message->SetTimeStamp(
-        {qFromLittleEndian<qint32>(block.constData()), qFromLittleEndian<qint32>(block.constData() + 4)});
+    message->SetTimeStamp({static_cast<qint32>(uint32At(block, 0)), static_cast<qint32>(uint32At(block, 4))});
     message->WriteBytes(block.mid(8));
     message->SetPosition(0);
     message->Sender().SetWindowHandle(sender);

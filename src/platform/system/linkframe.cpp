@@ -9,11 +9,15 @@ void appendUInt32(QByteArray& bytes, quint32 value) {
     bytes.append(reinterpret_cast<const char*>(&little), sizeof little);
 }
 
-quint32 uint32At(const QByteArray& bytes, int offset) {
-    return qFromLittleEndian<quint32>(bytes.constData() + offset);
-}
-
 } // namespace
+
+// Byte by byte: the compiler cannot see the caller's size check through a pointer cast.
+quint32 uint32At(const QByteArray& bytes, qsizetype offset) {
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<uchar>(bytes.at(offset + i));
+    return value;
+}
 
 QByteArray encodeLinkFrame(const LinkFrame& frame) {
     if (frame.Data.size() > kMaxLinkDataSize) return {};

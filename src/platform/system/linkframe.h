@@ -37,5 +37,8 @@ QByteArray encodeLinkFrame(const LinkFrame& frame);
 // The header in the first kLinkHeaderSize bytes; none when they are too few or the size is too large.
 std::optional<LinkHeader> decodeLinkHeader(const QByteArray& bytes);
 
+// The little-endian 32-bit value at offset; the caller has checked that 4 bytes are there.
+quint32 uint32At(const QByteArray& bytes, qsizetype offset);
+
 QByteArray encodeLinkResult(qint32 result);
 qint32 decodeLinkResult(const char* bytes);
