@@ -4,6 +4,8 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -18,6 +20,11 @@ void TForm::SetBorderStyle(TFormBorderStyle value) {
     setWindowFlag(Qt::FramelessWindowHint, value == bsNone);
     setWindowFlag(Qt::Dialog, value == bsDialog);
     setWindowFlag(Qt::Tool, value == bsToolWindow || value == bsSizeToolWin);
+}
+
+void TForm::SetIcon(const QImage& value) {
+    FIcon = value;
+    setWindowIcon(value.isNull() ? QIcon() : QIcon(QPixmap::fromImage(value)));
 }
 
 void TForm::ShowModal() {
@@ -40,7 +47,12 @@ void TForm::showEvent(QShowEvent* event) {
     if (!Sizeable()) setFixedSize(size());
     if (FPosition == poScreenCenter && screen())
         move(screen()->availableGeometry().center() - rect().center());
-    if (FOnShow) FOnShow(this);
+}
+
+void TForm::setVisible(bool visible) {
+    const bool showing = visible && !isVisible();
+    TControl::setVisible(visible);
+    if (showing && isVisible() && FOnShow) FOnShow(this);
 }
 
 void TForm::hideEvent(QHideEvent* event) {
