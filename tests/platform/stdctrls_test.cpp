@@ -97,6 +97,22 @@ TEST(StdCtrls, ComboBoxChangesFromCodeAreSilent) {
     EXPECT_EQ(gClicks, QStringList{"change"});
 }
 
+TEST(StdCtrls, ComboBoxTextIsTheEditTextOrChoosesAnItem) {
+    TComboBox combo(nullptr);
+    combo.SetItems({"a", "b"});
+    combo.SetText(QStringLiteral("free"));
+    EXPECT_EQ(combo.Text(), QStringLiteral("free"));
+    EXPECT_EQ(combo.ItemIndex(), -1);
+    combo.SetItems({"c", "d"}); // a new list keeps the free text
+    EXPECT_EQ(combo.Text(), QStringLiteral("free"));
+    combo.SetItems({"a", "b"});
+    combo.SetStyle(csDropDownList);
+    combo.SetText(QStringLiteral("b"));
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    combo.SetText(QStringLiteral("none of them")); // a list has no free text: ignored
+    EXPECT_EQ(combo.Text(), QStringLiteral("b"));
+}
+
 TEST(StdCtrls, CheckBoxClicksOnEveryChange) {
     TCheckBox box(nullptr);
     gClicks.clear();

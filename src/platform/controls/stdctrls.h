@@ -127,7 +127,7 @@ class TComboBox : public TControl {
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
-    Q_PROPERTY(QString Text READ Text)
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
 public:
     explicit TComboBox(TComponentBase* owner, QWidget* parent = nullptr);
 
@@ -136,11 +136,13 @@ public:
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int value);
     QStringList Items() const;
-    // Keeps the selected index when it is still valid.
+    // Keeps the selected index when it is still valid, and an edit text that is no item.
     void SetItems(const QStringList& value);
     int ItemIndex() const;
     void SetItemIndex(int value);
     QString Text() const;
+    // The edit text; in a drop-down list it selects the item of that text, if there is one.
+    void SetText(const QString& value);
 
     const TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }

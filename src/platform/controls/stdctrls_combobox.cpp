@@ -31,10 +31,13 @@ QStringList TComboBox::Items() const {
 
 void TComboBox::SetItems(const QStringList& value) {
     const int index = FCombo->currentIndex();
+    const QString text = FCombo->currentText();
     FCombo->clear();
     FCombo->addItems(value);
     // Qt selects the first item of a filled list by itself; keep the previous choice instead.
     FCombo->setCurrentIndex(index < FCombo->count() ? index : -1);
+    // Clearing the list clears the edit text too; a text typed or set apart from the items stays.
+    if (FCombo->isEditable() && index < 0) FCombo->setEditText(text);
 }
 
 int TComboBox::ItemIndex() const {
@@ -48,6 +51,10 @@ void TComboBox::SetItemIndex(int value) {
 
 QString TComboBox::Text() const {
     return FCombo->currentText();
+}
+
+void TComboBox::SetText(const QString& value) {
+    FCombo->setCurrentText(value);
 }
 
 void TComboBox::Loaded() {

@@ -1,0 +1,47 @@
+#include "localisation/collectedfile.h"
+
+#include "localisation/languagefile.h"
+#include "localisation/windows1252.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+
+#include <cstdio>
+
+QString collectedFileName(const QString& programFileName) {
+    const qsizetype size = programFileName.size();
+    if (size > 4 && programFileName[size - 4] == u'.')
+        return programFileName.left(size - 3) + QStringLiteral("itl");
+    return programFileName + QStringLiteral(".itl");
+}
+
+QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
+                                const QStringList& values) {
+    QString text;
+    for (const QString& line : collected)
+        text += line + QStringLiteral("\r\n");
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        text += languageFileLine(keys[i], values[i]) + QStringLiteral("\r\n");
+    return encodeWindows1252(text);
+}
+
+QString writeCollectedFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    // A full disk may show only when the buffer is flushed.
+    if (file.write(content) != content.size() || !file.flush()) return file.errorString();
+    file.close();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
+void reportCollectedFileError(const QString& message) {
+    // The offscreen and minimal platforms have no user who could close a box.
+    const bool visibleGui = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+                            QGuiApplication::platformName() != QLatin1String("offscreen") &&
+                            QGuiApplication::platformName() != QLatin1String("minimal");
+    if (visibleGui)
+        QMessageBox::warning(nullptr, QCoreApplication::applicationName(), message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}

@@ -1,0 +1,20 @@
+// The collected language file that the dictionary writes when it is destroyed with its collect flag
+// set: the lines collected for missing keys, then every loaded entry, each line ended by CR LF.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program file's name with its extension replaced by "itl" ("demo.exe" -> "demo.itl"); a name
+// without a three-letter extension gets ".itl" added ("kyvelo" -> "kyvelo.itl").
+QString collectedFileName(const QString& programFileName);
+
+// The file's bytes (Windows-1252).
+QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
+                                const QStringList& values);
+
+// Writes (overwrites) the file; returns an empty text on success, otherwise why it failed.
+QString writeCollectedFile(const QString& path, const QByteArray& content);
+
+// Tells the user about a failure: in a message box when a visible GUI runs, otherwise on stderr.
+void reportCollectedFileError(const QString& message);

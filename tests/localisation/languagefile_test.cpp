@@ -1,0 +1,125 @@
+// Reading language files: cutting entries, processing keys and values, Windows-1252 text.
+#include "localisation/languagefile.h"
+#include "localisation/rivazidad2000.h"
+#include "localisation/windows1252.h"
+
+#include "localisationtestutil.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+namespace {
+
+struct KeyCase {
+    const char* raw;
+    const char* key;
+};
+
+TEST(LanguageFile, KeysAreFoldedAndNormalisedInOrder) {
+    const KeyCase cases[] = {
+        {"  Exit\tButton ", "exit button "}, {"\r\nA\r\n\r\nB", "a b"},
+        {"MiXeD   Case", "mixed case"},      {"   ", ""},
+        {"Trailing  ", "trailing "},
+    };
+    for (const KeyCase& c : cases)
+        EXPECT_EQ(processKey(QString::fromLatin1(c.raw)), QString::fromLatin1(c.key)) << c.raw;
+    // Only A to Z fold: Ä stays upper case.
+    EXPECT_EQ(processKey(QStringLiteral(u"\u00c4RGER")), QStringLiteral(u"\u00c4rger"));
+}
+
+struct ValueCase {
+    const char* raw;
+    const char* value;
+};
+
+TEST(LanguageFile, ValuesAreProcessedInOrder) {
+    const ValueCase cases[] = {
+        {"one\\ntwo", "one\r\ntwo"},
+        {"one\r\ntwo", "one  two"},
+        {"one\\Ntwo", "one\\Ntwo"},
+        // The CR LF of "\n" is made after line breaks became spaces, so it stays.
+        {"a\\n\\nb", "a\r\n\r\nb"},
+        {"<%APPNAME%>, <%AppName%>, <%appname%>", "Kyvelo, Kyvelo, Kyvelo"},
+        {"<<%APPNAME%>>", "<Kyvelo>"},
+        {"  spaces  kept  ", "  spaces  kept  "},
+    };
+    for (const ValueCase& c : cases)
+        EXPECT_EQ(processValue(QString::fromLatin1(c.raw), QStringLiteral("Kyvelo")),
+                  QString::fromLatin1(c.value))
+            << c.raw;
+    // The inserted name is not searched again.
+    EXPECT_EQ(processValue(QStringLiteral("<%APPNAME%>"), QStringLiteral("<%APPNAME%>")),
+              QStringLiteral("<%APPNAME%>"));
+}
+
+TEST(LanguageFile, EdgeCaseFileGivesItsEntriesInFileOrder) {
+    TRivazidad2000 dictionary(QStringLiteral("Kyvelo"));
+    loadFile(dictionary, "edgecases.itl");
+    const QStringList keys = {QStringLiteral("exit"),       QStringLiteral("exit button "),
+                              QStringLiteral("two lines"),  QStringLiteral("broken"),
+                              QStringLiteral("greeting"),   QStringLiteral("program"),
+                              QStringLiteral("dup"),        QStringLiteral("dup"),
+                              QStringLiteral("no bracket"), QString()};
+    const QStringList values = {QStringLiteral("Beenden"), QStringLiteral("Knopf"),
+                                QStringLiteral("erste\r\nzweite\\Nbleibt"), QStringLiteral("erste  zweite"),
+                                QStringLiteral("Hallo <%1%>, hier ist <%2%> (<%1%>)"),
+                                QStringLiteral(u"\u00dcber Kyvelo und Kyvelo"), QStringLiteral("erster"),
+                                QStringLiteral("zweiter"), QStringLiteral("ohne Klammer"),
+                                // No "]=": the value starts at the entry's second character (the LF).
+                                QStringLiteral(" [no assign=ohne Zuweisung")};
+    EXPECT_EQ(dictionary.Keys(), keys);
+    EXPECT_EQ(dictionary.Values(), values);
+}
+
+TEST(LanguageFile, TextWithoutEndMarkerAddsNothing) {
+    TRivazidad2000 dictionary(QString{});
+    loadFile(dictionary, "no_end_marker.itl");
+    EXPECT_TRUE(dictionary.Keys().isEmpty());
+    EXPECT_TRUE(dictionary.Values().isEmpty());
+    // An empty stream, too.
+    QBuffer empty;
+    empty.open(QIODevice::ReadOnly);
+    dictionary.LoadFromStream(empty);
+    EXPECT_TRUE(dictionary.Keys().isEmpty());
+}
+
+TEST(LanguageFile, LoadingReplacesEverythingAndStartsAtPositionZero) {
+    TRivazidad2000 dictionary(QString{});
+    loadFile(dictionary, "edgecases.itl");
+    QFile file(testDataPath("german.itl"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    file.seek(file.size());
+    dictionary.LoadFromStream(file);
+    ASSERT_EQ(dictionary.Keys().size(), 15);
+    EXPECT_EQ(dictionary.Keys().first(), QStringLiteral("$dlglanguage$"));
+    EXPECT_EQ(dictionary.Keys().last(), QStringLiteral("mmexplain"));
+    EXPECT_EQ(dictionary.Keys().indexOf(QStringLiteral("dup")), -1);
+}
+
+TEST(LanguageFile, UmlautsAndDashesAreDecodedFromWindows1252) {
+    TRivazidad2000 dictionary(QString{});
+    loadFile(dictionary, "german.itl");
+    EXPECT_EQ(dictionary.Translate(QStringLiteral("Distance - Time - Velocity")),
+              QStringLiteral(u"Weg \u2013 Zeit \u2013 Geschwindigkeit"));
+    EXPECT_EQ(dictionary.Translate(QStringLiteral("Standard Road Situation")),
+              QStringLiteral(u"Normale Stra\u00dfenlage"));
+    EXPECT_EQ(dictionary.Translate(QStringLiteral("MMExplain")),
+              QStringLiteral(
+                  u"<p>Die Steigung der Sekante \u00c4\u00d6\u00dc \u2014 \u00e4\u00f6\u00fc\u00df</p>\r\n"
+                  u"<p>Zweiter Absatz</p>"));
+}
+
+TEST(Windows1252, EveryByteSurvivesARoundTrip) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = decodeWindows1252(all);
+    EXPECT_EQ(text[0x80], QChar(0x20AC));
+    EXPECT_EQ(text[0x96], QChar(0x2013));
+    EXPECT_EQ(text[0xE4], QChar(0xE4));
+    EXPECT_EQ(encodeWindows1252(text), all);
+    EXPECT_EQ(encodeWindows1252(QStringLiteral(u"\u4e2d\u00df")), QByteArray("?\xdf"));
+}
+
+} // namespace
