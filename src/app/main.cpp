@@ -1,4 +1,6 @@
-// Program block: the application object, the main window from its stored layout, the message loop.
+// Program block: the application object, the main window and the About dialog from their stored
+// layouts, the message loop.
+#include "app/aboutbox.h"
 #include "app/commandline.h"
 #include "app/mainfrm.h"
 #include "platform/controls/application.h"
@@ -11,8 +13,11 @@
 
 namespace {
 
-// Renders the window as it stands once its first show has been handled, then ends the program.
+// Renders the main window as it stands once its first show has been handled (the start-up screen
+// closed at once), then ends the program.
 int writeScreenshot(TApplication& app, const QString& file) {
+    QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // runs in the start-up screen's loop
+    Form1->show();
     int code = 0;
     QTimer::singleShot(0, &app, [&] {
         if (!Form1->grab().save(file)) {
@@ -49,13 +54,19 @@ int main(int argc, char* argv[]) {
     }
     try {
         Form1 = new TForm1;
+        FrmAbout = new TFrmAbout; // hidden until the main window's first show
     } catch (const Exception& e) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
         return 1;
     }
-    Form1->show();
-    const int code =
-        options.ScreenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.ScreenshotFile);
+    int code = 0;
+    if (options.ScreenshotFile.isEmpty()) {
+        Form1->show();
+        code = app.exec();
+    } else {
+        code = writeScreenshot(app, options.ScreenshotFile);
+    }
+    delete FrmAbout;
     delete Form1;
     return code;
 }

@@ -1,13 +1,16 @@
 // The main window: the chart with the trip curve, the controls that steer the simulation and the
-// three dot-matrix read-outs. Everything is built from the stored layout ":/layouts/mainfrm.lfm";
+// three dot-matrix read-outs, the explanatory text under the chart and the About dialog as its
+// start-up screen. Everything is built from the stored layout ":/layouts/mainfrm.lfm";
 // the members below are found there by name once the layout has been read.
 #pragma once
 
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/shiftstate.h"
 
 class TCheckBox;
 class TComboBox;
+class THTMLViewer;
 class TLabel;
 class TPanel;
 class TRChart;
@@ -28,6 +31,8 @@ public:
                              double rMousePosY);
     void CBox1PointClick(QObject* Sender);
     void CBoxShowCHClick(QObject* Sender);
+    void HTMLViewHotSpotClick(QObject* Sender, const QString& SRC, bool& Handled);
+    void SBAboutClick(QObject* Sender);
     void SBExitClick(QObject* Sender);
     void CBoxModeChange(QObject* Sender);
 
@@ -54,10 +59,14 @@ public:
     TLabel* LblDT = nullptr;
     TRasterLab* RLabDT = nullptr;
     TPanel* Panel3 = nullptr;
+    THTMLViewer* HTMLView = nullptr;
     TSLine* SLine1 = nullptr;
 
 private:
     void publishHandlers();
+    void fillAboutDialog();
+    void startSimulation();
+    TRivazidad2000& dictionary();
     void findComponents();
     template <class T> T* component(const char* name) const;
     bool singlePoint() const;
@@ -69,6 +78,8 @@ private:
     double FTime2 = 0;
     double FDist1 = 0;
     double FDist2 = 0;
+    bool FStarted = false; // the start-up runs at the first show only
+    TRivazidad2000 FDictionary{QString()};
 };
 
 // The main window, from its creation to the end of the program.
