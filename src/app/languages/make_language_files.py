@@ -13,7 +13,7 @@ HOME = "https://kyvelo.example/"
 EXPLAIN_EN = f"""<p style="margin:2px 4px">Drag the two red measuring points along the curve with the left mouse button.
 The blue <b>secant</b> runs through both points: its slope ds/dt is the <i>average</i> velocity between
 them. Move the points closer together and the secant turns into the <b>tangent</b>, which only touches
-the curve; <i>Single Point Measurement</i> shows it at point 1. Its slope is the <i>momentary</i>
+the curve; <i>Single Point Measurement</i> shows it at point 1. Its slope is the <i>instantaneous</i>
 velocity, the first derivative s'(t) of the distance.
 <b>ds</b> is the distance and <b>dt</b> the time between the points; <b>Velocity</b> = ds/dt,
 in km per minute times 60 to give km/h.
