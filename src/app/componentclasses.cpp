@@ -1,6 +1,7 @@
 #include "app/componentclasses.h"
 
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
 #include "platform/layout/layoutregistry.h"
 #include "viewer/htmlviewer.h"
 #include "widgets/rasterlab.h"
@@ -13,4 +14,5 @@ void RegisterKyveloComponents() {
     RegisterComponentClass<TSLine>(QStringLiteral("TSLine"));
     RegisterComponentClass<TUrlLab>(QStringLiteral("TUrlLab"));
     RegisterComponentClass<THTMLViewer>(QStringLiteral("THTMLViewer"));
+    RegisterComponentClass<TkdbDemonClient>(QStringLiteral("TkdbDemonClient"));
 }

@@ -6,6 +6,8 @@
 #include "app/layoutresources.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "platform/graphics/font.h"
@@ -89,6 +91,7 @@ void TForm1::findComponents() {
     Panel3 = component<TPanel>("Panel3");
     HTMLView = component<THTMLViewer>("HTMLView");
     SLine1 = component<TSLine>("SLine1");
+    cliDemon = component<TkdbDemonClient>("cliDemon");
 }
 
 // The start-up screen comes first; the chart is filled once it is closed. A later show (after the
@@ -98,7 +101,8 @@ void TForm1::FormShow(QObject*) {
     FStarted = true;
     fillAboutDialog();
     FrmAbout->ShowModal();
-    HTMLView->loadFromString(dictionary().Translate(QStringLiteral("MMExplain")));
+    if (!cliDemon) return; // the host asked the program to quit while the start-up screen was up
+    HTMLView->loadFromString(cliDemon->Translate(QStringLiteral("MMExplain")));
     startSimulation();
 }
 
@@ -107,16 +111,13 @@ void TForm1::FormShow(QObject*) {
 void TForm1::fillAboutDialog() {
     FrmAbout->LblName->SetCaption(QStringLiteral("Kyvelo"));
     FrmAbout->LblVersion->SetCaption(QStringLiteral("Version 1.0"));
-    FrmAbout->UrlLabHomepage->SetURL(dictionary().Translate(QStringLiteral("HomePageURL")));
-    const QString language = dictionary().Translate(QStringLiteral("$dlglanguage$")).toLower();
-    dictionary().TranslateComponent(FrmAbout);
+    TRivazidad2000& dictionary = cliDemon->Dictionary();
+    FrmAbout->UrlLabHomepage->SetURL(dictionary.Translate(QStringLiteral("HomePageURL")));
+    const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$")).toLower();
+    dictionary.TranslateComponent(FrmAbout);
     const AboutTexts texts = aboutTextsFor(language);
     FrmAbout->LblWebSite->SetCaption(texts.WebSite);
     FrmAbout->LblDescription->SetCaption(texts.Description);
-}
-
-TRivazidad2000& TForm1::dictionary() {
-    return FDictionary;
 }
 
 void TForm1::startSimulation() {

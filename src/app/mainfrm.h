@@ -4,13 +4,15 @@
 // the members below are found there by name once the layout has been read.
 #pragma once
 
-#include "localisation/rivazidad2000.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/shiftstate.h"
+
+#include <QPointer>
 
 class TCheckBox;
 class TComboBox;
 class THTMLViewer;
+class TkdbDemonClient;
 class TLabel;
 class TPanel;
 class TRChart;
@@ -61,12 +63,12 @@ public:
     TPanel* Panel3 = nullptr;
     THTMLViewer* HTMLView = nullptr;
     TSLine* SLine1 = nullptr;
+    QPointer<TkdbDemonClient> cliDemon; // gone once the host has ended the program
 
 private:
     void publishHandlers();
     void fillAboutDialog();
     void startSimulation();
-    TRivazidad2000& dictionary();
     void findComponents();
     template <class T> T* component(const char* name) const;
     bool singlePoint() const;
@@ -79,7 +81,6 @@ private:
     double FDist1 = 0;
     double FDist2 = 0;
     bool FStarted = false; // the start-up runs at the first show only
-    TRivazidad2000 FDictionary{QString()};
 };
 
 // The main window, from its creation to the end of the program.

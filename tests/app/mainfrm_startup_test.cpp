@@ -5,6 +5,8 @@
 #include "../shellrecorder.h"
 #include "app/aboutbox.h"
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "startupscreen.h"
@@ -14,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTextBrowser>
 
@@ -28,9 +32,22 @@ struct Startup : testing::Test {
         form.reset(Form1 = new TForm1(120));
     }
 
+    // Gives the main window's dictionary a language file before the first show.
+    void useLanguage(const QByteArray& content) {
+        QBuffer file;
+        file.setData(content);
+        file.open(QIODevice::ReadOnly);
+        form->cliDemon->Dictionary().LoadFromStream(file);
+    }
+
     std::unique_ptr<TFrmAbout> about;
     std::unique_ptr<TForm1> form;
 };
+
+QByteArray germanFile() {
+    QFile file(QStringLiteral(KYVELO_TEST_DATA "/../../src/app/languages/kyvelo_de.itl"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -130,4 +147,43 @@ TEST_F(Startup, LinksOfTheExplanatoryTextGoToTheShell) {
     EXPECT_EQ(shell.Requests[1].File, QStringLiteral("lesson.pdf"));
     EXPECT_EQ(browser->toPlainText(), QStringLiteral("Lesson"));
     EXPECT_TRUE(browser->source().isEmpty());
+}
+
+TEST_F(Startup, GermanLanguageFileGivesTheGermanStartupScreen) {
+    useLanguage(germanFile());
+    showPastStartupScreen(*form);
+    EXPECT_EQ(FrmAbout->Caption(), QStringLiteral("Über"));
+    EXPECT_EQ(FrmAbout->LblWebSite->Caption(),
+              QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+    EXPECT_TRUE(FrmAbout->LblDescription->Caption().startsWith(
+        QStringLiteral("Dieses Programm zeigt den Zusammenhang zwischen Steigung der Tangente und der ersten "
+                       "Ableitung einer "
+                       "Funktion")));
+    EXPECT_EQ(FrmAbout->UrlLabHomepage->Caption(), QStringLiteral("Kyvelo-Homepage"));
+    EXPECT_EQ(FrmAbout->UrlLabHomepage->URL(), QStringLiteral("https://kyvelo.example/de/"));
+    EXPECT_TRUE(FrmAbout->UrlLabHomepage->Visible());
+    EXPECT_EQ(FrmAbout->UrlLabVRXSuite->Top(), 8);
+    EXPECT_EQ(FrmAbout->UrlLabRadavuziziz->Top(), 24);
+    EXPECT_TRUE(form->HTMLView->browser()->toPlainText().contains(QStringLiteral("Sekante")));
+}
+
+TEST_F(Startup, LanguageNameInAnyCaseAndAnEmptyHomePage) {
+    useLanguage(
+        " [$DLGLANGUAGE$]=lgGERMAN|$$\r\n[homepage]=|$$\r\n[HomePageURL]= https://kyvelo.example/x |$$");
+    showPastStartupScreen(*form);
+    EXPECT_EQ(FrmAbout->LblWebSite->Caption(),
+              QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+    EXPECT_EQ(FrmAbout->UrlLabHomepage->Caption(), QString());
+    EXPECT_FALSE(FrmAbout->UrlLabHomepage->Visible()); // translated to nothing: hidden as well
+    EXPECT_EQ(FrmAbout->UrlLabVRXSuite->Top(), 16);
+    EXPECT_EQ(FrmAbout->UrlLabHomepage->URL(), QStringLiteral("https://kyvelo.example/x")); // trimmed
+    EXPECT_EQ(form->HTMLView->browser()->toPlainText(), QStringLiteral("MMExplain"));
+}
+
+// The host may end the program while the start-up screen is up: the start stops there.
+TEST_F(Startup, AQuitDuringTheStartupScreenStopsTheStart) {
+    showPastStartupScreen(*form, [&] { delete form->cliDemon.data(); });
+    EXPECT_TRUE(form->cliDemon.isNull());
+    EXPECT_EQ(form->RC1->ItemCount(), 0);
+    EXPECT_TRUE(form->HTMLView->browser()->toPlainText().isEmpty());
 }

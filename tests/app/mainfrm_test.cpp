@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMouseEvent>
 
 #include <memory>
@@ -244,7 +245,33 @@ TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
     EXPECT_EQ(speed.Face().Canvas().Pixels(pointX, pointY), clYellow);
     EXPECT_EQ(speed.Face().Canvas().Pixels(pointX + 1, pointY + 1), clYellow);
 
-    // Above the layout's resolution it still grows with the screen.
+    // Above the layout's resolution it still grows with the screen. One main window at a time: a
+    // second one would find the program running already and end the process.
+    form.reset();
     std::unique_ptr<TForm1> large(Form1 = new TForm1(144));
     EXPECT_EQ(large->RLabSpeed->Height(), 49);
+}
+
+// The language file lies beside the program and shares its name, with ".itl" appended (the program
+// file has no extension). Without it the captions lose only their prefix.
+TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
+    const QString languageFile = QCoreApplication::applicationFilePath() + QStringLiteral(".itl");
+    QFile::remove(languageFile);
+    {
+        std::unique_ptr<TForm1> form(Form1 = new TForm1(kDesignPixelsPerInch));
+        EXPECT_EQ(form->Caption(), QStringLiteral("Distance - Time - Velocity"));
+        EXPECT_EQ(form->SBExit->Caption(), QStringLiteral("Exit"));
+        EXPECT_EQ(form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
+    }
+    QFile file(languageFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Distance - Time - Velocity]=Weg - Zeit - Geschwindigkeit|$$\r\n[exit]=Ende|$$\r\n");
+    file.close();
+    {
+        std::unique_ptr<TForm1> form(Form1 = new TForm1(kDesignPixelsPerInch));
+        EXPECT_EQ(form->Caption(), QStringLiteral("Weg - Zeit - Geschwindigkeit"));
+        EXPECT_EQ(form->SBExit->Caption(), QStringLiteral("Ende"));
+        EXPECT_EQ(form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
+    }
+    QFile::remove(languageFile);
 }

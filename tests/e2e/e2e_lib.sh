@@ -16,12 +16,17 @@ rm -f "$out/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
 xvfb=$!
 app=
-cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; }
+runtime=
+cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; [ -n "$runtime" ] && rm -rf "$runtime"; }
 trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 if [ ! -s "$out/display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
 export DISPLAY=:$(head -n 1 "$out/display")
 unset QT_QPA_PLATFORM
+# A link directory of its own: a copy of the program running elsewhere must not make this one
+# the second copy (which ends at once).
+runtime=$(mktemp -d)
+export XDG_RUNTIME_DIR=$runtime
 
 # Starts the program; its messages go to $out/app.log.
 start_program() {

@@ -1,0 +1,15 @@
+// The data block of one copy-data transfer: the time stamp (Time, then Date) and the content.
+#pragma once
+
+#include "hostlink/lernavomessagestream.h"
+
+#include <memory>
+
+// The content may grow up to this size; the block adds the 8 bytes of the time stamp.
+constexpr qint64 kMaxContentSize = kMaxLinkDataSize - 8;
+
+QByteArray copyDataBlock(const TLernavoMessageStream& message);
+
+// The received message, or none when the block is shorter than the time stamp.
+std::unique_ptr<TLernavoMessageStream> messageFromCopyData(TkdbCustomDemon* owner, LinkHandle sender,
+                                                           quint32 msgCode, const QByteArray& block);

@@ -1,0 +1,142 @@
+// The link itself: construction and destruction, the hidden window, sending and receiving.
+#include "hostlink/marvestodemon.h"
+
+#include "hostlink/copydata.h"
+#include "hostlink/messagecodes.h"
+#include "localisation/rivazidad2000.h"
+#include "platform/controls/application.h"
+#include "platform/system/lasterror.h"
+#include "platform/system/linkrecord.h"
+#include "platform/system/linkwindow.h"
+#include "platform/system/namedmutex.h"
+#include "platform/system/settingsvalue.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& arguments)
+    : TComponent(owner), FServerEntity(std::make_unique<TEntity>(this)),
+      FOwnEntity(std::make_unique<TEntity>(this)), FDictionary(std::make_unique<TRivazidad2000>(QString())) {
+    const QString handleText = serverHandleText(
+        readSettingsValue(QStringLiteral("demon"), QStringLiteral("ViewerHandle")), arguments);
+    FServerEntity->SetWindowHandle(
+        findLinkWindow(serverWindowClassName(handleText), serverWindowTitle(handleText)));
+    FParams = paramsWithoutServerHandle(arguments);
+    PublishEvent(QStringLiteral("OnGotAMessage"), &FOnGotAMessage);
+    PublishEvent(QStringLiteral("OnQuitMsgReceived"), &FOnQuitMsgReceived);
+    PublishEvent(QStringLiteral("OnParamsChange"), &FOnParamsChange);
+}
+
+void TkdbCustomDemon::OpenLinkWindow() {
+    LinkWindow::Created created = LinkWindow::create(GetWindowClassName(), GetWindowTitle());
+    if (created.Error == LinkWindow::Failure::Directory) {
+        const QString text = systemErrorText(created.ErrorNumber);
+        throw ELernavo(text.isEmpty() ? QStringLiteral("(GetLastErrorString failed)") : text);
+    }
+    if (!created.Window) throw ELernavo(QStringLiteral("Could not create window handle"));
+    FWindow = std::move(created.Window);
+    FOwnEntity->SetWindowHandle(FWindow->handle());
+    FOwnEntity->SetTitle(QCoreApplication::applicationName());
+    FOwnEntity->SetFileName(QCoreApplication::applicationFilePath());
+    FWindow->setHandler([this](const LinkFrame& frame) { return receive(frame); });
+}
+
+TkdbCustomDemon::~TkdbCustomDemon() {
+    FPendingReplies.clear();
+    FWindow.reset();
+    FMutex.reset();
+    FOwnEntity->SetMutexHandle(0);
+    FDictionary.reset();
+    QCoreApplication::quit();
+}
+
+bool TkdbCustomDemon::AutoCreateItlFile() const {
+    return FDictionary->Collect();
+}
+
+void TkdbCustomDemon::SetAutoCreateItlFile(bool value) {
+    FDictionary->SetCollect(value);
+}
+
+QString TkdbCustomDemon::Translate(const QString& key) {
+    return FDictionary->Translate(key);
+}
+
+void TkdbCustomDemon::Unregister() {
+    if (FServerDown) return;
+    try {
+        sendOwnEntity(mcUnregister);
+    } catch (const std::exception&) {
+        // A farewell that cannot be written must not stop the teardown.
+    }
+}
+
+void TkdbCustomDemon::sendOwnEntity(qint32 msgCode) {
+    TLernavoMessageStream msg(this);
+    msg.SetMsgCode(msgCode);
+    FOwnEntity->WriteTo(msg);
+    SendMsg(*FServerEntity, msg, nullptr);
+}
+
+void TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLernavoMessageStream* reply) {
+    msg.SetTimeStamp(currentTimeStamp());
+    msg.SetOwner(this);
+    if (reply) reply->SetOwner(this);
+    if (!FWindow) return;
+    if (msg.Size() > kMaxContentSize)
+        throw ELernavo(QStringLiteral("Message too large: %1 bytes of content, at most %2 can be sent")
+                           .arg(msg.Size())
+                           .arg(kMaxContentSize));
+    FWindow->send(target.WindowHandle(), {kCopyDataMessage, FWindow->handle(),
+                                          static_cast<quint32>(msg.MsgCode()), copyDataBlock(msg)});
+    const auto match = std::find_if(FPendingReplies.begin(), FPendingReplies.end(), [&](const auto& pending) {
+        return pending->TimeStamp() == msg.TimeStamp();
+    });
+    if (match == FPendingReplies.end()) return;
+    const std::unique_ptr<TLernavoMessageStream> claimed = std::move(*match);
+    FPendingReplies.erase(match);
+    if (reply) reply->Assign(*claimed);
+}
+
+// The window procedure's copy-data step. Whatever arrives is checked; nothing raised by a
+// message may unwind into the event loop or into the sender's wait.
+qint32 TkdbCustomDemon::receive(const LinkFrame& frame) {
+    if (frame.Message != kCopyDataMessage) return 0;
+    std::unique_ptr<TLernavoMessageStream> msg =
+        messageFromCopyData(this, frame.WParam, frame.DwData, frame.Data);
+    if (!msg) return 0; // shorter than its time stamp
+    try {
+        ProcessMessage(msg);
+    } catch (const EReadError&) {
+        // Content that ends before what its code announces is dropped.
+    } catch (const std::exception& e) {
+        TApplication::HandleException(e);
+    }
+    return 0;
+}
+
+void TkdbCustomDemon::ProcessMessage(std::unique_ptr<TLernavoMessageStream>& Msg) {
+    switch (Msg->MsgCode()) {
+    case mcQuit:
+        handleQuit(*Msg);
+        break;
+    case mcReply:
+        FPendingReplies.push_back(std::move(Msg));
+        break;
+    case mcParams:
+        FParams = Msg->ReadLines();
+        if (FOnParamsChange) FOnParamsChange(this);
+        break;
+    default:
+        if (FOnGotAMessage) FOnGotAMessage(this, *Msg);
+    }
+}
+
+void TkdbCustomDemon::handleQuit(TLernavoMessageStream& msg) {
+    FServerDown = msg.ReadByte() != 0;
+    bool allowQuit = true;
+    if (FOnQuitMsgReceived) FOnQuitMsgReceived(this, FServerDown, allowQuit);
+    // The window procedure that delivered the message is still running: end after it has returned.
+    if (allowQuit) deleteLater();
+}

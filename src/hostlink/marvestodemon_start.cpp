@@ -1,0 +1,111 @@
+// The link's start: the host's window, the command line, and the end of loading (register,
+// language file, translation, single copy).
+#include "hostlink/marvestodemon.h"
+
+#include "hostlink/messagecodes.h"
+#include "localisation/rivazidad2000.h"
+#include "platform/system/linkwindow.h"
+#include "platform/system/namedmutex.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
+
+} // namespace
+
+QString serverWindowClassName(const QString& handleText) {
+    return QStringLiteral("ThisIsTheLernavoServerComponentWindowClass") + handleText;
+}
+
+QString serverWindowTitle(const QString& handleText) {
+    return QStringLiteral("ThisIsTheLernavoServerComponentWindow") + handleText;
+}
+
+QString serverHandleText(const QString& settingsValue, const QStringList& arguments) {
+    if (!settingsValue.isEmpty() && settingsValue != QLatin1String("00000000")) return settingsValue;
+    QString handleText = settingsValue;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString lower = arguments[i].toLower();
+        if (lower.startsWith(kServerHandlePrefix)) handleText = lower.mid(kServerHandlePrefix.size());
+    }
+    return handleText;
+}
+
+QStringList paramsWithoutServerHandle(const QStringList& arguments) {
+    QStringList params;
+    for (const QString& argument : arguments)
+        if (!argument.startsWith(kServerHandlePrefix)) params.append(argument);
+    return params;
+}
+
+QString languageFileName(const QString& programFile) {
+    if (QFileInfo(programFile).suffix().isEmpty()) return programFile + QStringLiteral(".itl");
+    return programFile.chopped(std::min<qsizetype>(4, programFile.size())) + QStringLiteral(".itl");
+}
+
+int TkdbCustomDemon::ParamCount() const {
+    return static_cast<int>(FParams.size()) - 1;
+}
+
+QString TkdbCustomDemon::ParamStr(int Index) const {
+    if (Index == 0) return QCoreApplication::applicationFilePath();
+    if (Index < 1 || Index > ParamCount())
+        throw ELernavo(QStringLiteral("Illegal \"ParamStr\" parameter: %1").arg(Index));
+    return FParams[Index];
+}
+
+void TkdbCustomDemon::Loaded() {
+    connectToServer();
+    loadLanguageFile();
+    if (FAutoTranslate && Owner()) FDictionary->TranslateComponent(Owner());
+    if (!FMultiStart) ensureSingleInstance();
+    TComponent::Loaded();
+}
+
+void TkdbCustomDemon::connectToServer() {
+    if (!FUseMarvestoServer) return;
+    if (FServerEntity->WindowHandle() == 0)
+        throw ELernavo(QStringLiteral("Lernavo server application is not running"));
+    sendOwnEntity(mcRegister);
+}
+
+void TkdbCustomDemon::loadLanguageFile() {
+    std::unique_ptr<QIODevice> stream;
+    const QString program = QCoreApplication::applicationFilePath();
+    if (FUseMarvestoServer) {
+        stream = GetFileStream(languageFileName(QueryFileName(program)));
+    } else {
+        auto file = std::make_unique<QFile>(languageFileName(program));
+        if (file->open(QIODevice::ReadOnly)) stream = std::move(file);
+    }
+    if (stream) FDictionary->LoadFromStream(*stream);
+}
+
+// Taking the lock is one atomic step: of two copies started together exactly one runs.
+void TkdbCustomDemon::ensureSingleInstance() {
+    NamedMutex::Attempt attempt = NamedMutex::tryAcquire(FOwnEntity->MutexName());
+    if (attempt.Result == NamedMutex::State::Acquired) {
+        FMutex = std::move(attempt.Mutex);
+        FOwnEntity->SetMutexHandle(FMutex->handle());
+    }
+    // Without a usable lock directory the copy cannot tell and runs.
+    if (attempt.Result != NamedMutex::State::HeldElsewhere) return;
+    if (const std::unique_ptr<TEntity> first = FindEntityByTitle(FOwnEntity->GetTitle())) {
+        TLernavoMessageStream msg(this);
+        msg.SetMsgCode(mcParams);
+        msg.WriteLines(FParams);
+        SendMsg(*first, msg, nullptr);
+    }
+    FWindow.reset(); // nobody should find the window of a process that is gone
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

@@ -1,0 +1,17 @@
+#include "platform/system/lasterror.h"
+
+#include <cerrno>
+#include <cstring>
+
+QString systemErrorText(int errorNumber) {
+    if (errorNumber <= 0) return {};
+    char buffer[256];
+    // The GNU variant returns a pointer that may or may not be the buffer.
+    const char* text = strerror_r(errorNumber, buffer, sizeof buffer);
+    const QString result = QString::fromLocal8Bit(text);
+    return result.startsWith(QLatin1String("Unknown error")) ? QString() : result;
+}
+
+QString lastErrorText() {
+    return systemErrorText(errno);
+}

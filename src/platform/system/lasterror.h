@@ -1,0 +1,10 @@
+// The operating system's text for an error number, as a user reads it.
+#pragma once
+
+#include <QString>
+
+// The system's message for errorNumber; empty when there is none (0 or an unknown number).
+QString systemErrorText(int errorNumber);
+
+// The text for the error of the last failed system call (errno).
+QString lastErrorText();

@@ -1,0 +1,41 @@
+// The bytes of one message between link windows: a 16-byte header (message, wParam, dwData, size of
+// the data, each 32-bit little-endian) followed by the data; the receiver answers with its 32-bit
+// result. A header is checked before anything is read after it.
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <optional>
+
+using LinkHandle = quint32;
+
+// The copy-data message of the desktop platform; the only one the link sends.
+constexpr quint32 kCopyDataMessage = 0x004A;
+constexpr qsizetype kLinkHeaderSize = 16;
+constexpr qsizetype kLinkResultSize = 4;
+// Larger data is refused by the sender and dropped by the receiver, so no peer can make another
+// allocate without bound.
+constexpr qsizetype kMaxLinkDataSize = 64 * 1024 * 1024;
+
+struct LinkFrame {
+    quint32 Message = kCopyDataMessage;
+    LinkHandle WParam = 0;
+    quint32 DwData = 0;
+    QByteArray Data;
+};
+
+struct LinkHeader {
+    quint32 Message = 0;
+    LinkHandle WParam = 0;
+    quint32 DwData = 0;
+    quint32 Size = 0;
+};
+
+// Header and data, ready to write; empty when the data exceeds kMaxLinkDataSize.
+QByteArray encodeLinkFrame(const LinkFrame& frame);
+// The header in the first kLinkHeaderSize bytes; none when they are too few or the size is too large.
+std::optional<LinkHeader> decodeLinkHeader(const QByteArray& bytes);
+
+QByteArray encodeLinkResult(qint32 result);
+qint32 decodeLinkResult(const char* bytes);

@@ -1,0 +1,76 @@
+#include "platform/system/linkrecord.h"
+
+#include "platform/system/linkdirectory.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <signal.h>
+
+namespace {
+
+const QByteArray kRecordTag = QByteArrayLiteral("kyvelo-link 1");
+constexpr qint64 kMaxRecordSize = 64 * 1024;
+
+bool processAlive(qint64 pid) {
+    return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+std::optional<LinkRecord> readRecord(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxRecordSize) return std::nullopt;
+    return decodeLinkRecord(file.readAll());
+}
+
+std::optional<LinkHandle> handleOfRecordName(const QString& fileName) {
+    bool ok = false;
+    const LinkHandle handle = fileName.chopped(5).toUInt(&ok, 16);
+    return ok && handle != 0 ? std::optional(handle) : std::nullopt;
+}
+
+} // namespace
+
+QByteArray encodeLinkRecord(const LinkRecord& record) {
+    return kRecordTag + '\n' + QByteArray::number(record.Pid) + '\n' + record.ClassName.toUtf8() + '\n' +
+           record.Title.toUtf8() + '\n';
+}
+
+std::optional<LinkRecord> decodeLinkRecord(const QByteArray& bytes) {
+    // A complete record ends with its fourth line break; a title has none of its own.
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.size() != 5 || lines[0] != kRecordTag || !lines[4].isEmpty()) return std::nullopt;
+    bool ok = false;
+    const qint64 pid = lines[1].toLongLong(&ok);
+    if (!ok || pid <= 0) return std::nullopt;
+    return LinkRecord{pid, QString::fromUtf8(lines[2]), QString::fromUtf8(lines[3])};
+}
+
+QString linkRecordPath(const QString& directory, LinkHandle handle) {
+    return directory + QStringLiteral("/%1.link").arg(handle, 8, 16, QLatin1Char('0'));
+}
+
+QString linkSocketPath(const QString& directory, LinkHandle handle) {
+    return directory + QStringLiteral("/%1.sock").arg(handle, 8, 16, QLatin1Char('0'));
+}
+
+LinkHandle findLinkWindow(const QString& className, const QString& title) {
+    const QString directory = linkDirectory();
+    if (directory.isEmpty()) return 0;
+    const QStringList names = QDir(directory).entryList({QStringLiteral("*.link")}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        const std::optional<LinkHandle> handle = handleOfRecordName(name);
+        const std::optional<LinkRecord> record = readRecord(directory + QLatin1Char('/') + name);
+        if (handle && record && record->ClassName == className && record->Title == title &&
+            processAlive(record->Pid))
+            return *handle;
+    }
+    return 0;
+}
+
+bool isLinkWindow(LinkHandle handle) {
+    const QString directory = linkDirectory();
+    if (handle == 0 || directory.isEmpty()) return false;
+    const std::optional<LinkRecord> record = readRecord(linkRecordPath(directory, handle));
+    return record && processAlive(record->Pid);
+}

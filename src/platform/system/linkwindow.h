@@ -1,0 +1,71 @@
+// A link window: the hidden window through which programs exchange copy-data messages, stood in
+// for by a Unix-domain socket in the private link directory, named by a 32-bit handle and
+// described by a record (class name, title, process).
+//
+// Incoming messages are served from the Qt event loop when idle, and from inside send() while it
+// waits for its answer, as a synchronous window message would be. A message to a window of the same
+// process calls its handler directly, as the desktop does within one thread. Each message is
+// answered with the handler's 32-bit result. A dead or absent peer makes send() fail quietly.
+#pragma once
+
+#include "platform/system/linkframe.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSocketNotifier;
+
+class LinkWindow {
+public:
+    // Receives each incoming message; may itself send. It must not destroy the window.
+    using Handler = std::function<qint32(const LinkFrame& frame)>;
+
+    enum class Failure { None, Directory, Window };
+    struct Created {
+        std::unique_ptr<LinkWindow> Window;
+        Failure Error = Failure::None;
+        int ErrorNumber = 0; // errno of the failed call
+    };
+    static Created create(const QString& className, const QString& title);
+
+    ~LinkWindow();
+    LinkWindow(const LinkWindow&) = delete;
+    LinkWindow& operator=(const LinkWindow&) = delete;
+
+    LinkHandle handle() const { return FHandle; }
+    void setHandler(Handler handler) { FHandler = std::move(handler); }
+
+    // Delivers the frame and returns the receiver's result; none when the target is absent or
+    // died, or the data is larger than kMaxLinkDataSize.
+    std::optional<qint32> send(LinkHandle target, const LinkFrame& frame);
+
+private:
+    struct Connection;
+    struct Outgoing {
+        LinkHandle Target;
+        int Fd;
+    };
+
+    LinkWindow(QString directory, LinkHandle handle, int listenFd);
+    void acceptPending();
+    void serve(int fd);
+    qint32 dispatch(const LinkFrame& frame);
+    void closeConnection(int fd);
+    Connection* connection(int fd);
+    bool waitServing(int fd, short events);
+    bool writeServing(int fd, const QByteArray& bytes);
+    std::optional<qint32> readResultServing(int fd);
+    int takeOutgoing(LinkHandle target);
+
+    QString FDirectory;
+    LinkHandle FHandle;
+    int FListenFd;
+    std::unique_ptr<QSocketNotifier> FListenNotifier;
+    std::vector<std::unique_ptr<Connection>> FConnections;
+    std::vector<Outgoing> FIdleOutgoing;
+    Handler FHandler;
+};

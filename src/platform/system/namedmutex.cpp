@@ -1,0 +1,31 @@
+#include "platform/system/namedmutex.h"
+
+#include "platform/system/linkdirectory.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+NamedMutex::Attempt NamedMutex::tryAcquire(const QString& name) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String("..") ||
+        name == QLatin1String("."))
+        return {nullptr, State::Failed, EINVAL};
+    const QString directory = linkDirectory();
+    if (directory.isEmpty()) return {nullptr, State::Failed, errno};
+    // The lock file stays: removing it would let two processes lock two different files.
+    const QByteArray path = QFile::encodeName(directory + QLatin1Char('/') + name + QStringLiteral(".lock"));
+    const int fd = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return {nullptr, State::Failed, errno};
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return {std::unique_ptr<NamedMutex>(new NamedMutex(fd)), State::Acquired, 0};
+    const int error = errno;
+    close(fd);
+    return {nullptr, error == EWOULDBLOCK ? State::HeldElsewhere : State::Failed, error};
+}
+
+NamedMutex::~NamedMutex() {
+    close(FFd);
+}

@@ -1,0 +1,30 @@
+#include "platform/system/settingsvalue.h"
+
+#include <QFile>
+#include <QTextStream>
+
+QString settingsFilePath() {
+    const QString overridden = qEnvironmentVariable("KYVELO_HOST_SETTINGS");
+    return overridden.isEmpty() ? QStringLiteral("/etc/xdg/Orvanta/marvesto.ini") : overridden;
+}
+
+// Read by hand rather than through QSettings, which would turn "a, b" into a list and unquote values.
+QString readSettingsValue(const QString& section, const QString& key) {
+    QFile file(settingsFilePath());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    QTextStream in(&file);
+    bool inSection = false;
+    QString line;
+    while (in.readLineInto(&line)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
+            inSection =
+                trimmed.mid(1, trimmed.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+        if (inSection && equals > 0 && trimmed.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            return trimmed.mid(equals + 1).trimmed();
+    }
+    return {};
+}

@@ -1,0 +1,300 @@
+#include "hostlink/copydata.h"
+#include "hostlink/marvestodemon.h"
+#include "hostlink/messagecodes.h"
+#include "hostlinktestutil.h"
+#include "platform/system/linkwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaProperty>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+namespace {
+
+// Points the settings value at a file holding ViewerHandle for the life of the object.
+class ScopedViewerHandle {
+public:
+    explicit ScopedViewerHandle(const QByteArray& value) : FOld(qgetenv("KYVELO_HOST_SETTINGS")) {
+        const QString path = FDir.filePath(QStringLiteral("marvesto.ini"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("[demon]\nViewerHandle=" + value + "\n");
+        qputenv("KYVELO_HOST_SETTINGS", QFile::encodeName(path));
+    }
+    ~ScopedViewerHandle() { qputenv("KYVELO_HOST_SETTINGS", FOld); }
+
+private:
+    QTemporaryDir FDir;
+    QByteArray FOld;
+};
+
+// A host window inside the test process: records what it gets and answers requests, the reply
+// going back to the asking window before the request returns.
+class LocalHost {
+public:
+    explicit LocalHost(const QString& handleText)
+        : FWindow(
+              LinkWindow::create(serverWindowClassName(handleText), serverWindowTitle(handleText)).Window) {
+        FWindow->setHandler([this](const LinkFrame& frame) {
+            const auto msg = messageFromCopyData(nullptr, frame.WParam, frame.DwData, frame.Data);
+            Codes.push_back(msg->MsgCode());
+            if (msg->MsgCode() == mcQueryText) reply(frame.WParam, *msg);
+            return 0;
+        });
+    }
+    LinkHandle handle() const { return FWindow->handle(); }
+    // Sends a message with the given content and stamp to a window.
+    void deliver(LinkHandle to, qint32 code, const QByteArray& block) {
+        FWindow->send(to, {kCopyDataMessage, handle(), static_cast<quint32>(code), block});
+    }
+
+    std::vector<qint32> Codes;
+    bool WrongStamp = false;
+
+private:
+    void reply(LinkHandle to, TLernavoMessageStream& request) {
+        TLernavoMessageStream answer(nullptr);
+        answer.SetTimeStamp(request.TimeStamp());
+        if (WrongStamp) answer.SetTimeStamp({request.TimeStamp().Time + 1, request.TimeStamp().Date});
+        answer.WriteString(QStringLiteral("answer:") + request.ReadString());
+        deliver(to, mcReply, copyDataBlock(answer));
+    }
+
+    std::unique_ptr<LinkWindow> FWindow;
+};
+
+QByteArray block(const QByteArray& content) {
+    return QByteArray(8, '\0') + content;
+}
+
+void processPostedEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST(DemonCommandLine, HandleTextFromTheSettingsOrTheLastServerHandleArgument) {
+    const QStringList args{"/p/prog", "/ServerHandle=AbC", "x", "/serverhandle=D1"};
+    const struct {
+        const char* Settings;
+        QStringList Arguments;
+        const char* Expected;
+    } cases[] = {
+        {"00000000", {"/p/prog", "/SERVERHANDLE=AbC"}, "abc"}, // prefix in any case, text lower-cased
+        {"", args, "d1"},                                      // the last one wins
+        {"00000000", {"/p/prog", "x"}, "00000000"},            // none: stays as read
+        {"", {"/serverhandle=first-is-the-program"}, ""},      // argument 0 is not looked at
+        {"Handle7", args, "Handle7"},                          // a real value: arguments ignored
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(serverHandleText(QLatin1String(c.Settings), c.Arguments), QLatin1String(c.Expected))
+            << c.Settings;
+    EXPECT_EQ(serverWindowClassName(QStringLiteral("d1")),
+              QStringLiteral("ThisIsTheLernavoServerComponentWindowClassd1"));
+    EXPECT_EQ(serverWindowTitle(QStringLiteral("d1")),
+              QStringLiteral("ThisIsTheLernavoServerComponentWindowd1"));
+}
+
+TEST(DemonCommandLine, ParamsLoseTheServerHandleOnlyWithALowerCasePrefix) {
+    EXPECT_EQ(
+        paramsWithoutServerHandle({"/p/prog", "/serverhandle=1", "/ServerHandle=2", "a", "/serverhandle="}),
+        (QStringList{"/p/prog", "/ServerHandle=2", "a"}));
+    EXPECT_EQ(languageFileName(QStringLiteral("/opt/kyvelo")), QStringLiteral("/opt/kyvelo.itl"));
+    EXPECT_EQ(languageFileName(QStringLiteral("C:\\Prog\\Kyvelo.exe")),
+              QStringLiteral("C:\\Prog\\Kyvelo.itl"));
+}
+
+TEST(DemonClient, FindsTheHostNamedByTheSettingsOrTheArgument) {
+    LocalHost host(QStringLiteral("abc"));
+    {
+        ScopedViewerHandle settings("00000000");
+        TkdbDemonClient client(nullptr, {"/p/prog", "/SERVERHANDLE=ABC"});
+        EXPECT_EQ(client.ServerEntity().WindowHandle(), host.handle());
+        EXPECT_NE(client.OwnEntity().WindowHandle(), 0u);
+        EXPECT_EQ(client.OwnEntity().GetFileName(), QCoreApplication::applicationFilePath());
+        EXPECT_EQ(client.OwnEntity().GetTitle(), QCoreApplication::applicationName());
+        EXPECT_EQ(client.Params(), (QStringList{"/p/prog", "/SERVERHANDLE=ABC"}));
+    }
+    ScopedViewerHandle settings("zzz");
+    TkdbDemonClient client(nullptr, {"/p/prog", "/serverhandle=abc"});
+    EXPECT_EQ(client.ServerEntity().WindowHandle(), 0u);
+    EXPECT_EQ(client.Params(), (QStringList{"/p/prog"}));
+}
+
+TEST(DemonClient, PublishesFourBooleansAndThreeEvents) {
+    TkdbDemonClient client(nullptr, {"prog"});
+    const QMetaObject* meta = client.metaObject();
+    QStringList names;
+    for (int i = 0; i < meta->propertyCount(); ++i)
+        names.append(QLatin1String(meta->property(i).name()));
+    EXPECT_EQ(names.mid(names.indexOf(QStringLiteral("AutoTranslate"))),
+              (QStringList{"AutoTranslate", "AutoCreateItlFile", "MultiStart", "UseMarvestoServer"}));
+    EXPECT_TRUE(client.AutoTranslate());
+    EXPECT_FALSE(client.AutoCreateItlFile());
+    EXPECT_FALSE(client.MultiStart());
+    EXPECT_TRUE(client.UseMarvestoServer());
+    client.SetAutoCreateItlFile(true);
+    EXPECT_TRUE(client.AutoCreateItlFile());
+    client.SetAutoCreateItlFile(false);
+    for (const char* event : {"OnGotAMessage", "OnQuitMsgReceived", "OnParamsChange"})
+        EXPECT_TRUE(client.PublishedEvents().Contains(QLatin1String(event))) << event;
+}
+
+TEST(DemonClient, ParamStrAndParamsFromASecondCopy) {
+    LocalHost other(QStringLiteral("params"));
+    TkdbDemonClient client(nullptr, {"/p/prog", "a", "b"});
+    EXPECT_EQ(client.ParamCount(), 2);
+    EXPECT_EQ(client.ParamStr(0), QCoreApplication::applicationFilePath());
+    EXPECT_EQ(client.ParamStr(2), QStringLiteral("b"));
+    for (int bad : {-1, 3}) {
+        try {
+            client.ParamStr(bad);
+            ADD_FAILURE() << bad;
+        } catch (const ELernavo& e) {
+            EXPECT_EQ(e.Message(), QStringLiteral("Illegal \"ParamStr\" parameter: %1").arg(bad));
+        }
+    }
+    int changes = 0;
+    client.SetOnParamsChange([&](QObject* sender) {
+        EXPECT_EQ(sender, &client);
+        ++changes;
+    });
+    other.deliver(client.OwnEntity().WindowHandle(), mcParams, block("/q/other\r\nx y\r\n"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(client.Params(), (QStringList{"/q/other", "x y"}));
+    EXPECT_EQ(client.ParamCount(), 1);
+    EXPECT_EQ(client.ParamStr(0), QCoreApplication::applicationFilePath());
+}
+
+TEST(DemonClient, RepliesAreMatchedByTimeStampAndForeignOnesStayPending) {
+    ScopedViewerHandle settings("stamps");
+    LocalHost host(QStringLiteral("stamps"));
+    TkdbDemonClient client(nullptr, {"prog"});
+    EXPECT_EQ(client.QueryText(QStringLiteral("q")), QStringLiteral("answer:q"));
+    EXPECT_EQ(client.PendingReplyCount(), 0);
+    host.WrongStamp = true;
+    EXPECT_THROW(client.QueryText(QStringLiteral("q")), EReadError); // answered empty
+    EXPECT_EQ(client.PendingReplyCount(), 1);
+    host.WrongStamp = false;
+    EXPECT_EQ(client.QueryText(QStringLiteral("r")), QStringLiteral("answer:r"));
+    EXPECT_EQ(client.PendingReplyCount(), 1);
+}
+
+TEST(DemonClient, QuitRecordsServerDownAndEndsTheLinkUnlessRefused) {
+    ScopedViewerHandle settings("quit");
+    LocalHost host(QStringLiteral("quit"));
+    for (const bool serverDown : {false, true}) {
+        QPointer<TkdbDemonClient> client = new TkdbDemonClient(nullptr, {"prog"});
+        const LinkHandle window = client->OwnEntity().WindowHandle();
+        bool allow = false;
+        std::vector<bool> seen;
+        client->SetOnQuitMsgReceived([&](QObject*, bool down, bool& allowQuit) {
+            seen.push_back(down);
+            allowQuit = allow;
+        });
+        host.deliver(window, mcQuit, block(serverDown ? "\x02" : QByteArray(1, '\0')));
+        processPostedEvents();
+        ASSERT_TRUE(client) << "refused quit";
+        EXPECT_EQ(client->ServerDown(), serverDown);
+        allow = true;
+        host.Codes.clear();
+        host.deliver(window, mcQuit, block(serverDown ? "\x01" : QByteArray(1, '\0')));
+        ASSERT_TRUE(client) << "torn down inside its own window procedure";
+        processPostedEvents();
+        EXPECT_FALSE(client);
+        EXPECT_EQ(seen, (std::vector<bool>{serverDown, serverDown}));
+        EXPECT_EQ(host.Codes, serverDown ? std::vector<qint32>{} : std::vector<qint32>{mcUnregister});
+    }
+}
+
+TEST(DemonClient, MalformedMessagesAreDroppedAndOthersReachOnGotAMessage) {
+    LocalHost other(QStringLiteral("malformed"));
+    TkdbDemonClient client(nullptr, {"prog"});
+    const LinkHandle window = client.OwnEntity().WindowHandle();
+    QByteArray got;
+    client.SetOnGotAMessage([&](QObject*, TLernavoMessageStream& msg) { got = msg.Content(); });
+    int changes = 0;
+    client.SetOnParamsChange([&](QObject*) { ++changes; });
+    other.deliver(window, mcParams, QByteArray(7, 'x')); // shorter than the time stamp
+    other.deliver(window, mcQuit, block({}));            // no ServerDown byte
+    processPostedEvents();
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(client.ServerDown());
+    EXPECT_EQ(client.Params(), QStringList{"prog"});
+    other.deliver(window, mcExecute, block("payload"));
+    EXPECT_EQ(got, QByteArray("payload"));
+    other.deliver(window, mcReply, block({}));
+    EXPECT_EQ(client.PendingReplyCount(), 1);
+}
+
+TEST(DemonClient, WithoutTheHostVariablesAreAnsweredLocally) {
+    TkdbDemonClient client(nullptr, {"prog"});
+    client.SetUseMarvestoServer(false);
+    const QString directory = QFileInfo(QCoreApplication::applicationFilePath()).path() + QLatin1Char('/');
+    EXPECT_EQ(client.QueryVariable(QStringLiteral("MarvestoHomeDir")), directory);
+    EXPECT_EQ(client.QueryVariable(QStringLiteral("MarvestoWorkArea")), directory);
+    EXPECT_EQ(client.QueryVariable(QStringLiteral("marvestohomedir")), QString());
+    EXPECT_EQ(client.QueryVariable(QStringLiteral("Other")), QString());
+}
+
+TEST(DemonClient, LoadingWithoutTheHostFailsOnlyWhenTheHostIsWanted) {
+    TkdbDemonClient wanting(nullptr, {"prog"});
+    wanting.SetMultiStart(true);
+    try {
+        wanting.Loaded();
+        ADD_FAILURE() << "no error";
+    } catch (const ELernavo& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Lernavo server application is not running"));
+    }
+    TkdbDemonClient alone(nullptr, {"prog"});
+    alone.SetMultiStart(true);
+    alone.SetUseMarvestoServer(false);
+    alone.Loaded();
+    EXPECT_FALSE(alone.IsLoading());
+    EXPECT_EQ(alone.Translate(QStringLiteral("MMExplain")), QStringLiteral("MMExplain"));
+}
+
+TEST(DemonClient, ContentBeyondTheLimitIsRefusedWithAClearError) {
+    LocalHost host(QStringLiteral("large"));
+    TkdbDemonClient client(nullptr, {"prog"});
+    TLernavoMessageStream msg(&client);
+    msg.WriteBytes(QByteArray(kMaxContentSize + 1, 'x'));
+    try {
+        client.SendMsg(client.ServerEntity(), msg, nullptr);
+        ADD_FAILURE() << "sent";
+    } catch (const ELernavo& e) {
+        EXPECT_EQ(
+            e.Message(),
+            QStringLiteral("Message too large: 67108857 bytes of content, at most 67108856 can be sent"));
+    }
+}
+
+// The fuzzers' seeds are frames of these tests; each must be taken as the tests expect.
+TEST(DemonClient, TheFuzzSeedsAreReceivedAsTheirCodesSay) {
+    LocalHost other(QStringLiteral("seeds"));
+    TkdbDemonClient client(nullptr, {"prog"});
+    client.SetOnQuitMsgReceived([](QObject*, bool, bool& allowQuit) { allowQuit = false; });
+    int others = 0;
+    client.SetOnGotAMessage([&](QObject*, TLernavoMessageStream&) { ++others; });
+    const QDir seeds(QStringLiteral(KYVELO_TEST_DATA "/hostlink/copydata"));
+    const QStringList names = seeds.entryList(QDir::Files);
+    ASSERT_EQ(names.size(), 10);
+    for (const QString& name : names) {
+        QFile file(seeds.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const quint32 code = qFromLittleEndian<quint32>(bytes.constData());
+        other.deliver(client.OwnEntity().WindowHandle(), static_cast<qint32>(code), bytes.mid(4));
+    }
+    EXPECT_TRUE(client.ServerDown());
+    EXPECT_EQ(client.Params(), (QStringList{"/opt/kyvelo", "Extra"}));
+    EXPECT_EQ(client.PendingReplyCount(), 1);
+    EXPECT_EQ(others, 5); // register, two queries, execute, text
+}

@@ -1,0 +1,54 @@
+// The stand-in host: owns the server's link window and answers every request with an mcReply to
+// the asking window before its send returns. It knows the programs that registered, serves files
+// from one folder, a few variables and texts, starts programs, and sends mcQuit on demand. What
+// happens is reported on one line each to a listener (the test or the console).
+#pragma once
+
+#include "hostlink/entity.h"
+#include "platform/system/linkwindow.h"
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TLernavoMessageStream;
+
+struct TestHostOptions {
+    QString HandleText = QStringLiteral("1");
+    QString FilesDirectory;            // served by mcGetFile; empty: no files
+    QHash<QString, QString> Variables; // answers of mcQueryVariable
+    QHash<QString, QString> Texts;     // answers of mcQueryText; others are answered unchanged
+};
+
+class TestHost {
+public:
+    using Report = std::function<void(const QString& line)>;
+
+    // Fails (empty error message aside) when the link window cannot be created.
+    TestHost(TestHostOptions options, Report report);
+    bool isOpen() const { return FWindow != nullptr; }
+    LinkHandle handle() const;
+
+    // Sends mcQuit to a program's window; the window's result or -1 when it could not be reached.
+    int sendQuit(LinkHandle target, bool serverDown);
+    // The next reply carries a time stamp other than its request's.
+    void stampNextReplyWrongly() { FWrongStampNext = true; }
+
+private:
+    qint32 receive(const LinkFrame& frame);
+    void answer(TLernavoMessageStream& request, TLernavoMessageStream& reply);
+    void answerEntityQuery(TLernavoMessageStream& request, TLernavoMessageStream& reply);
+    void answerFile(TLernavoMessageStream& request, TLernavoMessageStream& reply);
+    void answerExecute(TLernavoMessageStream& request, TLernavoMessageStream& reply);
+    void track(TLernavoMessageStream& request, bool registering);
+    void sendReply(LinkHandle target, TLernavoMessageStream& reply);
+
+    TestHostOptions FOptions;
+    Report FReport;
+    std::unique_ptr<LinkWindow> FWindow;
+    std::vector<std::unique_ptr<TEntity>> FRegistered;
+    bool FWrongStampNext = false;
+};
