@@ -128,6 +128,12 @@ TEST_F(Pane, TheLinkUnderTheMouseTurnsRed) {
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("Read")));
     EXPECT_EQ(viewer.hoveredLink(), QString());
     EXPECT_EQ(redPixels(), 0);
+    mouse(QEvent::MouseMove, pointAt(QStringLiteral("second lesson")));
+    EXPECT_EQ(browser()->extraSelections()[0].cursor.selectedText(), QStringLiteral("second lesson"));
+    QEvent leave(QEvent::Leave); // straight out of the pane from a link
+    QCoreApplication::sendEvent(browser(), &leave);
+    EXPECT_EQ(viewer.hoveredLink(), QString());
+    EXPECT_EQ(redPixels(), 0);
 
     viewer.SetHtOptions({}); // links stay as they are without htOverLinksActive
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("the tangent")));
