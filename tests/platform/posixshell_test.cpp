@@ -21,7 +21,7 @@ void writeFile(const QString& path, const QByteArray& content, bool executable) 
 }
 
 QByteArray waitForContent(const QString& path) {
-    for (int i = 0; i < 200 && !QFile::exists(path + QStringLiteral(".done")); ++i)
+    for (int i = 0; i < 1000 && !QFile::exists(path + QStringLiteral(".done")); ++i)
         QThread::msleep(10);
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
