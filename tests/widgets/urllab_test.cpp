@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QMetaProperty>
 #include <QMouseEvent>
 
@@ -68,6 +69,16 @@ TEST(UrlLab, OwnPublishedPropertiesInOrder) {
     for (const char* event :
          {"OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnMouseEnter", "OnMouseLeave"})
         EXPECT_TRUE(label.PublishedEvents().Contains(QLatin1String(event))) << event;
+}
+
+TEST(UrlLab, AnAmpersandIsShownAsItIs) {
+    TUrlLab label(nullptr);
+    label.SetCaption(QStringLiteral("Tables && Charts & more"));
+    const QLabel* text = label.findChild<QLabel*>();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->textFormat(), Qt::PlainText);
+    EXPECT_EQ(text->text(), QStringLiteral("Tables && Charts & more"));
+    EXPECT_EQ(label.Caption(), QStringLiteral("Tables && Charts & more"));
 }
 
 TEST(UrlLab, TargetsAreStoredWithoutSurroundingBlanks) {
