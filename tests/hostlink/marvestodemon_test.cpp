@@ -183,7 +183,14 @@ TEST(DemonClient, RepliesAreMatchedByTimeStampAndForeignOnesStayPending) {
     EXPECT_THROW(client.QueryText(QStringLiteral("q")), EReadError); // answered empty
     EXPECT_EQ(client.PendingReplyCount(), 1);
     host.WrongStamp = false;
-    EXPECT_EQ(client.QueryText(QStringLiteral("r")), QStringLiteral("answer:r"));
+    TLernavoMessageStream request(&client);
+    request.SetMsgCode(mcQueryText);
+    request.WriteString(QStringLiteral("r"));
+    TLernavoMessageStream reply(nullptr);
+    request.SendTo(client.ServerEntity(), &reply);
+    EXPECT_EQ(reply.Owner(), &client);
+    EXPECT_EQ(reply.TimeStamp(), request.TimeStamp());
+    EXPECT_EQ(reply.ReadString(), QStringLiteral("answer:r"));
     EXPECT_EQ(client.PendingReplyCount(), 1);
 }
 

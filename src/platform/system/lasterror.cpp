@@ -1,6 +1,5 @@
 #include "platform/system/lasterror.h"
 
-#include <cerrno>
 #include <cstring>
 
 QString systemErrorText(int errorNumber) {
@@ -10,8 +9,4 @@ QString systemErrorText(int errorNumber) {
     const char* text = strerror_r(errorNumber, buffer, sizeof buffer);
     const QString result = QString::fromLocal8Bit(text);
     return result.startsWith(QLatin1String("Unknown error")) ? QString() : result;
-}
-
-QString lastErrorText() {
-    return systemErrorText(errno);
 }

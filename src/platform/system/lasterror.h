@@ -5,6 +5,3 @@
 
 // The system's message for errorNumber; empty when there is none (0 or an unknown number).
 QString systemErrorText(int errorNumber);
-
-// The text for the error of the last failed system call (errno).
-QString lastErrorText();

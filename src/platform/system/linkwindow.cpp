@@ -213,10 +213,10 @@ void LinkWindow::serve(int fd) {
     Connection* c = connection(fd);
     if (!c || c->Serving) return;
     QByteArray header(kLinkHeaderSize, Qt::Uninitialized);
-    const ssize_t first = recv(fd, header.data(), 1, MSG_DONTWAIT);
+    const ssize_t first = recv(fd, header.data(), kLinkHeaderSize, MSG_DONTWAIT);
     if (first < 0 && (errno == EAGAIN || errno == EINTR)) return;
     std::optional<LinkHeader> decoded;
-    if (first == 1 && readExactly(fd, header.data() + 1, kLinkHeaderSize - 1))
+    if (first > 0 && readExactly(fd, header.data() + first, kLinkHeaderSize - first))
         decoded = decodeLinkHeader(header);
     LinkFrame frame;
     if (decoded) {
