@@ -6,6 +6,7 @@
 #include "platform/controls/publishedproperties.h"
 
 void TRivazidad2000::TranslateComponent(TComponentBase* component) {
+    if (!component) return;
     TranslateObject(component->AsObject());
     // By index: ownership, not the widget tree, decides what is visited.
     for (int i = 0; i < component->ComponentCount(); ++i)
@@ -13,6 +14,7 @@ void TRivazidad2000::TranslateComponent(TComponentBase* component) {
 }
 
 void TRivazidad2000::TranslateObject(QObject* object) {
+    if (!object) return;
     if (FOnTranslateObject) {
         bool translate = true;
         FOnTranslateObject(this, object, translate);

@@ -31,14 +31,18 @@ QString replaceAll(const QString& text, const QString& pattern, const QString& r
                    bool ignoreAsciiCase) {
     if (pattern.isEmpty()) return text;
     QString result;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (i + pattern.size() <= text.size() && matchesAt(text, i, pattern, ignoreAsciiCase)) {
-            result += replacement;
-            i += pattern.size();
-        } else {
-            result += text[i++];
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i + pattern.size() <= text.size();) {
+        if (!matchesAt(text, i, pattern, ignoreAsciiCase)) {
+            ++i;
+            continue;
         }
+        result += QStringView(text).mid(copied, i - copied);
+        result += replacement;
+        i += pattern.size();
+        copied = i;
     }
+    if (copied == 0) return text;
+    result += QStringView(text).mid(copied);
     return result;
 }

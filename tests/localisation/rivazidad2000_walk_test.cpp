@@ -64,6 +64,12 @@ TEST_F(WalkTest, TranslatesStringsListsFromTheEndAndCollectionItems) {
                            QStringLiteral("[Item 1]=Item 1|$$"), QStringLiteral("[]=|$$")}));
 }
 
+TEST_F(WalkTest, NothingToWalkIsNoError) {
+    dictionary.TranslateComponent(nullptr);
+    dictionary.TranslateObject(nullptr);
+    EXPECT_TRUE(dictionary.Collected().isEmpty());
+}
+
 TEST_F(WalkTest, UnprefixedTextsAreNotWritten) {
     holder->SetCaption(QStringLiteral("BF"));
     holder->SetLines({QStringLiteral("Bf_x"), QStringLiteral("x BF_")});
