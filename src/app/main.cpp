@@ -1,4 +1,6 @@
-// Program block: the application object, the main window from its stored layout, the message loop.
+// Program block: the application object, the main window and the About dialog from their stored
+// layouts, the message loop.
+#include "app/aboutbox.h"
 #include "app/commandline.h"
 #include "app/mainfrm.h"
 #include "platform/controls/application.h"
@@ -11,18 +13,30 @@
 
 namespace {
 
-// Renders the window as it stands once its first show has been handled, then ends the program.
-int writeScreenshot(TApplication& app, const QString& file) {
+// Writes the main window as it stands once its start-up has run, or says why it cannot.
+int writeScreenshot(const QString& file) {
+    if (Form1->grab().save(file)) return 0;
+    std::fprintf(stderr, "kyvelo: cannot write %s\n", qPrintable(file));
+    return 1;
+}
+
+// The main window is shown from inside the message loop, so the start-up screen's nested loop runs
+// within it and a quit from the host while the screen is up ends both. For a screenshot the
+// start-up screen is closed at once and the program ends after the picture.
+int run(TApplication& app, const QString& screenshotFile) {
     int code = 0;
-    QTimer::singleShot(0, &app, [&] {
-        if (!Form1->grab().save(file)) {
-            std::fprintf(stderr, "kyvelo: cannot write %s\n", qPrintable(file));
-            code = 1;
+    QTimer::singleShot(0, Form1, [&] {
+        if (screenshotFile.isEmpty()) {
+            Form1->show();
+            return;
         }
+        QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // runs in the start-up screen's loop
+        Form1->show();
+        code = writeScreenshot(screenshotFile);
         app.quit();
     });
-    app.exec();
-    return code;
+    const int loopCode = app.exec();
+    return code ? code : loopCode;
 }
 
 // Qt would abort with a terse message; say what to do instead.
@@ -49,13 +63,13 @@ int main(int argc, char* argv[]) {
     }
     try {
         Form1 = new TForm1;
+        FrmAbout = new TFrmAbout; // hidden until the main window's first show
     } catch (const Exception& e) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
         return 1;
     }
-    Form1->show();
-    const int code =
-        options.screenshotFile.isEmpty() ? app.exec() : writeScreenshot(app, options.screenshotFile);
+    const int code = run(app, options.screenshotFile);
+    delete FrmAbout;
     delete Form1;
     return code;
 }

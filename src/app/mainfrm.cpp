@@ -1,18 +1,27 @@
 #include "app/mainfrm.h"
 
+#include "app/aboutbox.h"
+#include "app/abouttexts.h"
 #include "app/accesstexts.h"
 #include "app/chartaccess.h"
 #include "app/componentclasses.h"
+#include "app/layoutresources.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/exceptions.h"
 #include "platform/controls/stdctrls.h"
 #include "platform/graphics/font.h"
 #include "platform/layout/layoutloader.h"
+#include "platform/system/shellexecute.h"
+#include "viewer/htmlviewer.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
+#include "widgets/urllab.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -22,11 +31,6 @@ TForm1* Form1 = nullptr;
 double TripDistance(double t) {
     const int profile = Form1 && Form1->CBoxMode ? Form1->CBoxMode->ItemIndex() : -1;
     return tripProfileDistance(profile, t);
-}
-
-// The layouts live in this static library; without this the linker would drop them.
-static void initLayoutResources() {
-    Q_INIT_RESOURCE(app);
 }
 
 namespace {
@@ -61,6 +65,8 @@ void TForm1::publishHandlers() {
     PublishHandler(QStringLiteral("RC1MouseMoveInChart"), this, &TForm1::RC1MouseMoveInChart);
     PublishHandler(QStringLiteral("CBox1PointClick"), this, &TForm1::CBox1PointClick);
     PublishHandler(QStringLiteral("CBoxShowCHClick"), this, &TForm1::CBoxShowCHClick);
+    PublishHandler(QStringLiteral("HTMLViewHotSpotClick"), this, &TForm1::HTMLViewHotSpotClick);
+    PublishHandler(QStringLiteral("SBAboutClick"), this, &TForm1::SBAboutClick);
     PublishHandler(QStringLiteral("SBExitClick"), this, &TForm1::SBExitClick);
     PublishHandler(QStringLiteral("CBoxModeChange"), this, &TForm1::CBoxModeChange);
 }
@@ -96,16 +102,57 @@ void TForm1::findComponents() {
     LblDT = component<TLabel>("LblDT");
     RLabDT = component<TRasterLab>("RLabDT");
     Panel3 = component<TPanel>("Panel3");
+    HTMLView = component<THTMLViewer>("HTMLView");
     SLine1 = component<TSLine>("SLine1");
+    cliDemon = component<TkdbDemonClient>("cliDemon");
 }
 
+// The start-up screen comes first; the chart is filled once it is closed. A later show (after the
+// window was hidden) finds the simulation as the user left it.
 void TForm1::FormShow(QObject*) {
+    if (FStarted) return;
+    FStarted = true;
+    fillAboutDialog();
+    FrmAbout->ShowModal();
+    if (!cliDemon) return; // the host asked the program to quit while the start-up screen was up
+    HTMLView->loadFromString(cliDemon->Translate(QStringLiteral("MMExplain")));
+    startSimulation();
+}
+
+// Its captions are translated here, once; the description and the links' heading are the
+// program's own, in German or English as the language file names itself.
+void TForm1::fillAboutDialog() {
+    FrmAbout->LblName->SetCaption(QStringLiteral("Kyvelo"));
+    FrmAbout->LblVersion->SetCaption(QStringLiteral("Version 1.0"));
+    TRivazidad2000& dictionary = cliDemon->Dictionary();
+    FrmAbout->UrlLabHomepage->SetURL(dictionary.Translate(QStringLiteral("HomePageURL")));
+    const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$")).toLower();
+    dictionary.TranslateComponent(FrmAbout);
+    const AboutTexts texts = aboutTextsFor(language);
+    FrmAbout->LblWebSite->SetCaption(texts.WebSite);
+    FrmAbout->LblDescription->SetCaption(texts.Description);
+}
+
+void TForm1::startSimulation() {
     CBoxMode->SetItemIndex(1);
     FTime1 = 50;
     FTime2 = 110;
     FDist1 = TripDistance(FTime1);
     FDist2 = TripDistance(FTime2);
     UpdateDisplay();
+}
+
+// The shell opens the link: a web page in the browser, a document in its program.
+void TForm1::HTMLViewHotSpotClick(QObject*, const QString& SRC, bool& Handled) {
+    Handled = true;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    QCoreApplication::processEvents();
+    shellExecute({QString(), SRC, QString()});
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TForm1::SBAboutClick(QObject*) {
+    FrmAbout->ShowModal();
 }
 
 void TForm1::SBExitClick(QObject*) {

@@ -1,10 +1,13 @@
 // The main window: the chart with the trip curve, the controls that steer the simulation and the
-// three dot-matrix read-outs. Everything is built from the stored layout ":/layouts/mainfrm.lfm";
+// three dot-matrix read-outs, the explanatory text under the chart and the About dialog as its
+// start-up screen. Everything is built from the stored layout ":/layouts/mainfrm.lfm";
 // the members below are found there by name once the layout has been read.
 #pragma once
 
 #include "platform/controls/forms.h"
 #include "platform/controls/shiftstate.h"
+
+#include <QPointer>
 
 #include <memory>
 
@@ -12,6 +15,8 @@ class AccessTexts;
 class ChartAccess;
 class TCheckBox;
 class TComboBox;
+class THTMLViewer;
+class TkdbDemonClient;
 class TLabel;
 class TPanel;
 class TRChart;
@@ -35,6 +40,8 @@ public:
                              double rMousePosY);
     void CBox1PointClick(QObject* Sender);
     void CBoxShowCHClick(QObject* Sender);
+    void HTMLViewHotSpotClick(QObject* Sender, const QString& SRC, bool& Handled);
+    void SBAboutClick(QObject* Sender);
     void SBExitClick(QObject* Sender);
     void CBoxModeChange(QObject* Sender);
 
@@ -65,10 +72,14 @@ public:
     TLabel* LblDT = nullptr;
     TRasterLab* RLabDT = nullptr;
     TPanel* Panel3 = nullptr;
+    THTMLViewer* HTMLView = nullptr;
     TSLine* SLine1 = nullptr;
+    QPointer<TkdbDemonClient> cliDemon; // gone once the host has ended the program
 
 private:
     void publishHandlers();
+    void fillAboutDialog();
+    void startSimulation();
     void findComponents();
     template <class T> T* component(const char* name) const;
     bool singlePoint() const;
@@ -82,6 +93,7 @@ private:
     double FDist2 = 0;
     AccessTexts* FAccessTexts;
     std::unique_ptr<ChartAccess> FAccess;
+    bool FStarted = false; // the start-up runs at the first show only
 };
 
 // The main window, from its creation to the end of the program.

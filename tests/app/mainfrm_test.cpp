@@ -5,6 +5,7 @@
 #include "chart/rchart.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
+#include "startupscreen.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
@@ -34,9 +35,9 @@ constexpr int kDesignPixelsPerInch = 120;
 class MainFormTest : public testing::Test {
 protected:
     void SetUp() override {
-        Form1 = new TForm1(kDesignPixelsPerInch);
-        form.reset(Form1);
-        form->show();
+        about.reset(FrmAbout = new TFrmAbout);
+        form.reset(Form1 = new TForm1(kDesignPixelsPerInch));
+        showPastStartupScreen(*form);
     }
 
     void expectReadouts(const char* speed, const char* ds, const char* dt) {
@@ -58,6 +59,7 @@ protected:
         QCoreApplication::sendEvent(form->RC1, &event);
     }
 
+    std::unique_ptr<TFrmAbout> about;
     std::unique_ptr<TForm1> form;
 };
 
@@ -242,8 +244,9 @@ TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {
 // The read-outs draw dots of a fixed pixel size; a screen below the layout's 120 dpi must not cut
 // off their lowest dot row, which carries the decimal point.
 TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
+    const std::unique_ptr<TFrmAbout> about(FrmAbout = new TFrmAbout);
     std::unique_ptr<TForm1> form(Form1 = new TForm1(96));
-    form->show();
+    showPastStartupScreen(*form);
     const TRasterLab& speed = *form->RLabSpeed;
     ASSERT_EQ(speed.Text(), QStringLiteral("70.6km/h"));
     EXPECT_EQ(speed.Height(), 41);

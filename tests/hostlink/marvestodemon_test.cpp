@@ -61,7 +61,8 @@ private:
     void reply(LinkHandle to, TLernavoMessageStream& request) {
         TLernavoMessageStream answer(nullptr);
         answer.SetTimeStamp(request.TimeStamp());
-        if (WrongStamp) answer.SetTimeStamp({request.TimeStamp().Time + 1, request.TimeStamp().Date});
+        // A day earlier: no later request of this test can carry that stamp.
+        if (WrongStamp) answer.SetTimeStamp({request.TimeStamp().Time, request.TimeStamp().Date - 1});
         answer.WriteString(QStringLiteral("answer:") + request.ReadString());
         deliver(to, mcReply, copyDataBlock(answer));
     }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QTimer>
+#include <QWindow>
 
 using enum Controls::TAlign;
 using enum Forms::TFormBorderStyle;
@@ -175,4 +176,19 @@ TEST(StdCtrls, FormShowsModallyUntilClosed) {
     EXPECT_EQ(shows, 2);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.minimumSize(), QSize(300, 200)); // a dialog's frame is fixed
+}
+
+TEST(StdCtrls, FormShowEventComesWithTheWindowOnScreen) {
+    TForm form;
+    form.SetBounds(0, 0, 200, 100);
+    bool onScreen = false;
+    form.SetOnShow([&](QObject*) { onScreen = form.windowHandle() && form.windowHandle()->isVisible(); });
+    form.show();
+    EXPECT_TRUE(onScreen); // a modal dialog opened here shows in front of it
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    form.SetIcon(icon);
+    EXPECT_EQ(form.windowIcon().pixmap(32, 32).toImage().pixelColor(5, 5), QColor(Qt::red));
+    form.SetIcon(QImage());
+    EXPECT_TRUE(form.windowIcon().isNull());
 }

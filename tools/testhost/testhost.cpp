@@ -127,7 +127,8 @@ void TestHost::answerExecute(TLernavoMessageStream& request, TLernavoMessageStre
 void TestHost::sendReply(LinkHandle target, TLernavoMessageStream& reply) {
     reply.SetMsgCode(mcReply);
     if (FWrongStampNext) {
-        reply.SetTimeStamp({reply.TimeStamp().Time + 1, reply.TimeStamp().Date});
+        // A day earlier, so that no later request can carry the same stamp.
+        reply.SetTimeStamp({reply.TimeStamp().Time, reply.TimeStamp().Date - 1});
         FWrongStampNext = false;
     }
     FWindow->send(target, {kCopyDataMessage, FWindow->handle(), mcReply, copyDataBlock(reply)});

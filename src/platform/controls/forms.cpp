@@ -4,6 +4,8 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -21,6 +23,11 @@ void TForm::SetBorderStyle(TFormBorderStyle value) {
     setWindowFlag(Qt::FramelessWindowHint, value == bsNone);
     setWindowFlag(Qt::Dialog, value == bsDialog);
     setWindowFlag(Qt::Tool, value == bsToolWindow || value == bsSizeToolWin);
+}
+
+void TForm::SetIcon(const QImage& value) {
+    FIcon = value;
+    setWindowIcon(value.isNull() ? QIcon() : QIcon(QPixmap::fromImage(value)));
 }
 
 void TForm::ShowModal() {
@@ -43,7 +50,12 @@ void TForm::showEvent(QShowEvent* event) {
     if (!sizeable()) setFixedSize(size());
     if (FPosition == poScreenCenter && screen())
         move(screen()->availableGeometry().center() - rect().center());
-    if (FOnShow) FOnShow(this);
+}
+
+void TForm::setVisible(bool visible) {
+    const bool showing = visible && !isVisible();
+    TControl::setVisible(visible);
+    if (showing && isVisible() && FOnShow) FOnShow(this);
 }
 
 void TForm::hideEvent(QHideEvent* event) {

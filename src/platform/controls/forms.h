@@ -13,6 +13,7 @@
 
 #include "platform/controls/control.h"
 
+#include <QImage>
 #include <QString>
 
 class QEventLoop;
@@ -41,6 +42,7 @@ class TForm : public TControl {
     Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
     Q_PROPERTY(Forms::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(Forms::TPosition Position READ Position WRITE SetPosition)
+    Q_PROPERTY(QImage Icon READ Icon WRITE SetIcon)
 public:
     explicit TForm(TComponentBase* owner = nullptr, QWidget* parent = nullptr);
 
@@ -58,8 +60,12 @@ public:
     void SetBorderStyle(TFormBorderStyle value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition value) { FPosition = value; }
+    // The window's icon (title bar, task bar); an empty image leaves the application's.
+    QImage Icon() const { return FIcon; }
+    void SetIcon(const QImage& value);
 
-    // Raised each time the form is shown from hidden (not when restored from minimised).
+    // Raised each time the form is shown from hidden (not when restored from minimised), once the
+    // window is on the screen: a dialog shown modally from here opens in front of it.
     const TNotifyEvent& OnShow() const { return FOnShow; }
     void SetOnShow(TNotifyEvent handler) { FOnShow = std::move(handler); }
 
@@ -68,6 +74,7 @@ public:
     // Shows the form modally and returns when it is hidden again (Close).
     void ShowModal();
     void Close() { close(); }
+    void setVisible(bool visible) override;
 
 protected:
     template <class Form, class Result, class... Args>
@@ -84,6 +91,7 @@ private:
     bool FScaled = true;
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TPosition FPosition = TPosition::poDesigned;
+    QImage FIcon;
     TNotifyEvent FOnShow;
     HandlerTable FHandlers;
     QEventLoop* FModalLoop = nullptr;

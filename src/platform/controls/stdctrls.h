@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/controls/control.h"
+#include "platform/controls/mousecontrol.h"
 #include "platform/graphics/graphics.h"
 
 #include <QStringList>
@@ -59,9 +60,10 @@ private:
     int FBevelWidth = 1;
 };
 
-// A text. With AutoSize (the default) the label takes the size of its text once loaded and
-// whenever the text or font changes; with WordWrap it keeps its width and takes the height.
-class TLabel : public TControl {
+// A text that reports the usual mouse events. With AutoSize (the default) the label takes the size of its
+// text once loaded and whenever the text or font changes; with WordWrap it keeps its width and takes the
+// height.
+class TLabel : public TMouseControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(Graphics::TAlignment Alignment READ Alignment WRITE SetAlignment)

@@ -20,7 +20,8 @@ Qt::Alignment qtAlignment(TAlignment a) {
 
 } // namespace
 
-TLabel::TLabel(TComponentBase* owner, QWidget* parent) : TControl(owner, parent), FLabel(new QLabel(this)) {
+TLabel::TLabel(TComponentBase* owner, QWidget* parent)
+    : TMouseControl(owner, parent), FLabel(new QLabel(this)) {
     FLabel->setTextFormat(Qt::PlainText);
     FLabel->setAlignment(qtAlignment(FAlignment));
     setInnerWidget(FLabel);

@@ -1,0 +1,52 @@
+#include "platform/system/posixshell.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+QString withoutExe(const QString& file) {
+    return file.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? file.chopped(4) : QString();
+}
+
+QString executableAt(const QString& file) {
+    if (file.isEmpty()) return {};
+    const QFileInfo info(file);
+    if (info.isFile() && info.isExecutable()) return info.absoluteFilePath();
+    if (!file.contains(QLatin1Char('/'))) return QStandardPaths::findExecutable(file);
+    return {};
+}
+
+int openWithDesktop(const QUrl& url) {
+    return QDesktopServices::openUrl(url) ? ShellResult::Success : ShellResult::NoAssociation;
+}
+
+} // namespace
+
+bool hasUrlScheme(const QString& file) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(file).hasMatch();
+}
+
+QString resolveProgram(const QString& file) {
+    const QString found = executableAt(file);
+    return found.isEmpty() ? executableAt(withoutExe(file)) : found;
+}
+
+int PosixShell::execute(const ShellRequest& request) {
+    if (hasUrlScheme(request.File)) return openWithDesktop(QUrl(request.File));
+    const QString program = resolveProgram(request.File);
+    if (!program.isEmpty())
+        return QProcess::startDetached(program, QProcess::splitCommand(request.Parameters))
+                   ? ShellResult::Success
+                   : ShellResult::BadFormat;
+    const QFileInfo document(request.File);
+    if (!document.exists()) return ShellResult::FileNotFound;
+    if (!withoutExe(request.File).isEmpty()) return ShellResult::AccessDenied; // a program we may not run
+    if (!document.isReadable()) return ShellResult::AccessDenied;
+    return openWithDesktop(QUrl::fromLocalFile(document.absoluteFilePath()));
+}

@@ -1,0 +1,92 @@
+# Shared by the end-to-end tests: a private Xvfb screen, the program on it, and its windows.
+# Source it with the program and an output folder as $1 and $2; it exits 77 (skipped) when Xvfb or
+# the X tools are missing.
+binary=$1
+out=${2:-/tmp}
+for tool in Xvfb xdotool xwininfo import compare; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)"
+    exit 77
+  fi
+done
+mkdir -p "$out"
+
+# Xvfb picks a free display number itself and writes it to fd 3.
+rm -f "$out/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
+xvfb=$!
+app=
+runtime=
+cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; [ -n "$runtime" ] && rm -rf "$runtime"; }
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+if [ ! -s "$out/display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
+export DISPLAY=:$(head -n 1 "$out/display")
+unset QT_QPA_PLATFORM
+# A link directory of its own: a copy of the program running elsewhere must not make this one
+# the second copy (which ends at once).
+runtime=$(mktemp -d)
+export XDG_RUNTIME_DIR=$runtime
+
+# Starts the program; its messages go to $out/app.log.
+start_program() {
+  "$binary" "$@" 2>"$out/app.log" &
+  app=$!
+}
+
+# Prints the id of the program's visible window whose title matches $1, waiting up to ten seconds.
+wait_window() {
+  local win=
+  for _ in $(seq 100); do
+    win=$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  if [ -z "$win" ]; then echo "FAIL: no window \"$1\" appeared" >&2; cat "$out/app.log" >&2; return 1; fi
+  echo "$win"
+}
+
+# Waits up to ten seconds until no visible window of the program has a title matching $1.
+wait_window_gone() {
+  for _ in $(seq 100); do
+    [ -z "$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null)" ] && return 0
+    sleep 0.1
+  done
+  echo "FAIL: window \"$1\" did not close" >&2
+  return 1
+}
+
+# Whether window $1 lies above window $2: without a window manager the program's windows are
+# children of the root, which xwininfo lists topmost first.
+above() {
+  local order first second
+  order=$(xwininfo -root -children | awk '/^ +0x/ { print $1 }')
+  first=$(echo "$order" | grep -n -i -x "$(printf '0x%x' "$1")" | cut -d: -f1)
+  second=$(echo "$order" | grep -n -i -x "$(printf '0x%x' "$2")" | cut -d: -f1)
+  [ -n "$first" ] && [ -n "$second" ] && [ "$first" -lt "$second" ]
+}
+
+# Clicks at client pixel ($2, $3) of window $1.
+click_in() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
+}
+
+# Closes the About dialog with its OK button (at 424, 296, 113 x 33 in the dialog).
+close_about() {
+  local about
+  about=$(wait_window "About") || return 1
+  click_in "$about" $((424 + 56)) $((296 + 16))
+  wait_window_gone "About"
+}
+
+# Writes a screenshot to $1 once two in a row agree (the screen has finished painting).
+settled_screenshot() {
+  import -window root "$1"
+  for _ in $(seq 40); do
+    sleep 0.25
+    import -window root "$1.next.png"
+    if [ "$(compare -metric AE "$1" "$1.next.png" null: 2>&1)" = "0" ]; then rm -f "$1.next.png"; return; fi
+    mv "$1.next.png" "$1"
+  done
+}
