@@ -5,13 +5,13 @@
 #include "app/accesstexts.h"
 #include "app/chartaccess.h"
 #include "app/componentclasses.h"
+#include "app/requirecomponent.h"
 #include "app/layoutresources.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/controls/buttons.h"
-#include "platform/controls/exceptions.h"
 #include "platform/controls/stdctrls.h"
 #include "platform/graphics/font.h"
 #include "platform/layout/layoutloader.h"
@@ -71,40 +71,25 @@ void TForm1::publishHandlers() {
     PublishHandler(QStringLiteral("CBoxModeChange"), this, &TForm1::CBoxModeChange);
 }
 
-// The window works only with every member in place: say which one a layout lacks, in every build.
-template <class T> T* TForm1::component(const char* name) const {
-    TComponentBase* found = FindComponent(QLatin1String(name));
-    if (!found)
-        throw Exception(
-            QStringLiteral("Component \"%1\" is missing from the layout").arg(QLatin1String(name)));
-    auto* typed = dynamic_cast<T*>(found);
-    if (!typed)
-        throw Exception(QStringLiteral("Component \"%1\" in the layout is a %2, not a %3")
-                            .arg(QLatin1String(name),
-                                 QLatin1String(found->AsObject()->metaObject()->className()),
-                                 QLatin1String(T::staticMetaObject.className())));
-    return typed;
-}
-
 void TForm1::findComponents() {
-    Panel1 = component<TPanel>("Panel1");
-    CBox1Point = component<TCheckBox>("CBox1Point");
-    CBoxShowCH = component<TCheckBox>("CBoxShowCH");
-    CBoxMode = component<TComboBox>("CBoxMode");
-    SBAbout = component<TSpeedButton>("SBAbout");
-    SBExit = component<TSpeedButton>("SBExit");
-    RC1 = component<TRChart>("RC1");
-    Panel2 = component<TPanel>("Panel2");
-    Label1 = component<TLabel>("Label1");
-    RLabSpeed = component<TRasterLab>("RLabSpeed");
-    LblDS = component<TLabel>("LblDS");
-    RLabDS = component<TRasterLab>("RLabDS");
-    LblDT = component<TLabel>("LblDT");
-    RLabDT = component<TRasterLab>("RLabDT");
-    Panel3 = component<TPanel>("Panel3");
-    HTMLView = component<THTMLViewer>("HTMLView");
-    SLine1 = component<TSLine>("SLine1");
-    cliDemon = component<TkdbDemonClient>("cliDemon");
+    Panel1 = requireComponent<TPanel>(*this, "Panel1");
+    CBox1Point = requireComponent<TCheckBox>(*this, "CBox1Point");
+    CBoxShowCH = requireComponent<TCheckBox>(*this, "CBoxShowCH");
+    CBoxMode = requireComponent<TComboBox>(*this, "CBoxMode");
+    SBAbout = requireComponent<TSpeedButton>(*this, "SBAbout");
+    SBExit = requireComponent<TSpeedButton>(*this, "SBExit");
+    RC1 = requireComponent<TRChart>(*this, "RC1");
+    Panel2 = requireComponent<TPanel>(*this, "Panel2");
+    Label1 = requireComponent<TLabel>(*this, "Label1");
+    RLabSpeed = requireComponent<TRasterLab>(*this, "RLabSpeed");
+    LblDS = requireComponent<TLabel>(*this, "LblDS");
+    RLabDS = requireComponent<TRasterLab>(*this, "RLabDS");
+    LblDT = requireComponent<TLabel>(*this, "LblDT");
+    RLabDT = requireComponent<TRasterLab>(*this, "RLabDT");
+    Panel3 = requireComponent<TPanel>(*this, "Panel3");
+    HTMLView = requireComponent<THTMLViewer>(*this, "HTMLView");
+    SLine1 = requireComponent<TSLine>(*this, "SLine1");
+    cliDemon = requireComponent<TkdbDemonClient>(*this, "cliDemon");
 }
 
 // The start-up screen comes first; the chart is filled once it is closed. A later show (after the

@@ -81,7 +81,6 @@ private:
     void fillAboutDialog();
     void startSimulation();
     void findComponents();
-    template <class T> T* component(const char* name) const;
     bool singlePoint() const;
     void addCurve();
     void addSlopeTriangle();

@@ -6,9 +6,15 @@
 #include "platform/controls/exceptions.h"
 
 template <class T> T* requireComponent(const TComponentBase& owner, const char* name) {
-    auto* found = dynamic_cast<T*>(owner.FindComponent(QLatin1String(name)));
+    TComponentBase* found = owner.FindComponent(QLatin1String(name));
     if (!found)
-        throw Exception(QStringLiteral("%1: the layout has no component \"%2\" of the expected class")
-                            .arg(owner.Name(), QLatin1String(name)));
-    return found;
+        throw Exception(
+            QStringLiteral("Component \"%1\" is missing from the layout").arg(QLatin1String(name)));
+    auto* typed = dynamic_cast<T*>(found);
+    if (!typed)
+        throw Exception(QStringLiteral("Component \"%1\" in the layout is a %2, not a %3")
+                            .arg(QLatin1String(name),
+                                 QLatin1String(found->AsObject()->metaObject()->className()),
+                                 QLatin1String(T::staticMetaObject.className())));
+    return typed;
 }
