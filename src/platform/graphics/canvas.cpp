@@ -335,28 +335,43 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
     reinterpret_cast<QRgb*>(FImage->scanLine(y))[x] = 0xFF000000u | rgbOf(color);
 }
 
-QFont TCanvas::textFont() const {
-    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
+struct TCanvas::TextFace {
+    QString name;
+    int height;
+    TFontStyles style;
+    QFont font;
+    QFontMetrics metrics;
+
+    // The font's colour plays no part, nor does the image: fonts are sized in pixels.
+    bool fits(const TFont& f) const { return height == f.Height() && style == f.Style() && name == f.Name(); }
+};
+
+const TCanvas::TextFace& TCanvas::textFace() const {
+    if (FTextFace && FTextFace->fits(FFont)) return *FTextFace;
     QFont font = FFont.toQFont();
+    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
     font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+    const QFontMetrics metrics(font, FImage);
+    FTextFace =
+        std::make_unique<TextFace>(TextFace{FFont.Name(), FFont.Height(), FFont.Style(), font, metrics});
+    return *FTextFace;
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
     if (text.isEmpty() || blank()) return;
-    const QFont font = textFont();
-    const QFontMetrics metrics(font, FImage);
+    const TextFace& face = textFace();
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (hasBrush())
-        p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), toQColor(FBrush.Color));
-    p.setFont(font);
+        p.fillRect(QRect(x, y, face.metrics.horizontalAdvance(text), face.metrics.height()),
+                   toQColor(FBrush.Color));
+    p.setFont(face.font);
     p.setPen(toQColor(FFont.Color()));
-    p.drawText(QPoint(x, y + metrics.ascent()), text);
+    p.drawText(QPoint(x, y + face.metrics.ascent()), text);
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics metrics(textFont(), FImage);
+    const QFontMetrics& metrics = textFace().metrics;
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
