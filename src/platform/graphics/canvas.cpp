@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <span>
 
 using enum Graphics::TPenMode;
@@ -320,8 +321,13 @@ void TCanvas::FillRect(const TRect& r) {
     const QRgb color = 0xFF000000u | rgbOf(FBrush.Color);
     uchar* bits = FImage->bits();
     const qsizetype stride = FImage->bytesPerLine();
-    for (int y = top; y < bottom; ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left, color);
+    const int width = right - left;
+    QRgb* first = reinterpret_cast<QRgb*>(bits + top * stride) + left;
+    std::fill_n(first, width, color);
+    // The other rows copy the first: a block copy is several times faster than storing one value
+    // pixel by pixel.
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + left, first, width * sizeof(QRgb));
 }
 
 TColor TCanvas::Pixels(int x, int y) const {
