@@ -126,8 +126,8 @@ TEST(Canvas, FillRectUsesTheBrushOnly) {
 }
 
 TEST(Canvas, FillRectFillsExactlyTheClippedRectangle) {
-    const TRect rects[] = {Rect(0, 0, 7, 5),  Rect(2, 1, 5, 4),    Rect(-3, -2, 3, 2), Rect(4, 3, 12, 9),
-                           Rect(1, 4, 6, 5),  Rect(6, 0, 7, 5),    Rect(-9, 2, 20, 3), Rect(3, -9, 4, 20),
+    const TRect rects[] = {Rect(0, 0, 7, 5), Rect(2, 1, 5, 4),  Rect(-3, -2, 3, 2), Rect(4, 3, 12, 9),
+                           Rect(1, 4, 6, 5), Rect(6, 0, 7, 5),  Rect(-9, 2, 20, 3), Rect(3, -9, 4, 20),
                            Rect(7, 0, 9, 5), Rect(-4, -4, 0, 0)};
     for (const TRect& r : rects) {
         TBitmap bmp(7, 5);
@@ -137,7 +137,8 @@ TEST(Canvas, FillRectFillsExactlyTheClippedRectangle) {
         for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, 5); ++y)
             for (int x = std::max(r.Left, 0); x < std::min(r.Right, 7); ++x)
                 expected.insert({x, y});
-        EXPECT_EQ(pixelsNot(bmp, clWhite), expected) << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+        EXPECT_EQ(pixelsNot(bmp, clWhite), expected)
+            << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
         for (auto [x, y] : expected)
             ASSERT_EQ(bmp.Canvas().Pixels(x, y), clNavy) << x << "," << y;
     }
@@ -293,7 +294,8 @@ TEST(Canvas, TextMeasuresFollowEveryFontChange) {
         {"style", [](TFont& f) { f.SetStyle(TFontStyles(fsBold)); }},
         {"name", [](TFont& f) { f.SetName(QStringLiteral("Courier New")); }},
         {"cell height", [](TFont& f) { f.SetHeight(30); }},
-        {"assign", [](TFont& f) {
+        {"assign",
+         [](TFont& f) {
              TFont other;
              other.SetHeight(-9);
              f.Assign(other);
