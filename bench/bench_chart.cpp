@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <ctime>
 
 using enum Graphics::TPenStyle;
 using enum VrxBase::TCrossHairMode;
@@ -189,6 +191,100 @@ static void BM_MainWindowFullUpdate(benchmark::State& state) {
     FrmAbout = nullptr;
 }
 BENCHMARK(BM_MainWindowFullUpdate)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// Counts the paint events the window's widgets receive: proof that each move was drawn.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Drags measuring point 1 with the left button held, the way a user does: each step a real mouse
+// move to a new pixel column between 20 and 45 min and back, so the time, the read-outs and the
+// picture change on every step.
+class Drag {
+public:
+    explicit Drag(TForm1& form) : form(form) {
+        first = pixelX(20);
+        last = pixelX(45);
+        x = first;
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
+    }
+    ~Drag() { send(QEvent::MouseButtonRelease, Qt::NoButton); }
+
+    void step() {
+        if (x + stride > last || x + stride < first) stride = -stride;
+        x += stride;
+        send(QEvent::MouseMove, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+private:
+    int pixelX(double t) const { return form.RC1->DataToPixel(1, t, 0).x(); }
+    void send(QEvent::Type type, Qt::MouseButtons buttons) {
+        const QPointF p(x, form.RC1->DataToPixel(1, 0, 60).y());
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, p, form.RC1->mapToGlobal(p), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.RC1, &event);
+    }
+
+    TForm1& form;
+    int first = 0;
+    int last = 0;
+    int x = 0;
+    int stride = 3; // pixels: about 0.8 min, enough to change the dt read-out every step
+};
+
+// CPU time of this thread: the machine is shared, and the waits of a loaded machine are not ours.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+} // namespace
+
+// One drag move of the real window (mouse event, items rebuilt, chart and read-outs repainted on
+// screen) paired, step by step, with the plain QPainter pass of BM_BaselinePaintMainWindow, so that
+// both see the same machine load. Reports both CPU times per step and their ratio (drag / baseline),
+// and the paint events per step, which show that every move reached the screen.
+static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
+    TForm1 form(120); // the layout's own resolution: the chart is 576 x 446
+    Form1 = &form;
+    form.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    for (QWidget* w : form.findChildren<QWidget*>())
+        w->installEventFilter(&counter);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    double dragSeconds = 0;
+    double baselineSeconds = 0;
+    {
+        Drag drag(form);
+        for (auto _ : state) {
+            const double start = threadSeconds();
+            drag.step();
+            const double middle = threadSeconds();
+            paintBaseline(image, mappedCurve(134, true));
+            benchmark::DoNotOptimize(image.constBits());
+            dragSeconds += middle - start;
+            baselineSeconds += threadSeconds() - middle;
+        }
+    }
+    Form1 = nullptr;
+    const double steps = static_cast<double>(state.iterations());
+    state.counters["drag_us"] = 1e6 * dragSeconds / steps;
+    state.counters["baseline_us"] = 1e6 * baselineSeconds / steps;
+    state.counters["ratio"] = dragSeconds / baselineSeconds;
+    state.counters["paints_per_step"] = counter.paints / steps;
+}
+BENCHMARK(BM_MainWindowDragVsBaseline)->Unit(benchmark::kMicrosecond);
 
 static void BM_ChartPaintLineTo(benchmark::State& state) {
     ChartFixture f;

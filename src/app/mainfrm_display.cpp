@@ -3,7 +3,7 @@
 #include "app/mainfrm.h"
 
 #include "app/chartaccess.h"
-
+#include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
@@ -17,8 +17,7 @@ using enum VrxBase::TCrossHairMode;
 
 namespace {
 
-constexpr int kCurveLastMinute = 133; // one point a minute over the time axis
-constexpr int kPointMark = 24;        // small filled circle
+constexpr int kPointMark = 24; // small filled circle
 constexpr double kTangentHalfWidth = 0.5;
 
 } // namespace
@@ -66,8 +65,9 @@ void TForm1::MovePoint(int point, double t) {
 void TForm1::addCurve() {
     RC1->SetDataColor(clBlack);
     RC1->SetLineWidth(2);
-    for (int i = 0; i <= kCurveLastMinute; ++i)
-        RC1->AddLineTo(i, TripDistance(i));
+    const TripCurve& curve = tripProfileCurve(CBoxMode->ItemIndex());
+    for (std::size_t minute = 0; minute < curve.size(); ++minute)
+        RC1->AddLineTo(static_cast<double>(minute), curve[minute]);
     RC1->SetLineWidth(1);
 }
 

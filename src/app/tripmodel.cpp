@@ -39,3 +39,16 @@ double tripProfileDistance(int profile, double t) {
         return 0;
     }
 }
+
+const TripCurve& tripProfileCurve(int profile) {
+    constexpr int profiles = tpBackAndForth + 1;
+    static const std::array<TripCurve, profiles> curves = [] {
+        std::array<TripCurve, profiles> result;
+        for (int p = 0; p < profiles; ++p)
+            for (std::size_t minute = 0; minute < result[p].size(); ++minute)
+                result[p][minute] = tripProfileDistance(p, static_cast<double>(minute));
+        return result;
+    }();
+    static const TripCurve none{};
+    return profile >= 0 && profile < profiles ? curves[profile] : none;
+}

@@ -2,7 +2,17 @@
 // Pure: the profile is passed in; the main window supplies the one chosen in its profile box.
 #pragma once
 
+#include <array>
+
 enum TripProfile { tpUniform = 0, tpStandardRoad = 1, tpBackAndForth = 2 };
 
 // Distance in km at time t (minutes) for profile 0, 1 or 2; any other index gives 0.
 double tripProfileDistance(int profile, double t);
+
+// A profile's curve as the chart draws it: the distances at the whole minutes 0..133.
+using TripCurve = std::array<double, 134>;
+
+// The curve of profile 0, 1 or 2, computed once and kept: the long double model is too costly to
+// evaluate 134 times on every move of a measuring point. Each value is tripProfileDistance(profile,
+// minute) exactly; any other index gives zeros.
+const TripCurve& tripProfileCurve(int profile);

@@ -96,7 +96,8 @@ public:
         FItems.AddText(x, y, fontSize, text);
     }
     // Removes all items, here and in every chart sharing the list, and repaints this chart's
-    // data-area bitmap with its background (the screen is left alone).
+    // data-area bitmap with its background (the screen is left alone); while painting is suppressed
+    // that is left to the next paint.
     void ClearItems();
     int ItemCount() const { return FItems.ItemCount(); }
     const ChartItemList& Items() const { return FItems.List(); }

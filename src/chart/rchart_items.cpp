@@ -4,7 +4,8 @@
 #include <algorithm>
 
 void TCustomRChart::ClearItems() {
-    DrawBackground();
+    // While painting is suppressed the next paint draws the background anyway.
+    if (!FSuppressPaint) DrawBackground();
     FItems.ClearItems();
 }
 

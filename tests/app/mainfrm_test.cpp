@@ -196,6 +196,15 @@ TEST_F(MainFormTest, CrosshairBoxHidesAndShowsBothCrosshairs) {
     EXPECT_EQ(form->RC1->CrossHair2()->Mode(), chOff);
 }
 
+TEST_F(MainFormTest, CurveFollowsEveryChangeOfProfile) {
+    for (int profile : {tpBackAndForth, tpUniform, tpStandardRoad, tpBackAndForth}) {
+        form->CBoxMode->SetItemIndex(profile);
+        form->CBoxModeChange(form->CBoxMode);
+        for (int i = 0; i <= 133; ++i)
+            ASSERT_EQ(item(i).Y1, tripProfileDistance(profile, i)) << profile << " " << i;
+    }
+}
+
 TEST_F(MainFormTest, NoProfileLaysTheCurveOnTheTimeAxis) {
     form->CBoxMode->SetItemIndex(-1);
     form->CBoxModeChange(form->CBoxMode);

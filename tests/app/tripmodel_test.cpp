@@ -44,3 +44,14 @@ TEST(TripModel, NoProfileSelectedGivesZero) {
         for (double t : {0.0, 50.0, 133.0})
             EXPECT_EQ(tripProfileDistance(profile, t), 0) << profile << " " << t;
 }
+
+// The kept curves are the model's values bit for bit, one curve per profile.
+TEST(TripModel, CurveHoldsEachProfilesValuesAtEveryMinute) {
+    for (int profile : {-1, 0, 1, 2, 3}) {
+        const TripCurve& curve = tripProfileCurve(profile);
+        for (int minute = 0; minute <= 133; ++minute)
+            ASSERT_EQ(curve[minute], tripProfileDistance(profile, minute)) << profile << " " << minute;
+        EXPECT_EQ(&tripProfileCurve(profile), &curve) << profile; // computed once, then kept
+    }
+    EXPECT_NE(tripProfileCurve(tpUniform)[50], tripProfileCurve(tpStandardRoad)[50]);
+}

@@ -82,6 +82,34 @@ TEST(RChartPaint, SuppressedChartPaintsNothingAndOnceWhenReleased) {
     EXPECT_EQ(t.chart.FrameImage().pixel(300, 100), rgb(clYellow));
 }
 
+// Clearing the items wipes the data-area bitmap at once when the chart paints, and leaves it to
+// the next paint while painting is suppressed; the picture on screen is the same either way.
+TEST(RChartPaint, ClearItemsLeavesTheBackgroundToTheNextPaintWhileSuppressed) {
+    TripChart t;
+    const QPoint at = t.inData(60, 90);
+    auto addBox = [&] {
+        t.chart.SetDataColor(clRed);
+        t.chart.SetLineWidth(9);
+        t.chart.AddLine(50, 90, 70, 90);
+        t.chart.SetLineWidth(1);
+        t.chart.Paint();
+    };
+    addBox();
+    ASSERT_EQ(t.chart.DataAreaImage().pixel(at), rgb(clRed));
+    t.chart.ClearItems();
+    EXPECT_EQ(t.chart.DataAreaImage().pixel(at), rgb(clWhite));
+    EXPECT_EQ(t.chart.FrameImage().pixel(at + QPoint(50, 20)), rgb(clRed)); // the screen is left alone
+
+    addBox();
+    t.chart.SetSuppressPaint(true);
+    t.chart.ClearItems();
+    EXPECT_EQ(t.chart.ItemCount(), 0);
+    EXPECT_EQ(t.chart.DataAreaImage().pixel(at), rgb(clRed));
+    t.chart.SetSuppressPaint(false);
+    EXPECT_EQ(t.chart.DataAreaImage().pixel(at), rgb(clWhite));
+    EXPECT_EQ(t.chart.FrameImage().pixel(at + QPoint(50, 20)), rgb(clWhite));
+}
+
 TEST(RChartPaint, ItemsAreDrawnThroughTheirLayer) {
     TripChart t;
     t.chart.SetSuppressPaint(true);

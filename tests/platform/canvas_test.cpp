@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 
 using enum Graphics::TBrushStyle;
+using enum Graphics::TFontStyle;
 using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
 
@@ -120,6 +123,25 @@ TEST(Canvas, FillRectUsesTheBrushOnly) {
     c.Brush().Style = bsClear;
     c.FillRect(Rect(0, 0, 5, 5));
     EXPECT_EQ(c.Pixels(0, 0), clWhite);
+}
+
+TEST(Canvas, FillRectFillsExactlyTheClippedRectangle) {
+    const TRect rects[] = {Rect(0, 0, 7, 5), Rect(2, 1, 5, 4),  Rect(-3, -2, 3, 2), Rect(4, 3, 12, 9),
+                           Rect(1, 4, 6, 5), Rect(6, 0, 7, 5),  Rect(-9, 2, 20, 3), Rect(3, -9, 4, 20),
+                           Rect(7, 0, 9, 5), Rect(-4, -4, 0, 0)};
+    for (const TRect& r : rects) {
+        TBitmap bmp(7, 5);
+        bmp.Canvas().Brush().Color = clNavy;
+        bmp.Canvas().FillRect(r);
+        PixelSet expected;
+        for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, 5); ++y)
+            for (int x = std::max(r.Left, 0); x < std::min(r.Right, 7); ++x)
+                expected.insert({x, y});
+        EXPECT_EQ(pixelsNot(bmp, clWhite), expected)
+            << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+        for (auto [x, y] : expected)
+            ASSERT_EQ(bmp.Canvas().Pixels(x, y), clNavy) << x << "," << y;
+    }
 }
 
 TEST(Canvas, XorDrawingTwiceRestoresTheImage) {
@@ -261,6 +283,48 @@ TEST(Canvas, TextOutPutsTheCellTopLeftAtThePointAndHonoursTheBrush) {
     EXPECT_EQ(opaque.Canvas().Pixels(5 + w - 1, 4 + h - 1), clYellow);
     EXPECT_EQ(opaque.Canvas().Pixels(5 + w, 4), clWhite);
     EXPECT_EQ(opaque.Canvas().Pixels(5, 4 + h), clWhite);
+}
+
+// The canvas keeps the measurements of its font: each change of face, height or style must be
+// measured anew, as a canvas that never measured the earlier font does.
+TEST(Canvas, TextMeasuresFollowEveryFontChange) {
+    const QString text = QStringLiteral("Hgmw");
+    const std::pair<const char*, std::function<void(TFont&)>> changes[] = {
+        {"height", [](TFont& f) { f.SetHeight(-20); }},
+        {"style", [](TFont& f) { f.SetStyle(TFontStyles(fsBold)); }},
+        {"name", [](TFont& f) { f.SetName(QStringLiteral("Courier New")); }},
+        {"cell height", [](TFont& f) { f.SetHeight(30); }},
+        {"assign",
+         [](TFont& f) {
+             TFont other;
+             other.SetHeight(-9);
+             f.Assign(other);
+         }},
+    };
+    TBitmap bmp(120, 40);
+    TCanvas& c = bmp.Canvas();
+    QSize before = c.TextExtent(text);
+    for (const auto& [what, change] : changes) {
+        change(c.Font());
+        TBitmap fresh(120, 40);
+        fresh.Canvas().Font().Assign(c.Font());
+        const QSize expected = fresh.Canvas().TextExtent(text);
+        EXPECT_NE(expected, before) << what; // the change matters to the measure
+        EXPECT_EQ(c.TextExtent(text), expected) << what;
+        EXPECT_EQ(c.TextWidth(text), expected.width()) << what;
+        EXPECT_EQ(c.TextHeight(text), expected.height()) << what;
+        // And the text is drawn in the new font: the same pixels as on the fresh canvas.
+        c.Brush().Color = clWhite;
+        c.FillRect(Rect(0, 0, 120, 40));
+        c.Font().SetColor(clBlack);
+        fresh.Canvas().Font().SetColor(clBlack);
+        c.Brush().Color = clYellow;
+        fresh.Canvas().Brush().Color = clYellow;
+        c.TextOut(2, 3, text);
+        fresh.Canvas().TextOut(2, 3, text);
+        EXPECT_EQ(bmp.Image(), fresh.Image()) << what;
+        before = expected;
+    }
 }
 
 TEST(Canvas, DrawStretchDrawAndCopyRectMovePixels) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <span>
 
 using enum Graphics::TPenMode;
@@ -320,8 +321,13 @@ void TCanvas::FillRect(const TRect& r) {
     const QRgb color = 0xFF000000u | rgbOf(FBrush.Color);
     uchar* bits = FImage->bits();
     const qsizetype stride = FImage->bytesPerLine();
-    for (int y = top; y < bottom; ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left, color);
+    const int width = right - left;
+    QRgb* first = reinterpret_cast<QRgb*>(bits + top * stride) + left;
+    std::fill_n(first, width, color);
+    // The other rows copy the first: a block copy is several times faster than storing one value
+    // pixel by pixel.
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + left, first, width * sizeof(QRgb));
 }
 
 TColor TCanvas::Pixels(int x, int y) const {
@@ -335,28 +341,43 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
     reinterpret_cast<QRgb*>(FImage->scanLine(y))[x] = 0xFF000000u | rgbOf(color);
 }
 
-QFont TCanvas::textFont() const {
-    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
+struct TCanvas::TextFace {
+    QString name;
+    int height;
+    TFontStyles style;
+    QFont font;
+    QFontMetrics metrics;
+
+    // The font's colour plays no part, nor does the image: fonts are sized in pixels.
+    bool fits(const TFont& f) const { return height == f.Height() && style == f.Style() && name == f.Name(); }
+};
+
+const TCanvas::TextFace& TCanvas::textFace() const {
+    if (FTextFace && FTextFace->fits(FFont)) return *FTextFace;
     QFont font = FFont.toQFont();
+    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
     font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+    const QFontMetrics metrics(font, FImage);
+    FTextFace =
+        std::make_unique<TextFace>(TextFace{FFont.Name(), FFont.Height(), FFont.Style(), font, metrics});
+    return *FTextFace;
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
     if (text.isEmpty() || blank()) return;
-    const QFont font = textFont();
-    const QFontMetrics metrics(font, FImage);
+    const TextFace& face = textFace();
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (hasBrush())
-        p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), toQColor(FBrush.Color));
-    p.setFont(font);
+        p.fillRect(QRect(x, y, face.metrics.horizontalAdvance(text), face.metrics.height()),
+                   toQColor(FBrush.Color));
+    p.setFont(face.font);
     p.setPen(toQColor(FFont.Color()));
-    p.drawText(QPoint(x, y + metrics.ascent()), text);
+    p.drawText(QPoint(x, y + face.metrics.ascent()), text);
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics metrics(textFont(), FImage);
+    const QFontMetrics& metrics = textFace().metrics;
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 

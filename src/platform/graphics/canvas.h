@@ -111,7 +111,11 @@ private:
     void strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
     void plotPenPixel(int x, int y, ThinStroke& stroke);
     void drawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
-    QFont textFont() const;
+    // The Qt font and its metrics for the current font on this image. Text is measured often (every
+    // scale label on every paint), so they are kept and rebuilt only when the face, height or style
+    // of the font has changed.
+    struct TextFace;
+    const TextFace& textFace() const;
 
     QImage* FImage;
     mutable std::unique_ptr<QPainter> FPainter;
@@ -119,4 +123,5 @@ private:
     TBrush FBrush;
     TFont FFont;
     QPoint FPenPos;
+    mutable std::unique_ptr<TextFace> FTextFace;
 };
