@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick
   fonts-liberation fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
