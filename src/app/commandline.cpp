@@ -22,14 +22,19 @@ QString formatError(const QByteArray& fileName, const QByteArray& suffix, const 
              QString::fromLatin1(writable.join(", ")));
 }
 
+// The first error is the one reported; --help and --version after it still count.
+void setError(CommandLine& result, const QString& error) {
+    if (result.error.isEmpty()) result.error = error;
+}
+
 void takeScreenshotFile(CommandLine& result, const QByteArray& fileName, const QByteArrayList& writable) {
     if (fileName.isEmpty()) {
-        result.error = QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png");
+        setError(result, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
         return;
     }
     const QByteArray suffix = suffixOf(fileName);
     if (!suffix.isEmpty() && !writable.contains(suffix)) {
-        result.error = formatError(fileName, suffix, writable);
+        setError(result, formatError(fileName, suffix, writable));
         return;
     }
     result.screenshotFile = fileName;
@@ -40,7 +45,7 @@ void takeScreenshotFile(CommandLine& result, const QByteArray& fileName, const Q
 
 CommandLine parseCommandLine(const QByteArrayList& arguments, const QByteArrayList& writableFormats) {
     CommandLine result;
-    for (qsizetype i = 1; i < arguments.size() && result.error.isEmpty(); ++i) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QByteArray& argument = arguments[i];
         if (argument == "--help")
             result.help = true;

@@ -63,8 +63,12 @@ TEST(CommandLine, UnknownImageSuffixNamesTheWritableFormats) {
     EXPECT_EQ(r.error,
               QStringLiteral("cannot write shot.xyz: \"xyz\" is not an image format that can be written; "
                              "use one of: bmp, jpeg, jpg, png, ppm"));
-    // The first error ends the reading: a later valid option does not hide it.
-    EXPECT_FALSE(parse({"kyvelo", "--screenshot=a.gif", "--screenshot", "b.png"}).error.isEmpty());
+    // The first error is reported: a later option, valid or not, does not hide or replace it.
+    EXPECT_EQ(parse({"kyvelo", "--screenshot=a.gif", "--screenshot", "b.png"}).error,
+              QStringLiteral("cannot write a.gif: \"gif\" is not an image format that can be written; "
+                             "use one of: bmp, jpeg, jpg, png, ppm"));
+    EXPECT_TRUE(
+        parse({"kyvelo", "--screenshot=a.gif", "--screenshot"}).error.startsWith("cannot write a.gif"));
 }
 
 TEST(CommandLine, HelpAndVersionAnywhereAmongOtherArguments) {
@@ -73,6 +77,7 @@ TEST(CommandLine, HelpAndVersionAnywhereAmongOtherArguments) {
     const CommandLine both = parse({"kyvelo", "--version", "--help"});
     EXPECT_TRUE(both.help);
     EXPECT_TRUE(both.version);
+    EXPECT_TRUE(parse({"kyvelo", "--screenshot", "a.xyz", "--help"}).help); // help even after an error
     // Only the exact words: a host argument or a misspelling is somebody else's.
     const CommandLine other = parse({"kyvelo", "--helpme", "-h", "--screenshotx=a.png", "--Version"});
     EXPECT_FALSE(other.help);
