@@ -10,6 +10,7 @@ PACKAGES=(
   xvfb xdotool x11-utils x11-apps imagemagick
   at-spi2-core python3-pyatspi dbus
   fonts-liberation fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,14 +1,22 @@
 // The program's own command-line options.
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 struct CommandLine {
-    QString screenshotFile; // --screenshot FILE: write the main window as shown at start, then end
-    QString error;          // a message for the user when the options cannot be understood
+    bool help = false;           // --help: the usage text on the terminal, no window
+    bool version = false;        // --version: the version on the terminal, no window
+    QByteArray screenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
+    QByteArray screenshotFormat; // the image format for that file: its suffix's, PNG without one
+    QString error;               // a message for the user when the options cannot be understood
 };
 
-// Reads the arguments after the program name; unknown arguments are left to other readers
+// Reads the arguments after the program name, as the bytes the system passed; writableFormats are
+// the image formats that can be written (lower case). Unknown arguments are left to other readers
 // (the host link's "/serverhandle=" among them).
-CommandLine parseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QByteArrayList& arguments, const QByteArrayList& writableFormats);
+
+QString usageText();
+QString versionText();

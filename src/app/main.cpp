@@ -2,65 +2,92 @@
 // layouts, the message loop.
 #include "app/aboutbox.h"
 #include "app/commandline.h"
+#include "app/displayfailure.h"
+#include "app/imagefile.h"
 #include "app/mainfrm.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
 
+#include <QImageWriter>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 // Writes the main window as it stands once its start-up has run, or says why it cannot.
-int writeScreenshot(const QString& file) {
-    if (Form1->grab().save(file)) return 0;
-    std::fprintf(stderr, "kyvelo: cannot write %s\n", qPrintable(file));
+int writeScreenshot(const CommandLine& options) {
+    const QString reason =
+        writeImageFile(Form1->grab().toImage(), options.screenshotFile, options.screenshotFormat);
+    if (reason.isEmpty()) return 0;
+    std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.screenshotFile.constData(),
+                 qPrintable(reason));
     return 1;
 }
 
 // The main window is shown from inside the message loop, so the start-up screen's nested loop runs
 // within it and a quit from the host while the screen is up ends both. For a screenshot the
 // start-up screen is closed at once and the program ends after the picture.
-int run(TApplication& app, const QString& screenshotFile) {
+int run(TApplication& app, const CommandLine& options) {
     int code = 0;
     QTimer::singleShot(0, Form1, [&] {
-        if (screenshotFile.isEmpty()) {
+        if (options.screenshotFile.isEmpty()) {
             Form1->show();
             return;
         }
         QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // runs in the start-up screen's loop
         Form1->show();
-        code = writeScreenshot(screenshotFile);
+        code = writeScreenshot(options);
         app.quit();
     });
     const int loopCode = app.exec();
     return code ? code : loopCode;
 }
 
-// Qt would abort with a terse message; say what to do instead.
 bool displayAvailable() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         if (!qEnvironmentVariableIsEmpty(name)) return true;
-    std::fprintf(
-        stderr,
-        "kyvelo: no display found. Run it on a virtual screen:\n"
-        "  xvfb-run -s '-screen 0 1280x800x24' kyvelo\n"
-        "or write a picture of the window: QT_QPA_PLATFORM=offscreen kyvelo --screenshot kyvelo.png\n");
+    std::fputs(qPrintable(noDisplayMessage()), stderr);
     return false;
+}
+
+std::unique_ptr<TApplication> openApplication(int& argc, char** argv) {
+    const DisplayFailureGuard guard;
+    return std::make_unique<TApplication>(argc, argv);
+}
+
+// The arguments as the system passed them; QCoreApplication::arguments() would decode them to text
+// and lose the bytes of a file name that is not valid in the user's encoding.
+QByteArrayList rawArguments(int argc, char* argv[]) {
+    QByteArrayList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    return arguments;
+}
+
+QByteArrayList writableImageFormats() {
+    QByteArrayList formats = QImageWriter::supportedImageFormats();
+    for (QByteArray& format : formats)
+        format = format.toLower();
+    return formats;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!displayAvailable()) return 1;
-    TApplication app(argc, argv);
-    const CommandLine options = parseCommandLine(app.arguments());
+    const CommandLine options = parseCommandLine(rawArguments(argc, argv), writableImageFormats());
+    if (options.help || options.version) {
+        std::fputs(qPrintable(options.help ? usageText() : versionText()), stdout);
+        return 0;
+    }
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.error));
         return 2;
     }
+    if (!displayAvailable()) return 1;
+    const std::unique_ptr<TApplication> app = openApplication(argc, argv);
     try {
         Form1 = new TForm1;
         FrmAbout = new TFrmAbout; // hidden until the main window's first show
@@ -68,7 +95,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
         return 1;
     }
-    const int code = run(app, options.screenshotFile);
+    const int code = run(*app, options);
     delete FrmAbout;
     delete Form1;
     return code;

@@ -4,6 +4,7 @@
 
 #include "hostlink/messagecodes.h"
 #include "localisation/rivazidad2000.h"
+#include "platform/system/languagefilepath.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
 
@@ -84,7 +85,9 @@ void TkdbCustomDemon::loadLanguageFile() {
     if (FUseMarvestoServer) {
         stream = GetFileStream(languageFileName(QueryFileName(program)));
     } else {
-        auto file = std::make_unique<QFile>(languageFileName(program));
+        // Beside the program when it runs from its folder; installed, from the user's or the package's.
+        auto file = std::make_unique<QFile>(languageFilePath(
+            languageFileName(program), systemLanguageFileSearch(QCoreApplication::applicationDirPath())));
         if (file->open(QIODevice::ReadOnly)) stream = std::move(file);
     }
     if (stream) FDictionary->LoadFromStream(*stream);

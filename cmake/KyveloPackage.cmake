@@ -1,0 +1,20 @@
+# The Debian package (cpack -G DEB, see scripts/package.sh). Its dependencies come from the shared
+# libraries the program links (dpkg-shlibdeps), not from a list kept by hand.
+set(CPACK_PACKAGE_NAME kyvelo)
+set(CPACK_PACKAGE_VENDOR "The Kyvelo developers")
+set(CPACK_PACKAGE_CONTACT "The Kyvelo developers <kyvelo@kyvelo.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulation about the first derivative")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Kyvelo plots the distance a car has travelled over time. Students drag two measuring points
+along the curve and see the secant or the tangent with its slope triangle, and the velocity in
+dot-matrix displays. German or English by the desktop's language.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY kyvelo)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kyvelo.example/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Fonts the layouts name (Arial, Courier New) are mapped to these metric twins.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

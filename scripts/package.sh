@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the Debian package kyvelo_<version>_<arch>.deb in build-package (a release build) and shows its
+# control data. Installs missing packages first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+build=${BUILD_DIR:-build-package}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKYVELO_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target kyvelo kyvelo_icons
+(cd "$build" && cpack -G DEB)
+package=$(ls "$build"/kyvelo_*.deb)
+dpkg-deb -I "$package"
+echo "Built $package; install it with: apt-get install ./$package"

@@ -1,0 +1,30 @@
+// What the program says when it cannot open a window. Qt itself would end the process with abort()
+// and the advice to reinstall the application, which fits none of the usual causes (no display
+// server, a display the user may not use, a platform plugin that is not installed).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// How to run the program without a display; every display message ends with it.
+QString withoutDisplayAdvice();
+// When none of DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM is set.
+QString noDisplayMessage();
+// When Qt could not open the display: the variables that chose it (read through environment),
+// Qt's own reasons, and what to do.
+QString displayFailureMessage(const QStringList& qtReasons,
+                              const std::function<QByteArray(const char*)>& environment);
+
+// While it lives, Qt's messages are held back; a fatal one (the display cannot be opened) prints
+// displayFailureMessage and ends the program with exit code 1. At its end the held messages are
+// printed and the previous message handler is back. Wrap the application object's construction in it.
+class DisplayFailureGuard {
+public:
+    DisplayFailureGuard();
+    ~DisplayFailureGuard();
+    DisplayFailureGuard(const DisplayFailureGuard&) = delete;
+    DisplayFailureGuard& operator=(const DisplayFailureGuard&) = delete;
+};

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The real program's command line: --help and --version without any display, the two forms of
+# --screenshot with the format by suffix and file names kept byte for byte, and a clear exit 1
+# (never Qt's abort) where no window can be opened.
+set -u
+binary=$(realpath "$1")
+out=${2:-/tmp}/commandline
+rm -rf "$out"
+mkdir -p "$out"
+cd "$out" || exit 1
+failures=0
+# Its own runtime folder: the single-copy check must not meet a copy that another test runs.
+mkdir -m 700 "$out/runtime"
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect CODE TEXT ENV... -- ARGS...: runs the program with only ENV set; checks the exit code and
+# that TEXT is in what it printed.
+expect() {
+  local code=$1 text=$2
+  shift 2
+  local env=()
+  while [ "$1" != -- ]; do env+=("$1"); shift; done
+  shift
+  env -i PATH="$PATH" HOME="$out" XDG_RUNTIME_DIR="$out/runtime" "${env[@]}" timeout 30 "$binary" "$@" >"$out/stdout" 2>"$out/stderr"
+  local rc=$?
+  [ "$rc" = "$code" ] || fail "$* with ${env[*]}: exit $rc, expected $code: $(cat "$out/stderr")"
+  [ -z "$text" ] || grep -qF -- "$text" "$out/stdout" "$out/stderr" || fail "$* with ${env[*]}: no \"$text\" in: $(cat "$out/stdout" "$out/stderr")"
+}
+
+is_png() { [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$1 is not a PNG"; }
+
+expect 0 "Usage: kyvelo [--screenshot FILE]" -- --help
+expect 0 "kyvelo " -- --version /serverhandle=1
+[ -s "$out/stderr" ] && fail "--version wrote to stderr: $(cat "$out/stderr")"
+
+offscreen=QT_QPA_PLATFORM=offscreen
+expect 0 "" "$offscreen" -- --screenshot=equals.png
+is_png equals.png
+expect 0 "" "$offscreen" -- --screenshot nosuffix /serverhandle=12
+is_png nosuffix
+expect 0 "" "$offscreen" -- --screenshot picture.bmp
+[ "$(head -c 2 picture.bmp)" = BM ] || fail "picture.bmp is not a BMP"
+expect 2 'cannot write shot.xyz: "xyz" is not an image format that can be written; use one of: ' "$offscreen" -- --screenshot shot.xyz
+grep -qF ' png' "$out/stderr" || fail "the format list lacks png"
+[ -e shot.xyz ] && fail "shot.xyz was written"
+raw=$(printf 'caf\351\377.png')
+expect 0 "" "$offscreen" -- --screenshot "$raw"
+if [ -e "$raw" ]; then is_png "$raw"; else fail "the non-UTF-8 name was not kept: $(ls | od -c)"; fi
+expect 1 "kyvelo: cannot write missing/x.png: No such file or directory" "$offscreen" -- --screenshot missing/x.png
+
+# A display that is set but cannot be opened, a platform that does not exist, Wayland without its plugin.
+n=7000
+while [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+advice="To run it without a display, use a virtual screen:"
+expect 1 "kyvelo: cannot open a window (DISPLAY=\":$n\"" "DISPLAY=:$n" -- --screenshot never.png
+grep -qF "$advice" "$out/stderr" || fail "no advice for DISPLAY=:$n"
+expect 1 "QT_QPA_PLATFORM=\"bogus\")." QT_QPA_PLATFORM=bogus --
+grep -qF "Reinstalling" "$out/stderr" && fail "Qt's own advice is still shown"
+expect 1 "WAYLAND_DISPLAY=\"kyvelo-none\"" WAYLAND_DISPLAY=kyvelo-none --
+expect 1 "kyvelo: no display found." --
+[ -e never.png ] && fail "never.png was written"
+
+[ "$failures" = 0 ] && echo "PASS: command line" && exit 0
+exit 1
