@@ -5,7 +5,6 @@
 #include "app/mainfrm.h"
 #include "chart/rchart.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QImage>
 #include <QMouseEvent>
@@ -315,13 +314,3 @@ static void BM_BaselinePaintLineTo(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * points);
 }
 BENCHMARK(BM_BaselinePaintLineTo)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -95,13 +94,3 @@ static void BM_TranslateMainWindow(benchmark::State& state) {
     Form1 = nullptr;
 }
 BENCHMARK(BM_TranslateMainWindow)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
