@@ -6,6 +6,7 @@
 #include "chart/rchart.h"
 
 #include <QFont>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
