@@ -5,8 +5,8 @@
 #include "app/mainfrm.h"
 #include "chart/rchart.h"
 
-#include <QFont>
 #include <QCoreApplication>
+#include <QFont>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
