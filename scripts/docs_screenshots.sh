@@ -12,15 +12,23 @@ app=
 trap '[ -n "$app" ] && kill $app; kill $xvfb; rm -rf "$tmp"' EXIT
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$tmp/display")
+export XDG_RUNTIME_DIR=$tmp # a link directory of its own: another running copy must not end this one
 unset QT_QPA_PLATFORM
 
 "$binary" 2>/dev/null &
 app=$!
-win=
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$win" ] && break
-  sleep 0.1
-done
+find_window() { # $1 title
+  for _ in $(seq 100); do
+    xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null | head -n 1 | grep . && return
+    sleep 0.1
+  done
+}
+# Close the start-up screen with its OK button (424, 296, 113 x 33 in the dialog).
+about=$(find_window "About")
+eval "$(xdotool getwindowgeometry --shell "$about")"
+xdotool mousemove --sync $((X + 480)) $((Y + 312)) click 1
+sleep 0.5
+win=$(find_window "Distance - Time - Velocity")
 xdotool windowmove --sync "$win" 0 0
 xdotool windowfocus --sync "$win"
 sleep 1
