@@ -7,7 +7,7 @@ binary=$1
 out=${2:-/tmp}
 here=$(dirname "$0")
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb xdotool dbus-run-session; do
+for tool in Xvfb xdotool xdpyinfo dbus-run-session; do
   if ! command -v "$tool" >/dev/null; then echo "SKIPPED: $tool is not installed"; exit 77; fi
 done
 if [ ! -x "$launcher" ]; then echo "SKIPPED: at-spi2-core is not installed"; exit 77; fi
@@ -24,6 +24,9 @@ trap 'kill "$xvfb" 2>/dev/null' EXIT
 for _ in $(seq 100); do [ -s "$out/atspi_display" ] && break; sleep 0.1; done
 if [ ! -s "$out/atspi_display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
 export DISPLAY=:$(head -n 1 "$out/atspi_display")
+# The screen must answer before the program is started on it.
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+if ! xdpyinfo >/dev/null 2>&1; then echo "FAIL: Xvfb on $DISPLAY does not answer"; exit 1; fi
 unset QT_QPA_PLATFORM
 # A link directory of its own, so that a copy running elsewhere does not make this one the second.
 export XDG_RUNTIME_DIR=$(mktemp -d)

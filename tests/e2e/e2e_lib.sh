@@ -3,7 +3,7 @@
 # the X tools are missing.
 binary=$1
 out=${2:-/tmp}
-for tool in Xvfb xdotool xwininfo import compare; do
+for tool in Xvfb xdotool xdpyinfo xwininfo import compare; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)"
     exit 77
@@ -22,6 +22,9 @@ trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 if [ ! -s "$out/display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
 export DISPLAY=:$(head -n 1 "$out/display")
+# The screen must answer before the program is started on it.
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+if ! xdpyinfo >/dev/null 2>&1; then echo "FAIL: Xvfb on $DISPLAY does not answer"; exit 1; fi
 unset QT_QPA_PLATFORM
 # A link directory of its own: a copy of the program running elsewhere must not make this one
 # the second copy (which ends at once).
