@@ -5,16 +5,18 @@
 QByteArray copyDataBlock(const TLernavoMessageStream& message) {
     const qint32 stamp[2] = {qToLittleEndian(message.TimeStamp().Time),
                              qToLittleEndian(message.TimeStamp().Date)};
-    return QByteArray(reinterpret_cast<const char*>(stamp), sizeof stamp) + message.Content();
+    QByteArray block;
+    block.reserve(sizeof stamp + message.Size());
+    return block.append(reinterpret_cast<const char*>(stamp), sizeof stamp).append(message.Content());
 }
 
 std::unique_ptr<TLernavoMessageStream> messageFromCopyData(TkdbCustomDemon* owner, LinkHandle sender,
-                                                           quint32 msgCode, const QByteArray& block) {
+                                                           quint32 msgCode, QByteArray block) {
     if (block.size() < 8) return nullptr;
     auto message = std::make_unique<TLernavoMessageStream>(owner);
     message->SetMsgCode(static_cast<qint32>(msgCode));
     message->SetTimeStamp({static_cast<qint32>(uint32At(block, 0)), static_cast<qint32>(uint32At(block, 4))});
-    message->WriteBytes(block.mid(8));
+    message->WriteBytes(block.remove(0, 8));
     message->SetPosition(0);
     message->Sender().SetWindowHandle(sender);
     return message;

@@ -10,6 +10,7 @@ constexpr qint64 kMaxContentSize = kMaxLinkDataSize - 8;
 
 QByteArray copyDataBlock(const TLernavoMessageStream& message);
 
-// The received message, or none when the block is shorter than the time stamp.
+// The received message, or none when the block is shorter than the time stamp. The content keeps
+// the block's bytes without copying them when the block is not shared.
 std::unique_ptr<TLernavoMessageStream> messageFromCopyData(TkdbCustomDemon* owner, LinkHandle sender,
-                                                           quint32 msgCode, const QByteArray& block);
+                                                           quint32 msgCode, QByteArray block);

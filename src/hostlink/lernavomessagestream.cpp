@@ -8,7 +8,10 @@ TLernavoMessageStream::TLernavoMessageStream(TkdbCustomDemon* owner)
     : FSender(std::make_unique<TEntity>(owner)), FOwner(owner) {}
 
 void TLernavoMessageStream::WriteBytes(const QByteArray& bytes) {
-    FContent.replace(FPosition, std::min<qint64>(bytes.size(), FContent.size() - FPosition), bytes);
+    if (FPosition == FContent.size())
+        FContent.append(bytes); // shares the bytes when the content was empty
+    else
+        FContent.replace(FPosition, std::min<qint64>(bytes.size(), FContent.size() - FPosition), bytes);
     FPosition += bytes.size();
 }
 
@@ -32,11 +35,15 @@ void TLernavoMessageStream::WriteLines(const QStringList& lines) {
         WriteBytes(line.toUtf8() + "\r\n");
 }
 
-QByteArray TLernavoMessageStream::ReadBytes(qint64 count) {
+const char* TLernavoMessageStream::take(qint64 count) {
     if (count < 0 || count > FContent.size() - FPosition) throw EReadError();
-    const QByteArray bytes = FContent.mid(FPosition, count);
+    const char* start = FContent.constData() + FPosition;
     FPosition += count;
-    return bytes;
+    return start;
+}
+
+QByteArray TLernavoMessageStream::ReadBytes(qint64 count) {
+    return QByteArray(take(count), count);
 }
 
 QByteArray TLernavoMessageStream::ReadRemaining() {
@@ -44,16 +51,16 @@ QByteArray TLernavoMessageStream::ReadRemaining() {
 }
 
 quint8 TLernavoMessageStream::ReadByte() {
-    return static_cast<quint8>(ReadBytes(1)[0]);
+    return static_cast<quint8>(*take(1));
 }
 
 qint32 TLernavoMessageStream::ReadInt32() {
-    return qFromLittleEndian<qint32>(ReadBytes(4).constData());
+    return qFromLittleEndian<qint32>(take(4));
 }
 
 QString TLernavoMessageStream::ReadString() {
     const qint32 length = ReadInt32();
-    return length <= 0 ? QString() : QString::fromUtf8(ReadBytes(length));
+    return length <= 0 ? QString() : QString::fromUtf8(take(length), length);
 }
 
 QStringList TLernavoMessageStream::ReadLines() {

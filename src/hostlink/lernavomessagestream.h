@@ -67,6 +67,9 @@ public:
     void Assign(const TLernavoMessageStream& other);
 
 private:
+    // The next count bytes, checked, and the position moved past them.
+    const char* take(qint64 count);
+
     TTimeStamp FTimeStamp;
     std::unique_ptr<TEntity> FSender;
     TkdbCustomDemon* FOwner;

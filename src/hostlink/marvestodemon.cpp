@@ -39,7 +39,7 @@ void TkdbCustomDemon::OpenLinkWindow() {
     FOwnEntity->SetWindowHandle(FWindow->handle());
     FOwnEntity->SetTitle(QCoreApplication::applicationName());
     FOwnEntity->SetFileName(QCoreApplication::applicationFilePath());
-    FWindow->setHandler([this](const LinkFrame& frame) { return receive(frame); });
+    FWindow->setHandler([this](LinkFrame frame) { return receive(std::move(frame)); });
 }
 
 TkdbCustomDemon::~TkdbCustomDemon() {
@@ -101,10 +101,10 @@ void TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLern
 
 // The window procedure's copy-data step. Whatever arrives is checked; nothing raised by a
 // message may unwind into the event loop or into the sender's wait.
-qint32 TkdbCustomDemon::receive(const LinkFrame& frame) {
+qint32 TkdbCustomDemon::receive(LinkFrame frame) {
     if (frame.Message != kCopyDataMessage) return 0;
     std::unique_ptr<TLernavoMessageStream> msg =
-        messageFromCopyData(this, frame.WParam, frame.DwData, frame.Data);
+        messageFromCopyData(this, frame.WParam, frame.DwData, std::move(frame.Data));
     if (!msg) return 0; // shorter than its time stamp
     try {
         ProcessMessage(msg);

@@ -103,7 +103,7 @@ protected:
     void OpenLinkWindow();
 
 private:
-    qint32 receive(const LinkFrame& frame);
+    qint32 receive(LinkFrame frame);
     void handleQuit(TLernavoMessageStream& msg);
     void sendOwnEntity(qint32 msgCode);
     void connectToServer();

@@ -88,6 +88,18 @@ TEST(TwoProcess, FilesNamesTextsAndVariablesComeFromTheHost) {
     EXPECT_EQ(client->QueryText(QStringLiteral("c")), QStringLiteral("c"));
 }
 
+TEST(TwoProcess, TextsOfEverySizeCrossTheLinkWhole) {
+    HostProcess host;
+    ASSERT_TRUE(host.started());
+    auto client = connectedClient(host);
+    // Blocks just below, at and above the part read with the header (time stamp and length take
+    // 12 bytes), and one far larger than the socket's buffers, so that it is sent in parts.
+    const QString large = QStringLiteral("\u00e4x\u20ac").repeated(1 << 20);
+    for (const QString& text : {QString(4083, QLatin1Char('a')), QString(4084, QLatin1Char('b')),
+                                QString(4085, QLatin1Char('c')), large})
+        EXPECT_EQ(client->QueryText(text), text) << text.size();
+}
+
 TEST(TwoProcess, AReplyWithAForeignTimeStampStaysPendingAndTheRequestIsAnsweredEmpty) {
     HostProcess host;
     ASSERT_TRUE(host.started());

@@ -143,7 +143,8 @@ TEST(LinkWindow, MalformedFramesEndTheConnectionAndTheWindowGoesOn) {
     QByteArray tooLarge = encodeLinkFrame({});
     tooLarge[15] = char(0x7F);
     const QByteArray valid = encodeLinkFrame({kCopyDataMessage, 0, 1, "ok"});
-    for (const QByteArray& bad : {tooLarge, valid.left(10), valid.left(17)}) {
+    const QByteArray beyondTheFrame = valid + "more";
+    for (const QByteArray& bad : {tooLarge, valid.left(10), valid.left(17), beyondTheFrame}) {
         const int fd = rawConnect(window->handle());
         ::send(fd, bad.constData(), bad.size(), 0);
         shutdown(fd, SHUT_WR); // the rest never comes

@@ -15,7 +15,7 @@ TestHost::TestHost(TestHostOptions options, Report report)
     LinkWindow::Created created = LinkWindow::create(serverWindowClassName(FOptions.HandleText),
                                                      serverWindowTitle(FOptions.HandleText));
     FWindow = std::move(created.Window);
-    if (FWindow) FWindow->setHandler([this](const LinkFrame& frame) { return receive(frame); });
+    if (FWindow) FWindow->setHandler([this](LinkFrame frame) { return receive(std::move(frame)); });
 }
 
 LinkHandle TestHost::handle() const {
@@ -32,9 +32,9 @@ int TestHost::sendQuit(LinkHandle target, bool serverDown) {
     return result ? *result : -1;
 }
 
-qint32 TestHost::receive(const LinkFrame& frame) {
+qint32 TestHost::receive(LinkFrame frame) {
     const std::unique_ptr<TLernavoMessageStream> request =
-        messageFromCopyData(nullptr, frame.WParam, frame.DwData, frame.Data);
+        messageFromCopyData(nullptr, frame.WParam, frame.DwData, std::move(frame.Data));
     if (!request) {
         FReport(QStringLiteral("dropped short block"));
         return 0;

@@ -38,7 +38,7 @@ public:
     void stampNextReplyWrongly() { FWrongStampNext = true; }
 
 private:
-    qint32 receive(const LinkFrame& frame);
+    qint32 receive(LinkFrame frame);
     void answer(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void answerEntityQuery(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void answerFile(TLernavoMessageStream& request, TLernavoMessageStream& reply);

@@ -19,16 +19,20 @@ quint32 uint32At(const QByteArray& bytes, qsizetype offset) {
     return value;
 }
 
-QByteArray encodeLinkFrame(const LinkFrame& frame) {
+QByteArray encodeLinkHeader(const LinkFrame& frame) {
     if (frame.Data.size() > kMaxLinkDataSize) return {};
     QByteArray bytes;
-    bytes.reserve(kLinkHeaderSize + frame.Data.size());
+    bytes.reserve(kLinkHeaderSize);
     appendUInt32(bytes, frame.Message);
     appendUInt32(bytes, frame.WParam);
     appendUInt32(bytes, frame.DwData);
     appendUInt32(bytes, static_cast<quint32>(frame.Data.size()));
-    bytes.append(frame.Data);
     return bytes;
+}
+
+QByteArray encodeLinkFrame(const LinkFrame& frame) {
+    const QByteArray header = encodeLinkHeader(frame);
+    return header.isEmpty() ? header : header + frame.Data;
 }
 
 std::optional<LinkHeader> decodeLinkHeader(const QByteArray& bytes) {

@@ -32,7 +32,9 @@ struct LinkHeader {
     quint32 Size = 0;
 };
 
-// Header and data, ready to write; empty when the data exceeds kMaxLinkDataSize.
+// The header of the frame, to be written before its data; empty when the data exceeds kMaxLinkDataSize.
+QByteArray encodeLinkHeader(const LinkFrame& frame);
+// Header and data in one array; empty when the data exceeds kMaxLinkDataSize.
 QByteArray encodeLinkFrame(const LinkFrame& frame);
 // The header in the first kLinkHeaderSize bytes; none when they are too few or the size is too large.
 std::optional<LinkHeader> decodeLinkHeader(const QByteArray& bytes);

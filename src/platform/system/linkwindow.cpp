@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -21,6 +23,8 @@ namespace {
 // A peer that has begun a frame must finish it within this time, or the connection is dropped.
 constexpr int kFrameTimeoutMs = 5000;
 constexpr int kHandleAttempts = 32;
+// Most frames are small: their data comes with the header in one call.
+constexpr qsizetype kFirstReadSize = 4096;
 
 std::optional<sockaddr_un> socketAddress(const QString& path) {
     const QByteArray native = QFile::encodeName(path);
@@ -92,6 +96,28 @@ bool writeExactly(int fd, const QByteArray& bytes) {
     return true;
 }
 
+enum class FrameRead { Complete, Nothing, Broken };
+
+// Reads the frame a peer has sent: header and, in the same call, the start of the data. A peer waits
+// for the answer to each frame before it sends another, so bytes beyond the frame break the protocol,
+// as do a bad header and a frame left unfinished.
+FrameRead readFrame(int fd, LinkFrame& frame) {
+    char first[kLinkHeaderSize + kFirstReadSize];
+    const ssize_t got = recv(fd, first, sizeof first, MSG_DONTWAIT);
+    if (got < 0 && (errno == EAGAIN || errno == EINTR)) return FrameRead::Nothing;
+    if (got <= 0) return FrameRead::Broken;
+    if (got < kLinkHeaderSize && !readExactly(fd, first + got, kLinkHeaderSize - got))
+        return FrameRead::Broken;
+    const std::optional<LinkHeader> header =
+        decodeLinkHeader(QByteArray::fromRawData(first, kLinkHeaderSize));
+    const qsizetype early = std::max<qsizetype>(got, kLinkHeaderSize) - kLinkHeaderSize;
+    if (!header || early > header->Size) return FrameRead::Broken;
+    frame = {header->Message, header->WParam, header->DwData, QByteArray(header->Size, Qt::Uninitialized)};
+    std::copy_n(first + kLinkHeaderSize, early, frame.Data.data());
+    return readExactly(fd, frame.Data.data() + early, frame.Data.size() - early) ? FrameRead::Complete
+                                                                                 : FrameRead::Broken;
+}
+
 bool samePeerUser(int fd) {
     ucred credentials{};
     socklen_t length = sizeof credentials;
@@ -113,6 +139,16 @@ int claimRecord(const QString& directory, LinkHandle* handle) {
     }
     errno = EEXIST;
     return -1;
+}
+
+// Blocks of up to kMaxLinkDataSize pass through each process of the link, several copies per
+// message. By default the C library hands the top of the heap back to the system after each and
+// faults it in again, zeroed, for the next; a process with a link window keeps some of it.
+void keepHeapForBlocks() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1 << 20); // larger blocks are mapped, and returned, each time
+    mallopt(M_TRIM_THRESHOLD, 8 << 20);
+#endif
 }
 
 // The link windows of this process, for direct delivery.
@@ -140,6 +176,7 @@ LinkWindow::Created LinkWindow::create(const QString& className, const QString& 
     if (directory.isEmpty()) return {nullptr, Failure::Directory, errno};
     if (className.contains(QLatin1Char('\n')) || title.contains(QLatin1Char('\n')))
         return {nullptr, Failure::Window, EINVAL};
+    keepHeapForBlocks();
     LinkHandle handle = 0;
     const int recordFd = claimRecord(directory, &handle);
     if (recordFd < 0) return {nullptr, Failure::Window, errno};
@@ -211,34 +248,35 @@ void LinkWindow::closeConnection(int fd) {
 // and answers. A malformed or incomplete frame ends the connection; the peer's send then fails.
 void LinkWindow::serve(int fd) {
     Connection* c = connection(fd);
-    if (!c || c->Serving) return;
-    QByteArray header(kLinkHeaderSize, Qt::Uninitialized);
-    const ssize_t first = recv(fd, header.data(), kLinkHeaderSize, MSG_DONTWAIT);
-    if (first < 0 && (errno == EAGAIN || errno == EINTR)) return;
-    std::optional<LinkHeader> decoded;
-    if (first > 0 && readExactly(fd, header.data() + first, kLinkHeaderSize - first))
-        decoded = decodeLinkHeader(header);
-    LinkFrame frame;
-    if (decoded) {
-        frame = {decoded->Message, decoded->WParam, decoded->DwData,
-                 QByteArray(decoded->Size, Qt::Uninitialized)};
-        if (!readExactly(fd, frame.Data.data(), frame.Data.size())) decoded.reset();
+    if (!c) return;
+    if (c->Serving) {
+        // The handler of this connection's frame runs an event loop of its own. Its peer waits for
+        // the answer, so nothing can be read before it; stop asking until the handler has returned.
+        c->Notifier->setEnabled(false);
+        return;
     }
-    if (!decoded) return closeConnection(fd);
+    LinkFrame frame;
+    switch (readFrame(fd, frame)) {
+    case FrameRead::Nothing:
+        return;
+    case FrameRead::Broken:
+        return closeConnection(fd);
+    case FrameRead::Complete:
+        break;
+    }
     c->Serving = true;
-    c->Notifier->setEnabled(false);
-    const qint32 result = dispatch(frame);
+    const qint32 result = dispatch(std::move(frame));
     c = connection(fd);
     if (!c) return;
     c->Serving = false;
-    c->Notifier->setEnabled(true);
+    if (!c->Notifier->isEnabled()) c->Notifier->setEnabled(true);
     if (!writeExactly(fd, encodeLinkResult(result))) closeConnection(fd);
 }
 
-qint32 LinkWindow::dispatch(const LinkFrame& frame) {
+qint32 LinkWindow::dispatch(LinkFrame frame) {
     if (!FHandler) return 0;
     try {
-        return FHandler(frame);
+        return FHandler(std::move(frame));
     } catch (...) {
         // Nothing may unwind through the event loop or into a peer's wait.
         return 0;
@@ -263,35 +301,44 @@ bool LinkWindow::waitServing(int fd, short events) {
     }
 }
 
-bool LinkWindow::writeServing(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::send(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done),
-                                   MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (put > 0) {
-            done += put;
-        } else if (errno == EAGAIN) {
+// Header and data in one call where the socket takes them, so that the peer wakes once per frame.
+bool LinkWindow::writeServing(int fd, const QByteArray& header, const QByteArray& data) {
+    iovec parts[2] = {{const_cast<char*>(header.constData()), static_cast<size_t>(header.size())},
+                      {const_cast<char*>(data.constData()), static_cast<size_t>(data.size())}};
+    iovec* next = parts;
+    int remaining = 2;
+    while (remaining > 0) {
+        msghdr message{};
+        message.msg_iov = next;
+        message.msg_iovlen = static_cast<size_t>(remaining);
+        ssize_t put = sendmsg(fd, &message, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (put < 0 && errno == EAGAIN) {
             if (!waitServing(fd, POLLOUT)) return false;
-        } else if (errno != EINTR) {
-            return false;
+            continue;
+        }
+        if (put < 0 && errno != EINTR) return false;
+        for (; remaining > 0 && put >= static_cast<ssize_t>(next->iov_len); --remaining, ++next)
+            put -= static_cast<ssize_t>(next->iov_len);
+        if (remaining > 0 && put > 0) {
+            next->iov_base = static_cast<char*>(next->iov_base) + put;
+            next->iov_len -= static_cast<size_t>(put);
         }
     }
     return true;
 }
 
+// The peer answers only after it has woken and handled the frame, so this waits before reading.
 std::optional<qint32> LinkWindow::readResultServing(int fd) {
     char result[kLinkResultSize];
     qsizetype done = 0;
     while (done < kLinkResultSize) {
+        if (!waitServing(fd, POLLIN)) return std::nullopt;
         const ssize_t got =
             recv(fd, result + done, static_cast<size_t>(kLinkResultSize - done), MSG_DONTWAIT);
-        if (got > 0) {
+        if (got > 0)
             done += got;
-        } else if (got < 0 && errno == EAGAIN) {
-            if (!waitServing(fd, POLLIN)) return std::nullopt;
-        } else if (got == 0 || errno != EINTR) {
+        else if (got == 0 || (errno != EAGAIN && errno != EINTR))
             return std::nullopt;
-        }
     }
     return decodeLinkResult(result);
 }
@@ -308,13 +355,13 @@ int LinkWindow::takeOutgoing(LinkHandle target) {
 }
 
 std::optional<qint32> LinkWindow::send(LinkHandle target, const LinkFrame& frame) {
-    const QByteArray bytes = encodeLinkFrame(frame);
-    if (target == 0 || bytes.isEmpty()) return std::nullopt;
+    const QByteArray header = encodeLinkHeader(frame);
+    if (target == 0 || header.isEmpty()) return std::nullopt;
     if (LinkWindow* local = localWindow(target)) return local->dispatch(frame);
     const int fd = takeOutgoing(target);
     if (fd < 0) return std::nullopt;
     std::optional<qint32> result;
-    if (writeServing(fd, bytes)) result = readResultServing(fd);
+    if (writeServing(fd, header, frame.Data)) result = readResultServing(fd);
     if (result)
         FIdleOutgoing.push_back({target, fd});
     else

@@ -22,7 +22,8 @@ class QSocketNotifier;
 class LinkWindow {
 public:
     // Receives each incoming message; may itself send. It must not destroy the window.
-    using Handler = std::function<qint32(const LinkFrame& frame)>;
+    // The frame is the handler's to keep or take apart.
+    using Handler = std::function<qint32(LinkFrame frame)>;
 
     enum class Failure { None, Directory, Window };
     struct Created {
@@ -53,11 +54,11 @@ private:
     LinkWindow(QString directory, LinkHandle handle, int listenFd);
     void acceptPending();
     void serve(int fd);
-    qint32 dispatch(const LinkFrame& frame);
+    qint32 dispatch(LinkFrame frame);
     void closeConnection(int fd);
     Connection* connection(int fd);
     bool waitServing(int fd, short events);
-    bool writeServing(int fd, const QByteArray& bytes);
+    bool writeServing(int fd, const QByteArray& header, const QByteArray& data);
     std::optional<qint32> readResultServing(int fd);
     int takeOutgoing(LinkHandle target);
 
