@@ -96,6 +96,8 @@ void setAnnounceHandler(AnnounceHandler handler) {
 }
 
 void announceValueChange(QWidget* widget) {
+    // The spoken value is worked out only for a listener: a start or a drag without one skips it.
+    if (!announceHandler() && !QAccessible::isActive()) return;
     const auto found = faces().constFind(widget);
     QAccessibleValueChangeEvent event(widget, found == faces().constEnd() ? QVariant()
                                                                           : QVariant(textOf(found->value)));

@@ -27,15 +27,19 @@ void setError(CommandLine& result, const QString& error) {
     if (result.error.isEmpty()) result.error = error;
 }
 
-void takeScreenshotFile(CommandLine& result, const QByteArray& fileName, const QByteArrayList& writable) {
+void takeScreenshotFile(CommandLine& result, const QByteArray& fileName,
+                        const WritableImageFormats& writableFormats) {
     if (fileName.isEmpty()) {
         setError(result, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
         return;
     }
     const QByteArray suffix = suffixOf(fileName);
-    if (!suffix.isEmpty() && !writable.contains(suffix)) {
-        setError(result, formatError(fileName, suffix, writable));
-        return;
+    if (!suffix.isEmpty()) {
+        const QByteArrayList writable = writableFormats();
+        if (!writable.contains(suffix)) {
+            setError(result, formatError(fileName, suffix, writable));
+            return;
+        }
     }
     result.screenshotFile = fileName;
     result.screenshotFormat = suffix.isEmpty() ? QByteArray("png") : suffix;
@@ -43,7 +47,7 @@ void takeScreenshotFile(CommandLine& result, const QByteArray& fileName, const Q
 
 } // namespace
 
-CommandLine parseCommandLine(const QByteArrayList& arguments, const QByteArrayList& writableFormats) {
+CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats) {
     CommandLine result;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QByteArray& argument = arguments[i];

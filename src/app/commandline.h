@@ -5,6 +5,8 @@
 #include <QByteArrayList>
 #include <QString>
 
+#include <functional>
+
 struct CommandLine {
     bool help = false;           // --help: the usage text on the terminal, no window
     bool version = false;        // --version: the version on the terminal, no window
@@ -13,10 +15,13 @@ struct CommandLine {
     QString error;               // a message for the user when the options cannot be understood
 };
 
-// Reads the arguments after the program name, as the bytes the system passed; writableFormats are
-// the image formats that can be written (lower case). Unknown arguments are left to other readers
-// (the host link's "/serverhandle=" among them).
-CommandLine parseCommandLine(const QByteArrayList& arguments, const QByteArrayList& writableFormats);
+// The image formats that can be written (lower case). Asked for only when a screenshot file has a
+// suffix: finding them out loads every image plugin, which a plain start does without.
+using WritableImageFormats = std::function<QByteArrayList()>;
+
+// Reads the arguments after the program name, as the bytes the system passed. Unknown arguments
+// are left to other readers (the host link's "/serverhandle=" among them).
+CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats);
 
 QString usageText();
 QString versionText();

@@ -77,7 +77,7 @@ QByteArrayList writableImageFormats() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const CommandLine options = parseCommandLine(rawArguments(argc, argv), writableImageFormats());
+    const CommandLine options = parseCommandLine(rawArguments(argc, argv), writableImageFormats);
     if (options.help || options.version) {
         std::fputs(qPrintable(options.help ? usageText() : versionText()), stdout);
         return 0;

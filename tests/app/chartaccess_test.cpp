@@ -1,5 +1,6 @@
 // The main window beyond the mouse, driven as a keyboard or screen-reader user would: key events
 // on the chart, its context menu, pictures, the glide of point 2, and the accessible interfaces.
+#include "../startupscreen.h"
 #include "app/aboutbox.h"
 #include "app/accessibleface.h"
 #include "app/chartaccess.h"
@@ -8,7 +9,6 @@
 #include "chart/rchart.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
-#include "startupscreen.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 

@@ -7,7 +7,7 @@ namespace {
 const QByteArrayList kWritable = {"bmp", "jpeg", "jpg", "png", "ppm"};
 
 CommandLine parse(const QByteArrayList& arguments) {
-    return parseCommandLine(arguments, kWritable);
+    return parseCommandLine(arguments, [] { return kWritable; });
 }
 
 } // namespace
@@ -30,6 +30,31 @@ TEST(CommandLine, ScreenshotOptionAndOthersLeftAlone) {
         const CommandLine r = parse(bad);
         EXPECT_TRUE(r.screenshotFile.isEmpty());
         EXPECT_EQ(r.error, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
+    }
+}
+
+// Finding out the formats loads every image plugin: a start without a screenshot, or with a file
+// name without suffix, must not pay for it.
+TEST(CommandLine, WritableFormatsAreAskedForOnlyForAScreenshotSuffix) {
+    const struct {
+        QByteArrayList arguments;
+        int asked;
+    } cases[] = {
+        {{"kyvelo"}, 0},
+        {{"kyvelo", "/serverhandle=1", "--version"}, 0},
+        {{"kyvelo", "--screenshot", "shot"}, 0},
+        {{"kyvelo", "--screenshot"}, 0},
+        {{"kyvelo", "--screenshot", "shot.bmp"}, 1},
+        {{"kyvelo", "--screenshot=shot.xyz"}, 1},
+        {{"kyvelo", "--screenshot", "a.png", "--screenshot=b.png"}, 2},
+    };
+    for (const auto& c : cases) {
+        int asked = 0;
+        parseCommandLine(c.arguments, [&] {
+            ++asked;
+            return kWritable;
+        });
+        EXPECT_EQ(asked, c.asked) << c.arguments.join(' ').constData();
     }
 }
 

@@ -1,11 +1,12 @@
 // The main window driven as a student would: it is built from its real layout at the resolution
 // it was designed for, so the chart has the size the simulation was laid out for.
+#include "../chartmouse.h"
+#include "../startupscreen.h"
 #include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
-#include "startupscreen.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
@@ -13,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -53,10 +53,7 @@ protected:
 
     // A real mouse event on the chart, at the pixel of time t and distance s.
     void mouseOnChart(QEvent::Type type, double t, double s, Qt::MouseButtons buttons) {
-        const QPointF p = form->RC1->DataToPixel(1, t, s);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, p, form->RC1->mapToGlobal(p), button, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(form->RC1, &event);
+        ::mouseOnChart(*form->RC1, type, t, s, buttons);
     }
 
     std::unique_ptr<TFrmAbout> about;

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QIcon>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -100,6 +101,36 @@ TEST(StdCtrls, ComboBoxChangesFromCodeAreSilent) {
     EXPECT_TRUE(gClicks.isEmpty());
     emit combo.findChild<QComboBox*>()->activated(0);
     EXPECT_EQ(gClicks, QStringList{"change"});
+}
+
+// A box read from a layout becomes what its style says once loaded; a drop-down list never builds
+// the line edit of an editable box, and a text in the layout of an editable one stays its edit text.
+TEST(StdCtrls, ComboBoxFromALayoutTakesItsStyleWhenLoaded) {
+    const struct {
+        const char* properties;
+        bool editable;
+        const char* text;
+        int index;
+    } cases[] = {
+        {"Style = csDropDownList\n Items = ( 'a' 'b' )\n ItemIndex = 1\n", false, "b", 1},
+        {"Items = ( 'a' 'b' )\n Style = csDropDownList\n", false, "", -1},
+        {"Items = ( 'a' 'b' )\n", true, "", -1},
+        {"Items = ( 'a' 'b' )\n Text = 'free'\n", true, "free", -1},
+        {"Text = 'free'\n Items = ( 'a' 'b' )\n", true, "free", -1},
+    };
+    for (const auto& c : cases) {
+        TForm form;
+        const QString layout =
+            QStringLiteral("object F: TForm\n object CB: TComboBox\n %1 end\nend\n").arg(c.properties);
+        loadFormLayout(form, parseLayout(layout, QStringLiteral("c.lfm")), QStringLiteral("c.lfm"), 96);
+        const auto* box = dynamic_cast<TComboBox*>(form.FindComponent(QStringLiteral("CB")));
+        ASSERT_NE(box, nullptr) << c.properties;
+        const auto* inner = box->findChild<QComboBox*>();
+        EXPECT_EQ(inner->isEditable(), c.editable) << c.properties;
+        EXPECT_EQ(box->findChild<QLineEdit*>() != nullptr, c.editable) << c.properties;
+        EXPECT_EQ(box->Text(), QString::fromLatin1(c.text)) << c.properties;
+        EXPECT_EQ(box->ItemIndex(), c.index) << c.properties;
+    }
 }
 
 TEST(StdCtrls, ComboBoxTextIsTheEditTextOrChoosesAnItem) {

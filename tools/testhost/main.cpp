@@ -35,6 +35,12 @@ void execute(TestHost& host, const QString& command) {
         if (ok)
             return report(
                 QStringLiteral("quit sent %1").arg(host.sendQuit(target, words[1] != QLatin1String("0"))));
+    } else if (words.size() == 3 && words[0] == QLatin1String("params")) {
+        bool targetOk = false;
+        const int count = words[1].toInt(&ok);
+        const LinkHandle target = words[2].toUInt(&targetOk, 16);
+        if (ok && targetOk && count > 0)
+            return report(QStringLiteral("params sent %1").arg(host.sendParams(target, count)));
     } else if (words == QStringList{QStringLiteral("wrong-stamp")}) {
         host.stampNextReplyWrongly();
         return report(QStringLiteral("next reply stamped wrongly"));

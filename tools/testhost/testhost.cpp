@@ -27,9 +27,25 @@ int TestHost::sendQuit(LinkHandle target, bool serverDown) {
     quit.SetMsgCode(mcQuit);
     quit.WriteByte(serverDown ? 1 : 0);
     quit.SetTimeStamp(currentTimeStamp());
-    const std::optional<qint32> result =
-        FWindow->send(target, {kCopyDataMessage, FWindow->handle(), mcQuit, copyDataBlock(quit)});
+    const std::optional<qint32> result = deliver(target, quit);
     return result ? *result : -1;
+}
+
+int TestHost::sendParams(LinkHandle target, int count) {
+    int delivered = 0;
+    for (int i = 1; i <= count; ++i) {
+        TLernavoMessageStream params(nullptr);
+        params.SetMsgCode(mcParams);
+        params.WriteLines({QStringLiteral("soak"), QString::number(i)});
+        params.SetTimeStamp(currentTimeStamp());
+        if (deliver(target, params)) ++delivered;
+    }
+    return delivered;
+}
+
+std::optional<qint32> TestHost::deliver(LinkHandle target, const TLernavoMessageStream& message) {
+    return FWindow->send(target, {kCopyDataMessage, FWindow->handle(),
+                                  static_cast<quint32>(message.MsgCode()), copyDataBlock(message)});
 }
 
 qint32 TestHost::receive(LinkFrame frame) {
@@ -131,5 +147,5 @@ void TestHost::sendReply(LinkHandle target, TLernavoMessageStream& reply) {
         reply.SetTimeStamp({reply.TimeStamp().Time, reply.TimeStamp().Date - 1});
         FWrongStampNext = false;
     }
-    FWindow->send(target, {kCopyDataMessage, FWindow->handle(), mcReply, copyDataBlock(reply)});
+    deliver(target, reply);
 }

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TLernavoMessageStream;
@@ -34,6 +35,9 @@ public:
 
     // Sends mcQuit to a program's window; the window's result or -1 when it could not be reached.
     int sendQuit(LinkHandle target, bool serverDown);
+    // Sends count mcParams to a program's window as fast as it takes them, the i-th (from 1) with
+    // the lines "soak" and i, so that the receiver can tell loss and order; the number delivered.
+    int sendParams(LinkHandle target, int count);
     // The next reply carries a time stamp other than its request's.
     void stampNextReplyWrongly() { FWrongStampNext = true; }
 
@@ -45,6 +49,7 @@ private:
     void answerExecute(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void track(TLernavoMessageStream& request, bool registering);
     void sendReply(LinkHandle target, TLernavoMessageStream& reply);
+    std::optional<qint32> deliver(LinkHandle target, const TLernavoMessageStream& message);
 
     TestHostOptions FOptions;
     Report FReport;

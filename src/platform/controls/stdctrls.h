@@ -148,6 +148,10 @@ public:
     void Loaded() override;
 
 private:
+    // Makes the box editable or a drop-down list as its style says; while it is being read from a
+    // layout, the style waits until Loaded or until something depends on it.
+    void applyStyle();
+
     QComboBox* FCombo;
     TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
     int FItemHeight = 16;

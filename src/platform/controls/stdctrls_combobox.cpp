@@ -6,7 +6,9 @@ using enum StdCtrls::TComboBoxStyle;
 
 TComboBox::TComboBox(TComponentBase* owner, QWidget* parent)
     : TControl(owner, parent), FCombo(new QComboBox(this)) {
-    FCombo->setEditable(true);
+    // A box read from a layout takes its style from there: being made editable at once would build
+    // a line edit and its completer that a drop-down list throws away a moment later.
+    if (!owner || !owner->IsLoading()) applyStyle();
     setInnerWidget(FCombo);
     PublishEvent(QStringLiteral("OnChange"), &FOnChange);
     // activated is emitted for the user's choices only, never for changes from code.
@@ -17,7 +19,11 @@ TComboBox::TComboBox(TComponentBase* owner, QWidget* parent)
 
 void TComboBox::SetStyle(TComboBoxStyle value) {
     FStyle = value;
-    FCombo->setEditable(value != csDropDownList);
+    if (!IsLoading()) applyStyle();
+}
+
+void TComboBox::applyStyle() {
+    FCombo->setEditable(FStyle != csDropDownList);
 }
 
 void TComboBox::SetItemHeight(int value) {
@@ -56,11 +62,13 @@ QString TComboBox::Text() const {
 }
 
 void TComboBox::SetText(const QString& value) {
+    applyStyle(); // an edit text or the choice of an item
     FCombo->setCurrentText(value);
 }
 
 void TComboBox::Loaded() {
     TControl::Loaded();
+    applyStyle();
     if (FPendingIndex >= 0) SetItemIndex(FPendingIndex);
     FPendingIndex = -1;
 }

@@ -2,7 +2,9 @@
 
 #include "platform/graphics/colorresolve.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QMetaEnum>
 
 #include <limits>
@@ -53,10 +55,31 @@ std::optional<QVariant> toInt(const LayoutValue& value) {
     return std::nullopt;
 }
 
+// The format that the data's signature names, for the kinds that layouts hold, so that decoding
+// them does not load every image plugin to ask which one reads them; none for other data, whose
+// format is then found as usual.
+const char* imageFormatOf(const QByteArray& bytes) {
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+    if (bytes.startsWith("BM")) return "bmp";
+    return nullptr;
+}
+
+// A format that is named is read by its own decoder alone; only other data is shown to every
+// decoder in turn.
+QImage decodeImage(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const char* format = imageFormatOf(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format == nullptr);
+    return reader.read();
+}
+
 std::optional<QVariant> toImage(const LayoutValue& value) {
     if (value.Type != Kind::Binary) return std::nullopt;
-    QImage image;
-    if (!image.loadFromData(value.Bytes)) return std::nullopt;
+    const QImage image = decodeImage(value.Bytes);
+    if (image.isNull()) return std::nullopt;
     return QVariant::fromValue(image);
 }
 

@@ -57,8 +57,10 @@ QString linkSocketPath(const QString& directory, LinkHandle handle) {
 LinkHandle findLinkWindow(const QString& className, const QString& title) {
     const QString directory = linkDirectory();
     if (directory.isEmpty()) return 0;
-    const QStringList names = QDir(directory).entryList({QStringLiteral("*.link")}, QDir::Files, QDir::Name);
+    // Filtered by hand: a name pattern would compile a regular expression at every start.
+    const QStringList names = QDir(directory).entryList(QDir::Files, QDir::Name);
     for (const QString& name : names) {
+        if (!name.endsWith(QLatin1String(".link"))) continue;
         const std::optional<LinkHandle> handle = handleOfRecordName(name);
         const std::optional<LinkRecord> record = readRecord(directory + QLatin1Char('/') + name);
         if (handle && record && record->ClassName == className && record->Title == title &&
