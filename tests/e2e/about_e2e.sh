@@ -23,7 +23,7 @@ before=$(litDots)
 close_about || exit 1
 # The simulation starts once the start-up screen is closed: the speed display changes from its
 # layout text to the velocity.
-for _ in $(seq 40); do
+for _ in $(seq 120); do
   after=$(litDots)
   [ "$after" -ne "$before" ] && break
   sleep 0.25

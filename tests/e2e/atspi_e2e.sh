@@ -25,16 +25,23 @@ dbus-run-session -- bash -c '
   trap "kill $app $bus 2>/dev/null" EXIT
   close_about || exit 1
   win=$(wait_window "Distance - Time - Velocity") || exit 1
-  sleep 1
-  /usr/bin/python3 "$here/atspi_read.py" "$app" >"$out/atspi_start.txt" || exit 1
+  # Reads everything into $1 until it holds line $2, for up to twenty seconds (a loaded machine).
+  read_until() {
+    for _ in $(seq 40); do
+      sleep 0.5
+      /usr/bin/python3 "$here/atspi_read.py" "$app" >"$out/$1" || exit 1
+      grep -qxF "$2" "$out/$1" && return
+    done
+  }
+  read_until atspi_start.txt "label|Velocity|70.6 km/h|"
   # Tab until the chart has the focus, then point 1 right by 5 min.
   xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
   for _ in $(seq 20); do
     /usr/bin/python3 "$here/atspi_read.py" --chart-focused "$app" && break
     xdotool key Tab; sleep 0.2
   done
-  xdotool key shift+Right; sleep 0.5
-  /usr/bin/python3 "$here/atspi_read.py" "$app" >"$out/atspi_moved.txt" || exit 1
+  xdotool key shift+Right
+  read_until atspi_moved.txt "label|Time Interval dt [min]|55.0 min|"
 '
 status=$?
 [ $status -ne 0 ] && exit $status

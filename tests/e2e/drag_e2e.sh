@@ -31,8 +31,8 @@ changed() { # $1 geometry, $2 name
   echo "$2: $diff pixels differ"
   [ "${diff%% *}" != "0" ]
 }
-# A loaded machine may take a moment to repaint: look again for up to ten seconds.
-for _ in $(seq 40); do
+# A loaded machine may take a moment to repaint: look again for up to thirty seconds.
+for _ in $(seq 120); do
   sleep 0.25
   import -window root "$out/e2e_after.png"
   ok=1

@@ -37,10 +37,11 @@ start_program() {
   app=$!
 }
 
-# Prints the id of the program's visible window whose title matches $1, waiting up to ten seconds.
+# Prints the id of the program's visible window whose title matches $1, waiting up to thirty seconds
+# (a loaded machine, or a sanitizer build, starts the program slowly).
 wait_window() {
   local win=
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     win=$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null | head -n 1)
     [ -n "$win" ] && break
     sleep 0.1
@@ -49,9 +50,9 @@ wait_window() {
   echo "$win"
 }
 
-# Waits up to ten seconds until no visible window of the program has a title matching $1.
+# Waits up to thirty seconds until no visible window of the program has a title matching $1.
 wait_window_gone() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     [ -z "$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null)" ] && return 0
     sleep 0.1
   done
