@@ -7,12 +7,15 @@
 //
 // Painting is double-buffered: a frame bitmap the size of the control (window colour, shadow,
 // caption, scales) receives the data-area bitmap (background, grid, items, frame) and the
-// crosshairs, and reaches the screen in one copy.
+// crosshairs, and reaches the screen in one copy. What did not change since the last paint is not
+// drawn again: the frame is kept while nothing but items, crosshairs and text labels changed, and
+// the data area starts from its picture after the leading items that are still the same.
 #pragma once
 
 #include "chart/bakgndimg.h"
 #include "chart/chartitems.h"
 #include "chart/chartmouse.h"
+#include "chart/itemsnapshot.h"
 #include "chart/jointlayers.h"
 #include "chart/layers.h"
 #include "chart/rchartlayout.h"
@@ -29,6 +32,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -136,6 +140,7 @@ public:
         if (assignChanged(FAutoRedraw, value)) RepaintIfAuto();
     }
     // Paints when AutoRedraw is on: what every property change of the chart and its parts calls.
+    // Frame and data area are drawn anew.
     void RepaintIfAuto();
 
     // ---- Layers and mapping (rchart_layers.cpp)
@@ -270,6 +275,10 @@ public:
     // The composed picture of the last paint, as it went to the screen.
     const QImage& FrameImage() const { return FFrame.Image(); }
     const QImage& DataAreaImage() const { return FDataArea.Image(); }
+    // How often the frame (window colour, shadow, caption, scales) has been drawn, and how many
+    // items the last paint drew; the others came from the kept picture of the leading items.
+    int FrameDrawCount() const { return FFrameDrawCount; }
+    int ItemsDrawnLastPaint() const { return FItemsDrawn; }
 
     // ---- Mouse (rchart_mouse.cpp)
 
@@ -357,6 +366,15 @@ private:
     void drawDataFrame(TCanvas& canvas, int left, int top);
     void drawTextLabels(TCanvas& canvas, int left, int top);
     void drawCrossHairs();
+    // Crosshairs and text labels are drawn on every paint: their changes keep frame and items.
+    void partsChanged();
+    // Marks the frame and the picture under the items as out of date.
+    void lookChanged() { ++FLook; }
+    bool frameCurrent() const;
+    void paintDataArea();
+    // Text labels, OnDataRendered and the data-area frame: what lies over the items.
+    void drawOverItems(TCanvas& canvas, int left, int top);
+    ItemSnapshot::Basis snapshotBasis() const;
     TRect dataAreaRect() const;
     void drawFocusCues(TCanvas& canvas) const;
 
@@ -443,6 +461,11 @@ private:
 
     TBitmap FFrame;
     TBitmap FDataArea;
+    std::uint64_t FLook = 1;
+    std::uint64_t FFrameLook = 0; // FLook when the frame was drawn
+    int FFrameDrawCount = 0;
+    int FItemsDrawn = 0;
+    ItemSnapshot FItemSnapshot;
     TRenderEvent FOnBeforeRenderData;
     TRenderEvent FOnDataRendered;
     TRenderEvent FOnScalesRendered;

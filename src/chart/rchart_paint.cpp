@@ -57,9 +57,10 @@ TRect TCustomRChart::dataAreaRect() const {
 
 void TCustomRChart::Paint() {
     if (!Visible() || IsLoading() || FSuppressPaint) return;
-    drawFrame();
-    DrawBackground();
-    DrawItems(FDataArea.Canvas(), 0, 0);
+    recomputeTransform();
+    if (!frameCurrent()) drawFrame();
+    paintDataArea();
+    // The data area covers the crosshairs of the last paint: they never leave it.
     FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
     drawCrossHairs();
@@ -82,10 +83,17 @@ void TCustomRChart::drawFrame() {
     canvas.FillRect(Rect(0, 0, FFrame.Width(), FFrame.Height()));
     if (FGeometry.ShadowWidth > 0) drawShadow(canvas);
     drawCaption(canvas);
-    recomputeTransform();
     drawScales();
     TCanvas* target = &canvas;
     fireRender(FOnScalesRendered, this, target, 0, 0);
+    FFrameLook = FLook;
+    ++FFrameDrawCount;
+}
+
+// Handlers may draw something else on every paint, so with one set the frame is always drawn.
+bool TCustomRChart::frameCurrent() const {
+    return FFrameLook == FLook && FFrame.Width() == Width() && FFrame.Height() == Height() &&
+           !FOnScalesRendered && !FOnScaleTickDrawn;
 }
 
 void TCustomRChart::drawShadow(TCanvas& canvas) {
@@ -180,9 +188,49 @@ void TCustomRChart::DrawItems(TCanvas& canvas, int left, int top) {
     if (FGridStyle != gsNone) drawGrid(*target, left, top);
     CanvasItemTarget items(*target);
     drawItemList(items, Items(), FMaps, itemPassSettings(left, top));
-    drawTextLabels(*target, left, top);
+    drawOverItems(*target, left, top);
+}
+
+void TCustomRChart::drawOverItems(TCanvas& canvas, int left, int top) {
+    drawTextLabels(canvas, left, top);
+    TCanvas* target = &canvas;
     fireRender(FOnDataRendered, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
     drawDataFrame(*target, left, top);
+}
+
+ItemSnapshot::Basis TCustomRChart::snapshotBasis() const {
+    return {FLook, QSize(FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1), LineWidth(), CurrentLayer()};
+}
+
+// The data area as DrawBackground and DrawItems draw it, starting from the kept picture of the
+// leading items when they are the same as last time.
+void TCustomRChart::paintDataArea() {
+    TCanvas& canvas = FDataArea.Canvas();
+    if (FOnBeforeRenderData) { // it may draw anything, or have the items drawn elsewhere
+        FItemSnapshot.forget();
+        DrawBackground();
+        DrawItems(canvas, 0, 0);
+        FItemsDrawn = ItemCount();
+        return;
+    }
+    const ItemSnapshot::Basis basis = snapshotBasis();
+    ItemPassPlan plan;
+    plan.From = FItemSnapshot.resumableAt(basis, Items());
+    if (plan.From > 0) {
+        plan.Resume = FItemSnapshot.restore(FDataArea);
+    } else {
+        DrawBackground();
+        if (FGridStyle != gsNone) drawGrid(canvas, 0, 0);
+    }
+    plan.PauseBefore = FItemSnapshot.pausePoint(Items(), plan.From);
+    plan.OnPause = [&](const ItemPassState& state) {
+        FItemSnapshot.keep(basis, FDataArea, state, plan.PauseBefore);
+    };
+    CanvasItemTarget target(canvas);
+    drawItemList(target, Items(), FMaps, itemPassSettings(0, 0), plan);
+    FItemsDrawn = ItemCount() - plan.From;
+    FItemSnapshot.remember(basis, Items());
+    drawOverItems(canvas, 0, 0);
 }
 
 void TCustomRChart::drawDataFrame(TCanvas& canvas, int left, int top) {
