@@ -19,7 +19,7 @@ int ItemSnapshot::resumableAt(const Basis& basis, const ChartItemList& items) co
 }
 
 ItemPassState ItemSnapshot::restore(TBitmap& dataArea) const {
-    dataArea.SetImage(FPicture); // shared until the first stroke copies it
+    dataArea.Assign(FPicture); // shared until the first stroke copies it
     TCanvas& canvas = dataArea.Canvas();
     canvas.Pen() = FPen;
     canvas.Brush() = FBrush;
@@ -49,7 +49,7 @@ int ItemSnapshot::pausePoint(const ChartItemList& items, int from) const {
 void ItemSnapshot::keep(const Basis& basis, const TBitmap& dataArea, const ItemPassState& state, int count) {
     FBasis = basis;
     FCount = count;
-    FPicture = dataArea.Image();
+    FPicture.Assign(dataArea);
     FPass = state;
     const TCanvas& canvas = dataArea.Canvas();
     FPen = canvas.Pen();
@@ -63,13 +63,12 @@ void ItemSnapshot::remember(const Basis& basis, const ChartItemList& items) {
     if (!(basis == FBasis) || same < FCount) forget();
     if (same < items.Count() || same < static_cast<int>(FPainted.size())) FLastChange = same;
     const int n = std::min(items.Count(), kMaxComparedItems);
-    FPainted.clear();
-    FPainted.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
+    FPainted.resize(static_cast<std::size_t>(std::min(same, n))); // the same items stay
+    for (int i = static_cast<int>(FPainted.size()); i < n; ++i)
         FPainted.push_back(items[i]);
 }
 
 void ItemSnapshot::forget() {
     FCount = 0;
-    FPicture = QImage();
+    FPicture.SetSize(0, 0);
 }

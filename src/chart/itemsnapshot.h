@@ -6,16 +6,13 @@
 
 #include "chart/chartitems.h"
 #include "chart/rchartrender.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/bitmap.h"
 
-#include <QImage>
 #include <QSize>
 
 #include <climits>
 #include <cstdint>
 #include <vector>
-
-class TBitmap;
 
 class ItemSnapshot {
 public:
@@ -52,7 +49,7 @@ private:
 
     Basis FBasis;
     int FCount = 0; // 0: nothing kept
-    QImage FPicture;
+    TBitmap FPicture;
     ItemPassState FPass;
     TPen FPen;
     TBrush FBrush;

@@ -317,6 +317,7 @@ protected:
     virtual void ShowInfoMessage(const QString& text);
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void FontChanged() override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -371,6 +372,7 @@ private:
     // Marks the frame and the picture under the items as out of date.
     void lookChanged() { ++FLook; }
     bool frameCurrent() const;
+    void coverControl();
     void paintDataArea();
     // Text labels, OnDataRendered and the data-area frame: what lies over the items.
     void drawOverItems(TCanvas& canvas, int left, int top);

@@ -58,13 +58,28 @@ TRect TCustomRChart::dataAreaRect() const {
 void TCustomRChart::Paint() {
     if (!Visible() || IsLoading() || FSuppressPaint) return;
     recomputeTransform();
-    if (!frameCurrent()) drawFrame();
+    const bool frameKept = frameCurrent();
+    if (!frameKept) drawFrame();
     paintDataArea();
     // The data area covers the crosshairs of the last paint: they never leave it.
     FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
     drawCrossHairs();
-    update();
+    coverControl();
+    if (frameKept)
+        update(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea.Width(), FDataArea.Height());
+    else
+        update();
+}
+
+// Once the picture has the control's size, nothing behind the control needs drawing first.
+void TCustomRChart::coverControl() {
+    setAttribute(Qt::WA_OpaquePaintEvent, FFrame.Width() == Width() && FFrame.Height() == Height());
+}
+
+void TCustomRChart::resizeEvent(QResizeEvent* event) {
+    TMouseControl::resizeEvent(event);
+    coverControl();
 }
 
 void TCustomRChart::paintEvent(QPaintEvent*) {

@@ -343,3 +343,18 @@ TEST(RChartPaint, GridPointsStopAtOneThousand) {
     t.chart.SetGridDx(-4);
     EXPECT_EQ(t.chart.GridDx(), 0.5);
 }
+
+// Drawn at the control's size, the picture covers the control: nothing behind it is drawn first.
+// After a resize whose picture is still to come, what lies behind shows as before.
+TEST(RChartPaint, ThePictureCoversTheControlOnlyAtItsSize) {
+    TripChart t;
+    t.chart.show();
+    EXPECT_TRUE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+    t.chart.SetSuppressPaint(true);
+    t.chart.SetBounds(0, 0, 600, 446);
+    EXPECT_EQ(t.chart.FrameImage().width(), 576);
+    EXPECT_FALSE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+    t.chart.SetSuppressPaint(false);
+    EXPECT_EQ(t.chart.FrameImage().width(), 600);
+    EXPECT_TRUE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+}
