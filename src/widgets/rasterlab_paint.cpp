@@ -5,6 +5,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 using enum Frame3D::TFrameStyle;
 using enum Graphics::TBrushStyle;
@@ -140,12 +142,20 @@ void TRasterLab::drawGlyph(TCanvas& canvas, unsigned char code, long long x, lon
     const GlyphSpan span = glyphSpan(*FGlyphs, code, FProportional);
     const TRect face = Rect(0, 0, FFace.Width(), FFace.Height());
     canvas.Brush() = TBrush{FColorDotOn, bsSolid};
+    const int first = std::max(span.First, 0);
+    const int last = std::min(span.Last, 31);
+    if (first > last) return;
+    const auto columns =
+        static_cast<std::uint32_t>(((std::uint64_t{2} << last) - 1) & ~((std::uint64_t{1} << first) - 1));
     for (int r = 0; r < FGlyphs->CharHeight; ++r) {
         const long long y = y0 + static_cast<long long>(r) * pitch;
         if (y + FDotSize <= face.Top || y >= face.Bottom) continue;
-        for (int k = std::max(span.First, 0); k <= std::min(span.Last, 31); ++k) {
+        // Only the lit dots are visited, lowest column first.
+        for (std::uint32_t lit = FGlyphs->Rows[code][static_cast<std::size_t>(r)] & columns; lit != 0;
+             lit &= lit - 1) {
+            const int k = std::countr_zero(lit);
             const long long dx = x + static_cast<long long>(k - span.First) * pitch;
-            if (!FGlyphs->Lit(code, r, k) || dx + FDotSize <= face.Left || dx >= face.Right) continue;
+            if (dx + FDotSize <= face.Left || dx >= face.Right) continue;
             if (FDotSize == 1)
                 canvas.SetPixels(static_cast<int>(dx), static_cast<int>(y), FColorDotOn);
             else

@@ -204,6 +204,32 @@ void TCanvas::strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
 
 namespace {
 
+// Walks the on/off runs of a pattern pixel by pixel, from a position along the line.
+class PatternWalk {
+public:
+    PatternWalk(std::span<const int> pattern, long long pos) : pattern(pattern) {
+        if (pattern.empty()) return;
+        int period = 0;
+        for (int run : pattern)
+            period += run;
+        left = static_cast<int>(pos % period);
+        while (left >= pattern[index])
+            left -= pattern[index++];
+        left = pattern[index] - left;
+    }
+    bool on() const { return index % 2 == 0; }
+    void next() {
+        if (pattern.empty() || --left > 0) return;
+        index = (index + 1) % pattern.size();
+        left = pattern[index];
+    }
+
+private:
+    std::span<const int> pattern;
+    std::size_t index = 0;
+    int left = 0; // pixels still to go in the current run
+};
+
 // The steps k (0 <= k < steps) for which start + direction * k lies in 0..size-1.
 std::pair<long long, long long> stepsInside(long long start, int direction, long long size, long long steps) {
     if (direction == 0) return start >= 0 && start < size ? std::pair(0LL, steps) : std::pair(0LL, 0LL);
@@ -224,8 +250,10 @@ void TCanvas::strokeStraightLine(QPoint from, QPoint to, long long steps, ThinSt
     const long long start = from.y() * rowPixels + from.x();
     const long long step = dx + dy * rowPixels;
     QRgb* pixels = reinterpret_cast<QRgb*>(stroke.bits);
-    for (long long k = std::max(x0, y0); k < std::min(x1, y1); ++k) {
-        if (!stroke.pattern.empty() && !patternOn(stroke.pattern, stroke.pos + k)) continue;
+    const long long first = std::max(x0, y0);
+    PatternWalk walk(stroke.pattern, stroke.pos + first);
+    for (long long k = first; k < std::min(x1, y1); ++k, walk.next()) {
+        if (!walk.on()) continue;
         QRgb& pixel = pixels[start + k * step];
         pixel = combine(pixel, stroke.color, FPen.Mode);
     }
