@@ -87,6 +87,12 @@ void TCustomRChart::showEvent(QShowEvent* event) {
     }
 }
 
+void TCustomRChart::changeEvent(QEvent* event) {
+    TMouseControl::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        lookChanged();
+}
+
 void TCustomRChart::FontChanged() {
     TMouseControl::FontChanged();
     RepaintIfAuto();

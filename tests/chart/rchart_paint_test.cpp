@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPalette>
 #include <QRect>
 
 #include <any>
@@ -357,4 +359,23 @@ TEST(RChartPaint, ThePictureCoversTheControlOnlyAtItsSize) {
     t.chart.SetSuppressPaint(false);
     EXPECT_EQ(t.chart.FrameImage().width(), 600);
     EXPECT_TRUE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+// The window colour is a system colour: after a new palette the next paint shows it, although the
+// frame is otherwise kept between paints.
+TEST(RChartPaint, ANewPaletteReachesTheKeptFrame) {
+    TripChart t;
+    t.chart.SetOnScalesRendered({}); // a handler would have the frame drawn on every paint
+    t.chart.Paint();
+    const QPalette saved = QApplication::palette();
+    QPalette changed = saved;
+    changed.setColor(QPalette::Button, QColor(10, 20, 30));
+    QApplication::setPalette(changed);
+    QCoreApplication::sendPostedEvents();
+    t.chart.Paint();
+    EXPECT_EQ(t.chart.FrameImage().pixel(5, 5), qRgb(10, 20, 30));
+    QApplication::setPalette(saved);
+    QCoreApplication::sendPostedEvents();
+    t.chart.Paint();
+    EXPECT_EQ(t.chart.FrameImage().pixel(5, 5), rgb(clBtnFace));
 }
