@@ -18,9 +18,8 @@ int ItemSnapshot::resumableAt(const Basis& basis, const ChartItemList& items) co
     return FCount == items.Count() || closesPolyline(items[FCount]) ? FCount : 0;
 }
 
-ItemPassState ItemSnapshot::restore(TBitmap& dataArea) const {
-    dataArea.Assign(FPicture); // shared until the first stroke copies it
-    TCanvas& canvas = dataArea.Canvas();
+ItemPassState ItemSnapshot::restore(TCanvas& canvas) const {
+    canvas.Draw(0, 0, FPicture);
     canvas.Pen() = FPen;
     canvas.Brush() = FBrush;
     canvas.Font().Assign(FFont);
@@ -46,12 +45,11 @@ int ItemSnapshot::pausePoint(const ChartItemList& items, int from) const {
     return beforeChange < 0 && from == 0 ? lastClosing(items, from, same) : beforeChange;
 }
 
-void ItemSnapshot::keep(const Basis& basis, const TBitmap& dataArea, const ItemPassState& state, int count) {
+void ItemSnapshot::keep(const Basis& basis, const TCanvas& canvas, const ItemPassState& state, int count) {
     FBasis = basis;
     FCount = count;
-    FPicture.Assign(dataArea);
+    FPicture.SetImage(canvas.Image().copy()); // the canvas may draw on a part of another picture
     FPass = state;
-    const TCanvas& canvas = dataArea.Canvas();
     FPen = canvas.Pen();
     FBrush = canvas.Brush();
     FFont.Assign(canvas.Font());

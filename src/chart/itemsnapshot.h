@@ -32,14 +32,15 @@ public:
     // How many items the kept picture holds when a paint of `items` on `basis` can start from it;
     // 0 when it cannot.
     int resumableAt(const Basis& basis, const ChartItemList& items) const;
-    // Puts the kept picture and the canvas state back into the data area; the pass state to resume.
-    ItemPassState restore(TBitmap& dataArea) const;
+    // Puts the kept picture and its canvas state back on a canvas of the data area's size; the pass
+    // state to resume.
+    ItemPassState restore(TCanvas& canvas) const;
     // The item before which the paint of `items` should keep a picture: beyond `from`, the last one
     // that closes polylines among the leading items that neither this paint nor the last change
     // touched (what changed lately will likely change again); -1 when there is none.
     int pausePoint(const ChartItemList& items, int from) const;
-    // Keeps the data area as it stands before item `count`.
-    void keep(const Basis& basis, const TBitmap& dataArea, const ItemPassState& state, int count);
+    // Keeps the data area, as drawn on `canvas`, as it stands before item `count`.
+    void keep(const Basis& basis, const TCanvas& canvas, const ItemPassState& state, int count);
     // Notes the items just painted; a kept picture they no longer start with is dropped.
     void remember(const Basis& basis, const ChartItemList& items);
     void forget();

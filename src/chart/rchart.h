@@ -29,11 +29,15 @@
 #include "scales/scale.h"
 #include "scales/scaleprops.h"
 
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace RChart {
@@ -274,7 +278,7 @@ public:
     void DrawItems(TCanvas& canvas, int left, int top);
     // The composed picture of the last paint, as it went to the screen.
     const QImage& FrameImage() const { return FFrame.Image(); }
-    const QImage& DataAreaImage() const { return FDataArea.Image(); }
+    const QImage& DataAreaImage() const;
     // How often the frame (window colour, shadow, caption, scales) has been drawn, and how many
     // items the last paint drew; the others came from the kept picture of the leading items.
     int FrameDrawCount() const { return FFrameDrawCount; }
@@ -375,7 +379,10 @@ private:
     void lookChanged() { ++FLook; }
     bool frameCurrent() const;
     void coverControl();
-    void paintDataArea();
+    bool paintDataArea(TCanvas& canvas, bool fromScratch);
+    QRect dataAreaInFrame() const;
+    bool paintDataAreaInFrame();
+    void keepUnderCrossHairs();
     // Text labels, OnDataRendered and the data-area frame: what lies over the items.
     void drawOverItems(TCanvas& canvas, int left, int top);
     ItemSnapshot::Basis snapshotBasis() const;
@@ -464,7 +471,11 @@ private:
     std::array<TTextLabel*, TextLabelCount> FTextLabels{};
 
     TBitmap FFrame;
-    TBitmap FDataArea;
+    // Behind the frame's data area while that was drawn right into the frame (see DataAreaImage).
+    mutable TBitmap FDataArea;
+    mutable bool FDataAreaInFrame = false;
+    QRect FDataAreaPlace; // where it was drawn into the frame
+    std::vector<std::pair<QPoint, QImage>> FUnderCrossHairs;
     std::uint64_t FLook = 1;
     std::uint64_t FFrameLook = 0; // FLook when the frame was drawn
     int FFrameDrawCount = 0;

@@ -145,7 +145,11 @@ void TCustomRChart::geometryChanged(bool isometric) {
 }
 
 void TCustomRChart::resizeDataArea() {
-    FDataArea.SetSize(std::max(FGeometry.DataWidth() + 1, 0), std::max(FGeometry.DataHeight() + 1, 0));
+    const int w = std::max(FGeometry.DataWidth() + 1, 0);
+    const int h = std::max(FGeometry.DataHeight() + 1, 0);
+    // A new size starts a new picture, whatever the frame holds.
+    if (w != FDataArea.Width() || h != FDataArea.Height()) FDataAreaInFrame = false;
+    FDataArea.SetSize(w, h);
 }
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {

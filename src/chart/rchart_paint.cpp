@@ -60,10 +60,15 @@ void TCustomRChart::Paint() {
     recomputeTransform();
     const bool frameKept = frameCurrent();
     if (!frameKept) drawFrame();
-    paintDataArea();
-    // The data area covers the crosshairs of the last paint: they never leave it.
-    FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
+    // The data area covers the crosshairs of the last paint: they never leave it. With the frame
+    // kept it is drawn right into the frame when the kept picture of the leading items serves.
+    FDataAreaInFrame = frameKept && paintDataAreaInFrame();
+    if (!FDataAreaInFrame) {
+        paintDataArea(FDataArea.Canvas(), true);
+        FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
+    }
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
+    keepUnderCrossHairs();
     drawCrossHairs();
     coverControl();
     if (frameKept)
@@ -174,6 +179,7 @@ void TCustomRChart::drawCrossHairs() {
 
 void TCustomRChart::DrawBackground() {
     resizeDataArea();
+    FDataAreaInFrame = false; // drawn over in full
     const LayerMap& layer1 = FMaps[0];
     const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
     ::drawBackground(*FBackGroundImg, FDataArea, FChartColor, FChartFrameColor, [&](double x, double y) {
@@ -217,35 +223,85 @@ ItemSnapshot::Basis TCustomRChart::snapshotBasis() const {
     return {FLook, QSize(FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1), LineWidth(), CurrentLayer()};
 }
 
-// The data area as DrawBackground and DrawItems draw it, starting from the kept picture of the
-// leading items when they are the same as last time.
-void TCustomRChart::paintDataArea() {
-    TCanvas& canvas = FDataArea.Canvas();
-    if (FOnBeforeRenderData) { // it may draw anything, or have the items drawn elsewhere
+// The data area as DrawBackground and DrawItems draw it, on a canvas of its size: from the kept
+// picture of the leading items when they are the same as last time, else (when `fromScratch`
+// allows; the canvas must then be the data-area bitmap's) from its background. Returns whether it
+// drew.
+bool TCustomRChart::paintDataArea(TCanvas& canvas, bool fromScratch) {
+    const ItemSnapshot::Basis basis = snapshotBasis();
+    ItemPassPlan plan;
+    // OnBeforeRenderData may draw anything, or have the items drawn elsewhere.
+    plan.From = FOnBeforeRenderData ? 0 : FItemSnapshot.resumableAt(basis, Items());
+    if (plan.From == 0 && !fromScratch) return false;
+    if (FOnBeforeRenderData) {
         FItemSnapshot.forget();
         DrawBackground();
         DrawItems(canvas, 0, 0);
         FItemsDrawn = ItemCount();
-        return;
+        return true;
     }
-    const ItemSnapshot::Basis basis = snapshotBasis();
-    ItemPassPlan plan;
-    plan.From = FItemSnapshot.resumableAt(basis, Items());
     if (plan.From > 0) {
-        plan.Resume = FItemSnapshot.restore(FDataArea);
+        plan.Resume = FItemSnapshot.restore(canvas);
     } else {
         DrawBackground();
         if (FGridStyle != gsNone) drawGrid(canvas, 0, 0);
     }
     plan.PauseBefore = FItemSnapshot.pausePoint(Items(), plan.From);
     plan.OnPause = [&](const ItemPassState& state) {
-        FItemSnapshot.keep(basis, FDataArea, state, plan.PauseBefore);
+        FItemSnapshot.keep(basis, canvas, state, plan.PauseBefore);
     };
     CanvasItemTarget target(canvas);
     drawItemList(target, Items(), FMaps, itemPassSettings(0, 0), plan);
     FItemsDrawn = ItemCount() - plan.From;
     FItemSnapshot.remember(basis, Items());
     drawOverItems(canvas, 0, 0);
+    return true;
+}
+
+QRect TCustomRChart::dataAreaInFrame() const {
+    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1};
+}
+
+bool TCustomRChart::paintDataAreaInFrame() {
+    FDataAreaPlace = dataAreaInFrame();
+    QImage area = FFrame.View(FDataAreaPlace);
+    if (area.size() != FDataAreaPlace.size()) return false;
+    TCanvas canvas(&area);
+    return paintDataArea(canvas, false);
+}
+
+// What the crosshairs will cover in the frame's data area, kept so that the data area alone can be
+// had back (DataAreaImage) while it was drawn right into the frame. A wide line reaches no further
+// than its width from its middle.
+void TCustomRChart::keepUnderCrossHairs() {
+    FUnderCrossHairs.clear();
+    if (!FDataAreaInFrame) return;
+    const QRect area = FDataAreaPlace;
+    for (const TCrossHair* c : FCrossHairs) {
+        if (c->Mode() == TCrossHairMode::chOff) continue;
+        const QPoint p = DataToPixel(c->Layer(), c->PosX(), c->PosY());
+        const int w = c->LineWid();
+        for (const QRect& strip : {QRect(area.left(), p.y() - w, area.width(), 2 * w + 1),
+                                   QRect(p.x() - w, area.top(), 2 * w + 1, area.height())}) {
+            const QRect part = strip & area;
+            if (!part.isEmpty())
+                FUnderCrossHairs.push_back({part.topLeft() - area.topLeft(), FFrame.Image().copy(part)});
+        }
+    }
+}
+
+const QImage& TCustomRChart::DataAreaImage() const {
+    if (FDataAreaInFrame) {
+        QImage area = FFrame.Image().copy(FDataAreaPlace);
+        QPainter painter(&area);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const auto& [at, pixels] : FUnderCrossHairs)
+            painter.drawImage(at, pixels);
+        painter.end();
+        FDataArea.SetImage(area);
+        FDataAreaInFrame = false;
+    }
+    return FDataArea.Image();
 }
 
 void TCustomRChart::drawDataFrame(TCanvas& canvas, int left, int top) {

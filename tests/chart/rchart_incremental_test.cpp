@@ -88,6 +88,7 @@ void applyLook(TRChart& chart, const ChartState& s) {
 
 void applyCrossHair(TRChart& chart, const ChartState& s) {
     TCrossHair& c = *chart.CrossHair(1);
+    c.SetColor(clFuchsia);
     c.SetMode(s.crossMode);
     c.SetLineWid(s.crossWidth);
     c.SetPosX(s.crossX);
@@ -108,13 +109,19 @@ void applySettings(TRChart& chart, const ChartState& s) {
     applyLabel(chart, s);
 }
 
-QImage fullPaint(const ChartState& s) {
+struct Pictures {
+    QImage frame;
+    QImage dataArea; // without crosshairs
+};
+
+Pictures fullPaint(const ChartState& s) {
     TRChart chart(nullptr);
     chart.Scale1X()->SetVisible(true);
     chart.Scale1Y()->SetVisible(true);
     applySettings(chart, s);
     rebuildItems(chart, s);
-    return chart.FrameImage().copy();
+    chart.RepaintIfAuto(); // frame and data area drawn anew, whatever the paints before kept
+    return {chart.FrameImage().copy(), chart.DataAreaImage().copy()};
 }
 
 class Sequence {
@@ -247,8 +254,13 @@ TEST(RChartIncremental, RandomChangesShowWhatAFullPaintShows) {
         for (int step = 0; step < 150; ++step) {
             const char* change = s.step();
             partial += s.chart.ItemsDrawnLastPaint() < s.chart.ItemCount();
-            ASSERT_EQ(s.chart.FrameImage(), fullPaint(s.state))
+            const Pictures full = fullPaint(s.state);
+            ASSERT_EQ(s.chart.FrameImage(), full.frame)
                 << "seed " << seed << ", step " << step << ": " << change;
+            if (step % 5 == 0) { // read now and then: reading it brings the data-area bitmap up to date
+                ASSERT_EQ(s.chart.DataAreaImage(), full.dataArea)
+                    << "seed " << seed << ", step " << step << ": " << change;
+            }
         }
         // Most paints started from the kept picture of the leading items.
         EXPECT_GT(partial, 40) << "seed " << seed;
@@ -273,7 +285,10 @@ TEST(RChartIncremental, AMoveOfTheLastItemsDrawsOnlyThoseAndKeepsTheFrame) {
         rebuildItems(s.chart, s.state);
         s.chart.CrossHair(1)->SetPosY(y);
         EXPECT_EQ(s.chart.ItemsDrawnLastPaint(), 1) << y;
-        EXPECT_EQ(s.chart.FrameImage(), fullPaint(s.state)) << y;
+        const Pictures full = fullPaint(s.state);
+        EXPECT_EQ(s.chart.FrameImage(), full.frame) << y;
+        // Drawn right into the frame, the data area comes back without the crosshairs.
+        EXPECT_EQ(s.chart.DataAreaImage(), full.dataArea) << y;
     }
     EXPECT_EQ(s.chart.FrameDrawCount(), frames);
     s.chart.SetChartColor(clYellow);
@@ -309,6 +324,6 @@ TEST(RChartIncremental, ARunThatGoesOnPastTheKeptPictureIsNotCut) {
         s.state.ops.back() = more;
         s.state.ops.push_back(more);
         rebuildItems(s.chart, s.state);
-        EXPECT_EQ(s.chart.FrameImage(), fullPaint(s.state)) << int(pen.style) << " " << pen.width;
+        EXPECT_EQ(s.chart.FrameImage(), fullPaint(s.state).frame) << int(pen.style) << " " << pen.width;
     }
 }
