@@ -32,6 +32,8 @@ struct TChartItem {
     std::int32_t FontSize = 0;
     // Mark type for marks; 0 left, 1 right, 2 centred for texts.
     std::uint8_t MarkOrAlign = 0;
+
+    bool operator==(const TChartItem&) const = default;
 };
 
 // A handle on a growable item array. Copies of a handle see the same items; Detached() gives an

@@ -33,11 +33,11 @@ void TCustomRChart::createParts() {
     FBackGroundImg->SetOnChange([this] { RepaintIfAuto(); });
     for (int i = 0; i < CrossHairCount; ++i) {
         FCrossHairs[static_cast<std::size_t>(i)] = new TCrossHair(i + 1, this);
-        FCrossHairs[static_cast<std::size_t>(i)]->SetOnChange([this] { RepaintIfAuto(); });
+        FCrossHairs[static_cast<std::size_t>(i)]->SetOnChange([this] { partsChanged(); });
     }
     for (TTextLabel*& label : FTextLabels) {
         label = new TTextLabel(this);
-        label->SetOnChange([this] { RepaintIfAuto(); });
+        label->SetOnChange([this] { partsChanged(); });
     }
     FJointLayers->OnJoined = [this](JointAxis axis, int layer) { layerJoined(axis, layer); };
     FJointLayers->OnChange = [this] { RepaintIfAuto(); };
@@ -66,6 +66,11 @@ void TCustomRChart::SetSuppressPaint(bool value) {
 }
 
 void TCustomRChart::RepaintIfAuto() {
+    lookChanged();
+    if (FAutoRedraw) Paint();
+}
+
+void TCustomRChart::partsChanged() {
     if (FAutoRedraw) Paint();
 }
 
@@ -80,6 +85,12 @@ void TCustomRChart::showEvent(QShowEvent* event) {
         FWindowCreated = true;
         SetSuppressPaint(false);
     }
+}
+
+void TCustomRChart::changeEvent(QEvent* event) {
+    TMouseControl::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        lookChanged();
 }
 
 void TCustomRChart::FontChanged() {

@@ -7,12 +7,15 @@
 //
 // Painting is double-buffered: a frame bitmap the size of the control (window colour, shadow,
 // caption, scales) receives the data-area bitmap (background, grid, items, frame) and the
-// crosshairs, and reaches the screen in one copy.
+// crosshairs, and reaches the screen in one copy. What did not change since the last paint is not
+// drawn again: the frame is kept while nothing but items, crosshairs and text labels changed, and
+// the data area starts from its picture after the leading items that are still the same.
 #pragma once
 
 #include "chart/bakgndimg.h"
 #include "chart/chartitems.h"
 #include "chart/chartmouse.h"
+#include "chart/itemsnapshot.h"
 #include "chart/jointlayers.h"
 #include "chart/layers.h"
 #include "chart/rchartlayout.h"
@@ -26,10 +29,15 @@
 #include "scales/scale.h"
 #include "scales/scaleprops.h"
 
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace RChart {
@@ -136,6 +144,7 @@ public:
         if (assignChanged(FAutoRedraw, value)) RepaintIfAuto();
     }
     // Paints when AutoRedraw is on: what every property change of the chart and its parts calls.
+    // Frame and data area are drawn anew.
     void RepaintIfAuto();
 
     // ---- Layers and mapping (rchart_layers.cpp)
@@ -269,7 +278,11 @@ public:
     void DrawItems(TCanvas& canvas, int left, int top);
     // The composed picture of the last paint, as it went to the screen.
     const QImage& FrameImage() const { return FFrame.Image(); }
-    const QImage& DataAreaImage() const { return FDataArea.Image(); }
+    const QImage& DataAreaImage() const;
+    // How often the frame (window colour, shadow, caption, scales) has been drawn, and how many
+    // items the last paint drew; the others came from the kept picture of the leading items.
+    int FrameDrawCount() const { return FFrameDrawCount; }
+    int ItemsDrawnLastPaint() const { return FItemsDrawn; }
 
     // ---- Mouse (rchart_mouse.cpp)
 
@@ -308,6 +321,9 @@ protected:
     virtual void ShowInfoMessage(const QString& text);
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // System colours are looked up when drawing: a new palette makes the next paint draw anew.
+    void changeEvent(QEvent* event) override;
     void FontChanged() override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -357,6 +373,19 @@ private:
     void drawDataFrame(TCanvas& canvas, int left, int top);
     void drawTextLabels(TCanvas& canvas, int left, int top);
     void drawCrossHairs();
+    // Crosshairs and text labels are drawn on every paint: their changes keep frame and items.
+    void partsChanged();
+    // Marks the frame and the picture under the items as out of date.
+    void lookChanged() { ++FLook; }
+    bool frameCurrent() const;
+    void coverControl();
+    bool paintDataArea(TCanvas& canvas, bool fromScratch);
+    QRect dataAreaInFrame() const;
+    bool paintDataAreaInFrame();
+    void keepUnderCrossHairs();
+    // Text labels, OnDataRendered and the data-area frame: what lies over the items.
+    void drawOverItems(TCanvas& canvas, int left, int top);
+    ItemSnapshot::Basis snapshotBasis() const;
     TRect dataAreaRect() const;
     void drawFocusCues(TCanvas& canvas) const;
 
@@ -442,7 +471,16 @@ private:
     std::array<TTextLabel*, TextLabelCount> FTextLabels{};
 
     TBitmap FFrame;
-    TBitmap FDataArea;
+    // Behind the frame's data area while that was drawn right into the frame (see DataAreaImage).
+    mutable TBitmap FDataArea;
+    mutable bool FDataAreaInFrame = false;
+    QRect FDataAreaPlace; // where it was drawn into the frame
+    std::vector<std::pair<QPoint, QImage>> FUnderCrossHairs;
+    std::uint64_t FLook = 1;
+    std::uint64_t FFrameLook = 0; // FLook when the frame was drawn
+    int FFrameDrawCount = 0;
+    int FItemsDrawn = 0;
+    ItemSnapshot FItemSnapshot;
     TRenderEvent FOnBeforeRenderData;
     TRenderEvent FOnDataRendered;
     TRenderEvent FOnScalesRendered;

@@ -145,7 +145,11 @@ void TCustomRChart::geometryChanged(bool isometric) {
 }
 
 void TCustomRChart::resizeDataArea() {
-    FDataArea.SetSize(std::max(FGeometry.DataWidth() + 1, 0), std::max(FGeometry.DataHeight() + 1, 0));
+    const int w = std::max(FGeometry.DataWidth() + 1, 0);
+    const int h = std::max(FGeometry.DataHeight() + 1, 0);
+    // A new size starts a new picture, whatever the frame holds.
+    if (w != FDataArea.Width() || h != FDataArea.Height()) FDataAreaInFrame = false;
+    FDataArea.SetSize(w, h);
 }
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
@@ -164,6 +168,7 @@ void TCustomRChart::SetBounds(int left, int top, int width, int height) {
 
 void TCustomRChart::scaleSettingsChanged() {
     if (FInternalChange > 0) return;
+    lookChanged();
     for (int n = 1; n <= kLayerCount; ++n)
         followControllers(n);
     syncScaleControls();
@@ -179,6 +184,7 @@ void TCustomRChart::syncScaleControls() {
 // Copies a layer's settings into its two scale controls and puts each axis line on the edge of the
 // data area, ScalePos pixels further out.
 void TCustomRChart::syncScaleControl(int layer) {
+    lookChanged();
     const ChartGeometry& g = FGeometry;
     const TScalePropsHoriz& px = *FScaleX[layerSlot(layer)];
     TScale& x = *FScaleControlX[layerSlot(layer)];
@@ -207,9 +213,11 @@ void TCustomRChart::syncScaleControl(int layer) {
 
 void TCustomRChart::recomputeTransform() {
     if (IsLoading()) return;
-    for (int n = 1; n <= kLayerCount; ++n)
-        FMaps[layerSlot(n)] =
+    for (int n = 1; n <= kLayerCount; ++n) {
+        const LayerMap map =
             layerMap(FGeometry, rangeOf(*FScaleX[layerSlot(n)]), rangeOf(*FScaleY[layerSlot(n)]));
+        if (assignChanged(FMaps[layerSlot(n)], map)) lookChanged();
+    }
 }
 
 AxisRange TCustomRChart::rangeOf(const TScaleProps& props) const {

@@ -57,13 +57,34 @@ TRect TCustomRChart::dataAreaRect() const {
 
 void TCustomRChart::Paint() {
     if (!Visible() || IsLoading() || FSuppressPaint) return;
-    drawFrame();
-    DrawBackground();
-    DrawItems(FDataArea.Canvas(), 0, 0);
-    FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
+    recomputeTransform();
+    const bool frameKept = frameCurrent();
+    if (!frameKept) drawFrame();
+    // The data area covers the crosshairs of the last paint: they never leave it. With the frame
+    // kept it is drawn right into the frame when the kept picture of the leading items serves.
+    FDataAreaInFrame = frameKept && paintDataAreaInFrame();
+    if (!FDataAreaInFrame) {
+        paintDataArea(FDataArea.Canvas(), true);
+        FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
+    }
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
+    keepUnderCrossHairs();
     drawCrossHairs();
-    update();
+    coverControl();
+    if (frameKept)
+        update(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea.Width(), FDataArea.Height());
+    else
+        update();
+}
+
+// Once the picture has the control's size, nothing behind the control needs drawing first.
+void TCustomRChart::coverControl() {
+    setAttribute(Qt::WA_OpaquePaintEvent, FFrame.Width() == Width() && FFrame.Height() == Height());
+}
+
+void TCustomRChart::resizeEvent(QResizeEvent* event) {
+    TMouseControl::resizeEvent(event);
+    coverControl();
 }
 
 void TCustomRChart::paintEvent(QPaintEvent*) {
@@ -82,10 +103,17 @@ void TCustomRChart::drawFrame() {
     canvas.FillRect(Rect(0, 0, FFrame.Width(), FFrame.Height()));
     if (FGeometry.ShadowWidth > 0) drawShadow(canvas);
     drawCaption(canvas);
-    recomputeTransform();
     drawScales();
     TCanvas* target = &canvas;
     fireRender(FOnScalesRendered, this, target, 0, 0);
+    FFrameLook = FLook;
+    ++FFrameDrawCount;
+}
+
+// Handlers may draw something else on every paint, so with one set the frame is always drawn.
+bool TCustomRChart::frameCurrent() const {
+    return FFrameLook == FLook && FFrame.Width() == Width() && FFrame.Height() == Height() &&
+           !FOnScalesRendered && !FOnScaleTickDrawn;
 }
 
 void TCustomRChart::drawShadow(TCanvas& canvas) {
@@ -151,6 +179,7 @@ void TCustomRChart::drawCrossHairs() {
 
 void TCustomRChart::DrawBackground() {
     resizeDataArea();
+    FDataAreaInFrame = false; // drawn over in full
     const LayerMap& layer1 = FMaps[0];
     const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
     ::drawBackground(*FBackGroundImg, FDataArea, FChartColor, FChartFrameColor, [&](double x, double y) {
@@ -180,9 +209,99 @@ void TCustomRChart::DrawItems(TCanvas& canvas, int left, int top) {
     if (FGridStyle != gsNone) drawGrid(*target, left, top);
     CanvasItemTarget items(*target);
     drawItemList(items, Items(), FMaps, itemPassSettings(left, top));
-    drawTextLabels(*target, left, top);
+    drawOverItems(*target, left, top);
+}
+
+void TCustomRChart::drawOverItems(TCanvas& canvas, int left, int top) {
+    drawTextLabels(canvas, left, top);
+    TCanvas* target = &canvas;
     fireRender(FOnDataRendered, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
     drawDataFrame(*target, left, top);
+}
+
+ItemSnapshot::Basis TCustomRChart::snapshotBasis() const {
+    return {FLook, QSize(FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1), LineWidth(), CurrentLayer()};
+}
+
+// The data area as DrawBackground and DrawItems draw it, on a canvas of its size: from the kept
+// picture of the leading items when they are the same as last time, else (when `fromScratch`
+// allows; the canvas must then be the data-area bitmap's) from its background. Returns whether it
+// drew.
+bool TCustomRChart::paintDataArea(TCanvas& canvas, bool fromScratch) {
+    const ItemSnapshot::Basis basis = snapshotBasis();
+    ItemPassPlan plan;
+    // OnBeforeRenderData may draw anything, or have the items drawn elsewhere.
+    plan.From = FOnBeforeRenderData ? 0 : FItemSnapshot.resumableAt(basis, Items());
+    if (plan.From == 0 && !fromScratch) return false;
+    if (FOnBeforeRenderData) {
+        FItemSnapshot.forget();
+        DrawBackground();
+        DrawItems(canvas, 0, 0);
+        FItemsDrawn = ItemCount();
+        return true;
+    }
+    if (plan.From > 0) {
+        plan.Resume = FItemSnapshot.restore(canvas);
+    } else {
+        DrawBackground();
+        if (FGridStyle != gsNone) drawGrid(canvas, 0, 0);
+    }
+    plan.PauseBefore = FItemSnapshot.pausePoint(Items(), plan.From);
+    plan.OnPause = [&](const ItemPassState& state) {
+        FItemSnapshot.keep(basis, canvas, state, plan.PauseBefore);
+    };
+    CanvasItemTarget target(canvas);
+    drawItemList(target, Items(), FMaps, itemPassSettings(0, 0), plan);
+    FItemsDrawn = ItemCount() - plan.From;
+    FItemSnapshot.remember(basis, Items());
+    drawOverItems(canvas, 0, 0);
+    return true;
+}
+
+QRect TCustomRChart::dataAreaInFrame() const {
+    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1};
+}
+
+bool TCustomRChart::paintDataAreaInFrame() {
+    FDataAreaPlace = dataAreaInFrame();
+    QImage area = FFrame.View(FDataAreaPlace);
+    if (area.size() != FDataAreaPlace.size()) return false;
+    TCanvas canvas(&area);
+    return paintDataArea(canvas, false);
+}
+
+// What the crosshairs will cover in the frame's data area, kept so that the data area alone can be
+// had back (DataAreaImage) while it was drawn right into the frame. A wide line reaches no further
+// than its width from its middle.
+void TCustomRChart::keepUnderCrossHairs() {
+    FUnderCrossHairs.clear();
+    if (!FDataAreaInFrame) return;
+    const QRect area = FDataAreaPlace;
+    for (const TCrossHair* c : FCrossHairs) {
+        if (c->Mode() == TCrossHairMode::chOff) continue;
+        const QPoint p = DataToPixel(c->Layer(), c->PosX(), c->PosY());
+        const int w = c->LineWid();
+        for (const QRect& strip : {QRect(area.left(), p.y() - w, area.width(), 2 * w + 1),
+                                   QRect(p.x() - w, area.top(), 2 * w + 1, area.height())}) {
+            const QRect part = strip & area;
+            if (!part.isEmpty())
+                FUnderCrossHairs.push_back({part.topLeft() - area.topLeft(), FFrame.Image().copy(part)});
+        }
+    }
+}
+
+const QImage& TCustomRChart::DataAreaImage() const {
+    if (FDataAreaInFrame) {
+        QImage area = FFrame.Image().copy(FDataAreaPlace);
+        QPainter painter(&area);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const auto& [at, pixels] : FUnderCrossHairs)
+            painter.drawImage(at, pixels);
+        painter.end();
+        FDataArea.SetImage(area);
+        FDataAreaInFrame = false;
+    }
+    return FDataArea.Image();
 }
 
 void TCustomRChart::drawDataFrame(TCanvas& canvas, int left, int top) {

@@ -41,11 +41,15 @@ struct AxisMap {
     int ToPixel(double value) const;
     // 0 when the axis has no pixels (K = 0).
     long double ToData(long double pixel) const;
+
+    bool operator==(const AxisMap&) const = default;
 };
 
 struct LayerMap {
     AxisMap X;
     AxisMap Y;
+
+    bool operator==(const LayerMap&) const = default;
 };
 
 // Low x at the left edge, high x at the right; low y at the bottom, high y at the top. A data area

@@ -77,6 +77,14 @@ public:
         target.SetBrushColor(brushColor);
         target.SetPenStyle(penStyle);
     }
+    // Takes up where a paused pass stood; the target is as the pass left it.
+    ItemPass(ItemTarget& target, const PerLayer<LayerMap>& maps, const ItemPassSettings& settings,
+             const ItemPassState& state)
+        : target(target), maps(maps), settings(settings), penWidth(state.PenWidth), penColor(state.PenColor),
+          brushColor(state.BrushColor), fontColor(state.FontColor), penStyle(state.PenStyle),
+          current(state.Current) {
+        points.reserve(kMaxPolylinePoints);
+    }
 
     void draw(const TChartItem& item) {
         if (item.LineWidth != penWidth) {
@@ -105,6 +113,11 @@ public:
     void finish() {
         flush();
         target.SetPenWidth(1);
+    }
+
+    ItemPassState pause() {
+        flush();
+        return {penWidth, penColor, brushColor, fontColor, penStyle, current};
     }
 
 private:
@@ -200,9 +213,16 @@ private:
 } // namespace
 
 void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
-                  const ItemPassSettings& settings) {
-    ItemPass pass(target, maps, settings);
-    for (int i = 0; i < items.Count(); ++i)
+                  const ItemPassSettings& settings, const ItemPassPlan& plan) {
+    ItemPass pass =
+        plan.Resume ? ItemPass(target, maps, settings, *plan.Resume) : ItemPass(target, maps, settings);
+    for (int i = plan.From; i < items.Count(); ++i) {
+        if (i == plan.PauseBefore) plan.OnPause(pass.pause());
         pass.draw(items[i]);
+    }
     pass.finish();
+}
+
+bool closesPolyline(const TChartItem& item) {
+    return item.Kind == ikMark || item.Kind == ikLine || item.Kind == ikText;
 }

@@ -15,6 +15,8 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class TCanvas;
@@ -77,6 +79,32 @@ struct ItemPassSettings {
 
 constexpr int kMaxPolylinePoints = 200;
 
+// Where a pass stands between two items with no polyline open: the attributes it last gave the
+// target and the pen position. Resumed from it, with the target as it was, a pass draws the
+// following items exactly as the uninterrupted pass would.
+struct ItemPassState {
+    int PenWidth = 1;
+    TColor PenColor = clBlack;
+    TColor BrushColor = clBlack;
+    TColor FontColor = clBlack;
+    TPenStyle PenStyle = TPenStyle::psSolid;
+    QPoint Current;
+};
+
+// Which part of the list a pass draws: from item From on, resuming from Resume (a fresh pass when
+// empty), and reporting its state to OnPause before item PauseBefore, which must close any open
+// polyline itself (see closesPolyline).
+struct ItemPassPlan {
+    int From = 0;
+    std::optional<ItemPassState> Resume;
+    int PauseBefore = -1;
+    std::function<void(const ItemPassState&)> OnPause;
+};
+
 // Draws the items in list order; layer n is placed through maps[n - 1]. Leaves the pen width at 1.
 void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
-                  const ItemPassSettings& settings);
+                  const ItemPassSettings& settings, const ItemPassPlan& plan = {});
+
+// Whether drawing this item begins by closing the open polyline, whatever the pass's state: a pass
+// paused just before it continues unchanged.
+bool closesPolyline(const TChartItem& item);

@@ -4,7 +4,8 @@
 //
 // Setters mark the face stale and ask for a repaint; the face is rendered once, into an off-screen
 // bitmap of the control's size, when it is next shown or read (Face()), and the widget copies that
-// bitmap to the screen in one operation.
+// bitmap to the screen in one operation. The face under the text (fill and grid of unlit dots) is
+// kept apart, so that a new text costs one copy of it and the lit dots.
 #pragma once
 
 #include "platform/controls/component.h"
@@ -142,10 +143,27 @@ private:
     void UpdateScrollTimer();
     void ScrollStep();
 
+    // What the face under the text is drawn from.
+    struct BlankLook {
+        QSize Size;
+        bool Framed = false;
+        bool Grid = false;
+        TColor Fill = 0;
+        TColor Gaps = 0;
+        int Pitch = 0;
+        int Spacing = 0;
+        int PhaseX = 0;
+        int PhaseY = 0;
+        bool operator==(const BlankLook&) const = default;
+    };
+
     // Painting, in its order (rasterlab_paint.cpp).
     void render() const;
-    void fillFace(TCanvas& canvas) const;
-    void drawDotGrid(TCanvas& canvas) const;
+    BlankLook blankLook() const;
+    // Fill and dot grid, into FBlank.
+    void renderBlank(const BlankLook& look) const;
+    static void fillFace(TCanvas& canvas, const BlankLook& look);
+    static void drawDotGrid(TCanvas& canvas, const BlankLook& look);
     void DrawDotText(TCanvas& canvas) const;
     void drawGlyph(TCanvas& canvas, unsigned char code, long long x, long long y) const;
     void clearColumnStrip(TCanvas& canvas, long long x) const;
@@ -181,5 +199,7 @@ private:
     // A cache of what the settings show, filled by Face().
     mutable TBitmap FFace;
     mutable bool FFaceStale = true;
+    mutable TBitmap FBlank;
+    mutable BlankLook FBlankLook;
     mutable int FPaintCount = 0;
 };

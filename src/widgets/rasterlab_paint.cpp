@@ -5,6 +5,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 using enum Frame3D::TFrameStyle;
 using enum Graphics::TBrushStyle;
@@ -54,39 +56,63 @@ const TBitmap& TRasterLab::Face() const {
 }
 
 void TRasterLab::render() const {
-    FFace.SetSize(Width(), Height());
+    const BlankLook look = blankLook();
+    if (!(look == FBlankLook)) renderBlank(look);
+    if (FBlank.Empty())
+        FFace.SetSize(Width(), Height());
+    else
+        FFace.SetImage(FBlank.Image()); // shared until the first lit dot copies it
     TCanvas& canvas = FFace.Canvas();
-    fillFace(canvas);
-    if (FCharBlockMode != rdbmOff) drawDotGrid(canvas);
     DrawDotText(canvas);
     drawFrame(canvas);
     FFaceStale = false;
     ++FPaintCount;
 }
 
-void TRasterLab::fillFace(TCanvas& canvas) const {
-    canvas.Brush() = TBrush{FCharBlockMode != rdbmOff ? FColorDotOff : FColorLabBakG, bsSolid};
-    const int w = FFace.Width();
-    const int h = FFace.Height();
-    canvas.FillRect(FFrameStyle == fsNone ? Rect(0, 0, w, h) : Rect(1, 1, w - 1, h - 1));
+TRasterLab::BlankLook TRasterLab::blankLook() const {
+    const bool grid = FCharBlockMode != rdbmOff;
+    const int pitch = dotPitch();
+    return {QSize(Width(), Height()),
+            FFrameStyle != fsNone,
+            grid,
+            grid ? FColorDotOff : FColorLabBakG,
+            FColorLabBakG,
+            pitch,
+            FDotSpacing,
+            phaseOf(static_cast<long long>(FPosX) + FScrollOffset.X, pitch),
+            phaseOf(static_cast<long long>(FPosY) + FScrollOffset.Y, pitch)};
 }
 
-void TRasterLab::drawDotGrid(TCanvas& canvas) const {
-    const int w = FFace.Width();
-    const int h = FFace.Height();
-    const int pitch = dotPitch();
-    canvas.Pen() = TPen{FColorLabBakG, 1, psSolid, pmCopy};
-    const int phaseY = phaseOf(static_cast<long long>(FPosY) + FScrollOffset.Y, pitch);
+void TRasterLab::renderBlank(const BlankLook& look) const {
+    FBlank.SetSize(look.Size.width(), look.Size.height());
+    TCanvas& canvas = FBlank.Canvas();
+    fillFace(canvas, look);
+    if (look.Grid) drawDotGrid(canvas, look);
+    FBlankLook = look;
+}
+
+void TRasterLab::fillFace(TCanvas& canvas, const BlankLook& look) {
+    canvas.Brush() = TBrush{look.Fill, bsSolid};
+    const int w = look.Size.width();
+    const int h = look.Size.height();
+    canvas.FillRect(look.Framed ? Rect(1, 1, w - 1, h - 1) : Rect(0, 0, w, h));
+}
+
+void TRasterLab::drawDotGrid(TCanvas& canvas, const BlankLook& look) {
+    const int w = look.Size.width();
+    const int h = look.Size.height();
+    const int pitch = look.Pitch;
+    const int spacing = look.Spacing;
+    canvas.Pen() = TPen{look.Gaps, 1, psSolid, pmCopy};
     for (int b = 0; b <= h / pitch + 1; ++b)
-        for (int i = 1; i <= FDotSpacing; ++i) {
-            const int y = phaseY + b * pitch - FDotSpacing - 1 + i;
+        for (int i = 1; i <= spacing; ++i) {
+            const int y = look.PhaseY + b * pitch - spacing - 1 + i;
             canvas.MoveTo(0, y);
             canvas.LineTo(w, y);
         }
-    const int phaseX = phaseOf(static_cast<long long>(FPosX) + FScrollOffset.X, pitch);
     for (int b = 0; b <= w / pitch + 1; ++b)
-        for (int i = 1; i <= FDotSpacing; ++i) {
-            const int x = phaseX + b * pitch - FDotSpacing - 1 + i;
+        for (int i = 1; i <= spacing; ++i) {
+            const int x = look.PhaseX + b * pitch - spacing - 1 + i;
             canvas.MoveTo(x, 0);
             canvas.LineTo(x, h);
         }
@@ -116,12 +142,20 @@ void TRasterLab::drawGlyph(TCanvas& canvas, unsigned char code, long long x, lon
     const GlyphSpan span = glyphSpan(*FGlyphs, code, FProportional);
     const TRect face = Rect(0, 0, FFace.Width(), FFace.Height());
     canvas.Brush() = TBrush{FColorDotOn, bsSolid};
+    const int first = std::max(span.First, 0);
+    const int last = std::min(span.Last, 31);
+    if (first > last) return;
+    const auto columns =
+        static_cast<std::uint32_t>(((std::uint64_t{2} << last) - 1) & ~((std::uint64_t{1} << first) - 1));
     for (int r = 0; r < FGlyphs->CharHeight; ++r) {
         const long long y = y0 + static_cast<long long>(r) * pitch;
         if (y + FDotSize <= face.Top || y >= face.Bottom) continue;
-        for (int k = std::max(span.First, 0); k <= std::min(span.Last, 31); ++k) {
+        // Only the lit dots are visited, lowest column first.
+        for (std::uint32_t lit = FGlyphs->Rows[code][static_cast<std::size_t>(r)] & columns; lit != 0;
+             lit &= lit - 1) {
+            const int k = std::countr_zero(lit);
             const long long dx = x + static_cast<long long>(k - span.First) * pitch;
-            if (!FGlyphs->Lit(code, r, k) || dx + FDotSize <= face.Left || dx >= face.Right) continue;
+            if (dx + FDotSize <= face.Left || dx >= face.Right) continue;
             if (FDotSize == 1)
                 canvas.SetPixels(static_cast<int>(dx), static_cast<int>(y), FColorDotOn);
             else

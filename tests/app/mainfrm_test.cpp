@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -335,4 +336,55 @@ TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
         EXPECT_EQ(form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
     }
     QFile::remove(languageFile);
+}
+
+// The chart draws only what changed between paints. After every few random moves of the measuring
+// points (some by real mouse events), profile changes, clicks on the check boxes and resizes, the
+// picture must equal the one a full repaint of the same state draws.
+TEST_F(MainFormTest, IncrementalChartPicturesEqualFullRepaints) {
+    std::mt19937 random(17);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const auto minute = [&] { return std::uniform_real_distribution<double>(0, 133)(random); };
+    int partial = 0;
+    for (int check = 0; check < 80; ++check) {
+        QString actions;
+        for (int i = 1 + pick(4); i > 0; --i) {
+            switch (pick(7)) {
+            case 0:
+                form->CBoxMode->SetItemIndex(pick(4) - 1); // -1: no profile
+                actions += QStringLiteral("profile ");
+                break;
+            case 1:
+                form->CBox1Point->SetChecked(!form->CBox1Point->Checked());
+                actions += QStringLiteral("tangent ");
+                break;
+            case 2:
+                form->CBoxShowCH->SetChecked(!form->CBoxShowCH->Checked());
+                actions += QStringLiteral("crosshairs ");
+                break;
+            case 3:
+                form->SetBounds(form->Left(), form->Top(), 640 + pick(300), 480 + pick(200));
+                actions += QStringLiteral("resize ");
+                break;
+            case 4: {
+                const double t = minute();
+                mouseOnChart(QEvent::MouseButtonPress, t, 20, Qt::LeftButton);
+                mouseOnChart(QEvent::MouseMove, t + 1, 20, Qt::LeftButton);
+                mouseOnChart(QEvent::MouseButtonRelease, t + 1, 20, Qt::NoButton);
+                actions += QStringLiteral("mouse ");
+                break;
+            }
+            default:
+                dragTo(minute());
+                actions += QStringLiteral("move ");
+                break;
+            }
+            partial += form->RC1->ItemsDrawnLastPaint() < form->RC1->ItemCount();
+        }
+        const QImage shown = form->RC1->FrameImage().copy();
+        form->RC1->RepaintIfAuto(); // draws frame and data area anew
+        ASSERT_EQ(form->RC1->ItemsDrawnLastPaint(), form->RC1->ItemCount());
+        ASSERT_EQ(shown, form->RC1->FrameImage()) << "check " << check << ": " << actions.toStdString();
+    }
+    EXPECT_GT(partial, 40);
 }

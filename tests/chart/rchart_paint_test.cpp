@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPalette>
 #include <QRect>
 
 #include <any>
@@ -342,4 +344,38 @@ TEST(RChartPaint, GridPointsStopAtOneThousand) {
     EXPECT_EQ(t.chart.DataAreaImage().pixel(t.inData(0.5, 100)), rgb(clRed));
     t.chart.SetGridDx(-4);
     EXPECT_EQ(t.chart.GridDx(), 0.5);
+}
+
+// Drawn at the control's size, the picture covers the control: nothing behind it is drawn first.
+// After a resize whose picture is still to come, what lies behind shows as before.
+TEST(RChartPaint, ThePictureCoversTheControlOnlyAtItsSize) {
+    TripChart t;
+    t.chart.show();
+    EXPECT_TRUE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+    t.chart.SetSuppressPaint(true);
+    t.chart.SetBounds(0, 0, 600, 446);
+    EXPECT_EQ(t.chart.FrameImage().width(), 576);
+    EXPECT_FALSE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+    t.chart.SetSuppressPaint(false);
+    EXPECT_EQ(t.chart.FrameImage().width(), 600);
+    EXPECT_TRUE(t.chart.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+// The window colour is a system colour: after a new palette the next paint shows it, although the
+// frame is otherwise kept between paints.
+TEST(RChartPaint, ANewPaletteReachesTheKeptFrame) {
+    TripChart t;
+    t.chart.SetOnScalesRendered({}); // a handler would have the frame drawn on every paint
+    t.chart.Paint();
+    const QPalette saved = QApplication::palette();
+    QPalette changed = saved;
+    changed.setColor(QPalette::Button, QColor(10, 20, 30));
+    QApplication::setPalette(changed);
+    QCoreApplication::sendPostedEvents();
+    t.chart.Paint();
+    EXPECT_EQ(t.chart.FrameImage().pixel(5, 5), qRgb(10, 20, 30));
+    QApplication::setPalette(saved);
+    QCoreApplication::sendPostedEvents();
+    t.chart.Paint();
+    EXPECT_EQ(t.chart.FrameImage().pixel(5, 5), rgb(clBtnFace));
 }

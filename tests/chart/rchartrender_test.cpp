@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 using enum Graphics::TAlignment;
 
 namespace {
@@ -164,4 +167,78 @@ TEST(ItemPass, TextsAreAlignedOnTheirPointAndFarPointsClamped) {
     EXPECT_TRUE(log.contains(QStringLiteral("text 29950,-30025 far")));
     EXPECT_TRUE(log.contains(QStringLiteral("size 10")));
     EXPECT_TRUE(log.contains(QStringLiteral("brush %1").arg(clYellow)));
+}
+
+TEST(ItemPass, OnlyMarksLinesAndTextsCloseThePolylineWhateverTheState) {
+    const struct {
+        ItemKind kind;
+        bool closes;
+    } cases[] = {{ikMark, true}, {ikLine, true}, {ikText, true}, {ikLineTo, false}, {ItemKind(0), false}};
+    for (const auto& c : cases) {
+        TChartItem item;
+        item.Kind = c.kind;
+        EXPECT_EQ(closesPolyline(item), c.closes) << int(c.kind);
+    }
+}
+
+// A pass paused before any item that closes the polyline, and one resumed from there on a fresh
+// target, together make exactly the calls of the uninterrupted pass.
+TEST(ItemPass, PausedAndResumedPassMakesTheCallsOfTheWholePass) {
+    const auto curveWithFigures = [](ChartItems& items) {
+        items.SetLineWidth(2);
+        for (int i = 0; i < 30; ++i)
+            items.AddLineTo(i, 100 + i % 4);
+        items.SetLineWidth(1);
+        items.SetDataColor(clBlue);
+        items.AddLine(0, 20, 133, 170);
+        items.SetDataColor(clRed);
+        items.AddMark(50, 60, 24);
+        items.AddText(80, 55, 10, QStringLiteral("dt"));
+        items.AddLineTo(90, 90);
+        items.AddLine(110, 60, 110, 130);
+    };
+    const auto longRunsAndStyles = [](ChartItems& items) {
+        items.SetPenStyle(TPenStyle::psDot);
+        for (int i = 0; i < 250; ++i)
+            items.AddLineTo(i, i % 7);
+        items.SetFillColor(clYellow);
+        items.AddMark(3, 3, 2);
+        items.SetPenStyle(TPenStyle::psSolid);
+        for (int i = 0; i < 5; ++i)
+            items.AddLineTo(i, 2 * i);
+        items.AddText(1, 1, 8, QStringLiteral("end"));
+    };
+    for (const auto& fill : {std::function<void(ChartItems&)>(curveWithFigures),
+                             std::function<void(ChartItems&)>(longRunsAndStyles)}) {
+        Pass whole;
+        fill(whole.items);
+        whole.run();
+        const ChartItemList& list = whole.items.List();
+        int pauses = 0;
+        for (int at = 1; at < list.Count(); ++at) {
+            if (!closesPolyline(list[at])) continue;
+            ++pauses;
+            Pass paused;
+            fill(paused.items);
+            ItemPassPlan plan;
+            plan.PauseBefore = at;
+            qsizetype callsBefore = -1;
+            std::optional<ItemPassState> state;
+            plan.OnPause = [&](const ItemPassState& s) {
+                callsBefore = paused.target.log.size();
+                state = s;
+            };
+            drawItemList(paused.target, list, paused.maps, paused.options, plan);
+            ASSERT_TRUE(state.has_value()) << at;
+            EXPECT_EQ(paused.target.log, whole.target.log) << at;
+
+            Pass resumed;
+            ItemPassPlan resume;
+            resume.From = at;
+            resume.Resume = state;
+            drawItemList(resumed.target, list, resumed.maps, resumed.options, resume);
+            EXPECT_EQ(resumed.target.log, whole.target.log.mid(callsBefore)) << at;
+        }
+        EXPECT_GE(pauses, 2);
+    }
 }

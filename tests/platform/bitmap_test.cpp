@@ -44,3 +44,21 @@ TEST(Bitmap, LoadFromFileReadsPicturesAndRefusesOtherFiles) {
         EXPECT_EQ(pixelsNot(loaded, clWhite), (PixelSet{{1, 2}})) << name;
     }
 }
+
+// A view shares the bitmap's pixels: drawing on it draws on the bitmap, inside the area only.
+TEST(Bitmap, ViewDrawsOnThePartOfTheBitmapItShows) {
+    TBitmap bmp(10, 8);
+    QImage view = bmp.View(QRect(2, 3, 4, 3));
+    ASSERT_EQ(view.size(), QSize(4, 3));
+    TCanvas canvas(&view);
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(-5, -5, 50, 50)); // clipped to the view
+    canvas.Release();
+    PixelSet expected;
+    for (int y = 3; y < 6; ++y)
+        for (int x = 2; x < 6; ++x)
+            expected.insert({x, y});
+    EXPECT_EQ(pixelsOf(bmp, clRed), expected);
+    EXPECT_EQ(bmp.View(QRect(8, 6, 5, 5)).size(), QSize(2, 2)); // cut at the bitmap's edge
+    EXPECT_TRUE(bmp.View(QRect(20, 20, 3, 3)).isNull());
+}

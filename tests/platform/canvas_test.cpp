@@ -195,6 +195,32 @@ TEST(Canvas, StyledPensRepeatTheirOnOffRuns) {
     EXPECT_EQ(run(psInsideFrame, 5), QStringLiteral("ooooo"));
 }
 
+// The dots count from the line's start, off the image too, in whichever direction it runs.
+TEST(Canvas, StraightStyledLinesKeepTheirRhythmWhereTheyLeaveTheImage) {
+    const struct {
+        QPoint from, to;
+        bool vertical;
+        const char* seen; // pixels 0..9 of row or column 2
+    } cases[] = {
+        {{-4, 2}, {12, 2}, false, "--ooo---oo"}, {{12, 2}, {-4, 2}, false, "o---ooo---"},
+        {{2, -4}, {2, 12}, true, "--ooo---oo"},  {{2, 12}, {2, -4}, true, "o---ooo---"},
+        {{2, 2}, {2, 2}, true, "----------"},    {{-9, 2}, {0, 2}, false, "----------"},
+    };
+    for (const auto& c : cases) {
+        TBitmap bmp(10, 10);
+        bmp.Canvas().Pen().Style = psDot;
+        bmp.Canvas().MoveTo(c.from.x(), c.from.y());
+        bmp.Canvas().LineTo(c.to.x(), c.to.y());
+        QString seen;
+        for (int i = 0; i < 10; ++i) {
+            const TColor pixel = c.vertical ? bmp.Canvas().Pixels(2, i) : bmp.Canvas().Pixels(i, 2);
+            seen += pixel == clBlack ? QLatin1Char('o') : QLatin1Char('-');
+        }
+        EXPECT_EQ(seen, QString::fromLatin1(c.seen)) << c.from.x() << "," << c.from.y();
+        EXPECT_EQ(pixelsNot(bmp, clWhite).size(), static_cast<std::size_t>(seen.count(QLatin1Char('o'))));
+    }
+}
+
 TEST(Canvas, PixelsReadAndWriteColoursAndIgnoreOutsidePoints) {
     TBitmap bmp(4, 4);
     TCanvas& c = bmp.Canvas();

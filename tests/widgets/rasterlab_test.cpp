@@ -11,6 +11,7 @@
 #include <array>
 #include <climits>
 #include <map>
+#include <random>
 #include <vector>
 
 using enum Frame3D::TColorScheme;
@@ -330,6 +331,72 @@ TEST(RasterLab, TheFaceDoesNotDependOnEarlierPaints) {
         fresh.SetPosY(3);
         fresh.SetFrameStyle(style);
         EXPECT_EQ(moved.Face().Image(), fresh.Face().Image()) << int(style);
+    }
+}
+
+// The face under the text is kept between renders. Whatever the changes in between, a label's face
+// equals that of a new label with the same settings, rendered once.
+TEST(RasterLab, KeptFaceUnderTheTextNeverShowsThroughAfterChanges) {
+    struct Settings {
+        QString text = QStringLiteral("70.6km/h");
+        int width = 201, posX = 57, posY = 4, dotSize = 2, spacing = 1;
+        TRDBlockMode mode = rdbmRaster;
+        TFrameStyle frame = fsLowered;
+        TColor off = 0x404040, dotOn = clLime;
+        void apply(TRasterLab& lab) const {
+            lab.SetBounds(0, 0, width, 41);
+            lab.SetPosX(posX);
+            lab.SetPosY(posY);
+            lab.SetDotSize(dotSize);
+            lab.SetDotSpacing(spacing);
+            lab.SetCharBlockMode(mode);
+            lab.SetFrameStyle(frame);
+            lab.SetColorDotOff(off);
+            lab.SetColorDotOn(dotOn);
+            lab.SetText(text);
+        }
+    };
+    std::mt19937 random(5);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    Settings s;
+    TRasterLab kept(nullptr);
+    s.apply(kept);
+    int renders = kept.PaintCount();
+    for (int step = 0; step < 200; ++step) {
+        switch (pick(8)) {
+        case 0:
+            s.width = 150 + pick(80);
+            break;
+        case 1:
+            s.posX = pick(9) - 4;
+            break;
+        case 2:
+            s.posY = pick(9) - 4;
+            break;
+        case 3:
+            s.dotSize = 1 + pick(3);
+            s.spacing = pick(4);
+            break;
+        case 4:
+            s.mode = TRDBlockMode(pick(3));
+            s.frame = TFrameStyle(pick(6));
+            break;
+        case 5:
+            s.off = pick(2) ? 0x404040 : clNavy;
+            s.dotOn = pick(2) ? clLime : clYellow;
+            break;
+        default: // most often only the text changes, as in the main window
+            s.text = QStringLiteral("%1 km").arg(pick(10000) / 100.0, 0, 'f', 2);
+            break;
+        }
+        s.apply(kept);
+        TRasterLab fresh(nullptr);
+        s.apply(fresh);
+        ASSERT_EQ(kept.Face().Image(), fresh.Face().Image()) << "step " << step;
+        // Rendered once per change, however often the face is read.
+        kept.Face();
+        EXPECT_LE(kept.PaintCount(), renders + 1) << "step " << step;
+        renders = kept.PaintCount();
     }
 }
 

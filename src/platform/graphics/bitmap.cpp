@@ -32,3 +32,12 @@ void TBitmap::SetImage(const QImage& image) {
     FWidth = FImage.width();
     FHeight = FImage.height();
 }
+
+QImage TBitmap::View(const QRect& area) {
+    const QRect r = area & QRect(0, 0, FWidth, FHeight);
+    if (r.isEmpty()) return {};
+    FCanvas.Release();
+    uchar* first =
+        FImage.bits() + r.top() * FImage.bytesPerLine() + r.left() * static_cast<int>(sizeof(QRgb));
+    return QImage(first, r.width(), r.height(), FImage.bytesPerLine(), FImage.format());
+}

@@ -31,6 +31,9 @@ public:
     // Takes over a picture (converted to RGB32).
     void SetImage(const QImage& image);
     void Assign(const TBitmap& source) { SetImage(source.Image()); }
+    // A picture of the part of this bitmap inside `area` that shares its pixels: drawing on it draws
+    // on the bitmap. Valid until the bitmap is resized, replaced or shared.
+    QImage View(const QRect& area);
 
 private:
     // Kept apart from the image, which cannot be 0 × n.

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <span>
+#include <utility>
 
 using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
@@ -178,6 +179,10 @@ void TCanvas::strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
         strokeByPainter(from, to, stroke);
         return;
     }
+    if (from.x() == to.x() || from.y() == to.y()) {
+        strokeStraightLine(from, to, steps, stroke);
+        return;
+    }
     const int sx = from.x() < to.x() ? 1 : -1;
     const int sy = from.y() < to.y() ? 1 : -1;
     long long err = dx + dy;
@@ -195,6 +200,64 @@ void TCanvas::strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
             y += sy;
         }
     }
+}
+
+namespace {
+
+// Walks the on/off runs of a pattern pixel by pixel, from a position along the line.
+class PatternWalk {
+public:
+    PatternWalk(std::span<const int> pattern, long long pos) : pattern(pattern) {
+        if (pattern.empty()) return;
+        int period = 0;
+        for (int run : pattern)
+            period += run;
+        left = static_cast<int>(pos % period);
+        while (left >= pattern[index])
+            left -= pattern[index++];
+        left = pattern[index] - left;
+    }
+    bool on() const { return index % 2 == 0; }
+    void next() {
+        if (pattern.empty() || --left > 0) return;
+        index = (index + 1) % pattern.size();
+        left = pattern[index];
+    }
+
+private:
+    std::span<const int> pattern;
+    std::size_t index = 0;
+    int left = 0; // pixels still to go in the current run
+};
+
+// The steps k (0 <= k < steps) for which start + direction * k lies in 0..size-1.
+std::pair<long long, long long> stepsInside(long long start, int direction, long long size, long long steps) {
+    if (direction == 0) return start >= 0 && start < size ? std::pair(0LL, steps) : std::pair(0LL, 0LL);
+    const long long first = direction > 0 ? -start : start - size + 1;
+    return {std::max(first, 0LL), std::min(first + size, steps)};
+}
+
+} // namespace
+
+// A horizontal or vertical line (frames, grids, crosshairs): the pixels and pattern positions of the
+// general walk, without its per-pixel bookkeeping.
+void TCanvas::strokeStraightLine(QPoint from, QPoint to, long long steps, ThinStroke& stroke) {
+    const int dx = (to.x() > from.x()) - (to.x() < from.x());
+    const int dy = (to.y() > from.y()) - (to.y() < from.y());
+    const auto [x0, x1] = stepsInside(from.x(), dx, stroke.width, steps);
+    const auto [y0, y1] = stepsInside(from.y(), dy, stroke.height, steps);
+    const long long rowPixels = stroke.stride / static_cast<qsizetype>(sizeof(QRgb));
+    const long long start = from.y() * rowPixels + from.x();
+    const long long step = dx + dy * rowPixels;
+    QRgb* pixels = reinterpret_cast<QRgb*>(stroke.bits);
+    const long long first = std::max(x0, y0);
+    PatternWalk walk(stroke.pattern, stroke.pos + first);
+    for (long long k = first; k < std::min(x1, y1); ++k, walk.next()) {
+        if (!walk.on()) continue;
+        QRgb& pixel = pixels[start + k * step];
+        pixel = combine(pixel, stroke.color, FPen.Mode);
+    }
+    stroke.pos += steps;
 }
 
 void TCanvas::strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {

@@ -108,6 +108,7 @@ private:
     struct ThinStroke;
     ThinStroke beginThinStroke();
     void strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke);
+    void strokeStraightLine(QPoint from, QPoint to, long long steps, ThinStroke& stroke);
     void strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
     void plotPenPixel(int x, int y, ThinStroke& stroke);
     void drawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
