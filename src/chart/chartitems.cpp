@@ -22,15 +22,28 @@ std::uint8_t alignmentCode(TAlignment alignment) {
 
 ChartItemList::ChartItemList() : store(std::make_shared<Store>()) {}
 
-void ChartItemList::Append(TChartItem item, int growBy) {
+const StoredText& ChartItemList::TextOf(const TChartItem& item) const {
+    static const StoredText none;
+    if (item.TextNo < 0 || static_cast<std::size_t>(item.TextNo) >= store->Texts.size()) return none;
+    return store->Texts[static_cast<std::size_t>(item.TextNo)];
+}
+
+void ChartItemList::Append(const TChartItem& item, int growBy) {
     if (store->Count >= Capacity())
         store->Items.resize(store->Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
-    store->Items[static_cast<std::size_t>(store->Count)] = std::move(item);
+    store->Items[static_cast<std::size_t>(store->Count)] = item;
     ++store->Count;
+}
+
+void ChartItemList::AppendText(TChartItem item, StoredText text, int growBy) {
+    item.TextNo = static_cast<std::int32_t>(store->Texts.size());
+    store->Texts.push_back(std::move(text));
+    Append(item, growBy);
 }
 
 void ChartItemList::Clear() {
     store->Items = {};
+    store->Texts = {};
     store->Count = 0;
 }
 
@@ -43,7 +56,7 @@ ChartItemList ChartItemList::Detached() const {
 void ChartItems::AddMark(double x, double y, int markType) {
     TChartItem item = stamped(ikMark, x, y);
     item.MarkOrAlign = static_cast<std::uint8_t>(std::clamp(markType, 0, 255));
-    append(item);
+    list.Append(item, allocSize);
 }
 
 void ChartItems::AddLine(double x1, double y1, double x2, double y2) {
@@ -51,21 +64,19 @@ void ChartItems::AddLine(double x1, double y1, double x2, double y2) {
     item.X2 = x2;
     item.Y2 = y2;
     item.FillColor = fillColor;
-    append(item);
+    list.Append(item, allocSize);
 }
 
 void ChartItems::AddLineTo(double x, double y) {
     TChartItem item = stamped(ikLineTo, x, y);
     item.FillColor = fillColor;
-    append(item);
+    list.Append(item, allocSize);
 }
 
 void ChartItems::AddText(double x, double y, int fontSize, const QString& text) {
     TChartItem item = stamped(ikText, x, y);
-    item.Text = itemText(text);
-    item.FontSize = fontSize;
     item.MarkOrAlign = alignmentCode(textAlignment);
-    append(item);
+    list.AppendText(item, StoredText{itemText(text), fontSize}, allocSize);
 }
 
 void ChartItems::SetLineWidth(int value) {
@@ -87,13 +98,13 @@ void ChartItems::SetAllocSize(int value) {
 TChartItem ChartItems::stamped(ItemKind kind, double x1, double y1) const {
     TChartItem item;
     item.Kind = kind;
-    item.Layer = currentLayer;
+    item.Layer = static_cast<std::uint8_t>(currentLayer);
     item.ClassNo = static_cast<std::uint8_t>(classDefault);
     item.X1 = x1;
     item.Y1 = y1;
     item.Color = dataColor;
     item.PenStyle = penStyle;
-    item.LineWidth = lineWidth;
+    item.LineWidth = static_cast<std::uint8_t>(lineWidth);
     return item;
 }
 

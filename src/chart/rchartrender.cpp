@@ -1,6 +1,7 @@
 #include "chart/rchartrender.h"
 
 #include "chart/chartmarks.h"
+#include "chart/columnrun.h"
 #include "platform/graphics/canvas.h"
 
 #include <QPolygon>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
 
 void CanvasItemTarget::SetPenWidth(int width) {
@@ -60,14 +62,19 @@ void CanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
 void CanvasItemTarget::DrawMark(int markType, QPoint centre) {
     ::drawMark(canvas, markType, centre.x(), centre.y());
 }
+bool CanvasItemTarget::PenOverdrawHarmless() const {
+    return canvas.Pen().Mode == pmCopy;
+}
 
 namespace {
 
 // One pass over the items: the attribute cache, the current position and the open polyline.
 class ItemPass {
 public:
-    ItemPass(ItemTarget& target, const PerLayer<LayerMap>& maps, const ItemPassSettings& settings)
-        : target(target), maps(maps), settings(settings), penWidth(settings.LineWidth),
+    ItemPass(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
+             const ItemPassSettings& settings)
+        : target(target), items(items), maps(maps), settings(settings),
+          overdrawHarmless(target.PenOverdrawHarmless()), penWidth(settings.LineWidth),
           penColor(settings.ChartColor), brushColor(settings.ChartColor), fontColor(settings.ChartColor),
           current(settings.Origin) {
         points.reserve(kMaxPolylinePoints);
@@ -154,30 +161,53 @@ private:
             target.SetPenStyle(penStyle = item.PenStyle);
             target.SetBrushColor(brushColor = item.FillColor);
         }
+        const QPoint p = toTarget(item.Layer, item.X1, item.Y1);
+        if (thinnable())
+            keep(column.Add(p));
+        else
+            keep(p);
+    }
+
+    // Pen width and style only change after a flush, which closes the column run.
+    bool thinnable() const { return overdrawHarmless && penWidth <= 1 && penStyle == psSolid; }
+
+    void keep(std::span<const QPoint> kept) {
+        for (QPoint p : kept)
+            keep(p);
+    }
+
+    void keep(QPoint p) {
         if (points.empty()) points.push_back(current);
-        points.push_back(toTarget(item.Layer, item.X1, item.Y1));
-        if (static_cast<int>(points.size()) >= kMaxPolylinePoints) flush();
+        points.push_back(p);
+        if (static_cast<int>(points.size()) >= kMaxPolylinePoints) drawPolyline();
     }
 
     void drawText(const TChartItem& item) {
         flush();
         if (item.Color != fontColor) target.SetFontColor(fontColor = item.Color);
-        target.SetFont(settings.TextFontStyle, item.FontSize);
+        const StoredText& text = items.TextOf(item);
+        target.SetFont(settings.TextFontStyle, text.FontSize);
         if (settings.SolidTextBackground)
             target.SetBrushColor(brushColor = settings.TextBkColor);
         else
             target.SetBrushClear();
-        const QSize extent = target.TextExtent(item.Text);
+        const QSize extent = target.TextExtent(text.Text);
         QPoint p = toTarget(item.Layer, item.X1, item.Y1) - QPoint(0, extent.height() / 2);
         if (item.MarkOrAlign == 1)
             p.rx() -= extent.width();
         else if (item.MarkOrAlign == 2)
             p.rx() -= extent.width() / 2;
-        target.TextOut(p, item.Text);
+        target.TextOut(p, text.Text);
+    }
+
+    // Draws the open polyline with the rest of its column run.
+    void flush() {
+        keep(column.Close());
+        drawPolyline();
     }
 
     // Draws the open polyline; its last point becomes the current position.
-    void flush() {
+    void drawPolyline() {
         if (points.empty()) return;
         target.Polyline(points);
         current = points.back();
@@ -186,8 +216,10 @@ private:
     }
 
     ItemTarget& target;
+    const ChartItemList& items;
     const PerLayer<LayerMap>& maps;
     const ItemPassSettings& settings;
+    const bool overdrawHarmless;
     int penWidth;
     TColor penColor;
     TColor brushColor;
@@ -195,13 +227,14 @@ private:
     TPenStyle penStyle = psSolid;
     QPoint current;
     std::vector<QPoint> points;
+    ColumnRun column;
 };
 
 } // namespace
 
 void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
                   const ItemPassSettings& settings) {
-    ItemPass pass(target, maps, settings);
+    ItemPass pass(target, items, maps, settings);
     for (int i = 0; i < items.Count(); ++i)
         pass.draw(items[i]);
     pass.finish();

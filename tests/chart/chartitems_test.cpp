@@ -61,8 +61,8 @@ TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
 
     const TChartItem& text = store.List()[3];
     EXPECT_EQ(text.Kind, ikText);
-    EXPECT_EQ(text.Text, QStringLiteral("dt"));
-    EXPECT_EQ(text.FontSize, 12);
+    EXPECT_EQ(store.List().TextOf(text).Text, QStringLiteral("dt"));
+    EXPECT_EQ(store.List().TextOf(text).FontSize, 12);
     EXPECT_EQ(text.MarkOrAlign, 1); // right-justified
     EXPECT_EQ(text.Color, clRed);
     EXPECT_EQ(text.Layer, 5);
@@ -123,10 +123,10 @@ TEST(ChartItems, LayerAndLineWidthAndMarkTypeAreKeptInTheirRanges) {
 TEST(ChartItems, TextIsCutToFifteenCharacters) {
     ChartItems store;
     store.AddText(0, 0, 10, QStringLiteral("abcdefghijklmnopqrst"));
-    EXPECT_EQ(store.List()[0].Text, QStringLiteral("abcdefghijklmno"));
+    EXPECT_EQ(store.List().TextOf(store.List()[0]).Text, QStringLiteral("abcdefghijklmno"));
     // A cut never leaves half of a surrogate pair behind.
     store.AddText(0, 0, 10, QStringLiteral("abcdefghijklmn") + QString::fromUcs4(U"\U0001F697"));
-    EXPECT_EQ(store.List()[1].Text, QStringLiteral("abcdefghijklmn"));
+    EXPECT_EQ(store.List().TextOf(store.List()[1]).Text, QStringLiteral("abcdefghijklmn"));
 }
 
 TEST(ChartItems, ClearEmptiesTheListAndItsCapacity) {

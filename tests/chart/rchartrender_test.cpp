@@ -37,10 +37,12 @@ public:
     void DrawMark(int type, QPoint p) override {
         log << QStringLiteral("mark %1 %2,%3").arg(type).arg(p.x()).arg(p.y());
     }
+    bool PenOverdrawHarmless() const override { return overdrawHarmless; }
 
     QStringList log;
     std::vector<std::vector<QPoint>> polylines;
     int penColorSets = 0;
+    bool overdrawHarmless = true;
 };
 
 // Every layer maps data 1:1 onto pixels, with the data area's corner at control pixel (50, 20).
