@@ -2,6 +2,7 @@
 
 #include "chart/chartmarks.h"
 #include "chart/columnrun.h"
+#include "chart/paintaxis.h"
 #include "platform/graphics/canvas.h"
 
 #include <QPolygon>
@@ -73,10 +74,11 @@ class ItemPass {
 public:
     ItemPass(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
              const ItemPassSettings& settings)
-        : target(target), items(items), maps(maps), settings(settings),
-          overdrawHarmless(target.PenOverdrawHarmless()), penWidth(settings.LineWidth),
-          penColor(settings.ChartColor), brushColor(settings.ChartColor), fontColor(settings.ChartColor),
-          current(settings.Origin) {
+        : target(target), items(items), settings(settings), overdrawHarmless(target.PenOverdrawHarmless()),
+          penWidth(settings.LineWidth), penColor(settings.ChartColor), brushColor(settings.ChartColor),
+          fontColor(settings.ChartColor), current(settings.Origin) {
+        for (std::size_t i = 0; i < maps.size(); ++i)
+            layers[i] = {PaintAxis(maps[i].X), PaintAxis(maps[i].Y)};
         points.reserve(kMaxPolylinePoints);
         target.SetPenWidth(penWidth);
         target.MoveTo(current);
@@ -116,8 +118,8 @@ public:
 
 private:
     QPoint toTarget(int layer, double x, double y) const {
-        const LayerMap& map = maps[layerSlot(layer)];
-        const QPoint control(paintClamp(map.X.ToPixel(x)), paintClamp(map.Y.ToPixel(y)));
+        const PaintLayer& map = layers[layerSlot(layer)];
+        const QPoint control(map.X.Pixel(x), map.Y.Pixel(y));
         return control - settings.DataOrigin + settings.Origin;
     }
 
@@ -217,7 +219,7 @@ private:
 
     ItemTarget& target;
     const ChartItemList& items;
-    const PerLayer<LayerMap>& maps;
+    PerLayer<PaintLayer> layers;
     const ItemPassSettings& settings;
     const bool overdrawHarmless;
     int penWidth;
