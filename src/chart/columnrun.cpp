@@ -21,22 +21,6 @@ bool coversLast(std::span<const QPoint> run) {
 
 } // namespace
 
-std::span<const QPoint> ColumnRun::Add(QPoint p) {
-    if (open && p.x() == first.x()) {
-        const int y = p.y();
-        lastCovered = y >= lowest.Point.y() && y <= highest.Point.y() && (y != previous.y() || lastCovered);
-        // The first of equal extremes is kept, so that a last point equal to one is drawn as before.
-        if (y < lowest.Point.y()) lowest = {p, count};
-        if (y > highest.Point.y()) highest = {p, count};
-        previous = p;
-        ++count;
-        return {};
-    }
-    const std::span<const QPoint> ended = Close();
-    start(p);
-    return ended;
-}
-
 std::span<const QPoint> ColumnRun::Close() {
     keptCount = 0;
     if (!open) return {};
@@ -56,12 +40,14 @@ std::span<const QPoint> ColumnRun::Close() {
     return {kept.data(), keptCount};
 }
 
-void ColumnRun::start(QPoint p) {
+std::span<const QPoint> ColumnRun::startColumn(QPoint p) {
+    const std::span<const QPoint> ended = Close();
     open = true;
     first = previous = p;
     lowest = highest = {p, 0};
     count = 1;
     lastCovered = false;
+    return ended;
 }
 
 // Repeated points draw nothing: they are left out.

@@ -19,7 +19,11 @@ class ColumnRun {
 public:
     // Takes the next point of the polyline. When the point starts a new column, returns the points
     // to draw of the run it ends; otherwise nothing.
-    std::span<const QPoint> Add(QPoint p);
+    std::span<const QPoint> Add(QPoint p) {
+        if (!open || p.x() != first.x()) return startColumn(p);
+        extend(p);
+        return {};
+    }
     // Ends the open run: returns its points to draw.
     std::span<const QPoint> Close();
 
@@ -29,7 +33,16 @@ private:
         int At = 0; // position in the run
     };
 
-    void start(QPoint p);
+    std::span<const QPoint> startColumn(QPoint p);
+    void extend(QPoint p) {
+        const int y = p.y();
+        lastCovered = y >= lowest.Point.y() && y <= highest.Point.y() && (y != previous.y() || lastCovered);
+        // The first of equal extremes is kept, so that a last point equal to one is drawn as before.
+        if (y < lowest.Point.y()) lowest = {p, count};
+        if (y > highest.Point.y()) highest = {p, count};
+        previous = p;
+        ++count;
+    }
     void keep(QPoint p);
 
     bool open = false;

@@ -16,13 +16,21 @@ public:
 
     int Pixel(double value) const {
         const double p = k * value + d;
-        // NaN fails the test too.
-        if (!(std::fabs(p) < kPaintLimit)) return exactPixel(value);
-        // Adding and taking away 1.5 * 2^52 rounds half to even.
+        // Adding and taking away 1.5 * 2^52 rounds half to even. NaN fails the tests too.
         const double rounded = (p + 0x1.8p52) - 0x1.8p52;
-        if (!(std::fabs(std::fabs(p - rounded) - 0.5) > margin)) return exactPixel(value);
-        return static_cast<int>(rounded);
+        if (std::fabs(p - rounded) < nearestHalf && std::fabs(rounded) <= kPaintLimit)
+            return static_cast<int>(rounded);
+        return exactPixel(value);
     }
+
+    // Values from Low to High (inclusive) all lie on the given pixel; Low > High where that cannot
+    // be told cheaply.
+    struct Span {
+        double Low = 1;
+        double High = 0;
+        bool Holds(double value) const { return value >= Low && value <= High; }
+    };
+    Span PixelSpan(int pixel) const;
 
 private:
     static constexpr double kPaintLimit = 30000;
@@ -31,8 +39,8 @@ private:
     AxisMap exact;
     double k = 0;
     double d = 0;
-    // How far from a boundary between pixels double's result must lie to round as ToPixel does.
-    double margin = 0;
+    // How far from its pixel's centre double's result may lie and still round as ToPixel does.
+    double nearestHalf = 0;
 };
 
 struct PaintLayer {

@@ -87,7 +87,10 @@ public:
         target.SetPenStyle(penStyle);
     }
 
-    void draw(const TChartItem& item) {
+    // Draws the item at index, or the run of polyline points starting there; returns the index of
+    // the next item to draw.
+    int draw(int index) {
+        const TChartItem& item = items[index];
         if (item.LineWidth != penWidth) {
             flush();
             penWidth = item.LineWidth;
@@ -101,7 +104,9 @@ public:
             drawLine(item);
             break;
         case ikLineTo:
-            addPoint(item);
+            usePointAttributes(item);
+            if (thinnable()) return addThinnedPoints(index);
+            keep(toTarget(item.Layer, item.X1, item.Y1));
             break;
         case ikText:
             drawText(item);
@@ -109,6 +114,7 @@ public:
         default:
             break;
         }
+        return index + 1;
     }
 
     void finish() {
@@ -156,18 +162,39 @@ private:
         current = to;
     }
 
-    void addPoint(const TChartItem& item) {
+    void usePointAttributes(const TChartItem& item) {
         if (item.Color != penColor || item.PenStyle != penStyle || item.FillColor != brushColor) {
             flush();
             target.SetPenColor(penColor = item.Color);
             target.SetPenStyle(penStyle = item.PenStyle);
             target.SetBrushColor(brushColor = item.FillColor);
         }
-        const QPoint p = toTarget(item.Layer, item.X1, item.Y1);
-        if (thinnable())
-            keep(column.Add(p));
-        else
-            keep(p);
+    }
+
+    // The points from index on that are drawn alike, thinned column by column. Long lines spend
+    // most of their time here: a point whose x lies in the span of the column before is not mapped
+    // again.
+    int addThinnedPoints(int index) {
+        const TChartItem& head = items[index];
+        const PaintLayer& map = layers[layerSlot(head.Layer)];
+        const QPoint shift = settings.Origin - settings.DataOrigin;
+        PaintAxis::Span span;
+        int x = 0;
+        for (; index < items.Count() && drawnAlike(items[index], head); ++index) {
+            const TChartItem& item = items[index];
+            if (!span.Holds(item.X1)) {
+                x = map.X.Pixel(item.X1);
+                span = map.X.PixelSpan(x);
+            }
+            keep(column.Add(QPoint(x, map.Y.Pixel(item.Y1)) + shift));
+        }
+        return index;
+    }
+
+    static bool drawnAlike(const TChartItem& item, const TChartItem& head) {
+        return item.Kind == ikLineTo && item.Layer == head.Layer && item.Color == head.Color &&
+               item.FillColor == head.FillColor && item.PenStyle == head.PenStyle &&
+               item.LineWidth == head.LineWidth;
     }
 
     // Pen width and style only change after a flush, which closes the column run.
@@ -237,7 +264,7 @@ private:
 void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
                   const ItemPassSettings& settings) {
     ItemPass pass(target, items, maps, settings);
-    for (int i = 0; i < items.Count(); ++i)
-        pass.draw(items[i]);
+    for (int i = 0; i < items.Count();)
+        i = pass.draw(i);
     pass.finish();
 }

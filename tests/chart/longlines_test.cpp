@@ -40,13 +40,20 @@ public:
     bool PenOverdrawHarmless() const override { return false; }
 };
 
-// Data x and y are pixels of the data area: pixel = round(value).
+// Data x and y are pixels of the data area: pixel = round(value). Layer 2 halves x and turns y
+// upside down; layer 3 has a logarithmic x.
 PerLayer<LayerMap> pixelMaps() {
     PerLayer<LayerMap> maps{};
     for (LayerMap& m : maps) {
         m.X.K = 1;
         m.Y.K = 1;
     }
+    maps[1].X.K = 0.5L;
+    maps[1].X.D = 20;
+    maps[1].Y.K = -1;
+    maps[1].Y.D = kHeight - 1;
+    maps[2].X.K = 20;
+    maps[2].X.Logarithmic = true;
     return maps;
 }
 
@@ -150,7 +157,7 @@ void farOutside(ChartItems& items, std::mt19937& random) {
         items.AddLineTo(i % 1000 == 0 ? 1e12 : sweepX(i), ys[pick(random)]);
 }
 
-// Colour changes within columns, marks, lines and a text between the points, and a second layer.
+// Colour changes within columns, marks, lines and a text between the points, and other layers.
 void mixedItems(ChartItems& items, std::mt19937& random) {
     std::uniform_real_distribution<double> y(0, kHeight);
     for (int i = 0; i < kPoints; ++i) {
@@ -158,7 +165,7 @@ void mixedItems(ChartItems& items, std::mt19937& random) {
         if (i % 501 == 0) items.AddMark(sweepX(i), 30, 24);
         if (i % 777 == 0) items.AddLine(0, 0, sweepX(i), kHeight);
         if (i == kPoints / 2) items.AddText(40, 30, 8, QStringLiteral("t"));
-        items.SetCurrentLayer(i % 3000 < 1500 ? 1 : 2);
+        items.SetCurrentLayer(1 + i / 1500 % 3);
         items.AddLineTo(sweepX(i), y(random));
     }
 }

@@ -107,3 +107,42 @@ TEST(PaintAxis, RoundsHalfToEvenAndClampsToThePaintedRange) {
     for (const auto& c : cases)
         EXPECT_EQ(axis.Pixel(c.value), c.pixel) << c.value;
 }
+
+TEST(PaintAxis, EveryValueOfAPixelSpanLiesOnThatPixel) {
+    struct Case {
+        const char* name;
+        AxisMap map;
+        bool spans; // whether every pixel of the data area has a span
+    };
+    const ChartGeometry chart = geometry(576, 446);
+    const Case cases[] = {
+        {"trip time", layerMap(chart, {0, 133, false}, {0, 180, false}).X, true},
+        {"trip distance (y grows upwards)", layerMap(chart, {0, 133, false}, {0, 180, false}).Y, true},
+        {"half pixel steps", handMade(0.5L, 0.25L), true},
+        // There a double's step is wider than a pixel.
+        {"narrow range far from zero", layerMap(chart, {1e12, 1e12 + 0.001, false}, {0, 1, false}).X, false},
+        {"huge offset", handMade(1, 1e17L), false},
+        {"logarithmic", layerMap(chart, {0.01, 1000, true}, {0, 1, false}).X, false},
+        {"no pixels", layerMap(geometry(70, 60), {0, 1, false}, {0, 1, false}).X, false},
+    };
+    std::mt19937 random(5);
+    for (const Case& c : cases) {
+        const PaintAxis axis(c.map);
+        for (int pixel : {-30000, -41, -1, 0, 1, 2, 50, 283, 555, 556, 640, 29999, 30000}) {
+            const PaintAxis::Span span = axis.PixelSpan(pixel);
+            const bool inside = pixel > -30000 && pixel < 30000;
+            if (c.spans && inside) {
+                EXPECT_LE(span.Low, span.High) << c.name << ", pixel " << pixel;
+            }
+            if (!(span.Low <= span.High)) continue;
+            std::uniform_real_distribution<double> within(span.Low, span.High);
+            for (double v : {span.Low, span.High, within(random), within(random), within(random)}) {
+                EXPECT_TRUE(span.Holds(v)) << c.name << ", pixel " << pixel;
+                ASSERT_EQ(paintClamp(c.map.ToPixel(v)), pixel) << c.name << ": value " << v;
+            }
+        }
+    }
+    const PaintAxis::Span empty;
+    EXPECT_FALSE(empty.Holds(0.5));
+    EXPECT_FALSE(PaintAxis(handMade(1, 0)).PixelSpan(3).Holds(std::nan("")));
+}
