@@ -4,6 +4,7 @@
 #include "app/aboutbox.h"
 #include "app/mainfrm.h"
 #include "chart/rchart.h"
+#include "threadclock.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -16,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <ctime>
 
 using enum Graphics::TPenStyle;
 using enum VrxBase::TCrossHairMode;
@@ -240,13 +240,6 @@ private:
     int x = 0;
     int stride = 3; // pixels: about 0.8 min, enough to change the dt read-out every step
 };
-
-// CPU time of this thread: the machine is shared, and the waits of a loaded machine are not ours.
-double threadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // before the clock starts; only the painting is timed, step by step in pairs so that both see the
 // same machine load. Quote the ratio and the cost per point, not the times.
 #include "chart/rchart.h"
+#include "threadclock.h"
 
 #include <QChart>
 #include <QGraphicsScene>
@@ -15,7 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -100,13 +100,6 @@ private:
     QGraphicsScene scene;
     QImage image;
 };
-
-// CPU time of this thread: the machine is shared, and the waits of a loaded machine are not ours.
-double threadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
-}
 
 } // namespace
 
