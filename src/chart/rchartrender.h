@@ -42,8 +42,8 @@ public:
     virtual void TextOut(QPoint topLeft, const QString& text) = 0;
     virtual void DrawMark(int markType, QPoint centre) = 0;
     // Whether a pixel the pen draws twice looks as if drawn once (not so where the pen combines
-    // with the picture).
-    virtual bool PenOverdrawHarmless() const = 0;
+    // with the picture). Targets that cannot tell get every point.
+    virtual bool PenOverdrawHarmless() const { return false; }
 };
 
 class CanvasItemTarget : public ItemTarget {
