@@ -22,10 +22,20 @@ std::uint8_t alignmentCode(TAlignment alignment) {
 
 ChartItemList::ChartItemList() : store(std::make_shared<Store>()) {}
 
+// What the list keeps beside an item of the given kind; an empty value for other kinds.
+template <class Extra>
+const Extra& ChartItemList::extraOf(const TChartItem& item, ItemKind kind, const std::vector<Extra>& extras) {
+    static const Extra none{};
+    const auto at = static_cast<std::size_t>(item.ExtraNo);
+    return item.Kind == kind && item.ExtraNo >= 0 && at < extras.size() ? extras[at] : none;
+}
+
+QPointF ChartItemList::EndOf(const TChartItem& item) const {
+    return extraOf(item, ikLine, store->Ends);
+}
+
 const StoredText& ChartItemList::TextOf(const TChartItem& item) const {
-    static const StoredText none;
-    if (item.TextNo < 0 || static_cast<std::size_t>(item.TextNo) >= store->Texts.size()) return none;
-    return store->Texts[static_cast<std::size_t>(item.TextNo)];
+    return extraOf(item, ikText, store->Texts);
 }
 
 void ChartItemList::Append(const TChartItem& item, int growBy) {
@@ -35,14 +45,24 @@ void ChartItemList::Append(const TChartItem& item, int growBy) {
     ++store->Count;
 }
 
-void ChartItemList::AppendText(TChartItem item, StoredText text, int growBy) {
-    item.TextNo = static_cast<std::int32_t>(store->Texts.size());
-    store->Texts.push_back(std::move(text));
+template <class Extra>
+void ChartItemList::appendWith(TChartItem item, std::vector<Extra>& extras, Extra extra, int growBy) {
+    item.ExtraNo = static_cast<std::int32_t>(extras.size());
+    extras.push_back(std::move(extra));
     Append(item, growBy);
+}
+
+void ChartItemList::AppendLine(TChartItem item, QPointF end, int growBy) {
+    appendWith(item, store->Ends, end, growBy);
+}
+
+void ChartItemList::AppendText(TChartItem item, StoredText text, int growBy) {
+    appendWith(item, store->Texts, std::move(text), growBy);
 }
 
 void ChartItemList::Clear() {
     store->Items = {};
+    store->Ends = {};
     store->Texts = {};
     store->Count = 0;
 }
@@ -61,10 +81,8 @@ void ChartItems::AddMark(double x, double y, int markType) {
 
 void ChartItems::AddLine(double x1, double y1, double x2, double y2) {
     TChartItem item = stamped(ikLine, x1, y1);
-    item.X2 = x2;
-    item.Y2 = y2;
     item.FillColor = fillColor;
-    list.Append(item, allocSize);
+    list.AppendLine(item, QPointF(x2, y2), allocSize);
 }
 
 void ChartItems::AddLineTo(double x, double y) {

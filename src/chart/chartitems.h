@@ -7,6 +7,7 @@
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <cstdint>
@@ -17,17 +18,15 @@
 enum ItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
 
 // One item. Millions of polyline points can be stored, so an item keeps only what every kind
-// needs; a text's characters and font size live beside the items in the list.
+// needs; a line's far end and a text's characters and font size live beside the items in the list.
 struct TChartItem {
     double X1 = 0;
     double Y1 = 0;
-    double X2 = 0;
-    double Y2 = 0;
     TColor Color = 0;
     TColor FillColor = 0;
     TPenStyle PenStyle = TPenStyle::psSolid;
-    // Where the list keeps a text item's text; -1 for the other kinds.
-    std::int32_t TextNo = -1;
+    // Where the list keeps a line's far end or a text's text; -1 for marks and polyline points.
+    std::int32_t ExtraNo = -1;
     std::uint8_t LineWidth = 0;
     std::uint8_t ClassNo = 0;
     std::uint8_t Kind = 0;
@@ -35,7 +34,7 @@ struct TChartItem {
     // Mark type for marks; 0 left, 1 right, 2 centred for texts.
     std::uint8_t MarkOrAlign = 0;
 };
-static_assert(sizeof(TChartItem) == 56, "an item grew: every stored point pays for it");
+static_assert(sizeof(TChartItem) == 40, "an item grew: every stored point pays for it");
 
 struct StoredText {
     QString Text;
@@ -51,19 +50,28 @@ public:
     int Count() const { return store->Count; }
     int Capacity() const { return static_cast<int>(store->Items.size()); }
     const TChartItem& operator[](int index) const { return store->Items[static_cast<std::size_t>(index)]; }
+    // The far end (X2, Y2) of a line; (0, 0) for the other kinds.
+    QPointF EndOf(const TChartItem& item) const;
     // The text and font size of a text item; empty for the other kinds.
     const StoredText& TextOf(const TChartItem& item) const;
 
     // Grows the capacity by growBy slots when the list is full.
     void Append(const TChartItem& item, int growBy);
+    void AppendLine(TChartItem item, QPointF end, int growBy);
     void AppendText(TChartItem item, StoredText text, int growBy);
     // Empties the list and releases its capacity.
     void Clear();
     ChartItemList Detached() const;
 
 private:
+    template <class Extra>
+    static const Extra& extraOf(const TChartItem& item, ItemKind kind, const std::vector<Extra>& extras);
+    template <class Extra>
+    void appendWith(TChartItem item, std::vector<Extra>& extras, Extra extra, int growBy);
+
     struct Store {
         std::vector<TChartItem> Items;
+        std::vector<QPointF> Ends;
         std::vector<StoredText> Texts;
         int Count = 0;
     };

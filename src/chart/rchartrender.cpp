@@ -152,7 +152,8 @@ private:
         usePenStyle(item.PenStyle);
         useBrushColor(item.FillColor);
         const QPoint from = toTarget(item.Layer, item.X1, item.Y1);
-        const QPoint to = toTarget(item.Layer, item.X2, item.Y2);
+        const QPointF end = items.EndOf(item);
+        const QPoint to = toTarget(item.Layer, end.x(), end.y());
         if (from == to) {
             target.SetPixel(from, item.Color);
             return;

@@ -49,8 +49,7 @@ TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
     EXPECT_EQ(line.Kind, ikLine);
     EXPECT_EQ(line.X1, 1);
     EXPECT_EQ(line.Y1, 2);
-    EXPECT_EQ(line.X2, 3);
-    EXPECT_EQ(line.Y2, 4);
+    EXPECT_EQ(store.List().EndOf(line), QPointF(3, 4));
     EXPECT_EQ(line.FillColor, clYellow);
 
     const TChartItem& lineTo = store.List()[2];
@@ -135,4 +134,25 @@ TEST(ChartItems, ClearEmptiesTheListAndItsCapacity) {
     store.ClearItems();
     EXPECT_EQ(store.ItemCount(), 0);
     EXPECT_EQ(store.List().Capacity(), 0);
+}
+
+TEST(ChartItems, LineEndsAndTextsBelongToTheirOwnKindAndCopyAlong) {
+    ChartItems store;
+    store.AddText(1, 2, 9, QStringLiteral("a"));
+    store.AddLine(1, 2, 5, 6);
+    store.AddMark(3, 4, 1);
+    store.AddLineTo(7, 8);
+    store.AddLine(0, 0, -1, -2);
+    const ChartItemList copy = store.List().Detached();
+    store.ClearItems();
+    ASSERT_EQ(copy.Count(), 5);
+    // The text and the first line are each the first of their kind.
+    EXPECT_EQ(copy.TextOf(copy[0]).Text, QStringLiteral("a"));
+    EXPECT_EQ(copy.EndOf(copy[0]), QPointF());
+    EXPECT_EQ(copy.EndOf(copy[1]), QPointF(5, 6));
+    EXPECT_EQ(copy.TextOf(copy[1]).Text, QString());
+    EXPECT_EQ(copy.TextOf(copy[1]).FontSize, 0);
+    EXPECT_EQ(copy.EndOf(copy[2]), QPointF());
+    EXPECT_EQ(copy.EndOf(copy[3]), QPointF());
+    EXPECT_EQ(copy.EndOf(copy[4]), QPointF(-1, -2));
 }
