@@ -1,5 +1,5 @@
 // CPU time of the calling thread: the machine is shared, and the waits of a loaded machine are not
-// the code's. Benchmarks that pair our figure with a yardstick time both with it.
+// the code's. For work done in one thread only.
 #pragma once
 
 #include <ctime>
