@@ -7,6 +7,7 @@
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <cstdint>
@@ -16,24 +17,30 @@
 // Numeric codes are part of the model: painting dispatches on them.
 enum ItemKind : std::uint8_t { ikMark = 1, ikLine = 2, ikLineTo = 3, ikText = 7 };
 
+// One item. Millions of polyline points can be stored, so an item keeps only what every kind
+// needs; a line's far end and a text's characters and font size live beside the items in the list.
 struct TChartItem {
     double X1 = 0;
     double Y1 = 0;
-    double X2 = 0;
-    double Y2 = 0;
     TColor Color = 0;
     TColor FillColor = 0;
     TPenStyle PenStyle = TPenStyle::psSolid;
-    std::int32_t LineWidth = 0;
+    // Where the list keeps a line's far end or a text's text; -1 for marks and polyline points.
+    std::int32_t ExtraNo = -1;
+    std::uint8_t LineWidth = 0;
     std::uint8_t ClassNo = 0;
     std::uint8_t Kind = 0;
-    std::int32_t Layer = 0;
-    QString Text;
-    std::int32_t FontSize = 0;
+    std::uint8_t Layer = 0;
     // Mark type for marks; 0 left, 1 right, 2 centred for texts.
     std::uint8_t MarkOrAlign = 0;
 
     bool operator==(const TChartItem&) const = default;
+};
+static_assert(sizeof(TChartItem) == 40, "an item grew: every stored point pays for it");
+
+struct StoredText {
+    QString Text;
+    std::int32_t FontSize = 0;
 };
 
 // A handle on a growable item array. Copies of a handle see the same items; Detached() gives an
@@ -45,16 +52,29 @@ public:
     int Count() const { return store->Count; }
     int Capacity() const { return static_cast<int>(store->Items.size()); }
     const TChartItem& operator[](int index) const { return store->Items[static_cast<std::size_t>(index)]; }
+    // The far end (X2, Y2) of a line; (0, 0) for the other kinds.
+    QPointF EndOf(const TChartItem& item) const;
+    // The text and font size of a text item; empty for the other kinds.
+    const StoredText& TextOf(const TChartItem& item) const;
 
     // Grows the capacity by growBy slots when the list is full.
-    void Append(TChartItem item, int growBy);
+    void Append(const TChartItem& item, int growBy);
+    void AppendLine(TChartItem item, QPointF end, int growBy);
+    void AppendText(TChartItem item, StoredText text, int growBy);
     // Empties the list and releases its capacity.
     void Clear();
     ChartItemList Detached() const;
 
 private:
+    template <class Extra>
+    static const Extra& extraOf(const TChartItem& item, ItemKind kind, const std::vector<Extra>& extras);
+    template <class Extra>
+    void appendWith(TChartItem item, std::vector<Extra>& extras, Extra extra, int growBy);
+
     struct Store {
         std::vector<TChartItem> Items;
+        std::vector<QPointF> Ends;
+        std::vector<StoredText> Texts;
         int Count = 0;
     };
     std::shared_ptr<Store> store;
@@ -99,7 +119,6 @@ public:
 
 private:
     TChartItem stamped(ItemKind kind, double x1, double y1) const;
-    void append(const TChartItem& item) { list.Append(item, allocSize); }
 
     ChartItemList list;
     TColor dataColor = clBlack;

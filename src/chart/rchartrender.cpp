@@ -1,6 +1,8 @@
 #include "chart/rchartrender.h"
 
 #include "chart/chartmarks.h"
+#include "chart/columnrun.h"
+#include "chart/paintaxis.h"
 #include "platform/graphics/canvas.h"
 
 #include <QPolygon>
@@ -8,6 +10,7 @@
 #include <algorithm>
 
 using enum Graphics::TBrushStyle;
+using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
 
 void CanvasItemTarget::SetPenWidth(int width) {
@@ -60,17 +63,21 @@ void CanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
 void CanvasItemTarget::DrawMark(int markType, QPoint centre) {
     ::drawMark(canvas, markType, centre.x(), centre.y());
 }
+bool CanvasItemTarget::PenOverdrawHarmless() const {
+    return canvas.Pen().Mode == pmCopy;
+}
 
 namespace {
 
 // One pass over the items: the attribute cache, the current position and the open polyline.
 class ItemPass {
 public:
-    ItemPass(ItemTarget& target, const PerLayer<LayerMap>& maps, const ItemPassSettings& settings)
-        : target(target), maps(maps), settings(settings), penWidth(settings.LineWidth),
-          penColor(settings.ChartColor), brushColor(settings.ChartColor), fontColor(settings.ChartColor),
-          current(settings.Origin) {
-        points.reserve(kMaxPolylinePoints);
+    ItemPass(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
+             const ItemPassSettings& settings)
+        : target(target), items(items), settings(settings), overdrawHarmless(target.PenOverdrawHarmless()),
+          penWidth(settings.LineWidth), penColor(settings.ChartColor), brushColor(settings.ChartColor),
+          fontColor(settings.ChartColor), current(settings.Origin) {
+        mapLayers(maps);
         target.SetPenWidth(penWidth);
         target.MoveTo(current);
         target.SetPenColor(penColor);
@@ -78,15 +85,18 @@ public:
         target.SetPenStyle(penStyle);
     }
     // Takes up where a paused pass stood; the target is as the pass left it.
-    ItemPass(ItemTarget& target, const PerLayer<LayerMap>& maps, const ItemPassSettings& settings,
-             const ItemPassState& state)
-        : target(target), maps(maps), settings(settings), penWidth(state.PenWidth), penColor(state.PenColor),
-          brushColor(state.BrushColor), fontColor(state.FontColor), penStyle(state.PenStyle),
-          current(state.Current) {
-        points.reserve(kMaxPolylinePoints);
+    ItemPass(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
+             const ItemPassSettings& settings, const ItemPassState& state)
+        : target(target), items(items), settings(settings), overdrawHarmless(target.PenOverdrawHarmless()),
+          penWidth(state.PenWidth), penColor(state.PenColor), brushColor(state.BrushColor),
+          fontColor(state.FontColor), penStyle(state.PenStyle), current(state.Current) {
+        mapLayers(maps);
     }
 
-    void draw(const TChartItem& item) {
+    // Draws the item at index, or the run of polyline points starting there; returns the index of
+    // the next item to draw.
+    int draw(int index) {
+        const TChartItem& item = items[index];
         if (item.LineWidth != penWidth) {
             flush();
             penWidth = item.LineWidth;
@@ -100,7 +110,9 @@ public:
             drawLine(item);
             break;
         case ikLineTo:
-            addPoint(item);
+            usePointAttributes(item);
+            if (thinnable()) return addThinnedPoints(index);
+            keep(toTarget(item.Layer, item.X1, item.Y1));
             break;
         case ikText:
             drawText(item);
@@ -108,6 +120,7 @@ public:
         default:
             break;
         }
+        return index + 1;
     }
 
     void finish() {
@@ -121,9 +134,15 @@ public:
     }
 
 private:
+    void mapLayers(const PerLayer<LayerMap>& maps) {
+        for (std::size_t i = 0; i < maps.size(); ++i)
+            layers[i] = {PaintAxis(maps[i].X), PaintAxis(maps[i].Y)};
+        points.reserve(kMaxPolylinePoints);
+    }
+
     QPoint toTarget(int layer, double x, double y) const {
-        const LayerMap& map = maps[layerSlot(layer)];
-        const QPoint control(paintClamp(map.X.ToPixel(x)), paintClamp(map.Y.ToPixel(y)));
+        const PaintLayer& map = layers[layerSlot(layer)];
+        const QPoint control(map.X.Pixel(x), map.Y.Pixel(y));
         return control - settings.DataOrigin + settings.Origin;
     }
 
@@ -150,7 +169,8 @@ private:
         usePenStyle(item.PenStyle);
         useBrushColor(item.FillColor);
         const QPoint from = toTarget(item.Layer, item.X1, item.Y1);
-        const QPoint to = toTarget(item.Layer, item.X2, item.Y2);
+        const QPointF end = items.EndOf(item);
+        const QPoint to = toTarget(item.Layer, end.x(), end.y());
         if (from == to) {
             target.SetPixel(from, item.Color);
             return;
@@ -160,37 +180,81 @@ private:
         current = to;
     }
 
-    void addPoint(const TChartItem& item) {
+    void usePointAttributes(const TChartItem& item) {
         if (item.Color != penColor || item.PenStyle != penStyle || item.FillColor != brushColor) {
             flush();
             target.SetPenColor(penColor = item.Color);
             target.SetPenStyle(penStyle = item.PenStyle);
             target.SetBrushColor(brushColor = item.FillColor);
         }
+    }
+
+    // The points from index on that are drawn alike, thinned column by column. Long lines spend
+    // most of their time here: a point whose x lies in the span of the column before is not mapped
+    // again.
+    int addThinnedPoints(int index) {
+        const TChartItem& head = items[index];
+        const PaintLayer& map = layers[layerSlot(head.Layer)];
+        const QPoint shift = settings.Origin - settings.DataOrigin;
+        PaintAxis::Span span;
+        int x = 0;
+        for (; index < items.Count() && drawnAlike(items[index], head); ++index) {
+            const TChartItem& item = items[index];
+            if (!span.Holds(item.X1)) {
+                x = map.X.Pixel(item.X1);
+                span = map.X.PixelSpan(x);
+            }
+            keep(column.Add(QPoint(x, map.Y.Pixel(item.Y1)) + shift));
+        }
+        return index;
+    }
+
+    static bool drawnAlike(const TChartItem& item, const TChartItem& head) {
+        return item.Kind == ikLineTo && item.Layer == head.Layer && item.Color == head.Color &&
+               item.FillColor == head.FillColor && item.PenStyle == head.PenStyle &&
+               item.LineWidth == head.LineWidth;
+    }
+
+    // Pen width and style only change after a flush, which closes the column run.
+    bool thinnable() const { return overdrawHarmless && penWidth <= 1 && penStyle == psSolid; }
+
+    void keep(std::span<const QPoint> kept) {
+        for (QPoint p : kept)
+            keep(p);
+    }
+
+    void keep(QPoint p) {
         if (points.empty()) points.push_back(current);
-        points.push_back(toTarget(item.Layer, item.X1, item.Y1));
-        if (static_cast<int>(points.size()) >= kMaxPolylinePoints) flush();
+        points.push_back(p);
+        if (static_cast<int>(points.size()) >= kMaxPolylinePoints) drawPolyline();
     }
 
     void drawText(const TChartItem& item) {
         flush();
         if (item.Color != fontColor) target.SetFontColor(fontColor = item.Color);
-        target.SetFont(settings.TextFontStyle, item.FontSize);
+        const StoredText& text = items.TextOf(item);
+        target.SetFont(settings.TextFontStyle, text.FontSize);
         if (settings.SolidTextBackground)
             target.SetBrushColor(brushColor = settings.TextBkColor);
         else
             target.SetBrushClear();
-        const QSize extent = target.TextExtent(item.Text);
+        const QSize extent = target.TextExtent(text.Text);
         QPoint p = toTarget(item.Layer, item.X1, item.Y1) - QPoint(0, extent.height() / 2);
         if (item.MarkOrAlign == 1)
             p.rx() -= extent.width();
         else if (item.MarkOrAlign == 2)
             p.rx() -= extent.width() / 2;
-        target.TextOut(p, item.Text);
+        target.TextOut(p, text.Text);
+    }
+
+    // Draws the open polyline with the rest of its column run.
+    void flush() {
+        keep(column.Close());
+        drawPolyline();
     }
 
     // Draws the open polyline; its last point becomes the current position.
-    void flush() {
+    void drawPolyline() {
         if (points.empty()) return;
         target.Polyline(points);
         current = points.back();
@@ -199,8 +263,10 @@ private:
     }
 
     ItemTarget& target;
-    const PerLayer<LayerMap>& maps;
+    const ChartItemList& items;
+    PerLayer<PaintLayer> layers;
     const ItemPassSettings& settings;
+    const bool overdrawHarmless;
     int penWidth;
     TColor penColor;
     TColor brushColor;
@@ -208,17 +274,19 @@ private:
     TPenStyle penStyle = psSolid;
     QPoint current;
     std::vector<QPoint> points;
+    ColumnRun column;
 };
 
 } // namespace
 
 void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
                   const ItemPassSettings& settings, const ItemPassPlan& plan) {
-    ItemPass pass =
-        plan.Resume ? ItemPass(target, maps, settings, *plan.Resume) : ItemPass(target, maps, settings);
-    for (int i = plan.From; i < items.Count(); ++i) {
+    ItemPass pass = plan.Resume ? ItemPass(target, items, maps, settings, *plan.Resume)
+                                : ItemPass(target, items, maps, settings);
+    // A pause comes before an item that closes the polyline, never inside a run of polyline points.
+    for (int i = plan.From; i < items.Count();) {
         if (i == plan.PauseBefore) plan.OnPause(pass.pause());
-        pass.draw(items[i]);
+        i = pass.draw(i);
     }
     pass.finish();
 }

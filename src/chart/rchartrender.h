@@ -1,7 +1,9 @@
 // The item pass of the chart: walks the item list in order and draws each item through a small
 // drawing target, setting pen, brush and font only when they change, and joining runs of polyline
-// points into polylines of at most 200 points. The target is an interface so that the pass can be
-// watched call by call; CanvasItemTarget draws on a canvas.
+// points into polylines of at most 200 points. With a one-pixel solid pen on a target where drawing
+// a pixel twice changes nothing, runs of points within one pixel column are thinned first (see
+// ColumnRun). The target is an interface so that the pass can be watched call by call;
+// CanvasItemTarget draws on a canvas.
 #pragma once
 
 #include "chart/chartitems.h"
@@ -41,6 +43,9 @@ public:
     virtual QSize TextExtent(const QString& text) = 0;
     virtual void TextOut(QPoint topLeft, const QString& text) = 0;
     virtual void DrawMark(int markType, QPoint centre) = 0;
+    // Whether a pixel the pen draws twice looks as if drawn once (not so where the pen combines
+    // with the picture). Targets that cannot tell get every point.
+    virtual bool PenOverdrawHarmless() const { return false; }
 };
 
 class CanvasItemTarget : public ItemTarget {
@@ -60,6 +65,7 @@ public:
     QSize TextExtent(const QString& text) override;
     void TextOut(QPoint topLeft, const QString& text) override;
     void DrawMark(int markType, QPoint centre) override;
+    bool PenOverdrawHarmless() const override;
 
 private:
     TCanvas& canvas;

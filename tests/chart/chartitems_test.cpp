@@ -49,8 +49,7 @@ TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
     EXPECT_EQ(line.Kind, ikLine);
     EXPECT_EQ(line.X1, 1);
     EXPECT_EQ(line.Y1, 2);
-    EXPECT_EQ(line.X2, 3);
-    EXPECT_EQ(line.Y2, 4);
+    EXPECT_EQ(store.List().EndOf(line), QPointF(3, 4));
     EXPECT_EQ(line.FillColor, clYellow);
 
     const TChartItem& lineTo = store.List()[2];
@@ -61,8 +60,8 @@ TEST(ChartItems, EachKindIsStampedWithTheCurrentAttributes) {
 
     const TChartItem& text = store.List()[3];
     EXPECT_EQ(text.Kind, ikText);
-    EXPECT_EQ(text.Text, QStringLiteral("dt"));
-    EXPECT_EQ(text.FontSize, 12);
+    EXPECT_EQ(store.List().TextOf(text).Text, QStringLiteral("dt"));
+    EXPECT_EQ(store.List().TextOf(text).FontSize, 12);
     EXPECT_EQ(text.MarkOrAlign, 1); // right-justified
     EXPECT_EQ(text.Color, clRed);
     EXPECT_EQ(text.Layer, 5);
@@ -123,10 +122,10 @@ TEST(ChartItems, LayerAndLineWidthAndMarkTypeAreKeptInTheirRanges) {
 TEST(ChartItems, TextIsCutToFifteenCharacters) {
     ChartItems store;
     store.AddText(0, 0, 10, QStringLiteral("abcdefghijklmnopqrst"));
-    EXPECT_EQ(store.List()[0].Text, QStringLiteral("abcdefghijklmno"));
+    EXPECT_EQ(store.List().TextOf(store.List()[0]).Text, QStringLiteral("abcdefghijklmno"));
     // A cut never leaves half of a surrogate pair behind.
     store.AddText(0, 0, 10, QStringLiteral("abcdefghijklmn") + QString::fromUcs4(U"\U0001F697"));
-    EXPECT_EQ(store.List()[1].Text, QStringLiteral("abcdefghijklmn"));
+    EXPECT_EQ(store.List().TextOf(store.List()[1]).Text, QStringLiteral("abcdefghijklmn"));
 }
 
 TEST(ChartItems, ClearEmptiesTheListAndItsCapacity) {
@@ -135,4 +134,25 @@ TEST(ChartItems, ClearEmptiesTheListAndItsCapacity) {
     store.ClearItems();
     EXPECT_EQ(store.ItemCount(), 0);
     EXPECT_EQ(store.List().Capacity(), 0);
+}
+
+TEST(ChartItems, LineEndsAndTextsBelongToTheirOwnKindAndCopyAlong) {
+    ChartItems store;
+    store.AddText(1, 2, 9, QStringLiteral("a"));
+    store.AddLine(1, 2, 5, 6);
+    store.AddMark(3, 4, 1);
+    store.AddLineTo(7, 8);
+    store.AddLine(0, 0, -1, -2);
+    const ChartItemList copy = store.List().Detached();
+    store.ClearItems();
+    ASSERT_EQ(copy.Count(), 5);
+    // The text and the first line are each the first of their kind.
+    EXPECT_EQ(copy.TextOf(copy[0]).Text, QStringLiteral("a"));
+    EXPECT_EQ(copy.EndOf(copy[0]), QPointF());
+    EXPECT_EQ(copy.EndOf(copy[1]), QPointF(5, 6));
+    EXPECT_EQ(copy.TextOf(copy[1]).Text, QString());
+    EXPECT_EQ(copy.TextOf(copy[1]).FontSize, 0);
+    EXPECT_EQ(copy.EndOf(copy[2]), QPointF());
+    EXPECT_EQ(copy.EndOf(copy[3]), QPointF());
+    EXPECT_EQ(copy.EndOf(copy[4]), QPointF(-1, -2));
 }

@@ -112,7 +112,7 @@ TEST(RChartSharing, ItemsAppendedAnywhereAppearInAllSharingCharts) {
     for (RecordingChart* chart : {&a, &b, &c}) {
         ASSERT_EQ(chart->ItemCount(), 3) << chart->Name().toStdString();
         EXPECT_EQ(chart->Items()[1].X1, 2);
-        EXPECT_EQ(chart->Items()[2].Text, QStringLiteral("ds"));
+        EXPECT_EQ(chart->Items().TextOf(chart->Items()[2]).Text, QStringLiteral("ds"));
     }
     // Growing past the first allocation keeps the sharing intact.
     for (int i = 0; i < 1500; ++i)

@@ -40,10 +40,12 @@ public:
     void DrawMark(int type, QPoint p) override {
         log << QStringLiteral("mark %1 %2,%3").arg(type).arg(p.x()).arg(p.y());
     }
+    bool PenOverdrawHarmless() const override { return overdrawHarmless; }
 
     QStringList log;
     std::vector<std::vector<QPoint>> polylines;
     int penColorSets = 0;
+    bool overdrawHarmless = true;
 };
 
 // Every layer maps data 1:1 onto pixels, with the data area's corner at control pixel (50, 20).
@@ -240,5 +242,41 @@ TEST(ItemPass, PausedAndResumedPassMakesTheCallsOfTheWholePass) {
             EXPECT_EQ(resumed.target.log, whole.target.log.mid(callsBefore)) << at;
         }
         EXPECT_GE(pauses, 2);
+    }
+}
+
+TEST(ItemPass, ColumnRunsAreThinnedOnlyForOnePixelSolidPensThatSetPixels) {
+    struct Case {
+        const char* name;
+        bool overdrawHarmless;
+        int lineWidth;
+        TPenStyle style;
+        std::size_t points; // in the one polyline, its start included
+    };
+    const Case cases[] = {
+        {"one-pixel solid pen", true, 1, TPenStyle::psSolid, 6},
+        {"pen width 0", true, 0, TPenStyle::psSolid, 6},
+        {"combining pen", false, 1, TPenStyle::psSolid, 10},
+        {"pen width 2", true, 2, TPenStyle::psSolid, 10},
+        {"dotted pen", true, 1, TPenStyle::psDot, 10},
+    };
+    for (const Case& c : cases) {
+        Pass pass;
+        pass.target.overdrawHarmless = c.overdrawHarmless;
+        pass.items.SetLineWidth(c.lineWidth);
+        pass.items.SetPenStyle(c.style);
+        for (int y : {5, 1, 7, 9, 2, 6, 4})
+            pass.items.AddLineTo(0.2, y);
+        pass.items.AddLineTo(1, 3);
+        pass.items.AddLineTo(1.4, 3);
+        pass.run();
+        ASSERT_EQ(pass.target.polylines.size(), 1u) << c.name;
+        const std::vector<QPoint>& line = pass.target.polylines[0];
+        EXPECT_EQ(line.size(), c.points) << c.name;
+        EXPECT_EQ(line.front(), QPoint(0, 0)) << c.name;
+        EXPECT_EQ(line.back(), QPoint(1, 3)) << c.name;
+        if (c.points == 6) {
+            EXPECT_EQ(line, (std::vector<QPoint>{{0, 0}, {0, 5}, {0, 1}, {0, 9}, {0, 4}, {1, 3}})) << c.name;
+        }
     }
 }
