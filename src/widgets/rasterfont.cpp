@@ -72,6 +72,11 @@ TGlyphTable builtinGlyphTable() {
     return table;
 }
 
+std::shared_ptr<const TGlyphTable> sharedBuiltinGlyphTable() {
+    static const auto table = std::make_shared<const TGlyphTable>(builtinGlyphTable());
+    return table;
+}
+
 TGlyphTable rasterisedGlyphTable(const TFont& font) {
     TGlyphTable table;
     TBitmap bitmap(65, 65);
@@ -97,8 +102,8 @@ TGlyphTable rasterisedGlyphTable(const TFont& font) {
     return table;
 }
 
-TGlyphTable glyphTableFor(const TFont* font) {
+std::shared_ptr<const TGlyphTable> glyphTableFor(const TFont* font) {
     if (!font || font->Name().compare(QLatin1String("default"), Qt::CaseInsensitive) == 0)
-        return builtinGlyphTable();
-    return rasterisedGlyphTable(*font);
+        return sharedBuiltinGlyphTable();
+    return std::make_shared<const TGlyphTable>(rasterisedGlyphTable(*font));
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class TFont;
 
@@ -35,11 +36,13 @@ constexpr int kBuiltinFirstCode = 32;
 extern const std::array<BuiltinGlyph, 224> builtinFontData;
 
 TGlyphTable builtinGlyphTable();
+// The built-in table, built once and shared read-only by every label that shows it (33 KiB each).
+std::shared_ptr<const TGlyphTable> sharedBuiltinGlyphTable();
 // Draws each character of the font unsmoothed and samples the 32 × 32 pixel corner of its cell.
 // Characters that come out empty are shown as blanks as wide as the space.
 TGlyphTable rasterisedGlyphTable(const TFont& font);
 // The built-in font when there is no font or its name is "default" (any case), else the named one.
-TGlyphTable glyphTableFor(const TFont* font);
+std::shared_ptr<const TGlyphTable> glyphTableFor(const TFont* font);
 
 // Text as the label's single-byte codes: Latin-1 as it is, the Windows-1252 signs (€, “, …) on 128
 // to 159, '?' for every other character.

@@ -8,7 +8,7 @@
 #include <climits>
 
 TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
-    : TMouseControl(owner, parent), FGlyphs(std::make_unique<TGlyphTable>(builtinGlyphTable())),
+    : TMouseControl(owner, parent), FGlyphs(sharedBuiltinGlyphTable()),
       FTimer(std::make_unique<QtIntervalTimer>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     FTimer->SetOnTick([this] { ScrollTimerTick(); });
@@ -107,7 +107,7 @@ void TRasterLab::FontChanged() {
 }
 
 void TRasterLab::BuildGlyphTable() {
-    FGlyphs = std::make_unique<TGlyphTable>(glyphTableFor(Font()));
+    FGlyphs = glyphTableFor(Font());
 }
 
 void TRasterLab::AdjustHeight() {

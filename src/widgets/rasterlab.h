@@ -191,7 +191,7 @@ private:
     TNotifyEvent FOnScrollLoopRestart;
     TNotifyEvent FOnClick;
 
-    std::unique_ptr<TGlyphTable> FGlyphs;
+    std::shared_ptr<const TGlyphTable> FGlyphs;
     ScrollOffsets FScrollOffset;
     std::unique_ptr<IntervalTimer> FTimer;
     bool FTimerActive = false;

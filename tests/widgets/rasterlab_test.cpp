@@ -447,6 +447,26 @@ TEST(RasterLab, NamedFontsAreRasterisedWhateverTheirColour) {
     EXPECT_EQ(lab.Glyphs().CharHeight, 12);
 }
 
+// The built-in table is shared, so a label that turns to a named font must not change it for others.
+TEST(RasterLab, LabelsOnTheBuiltInFontShareOneTableThatANamedFontLeavesAlone) {
+    TRasterLab first(nullptr);
+    TRasterLab second(nullptr);
+    EXPECT_EQ(&first.Glyphs(), &second.Glyphs());
+    EXPECT_EQ(&first.Glyphs(), sharedBuiltinGlyphTable().get());
+    first.Font()->SetName(QStringLiteral("DejaVu Sans"));
+    first.Font()->SetHeight(-20);
+    EXPECT_NE(&first.Glyphs(), &second.Glyphs());
+    EXPECT_NE(first.Glyphs().CharHeight, 12);
+    const TGlyphTable built = builtinGlyphTable();
+    EXPECT_EQ(second.Glyphs().CharWidth, 7);
+    EXPECT_EQ(second.Glyphs().CharHeight, 12);
+    EXPECT_EQ(second.Glyphs().Rows, built.Rows);
+    EXPECT_EQ(second.Glyphs().LeftCol, built.LeftCol);
+    EXPECT_EQ(second.Glyphs().RightCol, built.RightCol);
+    first.Font()->SetName(QStringLiteral("Default"));
+    EXPECT_EQ(&first.Glyphs(), &second.Glyphs());
+}
+
 TEST(RasterLab, TextBecomesSingleByteCodes) {
     EXPECT_EQ(dotMatrixCodes(QString::fromUtf8("A\u00e9\u20ac\u201c\u4e00")), QByteArray("A\xe9\x80\x93?"));
     EXPECT_EQ(charOfDotMatrixCode(0x80), QChar(0x20AC));
