@@ -36,7 +36,8 @@ run() {
   # shellcheck disable=SC2086 # the seed folders are a list
   if "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
        -artifact_prefix="$findings/$target-" "$corpus" ${seeds[$target]} >"$scratch/$target.log" 2>&1; then
-    echo "$target: $(grep -E '^(Done|#[0-9]+ +DONE)' "$scratch/$target.log" | tail -1)"
+    echo "$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$scratch/$target.log" | tail -1 | tr -s '\t ' ' ')," \
+      "$(grep -E '^Done' "$scratch/$target.log" | tail -1)"
   else
     cp "$scratch/$target.log" "$findings/$target.log"
     echo "$target: FAILED, see $findings/$target.log" >&2
