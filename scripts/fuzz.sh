@@ -34,8 +34,10 @@ run() {
   local target=$1 corpus=$scratch/$1
   mkdir -p "$corpus" "$findings"
   # shellcheck disable=SC2086 # the seed folders are a list
+  # A run counts only when it reached its end: code that ends the process quietly fails it too.
   if "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-       -artifact_prefix="$findings/$target-" "$corpus" ${seeds[$target]} >"$scratch/$target.log" 2>&1; then
+       -artifact_prefix="$findings/$target-" "$corpus" ${seeds[$target]} >"$scratch/$target.log" 2>&1 &&
+     grep -q '^Done' "$scratch/$target.log"; then
     echo "$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$scratch/$target.log" | tail -1 | tr -s '\t ' ' ')," \
       "$(grep -E '^Done' "$scratch/$target.log" | tail -1)"
   else
