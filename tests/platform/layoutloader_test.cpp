@@ -325,6 +325,30 @@ TEST(LayoutLoaderScaling, ScalesOnlyWithinEightTimesTheScreenResolution) {
     }
 }
 
+// Lengths beyond any screen are refused as read (after scaling), before a chart of that size asks
+// for gigabytes; positions too.
+TEST(LayoutLoaderErrors, LengthsBeyondTenThousandPixels) {
+    const struct {
+        const char* line;
+        int screenPpi;
+        const char* error;
+    } cases[] = {
+        {"    Width = 10000", 120, ""},
+        {"    Width = -10000", 120, ""},
+        {"    Width = 10001", 120, "f.lfm(4): bad value for Width: \"10001\""},
+        {"    Left = -10001", 120, "f.lfm(4): bad value for Left: \"-10001\""},
+        {"    Height = 1251", 960, "f.lfm(4): bad value for Height: \"1251\""}, // 10008 at 960
+        {"    Height = 1250", 960, ""},
+        {"    Scale1X.Font.Height = -10001", 120, "f.lfm(4): bad value for Scale1X.Font.Height: \"-10001\""},
+    };
+    for (const auto& c : cases) {
+        const QString text = QStringLiteral("object Form1: TTestForm\n  PixelsPerInch = 120\n"
+                                            "  object RC1: TDummyChart\n%1\n  end\nend\n")
+                                 .arg(QLatin1String(c.line));
+        EXPECT_EQ(loadError(text, c.screenPpi), QLatin1String(c.error)) << c.line;
+    }
+}
+
 TEST_F(LayoutLoader, SetsEveryKindOfPropertyAndEndsWithLoadedInCreationOrder) {
     Load(120);
     const auto* chart = find<TDummyChart>(form, "RC1");
