@@ -1,16 +1,12 @@
 // libFuzzer target: the copy-data receive path of the host link. Input: the 32-bit message code
 // (dwData), then the data block. Any block must be dropped or handled, never crash, hang or throw.
 // Messages go to the link's own window through its real receive step.
+#include "fuzzsupport.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/system/linkwindow.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
-
-#include <cstddef>
-#include <cstdint>
 
 namespace {
 
@@ -33,9 +29,7 @@ struct Receiver {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    qputenv("KYVELO_HOST_SETTINGS", "/nonexistent");
+    prepareQtForFuzzing();
     static QCoreApplication app(*argc, *argv);
     return 0;
 }

@@ -1,19 +1,12 @@
 // libFuzzer target: the language-file reader must take any bytes without a crash or a hang, keep
 // keys and values paired, find every key it stored, and read back the keys of the file it writes.
+#include "fuzzsupport.h"
 #include "localisation/collectedfile.h"
 #include "localisation/rivazidad2000.h"
 
 #include <QBuffer>
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-
 namespace {
-
-void require(bool condition) {
-    if (!condition) std::abort();
-}
 
 QStringList keysOf(QByteArray bytes) {
     QBuffer buffer(&bytes);

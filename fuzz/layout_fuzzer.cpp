@@ -1,16 +1,41 @@
-// libFuzzer target: the stored-layout text reader must answer any bytes with a tree or an
-// ELayoutError, never a crash or a hang.
-#include "platform/layout/layouterror.h"
-#include "platform/layout/layoutparser.h"
+// libFuzzer target: a stored layout read into the main window as the program reads its own, with
+// the program's component classes: the text, then every component with its properties, embedded
+// pictures and events, scaled to a screen finer than the layout's. Any bytes must end in a window
+// or an Exception (ELayoutError or a missing component), never a crash, hang or leak. The window
+// is then painted once, since every property value read must also be one it can be drawn with.
+#include "app/mainfrm.h"
+#include "fuzzsupport.h"
+#include "platform/controls/exceptions.h"
 
-#include <cstddef>
-#include <cstdint>
+#include <QApplication>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Finer than any layout of the program, so that its scaling runs on every input that asks for it.
+constexpr int kScreenPixelsPerInch = 144;
+// Painting is tried at a bounded size: a layout may ask for any size, and a window larger than the
+// screen is shown clipped anyway.
+constexpr int kPaintLimit = 1024;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    prepareQtForFuzzing();
+    static QApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString path = writeFuzzInput(QStringLiteral("fuzz.lfm"), data, size);
+    if (path.isEmpty()) return 0;
     try {
-        parseLayout(bytes, QStringLiteral("fuzz.lfm"));
-    } catch (const ELayoutError&) {
+        const std::unique_ptr<TForm1> form(Form1 = new TForm1(kScreenPixelsPerInch, path));
+        form->resize(std::min(form->width(), kPaintLimit), std::min(form->height(), kPaintLimit));
+        form->grab();
+    } catch (const Exception&) {
     }
     return 0;
 }

@@ -11,6 +11,7 @@ PACKAGES=(
   at-spi2-core python3-pyatspi dbus
   fonts-liberation fonts-dejavu-core
   librsvg2-bin desktop-file-utils appstream dpkg-dev
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -302,6 +302,53 @@ TEST_F(LayoutLoader, ScalesFrom120To96AsItReads) {
     EXPECT_EQ(label->Font()->Height(), -10);
 }
 
+// A design resolution more than eight times coarser or finer than the screen's is a slip: the
+// layout is read as written rather than blown up (3 -> 144 would make the chart gigabytes large).
+TEST(LayoutLoaderScaling, ScalesOnlyWithinEightTimesTheScreenResolution) {
+    registerDummies();
+    const struct {
+        int design;
+        int screen;
+        int width;
+        int formPixelsPerInch;
+    } cases[] = {
+        {15, 120, 800, 120}, {14, 120, 100, 14}, {3, 144, 100, 3}, {960, 120, 13, 120}, {961, 120, 100, 961},
+    };
+    for (const auto& c : cases) {
+        TTestForm form;
+        const QString text = QStringLiteral("object Form1: TTestForm\n  PixelsPerInch = %1\n"
+                                            "  object RC1: TDummyChart\n    Width = 100\n  end\nend\n")
+                                 .arg(c.design);
+        loadFormLayout(form, parseLayout(text, QStringLiteral("f.lfm")), QStringLiteral("f.lfm"), c.screen);
+        EXPECT_EQ(find<TDummyChart>(form, "RC1")->width(), c.width) << c.design << " -> " << c.screen;
+        EXPECT_EQ(form.PixelsPerInch(), c.formPixelsPerInch) << c.design << " -> " << c.screen;
+    }
+}
+
+// Lengths beyond any screen are refused as read (after scaling), before a chart of that size asks
+// for gigabytes; positions too.
+TEST(LayoutLoaderErrors, LengthsBeyondTenThousandPixels) {
+    const struct {
+        const char* line;
+        int screenPpi;
+        const char* error;
+    } cases[] = {
+        {"    Width = 10000", 120, ""},
+        {"    Width = -10000", 120, ""},
+        {"    Width = 10001", 120, "f.lfm(4): bad value for Width: \"10001\""},
+        {"    Left = -10001", 120, "f.lfm(4): bad value for Left: \"-10001\""},
+        {"    Height = 1251", 960, "f.lfm(4): bad value for Height: \"1251\""}, // 10008 at 960
+        {"    Height = 1250", 960, ""},
+        {"    Scale1X.Font.Height = -10001", 120, "f.lfm(4): bad value for Scale1X.Font.Height: \"-10001\""},
+    };
+    for (const auto& c : cases) {
+        const QString text = QStringLiteral("object Form1: TTestForm\n  PixelsPerInch = 120\n"
+                                            "  object RC1: TDummyChart\n%1\n  end\nend\n")
+                                 .arg(QLatin1String(c.line));
+        EXPECT_EQ(loadError(text, c.screenPpi), QLatin1String(c.error)) << c.line;
+    }
+}
+
 TEST_F(LayoutLoader, SetsEveryKindOfPropertyAndEndsWithLoadedInCreationOrder) {
     Load(120);
     const auto* chart = find<TDummyChart>(form, "RC1");

@@ -126,9 +126,12 @@ void Loader::bindEvent(TComponentBase& component, const QString& event, const La
 
 void Loader::writeProperty(QObject& target, const QMetaProperty& property, const LayoutProperty& p) const {
     LayoutValue value = p.Value;
-    if (value.Type == LayoutValue::Kind::Integer && FScale.Active() &&
-        isScaledProperty(target, QString::fromLatin1(property.name())))
-        value.Integer = FScale.Apply(value.Integer);
+    if (value.Type == LayoutValue::Kind::Integer &&
+        isScaledProperty(target, QString::fromLatin1(property.name()))) {
+        if (FScale.Active()) value.Integer = FScale.Apply(value.Integer);
+        if (value.Integer > kMaxLayoutLength || value.Integer < -kMaxLayoutLength)
+            fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), p.Value.Source);
+    }
     QString bad;
     const std::optional<QVariant> v = toPropertyValue(property, value, bad);
     if (!v) fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), bad);

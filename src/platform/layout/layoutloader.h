@@ -14,12 +14,16 @@
 // PixelsPerInch becomes the screen's.
 //
 // Errors raise ELayoutError naming file, line and word: unknown class, unknown property, bad
-// value, unknown handler, a handler that does not fit the event, a duplicate name. Components
+// value (a length, as scaled, beyond kMaxLayoutLength pixels either way among them), unknown
+// handler, a handler that does not fit the event, a duplicate name. Components
 // created before the error stay owned by the form and are freed with it.
 #pragma once
 
 #include "platform/controls/forms.h"
 #include "platform/layout/layoutparser.h"
+
+// Longer than any screen: a window or control that size would only ask for gigabytes of picture.
+constexpr qint64 kMaxLayoutLength = 10000;
 
 // The screen resolution to scale to; 0 means the primary screen's logical resolution.
 void loadFormLayout(TForm& form, const LayoutObject& root, const QString& fileName,

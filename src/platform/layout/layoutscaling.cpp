@@ -8,7 +8,9 @@
 
 LayoutScale::LayoutScale(int screenPixelsPerInch, int designPixelsPerInch)
     : FScreen(screenPixelsPerInch), FDesign(designPixelsPerInch) {
-    if (FScreen <= 0 || FDesign <= 0) FScreen = FDesign = 1;
+    if (FScreen <= 0 || FDesign <= 0 || FScreen > kMaxScaleRatio * FDesign ||
+        FDesign > kMaxScaleRatio * FScreen)
+        FScreen = FDesign = 1;
 }
 
 qint64 LayoutScale::Apply(qint64 value) const {

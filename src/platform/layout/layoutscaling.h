@@ -9,8 +9,11 @@
 
 class LayoutScale {
 public:
-    // No scaling when either resolution is unknown (0 or less) or they are equal.
+    // No scaling when either resolution is unknown (0 or less), when they are equal, or when one is
+    // more than kMaxScaleRatio times the other: no two displays differ that much, and following such
+    // a slip would make a window of many gigabytes (a chart at 3 pixels per inch shown at 144).
     LayoutScale(int screenPixelsPerInch, int designPixelsPerInch);
+    static constexpr qint64 kMaxScaleRatio = 8;
 
     bool Active() const { return FScreen != FDesign; }
     // value * screen / design, rounded to the nearest integer, halves away from zero (-13 at

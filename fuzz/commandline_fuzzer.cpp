@@ -1,0 +1,24 @@
+// libFuzzer target: the program's command line and the host link's argument. The input is the
+// argument list with NUL bytes between the arguments (the first is the program). Any arguments
+// must give options or an error message, never a crash; a screenshot always has a format that
+// can be written.
+#include "app/commandline.h"
+#include "fuzzsupport.h"
+#include "hostlink/marvestodemon.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArrayList arguments = bytes.split('\0');
+    const QByteArrayList writable{"bmp", "jpg", "png"};
+    const CommandLine options = parseCommandLine(arguments, writable);
+    require(options.screenshotFile.isEmpty() || writable.contains(options.screenshotFormat));
+
+    QStringList decoded;
+    for (const QByteArray& argument : arguments)
+        decoded.append(QFile::decodeName(argument));
+    serverHandleText(QStringLiteral("00000000"), decoded);
+    const QStringList params = paramsWithoutServerHandle(decoded);
+    require(params.size() <= decoded.size());
+    require(languageFileName(decoded.front()).endsWith(QStringLiteral(".itl")));
+    return 0;
+}
