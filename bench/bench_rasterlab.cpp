@@ -1,6 +1,7 @@
 // The dot-matrix label's face, rendered after every change of its text as the main window's speed
 // read-out is during a drag, next to one plain QPainter pass drawing the same picture: the
 // background, one square per dot in its colour, and the frame's lines.
+#include "app/mainfrm.h"
 #include "threadclock.h"
 #include "widgets/rasterlab.h"
 
@@ -11,32 +12,7 @@
 #include <array>
 #include <vector>
 
-using enum Frame3D::TColorScheme;
-using enum Frame3D::TFrameStyle;
-using enum RasterLab::TRDBlockMode;
-
 namespace {
-
-constexpr int kDotSize = 2;
-
-// The speed read-out of the main window, as its stored layout sets it up.
-void setUpSpeedDisplay(TRasterLab& lab) {
-    lab.SetBounds(0, 0, 201, 41);
-    lab.SetAutoHeight(false);
-    lab.SetAutoCenter(true);
-    lab.SetColorLabBakG(clBlack);
-    lab.SetColorDotOn(clYellow);
-    lab.SetColorDotOff(4210752);
-    lab.SetColorScheme(csBWG);
-    lab.SetDotSpacing(1);
-    lab.SetDotSize(kDotSize);
-    lab.Font()->SetHeight(-13);
-    lab.SetFrameStyle(fsLowered);
-    lab.SetPosX(57);
-    lab.SetPosY(4);
-    lab.SetProportional(true);
-    lab.SetCharBlockMode(rdbmRaster);
-}
 
 struct Dot {
     QRect Square;
@@ -44,7 +20,7 @@ struct Dot {
 };
 
 // Every dot of a face: the top left pixel of each square of the dot colours.
-std::vector<Dot> dotsOf(const QImage& face, QRgb on, QRgb off) {
+std::vector<Dot> dotsOf(const QImage& face, int dotSize, QRgb on, QRgb off) {
     std::vector<Dot> dots;
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x) {
@@ -52,7 +28,7 @@ std::vector<Dot> dotsOf(const QImage& face, QRgb on, QRgb off) {
             const bool dot = c == on || c == off;
             const bool left = x > 0 && (face.pixel(x - 1, y) | 0xFF000000) == c;
             const bool above = y > 0 && (face.pixel(x, y - 1) | 0xFF000000) == c;
-            if (dot && !left && !above) dots.push_back({QRect(x, y, kDotSize, kDotSize), c});
+            if (dot && !left && !above) dots.push_back({QRect(x, y, dotSize, dotSize), c});
         }
     return dots;
 }
@@ -76,13 +52,13 @@ void paintBaseline(QImage& image, const std::vector<Dot>& dots) {
 // Each step gives the label the next of two speeds and renders its face; each is paired with the
 // plain pass, so that both see the same machine load. CPU times of this thread.
 static void BM_SpeedDisplayVsBaseline(benchmark::State& state) {
-    TRasterLab lab(nullptr);
-    setUpSpeedDisplay(lab);
+    TForm1 form(96); // the main window as read from its layout, not shown
+    TRasterLab& lab = *form.RLabSpeed;
     const std::array<QString, 2> texts{QStringLiteral("87.7km/h"), QStringLiteral("88.1km/h")};
     std::array<std::vector<Dot>, 2> dots;
     for (int i = 0; i < 2; ++i) {
         lab.SetText(texts[i]);
-        dots[i] = dotsOf(lab.Face().Image(), qRgb(255, 255, 0), qRgb(0x40, 0x40, 0x40));
+        dots[i] = dotsOf(lab.Face().Image(), lab.DotSize(), qRgb(255, 255, 0), qRgb(0x40, 0x40, 0x40));
     }
     QImage image(lab.Width(), lab.Height(), QImage::Format_RGB32);
     double faceSeconds = 0;
