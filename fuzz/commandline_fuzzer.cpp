@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QByteArrayList arguments = bytes.split('\0');
     const QByteArrayList writable{"bmp", "jpg", "png"};
-    const CommandLine options = parseCommandLine(arguments, writable);
+    const CommandLine options = parseCommandLine(arguments, [&] { return writable; });
     require(options.screenshotFile.isEmpty() || writable.contains(options.screenshotFormat));
 
     QStringList decoded;
