@@ -146,6 +146,7 @@ public:
             rebuildItems(chart, state);
             return "last items replaced";
         case 1:
+            if (state.ops.empty()) state.ops.push_back(randomOp(ikLineTo));
             state.ops[static_cast<std::size_t>(pick(static_cast<int>(state.ops.size())))] =
                 randomOp(randomKind());
             rebuildItems(chart, state);
@@ -161,11 +162,12 @@ public:
             chart.SetSuppressPaint(false);
             return "items appended";
         }
-        case 3:
-            state.ops.insert(state.ops.begin() + pick(static_cast<int>(state.ops.size())),
-                             randomOp(randomKind()));
+        case 3: { // its random values first: compilers evaluate arguments in different orders
+            Op inserted = randomOp(randomKind());
+            state.ops.insert(state.ops.begin() + pick(static_cast<int>(state.ops.size()) + 1), inserted);
             rebuildItems(chart, state);
             return "item inserted";
+        }
         case 4:
             state.ops.resize(static_cast<std::size_t>(pick(static_cast<int>(state.ops.size()) + 1)));
             rebuildItems(chart, state);
@@ -215,7 +217,11 @@ public:
     ChartState state;
 
 private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    // One of 0 .. n - 1; n must be at least 1.
+    int pick(int n) {
+        EXPECT_GE(n, 1);
+        return std::uniform_int_distribution<int>(0, std::max(n, 1) - 1)(random);
+    }
     double coordinate(double high) {
         return std::uniform_real_distribution<double>(-0.1 * high, 1.1 * high)(random);
     }
