@@ -220,7 +220,7 @@ void TCustomRChart::drawOverItems(TCanvas& canvas, int left, int top) {
 }
 
 ItemSnapshot::Basis TCustomRChart::snapshotBasis() const {
-    return {FLook, QSize(FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1), LineWidth(), CurrentLayer()};
+    return {FLook, dataAreaInFrame().size(), LineWidth(), CurrentLayer()};
 }
 
 // The data area as DrawBackground and DrawItems draw it, on a canvas of its size: from the kept

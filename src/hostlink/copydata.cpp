@@ -10,6 +10,10 @@ QByteArray copyDataBlock(const TLernavoMessageStream& message) {
     return block.append(reinterpret_cast<const char*>(stamp), sizeof stamp).append(message.Content());
 }
 
+LinkFrame copyDataFrame(LinkHandle sender, const TLernavoMessageStream& message) {
+    return {kCopyDataMessage, sender, static_cast<quint32>(message.MsgCode()), copyDataBlock(message)};
+}
+
 std::unique_ptr<TLernavoMessageStream> messageFromCopyData(TkdbCustomDemon* owner, LinkHandle sender,
                                                            quint32 msgCode, QByteArray block) {
     if (block.size() < 8) return nullptr;

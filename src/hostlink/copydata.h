@@ -2,6 +2,7 @@
 #pragma once
 
 #include "hostlink/lernavomessagestream.h"
+#include "platform/system/linkframe.h"
 
 #include <memory>
 
@@ -9,6 +10,8 @@
 constexpr qint64 kMaxContentSize = kMaxLinkDataSize - 8;
 
 QByteArray copyDataBlock(const TLernavoMessageStream& message);
+// The copy-data message that carries the message from the link window `sender`.
+LinkFrame copyDataFrame(LinkHandle sender, const TLernavoMessageStream& message);
 
 // The received message, or none when the block is shorter than the time stamp. The content keeps
 // the block's bytes without copying them when the block is not shared.

@@ -88,8 +88,7 @@ void TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLern
         throw ELernavo(QStringLiteral("Message too large: %1 bytes of content, at most %2 can be sent")
                            .arg(msg.Size())
                            .arg(kMaxContentSize));
-    FWindow->send(target.WindowHandle(), {kCopyDataMessage, FWindow->handle(),
-                                          static_cast<quint32>(msg.MsgCode()), copyDataBlock(msg)});
+    FWindow->send(target.WindowHandle(), copyDataFrame(FWindow->handle(), msg));
     const auto match = std::find_if(FPendingReplies.begin(), FPendingReplies.end(), [&](const auto& pending) {
         return pending->TimeStamp() == msg.TimeStamp();
     });

@@ -44,8 +44,7 @@ int TestHost::sendParams(LinkHandle target, int count) {
 }
 
 std::optional<qint32> TestHost::deliver(LinkHandle target, const TLernavoMessageStream& message) {
-    return FWindow->send(target, {kCopyDataMessage, FWindow->handle(),
-                                  static_cast<quint32>(message.MsgCode()), copyDataBlock(message)});
+    return FWindow->send(target, copyDataFrame(FWindow->handle(), message));
 }
 
 qint32 TestHost::receive(LinkFrame frame) {
