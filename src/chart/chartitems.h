@@ -41,6 +41,7 @@ static_assert(sizeof(TChartItem) == 40, "an item grew: every stored point pays f
 struct StoredText {
     QString Text;
     std::int32_t FontSize = 0;
+    bool operator==(const StoredText&) const = default;
 };
 
 // A handle on a growable item array. Copies of a handle see the same items; Detached() gives an

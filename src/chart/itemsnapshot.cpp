@@ -4,10 +4,16 @@
 
 #include <algorithm>
 
+ItemSnapshot::Painted ItemSnapshot::paintedAt(const ChartItemList& items, int index) {
+    const TChartItem& item = items[index];
+    const QPointF end = items.EndOf(item);
+    return {item, end.x(), end.y(), items.TextOf(item)};
+}
+
 int ItemSnapshot::commonPrefix(const ChartItemList& items) const {
     const int n = std::min(static_cast<int>(FPainted.size()), items.Count());
     int i = 0;
-    while (i < n && FPainted[static_cast<std::size_t>(i)] == items[i])
+    while (i < n && FPainted[static_cast<std::size_t>(i)] == paintedAt(items, i))
         ++i;
     return i;
 }
@@ -63,7 +69,7 @@ void ItemSnapshot::remember(const Basis& basis, const ChartItemList& items) {
     const int n = std::min(items.Count(), kMaxComparedItems);
     FPainted.resize(static_cast<std::size_t>(std::min(same, n))); // the same items stay
     for (int i = static_cast<int>(FPainted.size()); i < n; ++i)
-        FPainted.push_back(items[i]);
+        FPainted.push_back(paintedAt(items, i));
 }
 
 void ItemSnapshot::forget() {

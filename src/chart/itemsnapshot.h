@@ -46,6 +46,15 @@ public:
     void forget();
 
 private:
+    // An item as it was painted, with what the list keeps beside it (a line's far end, a text).
+    struct Painted {
+        TChartItem Item;
+        double EndX = 0;
+        double EndY = 0;
+        StoredText Text;
+        bool operator==(const Painted&) const = default;
+    };
+    static Painted paintedAt(const ChartItemList& items, int index);
     int commonPrefix(const ChartItemList& items) const;
 
     Basis FBasis;
@@ -56,7 +65,7 @@ private:
     TBrush FBrush;
     TFont FFont;
     QPoint FPenPos;
-    std::vector<TChartItem> FPainted;
+    std::vector<Painted> FPainted;
     // Where the last change of the item list began.
     int FLastChange = INT_MAX;
 };

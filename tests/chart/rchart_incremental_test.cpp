@@ -273,6 +273,46 @@ TEST(RChartIncremental, RandomChangesShowWhatAFullPaintShows) {
     }
 }
 
+// A line's far end and a text's characters are kept beside the items: a change of them alone is a
+// change of the item, even with unchanged items after it.
+TEST(RChartIncremental, ALineEndOrTextChangeIsSeenUnderLaterItems) {
+    Sequence s(11);
+    s.state.ops.resize(20);
+    Op line;
+    line.kind = ikLine;
+    line.x1 = line.y1 = 1;
+    line.x2 = 50;
+    line.y2 = 10;
+    Op text;
+    text.kind = ikText;
+    text.x1 = 30;
+    text.y1 = 20;
+    text.markOrSize = 10;
+    text.text = QStringLiteral("dt");
+    Op mark;
+    mark.kind = ikMark;
+    mark.x1 = mark.y1 = 40;
+    mark.markOrSize = 3;
+    s.state.ops.insert(s.state.ops.end(), {line, text, mark});
+    const std::size_t lineAt = s.state.ops.size() - 3;
+    rebuildItems(s.chart, s.state);
+    // The mark moves for a while: the picture is then kept before it, line and text included.
+    for (double x : {42.0, 44.0, 46.0}) {
+        s.state.ops.back().x1 = x;
+        rebuildItems(s.chart, s.state);
+    }
+    ASSERT_EQ(s.chart.ItemsDrawnLastPaint(), 1);
+    for (int round = 0; round < 2; ++round) {
+        if (round == 0)
+            s.state.ops[lineAt].y2 += 15;
+        else
+            s.state.ops[lineAt + 1].text += QStringLiteral("s");
+        rebuildItems(s.chart, s.state);
+        const Pictures full = fullPaint(s.state);
+        ASSERT_EQ(s.chart.FrameImage(), full.frame) << round;
+    }
+}
+
 TEST(RChartIncremental, AMoveOfTheLastItemsDrawsOnlyThoseAndKeepsTheFrame) {
     Sequence s(7);
     s.state.ops.resize(60);
