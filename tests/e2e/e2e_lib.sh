@@ -17,7 +17,12 @@ Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >/dev/nul
 xvfb=$!
 app=
 runtime=
-cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; [ -n "$runtime" ] && rm -rf "$runtime"; }
+# The screen is waited for, so that the next test's screen never starts while this one shuts down.
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  [ -n "$runtime" ] && rm -rf "$runtime"
+}
 trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 if [ ! -s "$out/display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
