@@ -11,25 +11,39 @@ for tool in Xvfb xdotool xdpyinfo xwininfo import compare; do
 done
 mkdir -p "$out"
 
-# Xvfb picks a free display number itself and writes it to fd 3.
-rm -f "$out/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
-xvfb=$!
+# A screen at a random display number above the ones people and other tools pick (Xvfb's own choice
+# starts at :0, where a screen of another test run on this machine may be starting or ending at the
+# same moment). A number that is taken, or a screen that does not answer, means another try.
+xvfb=
 app=
 runtime=
 # The screen is waited for, so that the next test's screen never starts while this one shuts down.
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
   [ -n "$runtime" ] && rm -rf "$runtime"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
-if [ ! -s "$out/display" ]; then echo "FAIL: Xvfb did not start"; exit 1; fi
-export DISPLAY=:$(head -n 1 "$out/display")
-# The screen must answer before the program is started on it.
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-if ! xdpyinfo >/dev/null 2>&1; then echo "FAIL: Xvfb on $DISPLAY does not answer"; exit 1; fi
+# Starts Xvfb on display $1 and waits up to five seconds for it to answer; fails if it does not.
+start_screen() {
+  [ -e "/tmp/.X$1-lock" ] && return 1
+  Xvfb ":$1" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do
+    kill -0 "$xvfb" 2>/dev/null || break
+    xdpyinfo -display ":$1" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  xvfb=
+  return 1
+}
+for _ in $(seq 10); do
+  display=$((200 + RANDOM % 4000))
+  start_screen "$display" && break
+done
+if [ -z "$xvfb" ]; then echo "FAIL: no Xvfb screen answered in ten tries"; exit 1; fi
+export DISPLAY=:$display
 unset QT_QPA_PLATFORM
 # A link directory of its own: a copy of the program running elsewhere must not make this one
 # the second copy (which ends at once).
