@@ -3,6 +3,8 @@
 #include "platform/controls/assignchanged.h"
 #include "platform/graphics/bitmap.h"
 
+#include <QSize>
+
 #include <algorithm>
 
 using enum BakGnd::TBakGndAreaMode;
@@ -20,26 +22,26 @@ QPoint clampPixel(QPoint p) {
     return QPoint(std::clamp(p.x(), -kPixelLimit, kPixelLimit), std::clamp(p.y(), -kPixelLimit, kPixelLimit));
 }
 
-void drawPlain(TCanvas& canvas, const TBitmap& area) {
-    canvas.Rectangle(0, 0, area.Width(), area.Height());
+void drawPlain(TCanvas& canvas, QSize area) {
+    canvas.Rectangle(0, 0, area.width(), area.height());
 }
 
-void drawTiled(TCanvas& canvas, const TBitmap& area, const TBitmap& image) {
+void drawTiled(TCanvas& canvas, QSize area, const TBitmap& image) {
     const int iw = image.Width();
     const int ih = image.Height();
-    for (int column = 1; column <= (area.Width() - 1) / iw + 1; ++column)
-        for (int row = 0; row <= (area.Height() - 1) / ih; ++row)
+    for (int column = 1; column <= (area.width() - 1) / iw + 1; ++column)
+        for (int row = 0; row <= (area.height() - 1) / ih; ++row)
             canvas.Draw(iw * (column - 1), ih * row, image);
 }
 
-void drawImage(TCanvas& canvas, const TBitmap& area, const TBitmap& image, TBakGndFillMode mode) {
+void drawImage(TCanvas& canvas, QSize area, const TBitmap& image, TBakGndFillMode mode) {
     switch (mode) {
     case bfSimple:
         drawPlain(canvas, area);
         canvas.Draw(0, 0, image);
         break;
     case bfStretch:
-        canvas.StretchDraw(TRect{0, 0, area.Width(), area.Height()}, image);
+        canvas.StretchDraw(TRect{0, 0, area.width(), area.height()}, image);
         break;
     case bfTile:
         drawTiled(canvas, area, image);
@@ -47,11 +49,11 @@ void drawImage(TCanvas& canvas, const TBitmap& area, const TBitmap& image, TBakG
     }
 }
 
-TRect areaRect(const TBakGndImg& background, const TBitmap& area, const Layer1ToPixel& toPixel) {
+TRect areaRect(const TBakGndImg& background, QSize area, const Layer1ToPixel& toPixel) {
     const QPoint topLeft = clampPixel(toPixel(background.AreaLeft(), background.AreaTop()));
     const QPoint bottomRight = clampPixel(toPixel(background.AreaRight(), background.AreaBottom()));
     const int l = topLeft.x(), t = topLeft.y(), r = bottomRight.x(), b = bottomRight.y();
-    const int w = area.Width(), h = area.Height();
+    const int w = area.width(), h = area.height();
     switch (background.AreaMode()) {
     case bamLeft:
         return TRect{0, 0, l, h};
@@ -73,7 +75,7 @@ TRect areaRect(const TBakGndImg& background, const TBitmap& area, const Layer1To
     return TRect{};
 }
 
-void drawArea(TCanvas& canvas, const TBakGndImg& background, const TBitmap& area,
+void drawArea(TCanvas& canvas, const TBakGndImg& background, QSize area,
               const Layer1ToPixel& toPixel) {
     if (background.AreaMode() == bamNone) return;
     canvas.Pen().Color = background.AreaColor();
@@ -122,9 +124,9 @@ QString stripDirectory(const QString& path) {
     return path.mid(cut + 1);
 }
 
-void drawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
+void drawBackground(TBakGndImg& background, TCanvas& canvas, TColor chartColor, TColor frameColor,
                     const Layer1ToPixel& toPixel) {
-    TCanvas& canvas = area.Canvas();
+    const QSize area = canvas.Image().size();
     canvas.Pen() = TPen{frameColor, 1, psSolid, pmCopy};
     canvas.Brush() = TBrush{chartColor, bsSolid};
     if (background.Name().isEmpty()) {

@@ -11,7 +11,7 @@
 
 #include <functional>
 
-class TBitmap;
+class TCanvas;
 
 namespace BakGnd {
 Q_NAMESPACE
@@ -97,8 +97,8 @@ QString stripDirectory(const QString& path);
 // Maps a point in data units of layer 1 to a pixel of the data-area bitmap.
 using Layer1ToPixel = std::function<QPoint(double x, double y)>;
 
-// Paints the data-area background into `area` (already sized to the data area): the image of
+// Paints the data-area background on `canvas` (a picture of the data area's size): the image of
 // `background` if it has one, else chartColor framed in frameColor, plus the coloured area. An image
 // that cannot be read is dropped (Name emptied) and the plain background painted instead.
-void drawBackground(TBakGndImg& background, TBitmap& area, TColor chartColor, TColor frameColor,
+void drawBackground(TBakGndImg& background, TCanvas& canvas, TColor chartColor, TColor frameColor,
                     const Layer1ToPixel& toPixel);

@@ -358,7 +358,6 @@ private:
     void layerJoined(JointAxis axis, int layer);
     void applyIsometric();
     void applyLayout(const LayoutPreset& layout);
-    void resizeDataArea();
 
     // Painting.
     void createParts();
@@ -379,7 +378,10 @@ private:
     void lookChanged() { ++FLook; }
     bool frameCurrent() const;
     void coverControl();
-    bool paintDataArea(TCanvas& canvas, bool fromScratch);
+    bool paintDataArea(TCanvas& canvas, bool onBitmap);
+    // The data-area bitmap at the data area's size.
+    TCanvas& sizedDataArea();
+    void drawBackground(TCanvas& canvas);
     QRect dataAreaInFrame() const;
     bool paintDataAreaInFrame();
     void keepUnderCrossHairs();
@@ -471,7 +473,9 @@ private:
     std::array<TTextLabel*, TextLabelCount> FTextLabels{};
 
     TBitmap FFrame;
-    // Behind the frame's data area while that was drawn right into the frame (see DataAreaImage).
+    // The data area on a bitmap of its own: drawn there where it does not fit in the frame, by a
+    // handler that draws before the items or by DrawBackground; else made from the frame when asked
+    // for (DataAreaImage), so that a start needs no more than the frame.
     mutable TBitmap FDataArea;
     mutable bool FDataAreaInFrame = false;
     QRect FDataAreaPlace; // where it was drawn into the frame

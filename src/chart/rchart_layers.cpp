@@ -137,19 +137,10 @@ void TCustomRChart::SetShadowWidth(int value) {
 }
 
 void TCustomRChart::geometryChanged(bool isometric) {
-    resizeDataArea();
     if (isometric && FIsometric) applyIsometric();
     syncScaleControls();
     recomputeTransform();
     RepaintIfAuto();
-}
-
-void TCustomRChart::resizeDataArea() {
-    const int w = std::max(FGeometry.DataWidth() + 1, 0);
-    const int h = std::max(FGeometry.DataHeight() + 1, 0);
-    // A new size starts a new picture, whatever the frame holds.
-    if (w != FDataArea.Width() || h != FDataArea.Height()) FDataAreaInFrame = false;
-    FDataArea.SetSize(w, h);
 }
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
@@ -158,7 +149,6 @@ void TCustomRChart::SetBounds(int left, int top, int width, int height) {
                              std::max(height, FGeometry.MinimumHeight()));
     FGeometry.Width = Width();
     FGeometry.Height = Height();
-    resizeDataArea();
     if (FIsometric) applyIsometric();
     syncScaleControls();
     recomputeTransform();

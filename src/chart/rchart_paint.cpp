@@ -60,11 +60,12 @@ void TCustomRChart::Paint() {
     recomputeTransform();
     const bool frameKept = frameCurrent();
     if (!frameKept) drawFrame();
-    // The data area covers the crosshairs of the last paint: they never leave it. With the frame
-    // kept it is drawn right into the frame when the kept picture of the leading items serves.
-    FDataAreaInFrame = frameKept && paintDataAreaInFrame();
+    // The data area is drawn right into the frame, over the crosshairs of the last paint (they
+    // never leave it); on a bitmap of its own only where it does not fit in the frame or a handler
+    // draws before the items.
+    FDataAreaInFrame = paintDataAreaInFrame();
     if (!FDataAreaInFrame) {
-        paintDataArea(FDataArea.Canvas(), true);
+        paintDataArea(sizedDataArea(), true);
         FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
     }
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
@@ -72,7 +73,7 @@ void TCustomRChart::Paint() {
     drawCrossHairs();
     coverControl();
     if (frameKept)
-        update(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea.Width(), FDataArea.Height());
+        update(dataAreaInFrame());
     else
         update();
 }
@@ -178,11 +179,19 @@ void TCustomRChart::drawCrossHairs() {
 // ---- Data-area bitmap
 
 void TCustomRChart::DrawBackground() {
-    resizeDataArea();
+    drawBackground(sizedDataArea());
     FDataAreaInFrame = false; // drawn over in full
+}
+
+TCanvas& TCustomRChart::sizedDataArea() {
+    FDataArea.SetSize(std::max(FGeometry.DataWidth() + 1, 0), std::max(FGeometry.DataHeight() + 1, 0));
+    return FDataArea.Canvas();
+}
+
+void TCustomRChart::drawBackground(TCanvas& canvas) {
     const LayerMap& layer1 = FMaps[0];
     const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
-    ::drawBackground(*FBackGroundImg, FDataArea, FChartColor, FChartFrameColor, [&](double x, double y) {
+    ::drawBackground(*FBackGroundImg, canvas, FChartColor, FChartFrameColor, [&](double x, double y) {
         return QPoint(paintClamp(layer1.X.ToPixel(x)), paintClamp(layer1.Y.ToPixel(y))) - origin;
     });
 }
@@ -224,26 +233,26 @@ ItemSnapshot::Basis TCustomRChart::snapshotBasis() const {
 }
 
 // The data area as DrawBackground and DrawItems draw it, on a canvas of its size: from the kept
-// picture of the leading items when they are the same as last time, else (when `fromScratch`
-// allows; the canvas must then be the data-area bitmap's) from its background. Returns whether it
-// drew.
-bool TCustomRChart::paintDataArea(TCanvas& canvas, bool fromScratch) {
-    const ItemSnapshot::Basis basis = snapshotBasis();
-    ItemPassPlan plan;
+// picture of the leading items when they are the same as last time, else from its background.
+// `onBitmap` tells whether the canvas is the data-area bitmap's (sized), which a handler that draws
+// before the items is given; without it nothing is drawn. Returns whether it drew.
+bool TCustomRChart::paintDataArea(TCanvas& canvas, bool onBitmap) {
     // OnBeforeRenderData may draw anything, or have the items drawn elsewhere.
-    plan.From = FOnBeforeRenderData ? 0 : FItemSnapshot.resumableAt(basis, Items());
-    if (plan.From == 0 && !fromScratch) return false;
     if (FOnBeforeRenderData) {
+        if (!onBitmap) return false;
         FItemSnapshot.forget();
         DrawBackground();
         DrawItems(canvas, 0, 0);
         FItemsDrawn = ItemCount();
         return true;
     }
+    const ItemSnapshot::Basis basis = snapshotBasis();
+    ItemPassPlan plan;
+    plan.From = FItemSnapshot.resumableAt(basis, Items());
     if (plan.From > 0) {
         plan.Resume = FItemSnapshot.restore(canvas);
     } else {
-        DrawBackground();
+        drawBackground(canvas);
         if (FGridStyle != gsNone) drawGrid(canvas, 0, 0);
     }
     plan.PauseBefore = FItemSnapshot.pausePoint(Items(), plan.From);

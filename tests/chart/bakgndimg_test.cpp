@@ -88,7 +88,7 @@ TEST(BakGndImg, NameKeepsItsDirectoryOnlyWithIncludePath) {
 TEST(BakGndImgDrawing, WithoutImageChartColourInsideTheFrame) {
     TBakGndImg b;
     TBitmap area(41, 31);
-    drawBackground(b, area, kChart, kFrame, testMapping);
+    drawBackground(b, area.Canvas(), kChart, kFrame, testMapping);
     EXPECT_EQ(countOf(area, kChart), 39 * 29);
     EXPECT_EQ(countOf(area, kFrame), 41 * 31 - 39 * 29);
     EXPECT_EQ(area.Canvas().Pixels(0, 0), kFrame);
@@ -107,7 +107,7 @@ TEST(BakGndImgDrawing, AreaModesFillTheirPartInAreaColour) {
         b.SetAreaMode(mode);
         b.SetAreaColor(clLime);
         TBitmap area(41, 31);
-        drawBackground(b, area, kChart, kFrame, testMapping);
+        drawBackground(b, area.Canvas(), kChart, kFrame, testMapping);
         EXPECT_EQ(boxOf(area.Image(), clLime), expected.toQRect()) << static_cast<int>(mode);
         EXPECT_EQ(countOf(area, clLime), expected.Width() * expected.Height()) << static_cast<int>(mode);
     }
@@ -118,7 +118,7 @@ TEST(BakGndImgDrawing, FarAwayAreaEdgesAreClamped) {
     b.SetAreaMode(bamRight);
     b.SetAreaRight(-1e300);
     TBitmap area(41, 31);
-    drawBackground(b, area, kChart, kFrame, [](double, double) { return QPoint(-2147483647, 2147483647); });
+    drawBackground(b, area.Canvas(), kChart, kFrame, [](double, double) { return QPoint(-2147483647, 2147483647); });
     EXPECT_EQ(countOf(area, kDefaultAreaColor), 41 * 31);
 }
 
@@ -130,7 +130,7 @@ TEST(BakGndImgDrawing, ImageAtItsOwnSizeStretchedOrTiled) {
 
     b.SetFillMode(bfSimple);
     TBitmap simple(10, 8);
-    drawBackground(b, simple, kChart, kFrame, testMapping);
+    drawBackground(b, simple.Canvas(), kChart, kFrame, testMapping);
     EXPECT_EQ(simple.Canvas().Pixels(0, 0), imagePixel(0, 0));
     EXPECT_EQ(simple.Canvas().Pixels(3, 2), imagePixel(3, 2));
     EXPECT_EQ(simple.Canvas().Pixels(4, 2), kChart);
@@ -138,14 +138,14 @@ TEST(BakGndImgDrawing, ImageAtItsOwnSizeStretchedOrTiled) {
 
     b.SetFillMode(bfStretch);
     TBitmap stretched(8, 6);
-    drawBackground(b, stretched, kChart, kFrame, testMapping);
+    drawBackground(b, stretched.Canvas(), kChart, kFrame, testMapping);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x)
             EXPECT_EQ(stretched.Canvas().Pixels(x, y), imagePixel(x / 2, y / 2)) << x << "," << y;
 
     b.SetFillMode(bfTile);
     TBitmap tiled(10, 7);
-    drawBackground(b, tiled, kChart, kFrame, testMapping);
+    drawBackground(b, tiled.Canvas(), kChart, kFrame, testMapping);
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(tiled.Canvas().Pixels(x, y), imagePixel(x % 4, y % 3)) << x << "," << y;
@@ -158,7 +158,7 @@ TEST(BakGndImgDrawing, BmpAndJpegFilesLoadToo) {
         b.SetIncludePath(true);
         b.SetName(writeTestImage(file));
         TBitmap area(4, 3);
-        drawBackground(b, area, kChart, kFrame, testMapping);
+        drawBackground(b, area.Canvas(), kChart, kFrame, testMapping);
         EXPECT_FALSE(b.Name().isEmpty()) << file;
         EXPECT_EQ(countOf(area, kFrame), 0) << file;
     }
@@ -179,7 +179,7 @@ TEST(BakGndImgDrawing, UnreadableImageIsDroppedSilently) {
         int changes = 0;
         b.SetOnChange([&] { ++changes; });
         TBitmap area(41, 31);
-        drawBackground(b, area, kChart, kFrame, testMapping);
+        drawBackground(b, area.Canvas(), kChart, kFrame, testMapping);
         EXPECT_EQ(b.Name(), "") << name.toStdString();
         EXPECT_EQ(changes, 0);
         EXPECT_EQ(countOf(area, kChart), 39 * 29);

@@ -116,6 +116,9 @@ struct Pictures {
 
 Pictures fullPaint(const ChartState& s) {
     TRChart chart(nullptr);
+    // With a handler before the items the data area is drawn whole on a bitmap of its own, the
+    // way that owes nothing to the frame or to a kept picture.
+    chart.SetOnBeforeRenderData([](QObject*, TCanvas*&, int, int) {});
     chart.Scale1X()->SetVisible(true);
     chart.Scale1Y()->SetVisible(true);
     applySettings(chart, s);
