@@ -16,15 +16,11 @@ if [ "$sanitize" = ON ] || [ "$fuzz" = ON ]; then
   export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
-  # Now and then a virtual screen of the end-to-end tests refuses the slowly starting sanitizer
-  # program (cause not found yet); a test that fails here is run once more, and both runs are shown.
-  repeat=(--repeat until-pass:2)
 else
   build=${BUILD_DIR:-build}
-  repeat=()
 fi
 if [ "$fuzz" = ON ]; then options+=(-DCMAKE_CXX_COMPILER=clang++); fi
 cmake -S . -B "$build" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300 "${repeat[@]}"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300

@@ -27,7 +27,9 @@ trap cleanup EXIT
 # Starts Xvfb on display $1 and waits up to five seconds for it to answer; fails if it does not.
 start_screen() {
   [ -e "/tmp/.X$1-lock" ] && return 1
-  Xvfb ":$1" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # Without -noreset the server starts itself anew when its last client leaves, here the probe
+  # below, and a program that connects during that moment is turned away.
+  Xvfb ":$1" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do
     kill -0 "$xvfb" 2>/dev/null || break
