@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         background.SetName(path);
         background.SetFillMode(mode);
         TBitmap area(kAreaWidth, kAreaHeight);
-        drawBackground(background, area, 0xFFFFFF, 0x000000, testMapping);
+        drawBackground(background, area.Canvas(), 0xFFFFFF, 0x000000, testMapping);
         require(background.Name().isEmpty() || background.Name() == path);
         require(area.Width() == kAreaWidth && area.Height() == kAreaHeight);
     }
