@@ -377,6 +377,8 @@ private:
     // Marks the frame and the picture under the items as out of date.
     void lookChanged() { ++FLook; }
     bool frameCurrent() const;
+    // How often the scale controls' looks have changed, all together.
+    long long scaleChanges() const;
     void coverControl();
     bool paintDataArea(TCanvas& canvas, bool onBitmap);
     // The data-area bitmap at the data area's size.
@@ -482,6 +484,7 @@ private:
     std::vector<std::pair<QPoint, QImage>> FUnderCrossHairs;
     std::uint64_t FLook = 1;
     std::uint64_t FFrameLook = 0; // FLook when the frame was drawn
+    long long FFrameScaleChanges = 0; // scaleChanges() when the frame was drawn
     int FFrameDrawCount = 0;
     int FItemsDrawn = 0;
     ItemSnapshot FItemSnapshot;

@@ -108,13 +108,23 @@ void TCustomRChart::drawFrame() {
     TCanvas* target = &canvas;
     fireRender(FOnScalesRendered, this, target, 0, 0);
     FFrameLook = FLook;
+    FFrameScaleChanges = scaleChanges();
     ++FFrameDrawCount;
 }
 
-// Handlers may draw something else on every paint, so with one set the frame is always drawn.
+// Handlers may draw something else on every paint, so with one set the frame is always drawn. The
+// scale controls can be changed directly, without the chart's notice.
 bool TCustomRChart::frameCurrent() const {
     return FFrameLook == FLook && FFrame.Width() == Width() && FFrame.Height() == Height() &&
-           !FOnScalesRendered && !FOnScaleTickDrawn;
+           !FOnScalesRendered && !FOnScaleTickDrawn && scaleChanges() == FFrameScaleChanges;
+}
+
+long long TCustomRChart::scaleChanges() const {
+    long long count = 0;
+    for (const PerLayer<TScale*>* scales : {&FScaleControlX, &FScaleControlY})
+        for (const TScale* scale : *scales)
+            count += scale->LookChanges();
+    return count;
 }
 
 void TCustomRChart::drawShadow(TCanvas& canvas) {

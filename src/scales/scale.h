@@ -171,6 +171,9 @@ public:
     // Drawing passes run so far (a stand-alone scale's own canvas included); lets callers see that
     // a setter painted at once.
     int PaintCount() const { return FPaintCount; }
+    // How often a change asked for the scale to be drawn anew, whether or not it could be drawn:
+    // a scale drawn on another's picture (embedded) is drawn only when that picture is.
+    int LookChanges() const { return FLookChanges; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -235,6 +238,7 @@ private:
     bool FEmbedded = false;
     bool FPainting = false;
     int FPaintCount = 0;
+    int FLookChanges = 0;
     QImage FOwnImage;
     std::unique_ptr<TCanvas> FOwnCanvas;
 

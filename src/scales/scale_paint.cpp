@@ -39,6 +39,7 @@ void prepareLinePen(TCanvas& canvas, TColor color) {
 } // namespace
 
 void TScale::redraw() {
+    ++FLookChanges;
     if (!FTransparent || FEmbedded)
         paintAndShow(false);
     else

@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+#include <functional>
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -114,7 +116,8 @@ struct Pictures {
     QImage dataArea; // without crosshairs
 };
 
-Pictures fullPaint(const ChartState& s) {
+// `direct` changes the chart further before the full paint, for what ChartState does not cover.
+Pictures fullPaint(const ChartState& s, const std::function<void(TRChart&)>& direct = {}) {
     TRChart chart(nullptr);
     // With a handler before the items the data area is drawn whole on a bitmap of its own, the
     // way that owes nothing to the frame or to a kept picture.
@@ -123,6 +126,7 @@ Pictures fullPaint(const ChartState& s) {
     chart.Scale1Y()->SetVisible(true);
     applySettings(chart, s);
     rebuildItems(chart, s);
+    if (direct) direct(chart);
     chart.RepaintIfAuto(); // frame and data area drawn anew, whatever the paints before kept
     return {chart.FrameImage().copy(), chart.DataAreaImage().copy()};
 }
@@ -374,5 +378,21 @@ TEST(RChartIncremental, ARunThatGoesOnPastTheKeptPictureIsNotCut) {
         s.state.ops.push_back(more);
         rebuildItems(s.chart, s.state);
         EXPECT_EQ(s.chart.FrameImage(), fullPaint(s.state).frame) << int(pen.style) << " " << pen.width;
+    }
+}
+
+// The scale controls can be reached by name and changed directly, without the chart's notice; they
+// are drawn only with the chart's frame, so the next paint must draw the frame anew.
+TEST(RChartIncremental, AScaleControlChangedDirectlyIsDrawnAnewByTheNextPaint) {
+    const std::function<void(TRChart&)> changes[] = {
+        [](TRChart& c) { c.ScaleControlX(1)->SetRangeHigh(170); },
+        [](TRChart& c) { c.ScaleControlY(1)->SetCaption(QStringLiteral("km")); },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        Sequence s(5);
+        s.step();
+        changes[i](s.chart);
+        s.chart.Paint();
+        EXPECT_EQ(s.chart.FrameImage(), fullPaint(s.state, changes[i]).frame) << i;
     }
 }
