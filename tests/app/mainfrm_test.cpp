@@ -343,6 +343,18 @@ TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
 // The chart draws only what changed between paints. After every few random moves of the measuring
 // points (some by real mouse events), profile changes, clicks on the check boxes and resizes, the
 // picture must equal the one a full repaint of the same state draws.
+// A point's move redraws the data area only: scales, caption and shadow stay as they were.
+TEST_F(MainFormTest, MovesOfAPointKeepTheChartsFrame) {
+    dragTo(30);
+    const int frames = form->RC1->FrameDrawCount();
+    for (double t : {40.0, 50.0, 60.0})
+        dragTo(t);
+    mouseOnChart(QEvent::MouseButtonPress, 60, 20, Qt::LeftButton);
+    mouseOnChart(QEvent::MouseMove, 70, 20, Qt::LeftButton);
+    mouseOnChart(QEvent::MouseButtonRelease, 70, 20, Qt::NoButton);
+    EXPECT_EQ(form->RC1->FrameDrawCount(), frames);
+}
+
 TEST_F(MainFormTest, IncrementalChartPicturesEqualFullRepaints) {
     std::mt19937 random(17);
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
