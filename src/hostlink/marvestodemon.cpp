@@ -80,7 +80,8 @@ void TkdbCustomDemon::sendOwnEntity(qint32 msgCode) {
 }
 
 void TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLernavoMessageStream* reply) {
-    msg.SetTimeStamp(currentTimeStamp());
+    FLastStamp = nextTimeStamp(currentTimeStamp(), FLastStamp);
+    msg.SetTimeStamp(FLastStamp);
     msg.SetOwner(this);
     if (reply) reply->SetOwner(this);
     if (!FWindow) return;

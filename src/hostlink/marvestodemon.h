@@ -114,6 +114,7 @@ private:
     TGotAMessageEvent FOnGotAMessage;
     TOnQuitMsgReceived FOnQuitMsgReceived;
     std::vector<std::unique_ptr<TLernavoMessageStream>> FPendingReplies;
+    TTimeStamp FLastStamp; // of the last request sent
     QStringList FParams;
     TNotifyEvent FOnParamsChange;
     std::unique_ptr<TEntity> FOwnEntity;

@@ -13,3 +13,8 @@ struct TTimeStamp {
 
 TTimeStamp timeStampOf(const QDateTime& local);
 TTimeStamp currentTimeStamp();
+// The stamp of a link's next request at time `now`, after its last request stamped `last`: `now`,
+// unless that is not later than `last` by less than a second (requests in the same millisecond, or
+// a burst that ran ahead of the clock); then one millisecond after `last`, so that no two requests
+// share an identity. A clock set back further is followed.
+TTimeStamp nextTimeStamp(TTimeStamp now, TTimeStamp last);

@@ -111,3 +111,24 @@ TEST(TimeStamp, MillisecondsOfTheDayAndDaysFromTheFirstOfJanuaryOne) {
     for (const auto& c : cases)
         EXPECT_EQ(timeStampOf(c.Local), c.Expected) << c.Local.toString().toStdString();
 }
+
+// Requests are told apart by their stamps alone: one sent in the same millisecond as the last (or
+// within a second before it, in a burst) is stamped a millisecond after the last one instead. A
+// clock set back further keeps its own time.
+TEST(TimeStamp, ARequestNeverRepeatsTheLastStampOfItsLink) {
+    const struct {
+        TTimeStamp Now;
+        TTimeStamp Last;
+        TTimeStamp Expected;
+    } cases[] = {
+        {{5000, 739957}, {4000, 739957}, {5000, 739957}},          // later: the time itself
+        {{5000, 739957}, {5000, 739957}, {5001, 739957}},          // the same millisecond
+        {{5000, 739957}, {5002, 739957}, {5003, 739957}},          // a burst ran ahead
+        {{86399999, 739957}, {86399999, 739957}, {0, 739958}},     // into the next day
+        {{999, 739958}, {86399999, 739957}, {999, 739958}},        // a new day is later
+        {{1000000, 739957}, {4600000, 739957}, {1000000, 739957}}, // clock set back an hour
+        {{0, 0}, {0, 0}, {1, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(nextTimeStamp(c.Now, c.Last), c.Expected) << c.Now.Time << " after " << c.Last.Time;
+}

@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <set>
+#include <utility>
+
 namespace {
 
 // Points the settings value at a file holding ViewerHandle for the life of the object.
@@ -44,6 +47,7 @@ public:
         FWindow->setHandler([this](const LinkFrame& frame) {
             const auto msg = messageFromCopyData(nullptr, frame.WParam, frame.DwData, frame.Data);
             Codes.push_back(msg->MsgCode());
+            Stamps.push_back(msg->TimeStamp());
             if (msg->MsgCode() == mcQueryText) reply(frame.WParam, *msg);
             return 0;
         });
@@ -55,6 +59,7 @@ public:
     }
 
     std::vector<qint32> Codes;
+    std::vector<TTimeStamp> Stamps;
     bool WrongStamp = false;
 
 private:
@@ -193,6 +198,21 @@ TEST(DemonClient, RepliesAreMatchedByTimeStampAndForeignOnesStayPending) {
     EXPECT_EQ(reply.TimeStamp(), request.TimeStamp());
     EXPECT_EQ(reply.ReadString(), QStringLiteral("answer:r"));
     EXPECT_EQ(client.PendingReplyCount(), 1);
+}
+
+// Many requests go out within one millisecond; each must still be told apart from the others.
+TEST(DemonClient, RequestsInQuickSuccessionCarryStampsOfTheirOwn) {
+    ScopedViewerHandle settings("burst");
+    LocalHost host(QStringLiteral("burst"));
+    TkdbDemonClient client(nullptr, {"prog"});
+    host.Stamps.clear();
+    for (int i = 0; i < 50; ++i)
+        ASSERT_EQ(client.QueryText(QString::number(i)), QStringLiteral("answer:") + QString::number(i));
+    std::set<std::pair<qint32, qint32>> distinct;
+    for (const TTimeStamp& stamp : host.Stamps)
+        distinct.insert({stamp.Date, stamp.Time});
+    EXPECT_EQ(host.Stamps.size(), 50u);
+    EXPECT_EQ(distinct.size(), host.Stamps.size());
 }
 
 TEST(DemonClient, QuitRecordsServerDownAndEndsTheLinkUnlessRefused) {
