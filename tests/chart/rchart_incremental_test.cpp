@@ -32,6 +32,16 @@ struct Op {
     QString text;
 };
 
+Op lineOp(double x1, double y1, double x2, double y2) {
+    Op line;
+    line.kind = ikLine;
+    line.x1 = x1;
+    line.y1 = y1;
+    line.x2 = x2;
+    line.y2 = y2;
+    return line;
+}
+
 // Everything the sequences change, so that a new chart can be put into the same state.
 struct ChartState {
     std::vector<Op> ops;
@@ -285,11 +295,7 @@ TEST(RChartIncremental, RandomChangesShowWhatAFullPaintShows) {
 TEST(RChartIncremental, ALineEndOrTextChangeIsSeenUnderLaterItems) {
     Sequence s(11);
     s.state.ops.resize(20);
-    Op line;
-    line.kind = ikLine;
-    line.x1 = line.y1 = 1;
-    line.x2 = 50;
-    line.y2 = 10;
+    const Op line = lineOp(1, 1, 50, 10);
     Op text;
     text.kind = ikText;
     text.x1 = 30;
@@ -323,10 +329,7 @@ TEST(RChartIncremental, ALineEndOrTextChangeIsSeenUnderLaterItems) {
 TEST(RChartIncremental, AMoveOfTheLastItemsDrawsOnlyThoseAndKeepsTheFrame) {
     Sequence s(7);
     s.state.ops.resize(60);
-    Op line;
-    line.kind = ikLine;
-    line.x1 = line.y1 = 1;
-    line.x2 = 50;
+    Op line = lineOp(1, 1, 50, 0);
     line.color = clBlue;
     s.state.ops.push_back(line);
     rebuildItems(s.chart, s.state); // notes the curve as painted
