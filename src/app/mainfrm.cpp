@@ -6,6 +6,7 @@
 #include "app/chartaccess.h"
 #include "app/componentclasses.h"
 #include "app/layoutresources.h"
+#include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
@@ -51,8 +52,10 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     publishHandlers();
     // Created before the layout is read, so that its captions are translated with the layout's.
     FAccessTexts = new AccessTexts(this);
+    FReadoutTexts = new ReadoutTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
+    blankReadouts();
     FAccess = std::make_unique<ChartAccess>(*this, *FAccessTexts);
 }
 

@@ -13,6 +13,7 @@
 
 class AccessTexts;
 class ChartAccess;
+class ReadoutTexts;
 class TCheckBox;
 class TComboBox;
 class THTMLViewer;
@@ -82,8 +83,11 @@ private:
     void startSimulation();
     void findComponents();
     bool singlePoint() const;
+    bool tangentShown() const;
+    void placeLine();
     void addCurve();
     void addSlopeTriangle();
+    void blankReadouts();
     void showReadouts();
 
     double FTime1 = 0;
@@ -91,6 +95,7 @@ private:
     double FDist1 = 0;
     double FDist2 = 0;
     AccessTexts* FAccessTexts;
+    ReadoutTexts* FReadoutTexts;
     std::unique_ptr<ChartAccess> FAccess;
     bool FStarted = false; // the start-up runs at the first show only
 };

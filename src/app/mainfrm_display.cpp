@@ -3,6 +3,7 @@
 #include "app/mainfrm.h"
 
 #include "app/chartaccess.h"
+#include "app/readouttexts.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
@@ -26,17 +27,20 @@ bool TForm1::singlePoint() const {
     return CBox1Point->Checked();
 }
 
+// Where both points stand at one time no secant runs through them: the line is then the tangent
+// there, as in single-point mode, and not whatever line the last position left.
+bool TForm1::tangentShown() const {
+    return singlePoint() || FTime1 == FTime2;
+}
+
 void TForm1::UpdateDisplay() {
     RC1->SetSuppressPaint(true);
     RC1->ClearItems();
     addCurve();
 
-    if (singlePoint())
-        SLine1->ThroughPoints(FTime1 - kTangentHalfWidth, TripDistance(FTime1 - kTangentHalfWidth),
-                              FTime1 + kTangentHalfWidth, TripDistance(FTime1 + kTangentHalfWidth));
-    else
-        SLine1->ThroughPoints(FTime1, TripDistance(FTime1), FTime2, TripDistance(FTime2));
+    placeLine();
     RLabSpeed->SetText(FormatFloatField(3, 1, SLine1->GetSlope() * 60) + QStringLiteral("km/h"));
+    Label1->SetCaption(tangentShown() ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
 
     const double range = RC1->Scale1X()->RangeHigh();
     RC1->SetDataColor(clBlue);
@@ -49,11 +53,20 @@ void TForm1::UpdateDisplay() {
     RC1->CrossHair1()->SetPosY(FDist1);
     RC1->CrossHair2()->SetPosX(FTime2);
     RC1->CrossHair2()->SetPosY(FDist2);
-    if (!singlePoint()) addSlopeTriangle();
+    if (!tangentShown()) addSlopeTriangle();
     RC1->SetSuppressPaint(false);
 
     showReadouts();
     FAccess->displayUpdated();
+}
+
+// The tangent is approximated by the central secant over one minute around point 1.
+void TForm1::placeLine() {
+    if (tangentShown())
+        SLine1->ThroughPoints(FTime1 - kTangentHalfWidth, TripDistance(FTime1 - kTangentHalfWidth),
+                              FTime1 + kTangentHalfWidth, TripDistance(FTime1 + kTangentHalfWidth));
+    else
+        SLine1->ThroughPoints(FTime1, TripDistance(FTime1), FTime2, TripDistance(FTime2));
 }
 
 void TForm1::MovePoint(int point, double t) {
@@ -86,6 +99,12 @@ void TForm1::addSlopeTriangle() {
         RC1->AddLine(t1, s1, t1, s2);
         RC1->AddText(t1 - 3, (s1 + s2) / 2, 10, ds);
     }
+}
+
+// Until the simulation starts the read-outs show their dots unlit, not the layout's placeholder.
+void TForm1::blankReadouts() {
+    for (TRasterLab* readout : {RLabSpeed, RLabDS, RLabDT})
+        readout->SetText(QString());
 }
 
 void TForm1::showReadouts() {

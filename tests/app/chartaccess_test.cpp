@@ -364,7 +364,7 @@ TEST_F(ChartAccessTest, ReadoutsAreNamedByTheirCaptionsAndValuedByTheirTexts) {
         const char* name;
         const char* value;
     };
-    const Readout readouts[] = {{form->RLabSpeed, "Velocity", "70.6 km/h"},
+    const Readout readouts[] = {{form->RLabSpeed, "Average velocity", "70.6 km/h"},
                                 {form->RLabDS, "Distance Interval ds [km]", "70.64 km"},
                                 {form->RLabDT, "Time Interval dt [min]", "60.0 min"}};
     for (const Readout& r : readouts) {

@@ -56,14 +56,18 @@ QByteArray germanFile() {
 TEST_F(Startup, AboutDialogComesFirstInFrontOfTheEmptyChart) {
     bool mainShown = false;
     int itemsWhileUp = -1;
+    QStringList readoutsWhileUp;
     const bool startupScreen = showPastStartupScreen(*form, [&] {
         mainShown = form->isVisible();
         itemsWhileUp = form->RC1->ItemCount();
+        for (const TRasterLab* readout : {form->RLabSpeed, form->RLabDS, form->RLabDT})
+            readoutsWhileUp.append(readout->Text());
         EXPECT_TRUE(FrmAbout->isModal());
     });
     EXPECT_TRUE(startupScreen);
     EXPECT_TRUE(mainShown);
     EXPECT_EQ(itemsWhileUp, 0); // the simulation starts after the start-up screen
+    EXPECT_EQ(readoutsWhileUp, QStringList({QString(), QString(), QString()}));
     EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 2 + 4);
     EXPECT_EQ(form->RLabSpeed->Text(), QStringLiteral("70.6km/h"));
 }

@@ -126,6 +126,7 @@ TEST_F(MainFormTest, ItemListHoldsCurveSecantPointsAndTriangle) {
 TEST_F(MainFormTest, SinglePointModeShowsTheTangent) {
     form->CBox1Point->SetChecked(true);
     expectReadouts("62.7km/h", "70.64 km", "60.0 min");
+    EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Velocity at point 1"));
     EXPECT_FALSE(form->RLabDS->Visible());
     EXPECT_FALSE(form->LblDT->Visible());
     EXPECT_EQ(form->RC1->CrossHair2()->Mode(), chOff);
@@ -157,15 +158,20 @@ TEST_F(MainFormTest, MovesWithoutButtonOrOutsideChangeNothing) {
     EXPECT_EQ(form->Time2(), 110);
 }
 
-TEST_F(MainFormTest, BothPointsOnOneTimeKeepThePreviousLine) {
-    form->CBox1Point->SetChecked(true);
-    dragTo(110);
-    const double a = form->SLine1->ParA(), b = form->SLine1->ParB(), c = form->SLine1->ParC();
-    form->CBox1Point->SetChecked(false);
-    expectReadouts("87.7km/h", "0.00 km", "0.0 min"); // the tangent's slope at 110 min
-    EXPECT_EQ(form->SLine1->ParA(), a);
-    EXPECT_EQ(form->SLine1->ParB(), b);
-    EXPECT_EQ(form->SLine1->ParC(), c);
+// Where both points meet, the line and the velocity are the tangent's at that time, whatever the
+// last position was, and no slope triangle is drawn; a step apart brings the secant back.
+TEST_F(MainFormTest, PointsAtOneTimeShowTheTangentThere) {
+    EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Average velocity"));
+    form->MovePoint(1, 110); // from the secant over 50 to 110 min, 70.6 km/h
+    expectReadouts("87.7km/h", "0.00 km", "0.0 min");
+    EXPECT_EQ(form->SLine1->GetSlope(),
+              tripProfileDistance(tpStandardRoad, 110.5) - tripProfileDistance(tpStandardRoad, 109.5));
+    EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Velocity at point 1"));
+    EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 2);
+
+    form->MovePoint(1, 100);
+    EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Average velocity"));
+    EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 2 + 4);
 }
 
 TEST_F(MainFormTest, BackAndForthShowsANegativeVelocityAndAbsoluteIntervals) {
@@ -250,6 +256,23 @@ TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {
     EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("%1 min").arg(form->Time2() - form->Time1(), 0, 'f', 1));
 }
 
+// On a screen at 200 % every pixel of the chart's and the read-outs' pictures covers two by two
+// device pixels, unsmoothed: the secant is two device pixels wide, the curve four, a point's mark 14
+// across and a dot four, the sizes they have on a screen at 100 %.
+TEST_F(MainFormTest, AtTwiceTheDevicePixelRatioEveryPixelIsDoubled) {
+    const struct {
+        QWidget* widget;
+        QImage picture;
+    } cases[] = {{form->RC1, form->RC1->FrameImage()}, {form->RLabSpeed, form->RLabSpeed->Face().Image()}};
+    for (const auto& c : cases) {
+        QImage screen(c.widget->size() * 2, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        c.widget->render(&screen);
+        screen.setDevicePixelRatio(1);
+        EXPECT_EQ(screen, c.picture.scaled(c.picture.size() * 2)) << qPrintable(c.widget->objectName());
+    }
+}
+
 // The read-outs draw dots of a fixed pixel size; a screen below the layout's 120 dpi must not cut
 // off their lowest dot row, which carries the decimal point.
 TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
@@ -329,13 +352,20 @@ TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
     }
     QFile file(languageFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Distance - Time - Velocity]=Weg - Zeit - Geschwindigkeit|$$\r\n[exit]=Ende|$$\r\n");
+    file.write("[Distance - Time - Velocity]=Weg - Zeit - Geschwindigkeit|$$\r\n[exit]=Ende|$$\r\n"
+               "[Average velocity]=Mittlere Geschwindigkeit|$$\r\n"
+               "[Velocity at point 1]=Geschwindigkeit in Punkt 1|$$\r\n");
     file.close();
     {
         std::unique_ptr<TForm1> form(Form1 = new TForm1(kDesignPixelsPerInch));
         EXPECT_EQ(form->Caption(), QStringLiteral("Weg - Zeit - Geschwindigkeit"));
         EXPECT_EQ(form->SBExit->Caption(), QStringLiteral("Ende"));
         EXPECT_EQ(form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
+        // The velocity's caption, chosen by what is measured, from the same file.
+        form->MovePoint(2, 110);
+        EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Mittlere Geschwindigkeit"));
+        form->CBox1Point->SetChecked(true);
+        EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Geschwindigkeit in Punkt 1"));
     }
     QFile::remove(languageFile);
 }

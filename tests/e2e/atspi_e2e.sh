@@ -33,7 +33,7 @@ dbus-run-session -- bash -c '
       grep -qxF "$2" "$out/$1" && return
     done
   }
-  read_until atspi_start.txt "label|Velocity|70.6 km/h|"
+  read_until atspi_start.txt "label|Average velocity|70.6 km/h|"
   # Tab until the chart has the focus, then point 1 right by 5 min.
   xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
   for _ in $(seq 20); do
@@ -51,7 +51,7 @@ expect() { # $1 file, $2 line
     echo "FAIL: $1 lacks: $2"; echo "--- it holds:"; cat "$out/$1"; exit 1
   fi
 }
-expect atspi_start.txt "label|Velocity|70.6 km/h|"
+expect atspi_start.txt "label|Average velocity|70.6 km/h|"
 expect atspi_start.txt "label|Time Interval dt [min]|60.0 min|"
 expect atspi_start.txt "image|Distance-time chart||Standard Road Situation. Point 1: 50.0 min, 61.4 km; point 2: 110.0 min, 132.0 km"
 expect atspi_moved.txt "label|Time Interval dt [min]|55.0 min|"
