@@ -3,10 +3,14 @@
 #include "app/componentclasses.h"
 #include "app/layoutresources.h"
 #include "app/requirecomponent.h"
+#include "app/windowplacement.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "platform/layout/layoutloader.h"
 #include "widgets/urllab.h"
+
+#include <QKeyEvent>
+#include <QShowEvent>
 
 TFrmAbout* FrmAbout = nullptr;
 
@@ -36,6 +40,29 @@ TFrmAbout::~TFrmAbout() {
 
 void TFrmAbout::BButOKClick(QObject*) {
     Close();
+}
+
+void TFrmAbout::ShowModalOver(const QWidget& owner) {
+    FOwnerWindow = &owner;
+    ShowModal();
+    FOwnerWindow = nullptr;
+}
+
+void TFrmAbout::showEvent(QShowEvent* event) {
+    TForm::showEvent(event);
+    if (!event->spontaneous() && FOwnerWindow && FOwnerWindow->isVisible()) centreOver(*this, *FOwnerWindow);
+}
+
+void TFrmAbout::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        Close();
+        break;
+    default:
+        TForm::keyPressEvent(event);
+    }
 }
 
 // The home-page link shows only when the language file names the page; without it the two other

@@ -30,9 +30,13 @@ QString pointText(const QString& pattern, double t, double s) {
 ChartAccess::ChartAccess(TForm1& form, const AccessTexts& texts)
     : FForm(form), FTexts(texts), FTicker(std::make_unique<TimerTicker>()) {
     TRChart* chart = FForm.RC1;
-    // Tab reaches the chart, a click does not: a mouse-only session never sees its focus cues.
-    chart->setFocusPolicy(Qt::TabFocus);
+    // Tab and a click both give the chart the focus, as a slider takes it: drag, then fine-tune
+    // with the keys.
+    chart->setFocusPolicy(Qt::StrongFocus);
     chart->SetOnKeyDown([this](QObject*, int& key, TShiftState shift) { keyDown(key, shift); });
+    chart->SetOnMouseDown([this](QObject*, TMouseButton button, TShiftState, int x, int y) {
+        if (button == TMouseButton::mbLeft) pickPoint(QPoint(x, y));
+    });
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart, &QWidget::customContextMenuRequested, this,
             [this, chart](QPoint pos) { showMenu(chart->mapToGlobal(pos)); });
@@ -88,6 +92,16 @@ QString ChartAccess::chartDescription() const {
     if (!singlePoint())
         text += QStringLiteral("; ") + pointText(FTexts.PointTwo(), FForm.Time2(), FForm.Dist2());
     return text;
+}
+
+// A press on the chart makes the point nearer to it the one the keys move, as a drag would.
+void ChartAccess::pickPoint(QPoint pixel) {
+    double t = 0;
+    double s = 0;
+    FForm.RC1->PixelToData(1, pixel.x(), pixel.y(), t, s);
+    if (t < axisStart() || t > axisEnd()) return;
+    FActivePoint = FForm.NearerPoint(t);
+    displayUpdated();
 }
 
 void ChartAccess::displayUpdated() {

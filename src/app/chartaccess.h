@@ -1,7 +1,8 @@
 // What the main window offers beyond the mouse: the chart driven from the keyboard, its context
 // menu with pictures for worksheets, point 2 gliding onto point 1, and the read-outs and the chart
-// described to assistive technology. A mouse-only session sees none of it: the window, its
-// pixels and its read-outs stay as they are.
+// described to assistive technology. A session that never touches the keyboard sees no more of it
+// than the ring around the point it clicked last: the window, its pictures and its read-outs stay
+// as they are.
 #pragma once
 
 #include "app/pointglide.h"
@@ -27,7 +28,8 @@ public:
     ChartAccess(TForm1& form, const AccessTexts& texts);
     ~ChartAccess() override;
 
-    // The point the keys move: the one dragged last, point 1 at first and in single-point mode.
+    // The point the keys move: the one pressed on or dragged last, point 1 at first and in
+    // single-point mode.
     int activePoint() const;
     void setActivePoint(int point) { FActivePoint = point; }
     // Called at the end of every update of the display.
@@ -66,6 +68,7 @@ private:
     void describeToAssistiveTechnology();
     void announceChanges();
     void keyDown(int& key, TShiftState shift);
+    void pickPoint(QPoint pixel);
     void stepActivePoint(double minutes);
     void moveActivePoint(double t);
     void switchPoint();

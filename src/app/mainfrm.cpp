@@ -9,6 +9,7 @@
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/tripmodel.h"
+#include "app/windowplacement.h"
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
@@ -24,6 +25,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -95,13 +97,19 @@ void TForm1::findComponents() {
     cliDemon = requireComponent<TkdbDemonClient>(*this, "cliDemon");
 }
 
+// The stored place is kept where the whole window fits on the screen, otherwise it is centred.
+void TForm1::showEvent(QShowEvent* event) {
+    TForm::showEvent(event);
+    if (!event->spontaneous()) keepInsideScreen(*this);
+}
+
 // The start-up screen comes first; the chart is filled once it is closed. A later show (after the
 // window was hidden) finds the simulation as the user left it.
 void TForm1::FormShow(QObject*) {
     if (FStarted) return;
     FStarted = true;
     fillAboutDialog();
-    FrmAbout->ShowModal();
+    FrmAbout->ShowModalOver(*this);
     if (!cliDemon) return; // the host asked the program to quit while the start-up screen was up
     HTMLView->loadFromString(cliDemon->Translate(QStringLiteral("MMExplain")));
     startSimulation();
@@ -140,7 +148,7 @@ void TForm1::HTMLViewHotSpotClick(QObject*, const QString& SRC, bool& Handled) {
 }
 
 void TForm1::SBAboutClick(QObject*) {
-    FrmAbout->ShowModal();
+    FrmAbout->ShowModalOver(*this);
 }
 
 void TForm1::SBExitClick(QObject*) {

@@ -48,6 +48,9 @@ public:
 
     // Rebuilds the chart's items and the three read-outs from the measuring points.
     void UpdateDisplay();
+    // The measuring point that a press or drag at time t takes: the nearer one (point 2 on a tie),
+    // point 1 in single-point mode.
+    int NearerPoint(double t) const;
     // Puts measuring point 1 or 2 onto the curve at time t and updates the display, as a drag does.
     void MovePoint(int point, double t);
     // The keyboard, the chart's context menu, the glide and what screen readers are told.
@@ -76,6 +79,10 @@ public:
     THTMLViewer* HTMLView = nullptr;
     TSLine* SLine1 = nullptr;
     QPointer<TkdbDemonClient> cliDemon; // gone once the host has ended the program
+
+protected:
+    // Each show from hidden opens the window inside the screen.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void publishHandlers();

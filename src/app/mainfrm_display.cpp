@@ -115,13 +115,16 @@ void TForm1::showReadouts() {
 
 void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX, double) {
     if (!InChart || !Shift.testFlag(ssLeft)) return;
-    const double x = rMousePosX;
-    // The squares are compared as doubles; on a tie point 2 moves.
-    const double d1 = (FTime1 - x) * (FTime1 - x);
-    const double d2 = (FTime2 - x) * (FTime2 - x);
-    const int point = singlePoint() || d1 < d2 ? 1 : 2;
+    const int point = NearerPoint(rMousePosX);
     FAccess->setActivePoint(point);
-    MovePoint(point, x);
+    MovePoint(point, rMousePosX);
+}
+
+// The squares are compared as doubles.
+int TForm1::NearerPoint(double t) const {
+    const double d1 = (FTime1 - t) * (FTime1 - t);
+    const double d2 = (FTime2 - t) * (FTime2 - t);
+    return singlePoint() || d1 < d2 ? 1 : 2;
 }
 
 void TForm1::CBox1PointClick(QObject*) {

@@ -309,9 +309,10 @@ public:
     void SetOnKeyDown(TKeyEvent handler) { FOnKeyDown = std::move(handler); }
 
     // ---- Keyboard focus (rchart_focus.cpp)
-    // While the chart has the focus the screen shows a dotted rectangle just inside its border and
-    // a ring around the focus point (data units of CurrentLayer), the item the keys act on. Neither
-    // goes into FrameImage, so pictures taken of the chart never show them.
+    // While the chart has the focus the screen shows a ring around the focus point (data units of
+    // CurrentLayer), the item the keys act on, and, when the focus came from the keyboard, a dotted
+    // rectangle just inside its border (a mouse press takes the rectangle away). Neither goes into
+    // FrameImage, so pictures taken of the chart never show them.
     void SetFocusPoint(double x, double y);
     void ClearFocusPoint();
     bool HasFocusPoint() const { return FHasFocusPoint; }
@@ -392,6 +393,7 @@ private:
     ItemSnapshot::Basis snapshotBasis() const;
     TRect dataAreaRect() const;
     void drawFocusCues(TCanvas& canvas) const;
+    void pressedWithFocus();
 
     // Mouse.
     void initMouse();
@@ -508,6 +510,7 @@ private:
     double FFocusPointX = 0;
     double FFocusPointY = 0;
     bool FHasFocusPoint = false;
+    bool FKeyboardFocus = false; // the focus came from the keyboard
 };
 
 // The chart with its published properties.

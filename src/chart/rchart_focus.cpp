@@ -4,6 +4,8 @@
 
 #include "platform/graphics/canvas.h"
 
+#include <QFocusEvent>
+
 using enum Graphics::TBrushStyle;
 using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
@@ -28,6 +30,26 @@ void TCustomRChart::ClearFocusPoint() {
 
 void TCustomRChart::focusInEvent(QFocusEvent* event) {
     TMouseControl::focusInEvent(event);
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        FKeyboardFocus = true;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        break; // the focus comes back the way it first came
+    default:
+        FKeyboardFocus = false;
+    }
+    update();
+}
+
+// The mouse has taken over from the keyboard.
+void TCustomRChart::pressedWithFocus() {
+    if (!FKeyboardFocus) return;
+    FKeyboardFocus = false;
     update();
 }
 
@@ -37,9 +59,11 @@ void TCustomRChart::focusOutEvent(QFocusEvent* event) {
 }
 
 void TCustomRChart::drawFocusCues(TCanvas& canvas) const {
-    canvas.Pen() = TPen{clBlack, 1, psDot, pmCopy};
     canvas.Brush().Style = bsClear;
-    canvas.Rectangle(1, 1, Width() - 1, Height() - 1);
+    if (FKeyboardFocus) {
+        canvas.Pen() = TPen{clBlack, 1, psDot, pmCopy};
+        canvas.Rectangle(1, 1, Width() - 1, Height() - 1);
+    }
     if (!FHasFocusPoint) return;
     const QPoint p = DataToPixel(CurrentLayer(), FFocusPointX, FFocusPointY);
     canvas.Pen() = TPen{clBlack, 2, psSolid, pmCopy};

@@ -108,8 +108,11 @@ void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
     fireMouseMoveInChart(pointer, shift);
 }
 
+// The platform has given the chart the focus before the press arrives, where its focus policy
+// lets a click take it.
 void TCustomRChart::mousePressEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
+    if (hasFocus()) pressedWithFocus();
     FireMouseDown(*event);
     if (event->button() == Qt::LeftButton && isRectangleMode() && mouseArea().Contains(pointer))
         beginDrag(pointer);

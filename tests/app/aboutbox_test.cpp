@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <memory>
@@ -109,4 +111,39 @@ TEST_F(AboutDialog, ShowsModallyUntilOK) {
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->UrlLabVRXSuite->Top(), 16); // FormShow ran as OnShow
+}
+
+TEST_F(AboutDialog, EnterAndEscapeCloseItWhereverItsFocusIs) {
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        for (bool onOK : {false, true}) {
+            QTimer::singleShot(0, dialog.get(), [&] {
+                QWidget* target = dialog.get();
+                if (onOK) {
+                    target = dialog->BButOK->focusProxy();
+                    target->setFocus(Qt::TabFocusReason);
+                }
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(target, &press);
+                if (dialog->isVisible()) {
+                    ADD_FAILURE() << "key " << key << (onOK ? " on OK" : " on the dialog");
+                    dialog->Close();
+                }
+            });
+            dialog->ShowModal();
+        }
+    }
+}
+
+TEST_F(AboutDialog, OpensCentredOverTheWindowThatShowsIt) {
+    QWidget owner;
+    owner.setGeometry(100, 50, 600, 400);
+    owner.show();
+    QPoint centre;
+    QTimer::singleShot(0, dialog.get(), [&] {
+        centre = dialog->frameGeometry().center();
+        dialog->Close();
+    });
+    dialog->ShowModalOver(owner);
+    EXPECT_EQ(centre, owner.frameGeometry().center());
+    EXPECT_EQ(centre, QPoint(399, 249));
 }

@@ -1,7 +1,10 @@
 #include "recordingchart.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -17,9 +20,9 @@ struct FocusChart : RecordingChart {
         QApplication::setActiveWindow(this);
         focus(false); // the window gave its only control the focus
     }
-    void focus(bool on) {
+    void focus(bool on, Qt::FocusReason reason = Qt::TabFocusReason) {
         if (on)
-            setFocus(Qt::TabFocusReason);
+            setFocus(reason);
         else
             clearFocus();
         QApplication::processEvents();
@@ -78,4 +81,47 @@ TEST(RChartFocus, RingAroundTheFocusPointFollowsItAndGoesWithTheFocus) {
     chart.ClearFocusPoint();
     EXPECT_FALSE(chart.HasFocusPoint());
     EXPECT_NE(chart.ScreenImage().pixel(358, 306), kBlack);
+}
+
+TEST(RChartFocus, TheRectangleOnlyWhenTheFocusCameFromTheKeyboardTheRingAlways) {
+    struct Case {
+        std::vector<Qt::FocusReason> reasons; // the focus leaves between them
+        bool rectangle;
+    };
+    const Case cases[] = {
+        {{Qt::TabFocusReason}, true},
+        {{Qt::BacktabFocusReason}, true},
+        {{Qt::ShortcutFocusReason}, true},
+        {{Qt::MouseFocusReason}, false},
+        {{Qt::OtherFocusReason}, false},
+        // Back from another window or a menu, the focus shows as it came first.
+        {{Qt::TabFocusReason, Qt::ActiveWindowFocusReason}, true},
+        {{Qt::MouseFocusReason, Qt::ActiveWindowFocusReason}, false},
+        {{Qt::TabFocusReason, Qt::PopupFocusReason}, true},
+        {{Qt::TabFocusReason, Qt::MouseFocusReason}, false},
+    };
+    for (const Case& c : cases) {
+        FocusChart chart;
+        chart.SetFocusPoint(200, 100); // pixel (250, 306)
+        for (Qt::FocusReason reason : c.reasons) {
+            chart.focus(false);
+            chart.focus(true, reason);
+        }
+        const QImage screen = chart.ScreenImage();
+        EXPECT_EQ(blackInColumn(screen, 1) > 0, c.rectangle) << c.reasons.back();
+        EXPECT_EQ(screen.pixel(258, 306), kBlack) << c.reasons.back();
+    }
+}
+
+TEST(RChartFocus, APressTakesTheKeyboardsRectangleAwayAndKeepsTheRing) {
+    FocusChart chart;
+    chart.SetFocusPoint(200, 100);
+    chart.focus(true);
+    ASSERT_GT(blackInColumn(chart.ScreenImage(), 1), 0);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(300, 200), QPointF(300, 200), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &press);
+    const QImage screen = chart.ScreenImage();
+    EXPECT_EQ(blackInColumn(screen, 1), 0);
+    EXPECT_EQ(screen.pixel(258, 306), kBlack);
 }

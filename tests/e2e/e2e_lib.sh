@@ -1,6 +1,6 @@
 # Shared by the end-to-end tests: a private Xvfb screen, the program on it, and its windows.
 # Source it with the program and an output folder as $1 and $2; it exits 77 (skipped) when Xvfb or
-# the X tools are missing.
+# the X tools are missing. The screen is 1280x800 unless screen_size says otherwise.
 binary=$1
 out=${2:-/tmp}
 for tool in Xvfb xdotool xdpyinfo xwininfo import compare; do
@@ -29,7 +29,7 @@ start_screen() {
   [ -e "/tmp/.X$1-lock" ] && return 1
   # Without -noreset the server starts itself anew when its last client leaves, here the probe
   # below, and a program that connects during that moment is turned away.
-  Xvfb ":$1" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb ":$1" -screen 0 "${screen_size:-1280x800}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do
     kill -0 "$xvfb" 2>/dev/null || break
