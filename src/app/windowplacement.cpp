@@ -27,7 +27,8 @@ void placeFrame(QWidget& window, const QRect& frame) {
     const QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (!screen) screen = window.screen();
     const QMargins margins = frameMargins(window);
-    const QRect fitted = fitIntoArea(frame, screen->availableGeometry(), window.minimumSize().grownBy(margins));
+    const QRect fitted =
+        fitIntoArea(frame, screen->availableGeometry(), window.minimumSize().grownBy(margins));
     if (fitted.size() != window.frameGeometry().size()) window.resize(fitted.size().shrunkBy(margins));
     window.move(fitted.topLeft());
 }
