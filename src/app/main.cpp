@@ -5,8 +5,10 @@
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
 #include "app/mainfrm.h"
+#include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
+#include "platform/system/terminationsignals.h"
 
 #include <QImageWriter>
 #include <QPixmap>
@@ -88,6 +90,10 @@ int main(int argc, char* argv[]) {
     }
     if (!displayAvailable()) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);
+    // A logout or Ctrl+C ends the program as its Exit button does: the host is told, the link's
+    // files and the single-copy lock go; the exit code says which signal it was.
+    const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });
+    TkdbCustomDemon::SetSingleCopyCheck(options.screenshotFile.isEmpty());
     try {
         Form1 = new TForm1;
         FrmAbout = new TFrmAbout; // hidden until the main window's first show

@@ -49,6 +49,10 @@ public:
     // Registers, loads the language file, translates the owner and ensures a single copy; a second
     // copy hands its command line to the first and ends the process with exit code 0.
     void Loaded() override;
+    // Whether the links of this process take part in the single-copy check (they do unless told
+    // otherwise). A process that only renders a picture of its window is no copy of the program:
+    // it neither holds the lock nor hands over to a running copy.
+    static void SetSingleCopyCheck(bool enabled);
 
     bool AutoTranslate() const { return FAutoTranslate; }
     void SetAutoTranslate(bool value) { FAutoTranslate = value; }

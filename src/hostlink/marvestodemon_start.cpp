@@ -20,6 +20,7 @@
 namespace {
 
 const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
+bool gSingleCopyCheck = true;
 
 } // namespace
 
@@ -64,11 +65,15 @@ QString TkdbCustomDemon::ParamStr(int Index) const {
     return FParams[Index];
 }
 
+void TkdbCustomDemon::SetSingleCopyCheck(bool enabled) {
+    gSingleCopyCheck = enabled;
+}
+
 void TkdbCustomDemon::Loaded() {
     connectToServer();
     loadLanguageFile();
     if (FAutoTranslate && Owner()) FDictionary->TranslateComponent(Owner());
-    if (!FMultiStart) ensureSingleInstance();
+    if (!FMultiStart && gSingleCopyCheck) ensureSingleInstance();
     TComponent::Loaded();
 }
 

@@ -1,6 +1,7 @@
 // Exchanges with the stand-in host in its own process, and starts of the real program.
 #include "hostlink/marvestodemon.h"
 #include "hostlinktestutil.h"
+#include "platform/system/linkdirectory.h"
 #include "twoprocess.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,12 @@ std::unique_ptr<TkdbDemonClient> connectedClient(const HostProcess& host) {
     client->SetMultiStart(true);
     client->Loaded();
     return client;
+}
+
+// The names of the link windows' records and sockets in the link directory.
+QStringList linkFiles() {
+    return QDir(linkDirectory())
+        .entryList({QStringLiteral("*.link"), QStringLiteral("*.sock")}, QDir::System | QDir::Files);
 }
 
 } // namespace
@@ -161,6 +168,40 @@ TEST(RealProgram, QuitEndsItAndOnlyARunningHostGetsTheFarewell) {
         EXPECT_EQ(program->exitCode(), 0);
         EXPECT_EQ(host.take(QStringLiteral("unregistered"), serverDown ? 500 : 20000), !serverDown);
     }
+}
+
+TEST(RealProgram, EndSignalsEndItAsExitDoes) {
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        HostProcess host;
+        ASSERT_TRUE(host.started());
+        const QStringList hostFiles = linkFiles();
+        const std::unique_ptr<QProcess> program = startProgram({host.serverArgument()});
+        ASSERT_TRUE(waitUntil([] { return programLockHolder() != 0; })); // loaded
+        ASSERT_NE(linkFiles(), hostFiles);
+        kill(static_cast<pid_t>(program->processId()), signalNumber);
+        ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
+        EXPECT_EQ(program->exitStatus(), QProcess::NormalExit) << signalNumber;
+        EXPECT_EQ(program->exitCode(), 128 + signalNumber);
+        EXPECT_TRUE(host.take(QStringLiteral("unregistered"))) << signalNumber;
+        EXPECT_EQ(linkFiles(), hostFiles) << signalNumber;
+        EXPECT_EQ(programLockHolder(), 0) << signalNumber;
+    }
+}
+
+TEST(RealProgram, APictureIsTakenBesideARunningCopy) {
+    const std::unique_ptr<QProcess> first = startProgram({});
+    ASSERT_TRUE(waitUntil([&] { return programLockHolder() == first->processId(); }));
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("shot.png"));
+    const std::unique_ptr<QProcess> shot = startProgram({"--screenshot", picture});
+    ASSERT_TRUE(shot->waitForFinished(60000));
+    EXPECT_EQ(shot->exitCode(), 0);
+    QFile file(picture);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(8), QByteArray("\x89PNG\r\n\x1a\n"));
+    EXPECT_EQ(programLockHolder(), first->processId()); // neither handed over nor took the lock
+    first->kill();
+    first->waitForFinished();
 }
 
 // The first copy here is a link in the test process that presents itself as the program.

@@ -1,0 +1,32 @@
+// The signals that ask a program to end: SIGTERM (a logout, a session manager, kill), SIGINT (Ctrl+C
+// in the terminal) and SIGHUP (the terminal went away). Each is delivered as a call from the Qt
+// event loop, so that the program ends through its normal exit and tidies up behind it; the signal
+// handler itself only writes the signal's number to a pipe.
+#pragma once
+
+#include <csignal>
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
+
+class TerminationSignals {
+public:
+    using Handler = std::function<void(int signalNumber)>;
+
+    // Catches the three signals until destroyed, except one that is ignored (as nohup does with
+    // SIGHUP); one watcher per process at a time. A second signal of the same kind is not caught
+    // again: it ends the process at once, so a program whose tidying up hangs can still be stopped.
+    explicit TerminationSignals(Handler handler);
+    ~TerminationSignals();
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+private:
+    void deliver();
+
+    int FReadFd = -1;
+    std::unique_ptr<QSocketNotifier> FNotifier;
+    Handler FHandler;
+    struct sigaction FPrevious[3] = {}; // of SIGTERM, SIGINT, SIGHUP
+};
