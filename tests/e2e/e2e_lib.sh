@@ -115,3 +115,12 @@ settled_screenshot() {
     mv "$1.next.png" "$1"
   done
 }
+
+# Screen pixel of the standard road situation's curve at time $1 min, for a main window whose client
+# area starts at ($mx, $my). The chart lies at client (0, 41), 576 x 446, with margins 50/20/20/40:
+# time 0..133 over 506 px, distance 0..180 over 386 px.
+px() { awk -v t="$1" -v x="$mx" 'BEGIN { printf "%d", x + 50 + t * 506 / 133 + 0.5 }'; }
+py() {
+  awk -v t="$1" -v y="$my" 'BEGIN { s = t + 7 * cos((t + 20) / 20) + 8 * sin((t + 40) / 11.3) + 10;
+                                    printf "%d", y + 61 + (180 - s) * 386 / 180 + 0.5 }'
+}

@@ -27,13 +27,6 @@ xdotool key Return
 wait_window_gone "About" || exit 1
 echo "Enter closed the start-up screen"
 
-# Chart at client (0, 41), 576 x 446, margins 50/20/20/40: time 0..133 over 506 px, distance 0..180
-# over 386 px; the standard road situation's distance at t minutes.
-px() { awk -v t="$1" -v x="$mx" 'BEGIN { printf "%d", x + 50 + t * 506 / 133 + 0.5 }'; }
-py() {
-  awk -v t="$1" -v y="$my" 'BEGIN { s = t + 7 * cos((t + 20) / 20) + 8 * sin((t + 40) / 11.3) + 10;
-                                    printf "%d", y + 61 + (180 - s) * 386 / 180 + 0.5 }'
-}
 # Red pixels of a point mark in the 5 x 5 pixels around time $1 on the curve.
 redAt() {
   import -window root "$out/now.png"
