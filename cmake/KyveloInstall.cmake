@@ -1,5 +1,6 @@
-# What `cmake --install` puts under the prefix: the program, its language files, the desktop entry,
-# the AppStream metainfo and the icon in the hicolor theme.
+# What `cmake --install` puts under the prefix: the program, its language files and help pages, the
+# desktop entry, the AppStream metainfo, the icon in the hicolor theme, and the copyright and
+# changelog that Debian asks for in /usr/share/doc/kyvelo.
 include(GNUInstallDirs)
 
 set(KYVELO_APP_ID example.kyvelo.Kyvelo)
@@ -12,7 +13,8 @@ set(KYVELO_LANGUAGE_FILES ${PROJECT_SOURCE_DIR}/src/app/languages/kyvelo_de.itl
 file(RELATIVE_PATH data_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR})
 target_compile_definitions(kyvelo_system PRIVATE KYVELO_DATA_FROM_PROGRAM="${data_from_program}")
 
-# The 48 x 48 icon is drawn from the scalable one, so the two cannot drift apart.
+# The 48 x 48 icon is drawn from the scalable one, so the two cannot drift apart. The program's
+# windows carry it too, from a resource.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(icon_48 ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48/kyvelo.png)
 add_custom_command(OUTPUT ${icon_48}
@@ -20,12 +22,23 @@ add_custom_command(OUTPUT ${icon_48}
                    COMMAND ${RSVG_CONVERT} -w 48 -h 48 -o ${icon_48} ${PROJECT_SOURCE_DIR}/data/kyvelo.svg
                    DEPENDS ${PROJECT_SOURCE_DIR}/data/kyvelo.svg)
 add_custom_target(kyvelo_icons ALL DEPENDS ${icon_48})
+qt_add_resources(kyvelo_app kyvelo_icon PREFIX /icons BASE ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48 FILES ${icon_48})
 
 configure_file(${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.metainfo.xml.in ${KYVELO_APP_ID}.metainfo.xml @ONLY)
 
+# Debian keeps the changelog of a package of its own making compressed, without name and time stamp.
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+add_custom_command(OUTPUT ${changelog}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/doc
+                   COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/data/debian/changelog > ${changelog}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog)
+add_custom_target(kyvelo_changelog ALL DEPENDS ${changelog})
+
 install(TARGETS kyvelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KYVELO_LANGUAGE_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/help DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KYVELO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/kyvelo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${icon_48} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kyvelo)

@@ -12,9 +12,9 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY kyvelo)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kyvelo.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Fonts the layouts name (Arial, Courier New) are mapped to these metric twins.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Fonts the layouts name (Arial, Courier New) are mapped to these metric twins; Qt's own texts
+# (buttons, dialogs, menus) come in German from the translation catalogues.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

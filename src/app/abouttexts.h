@@ -1,5 +1,4 @@
-// The About dialog's texts in the two languages the program knows itself: German when the language
-// file names itself "LGGerman" (in any letter case), English otherwise.
+// The About dialog's texts in the two languages the program knows itself (see programlanguage.h).
 #pragma once
 
 #include <QString>
@@ -7,6 +6,8 @@
 struct AboutTexts {
     QString WebSite;     // the heading beside the links
     QString Description; // what the program shows, who made it, where it is used
+    QString SuiteLink;   // the help page behind the component suite's link, in that language
+    QString PellavoLink; // the help page behind the textbooks' link, in that language
 };
 
 AboutTexts aboutTextsFor(const QString& languageName);

@@ -5,11 +5,13 @@
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
 #include "app/mainfrm.h"
+#include "app/programlanguage.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
 #include "platform/system/terminationsignals.h"
 
+#include <QIcon>
 #include <QImageWriter>
 #include <QPixmap>
 #include <QTimer>
@@ -55,9 +57,13 @@ bool displayAvailable() {
     return false;
 }
 
+// The windows carry the program's icon; the desktop entry's name ties them to it on Wayland.
 std::unique_ptr<TApplication> openApplication(int& argc, char** argv) {
     const DisplayFailureGuard guard;
-    return std::make_unique<TApplication>(argc, argv);
+    auto app = std::make_unique<TApplication>(argc, argv);
+    app->setWindowIcon(QIcon(QStringLiteral(":/icons/kyvelo.png")));
+    app->setDesktopFileName(QStringLiteral("example.kyvelo.Kyvelo"));
+    return app;
 }
 
 // The arguments as the system passed them; QCoreApplication::arguments() would decode them to text
@@ -96,6 +102,8 @@ int main(int argc, char* argv[]) {
     TkdbCustomDemon::SetSingleCopyCheck(options.screenshotFile.isEmpty());
     try {
         Form1 = new TForm1;
+        // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read
+        installQtTranslations(programLanguage(Form1->cliDemon->Translate(QStringLiteral("$dlglanguage$"))));
         FrmAbout = new TFrmAbout; // hidden until the main window's first show
     } catch (const Exception& e) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());

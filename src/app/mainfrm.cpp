@@ -5,6 +5,7 @@
 #include "app/accesstexts.h"
 #include "app/chartaccess.h"
 #include "app/componentclasses.h"
+#include "app/helplink.h"
 #include "app/layoutresources.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
@@ -111,22 +112,26 @@ void TForm1::FormShow(QObject*) {
     fillAboutDialog();
     FrmAbout->ShowModalOver(*this);
     if (!cliDemon) return; // the host asked the program to quit while the start-up screen was up
-    HTMLView->loadFromString(cliDemon->Translate(QStringLiteral("MMExplain")));
+    HTMLView->loadFromString(resolveHelpLinks(cliDemon->Translate(QStringLiteral("MMExplain")),
+                                              systemHelpFolders(QCoreApplication::applicationDirPath())));
     startSimulation();
 }
 
-// Its captions are translated here, once; the description and the links' heading are the
-// program's own, in German or English as the language file names itself.
+// Its captions are translated here, once; the description, the links' heading and the two fixed
+// links are the program's own, in German or English as the language file names itself.
 void TForm1::fillAboutDialog() {
     FrmAbout->LblName->SetCaption(QStringLiteral("Kyvelo"));
-    FrmAbout->LblVersion->SetCaption(QStringLiteral("Version 1.0"));
+    FrmAbout->LblVersion->SetCaption(QStringLiteral("Version " KYVELO_VERSION));
     TRivazidad2000& dictionary = cliDemon->Dictionary();
-    FrmAbout->UrlLabHomepage->SetURL(dictionary.Translate(QStringLiteral("HomePageURL")));
+    const HelpFolders help = systemHelpFolders(QCoreApplication::applicationDirPath());
+    FrmAbout->UrlLabHomepage->SetURL(resolveHelpLink(dictionary.Translate(QStringLiteral("HomePageURL")), help));
     const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$")).toLower();
     dictionary.TranslateComponent(FrmAbout);
     const AboutTexts texts = aboutTextsFor(language);
     FrmAbout->LblWebSite->SetCaption(texts.WebSite);
     FrmAbout->LblDescription->SetCaption(texts.Description);
+    FrmAbout->UrlLabVRXSuite->SetURL(resolveHelpLink(texts.SuiteLink, help));
+    FrmAbout->UrlLabRadavuziziz->SetURL(resolveHelpLink(texts.PellavoLink, help));
 }
 
 void TForm1::startSimulation() {
@@ -138,7 +143,7 @@ void TForm1::startSimulation() {
     UpdateDisplay();
 }
 
-// The shell opens the link: a web page in the browser, a document in its program.
+// The shell opens the link: a web page or a help page in the browser, a document in its program.
 void TForm1::HTMLViewHotSpotClick(QObject*, const QString& SRC, bool& Handled) {
     Handled = true;
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);

@@ -6,9 +6,10 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 
-bool isWebAddress(const QString& url) {
-    return url.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
-           url.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+bool isBrowserAddress(const QString& url) {
+    for (const char* scheme : {"http://", "https://", "file://"})
+        if (url.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) return true;
+    return false;
 }
 
 QString fileExtension(const QString& path) {
@@ -47,7 +48,7 @@ void TUrlLab::Loaded() {
 
 void TUrlLab::Click() {
     if (!FURL.isEmpty()) {
-        if (isWebAddress(FURL))
+        if (isBrowserAddress(FURL))
             openWebAddress();
         else if (fileExtension(FURL).toLower() == QLatin1String(".exe"))
             startProgram();

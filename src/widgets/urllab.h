@@ -1,6 +1,6 @@
 // TUrlLab: a label that acts as a link. While the mouse is over it the text shows in FontActive;
-// a click opens URL, a web address, in the browser, or starts the program URL names (ending in
-// ".exe") with TaskParams as its command line, and then fires OnClick.
+// a click opens URL, a web address or a local page, in the browser, or starts the program URL
+// names (ending in ".exe") with TaskParams as its command line, and then fires OnClick.
 //
 // The font the label returns to when the mouse leaves is its font as the stored layout left it.
 #pragma once
@@ -36,8 +36,8 @@ public:
     const TNotifyEvent& OnMouseLeave() const { return FOnMouseLeave; }
     void SetOnMouseLeave(TNotifyEvent handler) { FOnMouseLeave = std::move(handler); }
 
-    // Follows the link as a click of the user does; raises EVRXURLLabError when URL is neither a
-    // web address nor a program, or the program cannot be started (OnClick does not fire then).
+    // Follows the link as a click of the user does; raises EVRXURLLabError when URL is neither an
+    // address for the browser nor a program, or the program cannot be started (OnClick does not fire then).
     void Click();
 
     void Loaded() override;
@@ -63,7 +63,8 @@ private:
     TNotifyEvent FOnMouseLeave;
 };
 
-// Whether a link target is a web address: "http://" or "https://", in any letter case.
-bool isWebAddress(const QString& url);
+// Whether a link target is an address for the browser: a web page ("http://", "https://") or a
+// local page ("file://", such as the help pages that come with the program), in any letter case.
+bool isBrowserAddress(const QString& url);
 // The extension of the file a path names, from the last "." of its last part ("" when none).
 QString fileExtension(const QString& path);

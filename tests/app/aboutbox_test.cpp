@@ -71,11 +71,8 @@ TEST_F(AboutDialog, LinkLabels) {
     EXPECT_EQ(dialog->UrlLabVRXSuite->Caption(), QStringLiteral("VRX Component Suite"));
     EXPECT_EQ(dialog->UrlLabRadavuziziz->Caption(), QStringLiteral("Pellavo"));
     EXPECT_EQ(dialog->UrlLabHomepage->Caption(), QStringLiteral("BF_HomePage"));
-    for (TUrlLab* fixed : {dialog->UrlLabVRXSuite, dialog->UrlLabRadavuziziz}) {
-        EXPECT_TRUE(isWebAddress(fixed->URL()));
-        EXPECT_TRUE(fixed->URL().contains(QLatin1String(".example/")));
-    }
-    EXPECT_TRUE(dialog->UrlLabHomepage->URL().isEmpty());
+    for (TUrlLab* link : {dialog->UrlLabVRXSuite, dialog->UrlLabRadavuziziz, dialog->UrlLabHomepage})
+        EXPECT_TRUE(link->URL().isEmpty()); // the main window sets them at start, in its language
     EXPECT_FALSE(dialog->UrlLabHomepage->Visible());
 }
 

@@ -1,6 +1,9 @@
 // The language files the program ships with: each covers every caption of both windows and the
-// program's own keys, and reads back as the texts it was written with.
+// program's own keys, reads back as the texts it was written with, and links the help pages that
+// come with the program.
+#include "app/abouttexts.h"
 #include "app/accesstexts.h"
+#include "app/helplink.h"
 #include "app/layoutresources.h"
 #include "localisation/rivazidad2000.h"
 
@@ -9,6 +12,7 @@
 #include <QFile>
 #include <QMetaProperty>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <memory>
 
@@ -47,7 +51,7 @@ QStringList captionKeys() {
 
 TEST(LanguageFiles, CoverEveryCaptionOfBothWindows) {
     const QStringList keys = captionKeys();
-    EXPECT_EQ(keys.size(), 24); // 16 in the two layouts, 8 in code
+    EXPECT_EQ(keys.size(), 25); // 17 in the two layouts, 8 in code
     for (const char* name : {"kyvelo_en.itl", "kyvelo_de.itl"}) {
         const auto dictionary = load(QLatin1String(name));
         dictionary->SetCollect(true);
@@ -57,27 +61,53 @@ TEST(LanguageFiles, CoverEveryCaptionOfBothWindows) {
             EXPECT_NE(dictionary->Translate(QLatin1String(key)), QLatin1String(key)) << name << " " << key;
         EXPECT_EQ(dictionary->Collected(), QStringList()) << name; // nothing asked for was missing
         dictionary->SetCollect(false);
-        EXPECT_EQ(dictionary->Keys().size(), 26) << name;
+        EXPECT_EQ(dictionary->Keys().size(), 29) << name;
     }
 }
 
-TEST(LanguageFiles, GermanReadsBackWithItsUmlauts) {
+TEST(LanguageFiles, GermanReadsBackWithItsUmlautsAndEntities) {
     const auto german = load(QStringLiteral("kyvelo_de.itl"));
     EXPECT_EQ(german->Translate(QStringLiteral("$dlglanguage$")), QStringLiteral("LGGerman"));
     EXPECT_EQ(german->Translate(QStringLiteral("Uniform Movement")),
               QStringLiteral("Gleichförmige Bewegung"));
     EXPECT_EQ(german->Translate(QStringLiteral("About")), QStringLiteral("Über"));
-    EXPECT_EQ(german->Translate(QStringLiteral("HomePageURL")), QStringLiteral("https://kyvelo.example/de/"));
+    EXPECT_EQ(german->Translate(QStringLiteral("Save picture...")), QStringLiteral("Bild speichern…"));
     const QString explain = german->Translate(QStringLiteral("MMExplain"));
-    for (const char* part :
-         {"Sekante", "Tangente", "erste Ableitung", "Geschwindigkeit", "<a href=\"https://"})
+    for (const char* part : {"entlang der Kurve", "Punkte: Ihre Steigung &Delta;s/&Delta;t ist die <i>mittlere</i>",
+                             "„Einzelpunktmessung“", "Ihre Steigung – der Grenzwert", "s&prime;(t)"})
         EXPECT_TRUE(explain.contains(QString::fromUtf8(part))) << part;
 
     const auto english = load(QStringLiteral("kyvelo_en.itl"));
     EXPECT_EQ(english->Translate(QStringLiteral("$dlglanguage$")), QStringLiteral("LGEnglish"));
     EXPECT_EQ(english->Translate(QStringLiteral("HomePage")), QStringLiteral("Kyvelo home page"));
     const QString explainEn = english->Translate(QStringLiteral("MMExplain"));
-    for (const char* part : {"secant", "tangent", "first derivative", "ds/dt", "km/h", "<a href=\"https://"})
+    for (const char* part : {"its slope &Delta;s/&Delta;t is the <i>average</i> velocity",
+                             "the limit of &Delta;s/&Delta;t as &Delta;t &rarr; 0", "s&prime;(t)", "km/h"})
         EXPECT_TRUE(explainEn.contains(QLatin1String(part))) << part;
     EXPECT_FALSE(explainEn.contains(QLatin1Char('\n'))); // line breaks of the file read as blanks
+}
+
+// The home page, the links of the explanatory text and the About dialog's two fixed links open
+// pages that come with the program, in the language of the file, at anchors those pages have.
+TEST(LanguageFiles, LinksOpenHelpPagesInTheirLanguage) {
+    const HelpFolders help = {{QStringLiteral(KYVELO_TEST_DATA "/../../data/help")},
+                              [](const QString& file) { return QFile::exists(file); }};
+    for (const auto& [name, language] : {std::pair{"kyvelo_en.itl", "en"}, std::pair{"kyvelo_de.itl", "de"}}) {
+        const auto dictionary = load(QLatin1String(name));
+        QStringList links = {dictionary->Translate(QStringLiteral("HomePageURL"))};
+        const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+        for (const auto& match : href.globalMatch(dictionary->Translate(QStringLiteral("MMExplain"))))
+            links << match.captured(1);
+        const AboutTexts about = aboutTextsFor(dictionary->Translate(QStringLiteral("$dlglanguage$")));
+        links << about.SuiteLink << about.PellavoLink;
+        ASSERT_EQ(links.size(), 5) << name;
+        for (const QString& link : links) {
+            EXPECT_TRUE(link.startsWith(QStringLiteral("help:%1/").arg(QLatin1String(language)))) << link.toStdString();
+            const QUrl page(resolveHelpLink(link, help));
+            QFile file(page.toLocalFile());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << link.toStdString();
+            const QByteArray anchor = "id=\"" + page.fragment().toUtf8() + '"';
+            EXPECT_TRUE(!page.hasFragment() || file.readAll().contains(anchor)) << link.toStdString();
+        }
+    }
 }

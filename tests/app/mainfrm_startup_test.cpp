@@ -80,7 +80,7 @@ TEST_F(Startup, WithoutALanguageFileEnglishTextsAndTheBareKeys) {
     EXPECT_EQ(FrmAbout->LblWebSite->Caption(),
               QStringLiteral("More information can be found at the following Web sites:"));
     EXPECT_TRUE(FrmAbout->LblDescription->Caption().startsWith(
-        QStringLiteral("This program shows the relationship between slope of a tangent and the first "
+        QStringLiteral("This program shows the relationship between the slope of a tangent and the first "
                        "derivative of a function. ")));
     EXPECT_EQ(FrmAbout->UrlLabHomepage->URL(), QStringLiteral("HomePageURL"));
     EXPECT_FALSE(FrmAbout->UrlLabHomepage->Visible());
@@ -127,6 +127,7 @@ TEST_F(Startup, AboutButtonShowsTheDialogAgainWithItsTexts) {
 }
 
 TEST_F(Startup, LinksOfTheExplanatoryTextGoToTheShell) {
+    useLanguage("[MMExplain]=<a href=\"help:en/derivative.html#limit\">Lesson</a>|$$");
     showPastStartupScreen(*form);
     ShellRecorder shell;
     bool handled = false;
@@ -139,8 +140,8 @@ TEST_F(Startup, LinksOfTheExplanatoryTextGoToTheShell) {
     EXPECT_EQ(shell.OverrideCursors[0], Qt::BusyCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
-    // A real click in the pane ends there too, and the pane keeps its document.
-    form->HTMLView->loadFromString(QStringLiteral("<a href=\"lesson.pdf\">Lesson</a>"));
+    // A real click in the pane ends there too, a help link as the page's file, and the pane keeps
+    // its document.
     QTextBrowser* browser = form->HTMLView->browser();
     QTextCursor cursor(browser->document());
     cursor.setPosition(2);
@@ -151,7 +152,8 @@ TEST_F(Startup, LinksOfTheExplanatoryTextGoToTheShell) {
         QCoreApplication::sendEvent(browser->viewport(), &event);
     }
     ASSERT_EQ(shell.Requests.size(), 2u);
-    EXPECT_EQ(shell.Requests[1].File, QStringLiteral("lesson.pdf"));
+    EXPECT_TRUE(shell.Requests[1].File.startsWith(QStringLiteral("file:///")));
+    EXPECT_TRUE(shell.Requests[1].File.endsWith(QStringLiteral("/help/en/derivative.html#limit")));
     EXPECT_EQ(browser->toPlainText(), QStringLiteral("Lesson"));
     EXPECT_TRUE(browser->source().isEmpty());
 }
@@ -163,11 +165,19 @@ TEST_F(Startup, GermanLanguageFileGivesTheGermanStartupScreen) {
     EXPECT_EQ(FrmAbout->LblWebSite->Caption(),
               QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
     EXPECT_TRUE(FrmAbout->LblDescription->Caption().startsWith(
-        QStringLiteral("Dieses Programm zeigt den Zusammenhang zwischen Steigung der Tangente und der ersten "
-                       "Ableitung einer "
-                       "Funktion")));
+        QStringLiteral("Dieses Programm zeigt den Zusammenhang zwischen der Steigung der Tangente und der "
+                       "ersten Ableitung einer Funktion")));
     EXPECT_EQ(FrmAbout->UrlLabHomepage->Caption(), QStringLiteral("Kyvelo-Homepage"));
-    EXPECT_EQ(FrmAbout->UrlLabHomepage->URL(), QStringLiteral("https://kyvelo.example/de/"));
+    EXPECT_EQ(FrmAbout->LblCopyright->Caption(),
+              QStringLiteral("Copyright 2026 die Kyvelo-Autoren. Frei für Lehren und Lernen."));
+    // The links open the German help pages from where this program finds them, as files.
+    const std::pair<TUrlLab*, const char*> links[] = {{FrmAbout->UrlLabHomepage, "/help/de/index.html"},
+                                                      {FrmAbout->UrlLabVRXSuite, "/help/de/index.html#components"},
+                                                      {FrmAbout->UrlLabRadavuziziz, "/help/de/index.html#textbooks"}};
+    for (const auto& [link, page] : links) {
+        EXPECT_TRUE(link->URL().startsWith(QStringLiteral("file:///"))) << link->URL().toStdString();
+        EXPECT_TRUE(link->URL().endsWith(QLatin1String(page))) << link->URL().toStdString();
+    }
     EXPECT_TRUE(FrmAbout->UrlLabHomepage->Visible());
     EXPECT_EQ(FrmAbout->UrlLabVRXSuite->Top(), 8);
     EXPECT_EQ(FrmAbout->UrlLabRadavuziziz->Top(), 24);

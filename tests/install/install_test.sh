@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built tree into a temporary prefix with DESTDIR, checks that every file is where a
-# desktop looks for it, validates the desktop entry and the metainfo, and starts the installed
-# program offscreen. With --languages it also checks which language file the installed program
+# desktop looks for it, that the help pages are complete and their links arrive, that the program,
+# its metainfo and its changelog name one version, validates the desktop entry and the metainfo,
+# and starts the installed program offscreen. With --languages it also checks which language file the installed program
 # takes: German by a German locale, English otherwise, and the user's own file over both.
 # Exit 77 (skipped) when the validators are missing, after everything else has been checked.
 set -u
@@ -34,6 +35,32 @@ size=$(od -An -tx1 -j16 -N8 "$usr/share/icons/hicolor/48x48/apps/kyvelo.png" | t
 [ "$size" = 0000003000000030 ] || fail "the 48x48 icon is $size (hex width, height)"
 grep -qx 'Exec=kyvelo' "$desktop" || fail "the desktop entry does not start kyvelo from the PATH"
 grep -qx 'Icon=kyvelo' "$desktop" || fail "the desktop entry names another icon"
+# Qt names the windows' class after the program file.
+grep -qx 'StartupWMClass=kyvelo' "$desktop" || fail "the desktop entry names another window class"
+
+# The help pages in both languages, and every link between them (file and anchor) arrives.
+help=$usr/share/kyvelo/help
+for page in help.css secant-tangent.svg {en,de}/{index,secant-tangent,derivative}.html; do
+  [ -f "$help/$page" ] || fail "help page $page was not installed"
+done
+for page in "$help"/*/*.html; do
+  for link in $(grep -o '\(href\|src\)="[^"]*"' "$page" | sed 's/^[a-z]*="\(.*\)"$/\1/' | grep -v '^https\?:'); do
+    file=${link%%#*}
+    anchor=${link#"$file"}
+    target=$(dirname "$page")/${file:-$(basename "$page")}
+    [ -f "$target" ] || { fail "${page#"$help"/} links the missing ${link}"; continue; }
+    [ -z "$anchor" ] || grep -q "id=\"${anchor#\#}\"" "$target" || fail "${page#"$help"/} links the missing anchor ${link}"
+  done
+done
+
+# Debian's copyright and changelog; the program, the metainfo and the changelog name one version.
+doc=$usr/share/doc/kyvelo
+[ -f "$doc/copyright" ] || fail "the copyright file was not installed"
+version=$(env -i "$program" --version | sed -n 's/^kyvelo \([0-9.]*\)$/\1/p')
+[ -n "$version" ] || fail "--version"
+gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1 | grep -q "^kyvelo ($version) " ||
+  fail "the changelog does not start with version $version"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 
 # The installed program, on its own: no language file beside it, only the user's folders we give it.
 run() { # run OUTPUT.png ENV...: a picture of the window as it is at start
@@ -46,7 +73,6 @@ run() { # run OUTPUT.png ENV...: a picture of the window as it is at start
 # Its own runtime folder: the single-copy check must not meet a copy that another test runs.
 mkdir -p "$out/home" "$out/runtime"
 chmod 700 "$out/runtime"
-env -i "$program" --version | grep -qx "kyvelo [0-9.]*" || fail "--version"
 run "$out/plain.png" LANG=C
 
 if [ "$languages" = --languages ]; then
@@ -82,7 +108,7 @@ missing=
 for tool in desktop-file-validate appstreamcli; do command -v "$tool" >/dev/null || missing="$missing $tool"; done
 if [ -z "$missing" ]; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate"
-  # Without the network: the addresses are under a reserved domain that never resolves.
+  # Without the network: only the contact address is under a reserved domain that never resolves.
   appstreamcli validate --no-net "$metainfo" >"$out/appstream.log" 2>&1 || { cat "$out/appstream.log"; fail "appstreamcli validate"; }
   appstreamcli validate-tree --no-net "$usr" >>"$out/appstream.log" 2>&1 || { cat "$out/appstream.log"; fail "appstreamcli validate-tree"; }
 fi

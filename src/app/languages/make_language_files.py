@@ -4,35 +4,42 @@
 Language files are Windows-1252 text: one entry per line, "[" key "]=" value "|$$", lines ended by
 CR LF. Keys are the captions of the two windows without their "BF_" prefix, and three keys of the
 program's own: $dlglanguage$, HomePageURL and MMExplain (the HTML text under the chart; it may run
-over several lines, each line break reading as a blank)."""
+over several lines, each line break reading as a blank). Links to the help pages that come with the
+program are written "help:" and the page's path below the help folder; the program opens them from
+where it finds the pages. Characters outside Windows-1252 (Greek letters, the prime) are HTML
+entities."""
 import pathlib
 
 HERE = pathlib.Path(__file__).parent
-HOME = "https://kyvelo.example/"
+HELP_EN = "help:en/"
+HELP_DE = "help:de/"
 
 EXPLAIN_EN = f"""<p style="margin:2px 4px">Drag the two red measuring points along the curve with the left mouse button.
-The blue <b>secant</b> runs through both points: its slope ds/dt is the <i>average</i> velocity between
-them. Move the points closer together and the secant turns into the <b>tangent</b>, which only touches
-the curve; <i>Single Point Measurement</i> shows it at point 1. Its slope is the <i>instantaneous</i>
-velocity, the first derivative s'(t) of the distance.
-<b>ds</b> is the distance and <b>dt</b> the time between the points; <b>Velocity</b> = ds/dt,
-in km per minute times 60 to give km/h.
-<a href="{HOME}secant-tangent">Secant and tangent</a> &middot;
-<a href="{HOME}derivative">The first derivative</a></p>"""
+The blue <b>secant</b> runs through both points: its slope &Delta;s/&Delta;t is the <i>average</i> velocity
+between them (the read-outs <b>ds</b> and <b>dt</b> show &Delta;s and &Delta;t). Move the points closer and
+closer together and the secant approaches the <b>tangent</b>, which touches the curve at that point
+(elsewhere it may cross the curve); <i>Single Point Measurement</i> shows it at point 1. Its slope
+– the limit of &Delta;s/&Delta;t as &Delta;t &rarr; 0 – is the <i>instantaneous</i> velocity s&prime;(t),
+the first derivative of the distance s(t). Velocities are in km/h: km per minute times 60.
+<a href="{HELP_EN}secant-tangent.html">Secant and tangent</a> &middot;
+<a href="{HELP_EN}derivative.html">The first derivative</a></p>"""
 
-EXPLAIN_DE = f"""<p style="margin:2px 4px">Ziehen Sie die beiden roten Messpunkte mit der linken Maustaste über die Kurve.
-Die blaue <b>Sekante</b> geht durch beide Punkte: ihre Steigung ds/dt ist die <i>mittlere</i>
-Geschwindigkeit zwischen ihnen. Rücken die Punkte näher zusammen, wird aus der Sekante die
-<b>Tangente</b>, die die Kurve nur berührt; <i>Einzelpunktmessung</i> zeigt sie im Punkt 1. Ihre
-Steigung ist die <i>momentane</i> Geschwindigkeit, die erste Ableitung s'(t) des Weges.
-<b>ds</b> ist der Weg und <b>dt</b> die Zeit zwischen den Punkten; <b>Geschwindigkeit</b> = ds/dt,
-in km pro Minute mal 60 ergibt km/h.
-<a href="{HOME}de/sekante-tangente">Sekante und Tangente</a> &middot;
-<a href="{HOME}de/ableitung">Die erste Ableitung</a></p>"""
+EXPLAIN_DE = f"""<p style="margin:2px 4px">Ziehen Sie die beiden roten Messpunkte mit der linken Maustaste entlang der Kurve.
+Die blaue <b>Sekante</b> geht durch beide Punkte: Ihre Steigung &Delta;s/&Delta;t ist die <i>mittlere</i>
+Geschwindigkeit zwischen ihnen (die Anzeigen <b>ds</b> und <b>dt</b> zeigen &Delta;s und &Delta;t). Rücken die
+Punkte immer näher zusammen, nähert sich die Sekante der <b>Tangente</b>. Sie berührt die Kurve in
+diesem Punkt (an anderer Stelle kann sie die Kurve schneiden); „Einzelpunktmessung“ zeigt sie in
+Punkt 1. Ihre Steigung – der Grenzwert von &Delta;s/&Delta;t für &Delta;t &rarr; 0 – ist die <i>momentane</i>
+Geschwindigkeit s&prime;(t), die erste Ableitung des Weges s(t). Geschwindigkeiten stehen in km/h:
+km pro Minute mal 60.
+<a href="{HELP_DE}secant-tangent.html">Sekante und Tangente</a> &middot;
+<a href="{HELP_DE}derivative.html">Die erste Ableitung</a></p>"""
+
+COPYRIGHT = "Copyright 2026 the Kyvelo authors. Free for teaching and learning."
 
 ENGLISH = {
     "$dlglanguage$": "LGEnglish",
-    "HomePageURL": HOME,
+    "HomePageURL": HELP_EN + "index.html",
     "Distance - Time - Velocity": "Distance - Time - Velocity",
     "Show Crosshairs": "Show Crosshairs",
     "Single Point Measurement": "Single Point Measurement",
@@ -44,24 +51,27 @@ ENGLISH = {
     "Time [min]": "Time [min]",
     "Distance [km]": "Distance [km]",
     "Velocity": "Velocity",
+    "Average velocity": "Average velocity",
+    "Velocity at point 1": "Velocity at point 1",
     "Distance Interval ds [km]": "Distance Interval ds [km]",
     "Time Interval dt [min]": "Time Interval dt [min]",
     "HomePage": "Kyvelo home page",
     "OK": "OK",
     "Copy picture": "Copy picture",
-    "Save picture...": "Save picture...",
+    "Save picture...": "Save picture…",
     "Let point 2 glide to point 1": "Let point 2 glide to point 1",
     "The picture could not be saved as %1.": "The picture could not be saved as %1.",
     "Distance-time chart": "Distance-time chart",
     "Point 1: %1 min, %2 km": "Point 1: %1 min, %2 km",
     "point 2: %1 min, %2 km": "point 2: %1 min, %2 km",
     "Trip profile": "Trip profile",
+    COPYRIGHT: COPYRIGHT,
     "MMExplain": EXPLAIN_EN,
 }
 
 GERMAN = {
     "$dlglanguage$": "LGGerman",
-    "HomePageURL": HOME + "de/",
+    "HomePageURL": HELP_DE + "index.html",
     "Distance - Time - Velocity": "Weg - Zeit - Geschwindigkeit",
     "Show Crosshairs": "Fadenkreuze zeigen",
     "Single Point Measurement": "Einzelpunktmessung",
@@ -73,18 +83,21 @@ GERMAN = {
     "Time [min]": "Zeit [min]",
     "Distance [km]": "Weg [km]",
     "Velocity": "Geschwindigkeit",
+    "Average velocity": "Mittlere Geschwindigkeit",
+    "Velocity at point 1": "Geschwindigkeit in Punkt 1",
     "Distance Interval ds [km]": "Wegintervall ds [km]",
     "Time Interval dt [min]": "Zeitintervall dt [min]",
     "HomePage": "Kyvelo-Homepage",
     "OK": "OK",
     "Copy picture": "Bild kopieren",
-    "Save picture...": "Bild speichern...",
+    "Save picture...": "Bild speichern…",
     "Let point 2 glide to point 1": "Punkt 2 zu Punkt 1 gleiten lassen",
     "The picture could not be saved as %1.": "Das Bild konnte nicht als %1 gespeichert werden.",
     "Distance-time chart": "Weg-Zeit-Diagramm",
     "Point 1: %1 min, %2 km": "Punkt 1: %1 min, %2 km",
     "point 2: %1 min, %2 km": "Punkt 2: %1 min, %2 km",
     "Trip profile": "Fahrtprofil",
+    COPYRIGHT: "Copyright 2026 die Kyvelo-Autoren. Frei für Lehren und Lernen.",
     "MMExplain": EXPLAIN_DE,
 }
 

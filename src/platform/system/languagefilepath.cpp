@@ -33,8 +33,11 @@ QString languageFilePath(const QString& besideProgram, const LanguageFileSearch&
     return QStringLiteral("%1/%2/%2_%3.itl").arg(search.dataFolder, name, language);
 }
 
+QString installedDataFolder(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + QStringLiteral("/" KYVELO_DATA_FROM_PROGRAM));
+}
+
 LanguageFileSearch systemLanguageFileSearch(const QString& programFolder) {
     return {[](const char* name) { return qgetenv(name); },
-            [](const QString& file) { return QFileInfo(file).isFile(); },
-            QDir::cleanPath(programFolder + QStringLiteral("/" KYVELO_DATA_FROM_PROGRAM))};
+            [](const QString& file) { return QFileInfo(file).isFile(); }, installedDataFolder(programFolder)};
 }

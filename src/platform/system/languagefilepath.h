@@ -22,7 +22,10 @@ struct LanguageFileSearch {
 //   <dataFolder>/kyvelo/kyvelo_de.itl when it starts with "de", else <dataFolder>/kyvelo/kyvelo_en.itl.
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search);
 
-// The search on this machine: the process environment, the file system, and the shared data found
-// from the program's folder the way it is installed (<prefix>/bin -> <prefix>/share), so that a
-// prefix moved as a whole, or staged with DESTDIR, still finds its files.
+// The installation's shared data ("<prefix>/share") found from the program's folder the way it is
+// installed (<prefix>/bin -> <prefix>/share), so that a prefix moved as a whole, or staged with
+// DESTDIR, still finds its files.
+QString installedDataFolder(const QString& programFolder);
+
+// The search on this machine: the process environment, the file system and the installed data.
 LanguageFileSearch systemLanguageFileSearch(const QString& programFolder);
