@@ -1,6 +1,6 @@
 # What `cmake --install` puts under the prefix: the program, its language files and help pages, the
-# desktop entry, the AppStream metainfo, the icon in the hicolor theme, and the copyright and
-# changelog that Debian asks for in /usr/share/doc/kyvelo.
+# desktop entry, the AppStream metainfo, the icon in the hicolor theme, the manual page, and the
+# copyright and changelog that Debian asks for in /usr/share/doc/kyvelo.
 include(GNUInstallDirs)
 
 set(KYVELO_APP_ID example.kyvelo.Kyvelo)
@@ -26,13 +26,15 @@ qt_add_resources(kyvelo_app kyvelo_icon PREFIX /icons BASE ${CMAKE_CURRENT_BINAR
 
 configure_file(${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.metainfo.xml.in ${KYVELO_APP_ID}.metainfo.xml @ONLY)
 
-# Debian keeps the changelog of a package of its own making compressed, without name and time stamp.
+# Debian keeps the changelog and the manual page compressed, without name and time stamp.
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/kyvelo.1.in doc/kyvelo.1 @ONLY)
 set(changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
-add_custom_command(OUTPUT ${changelog}
-                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/doc
+set(manual ${CMAKE_CURRENT_BINARY_DIR}/doc/kyvelo.1.gz)
+add_custom_command(OUTPUT ${changelog} ${manual}
                    COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/data/debian/changelog > ${changelog}
-                   DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog)
-add_custom_target(kyvelo_changelog ALL DEPENDS ${changelog})
+                   COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/doc/kyvelo.1 > ${manual}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/kyvelo.1)
+add_custom_target(kyvelo_docs ALL DEPENDS ${changelog} ${manual})
 
 install(TARGETS kyvelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KYVELO_LANGUAGE_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
@@ -42,3 +44,4 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KYVELO_APP_ID}.metainfo.xml DESTINAT
 install(FILES ${PROJECT_SOURCE_DIR}/data/kyvelo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${icon_48} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kyvelo)
+install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -5,9 +5,10 @@ set(CPACK_PACKAGE_VENDOR "The Kyvelo developers")
 set(CPACK_PACKAGE_CONTACT "The Kyvelo developers <kyvelo@kyvelo.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulation about the first derivative")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Kyvelo plots the distance a car has travelled over time. Students drag two measuring points
-along the curve and see the secant or the tangent with its slope triangle, and the velocity in
-dot-matrix displays. German or English by the desktop's language.")
+    "Kyvelo plots the distance a car has travelled over time. Students drag two
+measuring points along the curve and see the secant or the tangent with its
+slope triangle, and the velocity in dot-matrix displays. German or English by
+the desktop's language, with help pages in both.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kyvelo)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

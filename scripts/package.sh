@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh lintian
 build=${BUILD_DIR:-build-package}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKYVELO_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target kyvelo kyvelo_icons kyvelo_changelog
+cmake --build "$build" -j "$(nproc)" --target kyvelo kyvelo_icons kyvelo_docs
 rm -f "$build"/kyvelo_*.deb # one package of the current version
 (cd "$build" && cpack -G DEB)
 package=$(ls "$build"/kyvelo_*.deb)

@@ -10,7 +10,8 @@ AboutTexts aboutTextsFor(const QString& languageName) {
                                "Unterricht in Mathematik und Physik entwickelt. Die Simulation wird in "
                                "verschiedenen elektronischen Lehrbüchern eingesetzt und beruht auf der "
                                "„VRX Component Suite“."),
-                QStringLiteral("help:de/index.html#components"), QStringLiteral("help:de/index.html#textbooks")};
+                QStringLiteral("help:de/index.html#components"),
+                QStringLiteral("help:de/index.html#textbooks")};
     return {QStringLiteral("More information can be found at the following Web sites:"),
             QStringLiteral("This program shows the relationship between the slope of a tangent and the "
                            "first derivative of a function. It was developed by the Kyvelo project for "

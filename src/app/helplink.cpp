@@ -44,6 +44,7 @@ QString resolveHelpLinks(const QString& html, const HelpFolders& help) {
 }
 
 HelpFolders systemHelpFolders(const QString& programFolder) {
-    return {{programFolder + QStringLiteral("/help"), installedDataFolder(programFolder) + QStringLiteral("/kyvelo/help")},
+    return {{programFolder + QStringLiteral("/help"),
+             installedDataFolder(programFolder) + QStringLiteral("/kyvelo/help")},
             [](const QString& file) { return QFileInfo(file).isFile(); }};
 }

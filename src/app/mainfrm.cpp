@@ -124,7 +124,8 @@ void TForm1::fillAboutDialog() {
     FrmAbout->LblVersion->SetCaption(QStringLiteral("Version " KYVELO_VERSION));
     TRivazidad2000& dictionary = cliDemon->Dictionary();
     const HelpFolders help = systemHelpFolders(QCoreApplication::applicationDirPath());
-    FrmAbout->UrlLabHomepage->SetURL(resolveHelpLink(dictionary.Translate(QStringLiteral("HomePageURL")), help));
+    FrmAbout->UrlLabHomepage->SetURL(
+        resolveHelpLink(dictionary.Translate(QStringLiteral("HomePageURL")), help));
     const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$")).toLower();
     dictionary.TranslateComponent(FrmAbout);
     const AboutTexts texts = aboutTextsFor(language);

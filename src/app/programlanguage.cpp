@@ -6,7 +6,7 @@
 
 ProgramLanguage programLanguage(const QString& languageName) {
     return languageName.toLower() == QLatin1String("lggerman") ? ProgramLanguage::German
-                                                                : ProgramLanguage::English;
+                                                               : ProgramLanguage::English;
 }
 
 QTranslator* installQtTranslations(ProgramLanguage language) {

@@ -73,8 +73,9 @@ TEST(LanguageFiles, GermanReadsBackWithItsUmlautsAndEntities) {
     EXPECT_EQ(german->Translate(QStringLiteral("About")), QStringLiteral("Über"));
     EXPECT_EQ(german->Translate(QStringLiteral("Save picture...")), QStringLiteral("Bild speichern…"));
     const QString explain = german->Translate(QStringLiteral("MMExplain"));
-    for (const char* part : {"entlang der Kurve", "Punkte: Ihre Steigung &Delta;s/&Delta;t ist die <i>mittlere</i>",
-                             "„Einzelpunktmessung“", "Ihre Steigung – der Grenzwert", "s&prime;(t)"})
+    for (const char* part :
+         {"entlang der Kurve", "Punkte: Ihre Steigung &Delta;s/&Delta;t ist die <i>mittlere</i>",
+          "„Einzelpunktmessung“", "Ihre Steigung – der Grenzwert", "s&prime;(t)"})
         EXPECT_TRUE(explain.contains(QString::fromUtf8(part))) << part;
 
     const auto english = load(QStringLiteral("kyvelo_en.itl"));
@@ -92,7 +93,8 @@ TEST(LanguageFiles, GermanReadsBackWithItsUmlautsAndEntities) {
 TEST(LanguageFiles, LinksOpenHelpPagesInTheirLanguage) {
     const HelpFolders help = {{QStringLiteral(KYVELO_TEST_DATA "/../../data/help")},
                               [](const QString& file) { return QFile::exists(file); }};
-    for (const auto& [name, language] : {std::pair{"kyvelo_en.itl", "en"}, std::pair{"kyvelo_de.itl", "de"}}) {
+    for (const auto& [name, language] :
+         {std::pair{"kyvelo_en.itl", "en"}, std::pair{"kyvelo_de.itl", "de"}}) {
         const auto dictionary = load(QLatin1String(name));
         QStringList links = {dictionary->Translate(QStringLiteral("HomePageURL"))};
         const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
@@ -102,7 +104,8 @@ TEST(LanguageFiles, LinksOpenHelpPagesInTheirLanguage) {
         links << about.SuiteLink << about.PellavoLink;
         ASSERT_EQ(links.size(), 5) << name;
         for (const QString& link : links) {
-            EXPECT_TRUE(link.startsWith(QStringLiteral("help:%1/").arg(QLatin1String(language)))) << link.toStdString();
+            EXPECT_TRUE(link.startsWith(QStringLiteral("help:%1/").arg(QLatin1String(language))))
+                << link.toStdString();
             const QUrl page(resolveHelpLink(link, help));
             QFile file(page.toLocalFile());
             ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << link.toStdString();

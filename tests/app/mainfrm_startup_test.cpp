@@ -171,9 +171,10 @@ TEST_F(Startup, GermanLanguageFileGivesTheGermanStartupScreen) {
     EXPECT_EQ(FrmAbout->LblCopyright->Caption(),
               QStringLiteral("Copyright 2026 die Kyvelo-Autoren. Frei für Lehren und Lernen."));
     // The links open the German help pages from where this program finds them, as files.
-    const std::pair<TUrlLab*, const char*> links[] = {{FrmAbout->UrlLabHomepage, "/help/de/index.html"},
-                                                      {FrmAbout->UrlLabVRXSuite, "/help/de/index.html#components"},
-                                                      {FrmAbout->UrlLabRadavuziziz, "/help/de/index.html#textbooks"}};
+    const std::pair<TUrlLab*, const char*> links[] = {
+        {FrmAbout->UrlLabHomepage, "/help/de/index.html"},
+        {FrmAbout->UrlLabVRXSuite, "/help/de/index.html#components"},
+        {FrmAbout->UrlLabRadavuziziz, "/help/de/index.html#textbooks"}};
     for (const auto& [link, page] : links) {
         EXPECT_TRUE(link->URL().startsWith(QStringLiteral("file:///"))) << link->URL().toStdString();
         EXPECT_TRUE(link->URL().endsWith(QLatin1String(page))) << link->URL().toStdString();

@@ -16,7 +16,9 @@ TEST(ProgramLanguage, GermanForLGGermanInAnyCaseEnglishOtherwise) {
 
 // The pane's link menu and the message boxes' buttons, as Qt names them.
 TEST(ProgramLanguage, QtsOwnTextsFollowTheLanguage) {
-    const auto copyLink = [] { return QCoreApplication::translate("QWidgetTextControl", "Copy &Link Location"); };
+    const auto copyLink = [] {
+        return QCoreApplication::translate("QWidgetTextControl", "Copy &Link Location");
+    };
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     EXPECT_EQ(installQtTranslations(ProgramLanguage::English), nullptr);
     EXPECT_EQ(copyLink(), QStringLiteral("Copy &Link Location"));

@@ -25,7 +25,7 @@ usr=$root/usr
 program=$usr/bin/kyvelo
 desktop=$usr/share/applications/example.kyvelo.Kyvelo.desktop
 metainfo=$usr/share/metainfo/example.kyvelo.Kyvelo.metainfo.xml
-for file in "$program" "$desktop" "$metainfo" "$usr/share/icons/hicolor/scalable/apps/kyvelo.svg" \
+for file in "$program" "$desktop" "$metainfo" "$usr/share/man/man1/kyvelo.1.gz" "$usr/share/icons/hicolor/scalable/apps/kyvelo.svg" \
   "$usr/share/icons/hicolor/48x48/apps/kyvelo.png"; do
   [ -f "$file" ] || fail "${file#"$root"} was not installed"
 done

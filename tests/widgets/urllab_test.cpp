@@ -97,7 +97,8 @@ TEST(UrlLab, RecognisesWebAddressesAndExtensions) {
     for (const char* web :
          {"http://a.example", "HTTP://A.EXAMPLE", "https://a.example", "HttpS://a", "file:///usr/a.html"})
         EXPECT_TRUE(isBrowserAddress(QLatin1String(web))) << web;
-    for (const char* other : {"ftp://a.example", "http:/a", "www.a.example", " http://a", "file:a.html", "help:a"})
+    for (const char* other :
+         {"ftp://a.example", "http:/a", "www.a.example", " http://a", "file:a.html", "help:a"})
         EXPECT_FALSE(isBrowserAddress(QLatin1String(other))) << other;
     const std::pair<const char*, const char*> extensions[] = {{"tools/run.EXE", ".EXE"},
                                                               {"a.b/prog", ""},
