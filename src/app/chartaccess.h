@@ -32,6 +32,8 @@ public:
     // single-point mode.
     int activePoint() const;
     void setActivePoint(int point) { FActivePoint = point; }
+    // Keys the chart passes on when they are none of its own; true when the key was taken.
+    void setMoreKeys(std::function<bool(int key, TShiftState shift)> keys) { FMoreKeys = std::move(keys); }
     // Called at the end of every update of the display.
     void displayUpdated();
 
@@ -94,4 +96,5 @@ private:
     PictureDialogs FDialogs;
     PointGlide FGlide;
     std::unique_ptr<Ticker> FTicker;
+    std::function<bool(int key, TShiftState shift)> FMoreKeys;
 };

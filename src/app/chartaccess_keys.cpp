@@ -54,7 +54,7 @@ void ChartAccess::keyDown(int& key, TShiftState shift) {
         showMenu(activePointOnScreen());
         break;
     default:
-        return;
+        if (!FMoreKeys || !FMoreKeys(key, shift)) return;
     }
     key = 0;
 }

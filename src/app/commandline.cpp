@@ -1,12 +1,19 @@
 #include "app/commandline.h"
 
 #include "app/displayfailure.h"
+#include "app/tripmodel.h"
 
 #include <QFile>
+
+#include <optional>
+#include <utility>
 
 namespace {
 
 const QByteArray kScreenshot = "--screenshot";
+const QByteArray kProfile = "--profile";
+const QByteArray kPoints = "--points";
+const QByteArray kPoint = "--point";
 
 // The suffix after the last dot of the file's own name (not of a folder), in lower case.
 QByteArray suffixOf(const QByteArray& fileName) {
@@ -45,6 +52,103 @@ void takeScreenshotFile(CommandLine& result, const QByteArray& fileName,
     result.screenshotFormat = suffix.isEmpty() ? QByteArray("png") : suffix;
 }
 
+QString timeRange() {
+    return QStringLiteral("from 0 to %1 min").arg(kTripEnd);
+}
+
+// A time on the axis; none when the text is no number or lies outside.
+std::optional<double> timeOf(const QByteArray& text) {
+    bool ok = false;
+    const double t = text.toDouble(&ok);
+    if (!ok || !(t >= 0 && t <= kTripEnd)) return std::nullopt;
+    return t;
+}
+
+QString badValue(const QByteArray& option, const QString& wanted, const QByteArray& value) {
+    return QStringLiteral("%1 needs %2, not \"%3\"")
+        .arg(QString::fromLatin1(option), wanted, QString::fromLocal8Bit(value));
+}
+
+void takeProfile(CommandLine& result, const QByteArray& value) {
+    bool ok = false;
+    const int profile = value.toInt(&ok);
+    if (!ok || profile < tpUniform || profile > tpBackAndForth) {
+        setError(result, badValue(kProfile,
+                                  QStringLiteral("0, 1 or 2 (uniform movement, standard road situation, "
+                                                 "back and forth)"),
+                                  value));
+        return;
+    }
+    result.state.simulation.profile = profile;
+}
+
+void takePoints(CommandLine& result, const QByteArray& value) {
+    const QByteArrayList times = value.split(',');
+    const std::optional<double> t1 = timeOf(times.value(0));
+    const std::optional<double> t2 = timeOf(times.value(1));
+    if (times.size() != 2 || !t1 || !t2) {
+        setError(result, badValue(kPoints, QStringLiteral("two times T1,T2 ") + timeRange(), value));
+        return;
+    }
+    result.state.simulation.t1 = *t1;
+    result.state.simulation.t2 = *t2;
+}
+
+void takePoint(CommandLine& result, const QByteArray& value) {
+    const std::optional<double> t1 = timeOf(value);
+    if (!t1) {
+        setError(result, badValue(kPoint, QStringLiteral("a time ") + timeRange(), value));
+        return;
+    }
+    result.state.simulation.t1 = *t1;
+}
+
+// Options with a value, given as "--option VALUE" or "--option=VALUE"; true when `arguments[i]` was one.
+bool takeValueOption(CommandLine& result, const QByteArrayList& arguments, qsizetype& i,
+                     const WritableImageFormats& writableFormats) {
+    using Take = void (*)(CommandLine&, const QByteArray&);
+    const std::pair<QByteArray, Take> options[] = {
+        {kProfile, takeProfile}, {kPoints, takePoints}, {kPoint, takePoint}};
+    const QByteArray& argument = arguments[i];
+    for (const auto& [option, take] : options) {
+        if (argument == option) {
+            if (i + 1 < arguments.size()) {
+                take(result, arguments[++i]);
+            } else {
+                take(result, QByteArray());
+            }
+        } else if (argument.startsWith(option + '=')) {
+            take(result, argument.mid(option.size() + 1));
+        } else {
+            continue;
+        }
+        result.stateGiven = true;
+        return true;
+    }
+    if (argument == kScreenshot)
+        takeScreenshotFile(result, i + 1 < arguments.size() ? arguments[++i] : QByteArray(), writableFormats);
+    else if (argument.startsWith(kScreenshot + '='))
+        takeScreenshotFile(result, argument.mid(kScreenshot.size() + 1), writableFormats);
+    else
+        return false;
+    return true;
+}
+
+// Switches that change the state shown; true when `argument` was one.
+bool takeStateSwitch(CommandLine& result, const QByteArray& argument) {
+    ViewState& state = result.state;
+    const std::pair<const char*, bool*> switches[] = {{"--single", &state.simulation.singlePoint},
+                                                      {"--velocity-graph", &state.velocityGraph},
+                                                      {"--exact", &state.exactCurve}};
+    for (const auto& [name, flag] : switches)
+        if (argument == name) {
+            *flag = true;
+            result.stateGiven = true;
+            return true;
+        }
+    return false;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats) {
@@ -55,24 +159,36 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
             result.help = true;
         else if (argument == "--version")
             result.version = true;
-        else if (argument == kScreenshot)
-            takeScreenshotFile(result, i + 1 < arguments.size() ? arguments[++i] : QByteArray(),
-                               writableFormats);
-        else if (argument.startsWith(kScreenshot + '='))
-            takeScreenshotFile(result, argument.mid(kScreenshot.size() + 1), writableFormats);
+        else if (argument == "--table")
+            result.table = true;
+        else if (!takeStateSwitch(result, argument))
+            takeValueOption(result, arguments, i, writableFormats);
     }
+    if (result.table && !result.screenshotFile.isEmpty())
+        setError(result, QStringLiteral("--table prints the table and ends; leave out --screenshot"));
     return result;
 }
 
 QString usageText() {
     return QStringLiteral(
-               "Usage: kyvelo [--screenshot FILE] [--help] [--version]\n"
+               "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
+               "              [--exact] [--screenshot FILE | --table] [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
                "over time, with the secant or tangent through two measuring points and the velocity.\n"
                "\n"
                "  --screenshot FILE, --screenshot=FILE\n"
                "                write a picture of the window as it is at start to FILE, then end;\n"
                "                the format follows the suffix (.png, .jpg, .bmp, ...), PNG without one\n"
+               "  --profile N   the trip profile: 0 uniform movement, 1 standard road situation (the\n"
+               "                start's), 2 back and forth\n"
+               "  --points T1,T2\n"
+               "                the measuring points at T1 and T2 min, from 0 to 133 (start: 50,110)\n"
+               "  --point T1    measuring point 1 at T1 min, from 0 to 133\n"
+               "  --single      single-point measurement: the tangent at point 1\n"
+               "  --velocity-graph\n"
+               "                show the velocity graph under the chart\n"
+               "  --exact       show the velocity graph with the exact curve v(t)\n"
+               "  --table       print the limit table of point 1 as tab-separated text, then end\n"
                "  --help        show this text and end\n"
                "  --version     show the version and end\n"
                "Other arguments are left to the link with the host textbook (/serverhandle=...).\n"

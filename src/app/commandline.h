@@ -1,6 +1,8 @@
 // The program's own command-line options.
 #pragma once
 
+#include "app/viewstate.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
@@ -13,6 +15,11 @@ struct CommandLine {
     QByteArray screenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
     QByteArray screenshotFormat; // the image format for that file: its suffix's, PNG without one
     QString error;               // a message for the user when the options cannot be understood
+    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact: the state the
+    // window is to show (the start's where not given); stateGiven tells whether any was given.
+    ViewState state;
+    bool stateGiven = false;
+    bool table = false; // --table: the limit table of that state on the terminal, no window
 };
 
 // The image formats that can be written (lower case). Asked for only when a screenshot file has a

@@ -4,8 +4,10 @@
 #include "app/commandline.h"
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
+#include "app/limittable.h"
 #include "app/mainfrm.h"
 #include "app/programlanguage.h"
+#include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
@@ -31,6 +33,11 @@ int writeScreenshot(const CommandLine& options) {
     return 1;
 }
 
+// The state asked for on the command line, once the simulation has started.
+void applyState(const CommandLine& options) {
+    if (options.stateGiven) Form1->Study()->apply(options.state);
+}
+
 // The main window is shown from inside the message loop, so the start-up screen's nested loop runs
 // within it and a quit from the host while the screen is up ends both. For a screenshot the
 // start-up screen is closed at once and the program ends after the picture.
@@ -39,10 +46,12 @@ int run(TApplication& app, const CommandLine& options) {
     QTimer::singleShot(0, Form1, [&] {
         if (options.screenshotFile.isEmpty()) {
             Form1->show();
+            applyState(options);
             return;
         }
         QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // runs in the start-up screen's loop
         Form1->show();
+        applyState(options);
         code = writeScreenshot(options);
         app.quit();
     });
@@ -93,6 +102,11 @@ int main(int argc, char* argv[]) {
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.error));
         return 2;
+    }
+    if (options.table) {
+        const SimulationState& s = options.state.simulation;
+        std::fputs(qPrintable(limitTableText(limitTable(s.profile, s.t1), LimitTableCaptions{})), stdout);
+        return 0;
     }
     if (!displayAvailable()) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);

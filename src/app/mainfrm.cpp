@@ -9,6 +9,8 @@
 #include "app/layoutresources.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
+#include "app/studytexts.h"
+#include "app/studytools.h"
 #include "app/tripmodel.h"
 #include "app/windowplacement.h"
 #include "chart/rchart.h"
@@ -56,10 +58,13 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     // Created before the layout is read, so that its captions are translated with the layout's.
     FAccessTexts = new AccessTexts(this);
     FReadoutTexts = new ReadoutTexts(this);
+    FStudyTexts = new StudyTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
     FAccess = std::make_unique<ChartAccess>(*this, *FAccessTexts);
+    FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
+    FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
 }
 
 TForm1::~TForm1() {

@@ -14,6 +14,8 @@
 class AccessTexts;
 class ChartAccess;
 class ReadoutTexts;
+class StudyTexts;
+class StudyTools;
 class TCheckBox;
 class TComboBox;
 class THTMLViewer;
@@ -53,8 +55,12 @@ public:
     int NearerPoint(double t) const;
     // Puts measuring point 1 or 2 onto the curve at time t and updates the display, as a drag does.
     void MovePoint(int point, double t);
+    // Puts both measuring points onto the curve at once and updates the display once.
+    void SetPoints(double t1, double t2);
     // The keyboard, the chart's context menu, the glide and what screen readers are told.
     ChartAccess* Access() const { return FAccess.get(); }
+    // The velocity graph, the limit table, exact placement of the points and Reset.
+    StudyTools* Study() const { return FStudy.get(); }
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -104,6 +110,8 @@ private:
     AccessTexts* FAccessTexts;
     ReadoutTexts* FReadoutTexts;
     std::unique_ptr<ChartAccess> FAccess;
+    StudyTexts* FStudyTexts;
+    std::unique_ptr<StudyTools> FStudy;
     bool FStarted = false; // the start-up runs at the first show only
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/chartaccess.h"
 #include "app/readouttexts.h"
+#include "app/studytools.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
@@ -58,6 +59,7 @@ void TForm1::UpdateDisplay() {
 
     showReadouts();
     FAccess->displayUpdated();
+    FStudy->displayUpdated();
 }
 
 // The tangent is approximated by the central secant over one minute around point 1.
@@ -73,6 +75,12 @@ void TForm1::MovePoint(int point, double t) {
     (point == 1 ? FTime1 : FTime2) = t;
     (point == 1 ? FDist1 : FDist2) = TripDistance(t);
     UpdateDisplay();
+}
+
+void TForm1::SetPoints(double t1, double t2) {
+    FTime1 = t1;
+    FDist1 = TripDistance(t1);
+    MovePoint(2, t2);
 }
 
 void TForm1::addCurve() {
@@ -144,6 +152,7 @@ void TForm1::CBoxShowCHClick(QObject*) {
 }
 
 void TForm1::CBoxModeChange(QObject*) {
+    FStudy->profileChanged();
     FDist1 = TripDistance(FTime1);
     FDist2 = TripDistance(FTime2);
     UpdateDisplay();

@@ -20,9 +20,9 @@ Real backAndForthShape(Real u) {
 }
 
 Real backAndForth(Real t) {
-    if (t < 73) return backAndForthShape(t);
-    if (t < 83) return 98.81L + 14 * std::cos(6.549295774647887L); // stands still at g(73) for ten minutes
-    return backAndForthShape(t - 10);
+    if (t < kStandStillFrom) return backAndForthShape(t);
+    if (t < kStandStillUntil) return 98.81L + 14 * std::cos(6.549295774647887L); // stands still at g(73)
+    return backAndForthShape(t - (kStandStillUntil - kStandStillFrom));
 }
 
 } // namespace

@@ -6,11 +6,18 @@
 
 enum TripProfile { tpUniform = 0, tpStandardRoad = 1, tpBackAndForth = 2 };
 
+// Profile 2 stands still from the first of these minutes (included) to the second (excluded).
+constexpr double kStandStillFrom = 73;
+constexpr double kStandStillUntil = 83;
+
 // Distance in km at time t (minutes) for profile 0, 1 or 2; any other index gives 0.
 double tripProfileDistance(int profile, double t);
 
+// The trip's time axis ends here, in minutes; it starts at 0.
+constexpr int kTripEnd = 133;
+
 // A profile's curve as the chart draws it: the distances at the whole minutes 0..133.
-using TripCurve = std::array<double, 134>;
+using TripCurve = std::array<double, kTripEnd + 1>;
 
 // The curve of profile 0, 1 or 2, computed once and kept: the long double model is too costly to
 // evaluate 134 times on every move of a measuring point. Each value is tripProfileDistance(profile,

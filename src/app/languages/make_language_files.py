@@ -101,6 +101,63 @@ GERMAN = {
     "MMExplain": EXPLAIN_DE,
 }
 
+# ---- The velocity graph, the limit table, "Set points..." and Reset (keys of StudyTexts, and the
+# paragraph added to the explanatory text while the velocity graph is shown).
+EXPLAIN_VELOCITY_EN = """<p style="margin:2px 4px">The <b>velocity graph</b> under the chart shows v(t) = s'(t) &middot; 60
+in km/h. Every measurement leaves a red dot; the green curve (key E) is the exact derivative. With two points
+the blue segment is the <i>average</i> velocity from t1 to t2: the area under v(t) between the points
+equals the distance ds.</p>"""
+
+EXPLAIN_VELOCITY_DE = """<p style="margin:2px 4px">Das <b>Geschwindigkeitsdiagramm</b> unter dem Weg-Zeit-Diagramm zeigt
+v(t) = s'(t) &middot; 60 in km/h. Jede Messung hinterlässt einen roten Punkt; die grüne Kurve (Taste E) ist die
+exakte Ableitung. Mit zwei Punkten zeigt die blaue Strecke die <i>mittlere</i> Geschwindigkeit von t1 bis t2:
+die Fläche unter v(t) zwischen den Punkten ist gleich dem Weg ds.</p>"""
+
+ENGLISH.update({
+    "Velocity [km/h]": "Velocity [km/h]",
+    "Velocity graph": "Velocity graph",
+    "Exact velocity curve": "Exact velocity curve",
+    "Limit table": "Limit table",
+    "Set points...": "Set points...",
+    "Reset": "Reset",
+    "Copy table": "Copy table",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangent, central secant",
+    "Tangent, exact": "Tangent, exact",
+    "Point 1 [min]:": "Point 1 [min]:",
+    "Point 2 [min]:": "Point 2 [min]:",
+    "Velocity-time graph": "Velocity-time graph",
+    "%1 measured velocities, the last %2 km/h at %3 min": "%1 measured velocities, the last %2 km/h at %3 min",
+    "the exact curve v(t) is shown": "the exact curve v(t) is shown",
+    "average velocity %1 km/h from %2 to %3 min": "average velocity %1 km/h from %2 to %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_EN,
+})
+
+GERMAN.update({
+    "Velocity [km/h]": "Geschwindigkeit [km/h]",
+    "Velocity graph": "Geschwindigkeitsdiagramm",
+    "Exact velocity curve": "Exakte Geschwindigkeitskurve",
+    "Limit table": "Grenzwerttabelle",
+    "Set points...": "Punkte setzen...",
+    "Reset": "Zurücksetzen",
+    "Copy table": "Tabelle kopieren",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, zentrale Sekante",
+    "Tangent, exact": "Tangente, exakt",
+    "Point 1 [min]:": "Punkt 1 [min]:",
+    "Point 2 [min]:": "Punkt 2 [min]:",
+    "Velocity-time graph": "Geschwindigkeit-Zeit-Diagramm",
+    "%1 measured velocities, the last %2 km/h at %3 min": "%1 gemessene Geschwindigkeiten, die letzte %2 km/h bei %3 min",
+    "the exact curve v(t) is shown": "die exakte Kurve v(t) wird gezeigt",
+    "average velocity %1 km/h from %2 to %3 min": "mittlere Geschwindigkeit %1 km/h von %2 bis %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_DE,
+})
+# ---- End of the velocity graph's and limit table's keys.
+
 
 def write(name, entries):
     text = "".join(f"[{key}]={value}|$$\n" for key, value in entries.items())

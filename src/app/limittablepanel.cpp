@@ -1,0 +1,78 @@
+#include "app/limittablepanel.h"
+
+#include "app/mainfrm.h"
+#include "app/studytexts.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
+    : TPanel(&form, &form), FForm(form), FTexts(texts), FView(new QTableView(this)),
+      FModel(new QStandardItemModel(this)), FCopy(new QPushButton(this)) {
+    SetName(QStringLiteral("PanelLimitTable"));
+    SetVisible(false);
+    SetAlign(TAlign::alRight);
+    FView->setModel(FModel);
+    FView->verticalHeader()->hide();
+    FView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FView);
+    layout->addWidget(FCopy);
+    connect(FCopy, &QPushButton::clicked, this, [this] { copyToClipboard(); });
+}
+
+void LimitTablePanel::setShown(bool shown) {
+    if (shown == this->shown()) return;
+    if (shown) {
+        // Docked left of the read-outs' panel, which stays at the window's right edge.
+        const int width = kWidth * FForm.Panel2->width() / 216;
+        SetBounds(FForm.Panel2->x() - width, FForm.Panel2->y(), width, FForm.Panel2->height());
+        fill();
+    }
+    SetVisible(shown);
+}
+
+void LimitTablePanel::follow(int profile, double t1) {
+    FProfile = profile;
+    FTime1 = t1;
+    if (shown()) fill();
+}
+
+LimitTableCaptions LimitTablePanel::captions() const {
+    return {FTexts.TableDt(), FTexts.TableDs(), FTexts.TableVelocity(), FTexts.CentralSecant(),
+            FTexts.ExactTangent()};
+}
+
+QString LimitTablePanel::text() const {
+    return limitTableText(limitTable(FProfile, FTime1), captions());
+}
+
+void LimitTablePanel::copyToClipboard() const {
+    QGuiApplication::clipboard()->setText(text());
+}
+
+// The header row becomes the column titles; a tangent row's caption spans the first two columns.
+void LimitTablePanel::fill() {
+    const std::vector<QStringList> cells = limitTableCells(limitTable(FProfile, FTime1), captions());
+    FModel->setHorizontalHeaderLabels(cells.front());
+    FModel->setRowCount(static_cast<int>(cells.size()) - 1);
+    FModel->setColumnCount(static_cast<int>(cells.front().size()));
+    for (int row = 1; row < static_cast<int>(cells.size()); ++row)
+        for (int column = 0; column < cells[row].size(); ++column) {
+            auto* item = new QStandardItem(cells[row][column]);
+            item->setTextAlignment(column == 0 && row > static_cast<int>(LimitTable::kIntervals.size())
+                                       ? Qt::AlignLeft | Qt::AlignVCenter
+                                       : Qt::AlignRight | Qt::AlignVCenter);
+            FModel->setItem(row - 1, column, item);
+        }
+    for (int row = static_cast<int>(LimitTable::kIntervals.size()); row < FModel->rowCount(); ++row)
+        FView->setSpan(row, 0, 1, 2);
+    FView->setAccessibleName(FTexts.LimitTable());
+    FCopy->setText(FTexts.CopyTable());
+}

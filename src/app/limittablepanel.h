@@ -1,0 +1,44 @@
+// The limit table beside the chart: the secant slopes from point 1 over shrinking intervals and the
+// tangent's slope under them, following point 1 live, and a button that copies the table for a
+// spreadsheet. Screen readers meet it as a table. Hidden, it takes no room.
+#pragma once
+
+#include "app/limittable.h"
+#include "platform/controls/stdctrls.h"
+
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class StudyTexts;
+class TForm1;
+
+class LimitTablePanel : public TPanel {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 250; // pixels at the layout's resolution
+
+    LimitTablePanel(TForm1& form, const StudyTexts& texts);
+
+    bool shown() const { return Visible(); }
+    void setShown(bool shown);
+    // Shows the table of this profile and time of point 1 (kept while hidden, shown when it opens).
+    void follow(int profile, double t1);
+    // The table as tab-separated text, as "Copy table" puts it on the clipboard.
+    QString text() const;
+    void copyToClipboard() const;
+
+    QTableView* view() const { return FView; }
+    QPushButton* copyButton() const { return FCopy; }
+
+private:
+    LimitTableCaptions captions() const;
+    void fill();
+
+    TForm1& FForm;
+    const StudyTexts& FTexts;
+    QTableView* FView;
+    QStandardItemModel* FModel;
+    QPushButton* FCopy;
+    int FProfile = 0;
+    double FTime1 = 0;
+};

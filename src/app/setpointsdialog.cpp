@@ -1,0 +1,60 @@
+#include "app/setpointsdialog.h"
+
+#include "app/studytexts.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr double kStep = 0.1; // min
+
+QDoubleSpinBox* minutesBox(QWidget* parent) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setDecimals(1);
+    box->setSingleStep(kStep);
+    box->setSuffix(QStringLiteral(" min"));
+    return box;
+}
+
+} // namespace
+
+SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
+    : QDialog(parent), FTexts(texts), FBox1(minutesBox(this)), FBox2(minutesBox(this)) {
+    auto* form = new QFormLayout(this);
+    form->addRow(new QLabel(this), FBox1);
+    form->addRow(new QLabel(this), FBox2);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+void SetPointsDialog::prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint) {
+    QString title = FTexts.SetPoints();
+    if (title.endsWith(QStringLiteral("..."))) title.chop(3);
+    setWindowTitle(title);
+    auto* form = static_cast<QFormLayout*>(layout());
+    const std::pair<QDoubleSpinBox*, QString> rows[] = {{FBox1, FTexts.PointOneMinutes()},
+                                                        {FBox2, FTexts.PointTwoMinutes()}};
+    for (const auto& [box, caption] : rows) {
+        auto* label = static_cast<QLabel*>(form->labelForField(box));
+        label->setText(caption);
+        label->setBuddy(box);
+        box->setRange(axisStart, axisEnd);
+    }
+    FBox1->setValue(t1);
+    FBox2->setValue(t2);
+    FBox2->setEnabled(!singlePoint);
+    FBox1->setFocus();
+}
+
+double SetPointsDialog::time1() const {
+    return FBox1->value();
+}
+
+double SetPointsDialog::time2() const {
+    return FBox2->value();
+}

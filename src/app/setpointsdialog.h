@@ -1,0 +1,26 @@
+// "Set points...": the measuring points' times typed in minutes, in steps of 0.1 min and within
+// the time axis. In single-point mode only point 1 can be set.
+#pragma once
+
+#include <QDialog>
+
+class QDoubleSpinBox;
+class StudyTexts;
+
+class SetPointsDialog : public QDialog {
+    Q_OBJECT
+public:
+    SetPointsDialog(QWidget* parent, const StudyTexts& texts);
+
+    // Fills the boxes before the dialog opens: the axis, the points and the mode.
+    void prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint);
+    double time1() const;
+    double time2() const;
+    QDoubleSpinBox* box1() const { return FBox1; }
+    QDoubleSpinBox* box2() const { return FBox2; }
+
+private:
+    const StudyTexts& FTexts;
+    QDoubleSpinBox* FBox1;
+    QDoubleSpinBox* FBox2;
+};

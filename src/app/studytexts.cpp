@@ -1,0 +1,5 @@
+#include "app/studytexts.h"
+
+StudyTexts::StudyTexts(TComponentBase* owner) : TComponent(owner) {
+    SetName(QStringLiteral("StudyTexts"));
+}

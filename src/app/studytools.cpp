@@ -1,0 +1,158 @@
+#include "app/studytools.h"
+
+#include "app/chartaccess.h"
+#include "app/limittablepanel.h"
+#include "app/mainfrm.h"
+#include "app/setpointsdialog.h"
+#include "app/studytexts.h"
+#include "app/velocitygraph.h"
+#include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "platform/controls/stdctrls.h"
+#include "viewer/htmlviewer.h"
+#include "widgets/sline.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+
+using enum TShiftStateFlag;
+
+namespace {
+
+constexpr double kPerHour = 60; // minutes
+
+// A menu entry that names its key after a tab.
+QString withKey(const QString& caption, const QString& key) {
+    return caption + QLatin1Char('\t') + key;
+}
+
+} // namespace
+
+StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
+    : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
+      FTable(new LimitTablePanel(form, texts)), FDialog(new SetPointsDialog(&form, texts)),
+      FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }) {
+    addMenuEntries();
+    auto* resetKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &FForm);
+    connect(resetKey, &QShortcut::activated, this, [this] { reset(); });
+}
+
+StudyTools::~StudyTools() = default;
+
+void StudyTools::addMenuEntries() {
+    QMenu* menu = FForm.Access()->menu();
+    menu->addSeparator();
+    FGraphAction = menu->addAction(QString(), this, [this] { toggleVelocityGraph(); });
+    FExactAction = menu->addAction(QString(), this, [this] { toggleExactCurve(); });
+    FTableAction = menu->addAction(QString(), this, [this] { toggleLimitTable(); });
+    for (QAction* toggle : {FGraphAction, FExactAction, FTableAction})
+        toggle->setCheckable(true);
+    menu->addSeparator();
+    FPointsAction = menu->addAction(QString(), this, [this] { setPoints(); });
+    FResetAction = menu->addAction(QString(), this, [this] { reset(); });
+    connect(menu, &QMenu::aboutToShow, this, [this] { menuOpens(); });
+}
+
+void StudyTools::menuOpens() {
+    FGraphAction->setText(withKey(FTexts.VelocityGraph(), QStringLiteral("V")));
+    FGraphAction->setChecked(FGraph->shown());
+    FExactAction->setText(withKey(FTexts.ExactCurve(), QStringLiteral("E")));
+    FExactAction->setChecked(FGraph->exactCurve());
+    FExactAction->setEnabled(FGraph->shown());
+    FTableAction->setText(withKey(FTexts.LimitTable(), QStringLiteral("T")));
+    FTableAction->setChecked(FTable->shown());
+    FPointsAction->setText(withKey(FTexts.SetPoints(), QStringLiteral("P")));
+    FResetAction->setText(withKey(FTexts.Reset(), QKeySequence(Qt::CTRL | Qt::Key_R).toString(
+                                                      QKeySequence::NativeText)));
+}
+
+bool StudyTools::keyDown(int key, TShiftState shift) {
+    if (shift.testFlag(ssCtrl) || shift.testFlag(ssAlt)) return false;
+    switch (key) {
+    case Qt::Key_V:
+        toggleVelocityGraph();
+        return true;
+    case Qt::Key_E:
+        toggleExactCurve();
+        return true;
+    case Qt::Key_T:
+        toggleLimitTable();
+        return true;
+    case Qt::Key_P:
+        setPoints();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void StudyTools::displayUpdated() {
+    const int profile = FForm.CBoxMode->ItemIndex();
+    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.CBox1Point->Checked(),
+                      FForm.SLine1->GetSlope() * kPerHour});
+    FTable->follow(profile, FForm.Time1());
+}
+
+void StudyTools::profileChanged() {
+    FGraph->clearTrace();
+}
+
+void StudyTools::toggleVelocityGraph() {
+    FGraph->setShown(!FGraph->shown());
+    explain();
+}
+
+// The exact curve belongs to the graph: with the graph hidden, E shows both.
+void StudyTools::toggleExactCurve() {
+    const bool exact = !FGraph->shown() || !FGraph->exactCurve();
+    FGraph->setExactCurve(exact);
+    if (!FGraph->shown()) toggleVelocityGraph();
+}
+
+void StudyTools::toggleLimitTable() {
+    FTable->setShown(!FTable->shown());
+}
+
+void StudyTools::setPoints() {
+    const TScalePropsHoriz& axis = *FForm.RC1->Scale1X();
+    const bool single = FForm.CBox1Point->Checked();
+    FDialog->prepare(axis.RangeLow(), axis.RangeHigh(), FForm.Time1(), FForm.Time2(), single);
+    if (!FRunDialog(*FDialog)) return;
+    if (single)
+        FForm.MovePoint(1, FDialog->time1());
+    else
+        FForm.SetPoints(FDialog->time1(), FDialog->time2());
+}
+
+void StudyTools::reset() {
+    applySimulation(SimulationState{});
+}
+
+void StudyTools::apply(const ViewState& state) {
+    FGraph->setShown(state.velocityGraph || state.exactCurve);
+    FGraph->setExactCurve(state.exactCurve);
+    FTable->setShown(state.limitTable);
+    explain();
+    applySimulation(state.simulation);
+}
+
+// The check boxes update the display as a click does; the trace then starts from the one
+// measurement of the new points.
+void StudyTools::applySimulation(const SimulationState& state) {
+    FForm.CBoxMode->SetItemIndex(state.profile);
+    FForm.CBox1Point->SetChecked(state.singlePoint);
+    FForm.CBoxShowCH->SetChecked(state.crosshairs);
+    FGraph->clearTrace();
+    FForm.SetPoints(state.t1, state.t2);
+}
+
+// With the graph shown, the explanatory text says what the area under it means.
+void StudyTools::explain() {
+    if (!FForm.cliDemon) return;
+    QString text = FForm.cliDemon->Translate(QStringLiteral("MMExplain"));
+    const QString key = QStringLiteral("MMExplainVelocity");
+    const QString graphText = FForm.cliDemon->Translate(key);
+    if (FGraph->shown() && graphText != key) text += graphText;
+    FForm.HTMLView->loadFromString(text);
+}

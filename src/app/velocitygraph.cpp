@@ -1,0 +1,200 @@
+#include "app/velocitygraph.h"
+
+#include "app/accessibleface.h"
+#include "app/mainfrm.h"
+#include "app/studytexts.h"
+#include "app/velocitymodel.h"
+#include "chart/rchart.h"
+#include "platform/controls/stdctrls.h"
+#include "scales/labeltext.h"
+
+#include <QEvent>
+
+#include <algorithm>
+#include <cmath>
+
+using enum VrxBase::TCrossHairMode;
+
+namespace {
+
+constexpr int kDotMark = 24; // small filled circle, as the measuring points
+
+template <class Scale> void copyScaleLook(const Scale& from, Scale& to) {
+    to.Font()->Assign(*from.Font());
+    to.SetColorScale(from.ColorScale());
+    to.SetDecPlaces(from.DecPlaces());
+    to.SetMinTicks(from.MinTicks());
+    to.SetShortTicks(from.ShortTicks());
+    to.SetCaptionPosX(from.CaptionPosX());
+    to.SetCaptionPosY(from.CaptionPosY());
+    to.SetCaptionAlignment(from.CaptionAlignment());
+    to.SetCaptionAnchor(from.CaptionAnchor());
+}
+
+} // namespace
+
+VelocityGraph::VelocityGraph(TForm1& form, const StudyTexts& texts)
+    : FForm(form), FTexts(texts), FChart(new TRChart(&form, &form)) {
+    FChart->SetName(QStringLiteral("RCVelocity"));
+    FChart->setFocusPolicy(Qt::NoFocus);
+    FChart->SetVisible(false);
+    FChart->SetAlign(TAlign::alBottom);
+    takeLookOfDistanceChart();
+    setAccessibleFace(FChart, {QAccessible::Graphic,
+                               [this] { return FTexts.GraphName(); },
+                               {},
+                               [this] { return description(); }});
+    FForm.installEventFilter(this);
+    FForm.RC1->installEventFilter(this);
+    FChart->installEventFilter(this);
+}
+
+// The same frame, fonts, margins and time axis as the distance chart; its own velocity axis.
+void VelocityGraph::takeLookOfDistanceChart() {
+    const TRChart& rc1 = *FForm.RC1;
+    FChart->SetWindColor(rc1.WindColor());
+    FChart->SetChartColor(rc1.ChartColor());
+    FChart->SetShadowStyle(rc1.ShadowStyle());
+    FChart->SetShadowColor(rc1.ShadowColor());
+    FChart->SetShadowBakColor(rc1.ShadowBakColor());
+    FChart->SetShadowWidth(rc1.ShadowWidth());
+    FChart->SetMarginLeft(rc1.MarginLeft());
+    FChart->SetMarginTop(rc1.MarginTop());
+    FChart->SetMarginBottom(rc1.MarginBottom());
+    FChart->SetMarginRight(rc1.MarginRight());
+    copyScaleLook(*rc1.Scale1X(), *FChart->Scale1X());
+    copyScaleLook(*rc1.Scale1Y(), *FChart->Scale1Y());
+    FChart->Scale1X()->SetCaption(rc1.Scale1X()->Caption());
+    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
+    FChart->SetRanges(1, rc1.Scale1X()->RangeLow(), rc1.Scale1X()->RangeHigh(), kLowest, kHighest);
+    for (int n = 1; n <= TCustomRChart::CrossHairCount; ++n)
+        FChart->CrossHair(n)->SetMode(chOff);
+}
+
+bool VelocityGraph::shown() const {
+    return FChart->Visible();
+}
+
+void VelocityGraph::setShown(bool shown) {
+    if (shown == this->shown()) return;
+    if (shown) {
+        // Captions may have been translated since the graph was made.
+        FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
+        FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
+        fitHeight();
+    }
+    FChart->SetVisible(shown);
+    if (shown) {
+        alignTimeAxis();
+        redraw();
+    }
+}
+
+void VelocityGraph::setExactCurve(bool shown) {
+    FExactCurve = shown;
+    redraw();
+}
+
+QPointF VelocityGraph::dotOf(const Measurement& m) {
+    return {m.singlePoint ? m.t1 : (m.t1 + m.t2) / 2, m.velocity};
+}
+
+void VelocityGraph::measured(const Measurement& m) {
+    FLast = m;
+    const QPointF dot = dotOf(m);
+    if (FTrace.empty() || FTrace.back() != dot) FTrace.push_back(dot);
+    if (FTrace.size() > kMaxDots) FTrace.erase(FTrace.begin());
+    redraw();
+}
+
+void VelocityGraph::clearTrace() {
+    FTrace.clear();
+    redraw();
+}
+
+// The graph takes its share of the room between the top panel and the text strip; the distance
+// chart keeps the rest.
+void VelocityGraph::fitHeight() {
+    const int bottom = FForm.height() - FForm.Panel3->height();
+    const int height = static_cast<int>(std::lround((bottom - FForm.Panel1->height()) * kShare));
+    FChart->SetBounds(0, bottom - height, FForm.width(), height);
+}
+
+// The graph spans the window's width; its data area ends where the distance chart's does.
+void VelocityGraph::alignTimeAxis() {
+    const TRChart& rc1 = *FForm.RC1;
+    FChart->SetMarginLeft(rc1.x() + rc1.MarginLeft());
+    FChart->SetMarginRight(FChart->width() - rc1.geometry().right() - 1 + rc1.MarginRight());
+}
+
+bool VelocityGraph::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && shown()) {
+        if (watched == &FForm)
+            fitHeight();
+        else
+            alignTimeAxis();
+    }
+    return false;
+}
+
+// Items in the order that keeps a drag cheap: what stays (zero line, exact curve, older dots) comes
+// first, what changes with every move last, the newest dot over the average's segment.
+void VelocityGraph::redraw() {
+    if (!shown()) return;
+    const double end = FChart->Scale1X()->RangeHigh();
+    FChart->SetSuppressPaint(true);
+    FChart->ClearItems();
+    FChart->SetCurrentLayer(1);
+    FChart->SetLineWidth(1);
+    FChart->SetDataColor(clGray);
+    FChart->AddLine(FChart->Scale1X()->RangeLow(), 0, end, 0);
+    if (FExactCurve) addExactCurve();
+    FChart->SetLineWidth(1);
+    FChart->SetDataColor(clRed);
+    for (const QPointF& dot : FTrace)
+        FChart->AddMark(dot.x(), dot.y(), kDotMark);
+    if (!FLast.singlePoint && FLast.t1 != FLast.t2) {
+        FChart->SetDataColor(clBlue);
+        FChart->SetLineWidth(2);
+        FChart->AddLine(std::min(FLast.t1, FLast.t2), FLast.velocity, std::max(FLast.t1, FLast.t2),
+                        FLast.velocity);
+        FChart->SetLineWidth(1);
+        FChart->SetDataColor(clRed);
+        if (!FTrace.empty()) FChart->AddMark(FTrace.back().x(), FTrace.back().y(), kDotMark);
+    }
+    FChart->SetSuppressPaint(false);
+}
+
+// One segment per minute, split where the velocity jumps, without joining the two sides of a jump.
+void VelocityGraph::addExactCurve() {
+    FChart->SetDataColor(clGreen);
+    FChart->SetLineWidth(2);
+    const int profile = FLast.profile;
+    const std::vector<double> jumps = tripProfileVelocityJumps(profile);
+    const double start = FChart->Scale1X()->RangeLow(), end = FChart->Scale1X()->RangeHigh();
+    constexpr double kLeftOfJump = 1e-9; // min
+    for (double a = start; a < end;) {
+        double b = std::min(std::floor(a) + 1, end);
+        const auto jump = std::upper_bound(jumps.begin(), jumps.end(), a);
+        const bool toJump = jump != jumps.end() && *jump < b;
+        if (toJump) b = *jump;
+        FChart->AddLine(a, tripProfileVelocity(profile, a), b,
+                        tripProfileVelocity(profile, toJump ? b - kLeftOfJump : b));
+        a = b;
+    }
+}
+
+QString VelocityGraph::description() const {
+    QStringList parts;
+    if (!FTrace.empty()) {
+        const QPointF& last = FTrace.back();
+        parts << FTexts.GraphTrace().arg(FTrace.size()).arg(FormatFloatField(1, 1, last.y()),
+                                                             FormatFloatField(1, 1, last.x()));
+    }
+    if (!FLast.singlePoint && FLast.t1 != FLast.t2)
+        parts << FTexts.GraphAverage().arg(FormatFloatField(1, 1, FLast.velocity),
+                                           FormatFloatField(1, 1, std::min(FLast.t1, FLast.t2)),
+                                           FormatFloatField(1, 1, std::max(FLast.t1, FLast.t2)));
+    if (FExactCurve) parts << FTexts.GraphExact();
+    return parts.join(QStringLiteral("; "));
+}

@@ -1,0 +1,73 @@
+// The velocity v(t) of the trip as a chart of its own under the distance chart, on the same time
+// axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
+// for a secant), on request the exact curve v(t) of the profile, and with two points the average
+// velocity as a horizontal segment from t1 to t2. Hidden, it takes no room and draws nothing: the
+// window is laid out and painted as without it.
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+class StudyTexts;
+class TForm1;
+class TRChart;
+
+// What was measured by the last update of the display.
+struct Measurement {
+    int profile = 0;
+    double t1 = 0;
+    double t2 = 0;
+    bool singlePoint = false;
+    double velocity = 0; // km/h, as the read-out shows it
+};
+
+class VelocityGraph : public QObject {
+    Q_OBJECT
+public:
+    // The velocity axis, the same for every profile so that graphs of different trips compare.
+    static constexpr double kLowest = -80;  // km/h
+    static constexpr double kHighest = 120; // km/h
+    // Share of the room between the top panel and the text strip that the graph takes when shown.
+    static constexpr double kShare = 0.4;
+    // The oldest dots go when the trace grows beyond this.
+    static constexpr std::size_t kMaxDots = 2000;
+
+    VelocityGraph(TForm1& form, const StudyTexts& texts);
+
+    bool shown() const;
+    void setShown(bool shown);
+    bool exactCurve() const { return FExactCurve; }
+    void setExactCurve(bool shown);
+
+    // Records the measurement's dot (unless it repeats the last one) and redraws when shown.
+    void measured(const Measurement& m);
+    // The trace starts anew; the next measurement is its first dot.
+    void clearTrace();
+    // (time in min, velocity in km/h) of every dot, oldest first.
+    const std::vector<QPointF>& trace() const { return FTrace; }
+    // Where the dot of a measurement lies.
+    static QPointF dotOf(const Measurement& m);
+
+    TRChart* chart() const { return FChart; }
+    QString description() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void takeLookOfDistanceChart();
+    void fitHeight();
+    void alignTimeAxis();
+    void redraw();
+    void addExactCurve();
+
+    TForm1& FForm;
+    const StudyTexts& FTexts;
+    TRChart* FChart;
+    bool FExactCurve = false;
+    Measurement FLast;
+    std::vector<QPointF> FTrace;
+};

@@ -1,0 +1,45 @@
+#include "app/velocitymodel.h"
+
+#include "app/tripmodel.h"
+
+#include <cmath>
+
+namespace {
+
+using Real = long double;
+constexpr Real kPerHour = 60; // minutes
+
+Real standardRoad(Real t) {
+    return 1 - 7 * std::sin((t + 20) / 20) / 20 + 8 * std::cos((t + 40) / 11.3L) / 11.3L;
+}
+
+// The derivative of the parabola plus cosine of the outward drive and the way back.
+Real backAndForthShape(Real u) {
+    return -0.01L * (2 * u - 170) - 14 * std::sin((u + 20) / 14.2L) / 14.2L;
+}
+
+Real backAndForth(Real t) {
+    if (t < kStandStillFrom) return backAndForthShape(t);
+    if (t < kStandStillUntil) return 0;
+    return backAndForthShape(t - (kStandStillUntil - kStandStillFrom));
+}
+
+} // namespace
+
+double tripProfileVelocity(int profile, double t) {
+    switch (profile) {
+    case tpUniform:
+        return static_cast<double>(1.25L * kPerHour);
+    case tpStandardRoad:
+        return static_cast<double>(standardRoad(t) * kPerHour);
+    case tpBackAndForth:
+        return static_cast<double>(backAndForth(t) * kPerHour);
+    default:
+        return 0;
+    }
+}
+
+std::vector<double> tripProfileVelocityJumps(int profile) {
+    if (profile == tpBackAndForth) return {kStandStillFrom, kStandStillUntil};
+    return {};
+}
