@@ -114,8 +114,56 @@ TEST(CommandLine, HelpAndVersionAnywhereAmongOtherArguments) {
 TEST(CommandLine, UsageAndVersionTexts) {
     EXPECT_EQ(versionText(), QStringLiteral("kyvelo " KYVELO_TEST_VERSION "\n"));
     const QString usage = usageText();
-    EXPECT_TRUE(usage.startsWith(QStringLiteral("Usage: kyvelo [--screenshot FILE] [--help] [--version]\n")));
-    for (const char* option :
-         {"--screenshot=FILE", "--help ", "--version ", "xvfb-run", "QT_QPA_PLATFORM=offscreen"})
+    EXPECT_TRUE(usage.startsWith(QStringLiteral("Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] ")));
+    for (const char* option : {"--screenshot=FILE", "--help ", "--version ", "--profile N ", "--points T1,T2\n",
+                               "--point T1 ", "--single ", "--velocity-graph\n", "--exact ", "--table ",
+                               "xvfb-run", "QT_QPA_PLATFORM=offscreen"})
         EXPECT_TRUE(usage.contains(QLatin1String(option))) << option;
+}
+
+// The state a worksheet asks for, and every bad value named with its option and range.
+TEST(CommandLine, StateOptionsAndTheirBadValues) {
+    const struct {
+        QByteArrayList arguments;
+        SimulationState simulation;
+        bool graph, exact, table;
+        const char* error;
+    } cases[] = {
+        {{"kyvelo", "--profile", "2", "--points", "90,120"}, {2, 90, 120, false, true}, false, false, false, ""},
+        {{"kyvelo", "--profile=0", "--point=12.5", "--single", "--velocity-graph"},
+         {0, 12.5, 110, true, true}, true, false, false, ""},
+        {{"kyvelo", "--exact", "--points=0,133"}, {1, 0, 133, false, true}, false, true, false, ""},
+        {{"kyvelo", "--table", "--point", "7"}, {1, 7, 110, false, true}, false, false, true, ""},
+        {{"kyvelo", "--profile", "3"}, {}, false, false, false,
+         "--profile needs 0, 1 or 2 (uniform movement, standard road situation, back and forth), not \"3\""},
+        {{"kyvelo", "--profile", "1.0"}, {}, false, false, false,
+         "--profile needs 0, 1 or 2 (uniform movement, standard road situation, back and forth), not \"1.0\""},
+        {{"kyvelo", "--points", "50"}, {}, false, false, false,
+         "--points needs two times T1,T2 from 0 to 133 min, not \"50\""},
+        {{"kyvelo", "--points=50,134"}, {}, false, false, false,
+         "--points needs two times T1,T2 from 0 to 133 min, not \"50,134\""},
+        {{"kyvelo", "--points", "1,2,3"}, {}, false, false, false,
+         "--points needs two times T1,T2 from 0 to 133 min, not \"1,2,3\""},
+        {{"kyvelo", "--point", "-1"}, {}, false, false, false, "--point needs a time from 0 to 133 min, not \"-1\""},
+        {{"kyvelo", "--point", "nan"}, {}, false, false, false, "--point needs a time from 0 to 133 min, not \"nan\""},
+        {{"kyvelo", "--point"}, {}, false, false, false, "--point needs a time from 0 to 133 min, not \"\""},
+        {{"kyvelo", "--table", "--screenshot", "a.png"}, {}, false, false, true,
+         "--table prints the table and ends; leave out --screenshot"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine r = parse(c.arguments);
+        const std::string name = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(r.error, QString::fromUtf8(c.error)) << name;
+        EXPECT_EQ(r.table, c.table) << name;
+        if (*c.error) continue;
+        EXPECT_TRUE(r.stateGiven) << name;
+        const SimulationState& s = r.state.simulation;
+        EXPECT_EQ(s.profile, c.simulation.profile) << name;
+        EXPECT_EQ(s.t1, c.simulation.t1) << name;
+        EXPECT_EQ(s.t2, c.simulation.t2) << name;
+        EXPECT_EQ(s.singlePoint, c.simulation.singlePoint) << name;
+        EXPECT_EQ(r.state.velocityGraph, c.graph) << name;
+        EXPECT_EQ(r.state.exactCurve, c.exact) << name;
+    }
+    EXPECT_FALSE(parse({"kyvelo", "--screenshot", "a.png"}).stateGiven);
 }

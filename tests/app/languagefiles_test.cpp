@@ -5,6 +5,7 @@
 #include "app/accesstexts.h"
 #include "app/helplink.h"
 #include "app/layoutresources.h"
+#include "app/studytexts.h"
 #include "localisation/rivazidad2000.h"
 
 #include <gtest/gtest.h>
@@ -40,10 +41,13 @@ QStringList captionKeys() {
         for (const auto& match : QRegularExpression(QStringLiteral("'BF_([^']*)'")).globalMatch(text))
             keys << match.captured(1);
     }
-    AccessTexts texts(nullptr);
-    const QMetaObject* meta = texts.metaObject();
-    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
-        keys << meta->property(i).read(&texts).toString().mid(3);
+    AccessTexts accessTexts(nullptr);
+    StudyTexts studyTexts(nullptr);
+    for (const QObject* texts : std::initializer_list<const QObject*>{&accessTexts, &studyTexts}) {
+        const QMetaObject* meta = texts->metaObject();
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+            keys << meta->property(i).read(texts).toString().mid(3);
+    }
     return keys;
 }
 
@@ -51,17 +55,17 @@ QStringList captionKeys() {
 
 TEST(LanguageFiles, CoverEveryCaptionOfBothWindows) {
     const QStringList keys = captionKeys();
-    EXPECT_EQ(keys.size(), 25); // 17 in the two layouts, 8 in code
+    EXPECT_EQ(keys.size(), 43); // 17 in the two layouts, 26 in code
     for (const char* name : {"kyvelo_en.itl", "kyvelo_de.itl"}) {
         const auto dictionary = load(QLatin1String(name));
         dictionary->SetCollect(true);
         for (const QString& key : keys)
             dictionary->Translate(key);
-        for (const char* key : {"$dlglanguage$", "HomePageURL", "MMExplain"})
+        for (const char* key : {"$dlglanguage$", "HomePageURL", "MMExplain", "MMExplainVelocity"})
             EXPECT_NE(dictionary->Translate(QLatin1String(key)), QLatin1String(key)) << name << " " << key;
         EXPECT_EQ(dictionary->Collected(), QStringList()) << name; // nothing asked for was missing
         dictionary->SetCollect(false);
-        EXPECT_EQ(dictionary->Keys().size(), 29) << name;
+        EXPECT_EQ(dictionary->Keys().size(), 48) << name;
     }
 }
 

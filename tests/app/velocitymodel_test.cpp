@@ -8,7 +8,7 @@ namespace {
 
 // Central differences, or forward ones where the velocity jumps and counts from the right.
 double numericalVelocity(int profile, double t, bool forward) {
-    constexpr double h = 1e-4;
+    const double h = forward ? 1e-6 : 1e-4; // a one-sided difference errs by h / 2 times s
     const double before = tripProfileDistance(profile, forward ? t : t - h);
     const double after = tripProfileDistance(profile, t + h);
     return (after - before) / (forward ? h : 2 * h) * 60;

@@ -1,0 +1,169 @@
+// The velocity graph, the limit table, "Set points..." and Reset in the real main window, driven
+// by the chart's keys as a student at the keyboard drives them.
+#include "../painttestutil.h"
+#include "../startupscreen.h"
+#include "app/limittablepanel.h"
+#include "app/mainfrm.h"
+#include "app/setpointsdialog.h"
+#include "app/studytools.h"
+#include "app/velocitygraph.h"
+#include "app/velocitymodel.h"
+#include "chart/rchart.h"
+#include "platform/controls/stdctrls.h"
+#include "scales/labeltext.h"
+#include "widgets/rasterlab.h"
+#include "widgets/sline.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <memory>
+
+namespace {
+
+class StudyToolsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        about.reset(FrmAbout = new TFrmAbout);
+        form.reset(Form1 = new TForm1(120));
+        showPastStartupScreen(*form);
+        study = form->Study();
+    }
+
+    void key(int k) {
+        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(form->RC1, &event);
+    }
+    TRChart& graph() const { return *study->graph().chart(); }
+    // The pixel of a point of the velocity graph, in the window.
+    QPoint inWindow(const TRChart& chart, int layer, double t, double y) const {
+        return chart.mapTo(form.get(), chart.DataToPixel(layer, t, y));
+    }
+    QRgb graphPixel(double t, double v) const {
+        return graph().FrameImage().pixel(graph().DataToPixel(1, t, v));
+    }
+
+    std::unique_ptr<TFrmAbout> about;
+    std::unique_ptr<TForm1> form;
+    StudyTools* study = nullptr;
+};
+
+} // namespace
+
+// V shows the graph under the chart on the same time axis; in single-point mode every step of
+// point 1 leaves a dot at t1 and the velocity the read-out shows; V again gives the chart its room back.
+TEST_F(StudyToolsTest, VelocityGraphTracesTheMeasuredVelocities) {
+    const QRect chartAlone = form->RC1->geometry();
+    key(Qt::Key_V);
+    ASSERT_TRUE(graph().isVisible());
+    EXPECT_LT(form->RC1->height(), chartAlone.height());
+    EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());
+    for (double t : {0.0, 133.0})
+        EXPECT_EQ(inWindow(graph(), 1, t, 0).x(), inWindow(*form->RC1, 1, t, 0).x()) << t;
+
+    form->CBox1Point->SetChecked(true);
+    for (int step = 0; step < 4; ++step) {
+        key(Qt::Key_Right);
+        const QPointF dot = study->graph().trace().back();
+        EXPECT_EQ(dot.x(), form->Time1());
+        EXPECT_EQ(FormatFloatField(3, 1, dot.y()) + QStringLiteral("km/h"), form->RLabSpeed->Text());
+        EXPECT_EQ(graphPixel(dot.x(), dot.y()), rgb(clRed)) << dot.x();
+    }
+    // Two points: the dot sits at the middle of [t1, t2] under the average's segment.
+    form->CBox1Point->SetChecked(false);
+    const QPointF middle = study->graph().trace().back();
+    EXPECT_EQ(middle.x(), (form->Time1() + form->Time2()) / 2);
+    EXPECT_EQ(graphPixel(middle.x(), middle.y()), rgb(clRed));
+    EXPECT_EQ(graphPixel((form->Time1() + middle.x()) / 2, middle.y()), rgb(clBlue));
+    EXPECT_EQ(study->graph().trace().size(), 7u); // start, single-point mode, four steps, two points
+
+    form->CBoxMode->SetItemIndex(tpBackAndForth);
+    form->CBoxModeChange(form->CBoxMode);
+    EXPECT_EQ(study->graph().trace().size(), 1u);
+
+    key(Qt::Key_V);
+    EXPECT_FALSE(graph().isVisible());
+    EXPECT_EQ(form->RC1->geometry(), chartAlone);
+}
+
+// The picture of the way back with the exact curve: below the zero line, the average's segment
+// from t1 to t2, and the measured dot on it.
+TEST_F(StudyToolsTest, PictureOfTheGraphWithExactCurve) {
+    ViewState state;
+    state.simulation = {tpBackAndForth, 90, 120, false, true};
+    state.exactCurve = true;
+    study->apply(state);
+    const QImage& picture = graph().FrameImage();
+    picture.save(outputPath(QStringLiteral("velocity_graph.png")));
+    const QRgb green = rgb(clGreen), blue = rgb(clBlue), red = rgb(clRed);
+    for (double t : {10.0, 40.0, 70.0, 78.0, 100.0, 130.0})
+        EXPECT_EQ(graphPixel(t, tripProfileVelocity(tpBackAndForth, t)), green) << t;
+    const double average = (tripProfileDistance(tpBackAndForth, 120) - tripProfileDistance(tpBackAndForth, 90)) /
+                           30 * 60;
+    ASSERT_EQ(study->graph().trace(), (std::vector<QPointF>{{105, average}}));
+    EXPECT_LT(average, 0);
+    EXPECT_GT(graph().DataToPixel(1, 105, average).y(), graph().DataToPixel(1, 105, 0).y());
+    for (double t : {91.0, 98.0, 112.0, 119.0})
+        EXPECT_EQ(graphPixel(t, average), blue) << t;
+    EXPECT_EQ(graphPixel(105, average), red);
+}
+
+// T shows the table of point 1, which follows the point and copies as the text the command line prints.
+TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
+    key(Qt::Key_T);
+    LimitTablePanel& panel = study->table();
+    ASSERT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.geometry().right() + 1, form->Panel2->x());
+    EXPECT_EQ(form->RC1->geometry().right() + 1, panel.x());
+    form->MovePoint(1, 20);
+    const auto* model = static_cast<QStandardItemModel*>(panel.view()->model());
+    const std::vector<QStringList> cells = limitTableCells(limitTable(tpStandardRoad, 20), LimitTableCaptions{});
+    ASSERT_EQ(model->rowCount(), static_cast<int>(cells.size()) - 1);
+    for (int row = 1; row < static_cast<int>(cells.size()); ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(model->item(row - 1, column)->text(), cells[row][column]) << row << " " << column;
+    panel.copyButton()->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), limitTableText(limitTable(tpStandardRoad, 20), {}));
+}
+
+// P places the points as typed (within the axis, point 2 held in single-point mode); Reset
+// returns to the start and keeps the graph.
+TEST_F(StudyToolsTest, SetPointsAndReset) {
+    study->setDialogRunner([](SetPointsDialog& dialog) {
+        EXPECT_EQ(dialog.box1()->maximum(), 133);
+        dialog.box1()->setValue(30.04);
+        dialog.box2()->setValue(200);
+        return true;
+    });
+    key(Qt::Key_P);
+    EXPECT_EQ(form->Time1(), 30.0);
+    EXPECT_EQ(form->Time2(), 133.0);
+    form->CBox1Point->SetChecked(true);
+    study->setDialogRunner([](SetPointsDialog& dialog) {
+        EXPECT_FALSE(dialog.box2()->isEnabled());
+        dialog.box1()->setValue(12.3);
+        return true;
+    });
+    key(Qt::Key_P);
+    EXPECT_EQ(form->Time1(), 12.3);
+    EXPECT_EQ(form->Time2(), 133.0);
+
+    key(Qt::Key_V);
+    form->CBoxShowCH->SetChecked(false);
+    form->CBoxMode->SetItemIndex(tpUniform);
+    study->reset();
+    EXPECT_EQ(form->CBoxMode->ItemIndex(), tpStandardRoad);
+    EXPECT_EQ(std::pair(form->Time1(), form->Time2()), std::pair(50.0, 110.0));
+    EXPECT_FALSE(form->CBox1Point->Checked());
+    EXPECT_TRUE(form->CBoxShowCH->Checked());
+    EXPECT_EQ(form->RLabSpeed->Text(), QStringLiteral("70.6km/h"));
+    EXPECT_TRUE(graph().isVisible());
+    EXPECT_EQ(study->graph().trace(), (std::vector<QPointF>{{80, form->SLine1->GetSlope() * 60}}));
+}

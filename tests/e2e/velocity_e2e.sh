@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# End-to-end: the velocity graph on a virtual X screen. Starts the program in single-point mode,
+# gives the chart the keyboard, shows the graph with V, moves point 1 with Shift+Right and finds a
+# red dot of the trace at the pixel of every velocity measured on the way (the tangent's velocity,
+# as the program's own --table prints it). Exit 77 (skipped) when Xvfb or the X tools are missing.
+set -u
+. "$(dirname "$0")/e2e_lib.sh"
+
+start_program --single
+close_about || exit 1
+win=$(wait_window "Distance - Time - Velocity") || exit 1
+xdotool windowmove --sync "$win" 0 0
+eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT of the client area
+
+# The window at its layout's size (792 x 567): the graph takes 40 % of the 446 pixels between the
+# top panel (41) and the text strip (80), so it is 178 high at y 309; its data area lies 50 px from
+# the left and 20 / 40 px from its top and bottom, 506 x 118 px for 0..133 min and -80..120 km/h.
+px() { python3 -c "print(round($X + 50 + $1 * 506 / 133))"; }
+py() { python3 -c "print(round($Y + 309 + 138 - ($1 + 80) * 118 / 200))"; }
+# The tangent's velocity at t, as single-point mode measures it (the table's central secant).
+velocity() { "$binary" --table --profile 1 --point "$1" | sed -n 10p | cut -f3; }
+# Whether there is a red pixel within two pixels of the dot for time $2 in screenshot $1.
+red_dot() {
+  local v x y
+  v=$(velocity "$2"); x=$(px "$2"); y=$(py "$v")
+  convert "$1" -crop "5x5+$((x - 2))+$((y - 2))" +repage txt:- | grep -qi "#FF0000"
+}
+
+# V only works where the chart has the keyboard: Tab along until V shows the graph (its zero line
+# is a grey row across the bottom part of the window).
+settled_screenshot "$out/before.png"
+graph_area() { convert "$1" -crop "506x118+$((X + 50))+$((Y + 329))" +repage "$2"; }
+graph_area "$out/before.png" "$out/before_area.png"
+graph_shown() {
+  settled_screenshot "$out/graph.png"
+  graph_area "$out/graph.png" "$out/graph_area.png"
+  [ "$(compare -metric AE "$out/before_area.png" "$out/graph_area.png" null: 2>&1)" != 0 ]
+}
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+shown=0
+for _ in $(seq 12); do
+  xdotool key v
+  if graph_shown; then shown=1; break; fi
+  xdotool key Tab
+done
+[ "$shown" = 1 ] || { echo "FAIL: V never showed the velocity graph"; exit 1; }
+red_dot "$out/graph.png" 50 || { echo "FAIL: no dot for the start's measurement at 50 min"; exit 1; }
+red_dot "$out/graph.png" 70 && { echo "FAIL: a dot at 70 min before point 1 got there"; exit 1; }
+
+for _ in 1 2 3 4; do xdotool key shift+Right; sleep 0.1; done
+settled_screenshot "$out/trace.png"
+for t in 50 55 60 65 70; do
+  red_dot "$out/trace.png" "$t" || { echo "FAIL: no dot at $t min, $(velocity "$t") km/h (pictures in $out)"; exit 1; }
+done
+echo "PASS: the trace shows every measured velocity"
