@@ -8,7 +8,8 @@
 class QWidget;
 class TCustomRChart;
 
-// Both widgets must share one parent; the picture covers the two of them in their places.
+// Both widgets must share one parent; the picture covers the two of them in their places, and the
+// other charts of that parent that are shown (the velocity graph under the chart).
 QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts);
 
 // A PNG file; ".png" is added to a name without an extension. False when it cannot be written.

@@ -29,7 +29,7 @@ expect() {
 
 is_png() { [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$1 is not a PNG"; }
 
-expect 0 "Usage: kyvelo [--screenshot FILE]" -- --help
+expect 0 "Usage: kyvelo [--profile N]" -- --help
 expect 0 "kyvelo " -- --version /serverhandle=1
 [ -s "$out/stderr" ] && fail "--version wrote to stderr: $(cat "$out/stderr")"
 
@@ -47,6 +47,14 @@ raw=$(printf 'caf\351\377.png')
 expect 0 "" "$offscreen" -- --screenshot "$raw"
 if [ -e "$raw" ]; then is_png "$raw"; else fail "the non-UTF-8 name was not kept: $(ls | od -c)"; fi
 expect 1 "kyvelo: cannot write missing/x.png: No such file or directory" "$offscreen" -- --screenshot missing/x.png
+
+# Worksheets: a picture of a given state, the limit table on stdout without any display, bad values.
+expect 0 "" "$offscreen" -- --profile 2 --points 90,120 --exact --screenshot worksheet.png
+is_png worksheet.png
+expect 0 "Tangent, exact		75.00" -- --table --profile 0 --point 50
+[ "$(wc -l <"$out/stdout")" = 11 ] || fail "the table is not 11 lines: $(cat "$out/stdout")"
+expect 2 'kyvelo: --points needs two times T1,T2 from 0 to 133 min, not "90"' "$offscreen" -- --points 90 --screenshot bad.png
+[ -e bad.png ] && fail "bad.png was written"
 
 # A display that is set but cannot be opened, a platform that does not exist, Wayland without its plugin.
 n=7000

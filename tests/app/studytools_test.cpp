@@ -2,6 +2,7 @@
 // by the chart's keys as a student at the keyboard drives them.
 #include "../painttestutil.h"
 #include "../startupscreen.h"
+#include "app/chartaccess.h"
 #include "app/limittablepanel.h"
 #include "app/mainfrm.h"
 #include "app/setpointsdialog.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDoubleSpinBox>
@@ -83,6 +85,12 @@ TEST_F(StudyToolsTest, VelocityGraphTracesTheMeasuredVelocities) {
     EXPECT_EQ(graphPixel(middle.x(), middle.y()), rgb(clRed));
     EXPECT_EQ(graphPixel((form->Time1() + middle.x()) / 2, middle.y()), rgb(clBlue));
     EXPECT_EQ(study->graph().trace().size(), 7u); // start, single-point mode, four steps, two points
+
+    // Pictures for worksheets hold the graph too.
+    form->Access()->copyPictureAction()->trigger();
+    const QRect area = form->RC1->geometry().united(form->Panel2->geometry()).united(graph().geometry());
+    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              form->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area));
 
     form->CBoxMode->SetItemIndex(tpBackAndForth);
     form->CBoxModeChange(form->CBoxMode);
