@@ -139,7 +139,8 @@ bool takeStateSwitch(CommandLine& result, const QByteArray& argument) {
     ViewState& state = result.state;
     const std::pair<const char*, bool*> switches[] = {{"--single", &state.simulation.singlePoint},
                                                       {"--velocity-graph", &state.velocityGraph},
-                                                      {"--exact", &state.exactCurve}};
+                                                      {"--exact", &state.exactCurve},
+                                                      {"--limit-table", &state.limitTable}};
     for (const auto& [name, flag] : switches)
         if (argument == name) {
             *flag = true;
@@ -172,7 +173,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
 QString usageText() {
     return QStringLiteral(
                "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
-               "              [--exact] [--screenshot FILE | --table] [--help] [--version]\n"
+               "              [--exact] [--limit-table] [--screenshot FILE | --table] [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
                "over time, with the secant or tangent through two measuring points and the velocity.\n"
                "\n"
@@ -188,6 +189,7 @@ QString usageText() {
                "  --velocity-graph\n"
                "                show the velocity graph under the chart\n"
                "  --exact       show the velocity graph with the exact curve v(t)\n"
+               "  --limit-table show the limit table of point 1 beside the chart\n"
                "  --table       print the limit table of point 1 as tab-separated text, then end\n"
                "  --help        show this text and end\n"
                "  --version     show the version and end\n"

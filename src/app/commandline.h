@@ -15,7 +15,8 @@ struct CommandLine {
     QByteArray screenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
     QByteArray screenshotFormat; // the image format for that file: its suffix's, PNG without one
     QString error;               // a message for the user when the options cannot be understood
-    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact: the state the
+    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table: the
+    // state the
     // window is to show (the start's where not given); stateGiven tells whether any was given.
     ViewState state;
     bool stateGiven = false;

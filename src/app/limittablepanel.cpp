@@ -18,7 +18,10 @@ LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
     SetVisible(false);
     SetAlign(TAlign::alRight);
     FView->setModel(FModel);
+    // Rows one line high, so that all ten show without scrolling.
     FView->verticalHeader()->hide();
+    FView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FView->verticalHeader()->setDefaultSectionSize(FView->fontMetrics().height() + 4);
     FView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* layout = new QVBoxLayout(this);

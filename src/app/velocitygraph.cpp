@@ -101,8 +101,9 @@ QPointF VelocityGraph::dotOf(const Measurement& m) {
 
 void VelocityGraph::measured(const Measurement& m) {
     FLast = m;
+    // A dot already there is not drawn twice (a drag back over the same pixels measures the same).
     const QPointF dot = dotOf(m);
-    if (FTrace.empty() || FTrace.back() != dot) FTrace.push_back(dot);
+    if (std::find(FTrace.begin(), FTrace.end(), dot) == FTrace.end()) FTrace.push_back(dot);
     if (FTrace.size() > kMaxDots) FTrace.erase(FTrace.begin());
     redraw();
 }

@@ -42,7 +42,7 @@ public:
     bool exactCurve() const { return FExactCurve; }
     void setExactCurve(bool shown);
 
-    // Records the measurement's dot (unless it repeats the last one) and redraws when shown.
+    // Records the measurement's dot (unless the trace holds it already) and redraws when shown.
     void measured(const Measurement& m);
     // The trace starts anew; the next measurement is its first dot.
     void clearTrace();

@@ -116,7 +116,7 @@ TEST(CommandLine, UsageAndVersionTexts) {
     const QString usage = usageText();
     EXPECT_TRUE(usage.startsWith(QStringLiteral("Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] ")));
     for (const char* option : {"--screenshot=FILE", "--help ", "--version ", "--profile N ", "--points T1,T2\n",
-                               "--point T1 ", "--single ", "--velocity-graph\n", "--exact ", "--table ",
+                               "--point T1 ", "--single ", "--velocity-graph\n", "--exact ", "--limit-table ", "--table ",
                                "xvfb-run", "QT_QPA_PLATFORM=offscreen"})
         EXPECT_TRUE(usage.contains(QLatin1String(option))) << option;
 }
@@ -126,28 +126,28 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
     const struct {
         QByteArrayList arguments;
         SimulationState simulation;
-        bool graph, exact, table;
+        bool graph, exact, limitTable, table;
         const char* error;
     } cases[] = {
-        {{"kyvelo", "--profile", "2", "--points", "90,120"}, {2, 90, 120, false, true}, false, false, false, ""},
+        {{"kyvelo", "--profile", "2", "--points", "90,120"}, {2, 90, 120, false, true}, false, false, false, false, ""},
         {{"kyvelo", "--profile=0", "--point=12.5", "--single", "--velocity-graph"},
-         {0, 12.5, 110, true, true}, true, false, false, ""},
-        {{"kyvelo", "--exact", "--points=0,133"}, {1, 0, 133, false, true}, false, true, false, ""},
-        {{"kyvelo", "--table", "--point", "7"}, {1, 7, 110, false, true}, false, false, true, ""},
-        {{"kyvelo", "--profile", "3"}, {}, false, false, false,
+         {0, 12.5, 110, true, true}, true, false, false, false, ""},
+        {{"kyvelo", "--exact", "--points=0,133", "--limit-table"}, {1, 0, 133, false, true}, false, true, true, false, ""},
+        {{"kyvelo", "--table", "--point", "7"}, {1, 7, 110, false, true}, false, false, false, true, ""},
+        {{"kyvelo", "--profile", "3"}, {}, false, false, false, false,
          "--profile needs 0, 1 or 2 (uniform movement, standard road situation, back and forth), not \"3\""},
-        {{"kyvelo", "--profile", "1.0"}, {}, false, false, false,
+        {{"kyvelo", "--profile", "1.0"}, {}, false, false, false, false,
          "--profile needs 0, 1 or 2 (uniform movement, standard road situation, back and forth), not \"1.0\""},
-        {{"kyvelo", "--points", "50"}, {}, false, false, false,
+        {{"kyvelo", "--points", "50"}, {}, false, false, false, false,
          "--points needs two times T1,T2 from 0 to 133 min, not \"50\""},
-        {{"kyvelo", "--points=50,134"}, {}, false, false, false,
+        {{"kyvelo", "--points=50,134"}, {}, false, false, false, false,
          "--points needs two times T1,T2 from 0 to 133 min, not \"50,134\""},
-        {{"kyvelo", "--points", "1,2,3"}, {}, false, false, false,
+        {{"kyvelo", "--points", "1,2,3"}, {}, false, false, false, false,
          "--points needs two times T1,T2 from 0 to 133 min, not \"1,2,3\""},
-        {{"kyvelo", "--point", "-1"}, {}, false, false, false, "--point needs a time from 0 to 133 min, not \"-1\""},
-        {{"kyvelo", "--point", "nan"}, {}, false, false, false, "--point needs a time from 0 to 133 min, not \"nan\""},
-        {{"kyvelo", "--point"}, {}, false, false, false, "--point needs a time from 0 to 133 min, not \"\""},
-        {{"kyvelo", "--table", "--screenshot", "a.png"}, {}, false, false, true,
+        {{"kyvelo", "--point", "-1"}, {}, false, false, false, false, "--point needs a time from 0 to 133 min, not \"-1\""},
+        {{"kyvelo", "--point", "nan"}, {}, false, false, false, false, "--point needs a time from 0 to 133 min, not \"nan\""},
+        {{"kyvelo", "--point"}, {}, false, false, false, false, "--point needs a time from 0 to 133 min, not \"\""},
+        {{"kyvelo", "--table", "--screenshot", "a.png"}, {}, false, false, false, true,
          "--table prints the table and ends; leave out --screenshot"},
     };
     for (const auto& c : cases) {
@@ -164,6 +164,7 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
         EXPECT_EQ(s.singlePoint, c.simulation.singlePoint) << name;
         EXPECT_EQ(r.state.velocityGraph, c.graph) << name;
         EXPECT_EQ(r.state.exactCurve, c.exact) << name;
+        EXPECT_EQ(r.state.limitTable, c.limitTable) << name;
     }
     EXPECT_FALSE(parse({"kyvelo", "--screenshot", "a.png"}).stateGiven);
 }
