@@ -3,6 +3,8 @@
 // QPainter pass on an image of the same size. Quote the ratios, not the times.
 #include "app/aboutbox.h"
 #include "app/mainfrm.h"
+#include "app/studytools.h"
+#include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "threadclock.h"
 
@@ -87,43 +89,47 @@ struct ChartFixture {
 
 // ---- The baseline: one QPainter pass drawing the same picture.
 
+// A chart's picture of width x height pixels, margins 50, 20, 20, 40, for 0..133 min and low..high.
 struct Mapping {
-    double kx = (kWidth - 70.0) / kMinutes;
-    double ky = -(kHeight - 60.0) / kKilometres;
-    QPointF operator()(double t, double s) const { return {50 + kx * t, kHeight - 40 + ky * s}; }
+    int width = kWidth;
+    int height = kHeight;
+    int low = 0;
+    int high = static_cast<int>(kKilometres);
+    double kx() const { return (width - 70.0) / kMinutes; }
+    double ky() const { return -(height - 60.0) / (high - low); }
+    QPointF operator()(double t, double s) const { return {50 + kx() * t, height - 40 + ky() * (s - low)}; }
 };
 
-void paintFrameAndAxes(QPainter& p, const Mapping& map) {
-    p.fillRect(0, 0, kWidth, kHeight, QColor(240, 240, 240));
-    p.fillRect(50, 20, kWidth - 70, kHeight - 60, Qt::white);
+void paintFrameAndAxes(QPainter& p, const Mapping& map, const QString& caption = QStringLiteral("Distance [km]")) {
+    p.fillRect(0, 0, map.width, map.height, QColor(240, 240, 240));
+    p.fillRect(50, 20, map.width - 70, map.height - 60, Qt::white);
     p.setPen(Qt::black);
-    p.drawRect(50, 20, kWidth - 70, kHeight - 60);
+    p.drawRect(50, 20, map.width - 70, map.height - 60);
     p.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     for (int t = 0; t <= 133; t += 5) {
-        const QPointF at = map(t, 0);
+        const QPointF at = map(t, map.low);
         p.drawLine(at, at + QPointF(0, t % 20 == 0 ? 7 : 4));
         if (t % 20 == 0) p.drawText(at + QPointF(-6, 20), QString::number(t));
     }
-    for (int s = 0; s <= 180; s += 10) {
+    for (int s = map.low; s <= map.high; s += 10) {
         const QPointF at = map(0, s);
         p.drawLine(at, at - QPointF(s % 50 == 0 ? 6 : 4, 0));
         if (s % 50 == 0) p.drawText(at - QPointF(30, -4), QString::number(s));
     }
-    p.drawText(QPointF(50 + (kWidth - 70) / 2 - 30, kHeight - 4), QStringLiteral("Time [min]"));
-    p.drawText(QPointF(50, 14), QStringLiteral("Distance [km]"));
+    p.drawText(QPointF(50 + (map.width - 70) / 2 - 30, map.height - 4), QStringLiteral("Time [min]"));
+    p.drawText(QPointF(50, 14), caption);
 }
 
 void paintCrossHairs(QPainter& p, const Mapping& map) {
     p.setPen(QPen(Qt::gray, 0, Qt::DotLine));
     for (double t : {50.0, 110.0}) {
         const QPointF at = map(t, distance(t));
-        p.drawLine(QPointF(51, at.y()), QPointF(kWidth - 20, at.y()));
-        p.drawLine(QPointF(at.x(), 21), QPointF(at.x(), kHeight - 40));
+        p.drawLine(QPointF(51, at.y()), QPointF(map.width - 20, at.y()));
+        p.drawLine(QPointF(at.x(), 21), QPointF(at.x(), map.height - 40));
     }
 }
 
-void paintBaseline(QImage& image, const QPolygonF& curve) {
-    const Mapping map;
+void paintBaseline(QImage& image, const QPolygonF& curve, const Mapping& map = {}) {
     QPainter p(&image);
     paintFrameAndAxes(p, map);
     p.setPen(QPen(Qt::black, 2));
@@ -150,8 +156,7 @@ void showMainWindow(TFrmAbout& about, TForm1& form) {
     form.show();
 }
 
-QPolygonF mappedCurve(int points, bool mainWindow) {
-    const Mapping map;
+QPolygonF mappedCurve(int points, bool mainWindow, const Mapping& map = {}) {
     QPolygonF curve;
     curve.reserve(points + 1);
     curve << map(0, kKilometres);
@@ -316,3 +321,86 @@ static void BM_BaselinePaintLineTo(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * points);
 }
 BENCHMARK(BM_BaselinePaintLineTo)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The plain pass for the window with the velocity graph: the distance chart at its smaller size and,
+// under it across the window, the graph with its zero line, the exact curve, the trace's dots and
+// the average's segment.
+struct GraphBaseline {
+    Mapping chartMap;
+    Mapping graphMap;
+    QImage chart;
+    QImage graph;
+    QPolygonF exact;
+
+    GraphBaseline(QSize chartSize, QSize graphSize)
+        : chartMap{chartSize.width(), chartSize.height()},
+          graphMap{chartSize.width(), graphSize.height(), static_cast<int>(VelocityGraph::kLowest),
+                   static_cast<int>(VelocityGraph::kHighest)},
+          chart(chartSize, QImage::Format_RGB32), graph(graphSize, QImage::Format_RGB32) {
+        for (int t = 0; t <= 133; ++t)
+            exact << graphMap(t, 60 * (1.1 + 8 * std::cos(t / 11.3) / 11.3));
+    }
+
+    void paint(const std::vector<QPointF>& dots) {
+        paintBaseline(chart, mappedCurve(134, true, chartMap), chartMap);
+        QPainter p(&graph);
+        p.fillRect(graph.rect(), QColor(240, 240, 240));
+        paintFrameAndAxes(p, graphMap, QStringLiteral("Velocity [km/h]"));
+        p.setPen(QPen(Qt::gray, 0));
+        p.drawLine(graphMap(0, 0), graphMap(kMinutes, 0));
+        p.setPen(QPen(Qt::darkGreen, 2));
+        p.drawPolyline(exact);
+        p.setPen(QPen(Qt::red, 0));
+        p.setBrush(Qt::red);
+        for (const QPointF& dot : dots)
+            p.drawEllipse(graphMap(dot.x(), dot.y()), 3.5, 3.5);
+        p.setPen(QPen(Qt::blue, 2));
+        p.drawLine(graphMap(50, 70), graphMap(110, 70));
+    }
+};
+
+} // namespace
+
+// BM_MainWindowDragVsBaseline with the velocity graph, its exact curve and the trace shown: every
+// move adds a dot (or finds it there), so both charts and the read-outs are repainted. The plain
+// pass draws the same two pictures at their sizes with as many dots as the trace holds.
+static void BM_MainWindowDragWithVelocityGraphVsBaseline(benchmark::State& state) {
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    QCoreApplication::processEvents();
+    ViewState graphShown;
+    graphShown.exactCurve = true;
+    form.Study()->apply(graphShown);
+    QCoreApplication::processEvents();
+    const VelocityGraph& graph = form.Study()->graph();
+    PaintCounter counter;
+    for (QWidget* w : form.findChildren<QWidget*>())
+        w->installEventFilter(&counter);
+    GraphBaseline baseline(form.RC1->size(), graph.chart()->size());
+    double dragSeconds = 0;
+    double baselineSeconds = 0;
+    {
+        Drag drag(form);
+        for (auto _ : state) {
+            const double start = threadSeconds();
+            drag.step();
+            const double middle = threadSeconds();
+            baseline.paint(graph.trace());
+            benchmark::DoNotOptimize(baseline.graph.constBits());
+            dragSeconds += middle - start;
+            baselineSeconds += threadSeconds() - middle;
+        }
+    }
+    Form1 = nullptr;
+    FrmAbout = nullptr;
+    const double steps = static_cast<double>(state.iterations());
+    state.counters["drag_us"] = 1e6 * dragSeconds / steps;
+    state.counters["baseline_us"] = 1e6 * baselineSeconds / steps;
+    state.counters["ratio"] = dragSeconds / baselineSeconds;
+    state.counters["paints_per_step"] = counter.paints / steps;
+    state.counters["dots"] = static_cast<double>(graph.trace().size());
+}
+BENCHMARK(BM_MainWindowDragWithVelocityGraphVsBaseline)->Unit(benchmark::kMicrosecond);

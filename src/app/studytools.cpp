@@ -31,7 +31,6 @@ QString withKey(const QString& caption, const QString& key) {
 
 StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
     : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
-      FTable(new LimitTablePanel(form, texts)), FDialog(new SetPointsDialog(&form, texts)),
       FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }) {
     addMenuEntries();
     auto* resetKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &FForm);
@@ -61,7 +60,7 @@ void StudyTools::menuOpens() {
     FExactAction->setChecked(FGraph->exactCurve());
     FExactAction->setEnabled(FGraph->shown());
     FTableAction->setText(withKey(FTexts.LimitTable(), QStringLiteral("T")));
-    FTableAction->setChecked(FTable->shown());
+    FTableAction->setChecked(FTable && FTable->shown());
     FPointsAction->setText(withKey(FTexts.SetPoints(), QStringLiteral("P")));
     FResetAction->setText(withKey(FTexts.Reset(), QKeySequence(Qt::CTRL | Qt::Key_R).toString(
                                                       QKeySequence::NativeText)));
@@ -91,7 +90,7 @@ void StudyTools::displayUpdated() {
     const int profile = FForm.CBoxMode->ItemIndex();
     FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.CBox1Point->Checked(),
                       FForm.SLine1->GetSlope() * kPerHour});
-    FTable->follow(profile, FForm.Time1());
+    if (FTable) FTable->follow(profile, FForm.Time1());
 }
 
 void StudyTools::profileChanged() {
@@ -111,12 +110,22 @@ void StudyTools::toggleExactCurve() {
 }
 
 void StudyTools::toggleLimitTable() {
-    FTable->setShown(!FTable->shown());
+    showLimitTable(!FTable || !FTable->shown());
+}
+
+void StudyTools::showLimitTable(bool shown) {
+    if (!FTable) {
+        if (!shown) return;
+        FTable = new LimitTablePanel(FForm, FTexts);
+        FTable->follow(FForm.CBoxMode->ItemIndex(), FForm.Time1());
+    }
+    FTable->setShown(shown);
 }
 
 void StudyTools::setPoints() {
     const TScalePropsHoriz& axis = *FForm.RC1->Scale1X();
     const bool single = FForm.CBox1Point->Checked();
+    if (!FDialog) FDialog = new SetPointsDialog(&FForm, FTexts);
     FDialog->prepare(axis.RangeLow(), axis.RangeHigh(), FForm.Time1(), FForm.Time2(), single);
     if (!FRunDialog(*FDialog)) return;
     if (single)
@@ -132,7 +141,7 @@ void StudyTools::reset() {
 void StudyTools::apply(const ViewState& state) {
     FGraph->setShown(state.velocityGraph || state.exactCurve);
     FGraph->setExactCurve(state.exactCurve);
-    FTable->setShown(state.limitTable);
+    showLimitTable(state.limitTable);
     explain();
     applySimulation(state.simulation);
 }

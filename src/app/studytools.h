@@ -44,12 +44,13 @@ public:
     void apply(const ViewState& state);
 
     VelocityGraph& graph() const { return *FGraph; }
-    LimitTablePanel& table() const { return *FTable; }
-    SetPointsDialog& pointsDialog() const { return *FDialog; }
+    // Null until the table is first shown.
+    LimitTablePanel* table() const { return FTable; }
     // How "Set points..." runs its dialog (modal unless replaced); true when it was accepted.
     void setDialogRunner(std::function<bool(SetPointsDialog&)> run) { FRunDialog = std::move(run); }
 
 private:
+    void showLimitTable(bool shown);
     void applySimulation(const SimulationState& state);
     void addMenuEntries();
     void menuOpens();
@@ -58,8 +59,9 @@ private:
     TForm1& FForm;
     const StudyTexts& FTexts;
     std::unique_ptr<VelocityGraph> FGraph;
-    LimitTablePanel* FTable;
-    SetPointsDialog* FDialog;
+    // Made when first asked for, so that a start pays for neither.
+    LimitTablePanel* FTable = nullptr;
+    SetPointsDialog* FDialog = nullptr;
     std::function<bool(SetPointsDialog&)> FRunDialog;
     QAction* FGraphAction = nullptr;
     QAction* FExactAction = nullptr;

@@ -33,8 +33,10 @@ template <class Scale> void copyScaleLook(const Scale& from, Scale& to) {
 
 } // namespace
 
-VelocityGraph::VelocityGraph(TForm1& form, const StudyTexts& texts)
-    : FForm(form), FTexts(texts), FChart(new TRChart(&form, &form)) {
+VelocityGraph::VelocityGraph(TForm1& form, const StudyTexts& texts) : FForm(form), FTexts(texts) {}
+
+void VelocityGraph::createChart() {
+    FChart = new TRChart(&FForm, &FForm);
     FChart->SetName(QStringLiteral("RCVelocity"));
     FChart->setFocusPolicy(Qt::NoFocus);
     FChart->SetVisible(false);
@@ -72,12 +74,13 @@ void VelocityGraph::takeLookOfDistanceChart() {
 }
 
 bool VelocityGraph::shown() const {
-    return FChart->Visible();
+    return FChart && FChart->Visible();
 }
 
 void VelocityGraph::setShown(bool shown) {
     if (shown == this->shown()) return;
     if (shown) {
+        if (!FChart) createChart();
         // Captions may have been translated since the graph was made.
         FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
         FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());

@@ -2,7 +2,8 @@
 // axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
 // for a secant), on request the exact curve v(t) of the profile, and with two points the average
 // velocity as a horizontal segment from t1 to t2. Hidden, it takes no room and draws nothing: the
-// window is laid out and painted as without it.
+// window is laid out and painted as without it. Its chart is made when it is first shown; the
+// trace is kept from the start.
 #pragma once
 
 #include <QObject>
@@ -51,6 +52,7 @@ public:
     // Where the dot of a measurement lies.
     static QPointF dotOf(const Measurement& m);
 
+    // Null until the graph is first shown.
     TRChart* chart() const { return FChart; }
     QString description() const;
 
@@ -58,6 +60,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createChart();
     void takeLookOfDistanceChart();
     void fitHeight();
     void alignTimeAxis();
@@ -66,7 +69,7 @@ private:
 
     TForm1& FForm;
     const StudyTexts& FTexts;
-    TRChart* FChart;
+    TRChart* FChart = nullptr;
     bool FExactCurve = false;
     Measurement FLast;
     std::vector<QPointF> FTrace;

@@ -43,7 +43,7 @@ protected:
         QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
         QApplication::sendEvent(form->RC1, &event);
     }
-    TRChart& graph() const { return *study->graph().chart(); }
+    TRChart& graph() const { return *study->graph().chart(); } // once shown
     // The pixel of a point of the velocity graph, in the window.
     QPoint inWindow(const TRChart& chart, int layer, double t, double y) const {
         return chart.mapTo(form.get(), chart.DataToPixel(layer, t, y));
@@ -126,7 +126,7 @@ TEST_F(StudyToolsTest, PictureOfTheGraphWithExactCurve) {
 // T shows the table of point 1, which follows the point and copies as the text the command line prints.
 TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     key(Qt::Key_T);
-    LimitTablePanel& panel = study->table();
+    LimitTablePanel& panel = *study->table();
     ASSERT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.geometry().right() + 1, form->Panel2->x());
     EXPECT_EQ(form->RC1->geometry().right() + 1, panel.x());
