@@ -33,8 +33,9 @@ LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
 void LimitTablePanel::setShown(bool shown) {
     if (shown == this->shown()) return;
     if (shown) {
-        // Docked left of the read-outs' panel, which stays at the window's right edge.
-        const int width = kWidth * FForm.Panel2->width() / 216;
+        // Docked left of the read-outs' panel, which stays at the window's right edge, and a little
+        // wider than it, for three columns of numbers.
+        const int width = FForm.Panel2->width() * 115 / 100;
         SetBounds(FForm.Panel2->x() - width, FForm.Panel2->y(), width, FForm.Panel2->height());
         fill();
     }

@@ -15,8 +15,6 @@ class TForm1;
 class LimitTablePanel : public TPanel {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 250; // pixels at the layout's resolution
-
     LimitTablePanel(TForm1& form, const StudyTexts& texts);
 
     bool shown() const { return Visible(); }

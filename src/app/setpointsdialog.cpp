@@ -6,6 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -22,14 +23,14 @@ QDoubleSpinBox* minutesBox(QWidget* parent) {
 } // namespace
 
 SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
-    : QDialog(parent), FTexts(texts), FBox1(minutesBox(this)), FBox2(minutesBox(this)) {
+    : QDialog(parent), FTexts(texts), FBox1(minutesBox(this)), FBox2(minutesBox(this)),
+      FButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     auto* form = new QFormLayout(this);
     form->addRow(new QLabel(this), FBox1);
     form->addRow(new QLabel(this), FBox2);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    connect(FButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(FButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(FButtons);
 }
 
 void SetPointsDialog::prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint) {
@@ -45,16 +46,22 @@ void SetPointsDialog::prepare(double axisStart, double axisEnd, double t1, doubl
         label->setBuddy(box);
         box->setRange(axisStart, axisEnd);
     }
+    FButtons->button(QDialogButtonBox::Ok)->setText(FTexts.Ok());
+    FButtons->button(QDialogButtonBox::Cancel)->setText(FTexts.Cancel());
     FBox1->setValue(t1);
     FBox2->setValue(t2);
+    FPrepared1 = t1;
+    FPrepared2 = t2;
+    FShown1 = FBox1->value();
+    FShown2 = FBox2->value();
     FBox2->setEnabled(!singlePoint);
     FBox1->setFocus();
 }
 
 double SetPointsDialog::time1() const {
-    return FBox1->value();
+    return FBox1->value() == FShown1 ? FPrepared1 : FBox1->value();
 }
 
 double SetPointsDialog::time2() const {
-    return FBox2->value();
+    return FBox2->value() == FShown2 ? FPrepared2 : FBox2->value();
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QDoubleSpinBox;
 class StudyTexts;
 
@@ -14,6 +15,7 @@ public:
 
     // Fills the boxes before the dialog opens: the axis, the points and the mode.
     void prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint);
+    // The times accepted; a box left as it was prepared gives the point's time unrounded.
     double time1() const;
     double time2() const;
     QDoubleSpinBox* box1() const { return FBox1; }
@@ -23,4 +25,7 @@ private:
     const StudyTexts& FTexts;
     QDoubleSpinBox* FBox1;
     QDoubleSpinBox* FBox2;
+    QDialogButtonBox* FButtons;
+    double FPrepared1 = 0, FPrepared2 = 0; // the times given to prepare
+    double FShown1 = 0, FShown2 = 0;       // what the boxes showed of them
 };

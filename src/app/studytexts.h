@@ -21,6 +21,8 @@ class StudyTexts : public TComponent {
     Q_PROPERTY(QString ExactTangent MEMBER FExactTangent)
     Q_PROPERTY(QString PointOneMinutes MEMBER FPointOneMinutes)
     Q_PROPERTY(QString PointTwoMinutes MEMBER FPointTwoMinutes)
+    Q_PROPERTY(QString Ok MEMBER FOk)
+    Q_PROPERTY(QString Cancel MEMBER FCancel)
     Q_PROPERTY(QString GraphName MEMBER FGraphName)
     Q_PROPERTY(QString GraphTrace MEMBER FGraphTrace)
     Q_PROPERTY(QString GraphExact MEMBER FGraphExact)
@@ -42,6 +44,8 @@ public:
     QString ExactTangent() const { return FExactTangent; }
     QString PointOneMinutes() const { return FPointOneMinutes; }
     QString PointTwoMinutes() const { return FPointTwoMinutes; }
+    QString Ok() const { return FOk; }
+    QString Cancel() const { return FCancel; }
     QString GraphName() const { return FGraphName; }
     QString GraphTrace() const { return FGraphTrace; }
     QString GraphExact() const { return FGraphExact; }
@@ -62,6 +66,8 @@ private:
     QString FExactTangent = QStringLiteral("BF_Tangent, exact");
     QString FPointOneMinutes = QStringLiteral("BF_Point 1 [min]:");
     QString FPointTwoMinutes = QStringLiteral("BF_Point 2 [min]:");
+    QString FOk = QStringLiteral("BF_OK"); // the About dialog's key
+    QString FCancel = QStringLiteral("BF_Cancel");
     QString FGraphName = QStringLiteral("BF_Velocity-time graph");
     // %1: number of dots; %2: velocity in km/h, %3: time in min of the last one.
     QString FGraphTrace = QStringLiteral("BF_%1 measured velocities, the last %2 km/h at %3 min");

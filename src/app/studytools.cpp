@@ -58,7 +58,6 @@ void StudyTools::menuOpens() {
     FGraphAction->setChecked(FGraph->shown());
     FExactAction->setText(withKey(FTexts.ExactCurve(), QStringLiteral("E")));
     FExactAction->setChecked(FGraph->exactCurve());
-    FExactAction->setEnabled(FGraph->shown());
     FTableAction->setText(withKey(FTexts.LimitTable(), QStringLiteral("T")));
     FTableAction->setChecked(FTable && FTable->shown());
     FPointsAction->setText(withKey(FTexts.SetPoints(), QStringLiteral("P")));

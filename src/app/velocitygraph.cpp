@@ -89,6 +89,7 @@ void VelocityGraph::setShown(bool shown) {
     FChart->SetVisible(shown);
     if (shown) {
         alignTimeAxis();
+        FTrace = {dotOf(FLast)};
         redraw();
     }
 }
@@ -104,6 +105,7 @@ QPointF VelocityGraph::dotOf(const Measurement& m) {
 
 void VelocityGraph::measured(const Measurement& m) {
     FLast = m;
+    if (!shown()) return;
     // A dot already there is not drawn twice (a drag back over the same pixels measures the same).
     const QPointF dot = dotOf(m);
     if (std::find(FTrace.begin(), FTrace.end(), dot) == FTrace.end()) FTrace.push_back(dot);

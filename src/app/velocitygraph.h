@@ -2,8 +2,8 @@
 // axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
 // for a secant), on request the exact curve v(t) of the profile, and with two points the average
 // velocity as a horizontal segment from t1 to t2. Hidden, it takes no room and draws nothing: the
-// window is laid out and painted as without it. Its chart is made when it is first shown; the
-// trace is kept from the start.
+// window is laid out and painted as without it. Its chart is made when it is first shown; the trace
+// is kept while it is shown and starts from the current measurement when it appears.
 #pragma once
 
 #include <QObject>
@@ -43,7 +43,7 @@ public:
     bool exactCurve() const { return FExactCurve; }
     void setExactCurve(bool shown);
 
-    // Records the measurement's dot (unless the trace holds it already) and redraws when shown.
+    // While shown: records the measurement's dot (unless the trace holds it already) and redraws.
     void measured(const Measurement& m);
     // The trace starts anew; the next measurement is its first dot.
     void clearTrace();

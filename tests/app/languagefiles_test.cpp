@@ -55,7 +55,7 @@ QStringList captionKeys() {
 
 TEST(LanguageFiles, CoverEveryCaptionOfBothWindows) {
     const QStringList keys = captionKeys();
-    EXPECT_EQ(keys.size(), 43); // 17 in the two layouts, 26 in code
+    EXPECT_EQ(keys.size(), 45); // 17 in the two layouts, 28 in code (one of them the layout's "OK")
     for (const char* name : {"kyvelo_en.itl", "kyvelo_de.itl"}) {
         const auto dictionary = load(QLatin1String(name));
         dictionary->SetCollect(true);
@@ -65,7 +65,7 @@ TEST(LanguageFiles, CoverEveryCaptionOfBothWindows) {
             EXPECT_NE(dictionary->Translate(QLatin1String(key)), QLatin1String(key)) << name << " " << key;
         EXPECT_EQ(dictionary->Collected(), QStringList()) << name; // nothing asked for was missing
         dictionary->SetCollect(false);
-        EXPECT_EQ(dictionary->Keys().size(), 48) << name;
+        EXPECT_EQ(dictionary->Keys().size(), 49) << name;
     }
 }
 

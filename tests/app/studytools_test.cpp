@@ -141,7 +141,8 @@ TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), limitTableText(limitTable(tpStandardRoad, 20), {}));
 }
 
-// P places the points as typed (within the axis, point 2 held in single-point mode); Reset
+// P places the points as typed (within the axis, in steps of 0.1 min, point 2 held in single-point
+// mode); Reset
 // returns to the start and keeps the graph.
 TEST_F(StudyToolsTest, SetPointsAndReset) {
     study->setDialogRunner([](SetPointsDialog& dialog) {
@@ -162,6 +163,11 @@ TEST_F(StudyToolsTest, SetPointsAndReset) {
     key(Qt::Key_P);
     EXPECT_EQ(form->Time1(), 12.3);
     EXPECT_EQ(form->Time2(), 133.0);
+    // A box left alone keeps its point where it was, not where its one decimal puts it.
+    form->MovePoint(1, 12.34);
+    study->setDialogRunner([](SetPointsDialog&) { return true; });
+    key(Qt::Key_P);
+    EXPECT_EQ(form->Time1(), 12.34);
 
     key(Qt::Key_V);
     form->CBoxShowCH->SetChecked(false);
