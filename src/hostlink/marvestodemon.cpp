@@ -6,6 +6,7 @@
 #include "localisation/rivazidad2000.h"
 #include "platform/controls/application.h"
 #include "platform/system/lasterror.h"
+#include "platform/system/linkdirectory.h"
 #include "platform/system/linkrecord.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
@@ -14,6 +15,27 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// What the user is told about the link: nothing when it works where it should, otherwise which
+// directory was passed over and why, and what is not available.
+QString linkNotice(const LinkDirectory& directory, const LinkWindow::Created& created) {
+    if (created.Window)
+        return directory.Problem.isEmpty()
+                   ? QString()
+                   : QStringLiteral("the host link uses %1 (%2)").arg(directory.Path, directory.Problem);
+    const QString cause = directory.Path.isEmpty()
+                              ? directory.Problem
+                              : QStringLiteral("cannot create a link window in %1: %2")
+                                    .arg(directory.Path, systemErrorText(created.ErrorNumber));
+    return QStringLiteral("running without the host link, so neither the host textbook nor another copy "
+                          "of the program can reach this one (%1)")
+        .arg(cause);
+}
+
+} // namespace
 
 TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& arguments)
     : TComponent(owner), FServerEntity(std::make_unique<TEntity>(this)),
@@ -28,17 +50,19 @@ TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& argum
     PublishEvent(QStringLiteral("OnParamsChange"), &FOnParamsChange);
 }
 
+// The program runs in whatever environment it is started: where no link window can be made, it
+// runs without one, alone, and says so once.
 void TkdbCustomDemon::OpenLinkWindow() {
-    LinkWindow::Created created = LinkWindow::create(GetWindowClassName(), GetWindowTitle());
-    if (created.Error == LinkWindow::Failure::Directory) {
-        const QString text = systemErrorText(created.ErrorNumber);
-        throw ELernavo(text.isEmpty() ? QStringLiteral("(GetLastErrorString failed)") : text);
-    }
-    if (!created.Window) throw ELernavo(QStringLiteral("Could not create window handle"));
-    FWindow = std::move(created.Window);
-    FOwnEntity->SetWindowHandle(FWindow->handle());
     FOwnEntity->SetTitle(QCoreApplication::applicationName());
     FOwnEntity->SetFileName(QCoreApplication::applicationFilePath());
+    const LinkDirectory directory = findLinkDirectory();
+    LinkWindow::Created created = LinkWindow::create(GetWindowClassName(), GetWindowTitle());
+    const QString notice = linkNotice(directory, created);
+    if (!notice.isEmpty())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(notice));
+    if (!created.Window) return;
+    FWindow = std::move(created.Window);
+    FOwnEntity->SetWindowHandle(FWindow->handle());
     FWindow->setHandler([this](LinkFrame frame) { return receive(std::move(frame)); });
 }
 

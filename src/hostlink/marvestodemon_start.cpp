@@ -7,7 +7,9 @@
 #include "platform/system/languagefilepath.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
+#include "platform/system/regularfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +22,8 @@
 namespace {
 
 const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
+// A thousand times the size of the program's own language files.
+constexpr qint64 kMaxLanguageFileSize = 4 << 20;
 bool gSingleCopyCheck = true;
 
 } // namespace
@@ -85,17 +89,22 @@ void TkdbCustomDemon::connectToServer() {
 }
 
 void TkdbCustomDemon::loadLanguageFile() {
-    std::unique_ptr<QIODevice> stream;
     const QString program = QCoreApplication::applicationFilePath();
     if (FUseMarvestoServer) {
-        stream = GetFileStream(languageFileName(QueryFileName(program)));
-    } else {
-        // Beside the program when it runs from its folder; installed, from the user's or the package's.
-        auto file = std::make_unique<QFile>(languageFilePath(
-            languageFileName(program), systemLanguageFileSearch(QCoreApplication::applicationDirPath())));
-        if (file->open(QIODevice::ReadOnly)) stream = std::move(file);
+        if (const std::unique_ptr<QIODevice> stream = GetFileStream(languageFileName(QueryFileName(program))))
+            FDictionary->LoadFromStream(*stream);
+        return;
     }
-    if (stream) FDictionary->LoadFromStream(*stream);
+    // Beside the program when it runs from its folder; installed, from the user's or the package's.
+    // The user may link a class's file into place; a FIFO or a huge file reads as no file.
+    const QString path = languageFilePath(languageFileName(program),
+                                          systemLanguageFileSearch(QCoreApplication::applicationDirPath()));
+    std::optional<QByteArray> bytes =
+        readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow);
+    if (!bytes) return;
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    FDictionary->LoadFromStream(buffer);
 }
 
 // Taking the lock is one atomic step: of two copies started together exactly one runs.

@@ -2,6 +2,7 @@
 
 #include "localisation/languagefile.h"
 #include "localisation/windows1252.h"
+#include "platform/system/regularfile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,12 +28,7 @@ QByteArray collectedFileContent(const QStringList& collected, const QStringList&
 }
 
 QString writeCollectedFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    // A full disk may show only when the buffer is flushed.
-    if (file.write(content) != content.size() || !file.flush()) return file.errorString();
-    file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    return writeFileAtomically(QFile::encodeName(path), content);
 }
 
 void reportCollectedFileError(const QString& message) {

@@ -13,7 +13,9 @@ QString collectedFileName(const QString& programFileName);
 QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
                                 const QStringList& values);
 
-// Writes (overwrites) the file; returns an empty text on success, otherwise why it failed.
+// Replaces the file as a whole (a failed write leaves the old one as it was; a symbolic link or
+// anything but a regular file at path is refused); returns an empty text on success, otherwise why
+// it failed.
 QString writeCollectedFile(const QString& path, const QByteArray& content);
 
 // Tells the user about a failure: in a message box when a visible GUI runs, otherwise on stderr.

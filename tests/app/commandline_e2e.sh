@@ -56,6 +56,14 @@ expect 0 "Tangent, exact		75.00" -- --table --profile 0 --point 50
 expect 2 'kyvelo: --points needs two times T1,T2 from 0 to 133 min, not "90"' "$offscreen" -- --points 90 --screenshot bad.png
 [ -e bad.png ] && fail "bad.png was written"
 
+# No usable link folder (a relative runtime folder, and the temporary one's open to others): the
+# program still runs, and says once what it lacks and why.
+taken="$out/tmp/kyvelo-link-$(id -u)"
+mkdir -p "$taken" && chmod 755 "$taken"
+expect 0 "kyvelo: running without the host link, so neither the host textbook nor another copy of the program can reach this one (XDG_RUNTIME_DIR \"relative\" is not an absolute path; $taken: other users may enter it)" "$offscreen" XDG_RUNTIME_DIR=relative TMPDIR="$out/tmp" -- --screenshot alone.png
+is_png alone.png
+[ "$(grep -c '^kyvelo:' "$out/stderr")" = 1 ] || fail "not said once: $(cat "$out/stderr")"
+
 # A display that is set but cannot be opened, a platform that does not exist, Wayland without its plugin.
 n=7000
 while [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done

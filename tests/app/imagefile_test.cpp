@@ -13,12 +13,13 @@
 
 namespace {
 
-// The names in a folder as the system stores them, bytes and all.
+// The names in a folder as the system stores them, bytes and all, hidden ones among them.
 QByteArrayList rawNames(const QString& folder) {
     QByteArrayList names;
     DIR* dir = opendir(QFile::encodeName(folder).constData());
     while (dirent* entry = readdir(dir))
-        if (entry->d_name[0] != '.') names.append(QByteArray(entry->d_name));
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names.append(QByteArray(entry->d_name));
     closedir(dir);
     return names;
 }

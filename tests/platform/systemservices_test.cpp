@@ -30,17 +30,60 @@ private:
 
 } // namespace
 
-TEST(LinkDirectory, IsPrivateToTheUserAndRefusedWhenOpenToOthers) {
-    QTemporaryDir runtime;
-    ScopedEnv env("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    const QString directory = linkDirectory();
-    ASSERT_EQ(directory, runtime.path() + QStringLiteral("/kyvelo-link"));
+TEST(LinkDirectory, TheRuntimeFolderElseTheTemporaryOneElseNoneAndWhatWasWrong) {
+    QTemporaryDir root;
+    const QString top = root.path();
+    QDir(top).mkpath(QStringLiteral("run"));
+    QDir(top).mkpath(QStringLiteral("tmp"));
+    QDir(top).mkpath(QStringLiteral("open/kyvelo-link"));
+    chmod(QFile::encodeName(top + QStringLiteral("/open/kyvelo-link")).constData(), 0755);
+    const QString uid = QString::number(getuid());
+    QDir(top).mkpath(QStringLiteral("taken/kyvelo-link-") + uid);
+    chmod(QFile::encodeName(top + QStringLiteral("/taken/kyvelo-link-") + uid).constData(), 0755);
+    QFile(top + QStringLiteral("/file")).open(QIODevice::WriteOnly);
+    const QString longName = QStringLiteral("/") + QString(100, QLatin1Char('x'));
+    QDir(top).mkpath(longName.mid(1));
+    struct Case {
+        QString Runtime;
+        QString Temp;
+        QString Path;
+        QString Problem;
+    };
+    std::vector<Case> cases = {
+        {"@/run", "@/tmp", "@/run/kyvelo-link", ""},
+        {"", "@/tmp", "@/tmp/kyvelo-link-#", ""},
+        {"relative", "@/tmp", "@/tmp/kyvelo-link-#", "XDG_RUNTIME_DIR \"relative\" is not an absolute path"},
+        {"@/missing", "@/tmp", "@/tmp/kyvelo-link-#", "@/missing: No such file or directory"},
+        {"@/file", "@/tmp", "@/tmp/kyvelo-link-#", "@/file: it is not a directory"},
+        {"@/open", "@/tmp", "@/tmp/kyvelo-link-#", "@/open/kyvelo-link: other users may enter it"},
+        {"@" + longName, "@/tmp", "@/tmp/kyvelo-link-#",
+         "@" + longName + "/kyvelo-link: the path is too long for the names of sockets"},
+        {"relative", "@/taken", "",
+         "XDG_RUNTIME_DIR \"relative\" is not an absolute path; @/taken/kyvelo-link-#: other users may enter "
+         "it"},
+    };
+    // Another user's runtime folder, as after su; only root can make one.
+    QDir(top).mkpath(QStringLiteral("foreign"));
+    if (chown(QFile::encodeName(top + QStringLiteral("/foreign")).constData(), 65534, 65534) == 0)
+        cases.push_back(
+            {"@/foreign", "@/tmp", "@/tmp/kyvelo-link-#", "@/foreign: it belongs to another user"});
+    const auto expand = [&](QString text) {
+        return text.replace(QLatin1Char('@'), top).replace(QLatin1Char('#'), uid);
+    };
+    for (const Case& c : cases) {
+        ScopedEnv runtime("XDG_RUNTIME_DIR", QFile::encodeName(expand(c.Runtime)));
+        ScopedEnv temp("TMPDIR", QFile::encodeName(expand(c.Temp)));
+        const LinkDirectory found = findLinkDirectory();
+        const int error = errno;
+        EXPECT_EQ(found.Path, expand(c.Path)) << qPrintable(c.Runtime);
+        EXPECT_EQ(found.Problem, expand(c.Problem)) << qPrintable(c.Runtime);
+        if (c.Path.isEmpty()) {
+            EXPECT_EQ(error, EACCES);
+        }
+    }
     struct stat info {};
-    ASSERT_EQ(stat(QFile::encodeName(directory).constData(), &info), 0);
+    ASSERT_EQ(stat(QFile::encodeName(top + QStringLiteral("/run/kyvelo-link")).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
-    chmod(QFile::encodeName(directory).constData(), 0755);
-    EXPECT_EQ(linkDirectory(), QString());
-    EXPECT_EQ(errno, EACCES);
 }
 
 TEST(NamedMutex, OneHolderAtATimeAndFreedWithTheHolder) {
@@ -58,6 +101,13 @@ TEST(NamedMutex, OneHolderAtATimeAndFreedWithTheHolder) {
         EXPECT_EQ(refused.Result, NamedMutex::State::Failed) << bad;
         EXPECT_EQ(refused.ErrorNumber, EINVAL) << bad;
     }
+    // A symbolic link or a FIFO put in the lock file's place is refused at once and left as it is.
+    const QByteArray directory = QFile::encodeName(linkDirectory());
+    ASSERT_EQ(symlink(directory + "/elsewhere", directory + "/LV_link.lock"), 0);
+    ASSERT_EQ(mkfifo(directory + "/LV_fifo.lock", 0600), 0);
+    for (const char* name : {"LV_link", "LV_fifo"})
+        EXPECT_EQ(NamedMutex::tryAcquire(QLatin1String(name)).Result, NamedMutex::State::Failed) << name;
+    EXPECT_FALSE(QFile::exists(QFile::decodeName(directory + "/elsewhere")));
 }
 
 TEST(SettingsValue, ReadsOneValueAndEverythingMissingReadsEmpty) {

@@ -1,6 +1,7 @@
 #include "platform/system/linkrecord.h"
 
 #include "platform/system/linkdirectory.h"
+#include "platform/system/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,9 +19,8 @@ bool processAlive(qint64 pid) {
 }
 
 std::optional<LinkRecord> readRecord(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxRecordSize) return std::nullopt;
-    return decodeLinkRecord(file.readAll());
+    const std::optional<QByteArray> bytes = readRegularFile(QFile::encodeName(path), kMaxRecordSize);
+    return bytes ? decodeLinkRecord(*bytes) : std::nullopt;
 }
 
 std::optional<LinkHandle> handleOfRecordName(const QString& fileName) {

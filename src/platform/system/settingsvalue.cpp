@@ -1,7 +1,16 @@
 #include "platform/system/settingsvalue.h"
 
+#include "platform/system/regularfile.h"
+
 #include <QFile>
 #include <QTextStream>
+
+namespace {
+
+// Far more than a few values need.
+constexpr qint64 kMaxSettingsSize = 1 << 20;
+
+} // namespace
 
 QString settingsFilePath() {
     const QString overridden = qEnvironmentVariable("KYVELO_HOST_SETTINGS");
@@ -10,9 +19,10 @@ QString settingsFilePath() {
 
 // Read by hand rather than through QSettings, which would turn "a, b" into a list and unquote values.
 QString readSettingsValue(const QString& section, const QString& key) {
-    QFile file(settingsFilePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    QTextStream in(&file);
+    const std::optional<QByteArray> bytes =
+        readRegularFile(QFile::encodeName(settingsFilePath()), kMaxSettingsSize);
+    if (!bytes) return {};
+    QTextStream in(*bytes);
     bool inSection = false;
     QString line;
     while (in.readLineInto(&line)) {

@@ -1,0 +1,98 @@
+#include "platform/system/regularfile.h"
+
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kNameAttempts = 32;
+
+QString errorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notRegularText() {
+    return QStringLiteral("Not a regular file");
+}
+
+// Reads to the end; a file that grows past maxSize while it is read is refused all the same.
+std::optional<QByteArray> readAll(int fd, qint64 maxSize) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize) return std::nullopt;
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(info.st_size));
+    char chunk[16384];
+    for (;;) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0 || bytes.size() + got > maxSize) return std::nullopt;
+        if (got == 0) return bytes;
+        bytes.append(chunk, got);
+    }
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        done += put;
+    }
+    return true;
+}
+
+QByteArray directoryOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return ".";
+    return slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// A new file beside path, named after it; its descriptor, or -1 with errno set.
+int createBeside(const QByteArray& path, QByteArray* name) {
+    const QByteArray base = path.mid(path.lastIndexOf('/') + 1).left(200);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        *name = directoryOf(path) + "/." + base + '.' +
+                QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize, SymbolicLinks links) {
+    const int flags =
+        O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (links == SymbolicLinks::Refuse ? O_NOFOLLOW : 0);
+    const int fd = open(path.constData(), flags);
+    if (fd < 0) return std::nullopt;
+    std::optional<QByteArray> bytes = readAll(fd, maxSize);
+    close(fd);
+    return bytes;
+}
+
+QString writeFileAtomically(const QByteArray& path, const QByteArray& bytes) {
+    struct stat old {};
+    const bool replacing = lstat(path.constData(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) return notRegularText();
+    if (!replacing && errno != ENOENT) return errorText(errno);
+    QByteArray temporary;
+    const int fd = createBeside(path, &temporary);
+    if (fd < 0) return errorText(errno);
+    bool done = (!replacing || fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, bytes) && fsync(fd) == 0;
+    int error = errno;
+    if (close(fd) != 0 && done) {
+        done = false;
+        error = errno;
+    }
+    if (done && rename(temporary.constData(), path.constData()) == 0) return {};
+    if (done) error = errno;
+    unlink(temporary.constData());
+    return errorText(error);
+}

@@ -1,0 +1,25 @@
+// The program's small files, read and written without being led astray by what lies at their
+// path: a symbolic link put in their place, a FIFO that would block, a device that never ends, a
+// file far larger than any the program writes, or a write that fails halfway.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+enum class SymbolicLinks { Refuse, Follow };
+
+// The content of the regular file at path (the name's bytes), read without blocking. None when
+// nothing can be opened there, when it is not a regular file (a FIFO, a device, a directory, or
+// with Refuse a symbolic link), or when it holds more than maxSize bytes.
+std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize,
+                                          SymbolicLinks links = SymbolicLinks::Refuse);
+
+// Replaces the file at path by bytes: they are written to a new file beside it, flushed to the
+// disk and renamed over path, so that path holds either its old content or the new one, whole. A
+// file that is replaced keeps its permissions; a new one gets the usual ones (0666 less the
+// umask). Nothing but a regular file is replaced: a symbolic link, a device or anything else at
+// path is refused and left alone. Returns an empty text on success, else why it failed; the new
+// file is removed then.
+QString writeFileAtomically(const QByteArray& path, const QByteArray& bytes);
