@@ -36,7 +36,7 @@ void TLernavoMessageStream::WriteLines(const QStringList& lines) {
 }
 
 const char* TLernavoMessageStream::take(qint64 count) {
-    if (count < 0 || count > FContent.size() - FPosition) throw EReadError();
+    if (count < 0 || count > FContent.size() - FPosition) throw EReadError(FContent.size(), FPosition, count);
     const char* start = FContent.constData() + FPosition;
     FPosition += count;
     return start;

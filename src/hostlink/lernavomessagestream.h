@@ -22,7 +22,13 @@ class TkdbCustomDemon;
 // The stream-read error: an answer or a message ended before what was to be read from it.
 class EReadError : public Exception {
 public:
-    EReadError() : Exception(QStringLiteral("Stream read error")) {}
+    // "Stream read error: the message has 14 bytes, too few to read 5 from byte 12".
+    EReadError(qint64 size, qint64 position, qint64 wanted)
+        : Exception(
+              QStringLiteral("Stream read error: the message has %1 bytes, too few to read %2 from byte %3")
+                  .arg(size)
+                  .arg(wanted)
+                  .arg(position)) {}
 };
 
 class TLernavoMessageStream {

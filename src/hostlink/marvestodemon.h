@@ -113,6 +113,7 @@ private:
     void connectToServer();
     void loadLanguageFile();
     void ensureSingleInstance();
+    std::unique_ptr<TEntity> findRunningCopy();
 
     std::unique_ptr<TEntity> FServerEntity;
     TGotAMessageEvent FOnGotAMessage;

@@ -107,6 +107,18 @@ void TkdbCustomDemon::loadLanguageFile() {
     FDictionary->LoadFromStream(buffer);
 }
 
+// The host's record of the copy that holds the lock, or none.
+std::unique_ptr<TEntity> TkdbCustomDemon::findRunningCopy() {
+    try {
+        return FindEntityByTitle(FOwnEntity->GetTitle());
+    } catch (const EReadError& e) {
+        throw ELernavo(
+            QStringLiteral(
+                "Another copy of the program is running, but the host's answer about it cannot be read (%1)")
+                .arg(e.Message()));
+    }
+}
+
 // Taking the lock is one atomic step: of two copies started together exactly one runs.
 void TkdbCustomDemon::ensureSingleInstance() {
     NamedMutex::Attempt attempt = NamedMutex::tryAcquire(FOwnEntity->MutexName());
@@ -116,7 +128,7 @@ void TkdbCustomDemon::ensureSingleInstance() {
     }
     // Without a usable lock directory the copy cannot tell and runs.
     if (attempt.Result != NamedMutex::State::HeldElsewhere) return;
-    if (const std::unique_ptr<TEntity> first = FindEntityByTitle(FOwnEntity->GetTitle())) {
+    if (const std::unique_ptr<TEntity> first = findRunningCopy()) {
         TLernavoMessageStream msg(this);
         msg.SetMsgCode(mcParams);
         msg.WriteLines(FParams);

@@ -49,6 +49,7 @@ public:
             Codes.push_back(msg->MsgCode());
             Stamps.push_back(msg->TimeStamp());
             if (msg->MsgCode() == mcQueryText) reply(frame.WParam, *msg);
+            if (msg->MsgCode() == mcQueryEntity) replyWith(frame.WParam, *msg, EntityAnswer);
             return 0;
         });
     }
@@ -61,14 +62,20 @@ public:
     std::vector<qint32> Codes;
     std::vector<TTimeStamp> Stamps;
     bool WrongStamp = false;
+    QByteArray EntityAnswer; // the content of every answer to an entity query
 
 private:
     void reply(LinkHandle to, TLernavoMessageStream& request) {
+        TLernavoMessageStream text(nullptr);
+        text.WriteString(QStringLiteral("answer:") + request.ReadString());
+        replyWith(to, request, text.Content());
+    }
+    void replyWith(LinkHandle to, const TLernavoMessageStream& request, const QByteArray& content) {
         TLernavoMessageStream answer(nullptr);
         answer.SetTimeStamp(request.TimeStamp());
         // A day earlier: no later request of this test can carry that stamp.
         if (WrongStamp) answer.SetTimeStamp({request.TimeStamp().Time, request.TimeStamp().Date - 1});
-        answer.WriteString(QStringLiteral("answer:") + request.ReadString());
+        answer.WriteBytes(content);
         deliver(to, mcReply, copyDataBlock(answer));
     }
 
@@ -287,6 +294,29 @@ TEST(DemonClient, LoadingWithoutTheHostFailsOnlyWhenTheHostIsWanted) {
     alone.Loaded();
     EXPECT_FALSE(alone.IsLoading());
     EXPECT_EQ(alone.Translate(QStringLiteral("MMExplain")), QStringLiteral("MMExplain"));
+}
+
+// The copy that holds the lock is the first; the second asks the host about it and gets a record
+// whose file name is cut short.
+TEST(DemonClient, ASecondCopySaysWhatWasWrongWithTheHostsAnswer) {
+    ScopedViewerHandle settings("cut");
+    LocalHost host(QStringLiteral("cut"));
+    host.EntityAnswer =
+        QByteArray::fromHex("01000000000000000500000061"); // 5 bytes of name announced, 1 sent
+    TkdbDemonClient first(nullptr, {"prog"});
+    first.SetUseMarvestoServer(false);
+    first.Loaded();
+    TkdbDemonClient second(nullptr, {"prog"});
+    second.SetUseMarvestoServer(false);
+    try {
+        second.Loaded();
+        ADD_FAILURE() << "no error";
+    } catch (const ELernavo& e) {
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Another copy of the program is running, but the host's answer about "
+                                 "it cannot be read (Stream read error: the message has 13 bytes, too "
+                                 "few to read 5 from byte 12)"));
+    }
 }
 
 TEST(DemonClient, ContentBeyondTheLimitIsRefusedWithAClearError) {
