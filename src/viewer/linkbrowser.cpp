@@ -2,6 +2,7 @@
 
 #include "viewer/htmlviewer.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
 
@@ -38,6 +39,17 @@ void LinkBrowser::mouseReleaseEvent(QMouseEvent* event) {
     FPressed.clear();
     QTextBrowser::mouseReleaseEvent(event);
     if (click) FViewer->linkClicked(href);
+}
+
+// The text control selects all on its shortcut whatever its interaction flags say; text that may
+// not be selected stays unselected, and the key goes on to the window.
+void LinkBrowser::keyPressEvent(QKeyEvent* event) {
+    const Qt::TextInteractionFlags selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    if (event->matches(QKeySequence::SelectAll) && !(textInteractionFlags() & selectable)) {
+        event->ignore();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 void LinkBrowser::leaveEvent(QEvent* event) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -139,4 +140,15 @@ TEST_F(Pane, TheLinkUnderTheMouseTurnsRed) {
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("the tangent")));
     EXPECT_EQ(viewer.hoveredLink(), QString());
     EXPECT_EQ(redPixels(), 0);
+}
+
+TEST_F(Pane, SelectAllSelectsTheTextOnlyWhenItMayBeSelected) {
+    for (const bool noSelect : {true, false}) {
+        viewer.SetNoSelect(noSelect);
+        click(pointAt(QStringLiteral("Read")));
+        QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+        QCoreApplication::sendEvent(browser(), &selectAll);
+        const QString all = browser()->document()->toPlainText();
+        EXPECT_EQ(browser()->textCursor().selectedText(), noSelect ? QString() : all) << noSelect;
+    }
 }
