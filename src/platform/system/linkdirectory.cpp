@@ -1,11 +1,12 @@
 #include "platform/system/linkdirectory.h"
 
+#include "platform/system/lasterror.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -15,22 +16,18 @@ namespace {
 // The longest name of a file in the directory: a socket "01234567.sock".
 constexpr qsizetype kLongestEntry = 14;
 
-QString errorText() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 // Why the existing directory at path may not be used, or empty when it may: it must be a
 // directory of this user that the user can write to and, with mustBePrivate, that nobody else may
 // enter (nor may it be a symbolic link then).
 QString refusal(const QByteArray& path, bool mustBePrivate) {
     struct stat info {};
     if ((mustBePrivate ? lstat(path.constData(), &info) : stat(path.constData(), &info)) != 0)
-        return errorText();
+        return systemErrorText(errno);
     errno = EACCES;
     if (!S_ISDIR(info.st_mode)) return QStringLiteral("it is not a directory");
     if (info.st_uid != getuid()) return QStringLiteral("it belongs to another user");
     if (mustBePrivate && (info.st_mode & 077) != 0) return QStringLiteral("other users may enter it");
-    if (access(path.constData(), W_OK | X_OK) != 0) return errorText();
+    if (access(path.constData(), W_OK | X_OK) != 0) return systemErrorText(errno);
     return {};
 }
 
@@ -41,7 +38,7 @@ QString useAsLinkDirectory(const QString& path) {
         errno = ENAMETOOLONG;
         return QStringLiteral("the path is too long for the names of sockets");
     }
-    if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return errorText();
+    if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return systemErrorText(errno);
     return refusal(native, true);
 }
 

@@ -1,9 +1,10 @@
 #include "platform/system/regularfile.h"
 
+#include "platform/system/lasterror.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,14 +12,6 @@
 namespace {
 
 constexpr int kNameAttempts = 32;
-
-QString errorText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString notRegularText() {
-    return QStringLiteral("Not a regular file");
-}
 
 // Reads to the end; a file that grows past maxSize while it is read is refused all the same.
 std::optional<QByteArray> readAll(int fd, qint64 maxSize) {
@@ -65,6 +58,16 @@ int createBeside(const QByteArray& path, QByteArray* name) {
     return -1;
 }
 
+// Gives the new file its content (and the permissions of the file it replaces) and closes it; 0,
+// or the errno of the step that failed.
+int fillAndClose(int fd, const QByteArray& bytes, const struct stat* replaced) {
+    const bool filled =
+        (!replaced || fchmod(fd, replaced->st_mode & 07777) == 0) && writeAll(fd, bytes) && fsync(fd) == 0;
+    const int error = filled ? 0 : errno;
+    if (close(fd) != 0 && error == 0) return errno;
+    return error;
+}
+
 } // namespace
 
 std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize, SymbolicLinks links) {
@@ -80,19 +83,14 @@ std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize
 QString writeFileAtomically(const QByteArray& path, const QByteArray& bytes) {
     struct stat old {};
     const bool replacing = lstat(path.constData(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode)) return notRegularText();
-    if (!replacing && errno != ENOENT) return errorText(errno);
+    if (replacing && !S_ISREG(old.st_mode)) return QStringLiteral("Not a regular file");
+    if (!replacing && errno != ENOENT) return systemErrorText(errno);
     QByteArray temporary;
     const int fd = createBeside(path, &temporary);
-    if (fd < 0) return errorText(errno);
-    bool done = (!replacing || fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, bytes) && fsync(fd) == 0;
-    int error = errno;
-    if (close(fd) != 0 && done) {
-        done = false;
-        error = errno;
-    }
-    if (done && rename(temporary.constData(), path.constData()) == 0) return {};
-    if (done) error = errno;
+    if (fd < 0) return systemErrorText(errno);
+    int error = fillAndClose(fd, bytes, replacing ? &old : nullptr);
+    if (error == 0 && rename(temporary.constData(), path.constData()) != 0) error = errno;
+    if (error == 0) return {};
     unlink(temporary.constData());
-    return errorText(error);
+    return systemErrorText(error);
 }
