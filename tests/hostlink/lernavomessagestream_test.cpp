@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 QByteArray contentOf(const std::function<void(TLernavoMessageStream&)>& write) {
@@ -44,25 +42,16 @@ TEST(LernavoMessageStream, ReadsCheckWhatIsLeft) {
     EXPECT_EQ(msg.ReadByte(), 0x41);
     EXPECT_THROW(msg.ReadByte(), EReadError);
 
-    // The message says how far the content went and what was wanted where.
-    const struct {
-        const char* Content;
-        std::function<void(TLernavoMessageStream&)> Read;
-        const char* Message;
-    } shortReads[] = {
-        {"0500000061626364", [](auto& m) { m.ReadString(); }, "has 8 bytes, too few to read 5 from byte 4"},
-        {"010203", [](auto& m) { m.ReadInt32(); }, "has 3 bytes, too few to read 4 from byte 0"},
-        {"", [](auto& m) { m.ReadByte(); }, "has 0 bytes, too few to read 1 from byte 0"},
-    };
-    for (const auto& c : shortReads) {
-        TLernavoMessageStream shortMsg(nullptr);
-        try {
-            c.Read(withContent(shortMsg, c.Content));
-            ADD_FAILURE() << c.Content;
-        } catch (const EReadError& e) {
-            EXPECT_EQ(e.Message(),
-                      QStringLiteral("Stream read error: the message ") + QLatin1String(c.Message));
-        }
+    TLernavoMessageStream lengthBeyondEnd(nullptr);
+    EXPECT_THROW(withContent(lengthBeyondEnd, "0500000061626364").ReadString(), EReadError);
+    TLernavoMessageStream shortInteger(nullptr);
+    try {
+        withContent(shortInteger, "010203").ReadInt32();
+        ADD_FAILURE() << "read";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(
+            e.Message(),
+            QStringLiteral("Stream read error: the message has 3 bytes, too few to read 4 from byte 0"));
     }
 }
 
