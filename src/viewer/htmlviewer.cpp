@@ -21,6 +21,7 @@ THTMLViewer::THTMLViewer(TComponentBase* owner, QWidget* parent)
       FDefFontName(QStringLiteral("Times New Roman")), FDefPreFontName(QStringLiteral("Courier New")),
       FDefOverLinkColor(clBlue) {
     setInnerWidget(FBrowser);
+    connect(FBrowser, &LinkBrowser::linkClicked, this, &THTMLViewer::linkClicked);
     PublishEvent(QStringLiteral("OnHotSpotClick"), &FOnHotSpotClick);
     SetDefBackground(FDefBackground);
     SetBorderStyle(FBorderStyle);

@@ -81,7 +81,6 @@ public:
     QTextBrowser* browser() const;
 
 private:
-    friend class LinkBrowser;
     void linkClicked(const QString& href);
     void applyFonts();
 

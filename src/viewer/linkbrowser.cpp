@@ -1,7 +1,5 @@
 #include "viewer/linkbrowser.h"
 
-#include "viewer/htmlviewer.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -9,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-LinkBrowser::LinkBrowser(THTMLViewer* viewer) : QTextBrowser(viewer), FViewer(viewer) {
+LinkBrowser::LinkBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setMouseTracking(true);
@@ -38,7 +36,7 @@ void LinkBrowser::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = event->button() == Qt::LeftButton && !href.isEmpty() && href == FPressed;
     FPressed.clear();
     QTextBrowser::mouseReleaseEvent(event);
-    if (click) FViewer->linkClicked(href);
+    if (click) emit linkClicked(href);
 }
 
 // The text control selects all on its shortcut whatever its interaction flags say; text that may

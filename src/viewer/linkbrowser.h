@@ -1,19 +1,22 @@
-// The text browser inside THTMLViewer: it marks the link under the mouse and passes link clicks to
-// the viewer instead of following them.
+// The text browser inside THTMLViewer: it marks the link under the mouse and signals link clicks
+// instead of following them.
 #pragma once
 
 #include <QColor>
 #include <QTextBrowser>
 
-class THTMLViewer;
-
 class LinkBrowser : public QTextBrowser {
+    Q_OBJECT
 public:
-    explicit LinkBrowser(THTMLViewer* viewer);
+    explicit LinkBrowser(QWidget* parent);
 
     // Links are marked while the mouse is over them only when active.
     void setOverLinks(bool active, const QColor& color);
     QString hoveredLink() const { return FHovered; }
+
+signals:
+    // A left click pressed and released on the same link; href as the document writes it.
+    void linkClicked(const QString& href);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -26,7 +29,6 @@ private:
     void hover(const QString& href, const QPoint& at);
     QTextCursor linkRunAt(int position, const QString& href) const;
 
-    THTMLViewer* FViewer;
     QString FHovered;
     QString FPressed;
     bool FOverLinks = false;
