@@ -2,7 +2,7 @@
 
 #include "app/accessibleface.h"
 #include "app/accesstexts.h"
-#include "app/mainfrm.h"
+#include "app/measuringpoints.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
@@ -21,15 +21,16 @@ QString spokenReadout(const QString& text) {
     return QString(text).replace(digitThenLetter, QStringLiteral("\\1 \\2"));
 }
 
-QString pointText(const QString& pattern, double t, double s) {
-    return pattern.arg(FormatFloatField(1, 1, t), FormatFloatField(1, 1, s));
+QString pointText(const QString& pattern, QPointF point) {
+    return pattern.arg(FormatFloatField(1, 1, point.x()), FormatFloatField(1, 1, point.y()));
 }
 
 } // namespace
 
-ChartAccess::ChartAccess(TForm1& form, const AccessTexts& texts)
-    : FForm(form), FTexts(texts), FTicker(std::make_unique<TimerTicker>()) {
-    TRChart* chart = FForm.RC1;
+ChartAccess::ChartAccess(MeasuringPoints& points, const Controls& controls, const AccessTexts& texts)
+    : FPoints(points), FControls(controls), FTexts(texts) {
+    setGlideTimer(std::make_unique<QtIntervalTimer>());
+    TRChart* chart = FControls.chart;
     // Tab and a click both give the chart the focus, as a slider takes it: drag, then fine-tune
     // with the keys.
     chart->setFocusPolicy(Qt::StrongFocus);
@@ -48,49 +49,44 @@ ChartAccess::~ChartAccess() {
     stopGlide();
 }
 
-bool ChartAccess::singlePoint() const {
-    return FForm.CBox1Point->Checked();
+int ChartAccess::activePoint() const {
+    return FPoints.singlePoint() ? 1 : FActivePoint;
 }
 
-int ChartAccess::activePoint() const {
-    return singlePoint() ? 1 : FActivePoint;
+QPointF ChartAccess::activePointData() const {
+    return FPoints.point(activePoint());
 }
 
 double ChartAccess::axisStart() const {
-    return FForm.RC1->Scale1X()->RangeLow();
+    return FControls.chart->Scale1X()->RangeLow();
 }
 
 double ChartAccess::axisEnd() const {
-    return FForm.RC1->Scale1X()->RangeHigh();
-}
-
-std::array<TRasterLab*, 3> ChartAccess::readouts() const {
-    return {FForm.RLabSpeed, FForm.RLabDS, FForm.RLabDT};
+    return FControls.chart->Scale1X()->RangeHigh();
 }
 
 void ChartAccess::describeToAssistiveTechnology() {
-    const std::array<TLabel*, 3> captions{FForm.Label1, FForm.LblDS, FForm.LblDT};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        TLabel* caption = captions[i];
-        TRasterLab* readout = readouts()[i];
+    for (std::size_t i = 0; i < FControls.readouts.size(); ++i) {
+        TLabel* caption = FControls.captions[i];
+        TRasterLab* readout = FControls.readouts[i];
         setAccessibleFace(readout, {QAccessible::StaticText,
                                     [caption] { return caption->Caption(); },
                                     [readout] { return spokenReadout(readout->Text()); },
                                     {}});
     }
-    setAccessibleFace(FForm.RC1, {QAccessible::Graphic,
-                                  [this] { return FTexts.ChartName(); },
-                                  {},
-                                  [this] { return chartDescription(); }});
+    setAccessibleFace(FControls.chart, {QAccessible::Graphic,
+                                        [this] { return FTexts.ChartName(); },
+                                        {},
+                                        [this] { return chartDescription(); }});
     // The profile box has no caption of its own to be named by.
-    if (auto* box = FForm.CBoxMode->findChild<QComboBox*>()) box->setAccessibleName(FTexts.ProfileBoxName());
+    if (auto* box = FControls.profileBox->findChild<QComboBox*>())
+        box->setAccessibleName(FTexts.ProfileBoxName());
 }
 
 QString ChartAccess::chartDescription() const {
-    QString text = FForm.CBoxMode->Text() + QStringLiteral(". ") +
-                   pointText(FTexts.PointOne(), FForm.Time1(), FForm.Dist1());
-    if (!singlePoint())
-        text += QStringLiteral("; ") + pointText(FTexts.PointTwo(), FForm.Time2(), FForm.Dist2());
+    QString text = FControls.profileBox->Text() + QStringLiteral(". ") +
+                   pointText(FTexts.PointOne(), FPoints.point(1));
+    if (!FPoints.singlePoint()) text += QStringLiteral("; ") + pointText(FTexts.PointTwo(), FPoints.point(2));
     return text;
 }
 
@@ -98,21 +94,21 @@ QString ChartAccess::chartDescription() const {
 void ChartAccess::pickPoint(QPoint pixel) {
     double t = 0;
     double s = 0;
-    FForm.RC1->PixelToData(1, pixel.x(), pixel.y(), t, s);
+    FControls.chart->PixelToData(1, pixel.x(), pixel.y(), t, s);
     if (t < axisStart() || t > axisEnd()) return;
-    FActivePoint = FForm.NearerPoint(t);
+    FActivePoint = FPoints.nearerPoint(t);
     displayUpdated();
 }
 
 void ChartAccess::displayUpdated() {
-    const bool first = activePoint() == 1;
-    FForm.RC1->SetFocusPoint(first ? FForm.Time1() : FForm.Time2(), first ? FForm.Dist1() : FForm.Dist2());
+    const QPointF point = activePointData();
+    FControls.chart->SetFocusPoint(point.x(), point.y());
     announceChanges();
 }
 
 void ChartAccess::announceChanges() {
-    for (std::size_t i = 0; i < readouts().size(); ++i) {
-        TRasterLab* readout = readouts()[i];
+    for (std::size_t i = 0; i < FControls.readouts.size(); ++i) {
+        TRasterLab* readout = FControls.readouts[i];
         if (readout->Text() == FAnnouncedReadouts[i]) continue;
         FAnnouncedReadouts[i] = readout->Text();
         if (readout->Visible()) announceValueChange(readout);
@@ -120,5 +116,5 @@ void ChartAccess::announceChanges() {
     const QString description = chartDescription();
     if (description == FAnnouncedDescription) return;
     FAnnouncedDescription = description;
-    announceDescriptionChange(FForm.RC1);
+    announceDescriptionChange(FControls.chart);
 }

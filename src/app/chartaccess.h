@@ -6,10 +6,12 @@
 #pragma once
 
 #include "app/pointglide.h"
+#include "platform/controls/intervaltimer.h"
 #include "platform/controls/shiftstate.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 
 #include <array>
@@ -17,15 +19,32 @@
 #include <memory>
 
 class AccessTexts;
+class MeasuringPoints;
 class QAction;
 class QMenu;
-class TForm1;
+class QWidget;
+class TComboBox;
+class TLabel;
+class TPanel;
+class TRChart;
 class TRasterLab;
 
 class ChartAccess : public QObject {
     Q_OBJECT
 public:
-    ChartAccess(TForm1& form, const AccessTexts& texts);
+    // The controls it works on: the chart; the read-outs (speed, ds, dt) with their captions and
+    // the panel they sit on, pictured beside the chart; the profile box, described with the chart;
+    // and the window that owns the dialogs.
+    struct Controls {
+        TRChart* chart;
+        std::array<TRasterLab*, 3> readouts;
+        std::array<TLabel*, 3> captions;
+        TPanel* readoutPanel;
+        TComboBox* profileBox;
+        QWidget* window;
+    };
+
+    ChartAccess(MeasuringPoints& points, const Controls& controls, const AccessTexts& texts);
     ~ChartAccess() override;
 
     // The point the keys move: the one pressed on or dragged last, point 1 at first and in
@@ -60,13 +79,12 @@ public:
     void stopGlide();
     bool gliding() const { return FGlide.active(); }
     // What paces the glide (a timer unless replaced).
-    void setTicker(std::unique_ptr<Ticker> ticker) { FTicker = std::move(ticker); }
+    void setGlideTimer(std::unique_ptr<IntervalTimer> timer);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::array<TRasterLab*, 3> readouts() const;
     void describeToAssistiveTechnology();
     void announceChanges();
     void keyDown(int& key, TShiftState shift);
@@ -80,11 +98,12 @@ private:
     void copyPicture();
     void savePicture();
     void glideStep();
-    bool singlePoint() const;
+    QPointF activePointData() const;
     double axisStart() const;
     double axisEnd() const;
 
-    TForm1& FForm;
+    MeasuringPoints& FPoints;
+    const Controls FControls;
     const AccessTexts& FTexts;
     int FActivePoint = 1;
     std::array<QString, 3> FAnnouncedReadouts;
@@ -95,6 +114,6 @@ private:
     QAction* FGlideAction = nullptr;
     PictureDialogs FDialogs;
     PointGlide FGlide;
-    std::unique_ptr<Ticker> FTicker;
+    std::unique_ptr<IntervalTimer> FTimer;
     std::function<bool(int key, TShiftState shift)> FMoreKeys;
 };

@@ -1,29 +1,36 @@
-// Point 2 gliding onto point 1, paced by the ticker; every step is the same update as a drag.
+// Point 2 gliding onto point 1, paced by the glide timer; every step is the same update as a drag.
 #include "app/chartaccess.h"
 
-#include "app/mainfrm.h"
-#include "chart/rchart.h"
+#include "app/measuringpoints.h"
 
 #include <QApplication>
 
+void ChartAccess::setGlideTimer(std::unique_ptr<IntervalTimer> timer) {
+    stopGlide();
+    FTimer = std::move(timer);
+    FTimer->SetOnTick([this] { glideStep(); });
+}
+
+// Where no timer can pace it, point 2 stays where it is.
 void ChartAccess::startGlide() {
-    if (singlePoint()) return;
-    FGlide.start(FForm.Time2(), PointGlide::target(FForm.Time1(), FForm.Time2(), axisEnd()));
+    if (FPoints.singlePoint()) return;
+    const double t1 = FPoints.point(1).x(), t2 = FPoints.point(2).x();
+    FGlide.start(t2, PointGlide::target(t1, t2, axisEnd()));
     FActivePoint = 2;
     qApp->installEventFilter(this);
-    FTicker->start(PointGlide::kDurationMs / PointGlide::kSteps, [this] { glideStep(); });
+    if (!FTimer->Start(PointGlide::kDurationMs / PointGlide::kSteps)) stopGlide();
 }
 
 void ChartAccess::stopGlide() {
     FGlide.stop();
-    FTicker->stop();
+    if (FTimer) FTimer->Stop();
     qApp->removeEventFilter(this);
 }
 
 void ChartAccess::glideStep() {
     const double t = FGlide.next();
     if (!FGlide.active()) stopGlide();
-    FForm.MovePoint(2, t);
+    FPoints.movePoint(2, t);
 }
 
 // A key that stops the glide does nothing else; a mouse press goes on to do what it does.

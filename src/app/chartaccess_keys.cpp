@@ -1,7 +1,7 @@
 // The chart driven from the keyboard. Every move goes through the same update as a drag.
 #include "app/chartaccess.h"
 
-#include "app/mainfrm.h"
+#include "app/measuringpoints.h"
 #include "chart/rchart.h"
 
 #include <algorithm>
@@ -38,7 +38,7 @@ void ChartAccess::keyDown(int& key, TShiftState shift) {
     case Qt::Key_Tab:
         // Tab switches the points; where there is nothing to switch, and with Ctrl, it leaves the
         // chart as anywhere else, so the keyboard is never caught.
-        if (ctrl || singlePoint() || shift.testFlag(ssShift))
+        if (ctrl || FPoints.singlePoint() || shift.testFlag(ssShift))
             moveFocus(!shift.testFlag(ssShift));
         else
             switchPoint();
@@ -60,21 +60,21 @@ void ChartAccess::keyDown(int& key, TShiftState shift) {
 }
 
 void ChartAccess::stepActivePoint(double minutes) {
-    moveActivePoint((activePoint() == 1 ? FForm.Time1() : FForm.Time2()) + minutes);
+    moveActivePoint(activePointData().x() + minutes);
 }
 
 void ChartAccess::moveActivePoint(double t) {
-    FForm.MovePoint(activePoint(), std::clamp(t, axisStart(), axisEnd()));
+    FPoints.movePoint(activePoint(), std::clamp(t, axisStart(), axisEnd()));
 }
 
 void ChartAccess::switchPoint() {
-    if (singlePoint()) return;
+    if (FPoints.singlePoint()) return;
     FActivePoint = 3 - FActivePoint;
     displayUpdated();
 }
 
 void ChartAccess::moveFocus(bool forward) {
-    QWidget* chart = FForm.RC1;
+    QWidget* chart = FControls.chart;
     QWidget* w = chart;
     do
         w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
@@ -83,9 +83,7 @@ void ChartAccess::moveFocus(bool forward) {
 }
 
 QPoint ChartAccess::activePointOnScreen() const {
-    const bool first = activePoint() == 1;
-    const TRChart* chart = FForm.RC1;
-    const QPoint p =
-        chart->DataToPixel(1, first ? FForm.Time1() : FForm.Time2(), first ? FForm.Dist1() : FForm.Dist2());
-    return chart->mapToGlobal(p);
+    const QPointF point = activePointData();
+    const TRChart* chart = FControls.chart;
+    return chart->mapToGlobal(chart->DataToPixel(1, point.x(), point.y()));
 }

@@ -3,7 +3,7 @@
 
 #include "app/accesstexts.h"
 #include "app/chartpicture.h"
-#include "app/mainfrm.h"
+#include "app/measuringpoints.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 
@@ -29,11 +29,11 @@ void ChartAccess::buildMenu() {
     FMenu->addSeparator();
     FGlideAction = FMenu->addAction(QString(), this, [this] { startGlide(); });
     FDialogs.chooseFile = [this](const QString& proposal) {
-        return QFileDialog::getSaveFileName(&FForm, titleOf(FTexts.SavePicture()), proposal,
+        return QFileDialog::getSaveFileName(FControls.window, titleOf(FTexts.SavePicture()), proposal,
                                             QStringLiteral("PNG (*.png)"));
     };
     FDialogs.showError = [this](const QString& message) {
-        QMessageBox::warning(&FForm, titleOf(FTexts.SavePicture()), message);
+        QMessageBox::warning(FControls.window, titleOf(FTexts.SavePicture()), message);
     };
 }
 
@@ -42,17 +42,17 @@ void ChartAccess::showMenu(QPoint globalPos) {
     FSaveAction->setText(FTexts.SavePicture());
     // After a tab the menu shows the key that does the same.
     FGlideAction->setText(FTexts.Glide() + QStringLiteral("\tA"));
-    FGlideAction->setEnabled(!singlePoint());
+    FGlideAction->setEnabled(!FPoints.singlePoint());
     FMenu->popup(globalPos);
 }
 
 void ChartAccess::copyPicture() {
-    copyPictureToClipboard(worksheetPicture(*FForm.RC1, *FForm.Panel2));
+    copyPictureToClipboard(worksheetPicture(*FControls.chart, *FControls.readoutPanel));
 }
 
 void ChartAccess::savePicture() {
     QString path = FDialogs.chooseFile(defaultPicturePath());
     if (path.isEmpty()) return;
-    if (!savePictureAsPng(worksheetPicture(*FForm.RC1, *FForm.Panel2), path))
+    if (!savePictureAsPng(worksheetPicture(*FControls.chart, *FControls.readoutPanel), path))
         FDialogs.showError(FTexts.SaveFailed().arg(path));
 }

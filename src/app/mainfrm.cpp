@@ -7,6 +7,7 @@
 #include "app/componentclasses.h"
 #include "app/helplink.h"
 #include "app/layoutresources.h"
+#include "app/measuringpoints.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/studytexts.h"
@@ -49,6 +50,21 @@ int layoutTargetPixelsPerInch(int requested) {
     return std::max(requested > 0 ? requested : screenPixelsPerInch(), kLayoutPixelsPerInch);
 }
 
+// The window's measuring points as the chart's keyboard, menu and glide reach them.
+class FormPoints final : public MeasuringPoints {
+public:
+    explicit FormPoints(TForm1& form) : FForm(form) {}
+    bool singlePoint() const override { return FForm.SinglePoint(); }
+    QPointF point(int which) const override {
+        return which == 1 ? QPointF(FForm.Time1(), FForm.Dist1()) : QPointF(FForm.Time2(), FForm.Dist2());
+    }
+    int nearerPoint(double t) const override { return FForm.NearerPoint(t); }
+    void movePoint(int which, double t) override { FForm.MovePoint(which, t); }
+
+private:
+    TForm1& FForm;
+};
+
 } // namespace
 
 TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
@@ -62,7 +78,11 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
-    FAccess = std::make_unique<ChartAccess>(*this, *FAccessTexts);
+    FPoints = std::make_unique<FormPoints>(*this);
+    FAccess = std::make_unique<ChartAccess>(
+        *FPoints,
+        ChartAccess::Controls{RC1, {RLabSpeed, RLabDS, RLabDT}, {Label1, LblDS, LblDT}, Panel2, CBoxMode, this},
+        *FAccessTexts);
     FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
     FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
 }

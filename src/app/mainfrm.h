@@ -13,6 +13,7 @@
 
 class AccessTexts;
 class ChartAccess;
+class MeasuringPoints;
 class ReadoutTexts;
 class StudyTexts;
 class StudyTools;
@@ -50,6 +51,8 @@ public:
 
     // Rebuilds the chart's items and the three read-outs from the measuring points.
     void UpdateDisplay();
+    // Only measuring point 1 is shown and moved (the single-point box is checked).
+    bool SinglePoint() const;
     // The measuring point that a press or drag at time t takes: the nearer one (point 2 on a tie),
     // point 1 in single-point mode.
     int NearerPoint(double t) const;
@@ -95,7 +98,6 @@ private:
     void fillAboutDialog();
     void startSimulation();
     void findComponents();
-    bool singlePoint() const;
     bool tangentShown() const;
     void placeLine();
     void addCurve();
@@ -109,6 +111,7 @@ private:
     double FDist2 = 0;
     AccessTexts* FAccessTexts;
     ReadoutTexts* FReadoutTexts;
+    std::unique_ptr<MeasuringPoints> FPoints; // the points as the chart's access sees them
     std::unique_ptr<ChartAccess> FAccess;
     StudyTexts* FStudyTexts;
     std::unique_ptr<StudyTools> FStudy;

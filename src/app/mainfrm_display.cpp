@@ -24,14 +24,14 @@ constexpr double kTangentHalfWidth = 0.5;
 
 } // namespace
 
-bool TForm1::singlePoint() const {
+bool TForm1::SinglePoint() const {
     return CBox1Point->Checked();
 }
 
 // Where both points stand at one time no secant runs through them: the line is then the tangent
 // there, as in single-point mode, and not whatever line the last position left.
 bool TForm1::tangentShown() const {
-    return singlePoint() || FTime1 == FTime2;
+    return SinglePoint() || FTime1 == FTime2;
 }
 
 void TForm1::UpdateDisplay() {
@@ -49,7 +49,7 @@ void TForm1::UpdateDisplay() {
 
     RC1->SetDataColor(clRed);
     RC1->AddMark(FTime1, TripDistance(FTime1), kPointMark);
-    if (!singlePoint()) RC1->AddMark(FTime2, TripDistance(FTime2), kPointMark);
+    if (!SinglePoint()) RC1->AddMark(FTime2, TripDistance(FTime2), kPointMark);
     RC1->CrossHair1()->SetPosX(FTime1);
     RC1->CrossHair1()->SetPosY(FDist1);
     RC1->CrossHair2()->SetPosX(FTime2);
@@ -132,12 +132,12 @@ void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, doub
 int TForm1::NearerPoint(double t) const {
     const double d1 = (FTime1 - t) * (FTime1 - t);
     const double d2 = (FTime2 - t) * (FTime2 - t);
-    return singlePoint() || d1 < d2 ? 1 : 2;
+    return SinglePoint() || d1 < d2 ? 1 : 2;
 }
 
 void TForm1::CBox1PointClick(QObject*) {
     RC1->CrossHair2()->SetMode(chOff);
-    const bool showIntervals = !singlePoint();
+    const bool showIntervals = !SinglePoint();
     for (TControl* c : std::initializer_list<TControl*>{RLabDS, RLabDT, LblDS, LblDT})
         c->SetVisible(showIntervals);
     if (showIntervals && CBoxShowCH->Checked()) RC1->CrossHair2()->SetMode(chBoth);
@@ -147,7 +147,7 @@ void TForm1::CBox1PointClick(QObject*) {
 void TForm1::CBoxShowCHClick(QObject*) {
     const bool show = CBoxShowCH->Checked();
     RC1->CrossHair1()->SetMode(show ? chBoth : chOff);
-    RC1->CrossHair2()->SetMode(show && !singlePoint() ? chBoth : chOff);
+    RC1->CrossHair2()->SetMode(show && !SinglePoint() ? chBoth : chOff);
     UpdateDisplay();
 }
 

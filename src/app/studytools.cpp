@@ -87,7 +87,7 @@ bool StudyTools::keyDown(int key, TShiftState shift) {
 
 void StudyTools::displayUpdated() {
     const int profile = FForm.CBoxMode->ItemIndex();
-    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.CBox1Point->Checked(),
+    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.SinglePoint(),
                       FForm.SLine1->GetSlope() * kPerHour});
     if (FTable) FTable->follow(profile, FForm.Time1());
 }
@@ -123,7 +123,7 @@ void StudyTools::showLimitTable(bool shown) {
 
 void StudyTools::setPoints() {
     const TScalePropsHoriz& axis = *FForm.RC1->Scale1X();
-    const bool single = FForm.CBox1Point->Checked();
+    const bool single = FForm.SinglePoint();
     if (!FDialog) FDialog = new SetPointsDialog(&FForm, FTexts);
     FDialog->prepare(axis.RangeLow(), axis.RangeHigh(), FForm.Time1(), FForm.Time2(), single);
     if (!FRunDialog(*FDialog)) return;
