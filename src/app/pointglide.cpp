@@ -22,14 +22,3 @@ double PointGlide::next() {
     static const QEasingCurve easing(QEasingCurve::OutCubic);
     return FFrom + (FTo - FFrom) * easing.valueForProgress(double(FStep) / kSteps);
 }
-
-void TimerTicker::start(int intervalMs, std::function<void()> tick) {
-    stop();
-    FConnection = QObject::connect(&FTimer, &QTimer::timeout, std::move(tick));
-    FTimer.start(intervalMs);
-}
-
-void TimerTicker::stop() {
-    FTimer.stop();
-    QObject::disconnect(FConnection);
-}

@@ -1,11 +1,7 @@
 // Point 2 gliding towards point 1, so that the secant visibly turns into the tangent: about 60
 // eased steps over about two seconds, ending half a minute short of point 1 on point 2's side.
-// The steps are plain arithmetic; a Ticker paces them, so tests step a glide without waiting.
+// The steps are plain arithmetic; a timer paces them, so tests step a glide without waiting.
 #pragma once
-
-#include <QTimer>
-
-#include <functional>
 
 class PointGlide {
 public:
@@ -27,22 +23,4 @@ private:
     double FFrom = 0;
     double FTo = 0;
     int FStep = kSteps;
-};
-
-// Calls a function at a fixed interval until stopped.
-class Ticker {
-public:
-    virtual ~Ticker() = default;
-    virtual void start(int intervalMs, std::function<void()> tick) = 0;
-    virtual void stop() = 0;
-};
-
-class TimerTicker : public Ticker {
-public:
-    void start(int intervalMs, std::function<void()> tick) override;
-    void stop() override;
-
-private:
-    QTimer FTimer;
-    QMetaObject::Connection FConnection;
 };

@@ -1,5 +1,6 @@
 // The main window beyond the mouse, driven as a keyboard or screen-reader user would: key events
 // on the chart, its context menu, pictures, the glide of point 2, and the accessible interfaces.
+#include "../manualtimer.h"
 #include "../startupscreen.h"
 #include "app/aboutbox.h"
 #include "app/accessibleface.h"
@@ -36,33 +37,6 @@ namespace {
 
 constexpr int kDesignPixelsPerInch = 120;
 
-// Fires the glide's steps on demand instead of every 33 ms.
-class ManualTicker : public Ticker {
-public:
-    void start(int intervalMs, std::function<void()> tick) override {
-        interval = intervalMs;
-        FTick = std::move(tick);
-        running = true;
-    }
-    void stop() override { running = false; }
-    // Ticks until the glide stops; returns the number of ticks.
-    int runOut() {
-        int n = 0;
-        while (running && n < 1000) {
-            FTick();
-            ++n;
-        }
-        return n;
-    }
-    void tick() { FTick(); }
-
-    int interval = 0;
-    bool running = false;
-
-private:
-    std::function<void()> FTick;
-};
-
 class ChartAccessTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -70,9 +44,9 @@ protected:
         form.reset(Form1 = new TForm1(kDesignPixelsPerInch));
         showPastStartupScreen(*form);
         access = form->Access();
-        auto owned = std::make_unique<ManualTicker>();
-        ticker = owned.get();
-        access->setTicker(std::move(owned));
+        auto owned = std::make_unique<ManualTimer>();
+        timer = owned.get();
+        access->setGlideTimer(std::move(owned));
     }
     void TearDown() override { setAnnounceHandler({}); }
 
@@ -93,7 +67,7 @@ protected:
     std::unique_ptr<TFrmAbout> about;
     std::unique_ptr<TForm1> form;
     ChartAccess* access = nullptr;
-    ManualTicker* ticker = nullptr;
+    ManualTimer* timer = nullptr;
 };
 
 QAccessibleInterface* accessible(QObject* o) {
@@ -322,12 +296,12 @@ TEST_F(ChartAccessTest, PointTwoGlidesOntoTheTangentInAboutTwoSeconds) {
     key(Qt::Key_A);
     ASSERT_TRUE(access->gliding());
     EXPECT_EQ(access->activePoint(), 2);
-    ticker->tick();
+    timer->Fire();
     const double afterFirst = form->Time2();
     EXPECT_LT(afterFirst, 110);
-    const int ticks = 1 + ticker->runOut();
+    const int ticks = 1 + timer->RunOut();
     EXPECT_EQ(ticks, PointGlide::kSteps);
-    EXPECT_NEAR(ticks * ticker->interval, 2000, 100);
+    EXPECT_NEAR(ticks * timer->Interval, 2000, 100);
     EXPECT_FALSE(access->gliding());
     EXPECT_EQ(form->Time2(), 50.5);
     EXPECT_EQ(form->Dist2(), tripProfileDistance(tpStandardRoad, 50.5));
@@ -359,12 +333,12 @@ TEST_F(ChartAccessTest, TheGlideIsEasedAndEndsOnPointTwosOwnSide) {
 
 TEST_F(ChartAccessTest, AnyKeyOrMousePressStopsTheGlide) {
     access->glideAction()->trigger();
-    ticker->tick();
+    timer->Fire();
     ASSERT_TRUE(access->gliding());
     const double reached = form->Time2();
     key(Qt::Key_Right); // stops, and does nothing else
     EXPECT_FALSE(access->gliding());
-    EXPECT_FALSE(ticker->running);
+    EXPECT_FALSE(timer->Running);
     EXPECT_EQ(form->Time2(), reached);
     EXPECT_EQ(form->Time1(), 50);
 

@@ -1,3 +1,4 @@
+#include "manualtimer.h"
 #include "widgets/rasterlab.h"
 
 #include <gtest/gtest.h>
@@ -7,23 +8,6 @@
 using enum RasterLab::TRDScrollMode;
 
 namespace {
-
-class ManualTimer : public IntervalTimer {
-public:
-    bool Start(int intervalMs) override {
-        if (Refuse) return false;
-        Interval = intervalMs;
-        Running = true;
-        return true;
-    }
-    void Stop() override { Running = false; }
-    bool Active() const override { return Running; }
-    void Fire() { Tick(); }
-
-    bool Refuse = false;
-    bool Running = false;
-    int Interval = 0;
-};
 
 struct ScrollingLab : ::testing::Test {
     TRasterLab lab{nullptr};
