@@ -1,10 +1,9 @@
 #include "hostlink/timestamp.h"
 
+#include "scales/calendar.h"
+
 namespace {
 
-// Julian day number of the day before 1 January 0001 (proleptic Gregorian calendar).
-constexpr qint64 kDayZero = 1721425;
-constexpr qint64 kMsPerDay = 86400000;
 constexpr qint64 kBurst = 1000; // ms a burst of requests may run ahead of the clock
 
 qint64 msOf(TTimeStamp stamp) {
@@ -18,7 +17,9 @@ TTimeStamp stampOf(qint64 ms) {
 } // namespace
 
 TTimeStamp timeStampOf(const QDateTime& local) {
-    return {local.time().msecsSinceStartOfDay(), static_cast<qint32>(local.date().toJulianDay() - kDayZero)};
+    const QDate date = local.date();
+    const long long day = daysFromCivil(date.year(), date.month(), date.day()) - kFirstDateDay + 1;
+    return {local.time().msecsSinceStartOfDay(), static_cast<qint32>(day)};
 }
 
 TTimeStamp currentTimeStamp() {

@@ -8,6 +8,7 @@ struct CivilDate {
     int day = 30;
 };
 
+constexpr long long kMsPerDay = 86400000;
 constexpr long long kFirstDateDay = -693593; // 0001-01-01
 constexpr long long kLastDateDay = 2958465;  // 9999-12-31
 

@@ -13,8 +13,6 @@ namespace {
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 
-constexpr long long kMsPerDay = 86400000;
-
 struct DateTimeParts {
     CivilDate date;
     int hour = 0;

@@ -85,7 +85,7 @@ public:
         : FFormat(format), FPattern(fullDatePattern(format)) {}
 
     QString lineFor(double v) {
-        const int day = civilFromDays(static_cast<long long>(std::floor(v + 0.5 / 86400000))).day;
+        const int day = civilFromDays(static_cast<long long>(std::floor(v + 0.5 / kMsPerDay))).day;
         const bool show = FFormat.dateForTime == dtAllTicks ||
                           (FFormat.dateForTime != dtNone && FLastDay < 0) ||
                           (FFormat.dateForTime == dtOnePerDay && day != FLastDay);
