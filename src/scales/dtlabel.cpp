@@ -1,6 +1,6 @@
 #include "scales/dtlabel.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 
 TDTLabel::TDTLabel(QObject* parent) : QObject(parent) {}
 

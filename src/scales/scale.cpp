@@ -1,7 +1,7 @@
 // TScale: settings, transform, tick list and the redraw policy. Drawing itself is scale_paint.cpp.
 #include "scales/scale.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 #include "scales/scaleprops.h"
 
 #include <QResizeEvent>

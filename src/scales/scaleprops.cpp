@@ -1,6 +1,6 @@
 #include "scales/scaleprops.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 
 #include <cmath>
 

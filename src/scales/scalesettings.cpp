@@ -1,6 +1,6 @@
 #include "scales/scalesettings.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "widgets/rasterlab.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 
 #include <QMouseEvent>
 
@@ -26,15 +26,13 @@ TRasterLab::~TRasterLab() {
 }
 
 void TRasterLab::SetAutoHeight(bool value) {
-    if (value == FAutoHeight) return;
-    FAutoHeight = value;
+    if (!assignChanged(FAutoHeight, value)) return;
     if (FAutoHeight) AdjustHeight();
     Paint();
 }
 
 void TRasterLab::SetAutoCenter(bool value) {
-    if (value == FAutoCenter) return;
-    FAutoCenter = value;
+    if (!assignChanged(FAutoCenter, value)) return;
     if (FAutoCenter)
         CenterText();
     else
@@ -75,8 +73,7 @@ void TRasterLab::SetPosY(int value) {
 }
 
 void TRasterLab::SetText(const QString& value) {
-    if (value == FText) return;
-    FText = value;
+    if (!assignChanged(FText, value)) return;
     if (FAutoCenter) CenterText();
     Paint();
 }

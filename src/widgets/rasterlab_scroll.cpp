@@ -1,14 +1,15 @@
 // Timer scrolling of the dot-matrix label.
 #include "widgets/rasterlab.h"
 
+#include "platform/graphics/assignchanged.h"
+
 #include <climits>
 #include <cstdlib>
 
 using enum RasterLab::TRDScrollMode;
 
 void TRasterLab::SetScrollMode(TRDScrollMode value) {
-    if (value == FScrollMode) return;
-    FScrollMode = value;
+    if (!assignChanged(FScrollMode, value)) return;
     FTimerActive = value != rdsmOff;
     if (value == rdsmOff) {
         // Put the text back before a refused timer could interrupt.
@@ -20,16 +21,12 @@ void TRasterLab::SetScrollMode(TRDScrollMode value) {
 
 void TRasterLab::SetScrollInterval(int value) {
     value = std::max(value, 10);
-    if (value == FScrollInterval) return;
-    FScrollInterval = value;
-    UpdateScrollTimer();
+    if (assignChanged(FScrollInterval, value)) UpdateScrollTimer();
 }
 
 void TRasterLab::SetScrollIncrement(int value) {
     value = value == 0 ? 1 : value == INT_MIN ? INT_MAX : std::abs(value);
-    if (value == FScrollIncrement) return;
-    FScrollIncrement = value;
-    UpdateScrollTimer();
+    if (assignChanged(FScrollIncrement, value)) UpdateScrollTimer();
 }
 
 void TRasterLab::SetScrollLoop(bool value) {

@@ -1,5 +1,6 @@
 #include "platform/controls/control.h"
 
+#include "platform/graphics/assignchanged.h"
 #include "platform/graphics/colorresolve.h"
 
 #include <QPalette>
@@ -36,9 +37,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetAlign(TAlign value) {
-    if (FAlign == value) return;
-    FAlign = value;
-    requestParentRealign();
+    if (assignChanged(FAlign, value)) requestParentRealign();
 }
 
 void TControl::SetAnchors(TAnchors value) {
@@ -47,8 +46,7 @@ void TControl::SetAnchors(TAnchors value) {
 }
 
 void TControl::SetColor(TColor value) {
-    if (FColor == value) return;
-    FColor = value;
+    if (!assignChanged(FColor, value)) return;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(value));
     setPalette(pal);

@@ -1,5 +1,7 @@
 #include "platform/controls/controlalign.h"
 
+#include "platform/graphics/assignchanged.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -16,9 +18,7 @@ QSize TSizeConstraints::Apply(QSize size) const {
 
 void TSizeConstraints::store(int& field, int value) {
     value = std::max(value, 0);
-    if (field == value) return;
-    field = value;
-    if (FOnChange) FOnChange();
+    if (assignChanged(field, value) && FOnChange) FOnChange();
 }
 
 namespace {

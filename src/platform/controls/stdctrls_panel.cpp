@@ -1,5 +1,7 @@
 #include "platform/controls/stdctrls.h"
 
+#include "platform/graphics/assignchanged.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -25,9 +27,7 @@ TPanel::TPanel(TComponentBase* owner, QWidget* parent) : TControl(owner, parent)
 }
 
 void TPanel::SetCaption(const QString& value) {
-    if (FCaption == value) return;
-    FCaption = value;
-    update();
+    if (assignChanged(FCaption, value)) update();
 }
 
 void TPanel::SetBevelOuter(TBevelCut value) {

@@ -1,5 +1,7 @@
 #include "platform/graphics/font.h"
 
+#include "platform/graphics/assignchanged.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
@@ -54,15 +56,11 @@ TFont::TFont(QObject* parent)
 }
 
 void TFont::SetName(const QString& value) {
-    if (value == FName) return;
-    FName = value;
-    changed();
+    if (assignChanged(FName, value)) changed();
 }
 
 void TFont::SetHeight(int value) {
-    if (value == FHeight) return;
-    FHeight = value;
-    changed();
+    if (assignChanged(FHeight, value)) changed();
 }
 
 int TFont::Size() const {
@@ -74,15 +72,11 @@ void TFont::SetSize(int value) {
 }
 
 void TFont::SetColor(TColor value) {
-    if (value == FColor) return;
-    FColor = value;
-    changed();
+    if (assignChanged(FColor, value)) changed();
 }
 
 void TFont::SetStyle(TFontStyles value) {
-    if (value == FStyle) return;
-    FStyle = value;
-    changed();
+    if (assignChanged(FStyle, value)) changed();
 }
 
 bool TFont::SameAs(const TFont& other) const {
