@@ -15,13 +15,15 @@ declare -A seeds=(
   [languagefile_fuzzer]="tests/data/localisation"
   [copydata_fuzzer]="tests/data/hostlink/copydata"
   [entityrecord_fuzzer]="tests/data/hostlink/entity"
+  [settingsfile_fuzzer]="tests/data/hostlink/settings"
+  [linkrecord_fuzzer]="tests/data/hostlink/linkrecord"
   [backgroundimage_fuzzer]="tests/data/backgrounds"
   [commandline_fuzzer]="tests/data/commandline"
 )
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(layout_fuzzer languagefile_fuzzer copydata_fuzzer entityrecord_fuzzer backgroundimage_fuzzer
-           commandline_fuzzer)
+  targets=(layout_fuzzer languagefile_fuzzer copydata_fuzzer entityrecord_fuzzer settingsfile_fuzzer
+           linkrecord_fuzzer backgroundimage_fuzzer commandline_fuzzer)
 fi
 
 scratch=$(mktemp -d)
