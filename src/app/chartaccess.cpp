@@ -84,8 +84,8 @@ void ChartAccess::describeToAssistiveTechnology() {
 }
 
 QString ChartAccess::chartDescription() const {
-    QString text = FControls.profileBox->Text() + QStringLiteral(". ") +
-                   pointText(FTexts.PointOne(), FPoints.point(1));
+    QString text =
+        FControls.profileBox->Text() + QStringLiteral(". ") + pointText(FTexts.PointOne(), FPoints.point(1));
     if (!FPoints.singlePoint()) text += QStringLiteral("; ") + pointText(FTexts.PointTwo(), FPoints.point(2));
     return text;
 }

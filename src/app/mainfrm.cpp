@@ -81,7 +81,8 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FPoints = std::make_unique<FormPoints>(*this);
     FAccess = std::make_unique<ChartAccess>(
         *FPoints,
-        ChartAccess::Controls{RC1, {RLabSpeed, RLabDS, RLabDT}, {Label1, LblDS, LblDT}, Panel2, CBoxMode, this},
+        ChartAccess::Controls{
+            RC1, {RLabSpeed, RLabDS, RLabDT}, {Label1, LblDS, LblDT}, Panel2, CBoxMode, this},
         *FAccessTexts);
     FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
     FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
