@@ -30,7 +30,7 @@ QString pointText(const QString& pattern, QPointF point) {
 ChartAccess::ChartAccess(MeasuringPoints& points, const Controls& controls, const AccessTexts& texts)
     : FPoints(points), FControls(controls), FTexts(texts) {
     setGlideTimer(std::make_unique<QtIntervalTimer>());
-    TRChart* chart = FControls.chart;
+    TRChart* chart = FControls.Chart;
     // Tab and a click both give the chart the focus, as a slider takes it: drag, then fine-tune
     // with the keys.
     chart->setFocusPolicy(Qt::StrongFocus);
@@ -58,34 +58,34 @@ QPointF ChartAccess::activePointData() const {
 }
 
 double ChartAccess::axisStart() const {
-    return FControls.chart->Scale1X()->RangeLow();
+    return FControls.Chart->Scale1X()->RangeLow();
 }
 
 double ChartAccess::axisEnd() const {
-    return FControls.chart->Scale1X()->RangeHigh();
+    return FControls.Chart->Scale1X()->RangeHigh();
 }
 
 void ChartAccess::describeToAssistiveTechnology() {
-    for (std::size_t i = 0; i < FControls.readouts.size(); ++i) {
-        TLabel* caption = FControls.captions[i];
-        TRasterLab* readout = FControls.readouts[i];
+    for (std::size_t i = 0; i < FControls.Readouts.size(); ++i) {
+        TLabel* caption = FControls.Captions[i];
+        TRasterLab* readout = FControls.Readouts[i];
         setAccessibleFace(readout, {QAccessible::StaticText,
                                     [caption] { return caption->Caption(); },
                                     [readout] { return spokenReadout(readout->Text()); },
                                     {}});
     }
-    setAccessibleFace(FControls.chart, {QAccessible::Graphic,
+    setAccessibleFace(FControls.Chart, {QAccessible::Graphic,
                                         [this] { return FTexts.ChartName(); },
                                         {},
                                         [this] { return chartDescription(); }});
     // The profile box has no caption of its own to be named by.
-    if (auto* box = FControls.profileBox->findChild<QComboBox*>())
+    if (auto* box = FControls.ProfileBox->findChild<QComboBox*>())
         box->setAccessibleName(FTexts.ProfileBoxName());
 }
 
 QString ChartAccess::chartDescription() const {
     QString text =
-        FControls.profileBox->Text() + QStringLiteral(". ") + pointText(FTexts.PointOne(), FPoints.point(1));
+        FControls.ProfileBox->Text() + QStringLiteral(". ") + pointText(FTexts.PointOne(), FPoints.point(1));
     if (!FPoints.singlePoint()) text += QStringLiteral("; ") + pointText(FTexts.PointTwo(), FPoints.point(2));
     return text;
 }
@@ -94,7 +94,7 @@ QString ChartAccess::chartDescription() const {
 void ChartAccess::pickPoint(QPoint pixel) {
     double t = 0;
     double s = 0;
-    FControls.chart->PixelToData(1, pixel.x(), pixel.y(), t, s);
+    FControls.Chart->PixelToData(1, pixel.x(), pixel.y(), t, s);
     if (t < axisStart() || t > axisEnd()) return;
     FActivePoint = FPoints.nearerPoint(t);
     displayUpdated();
@@ -102,13 +102,13 @@ void ChartAccess::pickPoint(QPoint pixel) {
 
 void ChartAccess::displayUpdated() {
     const QPointF point = activePointData();
-    FControls.chart->SetFocusPoint(point.x(), point.y());
+    FControls.Chart->SetFocusPoint(point.x(), point.y());
     announceChanges();
 }
 
 void ChartAccess::announceChanges() {
-    for (std::size_t i = 0; i < FControls.readouts.size(); ++i) {
-        TRasterLab* readout = FControls.readouts[i];
+    for (std::size_t i = 0; i < FControls.Readouts.size(); ++i) {
+        TRasterLab* readout = FControls.Readouts[i];
         if (readout->Text() == FAnnouncedReadouts[i]) continue;
         FAnnouncedReadouts[i] = readout->Text();
         if (readout->Visible()) announceValueChange(readout);
@@ -116,5 +116,5 @@ void ChartAccess::announceChanges() {
     const QString description = chartDescription();
     if (description == FAnnouncedDescription) return;
     FAnnouncedDescription = description;
-    announceDescriptionChange(FControls.chart);
+    announceDescriptionChange(FControls.Chart);
 }

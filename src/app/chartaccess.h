@@ -36,12 +36,12 @@ public:
     // the panel they sit on, pictured beside the chart; the profile box, described with the chart;
     // and the window that owns the dialogs.
     struct Controls {
-        TRChart* chart;
-        std::array<TRasterLab*, 3> readouts;
-        std::array<TLabel*, 3> captions;
-        TPanel* readoutPanel;
-        TComboBox* profileBox;
-        QWidget* window;
+        TRChart* Chart;
+        std::array<TRasterLab*, 3> Readouts;
+        std::array<TLabel*, 3> Captions;
+        TPanel* ReadoutPanel;
+        TComboBox* ProfileBox;
+        QWidget* Window;
     };
 
     ChartAccess(MeasuringPoints& points, const Controls& controls, const AccessTexts& texts);

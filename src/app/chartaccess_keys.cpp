@@ -74,7 +74,7 @@ void ChartAccess::switchPoint() {
 }
 
 void ChartAccess::moveFocus(bool forward) {
-    QWidget* chart = FControls.chart;
+    QWidget* chart = FControls.Chart;
     QWidget* w = chart;
     do
         w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
@@ -84,6 +84,6 @@ void ChartAccess::moveFocus(bool forward) {
 
 QPoint ChartAccess::activePointOnScreen() const {
     const QPointF point = activePointData();
-    const TRChart* chart = FControls.chart;
+    const TRChart* chart = FControls.Chart;
     return chart->mapToGlobal(chart->DataToPixel(1, point.x(), point.y()));
 }

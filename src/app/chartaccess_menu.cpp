@@ -29,11 +29,11 @@ void ChartAccess::buildMenu() {
     FMenu->addSeparator();
     FGlideAction = FMenu->addAction(QString(), this, [this] { startGlide(); });
     FDialogs.chooseFile = [this](const QString& proposal) {
-        return QFileDialog::getSaveFileName(FControls.window, titleOf(FTexts.SavePicture()), proposal,
+        return QFileDialog::getSaveFileName(FControls.Window, titleOf(FTexts.SavePicture()), proposal,
                                             QStringLiteral("PNG (*.png)"));
     };
     FDialogs.showError = [this](const QString& message) {
-        QMessageBox::warning(FControls.window, titleOf(FTexts.SavePicture()), message);
+        QMessageBox::warning(FControls.Window, titleOf(FTexts.SavePicture()), message);
     };
 }
 
@@ -47,12 +47,12 @@ void ChartAccess::showMenu(QPoint globalPos) {
 }
 
 void ChartAccess::copyPicture() {
-    copyPictureToClipboard(worksheetPicture(*FControls.chart, *FControls.readoutPanel));
+    copyPictureToClipboard(worksheetPicture(*FControls.Chart, *FControls.ReadoutPanel));
 }
 
 void ChartAccess::savePicture() {
     QString path = FDialogs.chooseFile(defaultPicturePath());
     if (path.isEmpty()) return;
-    if (!savePictureAsPng(worksheetPicture(*FControls.chart, *FControls.readoutPanel), path))
+    if (!savePictureAsPng(worksheetPicture(*FControls.Chart, *FControls.ReadoutPanel), path))
         FDialogs.showError(FTexts.SaveFailed().arg(path));
 }
