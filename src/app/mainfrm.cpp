@@ -138,9 +138,13 @@ void TForm1::FormShow(QObject*) {
     fillAboutDialog();
     FrmAbout->ShowModalOver(*this);
     if (!cliDemon) return; // the host asked the program to quit while the start-up screen was up
-    HTMLView->loadFromString(resolveHelpLinks(cliDemon->Translate(QStringLiteral("MMExplain")),
-                                              systemHelpFolders(QCoreApplication::applicationDirPath())));
+    Explain(cliDemon->Translate(QStringLiteral("MMExplain")));
     startSimulation();
+}
+
+void TForm1::Explain(const QString& html) {
+    HTMLView->loadFromString(
+        resolveHelpLinks(html, systemHelpFolders(QCoreApplication::applicationDirPath())));
 }
 
 // Its captions are translated here, once; the description, the links' heading and the two fixed

@@ -61,8 +61,8 @@ void StudyTools::menuOpens() {
     FTableAction->setText(withKey(FTexts.LimitTable(), QStringLiteral("T")));
     FTableAction->setChecked(FTable && FTable->shown());
     FPointsAction->setText(withKey(FTexts.SetPoints(), QStringLiteral("P")));
-    FResetAction->setText(withKey(FTexts.Reset(), QKeySequence(Qt::CTRL | Qt::Key_R).toString(
-                                                      QKeySequence::NativeText)));
+    FResetAction->setText(
+        withKey(FTexts.Reset(), QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText)));
 }
 
 bool StudyTools::keyDown(int key, TShiftState shift) {
@@ -97,8 +97,9 @@ void StudyTools::profileChanged() {
 }
 
 void StudyTools::toggleVelocityGraph() {
-    FGraph->setShown(!FGraph->shown());
-    explain();
+    const bool shown = !FGraph->shown();
+    explain(shown);
+    FGraph->setShown(shown);
 }
 
 // The exact curve belongs to the graph: with the graph hidden, E shows both.
@@ -138,10 +139,11 @@ void StudyTools::reset() {
 }
 
 void StudyTools::apply(const ViewState& state) {
-    FGraph->setShown(state.velocityGraph || state.exactCurve);
+    const bool graphShown = state.velocityGraph || state.exactCurve;
+    explain(graphShown);
+    FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.exactCurve);
     showLimitTable(state.limitTable);
-    explain();
     applySimulation(state.simulation);
 }
 
@@ -155,12 +157,13 @@ void StudyTools::applySimulation(const SimulationState& state) {
     FForm.SetPoints(state.t1, state.t2);
 }
 
-// With the graph shown, the explanatory text says what the area under it means.
-void StudyTools::explain() {
+// With the graph shown, the explanatory text says what the area under it means. Called before the
+// graph is shown or hidden, so that it makes room for the text it comes with.
+void StudyTools::explain(bool graphShown) {
     if (!FForm.cliDemon) return;
     QString text = FForm.cliDemon->Translate(QStringLiteral("MMExplain"));
     const QString key = QStringLiteral("MMExplainVelocity");
     const QString graphText = FForm.cliDemon->Translate(key);
-    if (FGraph->shown() && graphText != key) text += graphText;
-    FForm.HTMLView->loadFromString(text);
+    if (graphShown && graphText != key) text += graphText;
+    FForm.Explain(text);
 }

@@ -54,7 +54,7 @@ private:
     void applySimulation(const SimulationState& state);
     void addMenuEntries();
     void menuOpens();
-    void explain();
+    void explain(bool graphShown);
 
     TForm1& FForm;
     const StudyTexts& FTexts;

@@ -7,6 +7,7 @@
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
+#include "viewer/htmlviewer.h"
 
 #include <QEvent>
 
@@ -36,16 +37,16 @@ template <class Scale> void copyScaleLook(const Scale& from, Scale& to) {
 VelocityGraph::VelocityGraph(TForm1& form, const StudyTexts& texts) : FForm(form), FTexts(texts) {}
 
 void VelocityGraph::createChart() {
+    FStripHeight = FForm.Panel3->height();
     FChart = new TRChart(&FForm, &FForm);
     FChart->SetName(QStringLiteral("RCVelocity"));
     FChart->setFocusPolicy(Qt::NoFocus);
     FChart->SetVisible(false);
     FChart->SetAlign(TAlign::alBottom);
     takeLookOfDistanceChart();
-    setAccessibleFace(FChart, {QAccessible::Graphic,
-                               [this] { return FTexts.GraphName(); },
-                               {},
-                               [this] { return description(); }});
+    setAccessibleFace(
+        FChart,
+        {QAccessible::Graphic, [this] { return FTexts.GraphName(); }, {}, [this] { return description(); }});
     FForm.installEventFilter(this);
     FForm.RC1->installEventFilter(this);
     FChart->installEventFilter(this);
@@ -85,6 +86,8 @@ void VelocityGraph::setShown(bool shown) {
         FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
         FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
         fitHeight();
+    } else {
+        FForm.Panel3->SetHeight(FStripHeight);
     }
     FChart->SetVisible(shown);
     if (shown) {
@@ -118,12 +121,19 @@ void VelocityGraph::clearTrace() {
     redraw();
 }
 
-// The graph takes its share of the room between the top panel and the text strip; the distance
-// chart keeps the rest.
+// The graph takes its share of the room between the top panel and the text strip as stored; the
+// strip takes the height its text needs (never less than stored) out of that share, so that the
+// whole text shows and the distance chart keeps its room.
 void VelocityGraph::fitHeight() {
-    const int bottom = FForm.height() - FForm.Panel3->height();
-    const int height = static_cast<int>(std::lround((bottom - FForm.Panel1->height()) * kShare));
-    FChart->SetBounds(0, bottom - height, FForm.width(), height);
+    const int room = FForm.height() - FForm.Panel1->height() - FStripHeight;
+    const int share = static_cast<int>(std::lround(room * kShare));
+    const int frame = FForm.Panel3->height() - FForm.HTMLView->height();
+    const int textWidth = FForm.width() - (FForm.Panel3->width() - FForm.HTMLView->width());
+    const int needed = FForm.HTMLView->HeightForWidth(textWidth) + frame;
+    const int strip = std::max(FStripHeight, std::min(needed, FStripHeight + share - kLeastHeight));
+    FForm.Panel3->SetHeight(strip);
+    const int height = share - (strip - FStripHeight);
+    FChart->SetBounds(0, FForm.height() - strip - height, FForm.width(), height);
 }
 
 // The graph spans the window's width; its data area ends where the distance chart's does.
@@ -194,8 +204,9 @@ QString VelocityGraph::description() const {
     QStringList parts;
     if (!FTrace.empty()) {
         const QPointF& last = FTrace.back();
-        parts << FTexts.GraphTrace().arg(FTrace.size()).arg(FormatFloatField(1, 1, last.y()),
-                                                             FormatFloatField(1, 1, last.x()));
+        parts << FTexts.GraphTrace()
+                     .arg(FTrace.size())
+                     .arg(FormatFloatField(1, 1, last.y()), FormatFloatField(1, 1, last.x()));
     }
     if (!FLast.singlePoint && FLast.t1 != FLast.t2)
         parts << FTexts.GraphAverage().arg(FormatFloatField(1, 1, FLast.velocity),

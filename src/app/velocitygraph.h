@@ -31,8 +31,11 @@ public:
     // The velocity axis, the same for every profile so that graphs of different trips compare.
     static constexpr double kLowest = -80;  // km/h
     static constexpr double kHighest = 120; // km/h
-    // Share of the room between the top panel and the text strip that the graph takes when shown.
+    // Share of the room between the top panel and the stored text strip that the graph takes when
+    // shown, less what the strip needs beyond its stored height to show its whole text.
     static constexpr double kShare = 0.4;
+    // The graph keeps at least this height when the text strip grows out of its share.
+    static constexpr int kLeastHeight = 120; // pixels
     // The oldest dots go when the trace grows beyond this.
     static constexpr std::size_t kMaxDots = 2000;
 
@@ -70,6 +73,7 @@ private:
     TForm1& FForm;
     const StudyTexts& FTexts;
     TRChart* FChart = nullptr;
+    int FStripHeight = 0; // the text strip's stored height
     bool FExactCurve = false;
     Measurement FLast;
     std::vector<QPointF> FTrace;

@@ -5,8 +5,11 @@
 #include "viewer/linkbrowser.h"
 
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -104,6 +107,13 @@ void THTMLViewer::loadFromString(const QString& html) {
 
 QString THTMLViewer::hoveredLink() const {
     return FBrowser->hoveredLink();
+}
+
+int THTMLViewer::HeightForWidth(int width) const {
+    const int frame = 2 * FBrowser->frameWidth();
+    const std::unique_ptr<QTextDocument> document(FBrowser->document()->clone());
+    document->setTextWidth(std::max(width - frame, 0));
+    return static_cast<int>(std::ceil(document->size().height())) + frame;
 }
 
 void THTMLViewer::linkClicked(const QString& href) {

@@ -77,6 +77,9 @@ public:
     void loadFromString(const QString& html);
     // The link target under the mouse, marked in DefOverLinkColor; empty when there is none.
     QString hoveredLink() const;
+    // The height, frame included, at which the pane shows its whole document without scrolling
+    // when it is the given number of pixels wide.
+    int HeightForWidth(int width) const;
 
     QTextBrowser* browser() const;
 

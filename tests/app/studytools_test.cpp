@@ -10,8 +10,11 @@
 #include "app/velocitygraph.h"
 #include "app/velocitymodel.h"
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
+#include "viewer/htmlviewer.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
@@ -21,10 +24,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTextBrowser>
 
 #include <memory>
 
@@ -113,8 +118,8 @@ TEST_F(StudyToolsTest, PictureOfTheGraphWithExactCurve) {
     const QRgb green = rgb(clGreen), blue = rgb(clBlue), red = rgb(clRed);
     for (double t : {10.0, 40.0, 70.0, 78.0, 100.0, 130.0})
         EXPECT_EQ(graphPixel(t, tripProfileVelocity(tpBackAndForth, t)), green) << t;
-    const double average = (tripProfileDistance(tpBackAndForth, 120) - tripProfileDistance(tpBackAndForth, 90)) /
-                           30 * 60;
+    const double average =
+        (tripProfileDistance(tpBackAndForth, 120) - tripProfileDistance(tpBackAndForth, 90)) / 30 * 60;
     ASSERT_EQ(study->graph().trace(), (std::vector<QPointF>{{105, average}}));
     EXPECT_LT(average, 0);
     EXPECT_GT(graph().DataToPixel(1, 105, average).y(), graph().DataToPixel(1, 105, 0).y());
@@ -132,7 +137,8 @@ TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     EXPECT_EQ(form->RC1->geometry().right() + 1, panel.x());
     form->MovePoint(1, 20);
     const auto* model = static_cast<QStandardItemModel*>(panel.view()->model());
-    const std::vector<QStringList> cells = limitTableCells(limitTable(tpStandardRoad, 20), LimitTableCaptions{});
+    const std::vector<QStringList> cells =
+        limitTableCells(limitTable(tpStandardRoad, 20), LimitTableCaptions{});
     ASSERT_EQ(model->rowCount(), static_cast<int>(cells.size()) - 1);
     for (int row = 1; row < static_cast<int>(cells.size()); ++row)
         for (int column = 0; column < 3; ++column)
@@ -180,4 +186,28 @@ TEST_F(StudyToolsTest, SetPointsAndReset) {
     EXPECT_EQ(form->RLabSpeed->Text(), QStringLiteral("70.6km/h"));
     EXPECT_TRUE(graph().isVisible());
     EXPECT_EQ(study->graph().trace(), (std::vector<QPointF>{{80, form->SLine1->GetSlope() * 60}}));
+}
+
+// With the graph, the text strip shows the whole of its longer text, in each language and at each
+// window size: it grows out of the graph's share, the distance chart keeps its room, and its links
+// still open the help pages as files. Without the graph the strip has its stored height again.
+TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
+    for (const char* language : {"kyvelo_en.itl", "kyvelo_de.itl"})
+        for (const QSize size : {QSize(792, 567), QSize(1366, 740)}) {
+            SCOPED_TRACE(testing::Message() << language << " " << size.width());
+            QFile file(QStringLiteral(KYVELO_TEST_DATA "/../../src/app/languages/") +
+                       QLatin1String(language));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            form->cliDemon->Dictionary().LoadFromStream(file);
+            form->resize(size);
+            const int room = size.height() - form->Panel1->height() - form->Panel3->height();
+            key(Qt::Key_V);
+            EXPECT_LE(form->HTMLView->HeightForWidth(form->HTMLView->width()), form->HTMLView->height());
+            EXPECT_EQ(form->RC1->height(),
+                      room - static_cast<int>(std::lround(room * VelocityGraph::kShare)));
+            EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());
+            EXPECT_FALSE(form->HTMLView->browser()->toHtml().contains(QStringLiteral("help:")));
+            key(Qt::Key_V);
+            EXPECT_EQ(form->Panel3->height(), 80);
+        }
 }
