@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
-# Makes the screenshots of docs/keyboard-and-accessibility.md: the chart with the keyboard focus
-# and the chart's context menu, from the real program on a virtual X screen.
-# Usage: scripts/docs_screenshots.sh build/src/app/kyvelo
+# Makes the pictures in docs/ from the real program on a virtual X screen of 1366 x 768, each from a
+# fresh start of a copy of the build's program folder with the language file it needs.
+# Usage: scripts/docs_screenshots.sh build/src/app/kyvelo          every picture (English, German)
+#        scripts/docs_screenshots.sh build/src/app/kyvelo LANGUAGE  only startup-LANGUAGE.png, with
+#                                   src/app/languages/kyvelo_LANGUAGE.itl (e.g. de)
 set -eu
-binary=$1
-docs=$(dirname "$0")/../docs
+binary=$(realpath "$1")
+root=$(realpath "$(dirname "$0")/..")
+docs=$root/docs
+language=${2:-}
+if [ -n "$language" ] && [ ! -f "$root/src/app/languages/kyvelo_$language.itl" ]; then
+  echo "no language file src/app/languages/kyvelo_$language.itl" >&2
+  exit 2
+fi
 tmp=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x700x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
+# -noreset: without it the server starts anew whenever its last client leaves, as between two
+# pictures, and turns away a program that connects at that moment.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$tmp/display" >/dev/null 2>&1 &
 xvfb=$!
 app=
 trap '[ -n "$app" ] && kill $app; kill $xvfb; rm -rf "$tmp"' EXIT
@@ -15,37 +25,128 @@ export DISPLAY=:$(head -n 1 "$tmp/display")
 export XDG_RUNTIME_DIR=$tmp # a link directory of its own: another running copy must not end this one
 unset QT_QPA_PLATFORM
 
-"$binary" 2>/dev/null &
-app=$!
-find_window() { # $1 title
+# Starts the program in LANGUAGE ($1) with the options that follow, from a copy of its folder with
+# that language's file beside it; window ids in $about and $win, the main window's geometry in
+# $X, $Y, $WIDTH and $HEIGHT.
+start() {
+  local language=$1
+  shift
+  local folder=$tmp/$language
+  if [ ! -d "$folder" ]; then
+    mkdir "$folder"
+    cp -r "$binary" "$(dirname "$binary")/help" "$folder/"
+    cp "$root/src/app/languages/kyvelo_$language.itl" "$folder/kyvelo.itl"
+  fi
+  "$folder/kyvelo" "$@" 2>/dev/null &
+  app=$!
+  wait_for_windows 2 # the start-up screen opens in front of the main window
+  local ids
+  ids=$(windows_by_size)
+  win=$(echo "$ids" | head -n 1)
+  about=$(echo "$ids" | tail -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  sleep 1
+}
+
+wait_for_windows() { # $1 count
   for _ in $(seq 100); do
-    xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null | head -n 1 | grep . && return
+    [ "$(xdotool search --all --onlyvisible --pid "$app" --name . 2>/dev/null | grep -c .)" -ge "$1" ] && return
     sleep 0.1
   done
+  echo "the program's windows did not come up" >&2
+  exit 1
 }
-# Close the start-up screen with its OK button (424, 296, 113 x 33 in the dialog).
-about=$(find_window "About")
-eval "$(xdotool getwindowgeometry --shell "$about")"
-xdotool mousemove --sync $((X + 480)) $((Y + 312)) click 1
-sleep 0.5
-win=$(find_window "Distance - Time - Velocity")
-xdotool windowmove --sync "$win" 0 0
-xdotool windowfocus --sync "$win"
-sleep 1
 
-# Chart at client (0, 41), 576 x 446; time 0..133 over 506 px from x 50.
-px() { echo $(( 50 + $1 * 506 / 133 )); }
+# The program's visible windows, the largest first.
+windows_by_size() {
+  for id in $(xdotool search --all --onlyvisible --pid "$app" --name .); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo "$((WIDTH * HEIGHT)) $id"
+  done | sort -rn | cut -d ' ' -f 2
+}
 
-# Keyboard: Tab past the four controls of the top panel to the chart, then point 2, 5 min left.
-for _ in 1 2 3 4 5; do xdotool key Tab; sleep 0.2; done
-xdotool key space shift+Left
-sleep 0.5
-import -window root -crop 792x567+0+0 +repage "$docs/focus-ring.png"
+# Closes the start-up screen with its OK button (424, 296, 113 x 33 in the dialog) and gives the
+# main window the keyboard.
+close_startup_screen() {
+  xdotool mousemove --window "$about" 480 312 click 1
+  sleep 0.5
+  xdotool windowfocus --sync "$win"
+  sleep 0.5
+}
 
-# Context menu: right button on the chart.
-xdotool key ctrl+Tab
-sleep 0.3
-xdotool mousemove "$(px 80)" 250 click 3
-sleep 0.7
-import -window root -crop 792x567+0+0 +repage "$docs/context-menu.png"
-xdotool key Escape
+shoot() { # $1 file in docs/
+  sleep 0.7
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -define png:exclude-chunks=date,time "$docs/$1"
+}
+
+stop() {
+  kill "$app"
+  wait "$app" || true
+  app=
+}
+
+# The chart starts 41 px below the window's top; time 0..133 min over 506 px from x 50.
+px() { echo $((50 + $1 * 506 / 133)); }
+
+startup_picture() { # $1 language
+  start "$1"
+  shoot "startup-$1.png"
+  stop
+}
+
+main_window_picture() {
+  start en
+  close_startup_screen
+  shoot screenshot.png
+  stop
+}
+
+# Back and Forth in single-point mode: a click gives the chart the keys, then point 1 walks from 10
+# to 115 min in steps of 5 min, each step leaving its dot under the exact curve.
+velocity_graph_picture() {
+  start en --profile 2 --single --point 10 --exact
+  close_startup_screen
+  xdotool mousemove --window "$win" "$(px 60)" 100 click 1
+  for _ in $(seq 21); do xdotool key shift+Right; sleep 0.1; done
+  shoot velocity-graph.png
+  stop
+}
+
+limit_table_picture() {
+  start en --limit-table
+  close_startup_screen
+  shoot limit-table.png
+  stop
+}
+
+# Tab past the four controls of the top panel to the chart, then point 2, 5 min to the left.
+focus_ring_picture() {
+  start en
+  close_startup_screen
+  for _ in 1 2 3 4 5; do xdotool key Tab; sleep 0.2; done
+  xdotool key space shift+Left
+  shoot focus-ring.png
+  stop
+}
+
+# The right button on the chart, near point 1.
+context_menu_picture() {
+  start en
+  close_startup_screen
+  xdotool mousemove --window "$win" "$(px 80)" 250 click 3
+  shoot context-menu.png
+  xdotool key Escape
+  stop
+}
+
+if [ -n "$language" ]; then
+  startup_picture "$language"
+  exit
+fi
+startup_picture en
+startup_picture de
+main_window_picture
+velocity_graph_picture
+limit_table_picture
+focus_ring_picture
+context_menu_picture
