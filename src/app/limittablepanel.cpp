@@ -25,9 +25,11 @@ LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
     FView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4); // room for every row beside the chart with the graph shown
     layout->addWidget(FView);
     layout->addWidget(FCopy);
     connect(FCopy, &QPushButton::clicked, this, [this] { copyToClipboard(); });
+    connect(FView->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { fitTangentRows(); });
 }
 
 void LimitTablePanel::setShown(bool shown) {
@@ -77,6 +79,14 @@ void LimitTablePanel::fill() {
         }
     for (int row = static_cast<int>(LimitTable::kIntervals.size()); row < FModel->rowCount(); ++row)
         FView->setSpan(row, 0, 1, 2);
+    fitTangentRows();
     FView->setAccessibleName(FTexts.LimitTable());
     FCopy->setText(FTexts.CopyTable());
+}
+
+// A tangent row's caption, wider than its two columns in some languages, wraps onto a second line
+// instead of being cut short.
+void LimitTablePanel::fitTangentRows() {
+    for (int row = static_cast<int>(LimitTable::kIntervals.size()); row < FModel->rowCount(); ++row)
+        FView->resizeRowToContents(row);
 }

@@ -31,6 +31,7 @@ public:
 private:
     LimitTableCaptions captions() const;
     void fill();
+    void fitTangentRows();
 
     TForm1& FForm;
     const StudyTexts& FTexts;

@@ -16,7 +16,6 @@ QDoubleSpinBox* minutesBox(QWidget* parent) {
     auto* box = new QDoubleSpinBox(parent);
     box->setDecimals(1);
     box->setSingleStep(kStep);
-    box->setSuffix(QStringLiteral(" min"));
     return box;
 }
 

@@ -6,6 +6,7 @@
 #include "app/limittablepanel.h"
 #include "app/mainfrm.h"
 #include "app/setpointsdialog.h"
+#include "app/studytexts.h"
 #include "app/studytools.h"
 #include "app/velocitygraph.h"
 #include "app/velocitymodel.h"
@@ -210,4 +211,20 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
             key(Qt::Key_V);
             EXPECT_EQ(form->Panel3->height(), 80);
         }
+}
+
+// A tangent caption wider than its two columns wraps onto a second line instead of being cut short;
+// one that fits keeps its row one line high.
+TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
+    StudyTexts german(nullptr);
+    german.setProperty("CentralSecant", QStringLiteral("Tangente, zentrale Sekante"));
+    german.setProperty("ExactTangent", QStringLiteral("Tangente, exakt"));
+    LimitTablePanel panel(*form, german);
+    panel.follow(tpStandardRoad, 50);
+    panel.setShown(true);
+    QCoreApplication::processEvents();
+    const QTableView& view = *panel.view();
+    const int central = static_cast<int>(LimitTable::kIntervals.size());
+    EXPECT_GT(view.rowHeight(central), view.rowHeight(0));
+    EXPECT_EQ(view.rowHeight(central + 1), view.rowHeight(0));
 }
