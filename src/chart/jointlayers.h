@@ -3,7 +3,7 @@
 // layer can control others, and a layer that controls others cannot itself be joined.
 #pragma once
 
-#include "chart/layers.h"
+#include "chart/itempass/layers.h"
 #include "platform/controls/exceptions.h"
 
 #include <QObject>

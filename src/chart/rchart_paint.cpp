@@ -2,7 +2,7 @@
 // bitmap (background, grid, items, frame), the crosshairs, and the one copy to the screen.
 #include "chart/rchart.h"
 
-#include "chart/gridsteps.h"
+#include "chart/itempass/gridsteps.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -3,7 +3,7 @@
 // chart: it reports every change through OnChange, which the chart sets to its RepaintIfAuto.
 #pragma once
 
-#include "chart/layers.h"
+#include "chart/itempass/layers.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/rect.h"
 #include "platform/graphics/tcolor.h"

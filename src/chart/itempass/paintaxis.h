@@ -5,7 +5,7 @@
 // result lies beyond the painted range, so every result is the same.
 #pragma once
 
-#include "chart/rchartmapping.h"
+#include "chart/itempass/axismap.h"
 
 #include <cmath>
 

@@ -6,9 +6,9 @@
 // CanvasItemTarget draws on a canvas.
 #pragma once
 
-#include "chart/chartitems.h"
-#include "chart/layers.h"
-#include "chart/rchartmapping.h"
+#include "chart/itempass/axismap.h"
+#include "chart/itempass/itemlist.h"
+#include "chart/itempass/layers.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 

@@ -3,7 +3,7 @@
 // is a handle on shared storage, so several charts can show (and append to) one and the same list.
 #pragma once
 
-#include "chart/layers.h"
+#include "chart/itempass/layers.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 

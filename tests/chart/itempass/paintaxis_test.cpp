@@ -1,4 +1,4 @@
-#include "chart/paintaxis.h"
+#include "chart/itempass/paintaxis.h"
 
 #include <gtest/gtest.h>
 

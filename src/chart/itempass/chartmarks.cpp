@@ -1,4 +1,4 @@
-#include "chart/chartmarks.h"
+#include "chart/itempass/chartmarks.h"
 
 #include "platform/graphics/canvas.h"
 

@@ -1,4 +1,4 @@
-#include "chart/rchartrender.h"
+#include "chart/itempass/itempass.h"
 
 #include <gtest/gtest.h>
 

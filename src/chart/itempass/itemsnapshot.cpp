@@ -1,4 +1,4 @@
-#include "chart/itemsnapshot.h"
+#include "chart/itempass/itemsnapshot.h"
 
 #include "platform/graphics/bitmap.h"
 

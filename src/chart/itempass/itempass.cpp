@@ -1,8 +1,8 @@
-#include "chart/rchartrender.h"
+#include "chart/itempass/itempass.h"
 
-#include "chart/chartmarks.h"
-#include "chart/columnrun.h"
-#include "chart/paintaxis.h"
+#include "chart/itempass/chartmarks.h"
+#include "chart/itempass/columnrun.h"
+#include "chart/itempass/paintaxis.h"
 #include "platform/graphics/canvas.h"
 
 #include <QPolygon>

@@ -1,7 +1,7 @@
 // Long lines: the item pass thins runs of polyline points within one pixel column. Every picture
 // must come out exactly as drawing each point does, whatever the data; where that cannot hold (wide
 // or patterned pens, pens that combine with the picture) every point is drawn.
-#include "chart/rchartrender.h"
+#include "chart/itempass/itempass.h"
 
 #include "platform/graphics/bitmap.h"
 

@@ -1,4 +1,4 @@
-#include "chart/columnrun.h"
+#include "chart/itempass/columnrun.h"
 
 #include "platform/graphics/bitmap.h"
 

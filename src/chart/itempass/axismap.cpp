@@ -1,4 +1,4 @@
-#include "chart/rchartmapping.h"
+#include "chart/itempass/axismap.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "chart/chartitems.h"
+#include "chart/itempass/itemlist.h"
 
 #include <gtest/gtest.h>
 

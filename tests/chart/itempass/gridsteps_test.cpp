@@ -1,4 +1,4 @@
-#include "chart/gridsteps.h"
+#include "chart/itempass/gridsteps.h"
 
 #include <gtest/gtest.h>
 

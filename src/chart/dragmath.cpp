@@ -1,4 +1,4 @@
-#include "chart/chartmouse.h"
+#include "chart/dragmath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 // from it draws exactly what the uninterrupted pass draws.
 #pragma once
 
-#include "chart/chartitems.h"
-#include "chart/rchartrender.h"
+#include "chart/itempass/itemlist.h"
+#include "chart/itempass/itempass.h"
 #include "platform/graphics/bitmap.h"
 
 #include <QSize>
