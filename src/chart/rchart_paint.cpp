@@ -26,6 +26,15 @@ std::vector<double> ticksOf(const TScale& scale) {
     return ticks;
 }
 
+// The outline through the four corners, every one of its pixels drawn once.
+void drawOutline(TCanvas& canvas, int left, int top, int right, int bottom) {
+    canvas.MoveTo(left, top);
+    canvas.LineTo(right, top);
+    canvas.LineTo(right, bottom);
+    canvas.LineTo(left, bottom);
+    canvas.LineTo(left, top);
+}
+
 void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, int top, int left) {
     if (event) event(sender, canvas, top, left);
 }
@@ -143,11 +152,7 @@ void TCustomRChart::drawShadow(TCanvas& canvas) {
     canvas.Polygon(
         QPolygon({QPoint(w - s, h - s), QPoint(w - 1, h - 1), QPoint(w - 1, s - 1), QPoint(w - s, e)}));
     canvas.Pen() = TPen{clBlack, 1, psSolid, pmCopy};
-    canvas.MoveTo(0, 0);
-    canvas.LineTo(Width() - s, 0);
-    canvas.LineTo(Width() - s, Height() - s);
-    canvas.LineTo(0, Height() - s);
-    canvas.LineTo(0, 0);
+    drawOutline(canvas, 0, 0, w - s, h - s);
 }
 
 void TCustomRChart::drawCaption(TCanvas& canvas) {
@@ -324,14 +329,8 @@ const QImage& TCustomRChart::DataAreaImage() const {
 }
 
 void TCustomRChart::drawDataFrame(TCanvas& canvas, int left, int top) {
-    const int w = FGeometry.DataWidth();
-    const int h = FGeometry.DataHeight();
     canvas.Pen() = TPen{FChartFrameColor, 1, psSolid, pmCopy};
-    canvas.MoveTo(left, top);
-    canvas.LineTo(left + w, top);
-    canvas.LineTo(left + w, top + h);
-    canvas.LineTo(left, top + h);
-    canvas.LineTo(left, top);
+    drawOutline(canvas, left, top, left + FGeometry.DataWidth(), top + FGeometry.DataHeight());
 }
 
 void TCustomRChart::drawTextLabels(TCanvas& canvas, int left, int top) {
