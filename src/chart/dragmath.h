@@ -3,8 +3,8 @@
 // which crosshair or label a drag picks up.
 #pragma once
 
-#include "chart/itempass/layers.h"
 #include "chart/itempass/axismap.h"
+#include "chart/itempass/layers.h"
 #include "platform/graphics/rect.h"
 
 #include <QPoint>

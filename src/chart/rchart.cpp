@@ -1,4 +1,4 @@
-#include "chart/rchart.h"
+#include "chart/rchart_p.h"
 
 #include <QApplication>
 #include <QImage>
@@ -7,71 +7,82 @@
 #include <algorithm>
 
 TCustomRChart::TCustomRChart(TComponentBase* owner, QWidget* parent)
-    : TMouseControl(owner, parent), FJointLayers(new TJointLayers(this)) {
+    : TMouseControl(owner, parent), d(std::make_unique<Private>(*this)) {
+    d->FJointLayers = new TJointLayers(this);
     // Pixel proportions come from an off-screen device, as for every drawing of the chart.
     const QImage aux(10, 10, QImage::Format_RGB32);
-    FAspectX = aux.logicalDpiY();
-    FAspectY = aux.logicalDpiX();
-    createLayers();
-    createParts();
-    initMouse();
+    d->FAspectX = aux.logicalDpiY();
+    d->FAspectY = aux.logicalDpiX();
+    d->createLayers();
+    d->createParts();
+    d->initMouse();
     SetBounds(Left(), Top(), 280, 200);
-    applyLayout(standardLayout(FStandardLayout));
+    d->applyLayout(standardLayout(d->FStandardLayout));
 }
 
 TCustomRChart::~TCustomRChart() {
-    leaveOwner();
+    d->leaveOwner();
     // Charts that showed this list keep what they show, as lists of their own.
-    for (TCustomRChart* sharer : FSharingCharts) {
-        sharer->FUseDataOf = nullptr;
-        sharer->FItems.SetList(sharer->Items().Detached());
+    for (TCustomRChart* sharer : d->FSharingCharts) {
+        sharer->d->FUseDataOf = nullptr;
+        sharer->d->FItems.SetList(sharer->Items().Detached());
     }
 }
 
-void TCustomRChart::createParts() {
-    FBackGroundImg = new TBakGndImg(this);
-    FBackGroundImg->SetOnChange([this] { RepaintIfAuto(); });
+void TCustomRChart::Private::createParts() {
+    FBackGroundImg = new TBakGndImg(&q);
+    FBackGroundImg->SetOnChange([this] { q.RepaintIfAuto(); });
     for (int i = 0; i < CrossHairCount; ++i) {
-        FCrossHairs[static_cast<std::size_t>(i)] = new TCrossHair(i + 1, this);
+        FCrossHairs[static_cast<std::size_t>(i)] = new TCrossHair(i + 1, &q);
         FCrossHairs[static_cast<std::size_t>(i)]->SetOnChange([this] { partsChanged(); });
     }
     for (TTextLabel*& label : FTextLabels) {
-        label = new TTextLabel(this);
+        label = new TTextLabel(&q);
         label->SetOnChange([this] { partsChanged(); });
     }
     FJointLayers->OnJoined = [this](JointAxis axis, int layer) { layerJoined(axis, layer); };
-    FJointLayers->OnChange = [this] { RepaintIfAuto(); };
-    PublishEvent(QStringLiteral("OnBeforeRenderData"), &FOnBeforeRenderData);
-    PublishEvent(QStringLiteral("OnDataRendered"), &FOnDataRendered);
-    PublishEvent(QStringLiteral("OnScalesRendered"), &FOnScalesRendered);
-    PublishEvent(QStringLiteral("OnScaleTickDrawn"), &FOnScaleTickDrawn);
+    FJointLayers->OnChange = [this] { q.RepaintIfAuto(); };
+    q.PublishEvent(QStringLiteral("OnBeforeRenderData"), &FOnBeforeRenderData);
+    q.PublishEvent(QStringLiteral("OnDataRendered"), &FOnDataRendered);
+    q.PublishEvent(QStringLiteral("OnScalesRendered"), &FOnScalesRendered);
+    q.PublishEvent(QStringLiteral("OnScaleTickDrawn"), &FOnScaleTickDrawn);
+}
+
+TBakGndImg* TCustomRChart::BackGroundImg() const {
+    return d->FBackGroundImg;
 }
 
 TCrossHair* TCustomRChart::CrossHair(int number) const {
-    return FCrossHairs[static_cast<std::size_t>(std::clamp(number, 1, CrossHairCount) - 1)];
+    return d->FCrossHairs[static_cast<std::size_t>(std::clamp(number, 1, CrossHairCount) - 1)];
 }
 
 TTextLabel* TCustomRChart::TextLabel(int number) const {
-    return FTextLabels[static_cast<std::size_t>(std::clamp(number, 1, TextLabelCount) - 1)];
+    return d->FTextLabels[static_cast<std::size_t>(std::clamp(number, 1, TextLabelCount) - 1)];
 }
 
-void TCustomRChart::SetTextAlignment(TAlignment value) {
-    if (value == TextAlignment()) return;
-    FItems.SetTextAlignment(value);
-    RepaintIfAuto();
+bool TCustomRChart::SuppressPaint() const {
+    return d->FSuppressPaint;
 }
 
 void TCustomRChart::SetSuppressPaint(bool value) {
-    if (assignChanged(FSuppressPaint, value) && !value) Paint();
+    if (assignChanged(d->FSuppressPaint, value) && !value) Paint();
+}
+
+bool TCustomRChart::AutoRedraw() const {
+    return d->FAutoRedraw;
+}
+
+void TCustomRChart::SetAutoRedraw(bool value) {
+    if (assignChanged(d->FAutoRedraw, value)) RepaintIfAuto();
 }
 
 void TCustomRChart::RepaintIfAuto() {
-    lookChanged();
-    if (FAutoRedraw) Paint();
+    d->FCache.lookChanged();
+    if (d->FAutoRedraw) Paint();
 }
 
-void TCustomRChart::partsChanged() {
-    if (FAutoRedraw) Paint();
+void TCustomRChart::Private::partsChanged() {
+    if (FAutoRedraw) q.Paint();
 }
 
 void TCustomRChart::ShowInfoMessage(const QString& text) {
@@ -81,8 +92,8 @@ void TCustomRChart::ShowInfoMessage(const QString& text) {
 void TCustomRChart::showEvent(QShowEvent* event) {
     TMouseControl::showEvent(event);
     // Nothing is painted before the chart has a window.
-    if (!FWindowCreated) {
-        FWindowCreated = true;
+    if (!d->FWindowCreated) {
+        d->FWindowCreated = true;
         SetSuppressPaint(false);
     }
 }
@@ -90,7 +101,7 @@ void TCustomRChart::showEvent(QShowEvent* event) {
 void TCustomRChart::changeEvent(QEvent* event) {
     TMouseControl::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        lookChanged();
+        d->FCache.lookChanged();
 }
 
 void TCustomRChart::FontChanged() {

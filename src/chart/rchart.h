@@ -10,77 +10,28 @@
 // crosshairs, and reaches the screen in one copy. What did not change since the last paint is not
 // drawn again: the frame is kept while nothing but items, crosshairs and text labels changed, and
 // the data area starts from its picture after the leading items that are still the same.
+//
+// What the chart keeps for itself (its settings, the paint cache, the drag under way) lies behind
+// it in rchart_p.h.
 #pragma once
 
 #include "chart/bakgndimg.h"
 #include "chart/itempass/itemlist.h"
-#include "chart/dragmath.h"
-#include "chart/itempass/itemsnapshot.h"
 #include "chart/jointlayers.h"
-#include "chart/itempass/layers.h"
 #include "chart/rchartlayout.h"
-#include "chart/itempass/axismap.h"
-#include "chart/itempass/itempass.h"
+#include "chart/rcharttypes.h"
 #include "chart/vrxbase.h"
-#include "platform/controls/assignchanged.h"
 #include "platform/controls/component.h"
 #include "platform/controls/mousecontrol.h"
-#include "platform/graphics/bitmap.h"
 #include "scales/scale.h"
 #include "scales/scaleprops.h"
 
 #include <QImage>
 #include <QPoint>
-#include <QRect>
 #include <QString>
 
-#include <array>
-#include <cstdint>
-#include <functional>
-#include <utility>
+#include <memory>
 #include <vector>
-
-namespace RChart {
-Q_NAMESPACE
-
-enum class TGridStyle {
-    gsNone,
-    gsPoints,
-    gsVertLines,
-    gsHorizLines,
-    gsLines,
-    gsHorizDotLines,
-    gsVertDotLines,
-    gsDotLines
-};
-Q_ENUM_NS(TGridStyle)
-
-// ssFlying: a shadow with slanted ends, as if the chart floated; ssBox: a plain box shadow.
-enum class TShadowStyle { ssFlying, ssBox };
-Q_ENUM_NS(TShadowStyle)
-
-// Background of text items.
-enum class TTextBkStyle { tbClear, tbSolid };
-Q_ENUM_NS(TTextBkStyle)
-
-} // namespace RChart
-
-using RChart::TGridStyle;
-using RChart::TShadowStyle;
-using RChart::TTextBkStyle;
-
-// OnBeforeRenderData, OnDataRendered, OnScalesRendered: the canvas drawn on and where the data
-// area's top-left corner lies on it.
-using TRenderEvent = std::function<void(QObject* sender, TCanvas*& canvas, int top, int left)>;
-// OnMouseMoveInChart: whether the pointer is in the data area (edges included), the keys and buttons
-// held, and the pointer in data units of CurrentLayer.
-using TMouseMoveInChartEvent =
-    std::function<void(QObject* sender, bool inChart, TShiftState shift, double x, double y)>;
-// OnRubberBand: a layer and the rectangle released over it, in its data units.
-using TRubberBandEvent =
-    std::function<void(QObject* sender, int layer, double loX, double loY, double hiX, double hiY)>;
-using TCrossHairMoveEvent = std::function<void(QObject* sender, TCrossHair* whichCrossHair)>;
-using TTextLabelMoveEvent = std::function<void(QObject* sender, TTextLabel* whichTextLabel)>;
 
 class TCustomRChart : public TMouseControl {
     Q_OBJECT
@@ -93,72 +44,68 @@ public:
     explicit TCustomRChart(TComponentBase* owner, QWidget* parent = nullptr);
     ~TCustomRChart() override;
 
-    // ---- Items (rchart_items.cpp)
+    // ---- Items and sharing (rchart_items.cpp)
 
     // Drawing operations: each appends one item stamped with the current attributes; none paints.
     // Charts sharing a list hold handles on one storage, so every one of them sees the new item.
-    void AddMark(double x, double y, int markType) { FItems.AddMark(x, y, markType); }
-    void AddLine(double x1, double y1, double x2, double y2) { FItems.AddLine(x1, y1, x2, y2); }
-    void AddLineTo(double x, double y) { FItems.AddLineTo(x, y); }
-    void AddText(double x, double y, int fontSize, const QString& text) {
-        FItems.AddText(x, y, fontSize, text);
-    }
+    void AddMark(double x, double y, int markType);
+    void AddLine(double x1, double y1, double x2, double y2);
+    void AddLineTo(double x, double y);
+    void AddText(double x, double y, int fontSize, const QString& text);
     // Removes all items, here and in every chart sharing the list, and repaints this chart's
     // data-area bitmap with its background (the screen is left alone); while painting is suppressed
     // that is left to the next paint.
     void ClearItems();
-    int ItemCount() const { return FItems.ItemCount(); }
-    const ChartItemList& Items() const { return FItems.List(); }
+    int ItemCount() const;
+    const ChartItemList& Items() const;
 
-    TColor DataColor() const { return FItems.DataColor(); }
-    void SetDataColor(TColor value) { FItems.SetDataColor(value); }
-    TColor FillColor() const { return FItems.FillColor(); }
-    void SetFillColor(TColor value) { FItems.SetFillColor(value); }
-    TPenStyle PenStyle() const { return FItems.PenStyle(); }
-    void SetPenStyle(TPenStyle value) { FItems.SetPenStyle(value); }
-    int LineWidth() const { return FItems.LineWidth(); }
-    void SetLineWidth(int value) { FItems.SetLineWidth(value); }
-    int ClassDefault() const { return FItems.ClassDefault(); }
-    void SetClassDefault(int value) { FItems.SetClassDefault(value); }
-    int CurrentLayer() const { return FItems.CurrentLayer(); }
-    void SetCurrentLayer(int value) { FItems.SetCurrentLayer(value); }
-    TAlignment TextAlignment() const { return FItems.TextAlignment(); }
+    TColor DataColor() const;
+    void SetDataColor(TColor value);
+    TColor FillColor() const;
+    void SetFillColor(TColor value);
+    TPenStyle PenStyle() const;
+    void SetPenStyle(TPenStyle value);
+    int LineWidth() const;
+    void SetLineWidth(int value);
+    int ClassDefault() const;
+    void SetClassDefault(int value);
+    int CurrentLayer() const;
+    void SetCurrentLayer(int value);
+    TAlignment TextAlignment() const;
     void SetTextAlignment(TAlignment value);
-    int AllocSize() const { return FItems.AllocSize(); }
-    void SetAllocSize(int value) { FItems.SetAllocSize(value); }
+    int AllocSize() const;
+    void SetAllocSize(int value);
 
     // The chart whose item list this one shows; nullptr when it shows its own. Refused requests are
     // reported in an information message box and change nothing.
-    TCustomRChart* UseDataOf() const { return FUseDataOf; }
+    TCustomRChart* UseDataOf() const;
     void SetUseDataOf(TCustomRChart* chart);
     // The charts showing this chart's list, in the order in which they joined.
-    const std::vector<TCustomRChart*>& SharingCharts() const { return FSharingCharts; }
-    int NumSharingCharts() const { return static_cast<int>(FSharingCharts.size()); }
+    const std::vector<TCustomRChart*>& SharingCharts() const;
+    int NumSharingCharts() const;
 
     // While true, Paint returns at once; setting it to false paints once.
-    bool SuppressPaint() const { return FSuppressPaint; }
+    bool SuppressPaint() const;
     void SetSuppressPaint(bool value);
-    bool AutoRedraw() const { return FAutoRedraw; }
+    bool AutoRedraw() const;
     // Switching it on repaints, so that changes made while it was off show at once.
-    void SetAutoRedraw(bool value) {
-        if (assignChanged(FAutoRedraw, value)) RepaintIfAuto();
-    }
+    void SetAutoRedraw(bool value);
     // Paints when AutoRedraw is on: what every property change of the chart and its parts calls.
     // Frame and data area are drawn anew.
     void RepaintIfAuto();
 
     // ---- Layers and mapping (rchart_layers.cpp)
 
-    int MarginLeft() const { return FGeometry.MarginLeft; }
-    void SetMarginLeft(int value) { setMargin(FGeometry.MarginLeft, value); }
-    int MarginRight() const { return FGeometry.MarginRight; }
-    void SetMarginRight(int value) { setMargin(FGeometry.MarginRight, value); }
-    int MarginTop() const { return FGeometry.MarginTop; }
-    void SetMarginTop(int value) { setMargin(FGeometry.MarginTop, value); }
-    int MarginBottom() const { return FGeometry.MarginBottom; }
-    void SetMarginBottom(int value) { setMargin(FGeometry.MarginBottom, value); }
+    int MarginLeft() const;
+    void SetMarginLeft(int value);
+    int MarginRight() const;
+    void SetMarginRight(int value);
+    int MarginTop() const;
+    void SetMarginTop(int value);
+    int MarginBottom() const;
+    void SetMarginBottom(int value);
     // Clamped to 0..32.
-    int ShadowWidth() const { return FGeometry.ShadowWidth; }
+    int ShadowWidth() const;
     void SetShadowWidth(int value);
 
     // The scale settings and scale controls of a layer; numbers outside 1..16 give layer 1.
@@ -167,12 +114,12 @@ public:
     TScale* ScaleControlX(int layer) const;
     TScale* ScaleControlY(int layer) const;
 
-    TJointLayers* JointLayers() const { return FJointLayers; }
+    TJointLayers* JointLayers() const;
     // Copies the tables of `value`.
     void SetJointLayers(TJointLayers* value);
-    bool Isometric() const { return FIsometric; }
+    bool Isometric() const;
     void SetIsometric(bool value);
-    TrcLayout StandardLayout() const { return FStandardLayout; }
+    TrcLayout StandardLayout() const;
     void SetStandardLayout(TrcLayout value);
 
     // Data of a layer (outside 1..16: the nearest layer) to control pixels, and back.
@@ -186,88 +133,56 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
 
-    // ---- Appearance (rchart_paint.cpp)
+    // ---- Appearance (rchart_appearance.cpp) and painting (rchart_paint.cpp)
 
-    TColor WindColor() const { return FWindColor; }
+    TColor WindColor() const;
     void SetWindColor(TColor value);
-    TColor ChartColor() const { return FChartColor; }
-    void SetChartColor(TColor value) {
-        if (assignChanged(FChartColor, value)) RepaintIfAuto();
-    }
-    TColor ChartFrameColor() const { return FChartFrameColor; }
-    void SetChartFrameColor(TColor value) {
-        if (assignChanged(FChartFrameColor, value)) RepaintIfAuto();
-    }
-    TColor GridColor() const { return FGridColor; }
-    void SetGridColor(TColor value) {
-        if (assignChanged(FGridColor, value)) RepaintIfAuto();
-    }
-    TGridStyle GridStyle() const { return FGridStyle; }
-    void SetGridStyle(TGridStyle value) {
-        if (assignChanged(FGridStyle, value)) RepaintIfAuto();
-    }
+    TColor ChartColor() const;
+    void SetChartColor(TColor value);
+    TColor ChartFrameColor() const;
+    void SetChartFrameColor(TColor value);
+    TColor GridColor() const;
+    void SetGridColor(TColor value);
+    TGridStyle GridStyle() const;
+    void SetGridStyle(TGridStyle value);
     // Spacing of grid values; values below -3 are ignored.
-    double GridDx() const { return FGridDx; }
+    double GridDx() const;
     void SetGridDx(double value);
-    double GridDy() const { return FGridDy; }
+    double GridDy() const;
     void SetGridDy(double value);
-    TShadowStyle ShadowStyle() const { return FShadowStyle; }
-    void SetShadowStyle(TShadowStyle value) {
-        if (assignChanged(FShadowStyle, value)) RepaintIfAuto();
-    }
-    TColor ShadowColor() const { return FShadowColor; }
-    void SetShadowColor(TColor value) {
-        if (assignChanged(FShadowColor, value)) RepaintIfAuto();
-    }
-    TColor ShadowBakColor() const { return FShadowBakColor; }
-    void SetShadowBakColor(TColor value) {
-        if (assignChanged(FShadowBakColor, value)) RepaintIfAuto();
-    }
-    QString Caption() const { return FCaption; }
-    void SetCaption(const QString& value) {
-        if (assignChanged(FCaption, value)) RepaintIfAuto();
-    }
-    int CaptionPosX() const { return FCaptionPosX; }
-    void SetCaptionPosX(int value) {
-        if (assignChanged(FCaptionPosX, value)) RepaintIfAuto();
-    }
-    int CaptionPosY() const { return FCaptionPosY; }
-    void SetCaptionPosY(int value) {
-        if (assignChanged(FCaptionPosY, value)) RepaintIfAuto();
-    }
-    TAlignment CaptionAlignment() const { return FCaptionAlignment; }
-    void SetCaptionAlignment(TAlignment value) {
-        if (assignChanged(FCaptionAlignment, value)) RepaintIfAuto();
-    }
-    TCaptionAnchorHoriz CaptionAnchorHoriz() const { return FCaptionAnchorHoriz; }
-    void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) {
-        if (assignChanged(FCaptionAnchorHoriz, value)) RepaintIfAuto();
-    }
-    TCaptionAnchorVert CaptionAnchorVert() const { return FCaptionAnchorVert; }
-    void SetCaptionAnchorVert(TCaptionAnchorVert value) {
-        if (assignChanged(FCaptionAnchorVert, value)) RepaintIfAuto();
-    }
-    TFontStyles TextFontStyle() const { return FTextFontStyle; }
-    void SetTextFontStyle(TFontStyles value) {
-        if (assignChanged(FTextFontStyle, value)) RepaintIfAuto();
-    }
-    TTextBkStyle TextBkStyle() const { return FTextBkStyle; }
-    void SetTextBkStyle(TTextBkStyle value) {
-        if (assignChanged(FTextBkStyle, value)) RepaintIfAuto();
-    }
-    TColor TextBkColor() const { return FTextBkColor; }
-    void SetTextBkColor(TColor value) {
-        if (assignChanged(FTextBkColor, value)) RepaintIfAuto();
-    }
+    TShadowStyle ShadowStyle() const;
+    void SetShadowStyle(TShadowStyle value);
+    TColor ShadowColor() const;
+    void SetShadowColor(TColor value);
+    TColor ShadowBakColor() const;
+    void SetShadowBakColor(TColor value);
+    QString Caption() const;
+    void SetCaption(const QString& value);
+    int CaptionPosX() const;
+    void SetCaptionPosX(int value);
+    int CaptionPosY() const;
+    void SetCaptionPosY(int value);
+    TAlignment CaptionAlignment() const;
+    void SetCaptionAlignment(TAlignment value);
+    TCaptionAnchorHoriz CaptionAnchorHoriz() const;
+    void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value);
+    TCaptionAnchorVert CaptionAnchorVert() const;
+    void SetCaptionAnchorVert(TCaptionAnchorVert value);
+    TFontStyles TextFontStyle() const;
+    void SetTextFontStyle(TFontStyles value);
+    TTextBkStyle TextBkStyle() const;
+    void SetTextBkStyle(TTextBkStyle value);
+    TColor TextBkColor() const;
+    void SetTextBkColor(TColor value);
 
-    TBakGndImg* BackGroundImg() const { return FBackGroundImg; }
+    TBakGndImg* BackGroundImg() const;
     TCrossHair* CrossHair(int number) const;
     TTextLabel* TextLabel(int number) const;
 
-    void SetOnBeforeRenderData(TRenderEvent handler) { FOnBeforeRenderData = std::move(handler); }
-    void SetOnDataRendered(TRenderEvent handler) { FOnDataRendered = std::move(handler); }
-    void SetOnScalesRendered(TRenderEvent handler) { FOnScalesRendered = std::move(handler); }
-    void SetOnScaleTickDrawn(TScaleTickDrawnEvent handler) { FOnScaleTickDrawn = std::move(handler); }
+    void SetOnBeforeRenderData(TRenderEvent handler);
+    void SetOnDataRendered(TRenderEvent handler);
+    void SetOnScalesRendered(TRenderEvent handler);
+    void SetOnScaleTickDrawn(TScaleTickDrawnEvent handler);
 
     // Composes the picture off screen and hands it to the screen in one copy.
     virtual void Paint();
@@ -277,21 +192,21 @@ public:
     // Grid, items and data-area frame; (left, top) is where the data area's top-left corner lies.
     void DrawItems(TCanvas& canvas, int left, int top);
     // The composed picture of the last paint, as it went to the screen.
-    const QImage& FrameImage() const { return FFrame.Image(); }
+    const QImage& FrameImage() const;
     const QImage& DataAreaImage() const;
     // How often the frame (window colour, shadow, caption, scales) has been drawn, and how many
     // items the last paint drew; the others came from the kept picture of the leading items.
-    int FrameDrawCount() const { return FFrameDrawCount; }
-    int ItemsDrawnLastPaint() const { return FItemsDrawn; }
+    int FrameDrawCount() const;
+    int ItemsDrawnLastPaint() const;
 
     // ---- Mouse (rchart_mouse.cpp)
 
-    TMouseActMode MouseAction() const { return FMouseAction; }
+    TMouseActMode MouseAction() const;
     // A drag under way ends (its rectangle erased) when the action changes.
     void SetMouseAction(TMouseActMode value);
     // While true the pointer keeps the default cursor over the whole chart.
-    bool MouseCursorFixed() const { return FMouseCursorFixed; }
-    void SetMouseCursorFixed(bool value) { FMouseCursorFixed = value; }
+    bool MouseCursorFixed() const;
+    void SetMouseCursorFixed(bool value);
     // Whether zooming and panning change a layer's ranges; only layer 1 does at first. Numbers
     // outside 1..16 read false and are not stored.
     bool MouseAffectsLayer(int layer) const;
@@ -299,14 +214,14 @@ public:
     // What the screen shows: the last paint, with the outline of a zoom rectangle being dragged.
     QImage ScreenImage() const;
 
-    void SetOnMouseMoveInChart(TMouseMoveInChartEvent handler) { FOnMouseMoveInChart = std::move(handler); }
-    void SetOnMouseEnter(TNotifyEvent handler) { FOnMouseEnter = std::move(handler); }
-    void SetOnMouseLeave(TNotifyEvent handler) { FOnMouseLeave = std::move(handler); }
-    void SetOnZoomPan(TNotifyEvent handler) { FOnZoomPan = std::move(handler); }
-    void SetOnRubberBand(TRubberBandEvent handler) { FOnRubberBand = std::move(handler); }
-    void SetOnCrossHairMove(TCrossHairMoveEvent handler) { FOnCrossHairMove = std::move(handler); }
-    void SetOnTextLabelMove(TTextLabelMoveEvent handler) { FOnTextLabelMove = std::move(handler); }
-    void SetOnKeyDown(TKeyEvent handler) { FOnKeyDown = std::move(handler); }
+    void SetOnMouseMoveInChart(TMouseMoveInChartEvent handler);
+    void SetOnMouseEnter(TNotifyEvent handler);
+    void SetOnMouseLeave(TNotifyEvent handler);
+    void SetOnZoomPan(TNotifyEvent handler);
+    void SetOnRubberBand(TRubberBandEvent handler);
+    void SetOnCrossHairMove(TCrossHairMoveEvent handler);
+    void SetOnTextLabelMove(TTextLabelMoveEvent handler);
+    void SetOnKeyDown(TKeyEvent handler);
 
     // ---- Keyboard focus (rchart_focus.cpp)
     // While the chart has the focus the screen shows a ring around the focus point (data units of
@@ -315,7 +230,7 @@ public:
     // FrameImage, so pictures taken of the chart never show them.
     void SetFocusPoint(double x, double y);
     void ClearFocusPoint();
-    bool HasFocusPoint() const { return FHasFocusPoint; }
+    bool HasFocusPoint() const;
 
 protected:
     // Shows a refused data-sharing request; a modal information box with one OK button.
@@ -339,178 +254,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Items and sharing.
-    void leaveOwner();
-    void joinOwner(TCustomRChart* owner);
-
-    // Layers.
-    void createLayers();
-    void setLayerDefaults(int layer);
-    void setMargin(int& margin, int value);
-    void geometryChanged(bool isometric);
-    void scaleSettingsChanged();
-    void syncScaleControls();
-    void syncScaleControl(int layer);
-    void recomputeTransform();
-    AxisRange rangeOf(const TScaleProps& props) const;
-    void setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
-    void setAxisRange(TScaleProps& props, double low, double high);
-    void followControllers(int layer);
-    void layerJoined(JointAxis axis, int layer);
-    void applyIsometric();
-    void applyLayout(const LayoutPreset& layout);
-
-    // Painting.
-    void createParts();
-    void drawFrame();
-    void drawShadow(TCanvas& canvas);
-    void drawCaption(TCanvas& canvas);
-    void drawScales();
-    ItemPassSettings itemPassSettings(int left, int top) const;
-    void drawGrid(TCanvas& canvas, int left, int top);
-    void drawGridLines(TCanvas& canvas, const std::vector<double>& xs, const std::vector<double>& ys,
-                       int left, int top);
-    void drawDataFrame(TCanvas& canvas, int left, int top);
-    void drawTextLabels(TCanvas& canvas, int left, int top);
-    void drawCrossHairs();
-    // Crosshairs and text labels are drawn on every paint: their changes keep frame and items.
-    void partsChanged();
-    // Marks the frame and the picture under the items as out of date.
-    void lookChanged() { ++FLook; }
-    bool frameCurrent() const;
-    // How often the scale controls' looks have changed, all together.
-    long long scaleChanges() const;
-    void coverControl();
-    bool paintDataArea(TCanvas& canvas, bool onBitmap);
-    // The data-area bitmap at the data area's size.
-    TCanvas& sizedDataArea();
-    void drawBackground(TCanvas& canvas);
-    QRect dataAreaInFrame() const;
-    bool paintDataAreaInFrame();
-    void keepUnderCrossHairs();
-    // Text labels, OnDataRendered and the data-area frame: what lies over the items.
-    void drawOverItems(TCanvas& canvas, int left, int top);
-    ItemSnapshot::Basis snapshotBasis() const;
-    TRect dataAreaRect() const;
-    void drawFocusCues(TCanvas& canvas) const;
-    void pressedWithFocus();
-
-    // Mouse.
-    void initMouse();
-    DataArea mouseArea() const;
-    bool isRectangleMode() const;
-    void runDragAction(QPoint pointer, TShiftState shift);
-    void updateCursor(QPoint pointer);
-    void fireMouseMoveInChart(QPoint pointer, TShiftState shift);
-    void beginDrag(QPoint pointer);
-    void endDrag();
-    // Runs `change` with painting held back, without the repaint that lifting SuppressPaint makes.
-    template <typename F> void changeQuietly(F change);
-    void zoomPanDone();
-    // Runs `change(layer)` for every mouse-affected layer with painting held back, then reports the
-    // zoom or pan and paints once.
-    template <typename F> void changeAffectedLayers(F change);
-    // Gives every mouse-affected layer its ranges at the start of the drag, changed by `change` with
-    // the factor fx for x and fy for y.
-    using RangeChange = AxisRange (*)(const AxisRange& start, double factor);
-    void changeStartRanges(RangeChange change, double fx, double fy);
-    void panTo(QPoint pointer);
-    void zoomDragTo(QPoint pointer);
-    void pickCrossHair(QPoint pointer);
-    void pickTextLabel(QPoint pointer);
-    void placeAtPointer(PinnedPart& part, QPoint pointer);
-    void dragCrossHairTo(QPoint pointer);
-    void dragTextLabelTo(QPoint pointer);
-    QPoint rectangleCorner(QPoint pointer) const;
-    void moveOutline(QPoint pointer);
-    void releaseRectangle(QPoint pointer, Qt::MouseButton button);
-    LayerRanges rectangleRanges(int layer, QPoint start, QPoint corner) const;
-    void applyRectangle(QPoint start, QPoint corner);
-
-    // Holds the chart's own changes to its scale settings apart from changes made from outside.
-    struct InternalChange;
-    // Suppresses painting for its lifetime and restores the previous state (repainting if that was
-    // "not suppressed").
-    struct PaintSuppression;
-
-    ChartItems FItems;
-    TCustomRChart* FUseDataOf = nullptr;
-    std::vector<TCustomRChart*> FSharingCharts;
-    bool FSuppressPaint = true;
-    bool FAutoRedraw = true;
-    bool FWindowCreated = false;
-
-    ChartGeometry FGeometry;
-    PerLayer<TScalePropsHoriz*> FScaleX{};
-    PerLayer<TScalePropsVert*> FScaleY{};
-    PerLayer<TScale*> FScaleControlX{};
-    PerLayer<TScale*> FScaleControlY{};
-    PerLayer<LayerMap> FMaps{};
-    TJointLayers* FJointLayers;
-    bool FIsometric = false;
-    TrcLayout FStandardLayout = TrcLayout::rcl_X1Bottom_Y1Left;
-    int FAspectX = 1;
-    int FAspectY = 1;
-    int FInternalChange = 0;
-
-    TColor FWindColor = clBtnFace;
-    TColor FChartColor = clWhite;
-    TColor FChartFrameColor = clBlack;
-    TColor FGridColor = clBlack;
-    TGridStyle FGridStyle = TGridStyle::gsNone;
-    double FGridDx = 0;
-    double FGridDy = 0;
-    TShadowStyle FShadowStyle = TShadowStyle::ssFlying;
-    TColor FShadowColor = clGrayText;
-    TColor FShadowBakColor = clBtnFace;
-    QString FCaption;
-    int FCaptionPosX = 0;
-    int FCaptionPosY = -16;
-    TAlignment FCaptionAlignment = TAlignment::taRightJustify;
-    TCaptionAnchorHoriz FCaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
-    TCaptionAnchorVert FCaptionAnchorVert = TCaptionAnchorVert::cavChartTop;
-    TFontStyles FTextFontStyle;
-    TTextBkStyle FTextBkStyle = TTextBkStyle::tbClear;
-    TColor FTextBkColor = clWhite;
-    TBakGndImg* FBackGroundImg = nullptr;
-    std::array<TCrossHair*, CrossHairCount> FCrossHairs{};
-    std::array<TTextLabel*, TextLabelCount> FTextLabels{};
-
-    TBitmap FFrame;
-    // The data area on a bitmap of its own: drawn there where it does not fit in the frame, by a
-    // handler that draws before the items or by DrawBackground; else made from the frame when asked
-    // for (DataAreaImage), so that a start needs no more than the frame.
-    mutable TBitmap FDataArea;
-    mutable bool FDataAreaInFrame = false;
-    QRect FDataAreaPlace; // where it was drawn into the frame
-    std::vector<std::pair<QPoint, QImage>> FUnderCrossHairs;
-    std::uint64_t FLook = 1;
-    std::uint64_t FFrameLook = 0; // FLook when the frame was drawn
-    long long FFrameScaleChanges = 0; // scaleChanges() when the frame was drawn
-    int FFrameDrawCount = 0;
-    int FItemsDrawn = 0;
-    ItemSnapshot FItemSnapshot;
-    TRenderEvent FOnBeforeRenderData;
-    TRenderEvent FOnDataRendered;
-    TRenderEvent FOnScalesRendered;
-    TScaleTickDrawnEvent FOnScaleTickDrawn;
-
-    TMouseActMode FMouseAction = TMouseActMode::maNone;
-    bool FMouseCursorFixed = true;
-    PerLayer<bool> FMouseAffected{true};
-    MouseDrag FDrag;
-    TMouseMoveInChartEvent FOnMouseMoveInChart;
-    TNotifyEvent FOnMouseEnter;
-    TNotifyEvent FOnMouseLeave;
-    TNotifyEvent FOnZoomPan;
-    TRubberBandEvent FOnRubberBand;
-    TCrossHairMoveEvent FOnCrossHairMove;
-    TTextLabelMoveEvent FOnTextLabelMove;
-    TKeyEvent FOnKeyDown;
-    double FFocusPointX = 0;
-    double FFocusPointY = 0;
-    bool FHasFocusPoint = false;
-    bool FKeyboardFocus = false; // the focus came from the keyboard
+    // The chart's state and its private steps (rchart_p.h).
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 // The chart with its published properties.

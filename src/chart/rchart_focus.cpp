@@ -1,6 +1,6 @@
 // The chart's keyboard focus cues: drawn over the last paint on the way to the screen, like the
 // zoom rectangle, so that gaining or losing the focus costs no repaint of the chart.
-#include "chart/rchart.h"
+#include "chart/rchart_p.h"
 
 #include "platform/graphics/canvas.h"
 
@@ -17,15 +17,19 @@ constexpr int kFocusRingRadius = 8; // around a point mark of the chart's usual 
 } // namespace
 
 void TCustomRChart::SetFocusPoint(double x, double y) {
-    FFocusPointX = x;
-    FFocusPointY = y;
-    FHasFocusPoint = true;
+    d->FFocusPointX = x;
+    d->FFocusPointY = y;
+    d->FHasFocusPoint = true;
     if (hasFocus()) update();
 }
 
 void TCustomRChart::ClearFocusPoint() {
-    FHasFocusPoint = false;
+    d->FHasFocusPoint = false;
     if (hasFocus()) update();
+}
+
+bool TCustomRChart::HasFocusPoint() const {
+    return d->FHasFocusPoint;
 }
 
 void TCustomRChart::focusInEvent(QFocusEvent* event) {
@@ -34,23 +38,22 @@ void TCustomRChart::focusInEvent(QFocusEvent* event) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
     case Qt::ShortcutFocusReason:
-        FKeyboardFocus = true;
+        d->FKeyboardFocus = true;
         break;
     case Qt::ActiveWindowFocusReason:
     case Qt::PopupFocusReason:
     case Qt::MenuBarFocusReason:
         break; // the focus comes back the way it first came
     default:
-        FKeyboardFocus = false;
+        d->FKeyboardFocus = false;
     }
     update();
 }
 
-// The mouse has taken over from the keyboard.
-void TCustomRChart::pressedWithFocus() {
+void TCustomRChart::Private::pressedWithFocus() {
     if (!FKeyboardFocus) return;
     FKeyboardFocus = false;
-    update();
+    q.update();
 }
 
 void TCustomRChart::focusOutEvent(QFocusEvent* event) {
@@ -58,14 +61,14 @@ void TCustomRChart::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
-void TCustomRChart::drawFocusCues(TCanvas& canvas) const {
+void TCustomRChart::Private::drawFocusCues(TCanvas& canvas) const {
     canvas.Brush().Style = bsClear;
     if (FKeyboardFocus) {
         canvas.Pen() = TPen{clBlack, 1, psDot, pmCopy};
-        canvas.Rectangle(1, 1, Width() - 1, Height() - 1);
+        canvas.Rectangle(1, 1, q.Width() - 1, q.Height() - 1);
     }
     if (!FHasFocusPoint) return;
-    const QPoint p = DataToPixel(CurrentLayer(), FFocusPointX, FFocusPointY);
+    const QPoint p = q.DataToPixel(q.CurrentLayer(), FFocusPointX, FFocusPointY);
     canvas.Pen() = TPen{clBlack, 2, psSolid, pmCopy};
     canvas.Ellipse(p.x() - kFocusRingRadius, p.y() - kFocusRingRadius, p.x() + kFocusRingRadius + 1,
                    p.y() + kFocusRingRadius + 1);

@@ -1,12 +1,101 @@
-// The chart's item list and the sharing of one list between charts.
-#include "chart/rchart.h"
+// The chart's item list, its current drawing attributes, and the sharing of one list between charts.
+#include "chart/rchart_p.h"
 
 #include <algorithm>
 
+void TCustomRChart::AddMark(double x, double y, int markType) {
+    d->FItems.AddMark(x, y, markType);
+}
+void TCustomRChart::AddLine(double x1, double y1, double x2, double y2) {
+    d->FItems.AddLine(x1, y1, x2, y2);
+}
+void TCustomRChart::AddLineTo(double x, double y) {
+    d->FItems.AddLineTo(x, y);
+}
+void TCustomRChart::AddText(double x, double y, int fontSize, const QString& text) {
+    d->FItems.AddText(x, y, fontSize, text);
+}
+
 void TCustomRChart::ClearItems() {
     // While painting is suppressed the next paint draws the background anyway.
-    if (!FSuppressPaint) DrawBackground();
-    FItems.ClearItems();
+    if (!d->FSuppressPaint) DrawBackground();
+    d->FItems.ClearItems();
+}
+
+int TCustomRChart::ItemCount() const {
+    return d->FItems.ItemCount();
+}
+const ChartItemList& TCustomRChart::Items() const {
+    return d->FItems.List();
+}
+
+// ---- Drawing attributes
+
+TColor TCustomRChart::DataColor() const {
+    return d->FItems.DataColor();
+}
+void TCustomRChart::SetDataColor(TColor value) {
+    d->FItems.SetDataColor(value);
+}
+TColor TCustomRChart::FillColor() const {
+    return d->FItems.FillColor();
+}
+void TCustomRChart::SetFillColor(TColor value) {
+    d->FItems.SetFillColor(value);
+}
+TPenStyle TCustomRChart::PenStyle() const {
+    return d->FItems.PenStyle();
+}
+void TCustomRChart::SetPenStyle(TPenStyle value) {
+    d->FItems.SetPenStyle(value);
+}
+int TCustomRChart::LineWidth() const {
+    return d->FItems.LineWidth();
+}
+void TCustomRChart::SetLineWidth(int value) {
+    d->FItems.SetLineWidth(value);
+}
+int TCustomRChart::ClassDefault() const {
+    return d->FItems.ClassDefault();
+}
+void TCustomRChart::SetClassDefault(int value) {
+    d->FItems.SetClassDefault(value);
+}
+int TCustomRChart::CurrentLayer() const {
+    return d->FItems.CurrentLayer();
+}
+void TCustomRChart::SetCurrentLayer(int value) {
+    d->FItems.SetCurrentLayer(value);
+}
+TAlignment TCustomRChart::TextAlignment() const {
+    return d->FItems.TextAlignment();
+}
+
+void TCustomRChart::SetTextAlignment(TAlignment value) {
+    if (value == TextAlignment()) return;
+    d->FItems.SetTextAlignment(value);
+    RepaintIfAuto();
+}
+
+int TCustomRChart::AllocSize() const {
+    return d->FItems.AllocSize();
+}
+void TCustomRChart::SetAllocSize(int value) {
+    d->FItems.SetAllocSize(value);
+}
+
+// ---- Sharing
+
+TCustomRChart* TCustomRChart::UseDataOf() const {
+    return d->FUseDataOf;
+}
+
+const std::vector<TCustomRChart*>& TCustomRChart::SharingCharts() const {
+    return d->FSharingCharts;
+}
+
+int TCustomRChart::NumSharingCharts() const {
+    return static_cast<int>(d->FSharingCharts.size());
 }
 
 void TCustomRChart::SetUseDataOf(TCustomRChart* chart) {
@@ -14,39 +103,39 @@ void TCustomRChart::SetUseDataOf(TCustomRChart* chart) {
         ShowInfoMessage(QStringLiteral("RChart: Cannot share data with myself"));
         return;
     }
-    if (!FSharingCharts.empty()) {
+    if (!d->FSharingCharts.empty()) {
         ShowInfoMessage(
             QStringLiteral("RChart: Cannot use foreign data. Other RCharts are using my own data."));
         return;
     }
-    if (chart == FUseDataOf) return;
+    if (chart == d->FUseDataOf) return;
     if (!chart) {
-        leaveOwner();
+        d->leaveOwner();
         RepaintIfAuto();
         return;
     }
-    TCustomRChart* owner = chart->FUseDataOf ? chart->FUseDataOf : chart;
+    TCustomRChart* owner = chart->d->FUseDataOf ? chart->d->FUseDataOf : chart;
     // Pointing at another chart of the same owner changes nothing.
-    if (owner == FUseDataOf) return;
+    if (owner == d->FUseDataOf) return;
     if (owner->NumSharingCharts() >= MaxDataShares) {
         ShowInfoMessage(QStringLiteral("RChart: Max. number of data shares exceeded"));
         return;
     }
-    leaveOwner();
-    joinOwner(owner);
+    d->leaveOwner();
+    d->joinOwner(owner);
     RepaintIfAuto();
 }
 
-void TCustomRChart::leaveOwner() {
+void TCustomRChart::Private::leaveOwner() {
     if (!FUseDataOf) return;
-    std::vector<TCustomRChart*>& sharers = FUseDataOf->FSharingCharts;
-    sharers.erase(std::remove(sharers.begin(), sharers.end(), this), sharers.end());
+    std::vector<TCustomRChart*>& sharers = FUseDataOf->d->FSharingCharts;
+    sharers.erase(std::remove(sharers.begin(), sharers.end(), &q), sharers.end());
     FUseDataOf = nullptr;
     FItems.SetList(FItems.List().Detached());
 }
 
-void TCustomRChart::joinOwner(TCustomRChart* owner) {
+void TCustomRChart::Private::joinOwner(TCustomRChart* owner) {
     FUseDataOf = owner;
     FItems.SetList(owner->Items());
-    owner->FSharingCharts.push_back(this);
+    owner->d->FSharingCharts.push_back(&q);
 }

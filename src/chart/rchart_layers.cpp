@@ -1,7 +1,7 @@
 // The chart's geometry, its 16 layers of scale settings and scale controls, the transformation
 // between data and pixels, range changes, joined layers, isometric correction and the standard
 // layouts.
-#include "chart/rchart.h"
+#include "chart/rchart_p.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -10,16 +10,16 @@ using enum Frame3D::TFrameStyle;
 using enum ScaleEnums::TScaleLocationHoriz;
 using enum ScaleEnums::TScaleLocationVert;
 
-struct TCustomRChart::InternalChange {
-    explicit InternalChange(TCustomRChart& chart) : chart(chart) { ++chart.FInternalChange; }
+struct TCustomRChart::Private::InternalChange {
+    explicit InternalChange(Private& chart) : chart(chart) { ++chart.FInternalChange; }
     ~InternalChange() { --chart.FInternalChange; }
     InternalChange(const InternalChange&) = delete;
     InternalChange& operator=(const InternalChange&) = delete;
-    TCustomRChart& chart;
+    Private& chart;
 };
 
-struct TCustomRChart::PaintSuppression {
-    explicit PaintSuppression(TCustomRChart& chart) : chart(chart), previous(chart.FSuppressPaint) {
+struct TCustomRChart::Private::PaintSuppression {
+    explicit PaintSuppression(TCustomRChart& chart) : chart(chart), previous(chart.SuppressPaint()) {
         chart.SetSuppressPaint(true);
     }
     ~PaintSuppression() { chart.SetSuppressPaint(previous); }
@@ -66,22 +66,22 @@ template <typename Props> void applyLayoutScale(Props& props, const PresetScale&
 
 // ---- Construction
 
-void TCustomRChart::createLayers() {
+void TCustomRChart::Private::createLayers() {
     for (int n = 1; n <= kLayerCount; ++n) {
         const std::size_t i = layerSlot(n);
         const QString number = QString::number(n);
-        FScaleControlX[i] = new TScale(this, this);
-        prepareScaleControl(*FScaleControlX[i], QStringLiteral("RC_FScale_X_") + number, FFrame.Canvas(),
-                            FWindColor);
-        FScaleX[i] = new TScalePropsHoriz(this);
-        FScaleControlY[i] = new TScale(this, this);
-        prepareScaleControl(*FScaleControlY[i], QStringLiteral("RC_FScale_Y_") + number, FFrame.Canvas(),
-                            FWindColor);
-        FScaleY[i] = new TScalePropsVert(this);
+        FScaleControlX[i] = new TScale(&q, &q);
+        prepareScaleControl(*FScaleControlX[i], QStringLiteral("RC_FScale_X_") + number,
+                            FCache.frame().Canvas(), FWindColor);
+        FScaleX[i] = new TScalePropsHoriz(&q);
+        FScaleControlY[i] = new TScale(&q, &q);
+        prepareScaleControl(*FScaleControlY[i], QStringLiteral("RC_FScale_Y_") + number,
+                            FCache.frame().Canvas(), FWindColor);
+        FScaleY[i] = new TScalePropsVert(&q);
         for (TScale* scale : {FScaleControlX[i], FScaleControlY[i]})
             scale->SetOnScaleTickDrawn(
                 [this](QObject*, TCanvas*& canvas, TScaleType type, double value, int x, int y) {
-                    if (FOnScaleTickDrawn) FOnScaleTickDrawn(this, canvas, type, value, x, y);
+                    if (FOnScaleTickDrawn) FOnScaleTickDrawn(&q, canvas, type, value, x, y);
                 });
         FScaleX[i]->SetOnChange([this](QObject*) { scaleSettingsChanged(); });
         FScaleY[i]->SetOnChange([this](QObject*) { scaleSettingsChanged(); });
@@ -89,7 +89,7 @@ void TCustomRChart::createLayers() {
     }
 }
 
-void TCustomRChart::setLayerDefaults(int layer) {
+void TCustomRChart::Private::setLayerDefaults(int layer) {
     InternalChange internal(*this);
     TScalePropsHoriz& x = *FScaleX[layerSlot(layer)];
     TScalePropsVert& y = *FScaleY[layerSlot(layer)];
@@ -103,78 +103,107 @@ void TCustomRChart::setLayerDefaults(int layer) {
 }
 
 TScalePropsHoriz* TCustomRChart::ScaleX(int layer) const {
-    return FScaleX[settingsSlot(layer)];
+    return d->FScaleX[settingsSlot(layer)];
 }
 TScalePropsVert* TCustomRChart::ScaleY(int layer) const {
-    return FScaleY[settingsSlot(layer)];
+    return d->FScaleY[settingsSlot(layer)];
 }
 TScale* TCustomRChart::ScaleControlX(int layer) const {
-    return FScaleControlX[settingsSlot(layer)];
+    return d->FScaleControlX[settingsSlot(layer)];
 }
 TScale* TCustomRChart::ScaleControlY(int layer) const {
-    return FScaleControlY[settingsSlot(layer)];
+    return d->FScaleControlY[settingsSlot(layer)];
 }
 
 void TCustomRChart::Loaded() {
     TMouseControl::Loaded();
     for (int n = 1; n <= kLayerCount; ++n) {
-        FScaleX[layerSlot(n)]->EndCreation();
-        FScaleY[layerSlot(n)]->EndCreation();
+        d->FScaleX[layerSlot(n)]->EndCreation();
+        d->FScaleY[layerSlot(n)]->EndCreation();
     }
-    syncScaleControls();
-    recomputeTransform();
+    d->syncScaleControls();
+    d->recomputeTransform();
     Paint();
 }
 
 // ---- Geometry
 
-void TCustomRChart::setMargin(int& margin, int value) {
+int TCustomRChart::MarginLeft() const {
+    return d->FGeometry.MarginLeft;
+}
+void TCustomRChart::SetMarginLeft(int value) {
+    d->setMargin(d->FGeometry.MarginLeft, value);
+}
+int TCustomRChart::MarginRight() const {
+    return d->FGeometry.MarginRight;
+}
+void TCustomRChart::SetMarginRight(int value) {
+    d->setMargin(d->FGeometry.MarginRight, value);
+}
+int TCustomRChart::MarginTop() const {
+    return d->FGeometry.MarginTop;
+}
+void TCustomRChart::SetMarginTop(int value) {
+    d->setMargin(d->FGeometry.MarginTop, value);
+}
+int TCustomRChart::MarginBottom() const {
+    return d->FGeometry.MarginBottom;
+}
+void TCustomRChart::SetMarginBottom(int value) {
+    d->setMargin(d->FGeometry.MarginBottom, value);
+}
+int TCustomRChart::ShadowWidth() const {
+    return d->FGeometry.ShadowWidth;
+}
+
+void TCustomRChart::Private::setMargin(int& margin, int value) {
     if (assignChanged(margin, value)) geometryChanged(true);
 }
 
 void TCustomRChart::SetShadowWidth(int value) {
-    if (assignChanged(FGeometry.ShadowWidth, std::clamp(value, 0, MaxShadowWidth))) geometryChanged(false);
+    if (assignChanged(d->FGeometry.ShadowWidth, std::clamp(value, 0, MaxShadowWidth)))
+        d->geometryChanged(false);
 }
 
-void TCustomRChart::geometryChanged(bool isometric) {
+void TCustomRChart::Private::geometryChanged(bool isometric) {
     if (isometric && FIsometric) applyIsometric();
     syncScaleControls();
     recomputeTransform();
-    RepaintIfAuto();
+    q.RepaintIfAuto();
 }
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
-    PaintSuppression suppression(*this);
-    TMouseControl::SetBounds(left, top, std::max(width, FGeometry.MinimumWidth()),
-                             std::max(height, FGeometry.MinimumHeight()));
-    FGeometry.Width = Width();
-    FGeometry.Height = Height();
-    if (FIsometric) applyIsometric();
-    syncScaleControls();
-    recomputeTransform();
+    Private::PaintSuppression suppression(*this);
+    TMouseControl::SetBounds(left, top, std::max(width, d->FGeometry.MinimumWidth()),
+                             std::max(height, d->FGeometry.MinimumHeight()));
+    d->FGeometry.Width = Width();
+    d->FGeometry.Height = Height();
+    if (d->FIsometric) d->applyIsometric();
+    d->syncScaleControls();
+    d->recomputeTransform();
 }
 
 // ---- Scale controls
 
-void TCustomRChart::scaleSettingsChanged() {
+void TCustomRChart::Private::scaleSettingsChanged() {
     if (FInternalChange > 0) return;
-    lookChanged();
+    FCache.lookChanged();
     for (int n = 1; n <= kLayerCount; ++n)
         followControllers(n);
     syncScaleControls();
     recomputeTransform();
-    Paint();
+    q.Paint();
 }
 
-void TCustomRChart::syncScaleControls() {
+void TCustomRChart::Private::syncScaleControls() {
     for (int n = 1; n <= kLayerCount; ++n)
         syncScaleControl(n);
 }
 
 // Copies a layer's settings into its two scale controls and puts each axis line on the edge of the
 // data area, ScalePos pixels further out.
-void TCustomRChart::syncScaleControl(int layer) {
-    lookChanged();
+void TCustomRChart::Private::syncScaleControl(int layer) {
+    FCache.lookChanged();
     const ChartGeometry& g = FGeometry;
     const TScalePropsHoriz& px = *FScaleX[layerSlot(layer)];
     TScale& x = *FScaleControlX[layerSlot(layer)];
@@ -201,39 +230,39 @@ void TCustomRChart::syncScaleControl(int layer) {
 
 // ---- Mapping
 
-void TCustomRChart::recomputeTransform() {
-    if (IsLoading()) return;
+void TCustomRChart::Private::recomputeTransform() {
+    if (q.IsLoading()) return;
     for (int n = 1; n <= kLayerCount; ++n) {
         const LayerMap map =
             layerMap(FGeometry, rangeOf(*FScaleX[layerSlot(n)]), rangeOf(*FScaleY[layerSlot(n)]));
-        if (assignChanged(FMaps[layerSlot(n)], map)) lookChanged();
+        if (assignChanged(FMaps[layerSlot(n)], map)) FCache.lookChanged();
     }
 }
 
-AxisRange TCustomRChart::rangeOf(const TScaleProps& props) const {
+AxisRange TCustomRChart::Private::rangeOf(const TScaleProps& props) {
     return {props.RangeLow(), props.RangeHigh(), props.Logarithmic()};
 }
 
 QPoint TCustomRChart::DataToPixel(int layer, double x, double y) const {
-    const LayerMap& map = FMaps[layerSlot(layer)];
+    const LayerMap& map = d->FMaps[layerSlot(layer)];
     return {map.X.ToPixel(x), map.Y.ToPixel(y)};
 }
 
 void TCustomRChart::PixelToData(int layer, int px, int py, double& x, double& y) const {
-    const LayerMap& map = FMaps[layerSlot(layer)];
+    const LayerMap& map = d->FMaps[layerSlot(layer)];
     x = static_cast<double>(map.X.ToData(px));
     y = static_cast<double>(map.Y.ToData(py));
 }
 
 // ---- Ranges
 
-void TCustomRChart::setAxisRange(TScaleProps& props, double low, double high) {
+void TCustomRChart::Private::setAxisRange(TScaleProps& props, double low, double high) {
     const BoundsUpdate update = acceptedBounds(low, high, props.MinRange(), props.Logarithmic());
     if (update.SetLow) props.SetRangeLow(low);
     if (update.SetHigh) props.SetRangeHigh(high);
 }
 
-void TCustomRChart::setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh) {
+void TCustomRChart::Private::setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh) {
     {
         InternalChange internal(*this);
         setAxisRange(*FScaleX[layerSlot(layer)], xLow, xHigh);
@@ -244,7 +273,7 @@ void TCustomRChart::setLayerRanges(int layer, double xLow, double xHigh, double 
 }
 
 // Gives a joined layer the ranges of the layers that control its axes.
-void TCustomRChart::followControllers(int layer) {
+void TCustomRChart::Private::followControllers(int layer) {
     const int cx = FJointLayers->ControlledBy(jaX, layer);
     const int cy = FJointLayers->ControlledBy(jaY, layer);
     if (cx == layer && cy == layer) return;
@@ -254,47 +283,56 @@ void TCustomRChart::followControllers(int layer) {
 }
 
 void TCustomRChart::SetRanges(int layer, double xLow, double xHigh, double yLow, double yHigh) {
-    PaintSuppression suppression(*this);
+    Private::PaintSuppression suppression(*this);
     const int n = clampLayer(layer);
-    const TScaleProps& x = *FScaleX[layerSlot(n)];
-    const TScaleProps& y = *FScaleY[layerSlot(n)];
+    const TScaleProps& x = *d->FScaleX[layerSlot(n)];
+    const TScaleProps& y = *d->FScaleY[layerSlot(n)];
     // A joined axis cannot be moved by itself.
-    if (FJointLayers->ControlledBy(jaX, n) != n) {
+    if (d->FJointLayers->ControlledBy(jaX, n) != n) {
         xLow = x.RangeLow();
         xHigh = x.RangeHigh();
     }
-    if (FJointLayers->ControlledBy(jaY, n) != n) {
+    if (d->FJointLayers->ControlledBy(jaY, n) != n) {
         yLow = y.RangeLow();
         yHigh = y.RangeHigh();
     }
-    setLayerRanges(n, xLow, xHigh, yLow, yHigh);
+    d->setLayerRanges(n, xLow, xHigh, yLow, yHigh);
     for (int i = 1; i <= kLayerCount; ++i)
-        if (i != n && (FJointLayers->ControlledBy(jaX, i) == n || FJointLayers->ControlledBy(jaY, i) == n))
-            followControllers(i);
+        if (i != n &&
+            (d->FJointLayers->ControlledBy(jaX, i) == n || d->FJointLayers->ControlledBy(jaY, i) == n))
+            d->followControllers(i);
 }
 
-void TCustomRChart::layerJoined(JointAxis axis, int layer) {
+void TCustomRChart::Private::layerJoined(JointAxis axis, int layer) {
     const int controller = FJointLayers->ControlledBy(axis, layer);
     const TScaleProps& x = *FScaleX[layerSlot(axis == jaX ? controller : layer)];
     const TScaleProps& y = *FScaleY[layerSlot(axis == jaY ? controller : layer)];
     setLayerRanges(layer, x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh());
 }
 
+TJointLayers* TCustomRChart::JointLayers() const {
+    return d->FJointLayers;
+}
+
 void TCustomRChart::SetJointLayers(TJointLayers* value) {
-    if (value && value != FJointLayers) FJointLayers->Assign(*value);
+    if (value && value != d->FJointLayers) d->FJointLayers->Assign(*value);
 }
 
 // ---- Isometric correction
 
+bool TCustomRChart::Isometric() const {
+    return d->FIsometric;
+}
+
 void TCustomRChart::SetIsometric(bool value) {
-    if (!assignChanged(FIsometric, value) || !value) return;
-    applyIsometric();
-    syncScaleControls();
-    recomputeTransform();
+    if (!assignChanged(d->FIsometric, value) || !value) return;
+    d->applyIsometric();
+    d->syncScaleControls();
+    d->recomputeTransform();
     RepaintIfAuto();
 }
 
-void TCustomRChart::applyIsometric() {
+void TCustomRChart::Private::applyIsometric() {
     InternalChange internal(*this);
     for (int n = 1; n <= kLayerCount; ++n) {
         TScalePropsVert& y = *FScaleY[layerSlot(n)];
@@ -308,13 +346,17 @@ void TCustomRChart::applyIsometric() {
 
 // ---- Standard layouts
 
-void TCustomRChart::SetStandardLayout(TrcLayout value) {
-    FStandardLayout = value;
-    applyLayout(standardLayout(value));
+TrcLayout TCustomRChart::StandardLayout() const {
+    return d->FStandardLayout;
 }
 
-void TCustomRChart::applyLayout(const LayoutPreset& layout) {
-    PaintSuppression suppression(*this);
+void TCustomRChart::SetStandardLayout(TrcLayout value) {
+    d->FStandardLayout = value;
+    d->applyLayout(standardLayout(value));
+}
+
+void TCustomRChart::Private::applyLayout(const LayoutPreset& layout) {
+    PaintSuppression suppression(q);
     {
         InternalChange internal(*this);
         FGeometry.MarginLeft = layout.MarginLeft;

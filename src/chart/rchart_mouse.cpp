@@ -2,7 +2,7 @@
 // actions chosen by MouseAction (panning, zoom windows, rubber band, zoom drag, dragging crosshairs
 // and text labels). The zoom rectangle is an outline inverted over the last paint, so taking it away
 // never needs a repaint and a repaint never leaves a stale one behind.
-#include "chart/rchart.h"
+#include "chart/rchart_p.h"
 
 #include "chart/chartcursors.h"
 #include "platform/graphics/canvas.h"
@@ -48,53 +48,92 @@ TShiftState shiftOf(const QInputEvent* event, Qt::MouseButtons buttons) {
 
 } // namespace
 
-void TCustomRChart::initMouse() {
+void TCustomRChart::Private::initMouse() {
     // Moves are reported with and without a button held.
-    setMouseTracking(true);
-    PublishEvent(QStringLiteral("OnMouseMoveInChart"), &FOnMouseMoveInChart);
-    PublishEvent(QStringLiteral("OnMouseEnter"), &FOnMouseEnter);
-    PublishEvent(QStringLiteral("OnMouseLeave"), &FOnMouseLeave);
-    PublishEvent(QStringLiteral("OnZoomPan"), &FOnZoomPan);
-    PublishEvent(QStringLiteral("OnRubberBand"), &FOnRubberBand);
-    PublishEvent(QStringLiteral("OnCrossHairMove"), &FOnCrossHairMove);
-    PublishEvent(QStringLiteral("OnTextLabelMove"), &FOnTextLabelMove);
-    PublishEvent(QStringLiteral("OnKeyDown"), &FOnKeyDown);
+    q.setMouseTracking(true);
+    q.PublishEvent(QStringLiteral("OnMouseMoveInChart"), &FOnMouseMoveInChart);
+    q.PublishEvent(QStringLiteral("OnMouseEnter"), &FOnMouseEnter);
+    q.PublishEvent(QStringLiteral("OnMouseLeave"), &FOnMouseLeave);
+    q.PublishEvent(QStringLiteral("OnZoomPan"), &FOnZoomPan);
+    q.PublishEvent(QStringLiteral("OnRubberBand"), &FOnRubberBand);
+    q.PublishEvent(QStringLiteral("OnCrossHairMove"), &FOnCrossHairMove);
+    q.PublishEvent(QStringLiteral("OnTextLabelMove"), &FOnTextLabelMove);
+    q.PublishEvent(QStringLiteral("OnKeyDown"), &FOnKeyDown);
 }
 
 // ---- Properties
 
+TMouseActMode TCustomRChart::MouseAction() const {
+    return d->FMouseAction;
+}
+
 void TCustomRChart::SetMouseAction(TMouseActMode value) {
-    if (assignChanged(FMouseAction, value)) endDrag();
+    if (assignChanged(d->FMouseAction, value)) d->endDrag();
+}
+
+bool TCustomRChart::MouseCursorFixed() const {
+    return d->FMouseCursorFixed;
+}
+
+void TCustomRChart::SetMouseCursorFixed(bool value) {
+    d->FMouseCursorFixed = value;
 }
 
 bool TCustomRChart::MouseAffectsLayer(int layer) const {
-    return isLayer(layer) && FMouseAffected[layerSlot(layer)];
+    return isLayer(layer) && d->FMouseAffected[layerSlot(layer)];
 }
 
 void TCustomRChart::SetMouseAffectsLayer(int layer, bool value) {
-    if (isLayer(layer)) FMouseAffected[layerSlot(layer)] = value;
+    if (isLayer(layer)) d->FMouseAffected[layerSlot(layer)] = value;
 }
 
-DataArea TCustomRChart::mouseArea() const {
+DataArea TCustomRChart::Private::mouseArea() const {
     return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom()};
 }
 
-bool TCustomRChart::isRectangleMode() const {
+bool TCustomRChart::Private::isRectangleMode() const {
     return FMouseAction == maZoomWind || FMouseAction == maZoomWindPos || FMouseAction == maRubberBand;
 }
 
 QImage TCustomRChart::ScreenImage() const {
-    if (!FDrag.OutlineShown && !hasFocus()) return FFrame.Image();
-    QImage screen = FFrame.Image().copy();
+    if (!d->FDrag.OutlineShown && !hasFocus()) return d->FCache.frame().Image();
+    QImage screen = d->FCache.frame().Image().copy();
     TCanvas canvas(&screen);
-    if (FDrag.OutlineShown) {
+    if (d->FDrag.OutlineShown) {
         canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
         canvas.Brush().Style = bsClear;
-        canvas.Rectangle(outlineRect(FDrag.Start, FDrag.Corner));
+        canvas.Rectangle(outlineRect(d->FDrag.Start, d->FDrag.Corner));
     }
-    if (hasFocus()) drawFocusCues(canvas);
+    if (hasFocus()) d->drawFocusCues(canvas);
     canvas.Release();
     return screen;
+}
+
+// ---- Events
+
+void TCustomRChart::SetOnMouseMoveInChart(TMouseMoveInChartEvent handler) {
+    d->FOnMouseMoveInChart = std::move(handler);
+}
+void TCustomRChart::SetOnMouseEnter(TNotifyEvent handler) {
+    d->FOnMouseEnter = std::move(handler);
+}
+void TCustomRChart::SetOnMouseLeave(TNotifyEvent handler) {
+    d->FOnMouseLeave = std::move(handler);
+}
+void TCustomRChart::SetOnZoomPan(TNotifyEvent handler) {
+    d->FOnZoomPan = std::move(handler);
+}
+void TCustomRChart::SetOnRubberBand(TRubberBandEvent handler) {
+    d->FOnRubberBand = std::move(handler);
+}
+void TCustomRChart::SetOnCrossHairMove(TCrossHairMoveEvent handler) {
+    d->FOnCrossHairMove = std::move(handler);
+}
+void TCustomRChart::SetOnTextLabelMove(TTextLabelMoveEvent handler) {
+    d->FOnTextLabelMove = std::move(handler);
+}
+void TCustomRChart::SetOnKeyDown(TKeyEvent handler) {
+    d->FOnKeyDown = std::move(handler);
 }
 
 // ---- Platform events
@@ -103,28 +142,28 @@ void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
     const TShiftState shift = shiftOf(event, event->buttons());
     FireMouseMove(*event);
-    runDragAction(pointer, shift);
-    updateCursor(pointer);
-    fireMouseMoveInChart(pointer, shift);
+    d->runDragAction(pointer, shift);
+    d->updateCursor(pointer);
+    d->fireMouseMoveInChart(pointer, shift);
 }
 
 // The platform has given the chart the focus before the press arrives, where its focus policy
 // lets a click take it.
 void TCustomRChart::mousePressEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
-    if (hasFocus()) pressedWithFocus();
+    if (hasFocus()) d->pressedWithFocus();
     FireMouseDown(*event);
-    if (event->button() == Qt::LeftButton && isRectangleMode() && mouseArea().Contains(pointer))
-        beginDrag(pointer);
+    if (event->button() == Qt::LeftButton && d->isRectangleMode() && d->mouseArea().Contains(pointer))
+        d->beginDrag(pointer);
 }
 
 void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
     FireMouseUp(*event);
-    if (isRectangleMode() && FDrag.Active)
-        releaseRectangle(pointer, event->button());
+    if (d->isRectangleMode() && d->FDrag.Active)
+        d->releaseRectangle(pointer, event->button());
     else if (event->button() == Qt::LeftButton)
-        endDrag();
+        d->endDrag();
 }
 
 // The platform reports the second press of a double click as this event alone: unlike the base
@@ -135,12 +174,12 @@ void TCustomRChart::mouseDoubleClickEvent(QMouseEvent*) {
 
 void TCustomRChart::enterEvent(QEnterEvent* event) {
     TMouseControl::enterEvent(event);
-    if (FOnMouseEnter) FOnMouseEnter(this);
+    if (d->FOnMouseEnter) d->FOnMouseEnter(this);
 }
 
 void TCustomRChart::leaveEvent(QEvent* event) {
     TMouseControl::leaveEvent(event);
-    if (FOnMouseLeave) FOnMouseLeave(this);
+    if (d->FOnMouseLeave) d->FOnMouseLeave(this);
 }
 
 bool TCustomRChart::event(QEvent* event) {
@@ -156,7 +195,7 @@ bool TCustomRChart::event(QEvent* event) {
 
 void TCustomRChart::keyPressEvent(QKeyEvent* event) {
     int key = event->key();
-    if (FOnKeyDown) FOnKeyDown(this, key, shiftOf(event, Qt::NoButton));
+    if (d->FOnKeyDown) d->FOnKeyDown(this, key, shiftOf(event, Qt::NoButton));
     if (key == 0 || isNavigationKey(event->key()))
         event->accept();
     else
@@ -165,7 +204,7 @@ void TCustomRChart::keyPressEvent(QKeyEvent* event) {
 
 // ---- Mouse move steps
 
-void TCustomRChart::runDragAction(QPoint pointer, TShiftState shift) {
+void TCustomRChart::Private::runDragAction(QPoint pointer, TShiftState shift) {
     if (isRectangleMode()) {
         if (FDrag.Active) moveOutline(pointer);
         return;
@@ -195,67 +234,67 @@ void TCustomRChart::runDragAction(QPoint pointer, TShiftState shift) {
     }
 }
 
-void TCustomRChart::updateCursor(QPoint pointer) {
+void TCustomRChart::Private::updateCursor(QPoint pointer) {
     const std::optional<QCursor> cursor =
         cursorForMouseAction(FMouseAction, mouseArea().Contains(pointer), FMouseCursorFixed);
-    if (cursor) setCursor(*cursor);
+    if (cursor) q.setCursor(*cursor);
 }
 
-void TCustomRChart::fireMouseMoveInChart(QPoint pointer, TShiftState shift) {
+void TCustomRChart::Private::fireMouseMoveInChart(QPoint pointer, TShiftState shift) {
     if (!FOnMouseMoveInChart) return;
     double x = 0;
     double y = 0;
-    PixelToData(CurrentLayer(), pointer.x(), pointer.y(), x, y);
-    FOnMouseMoveInChart(this, mouseArea().Contains(pointer), shift, x, y);
+    q.PixelToData(q.CurrentLayer(), pointer.x(), pointer.y(), x, y);
+    FOnMouseMoveInChart(&q, mouseArea().Contains(pointer), shift, x, y);
 }
 
 // ---- Drags
 
-void TCustomRChart::beginDrag(QPoint pointer) {
+void TCustomRChart::Private::beginDrag(QPoint pointer) {
     FDrag.Active = true;
     FDrag.Start = pointer;
     FDrag.Corner = pointer;
     FDrag.OutlineShown = false;
     for (int n = 1; n <= kLayerCount; ++n)
-        FDrag.StartRanges[layerSlot(n)] = {rangeOf(*ScaleX(n)), rangeOf(*ScaleY(n))};
+        FDrag.StartRanges[layerSlot(n)] = {rangeOf(*q.ScaleX(n)), rangeOf(*q.ScaleY(n))};
 }
 
-void TCustomRChart::endDrag() {
-    if (FDrag.OutlineShown) update();
+void TCustomRChart::Private::endDrag() {
+    if (FDrag.OutlineShown) q.update();
     FDrag.Active = false;
     FDrag.OutlineShown = false;
 }
 
-template <typename F> void TCustomRChart::changeQuietly(F change) {
+template <typename F> void TCustomRChart::Private::changeQuietly(F change) {
     const bool previous = FSuppressPaint;
     FSuppressPaint = true;
     change();
     FSuppressPaint = previous;
 }
 
-void TCustomRChart::zoomPanDone() {
-    if (FOnZoomPan) FOnZoomPan(this);
-    Paint();
+void TCustomRChart::Private::zoomPanDone() {
+    if (FOnZoomPan) FOnZoomPan(&q);
+    q.Paint();
 }
 
-template <typename F> void TCustomRChart::changeAffectedLayers(F change) {
+template <typename F> void TCustomRChart::Private::changeAffectedLayers(F change) {
     changeQuietly([&] {
         for (int n = 1; n <= kLayerCount; ++n)
-            if (MouseAffectsLayer(n)) change(n);
+            if (q.MouseAffectsLayer(n)) change(n);
     });
     zoomPanDone();
 }
 
-void TCustomRChart::changeStartRanges(RangeChange change, double fx, double fy) {
+void TCustomRChart::Private::changeStartRanges(RangeChange change, double fx, double fy) {
     changeAffectedLayers([&](int n) {
         const LayerRanges& start = FDrag.StartRanges[layerSlot(n)];
         const AxisRange x = change(start.X, fx);
         const AxisRange y = change(start.Y, fy);
-        SetRanges(n, x.Low, x.High, y.Low, y.High);
+        q.SetRanges(n, x.Low, x.High, y.Low, y.High);
     });
 }
 
-void TCustomRChart::panTo(QPoint pointer) {
+void TCustomRChart::Private::panTo(QPoint pointer) {
     const DataArea area = mouseArea();
     const double fx =
         FMouseAction == maPanVert ? 0 : panFractionX(FDrag.Start.x(), pointer.x(), area.Width());
@@ -264,69 +303,69 @@ void TCustomRChart::panTo(QPoint pointer) {
     changeStartRanges(pannedRange, fx, fy);
 }
 
-void TCustomRChart::zoomDragTo(QPoint pointer) {
-    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), Width());
-    const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), Height());
+void TCustomRChart::Private::zoomDragTo(QPoint pointer) {
+    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), q.Width());
+    const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), q.Height());
     changeStartRanges(scaledAboutCentre, fx, fy);
 }
 
-void TCustomRChart::pickCrossHair(QPoint pointer) {
+void TCustomRChart::Private::pickCrossHair(QPoint pointer) {
     beginDrag(pointer);
     std::array<CrossHairTarget, CrossHairCount> targets;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const TCrossHair& c = *FCrossHairs[i];
-        targets[i] = {DataToPixel(c.Layer(), c.PosX(), c.PosY()), c.ShowsVertical(), c.ShowsHorizontal()};
+        targets[i] = {q.DataToPixel(c.Layer(), c.PosX(), c.PosY()), c.ShowsVertical(), c.ShowsHorizontal()};
     }
     FDrag.Target = nearestCrossHair(targets, pointer);
 }
 
-void TCustomRChart::pickTextLabel(QPoint pointer) {
+void TCustomRChart::Private::pickTextLabel(QPoint pointer) {
     beginDrag(pointer);
     std::array<std::optional<QPoint>, TextLabelCount> shown;
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const TTextLabel& label = *FTextLabels[i];
-        if (label.Shown()) shown[i] = DataToPixel(label.Layer(), label.PosX(), label.PosY());
+        if (label.Shown()) shown[i] = q.DataToPixel(label.Layer(), label.PosX(), label.PosY());
     }
     FDrag.Target = nearestPoint(shown, pointer);
 }
 
-void TCustomRChart::placeAtPointer(PinnedPart& part, QPoint pointer) {
+void TCustomRChart::Private::placeAtPointer(PinnedPart& part, QPoint pointer) {
     double x = 0;
     double y = 0;
-    PixelToData(part.Layer(), pointer.x(), pointer.y(), x, y);
+    q.PixelToData(part.Layer(), pointer.x(), pointer.y(), x, y);
     changeQuietly([&] {
         part.SetPosX(x);
         part.SetPosY(y);
     });
-    Paint();
+    q.Paint();
 }
 
-void TCustomRChart::dragCrossHairTo(QPoint pointer) {
-    TCrossHair* c = CrossHair(FDrag.Target);
+void TCustomRChart::Private::dragCrossHairTo(QPoint pointer) {
+    TCrossHair* c = q.CrossHair(FDrag.Target);
     placeAtPointer(*c, pointer);
-    if (FOnCrossHairMove) FOnCrossHairMove(this, c);
+    if (FOnCrossHairMove) FOnCrossHairMove(&q, c);
 }
 
-void TCustomRChart::dragTextLabelTo(QPoint pointer) {
-    TTextLabel* label = TextLabel(FDrag.Target);
+void TCustomRChart::Private::dragTextLabelTo(QPoint pointer) {
+    TTextLabel* label = q.TextLabel(FDrag.Target);
     placeAtPointer(*label, pointer);
-    if (FOnTextLabelMove) FOnTextLabelMove(this, label);
+    if (FOnTextLabelMove) FOnTextLabelMove(&q, label);
 }
 
 // ---- Zoom rectangle
 
-QPoint TCustomRChart::rectangleCorner(QPoint pointer) const {
+QPoint TCustomRChart::Private::rectangleCorner(QPoint pointer) const {
     const QPoint corner = mouseArea().Clamped(pointer);
     return FIsometric ? squareCorner(FDrag.Start, corner) : corner;
 }
 
-void TCustomRChart::moveOutline(QPoint pointer) {
+void TCustomRChart::Private::moveOutline(QPoint pointer) {
     FDrag.Corner = rectangleCorner(pointer);
     FDrag.OutlineShown = true;
-    update();
+    q.update();
 }
 
-void TCustomRChart::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
+void TCustomRChart::Private::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
     const QPoint corner = rectangleCorner(pointer);
     const bool spansArea = corner.x() != FDrag.Start.x() && corner.y() != FDrag.Start.y();
     const QPoint start = FDrag.Start;
@@ -334,12 +373,12 @@ void TCustomRChart::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
     if (button == Qt::LeftButton && spansArea) applyRectangle(start, corner);
 }
 
-LayerRanges TCustomRChart::rectangleRanges(int layer, QPoint start, QPoint corner) const {
+LayerRanges TCustomRChart::Private::rectangleRanges(int layer, QPoint start, QPoint corner) const {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    PixelToData(layer, start.x(), start.y(), x1, y1);
-    PixelToData(layer, corner.x(), corner.y(), x2, y2);
-    const AxisRange currentX = rangeOf(*ScaleX(layer));
-    const AxisRange currentY = rangeOf(*ScaleY(layer));
+    q.PixelToData(layer, start.x(), start.y(), x1, y1);
+    q.PixelToData(layer, corner.x(), corner.y(), x2, y2);
+    const AxisRange currentX = rangeOf(*q.ScaleX(layer));
+    const AxisRange currentY = rangeOf(*q.ScaleY(layer));
     // Only the oriented window lets the drag direction flip an axis.
     LayerRanges r{{x1, x2, currentX.Logarithmic}, {y1, y2, currentY.Logarithmic}};
     if (FMouseAction != maZoomWind) r = {orderedLike(x1, x2, currentX), orderedLike(y1, y2, currentY)};
@@ -348,12 +387,12 @@ LayerRanges TCustomRChart::rectangleRanges(int layer, QPoint start, QPoint corne
     return r;
 }
 
-void TCustomRChart::applyRectangle(QPoint start, QPoint corner) {
+void TCustomRChart::Private::applyRectangle(QPoint start, QPoint corner) {
     changeAffectedLayers([&](int n) {
         const LayerRanges r = rectangleRanges(n, start, corner);
         if (FMouseAction != maRubberBand)
-            SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
+            q.SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
         else if (FOnRubberBand)
-            FOnRubberBand(this, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
+            FOnRubberBand(&q, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
     });
 }

@@ -1,6 +1,6 @@
 // Painting of the chart: the frame bitmap (window colour, shadow, caption, scales), the data-area
 // bitmap (background, grid, items, frame), the crosshairs, and the one copy to the screen.
-#include "chart/rchart.h"
+#include "chart/rchart_p.h"
 
 #include "chart/itempass/gridsteps.h"
 
@@ -8,6 +8,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <optional>
 
 using enum Graphics::TAlignment;
 using enum Graphics::TBrushStyle;
@@ -41,94 +42,77 @@ void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, in
 
 } // namespace
 
-void TCustomRChart::SetWindColor(TColor value) {
-    if (!assignChanged(FWindColor, value)) return;
-    for (int n = 1; n <= kLayerCount; ++n) {
-        ScaleControlX(n)->SetColorBackGnd(value);
-        ScaleControlY(n)->SetColorBackGnd(value);
-    }
-    RepaintIfAuto();
-}
-
-void TCustomRChart::SetGridDx(double value) {
-    if (value >= -3 && assignChanged(FGridDx, value)) RepaintIfAuto();
-}
-
-void TCustomRChart::SetGridDy(double value) {
-    if (value >= -3 && assignChanged(FGridDy, value)) RepaintIfAuto();
-}
-
-TRect TCustomRChart::dataAreaRect() const {
+TRect TCustomRChart::Private::dataAreaRect() const {
     return Rect(FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom());
 }
 
 // ---- Paint
 
 void TCustomRChart::Paint() {
-    if (!Visible() || IsLoading() || FSuppressPaint) return;
-    recomputeTransform();
-    const bool frameKept = frameCurrent();
-    if (!frameKept) drawFrame();
+    if (!Visible() || IsLoading() || d->FSuppressPaint) return;
+    d->recomputeTransform();
+    const bool frameKept = d->frameCurrent();
+    if (!frameKept) d->drawFrame();
     // The data area is drawn right into the frame, over the crosshairs of the last paint (they
     // never leave it); on a bitmap of its own only where it does not fit in the frame or a handler
     // draws before the items.
-    FDataAreaInFrame = paintDataAreaInFrame();
-    if (!FDataAreaInFrame) {
-        paintDataArea(sizedDataArea(), true);
-        FFrame.Canvas().Draw(FGeometry.MarginLeft, FGeometry.MarginTop, FDataArea);
+    ChartPaintCache& cache = d->FCache;
+    cache.setDataAreaInFrame(d->paintDataAreaInFrame());
+    if (!cache.dataAreaInFrame()) {
+        d->paintDataArea(d->sizedDataArea(), true);
+        cache.frame().Canvas().Draw(d->FGeometry.MarginLeft, d->FGeometry.MarginTop, cache.dataAreaBitmap());
     }
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
-    keepUnderCrossHairs();
-    drawCrossHairs();
-    coverControl();
+    d->keepUnderCrossHairs();
+    d->drawCrossHairs();
+    d->coverControl();
     if (frameKept)
-        update(dataAreaInFrame());
+        update(d->dataAreaInFrame());
     else
         update();
 }
 
 // Once the picture has the control's size, nothing behind the control needs drawing first.
-void TCustomRChart::coverControl() {
-    setAttribute(Qt::WA_OpaquePaintEvent, FFrame.Width() == Width() && FFrame.Height() == Height());
+void TCustomRChart::Private::coverControl() {
+    const TBitmap& frame = FCache.frame();
+    q.setAttribute(Qt::WA_OpaquePaintEvent, frame.Width() == q.Width() && frame.Height() == q.Height());
 }
 
 void TCustomRChart::resizeEvent(QResizeEvent* event) {
     TMouseControl::resizeEvent(event);
-    coverControl();
+    d->coverControl();
 }
 
 void TCustomRChart::paintEvent(QPaintEvent*) {
-    if (FFrame.Empty()) return;
+    if (d->FCache.frame().Empty()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, ScreenImage());
 }
 
 // ---- Frame bitmap
 
-void TCustomRChart::drawFrame() {
-    FFrame.SetSize(Width(), Height());
-    TCanvas& canvas = FFrame.Canvas();
+void TCustomRChart::Private::drawFrame() {
+    TBitmap& frame = FCache.frame();
+    frame.SetSize(q.Width(), q.Height());
+    TCanvas& canvas = frame.Canvas();
     canvas.Pen() = TPen{FWindColor, 1, psSolid, pmCopy};
     canvas.Brush() = TBrush{FWindColor, bsSolid};
-    canvas.FillRect(Rect(0, 0, FFrame.Width(), FFrame.Height()));
+    canvas.FillRect(Rect(0, 0, frame.Width(), frame.Height()));
     if (FGeometry.ShadowWidth > 0) drawShadow(canvas);
     drawCaption(canvas);
     drawScales();
     TCanvas* target = &canvas;
-    fireRender(FOnScalesRendered, this, target, 0, 0);
-    FFrameLook = FLook;
-    FFrameScaleChanges = scaleChanges();
-    ++FFrameDrawCount;
+    fireRender(FOnScalesRendered, &q, target, 0, 0);
+    FCache.frameDrawn(scaleChanges());
 }
 
 // Handlers may draw something else on every paint, so with one set the frame is always drawn. The
 // scale controls can be changed directly, without the chart's notice.
-bool TCustomRChart::frameCurrent() const {
-    return FFrameLook == FLook && FFrame.Width() == Width() && FFrame.Height() == Height() &&
-           !FOnScalesRendered && !FOnScaleTickDrawn && scaleChanges() == FFrameScaleChanges;
+bool TCustomRChart::Private::frameCurrent() const {
+    return !FOnScalesRendered && !FOnScaleTickDrawn && FCache.frameCurrent(q.size(), scaleChanges());
 }
 
-long long TCustomRChart::scaleChanges() const {
+long long TCustomRChart::Private::scaleChanges() const {
     long long count = 0;
     for (const PerLayer<TScale*>* scales : {&FScaleControlX, &FScaleControlY})
         for (const TScale* scale : *scales)
@@ -136,10 +120,10 @@ long long TCustomRChart::scaleChanges() const {
     return count;
 }
 
-void TCustomRChart::drawShadow(TCanvas& canvas) {
+void TCustomRChart::Private::drawShadow(TCanvas& canvas) {
     const int s = FGeometry.ShadowWidth;
-    const int w = FFrame.Width();
-    const int h = FFrame.Height();
+    const int w = FCache.frame().Width();
+    const int h = FCache.frame().Height();
     canvas.Brush() = TBrush{FShadowBakColor, bsSolid};
     canvas.FillRect(Rect(w - s, 0, w, s));
     canvas.FillRect(Rect(0, h - s, s, h));
@@ -155,10 +139,10 @@ void TCustomRChart::drawShadow(TCanvas& canvas) {
     drawOutline(canvas, 0, 0, w - s, h - s);
 }
 
-void TCustomRChart::drawCaption(TCanvas& canvas) {
+void TCustomRChart::Private::drawCaption(TCanvas& canvas) {
     canvas.Pen().Color = FChartFrameColor;
     canvas.Brush().Style = bsClear;
-    canvas.Font().Assign(*Font());
+    canvas.Font().Assign(*q.Font());
     const ChartGeometry& g = FGeometry;
     static constexpr int kNoOffset = 0;
     const int anchorsX[] = {kNoOffset, g.MarginLeft, g.MarginLeft + g.DataWidth() / 2, g.DataRight(),
@@ -175,35 +159,34 @@ void TCustomRChart::drawCaption(TCanvas& canvas) {
     canvas.TextOut(x, y, FCaption);
 }
 
-void TCustomRChart::drawScales() {
+void TCustomRChart::Private::drawScales() {
     for (int n = 1; n <= kLayerCount; ++n)
-        ScaleControlX(n)->DrawNow();
+        q.ScaleControlX(n)->DrawNow();
     for (int n = 1; n <= kLayerCount; ++n)
-        ScaleControlY(n)->DrawNow();
+        q.ScaleControlY(n)->DrawNow();
 }
 
-void TCustomRChart::drawCrossHairs() {
+void TCustomRChart::Private::drawCrossHairs() {
     const std::array<const TCrossHair*, CrossHairCount> crossHairs{FCrossHairs[0], FCrossHairs[1],
                                                                    FCrossHairs[2], FCrossHairs[3]};
     ::drawCrossHairs(
-        FFrame.Canvas(), crossHairs,
-        [this](int layer, double x, double y) { return DataToPixel(layer, x, y); }, dataAreaRect(),
+        FCache.frame().Canvas(), crossHairs,
+        [this](int layer, double x, double y) { return q.DataToPixel(layer, x, y); }, dataAreaRect(),
         FChartColor);
 }
 
 // ---- Data-area bitmap
 
 void TCustomRChart::DrawBackground() {
-    drawBackground(sizedDataArea());
-    FDataAreaInFrame = false; // drawn over in full
+    d->drawBackground(d->sizedDataArea());
+    d->FCache.setDataAreaInFrame(false); // drawn over in full
 }
 
-TCanvas& TCustomRChart::sizedDataArea() {
-    FDataArea.SetSize(std::max(FGeometry.DataWidth() + 1, 0), std::max(FGeometry.DataHeight() + 1, 0));
-    return FDataArea.Canvas();
+TCanvas& TCustomRChart::Private::sizedDataArea() {
+    return FCache.sizedDataArea(dataAreaInFrame().size());
 }
 
-void TCustomRChart::drawBackground(TCanvas& canvas) {
+void TCustomRChart::Private::drawBackground(TCanvas& canvas) {
     const LayerMap& layer1 = FMaps[0];
     const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
     ::drawBackground(*FBackGroundImg, canvas, FChartColor, FChartFrameColor, [&](double x, double y) {
@@ -211,11 +194,11 @@ void TCustomRChart::drawBackground(TCanvas& canvas) {
     });
 }
 
-ItemPassSettings TCustomRChart::itemPassSettings(int left, int top) const {
+ItemPassSettings TCustomRChart::Private::itemPassSettings(int left, int top) const {
     ItemPassSettings s;
     s.Origin = QPoint(left, top);
     s.DataOrigin = QPoint(FGeometry.MarginLeft, FGeometry.MarginTop);
-    s.LineWidth = LineWidth();
+    s.LineWidth = q.LineWidth();
     s.ChartColor = FChartColor;
     s.TextFontStyle = FTextFontStyle;
     s.SolidTextBackground = FTextBkStyle == tbSolid;
@@ -227,131 +210,128 @@ void TCustomRChart::DrawItems(TCanvas& canvas, int left, int top) {
     TCanvas* target = &canvas;
     const TColor penColor = canvas.Pen().Color;
     const TColor brushColor = canvas.Brush().Color;
-    fireRender(FOnBeforeRenderData, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
+    fireRender(d->FOnBeforeRenderData, this, target, d->FGeometry.MarginTop - top,
+               d->FGeometry.MarginLeft - left);
     target->Pen().Color = penColor;
     target->Brush().Color = brushColor;
-    if (FGridStyle != gsNone) drawGrid(*target, left, top);
+    if (d->FGridStyle != gsNone) d->drawGrid(*target, left, top);
     CanvasItemTarget items(*target);
-    drawItemList(items, Items(), FMaps, itemPassSettings(left, top));
-    drawOverItems(*target, left, top);
+    drawItemList(items, Items(), d->FMaps, d->itemPassSettings(left, top));
+    d->drawOverItems(*target, left, top);
 }
 
-void TCustomRChart::drawOverItems(TCanvas& canvas, int left, int top) {
+void TCustomRChart::Private::drawOverItems(TCanvas& canvas, int left, int top) {
     drawTextLabels(canvas, left, top);
     TCanvas* target = &canvas;
-    fireRender(FOnDataRendered, this, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
+    fireRender(FOnDataRendered, &q, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
     drawDataFrame(*target, left, top);
 }
 
-ItemSnapshot::Basis TCustomRChart::snapshotBasis() const {
-    return {FLook, dataAreaInFrame().size(), LineWidth(), CurrentLayer()};
+ItemSnapshot::Basis TCustomRChart::Private::snapshotBasis() const {
+    return {FCache.look(), dataAreaInFrame().size(), q.LineWidth(), q.CurrentLayer()};
 }
 
 // The data area as DrawBackground and DrawItems draw it, on a canvas of its size: from the kept
 // picture of the leading items when they are the same as last time, else from its background.
 // `onBitmap` tells whether the canvas is the data-area bitmap's (sized), which a handler that draws
 // before the items is given; without it nothing is drawn. Returns whether it drew.
-bool TCustomRChart::paintDataArea(TCanvas& canvas, bool onBitmap) {
+bool TCustomRChart::Private::paintDataArea(TCanvas& canvas, bool onBitmap) {
     // OnBeforeRenderData may draw anything, or have the items drawn elsewhere.
     if (FOnBeforeRenderData) {
         if (!onBitmap) return false;
-        FItemSnapshot.forget();
-        DrawBackground();
-        DrawItems(canvas, 0, 0);
-        FItemsDrawn = ItemCount();
+        FCache.snapshot().forget();
+        q.DrawBackground();
+        q.DrawItems(canvas, 0, 0);
+        FCache.setItemsDrawn(q.ItemCount());
         return true;
     }
+    ItemSnapshot& snapshot = FCache.snapshot();
     const ItemSnapshot::Basis basis = snapshotBasis();
     ItemPassPlan plan;
-    plan.From = FItemSnapshot.resumableAt(basis, Items());
+    plan.From = snapshot.resumableAt(basis, q.Items());
     if (plan.From > 0) {
-        plan.Resume = FItemSnapshot.restore(canvas);
+        plan.Resume = snapshot.restore(canvas);
     } else {
         drawBackground(canvas);
         if (FGridStyle != gsNone) drawGrid(canvas, 0, 0);
     }
-    plan.PauseBefore = FItemSnapshot.pausePoint(Items(), plan.From);
-    plan.OnPause = [&](const ItemPassState& state) {
-        FItemSnapshot.keep(basis, canvas, state, plan.PauseBefore);
-    };
+    plan.PauseBefore = snapshot.pausePoint(q.Items(), plan.From);
+    plan.OnPause = [&](const ItemPassState& state) { snapshot.keep(basis, canvas, state, plan.PauseBefore); };
     CanvasItemTarget target(canvas);
-    drawItemList(target, Items(), FMaps, itemPassSettings(0, 0), plan);
-    FItemsDrawn = ItemCount() - plan.From;
-    FItemSnapshot.remember(basis, Items());
+    drawItemList(target, q.Items(), FMaps, itemPassSettings(0, 0), plan);
+    FCache.setItemsDrawn(q.ItemCount() - plan.From);
+    snapshot.remember(basis, q.Items());
     drawOverItems(canvas, 0, 0);
     return true;
 }
 
-QRect TCustomRChart::dataAreaInFrame() const {
+QRect TCustomRChart::Private::dataAreaInFrame() const {
     return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1};
 }
 
-bool TCustomRChart::paintDataAreaInFrame() {
-    FDataAreaPlace = dataAreaInFrame();
-    QImage area = FFrame.View(FDataAreaPlace);
-    if (area.size() != FDataAreaPlace.size()) return false;
-    TCanvas canvas(&area);
+bool TCustomRChart::Private::paintDataAreaInFrame() {
+    std::optional<QImage> area = FCache.dataAreaView(dataAreaInFrame());
+    if (!area) return false;
+    TCanvas canvas(&*area);
     return paintDataArea(canvas, false);
 }
 
 // What the crosshairs will cover in the frame's data area, kept so that the data area alone can be
 // had back (DataAreaImage) while it was drawn right into the frame. A wide line reaches no further
 // than its width from its middle.
-void TCustomRChart::keepUnderCrossHairs() {
-    FUnderCrossHairs.clear();
-    if (!FDataAreaInFrame) return;
-    const QRect area = FDataAreaPlace;
+void TCustomRChart::Private::keepUnderCrossHairs() {
+    const QRect area = FCache.dataAreaPlace();
+    std::vector<QRect> strips;
     for (const TCrossHair* c : FCrossHairs) {
         if (c->Mode() == TCrossHairMode::chOff) continue;
-        const QPoint p = DataToPixel(c->Layer(), c->PosX(), c->PosY());
+        const QPoint p = q.DataToPixel(c->Layer(), c->PosX(), c->PosY());
         const int w = c->LineWid();
-        for (const QRect& strip : {QRect(area.left(), p.y() - w, area.width(), 2 * w + 1),
-                                   QRect(p.x() - w, area.top(), 2 * w + 1, area.height())}) {
-            const QRect part = strip & area;
-            if (!part.isEmpty())
-                FUnderCrossHairs.push_back({part.topLeft() - area.topLeft(), FFrame.Image().copy(part)});
-        }
+        strips.push_back(QRect(area.left(), p.y() - w, area.width(), 2 * w + 1));
+        strips.push_back(QRect(p.x() - w, area.top(), 2 * w + 1, area.height()));
     }
+    FCache.keepUnderCrossHairs(strips);
+}
+
+const QImage& TCustomRChart::FrameImage() const {
+    return d->FCache.frame().Image();
 }
 
 const QImage& TCustomRChart::DataAreaImage() const {
-    if (FDataAreaInFrame) {
-        QImage area = FFrame.Image().copy(FDataAreaPlace);
-        QPainter painter(&area);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const auto& [at, pixels] : FUnderCrossHairs)
-            painter.drawImage(at, pixels);
-        painter.end();
-        FDataArea.SetImage(area);
-        FDataAreaInFrame = false;
-    }
-    return FDataArea.Image();
+    return d->FCache.dataAreaImage();
 }
 
-void TCustomRChart::drawDataFrame(TCanvas& canvas, int left, int top) {
+int TCustomRChart::FrameDrawCount() const {
+    return d->FCache.frameDrawCount();
+}
+
+int TCustomRChart::ItemsDrawnLastPaint() const {
+    return d->FCache.itemsDrawn();
+}
+
+void TCustomRChart::Private::drawDataFrame(TCanvas& canvas, int left, int top) {
     canvas.Pen() = TPen{FChartFrameColor, 1, psSolid, pmCopy};
     drawOutline(canvas, left, top, left + FGeometry.DataWidth(), top + FGeometry.DataHeight());
 }
 
-void TCustomRChart::drawTextLabels(TCanvas& canvas, int left, int top) {
+void TCustomRChart::Private::drawTextLabels(TCanvas& canvas, int left, int top) {
     const QPoint shift(left - FGeometry.MarginLeft, top - FGeometry.MarginTop);
     for (const TTextLabel* label : FTextLabels) {
         if (!label->Shown()) continue;
-        const QPoint p = DataToPixel(label->Layer(), label->PosX(), label->PosY());
+        const QPoint p = q.DataToPixel(label->Layer(), label->PosX(), label->PosY());
         drawTextLabel(canvas, *label, QPoint(paintClamp(p.x()), paintClamp(p.y())) + shift);
     }
 }
 
 // ---- Grid
 
-void TCustomRChart::drawGrid(TCanvas& canvas, int left, int top) {
-    const int layer = CurrentLayer();
-    const TScaleProps& x = *ScaleX(layer);
-    const TScaleProps& y = *ScaleY(layer);
+void TCustomRChart::Private::drawGrid(TCanvas& canvas, int left, int top) {
+    const int layer = q.CurrentLayer();
+    const TScaleProps& x = *q.ScaleX(layer);
+    const TScaleProps& y = *q.ScaleY(layer);
     const std::vector<double> xs =
-        gridValues(x.RangeLow(), x.RangeHigh(), x.Logarithmic(), FGridDx, ticksOf(*ScaleControlX(layer)));
+        gridValues(x.RangeLow(), x.RangeHigh(), x.Logarithmic(), FGridDx, ticksOf(*q.ScaleControlX(layer)));
     const std::vector<double> ys =
-        gridValues(y.RangeLow(), y.RangeHigh(), y.Logarithmic(), FGridDy, ticksOf(*ScaleControlY(layer)));
+        gridValues(y.RangeLow(), y.RangeHigh(), y.Logarithmic(), FGridDy, ticksOf(*q.ScaleControlY(layer)));
     canvas.Pen().Color = FGridColor;
     canvas.Pen().Style = psSolid;
     canvas.Pen().Mode = pmCopy;
@@ -362,7 +342,7 @@ void TCustomRChart::drawGrid(TCanvas& canvas, int left, int top) {
         for (double vx : xs)
             for (double vy : ys) {
                 if (budget-- <= 0) return;
-                const QPoint p = DataToPixel(layer, vx, vy);
+                const QPoint p = q.DataToPixel(layer, vx, vy);
                 canvas.SetPixels(paintClamp(p.x()) + shift.x(), paintClamp(p.y()) + shift.y(), FGridColor);
             }
         return;
@@ -370,11 +350,11 @@ void TCustomRChart::drawGrid(TCanvas& canvas, int left, int top) {
     drawGridLines(canvas, xs, ys, left, top);
 }
 
-void TCustomRChart::drawGridLines(TCanvas& canvas, const std::vector<double>& xs,
-                                  const std::vector<double>& ys, int left, int top) {
-    const int layer = CurrentLayer();
-    const TScaleProps& x = *ScaleX(layer);
-    const TScaleProps& y = *ScaleY(layer);
+void TCustomRChart::Private::drawGridLines(TCanvas& canvas, const std::vector<double>& xs,
+                                           const std::vector<double>& ys, int left, int top) {
+    const int layer = q.CurrentLayer();
+    const TScaleProps& x = *q.ScaleX(layer);
+    const TScaleProps& y = *q.ScaleY(layer);
     const LayerMap& map = FMaps[layerSlot(layer)];
     const auto toX = [&](double v) { return paintClamp(map.X.ToPixel(v)) - FGeometry.MarginLeft + left; };
     const auto toY = [&](double v) { return paintClamp(map.Y.ToPixel(v)) - FGeometry.MarginTop + top; };
@@ -400,4 +380,19 @@ void TCustomRChart::drawGridLines(TCanvas& canvas, const std::vector<double>& xs
         }
     }
     canvas.Pen().Style = psSolid;
+}
+
+// ---- Render events
+
+void TCustomRChart::SetOnBeforeRenderData(TRenderEvent handler) {
+    d->FOnBeforeRenderData = std::move(handler);
+}
+void TCustomRChart::SetOnDataRendered(TRenderEvent handler) {
+    d->FOnDataRendered = std::move(handler);
+}
+void TCustomRChart::SetOnScalesRendered(TRenderEvent handler) {
+    d->FOnScalesRendered = std::move(handler);
+}
+void TCustomRChart::SetOnScaleTickDrawn(TScaleTickDrawnEvent handler) {
+    d->FOnScaleTickDrawn = std::move(handler);
 }
