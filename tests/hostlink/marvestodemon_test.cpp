@@ -20,23 +20,6 @@
 
 namespace {
 
-// Points the settings value at a file holding ViewerHandle for the life of the object.
-class ScopedViewerHandle {
-public:
-    explicit ScopedViewerHandle(const QByteArray& value) : FOld(qgetenv("KYVELO_HOST_SETTINGS")) {
-        const QString path = FDir.filePath(QStringLiteral("marvesto.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("[demon]\nViewerHandle=" + value + "\n");
-        qputenv("KYVELO_HOST_SETTINGS", QFile::encodeName(path));
-    }
-    ~ScopedViewerHandle() { qputenv("KYVELO_HOST_SETTINGS", FOld); }
-
-private:
-    QTemporaryDir FDir;
-    QByteArray FOld;
-};
-
 // A host window inside the test process: records what it gets and answers requests, the reply
 // going back to the asking window before the request returns.
 class LocalHost {

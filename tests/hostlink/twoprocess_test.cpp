@@ -225,6 +225,24 @@ TEST(RealProgram, ASecondStartHandsItsCommandLineToTheFirstAndEnds) {
     EXPECT_EQ(first.ParamStr(0), QCoreApplication::applicationFilePath());
 }
 
+TEST(RealProgram, ASecondStartWhoseFirstCopyDoesNotAnswerSaysSoAndFails) {
+    HostProcess host;
+    ASSERT_TRUE(host.started());
+    TkdbDemonClient first(nullptr, {"prog", host.serverArgument()});
+    first.OwnEntity().SetFileName(QStringLiteral(KYVELO_PROGRAM));
+    first.OwnEntity().SetTitle(QStringLiteral("kyvelo"));
+    first.Loaded();
+    ASSERT_EQ(programLockHolder(), getpid());
+    const std::unique_ptr<QProcess> second =
+        startProgram({host.serverArgument()}, QProcess::SeparateChannels);
+    // This process runs no event loop while it waits: the first copy does not answer.
+    ASSERT_TRUE(second->waitForFinished(kLinkSendTimeoutMs + 20000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 1);
+    EXPECT_TRUE(second->readAllStandardError().contains(
+        "kyvelo: Kyvelo is already running but does not respond\n"));
+}
+
 TEST(RealProgram, ASecondStartWithoutHostEndsAtOnce) {
     const std::unique_ptr<QProcess> first = startProgram({});
     ASSERT_TRUE(waitUntil([&] { return programLockHolder() == first->processId(); }));
