@@ -214,23 +214,6 @@ TEST(LinkWindow, AnIncompleteFrameHoldsUpNoOtherAndEndsItsConnectionAtTheSendLim
     close(quick);
 }
 
-TEST(LinkWindow, ASendToAPeerThatNeverAnswersFailsAtTheSendLimit) {
-    std::unique_ptr<LinkWindow> window = makeWindow(QStringLiteral("Asking"));
-    const QByteArray native = QFile::encodeName(linkSocketPath(linkDirectory(), 0x5107));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::copy(native.begin(), native.end(), address.sun_path);
-    const int hung = socket(AF_UNIX, SOCK_STREAM, 0); // listens, never accepts
-    ASSERT_EQ(bind(hung, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(listen(hung, 1), 0);
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_EQ(window->send(0x5107, {kCopyDataMessage, window->handle(), 1, "hello?"}), std::nullopt);
-    EXPECT_GE(timer.elapsed(), kLinkSendTimeoutMs);
-    close(hung);
-    unlink(native.constData());
-}
-
 TEST(LinkWindow, FramesStillArrivingMayHoldTwoOfTheLargestAtOnce) {
     std::unique_ptr<LinkWindow> window = makeWindow(QStringLiteral("Frugal"));
     const QByteArray largest = headerAnnouncing(kMaxLinkDataSize);
