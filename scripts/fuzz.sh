@@ -14,6 +14,7 @@ declare -A seeds=(
   [layout_fuzzer]="tests/data/layouts src/app/layouts"
   [languagefile_fuzzer]="tests/data/localisation"
   [copydata_fuzzer]="tests/data/hostlink/copydata"
+  [linkreader_fuzzer]="tests/data/hostlink/linkstream"
   [entityrecord_fuzzer]="tests/data/hostlink/entity"
   [settingsfile_fuzzer]="tests/data/hostlink/settings"
   [linkrecord_fuzzer]="tests/data/hostlink/linkrecord"
@@ -22,8 +23,8 @@ declare -A seeds=(
 )
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(layout_fuzzer languagefile_fuzzer copydata_fuzzer entityrecord_fuzzer settingsfile_fuzzer
-           linkrecord_fuzzer backgroundimage_fuzzer commandline_fuzzer)
+  targets=(layout_fuzzer languagefile_fuzzer copydata_fuzzer linkreader_fuzzer entityrecord_fuzzer
+           settingsfile_fuzzer linkrecord_fuzzer backgroundimage_fuzzer commandline_fuzzer)
 fi
 
 scratch=$(mktemp -d)

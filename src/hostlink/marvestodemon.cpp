@@ -103,24 +103,34 @@ void TkdbCustomDemon::sendOwnEntity(qint32 msgCode) {
     SendMsg(*FServerEntity, msg, nullptr);
 }
 
-void TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLernavoMessageStream* reply) {
+bool TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLernavoMessageStream* reply) {
     FLastStamp = nextTimeStamp(currentTimeStamp(), FLastStamp);
     msg.SetTimeStamp(FLastStamp);
     msg.SetOwner(this);
     if (reply) reply->SetOwner(this);
-    if (!FWindow) return;
+    if (!FWindow) return false;
     if (msg.Size() > kMaxContentSize)
         throw ELernavo(QStringLiteral("Message too large: %1 bytes of content, at most %2 can be sent")
                            .arg(msg.Size())
                            .arg(kMaxContentSize));
-    FWindow->send(target.WindowHandle(), copyDataFrame(FWindow->handle(), msg));
+    FWaiting.push_back(msg.TimeStamp());
+    const bool taken = FWindow->send(target.WindowHandle(), copyDataFrame(FWindow->handle(), msg)).has_value();
+    FWaiting.pop_back();
     const auto match = std::find_if(FPendingReplies.begin(), FPendingReplies.end(), [&](const auto& pending) {
         return pending->TimeStamp() == msg.TimeStamp();
     });
-    if (match == FPendingReplies.end()) return;
+    if (match == FPendingReplies.end()) return taken;
     const std::unique_ptr<TLernavoMessageStream> claimed = std::move(*match);
     FPendingReplies.erase(match);
     if (reply) reply->Assign(*claimed);
+    return taken;
+}
+
+// Whether a request waits for a reply with this stamp and has none yet.
+bool TkdbCustomDemon::awaited(TTimeStamp stamp) const {
+    return std::find(FWaiting.begin(), FWaiting.end(), stamp) != FWaiting.end() &&
+           std::none_of(FPendingReplies.begin(), FPendingReplies.end(),
+                        [&](const auto& pending) { return pending->TimeStamp() == stamp; });
 }
 
 // The window procedure's copy-data step. Whatever arrives is checked; nothing raised by a
@@ -146,9 +156,10 @@ void TkdbCustomDemon::ProcessMessage(std::unique_ptr<TLernavoMessageStream>& Msg
         handleQuit(*Msg);
         break;
     case mcReply:
-        FPendingReplies.push_back(std::move(Msg));
+        if (awaited(Msg->TimeStamp())) FPendingReplies.push_back(std::move(Msg));
         break;
     case mcParams:
+        if (Msg->Size() > kMaxParamsSize) break;
         FParams = Msg->ReadLines();
         if (FOnParamsChange) FOnParamsChange(this);
         break;

@@ -25,6 +25,10 @@ class NamedMutex;
 class TRivazidad2000;
 struct LinkFrame;
 
+// The largest parameter message taken: the system's usual limit for a command line and its
+// environment together, so no second copy can need more.
+constexpr qint64 kMaxParamsSize = 2 * 1024 * 1024;
+
 class ELernavo : public Exception {
 public:
     using Exception::Exception;
@@ -47,7 +51,8 @@ public:
     ~TkdbCustomDemon() override;
 
     // Registers, loads the language file, translates the owner and ensures a single copy; a second
-    // copy hands its command line to the first and ends the process with exit code 0.
+    // copy hands its command line to the first and ends the process with exit code 0, or raises
+    // ELernavo when the first copy does not take it.
     void Loaded() override;
     // Whether the links of this process take part in the single-copy check (they do unless told
     // otherwise). A process that only renders a picture of its window is no copy of the program:
@@ -83,8 +88,12 @@ public:
 
     // Sends msg to target and waits until it has been processed, serving incoming messages
     // meanwhile; reply (if given) then holds the answer with msg's time stamp, or stays empty.
-    void SendMsg(TEntity& target, TLernavoMessageStream& msg, TLernavoMessageStream* reply);
-    // Handles quit, reply and parameter messages; may take the message (moving it out).
+    // False when the target did not take the message: absent, gone, or no answer within the
+    // link's time limit.
+    bool SendMsg(TEntity& target, TLernavoMessageStream& msg, TLernavoMessageStream* reply);
+    // Handles quit, reply and parameter messages; may take the message (moving it out). A reply is
+    // kept only while a request with its time stamp waits for it, and only the first; a parameter
+    // message larger than kMaxParamsSize is dropped.
     virtual void ProcessMessage(std::unique_ptr<TLernavoMessageStream>& Msg);
 
     virtual QString GetWindowClassName() const = 0;
@@ -109,6 +118,7 @@ protected:
 private:
     qint32 receive(LinkFrame frame);
     void handleQuit(TLernavoMessageStream& msg);
+    bool awaited(TTimeStamp stamp) const;
     void sendOwnEntity(qint32 msgCode);
     void connectToServer();
     void loadLanguageFile();
@@ -119,7 +129,8 @@ private:
     TGotAMessageEvent FOnGotAMessage;
     TOnQuitMsgReceived FOnQuitMsgReceived;
     std::vector<std::unique_ptr<TLernavoMessageStream>> FPendingReplies;
-    TTimeStamp FLastStamp; // of the last request sent
+    std::vector<TTimeStamp> FWaiting; // the requests being sent, outermost first
+    TTimeStamp FLastStamp;            // of the last request sent
     QStringList FParams;
     TNotifyEvent FOnParamsChange;
     std::unique_ptr<TEntity> FOwnEntity;

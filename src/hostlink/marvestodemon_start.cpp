@@ -26,6 +26,13 @@ const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
 constexpr qint64 kMaxLanguageFileSize = 4 << 20;
 bool gSingleCopyCheck = true;
 
+// The program named at the start of a sentence.
+QString notRespondingText(const QString& title) {
+    QString name = title;
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name + QStringLiteral(" is already running but does not respond");
+}
+
 } // namespace
 
 QString serverWindowClassName(const QString& handleText) {
@@ -132,7 +139,7 @@ void TkdbCustomDemon::ensureSingleInstance() {
         TLernavoMessageStream msg(this);
         msg.SetMsgCode(mcParams);
         msg.WriteLines(FParams);
-        SendMsg(*first, msg, nullptr);
+        if (!SendMsg(*first, msg, nullptr)) throw ELernavo(notRespondingText(FOwnEntity->GetTitle()));
     }
     FWindow.reset(); // nobody should find the window of a process that is gone
     std::fflush(nullptr);

@@ -3,13 +3,32 @@
 
 #include "hostlink/marvestodemon.h"
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <ostream>
 
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
+
+// Points the settings value at a file holding ViewerHandle for the life of the object.
+class ScopedViewerHandle {
+public:
+    explicit ScopedViewerHandle(const QByteArray& value) : FOld(qgetenv("KYVELO_HOST_SETTINGS")) {
+        const QString path = FDir.filePath(QStringLiteral("marvesto.ini"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("[demon]\nViewerHandle=" + value + "\n");
+        qputenv("KYVELO_HOST_SETTINGS", QFile::encodeName(path));
+    }
+    ~ScopedViewerHandle() { qputenv("KYVELO_HOST_SETTINGS", FOld); }
+
+private:
+    QTemporaryDir FDir;
+    QByteArray FOld;
+};
 
 // A link with scripted answers and no window of its own: what the entity and message tests need.
 class ScriptedDemon : public TkdbCustomDemon {

@@ -20,23 +20,6 @@
 
 namespace {
 
-// Points the settings value at a file holding ViewerHandle for the life of the object.
-class ScopedViewerHandle {
-public:
-    explicit ScopedViewerHandle(const QByteArray& value) : FOld(qgetenv("KYVELO_HOST_SETTINGS")) {
-        const QString path = FDir.filePath(QStringLiteral("marvesto.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("[demon]\nViewerHandle=" + value + "\n");
-        qputenv("KYVELO_HOST_SETTINGS", QFile::encodeName(path));
-    }
-    ~ScopedViewerHandle() { qputenv("KYVELO_HOST_SETTINGS", FOld); }
-
-private:
-    QTemporaryDir FDir;
-    QByteArray FOld;
-};
-
 // A host window inside the test process: records what it gets and answers requests, the reply
 // going back to the asking window before the request returns.
 class LocalHost {
@@ -48,7 +31,8 @@ public:
             const auto msg = messageFromCopyData(nullptr, frame.WParam, frame.DwData, frame.Data);
             Codes.push_back(msg->MsgCode());
             Stamps.push_back(msg->TimeStamp());
-            if (msg->MsgCode() == mcQueryText) reply(frame.WParam, *msg);
+            if (msg->MsgCode() == mcQueryText) reply(frame.WParam, *msg, QStringLiteral("answer:"));
+            if (msg->MsgCode() == mcQueryText && Twice) reply(frame.WParam, *msg, QStringLiteral("again:"));
             if (msg->MsgCode() == mcQueryEntity) replyWith(frame.WParam, *msg, EntityAnswer);
             return 0;
         });
@@ -62,12 +46,14 @@ public:
     std::vector<qint32> Codes;
     std::vector<TTimeStamp> Stamps;
     bool WrongStamp = false;
+    bool Twice = false;      // each text reply sent twice, the second saying "again:"
     QByteArray EntityAnswer; // the content of every answer to an entity query
 
 private:
-    void reply(LinkHandle to, TLernavoMessageStream& request) {
+    void reply(LinkHandle to, TLernavoMessageStream& request, const QString& prefix) {
         TLernavoMessageStream text(nullptr);
-        text.WriteString(QStringLiteral("answer:") + request.ReadString());
+        request.SetPosition(0);
+        text.WriteString(prefix + request.ReadString());
         replyWith(to, request, text.Content());
     }
     void replyWith(LinkHandle to, const TLernavoMessageStream& request, const QByteArray& content) {
@@ -186,7 +172,8 @@ TEST(DemonClient, ParamStrAndParamsFromASecondCopy) {
     EXPECT_EQ(client.ParamStr(0), QCoreApplication::applicationFilePath());
 }
 
-TEST(DemonClient, RepliesAreMatchedByTimeStampAndForeignOnesStayPending) {
+// Only a reply that a request waits for is kept, so no peer can pile up replies.
+TEST(DemonClient, RepliesAreMatchedByTimeStampAndOnlyTheFirstAwaitedOneIsKept) {
     ScopedViewerHandle settings("stamps");
     LocalHost host(QStringLiteral("stamps"));
     TkdbDemonClient client(nullptr, {"prog"});
@@ -194,8 +181,12 @@ TEST(DemonClient, RepliesAreMatchedByTimeStampAndForeignOnesStayPending) {
     EXPECT_EQ(client.PendingReplyCount(), 0);
     host.WrongStamp = true;
     EXPECT_THROW(client.QueryText(QStringLiteral("q")), EReadError); // answered empty
-    EXPECT_EQ(client.PendingReplyCount(), 1);
+    EXPECT_EQ(client.PendingReplyCount(), 0);
     host.WrongStamp = false;
+    host.Twice = true;
+    EXPECT_EQ(client.QueryText(QStringLiteral("t")), QStringLiteral("answer:t"));
+    EXPECT_EQ(client.PendingReplyCount(), 0);
+    host.Twice = false;
     TLernavoMessageStream request(&client);
     request.SetMsgCode(mcQueryText);
     request.WriteString(QStringLiteral("r"));
@@ -204,7 +195,7 @@ TEST(DemonClient, RepliesAreMatchedByTimeStampAndForeignOnesStayPending) {
     EXPECT_EQ(reply.Owner(), &client);
     EXPECT_EQ(reply.TimeStamp(), request.TimeStamp());
     EXPECT_EQ(reply.ReadString(), QStringLiteral("answer:r"));
-    EXPECT_EQ(client.PendingReplyCount(), 1);
+    EXPECT_EQ(client.PendingReplyCount(), 0);
 }
 
 // Many requests go out within one millisecond; each must still be told apart from the others.
@@ -265,8 +256,15 @@ TEST(DemonClient, MalformedMessagesAreDroppedAndOthersReachOnGotAMessage) {
     EXPECT_EQ(client.Params(), QStringList{"prog"});
     other.deliver(window, mcExecute, block("payload"));
     EXPECT_EQ(got, QByteArray("payload"));
-    other.deliver(window, mcReply, block({}));
-    EXPECT_EQ(client.PendingReplyCount(), 1);
+    other.deliver(window, mcReply, block({})); // nobody waits for it
+    EXPECT_EQ(client.PendingReplyCount(), 0);
+    // Parameters up to the size of the largest command line are taken, larger ones dropped.
+    const QByteArray line = QByteArray(kMaxParamsSize - 2, 'p') + "\r\n";
+    other.deliver(window, mcParams, block(line + "x"));
+    EXPECT_EQ(changes, 0);
+    other.deliver(window, mcParams, block(line));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(client.Params().value(0).size(), kMaxParamsSize - 2);
 }
 
 TEST(DemonClient, WithoutTheHostVariablesAreAnsweredLocally) {
@@ -353,6 +351,6 @@ TEST(DemonClient, TheFuzzSeedsAreReceivedAsTheirCodesSay) {
     }
     EXPECT_TRUE(client.ServerDown());
     EXPECT_EQ(client.Params(), (QStringList{"/opt/kyvelo", "Extra"}));
-    EXPECT_EQ(client.PendingReplyCount(), 1);
+    EXPECT_EQ(client.PendingReplyCount(), 0); // the reply seed answers no request
     EXPECT_EQ(others, 5); // register, two queries, execute, text
 }

@@ -65,9 +65,9 @@ bool HostProcess::commandAndWait(const QString& line, const QString& reportPrefi
     return take(reportPrefix);
 }
 
-std::unique_ptr<QProcess> startProgram(const QStringList& arguments) {
+std::unique_ptr<QProcess> startProgram(const QStringList& arguments, QProcess::ProcessChannelMode channels) {
     auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setProcessChannelMode(channels);
     process->start(QStringLiteral(KYVELO_PROGRAM), arguments);
     return process;
 }

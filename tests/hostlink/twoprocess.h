@@ -21,6 +21,7 @@ public:
     const QString& handleText() const { return FHandleText; }
     QString serverArgument() const { return QStringLiteral("/serverhandle=") + FHandleText; }
     bool started() const { return FStarted; }
+    qint64 processId() const { return FProcess.processId(); }
     // Waits for a report line that begins with prefix and has not been taken yet; takes it.
     bool take(const QString& prefix, int timeoutMs = 20000);
     // True when a line with this prefix has arrived and not been taken.
@@ -37,8 +38,10 @@ private:
     bool FStarted = false;
 };
 
-// The real program, offscreen, with these arguments.
-std::unique_ptr<QProcess> startProgram(const QStringList& arguments);
+// The real program, offscreen, with these arguments; its output goes to the test's unless the
+// channels are kept apart for reading.
+std::unique_ptr<QProcess> startProgram(const QStringList& arguments,
+                                       QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels);
 // The process id holding the program's single-instance lock, or 0.
 qint64 programLockHolder();
 // The handle of a running copy's link window (there is one at most in a test), or 0.

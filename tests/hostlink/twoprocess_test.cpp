@@ -107,16 +107,16 @@ TEST(TwoProcess, TextsOfEverySizeCrossTheLinkWhole) {
         EXPECT_EQ(client->QueryText(text), text) << text.size();
 }
 
-TEST(TwoProcess, AReplyWithAForeignTimeStampStaysPendingAndTheRequestIsAnsweredEmpty) {
+TEST(TwoProcess, AReplyWithAForeignTimeStampIsDroppedAndTheRequestIsAnsweredEmpty) {
     HostProcess host;
     ASSERT_TRUE(host.started());
     auto client = connectedClient(host);
     ASSERT_TRUE(
         host.commandAndWait(QStringLiteral("wrong-stamp"), QStringLiteral("next reply stamped wrongly")));
     EXPECT_FALSE(client->FindEntityByTitle(QCoreApplication::applicationName()));
-    EXPECT_EQ(client->PendingReplyCount(), 1);
+    EXPECT_EQ(client->PendingReplyCount(), 0);
     EXPECT_TRUE(client->FindEntityByTitle(QCoreApplication::applicationName()));
-    EXPECT_EQ(client->PendingReplyCount(), 1);
+    EXPECT_EQ(client->PendingReplyCount(), 0);
 }
 
 TEST(TwoProcess, ProgramsAreStartedByTheHost) {
@@ -223,6 +223,24 @@ TEST(RealProgram, ASecondStartHandsItsCommandLineToTheFirstAndEnds) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(first.Params(), (QStringList{KYVELO_PROGRAM, "Extra", "two words"}));
     EXPECT_EQ(first.ParamStr(0), QCoreApplication::applicationFilePath());
+}
+
+TEST(RealProgram, ASecondStartWhoseFirstCopyDoesNotAnswerSaysSoAndFails) {
+    HostProcess host;
+    ASSERT_TRUE(host.started());
+    TkdbDemonClient first(nullptr, {"prog", host.serverArgument()});
+    first.OwnEntity().SetFileName(QStringLiteral(KYVELO_PROGRAM));
+    first.OwnEntity().SetTitle(QStringLiteral("kyvelo"));
+    first.Loaded();
+    ASSERT_EQ(programLockHolder(), getpid());
+    const std::unique_ptr<QProcess> second =
+        startProgram({host.serverArgument()}, QProcess::SeparateChannels);
+    // This process runs no event loop while it waits: the first copy does not answer.
+    ASSERT_TRUE(second->waitForFinished(kLinkSendTimeoutMs + 20000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 1);
+    EXPECT_TRUE(second->readAllStandardError().contains(
+        "kyvelo: Kyvelo is already running but does not respond\n"));
 }
 
 TEST(RealProgram, ASecondStartWithoutHostEndsAtOnce) {

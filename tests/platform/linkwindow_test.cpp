@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 #include <atomic>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -31,7 +35,9 @@ int rawConnect(LinkHandle handle) {
     address.sun_family = AF_UNIX;
     std::copy(path.begin(), path.end(), address.sun_path);
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    if (fd >= 0) {
+        EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    }
     return fd;
 }
 
@@ -159,4 +165,108 @@ TEST(LinkWindow, MalformedFramesEndTheConnectionAndTheWindowGoesOn) {
     ASSERT_EQ(recv(fd, result, 4, MSG_WAITALL), 4);
     EXPECT_EQ(decodeLinkResult(result), 1);
     close(fd);
+}
+
+namespace {
+
+// Runs the event loop for about ms milliseconds.
+void pump(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Neither closed by the window nor answered.
+bool stillWaiting(int fd) {
+    pollfd entry{fd, POLLIN, 0};
+    return poll(&entry, 1, 0) == 0;
+}
+
+QByteArray headerAnnouncing(quint32 size) {
+    QByteArray header = encodeLinkHeader({});
+    header.replace(12, 4, QByteArray(reinterpret_cast<const char*>(&size), 4));
+    return header;
+}
+
+} // namespace
+
+TEST(LinkWindow, AnIncompleteFrameHoldsUpNoOtherAndEndsItsConnectionAtTheSendLimit) {
+    std::unique_ptr<LinkWindow> window = makeWindow(QStringLiteral("Patient"));
+    window->setHandler([](const LinkFrame& frame) { return static_cast<qint32>(frame.Data.size()); });
+    const QByteArray frame = encodeLinkFrame({kCopyDataMessage, 0, 1, "slow"});
+    const int slow = rawConnect(window->handle());
+    ::send(slow, frame.constData(), kLinkHeaderSize + 1, 0);
+    pump(50);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const int quick = rawConnect(window->handle());
+    ::send(quick, frame.constData(), frame.size(), 0);
+    ASSERT_TRUE(pumpUntilReadable(quick));
+    char result[4];
+    ASSERT_EQ(recv(quick, result, 4, MSG_WAITALL), 4);
+    EXPECT_EQ(decodeLinkResult(result), 4);
+    EXPECT_TRUE(stillWaiting(slow));
+    pump(kLinkSendTimeoutMs - 500 - static_cast<int>(sinceStart.elapsed()));
+    EXPECT_TRUE(stillWaiting(slow)) << "closed before the limit";
+    EXPECT_TRUE(peerClosed(slow)) << "still open a second past the limit";
+    close(slow);
+    close(quick);
+}
+
+TEST(LinkWindow, FramesStillArrivingMayHoldTwoOfTheLargestAtOnce) {
+    std::unique_ptr<LinkWindow> window = makeWindow(QStringLiteral("Frugal"));
+    const QByteArray largest = headerAnnouncing(kMaxLinkDataSize);
+    std::vector<int> peers;
+    for (int i = 0; i < 3; ++i) {
+        peers.push_back(rawConnect(window->handle()));
+        ::send(peers.back(), largest.constData(), largest.size(), 0);
+        pump(50);
+    }
+    EXPECT_TRUE(stillWaiting(peers[0]));
+    EXPECT_TRUE(stillWaiting(peers[1]));
+    EXPECT_TRUE(peerClosed(peers[2]));
+    // Room for one more once the first has gone.
+    close(peers[0]);
+    pump(50);
+    peers[2] = rawConnect(window->handle());
+    ::send(peers[2], largest.constData(), largest.size(), 0);
+    pump(50);
+    EXPECT_TRUE(stillWaiting(peers[2]));
+    close(peers[1]);
+    close(peers[2]);
+}
+
+// Out of descriptors, the listening socket stays readable while nothing can be accepted: the
+// window must rest instead of waking again and again, and accept once descriptors are free.
+TEST(LinkWindow, OutOfDescriptorsTheWindowRestsAndAcceptsAgainLater) {
+    std::unique_ptr<LinkWindow> window = makeWindow(QStringLiteral("Crowded"));
+    window->setHandler([](const LinkFrame&) { return 7; });
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit low = saved;
+    low.rlim_cur = static_cast<rlim_t>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size() + 4);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    std::vector<int> peers;
+    for (int fd = rawConnect(window->handle()); fd >= 0; fd = rawConnect(window->handle()))
+        peers.push_back(fd);
+    ASSERT_FALSE(peers.empty());
+    int wakeUps = 0;
+    QElapsedTimer timer;
+    timer.start();
+    QTimer::singleShot(600, [] {});
+    while (timer.elapsed() < 600) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        ++wakeUps;
+    }
+    EXPECT_LT(wakeUps, 20);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
+    const QByteArray frame = encodeLinkFrame({kCopyDataMessage, 0, 1, "in"});
+    ::send(peers.back(), frame.constData(), frame.size(), 0);
+    ASSERT_TRUE(pumpUntilReadable(peers.back()));
+    char result[4];
+    ASSERT_EQ(recv(peers.back(), result, 4, MSG_WAITALL), 4);
+    EXPECT_EQ(decodeLinkResult(result), 7);
+    for (const int fd : peers)
+        close(fd);
 }

@@ -17,6 +17,13 @@ constexpr qsizetype kLinkResultSize = 4;
 // Larger data is refused by the sender and dropped by the receiver, so no peer can make another
 // allocate without bound.
 constexpr qsizetype kMaxLinkDataSize = 64 * 1024 * 1024;
+// What a receiver holds of frames still arriving, over all its connections: two of the largest.
+// A frame counts with the size its header announces; one that would exceed this is refused.
+constexpr qsizetype kMaxLinkPendingSize = 2 * kMaxLinkDataSize;
+// The time limit of the synchronous send: a peer that has not taken the frame and answered it by
+// then counts as absent. The receiver gives a frame as long from its first byte to its last: the
+// sender has given up by then.
+constexpr int kLinkSendTimeoutMs = 5000;
 
 struct LinkFrame {
     quint32 Message = kCopyDataMessage;

@@ -1,6 +1,7 @@
 #include "platform/system/linkwindow.h"
 
 #include "platform/system/linkdirectory.h"
+#include "platform/system/linkframeassembler.h"
 #include "platform/system/linkrecord.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <malloc.h>
 #include <poll.h>
@@ -20,11 +22,18 @@
 
 namespace {
 
-// A peer that has begun a frame must finish it within this time, or the connection is dropped.
-constexpr int kFrameTimeoutMs = 5000;
 constexpr int kHandleAttempts = 32;
 // Most frames are small: their data comes with the header in one call.
 constexpr qsizetype kFirstReadSize = 4096;
+// How long accepting rests when the process is out of descriptors and none of the window's own
+// connections closes meanwhile.
+constexpr int kAcceptPauseMs = 250;
+
+qint64 monotonicMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 std::optional<sockaddr_un> socketAddress(const QString& path) {
     const QByteArray native = QFile::encodeName(path);
@@ -38,13 +47,13 @@ std::optional<sockaddr_un> socketAddress(const QString& path) {
     return address;
 }
 
+// Never waits: a peer whose queue of connections is full counts as absent.
 int connectTo(const QString& path) {
     const std::optional<sockaddr_un> address = socketAddress(path);
     if (!address) return -1;
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return -1;
-    if (connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
-        fcntl(fd, F_SETFL, O_NONBLOCK) != 0) {
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0) {
         close(fd);
         return -1;
     }
@@ -64,58 +73,26 @@ int listenAt(const QString& path) {
     return fd;
 }
 
-// Reads exactly size bytes from a non-blocking socket, waiting at most kFrameTimeoutMs for each part.
-bool readExactly(int fd, char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t got = recv(fd, data, static_cast<size_t>(size), 0);
-        if (got > 0) {
-            data += got;
-            size -= got;
-            continue;
+// Reads what has arrived of the connection's frame without waiting. The header and the start of
+// the data come in one call; the rest of the data goes straight into place. A peer waits for the
+// answer to each frame before it sends another, so a byte beyond the frame breaks the protocol, as
+// does a bad header or the peer's end in the middle of a frame.
+LinkFrameAssembler::State readArrived(int fd, LinkFrameAssembler& frame) {
+    for (;;) {
+        char first[kLinkHeaderSize + kFirstReadSize];
+        const bool header = !frame.headerComplete();
+        char* into = header ? first : frame.space();
+        const qsizetype room = header ? frame.spaceSize() + kFirstReadSize : frame.spaceSize();
+        const ssize_t got = recv(fd, into, static_cast<size_t>(room), MSG_DONTWAIT);
+        if (got == 0) return LinkFrameAssembler::State::Broken;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return errno == EAGAIN ? frame.state() : LinkFrameAssembler::State::Broken;
         }
-        if (got == 0 || (errno != EAGAIN && errno != EINTR)) return false;
-        pollfd entry{fd, POLLIN, 0};
-        if (poll(&entry, 1, kFrameTimeoutMs) <= 0) return false;
+        const LinkFrameAssembler::State state =
+            header ? frame.feed(first, got, monotonicMs()) : frame.commit(got, monotonicMs());
+        if (state != LinkFrameAssembler::State::Incomplete) return state;
     }
-    return true;
-}
-
-bool writeExactly(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put =
-            ::send(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), MSG_NOSIGNAL);
-        if (put > 0) {
-            done += put;
-            continue;
-        }
-        if (put < 0 && errno != EAGAIN && errno != EINTR) return false;
-        pollfd entry{fd, POLLOUT, 0};
-        if (poll(&entry, 1, kFrameTimeoutMs) <= 0) return false;
-    }
-    return true;
-}
-
-enum class FrameRead { Complete, Nothing, Broken };
-
-// Reads the frame a peer has sent: header and, in the same call, the start of the data. A peer waits
-// for the answer to each frame before it sends another, so bytes beyond the frame break the protocol,
-// as do a bad header and a frame left unfinished.
-FrameRead readFrame(int fd, LinkFrame& frame) {
-    char first[kLinkHeaderSize + kFirstReadSize];
-    const ssize_t got = recv(fd, first, sizeof first, MSG_DONTWAIT);
-    if (got < 0 && (errno == EAGAIN || errno == EINTR)) return FrameRead::Nothing;
-    if (got <= 0) return FrameRead::Broken;
-    if (got < kLinkHeaderSize && !readExactly(fd, first + got, kLinkHeaderSize - got))
-        return FrameRead::Broken;
-    const std::optional<LinkHeader> header =
-        decodeLinkHeader(QByteArray::fromRawData(first, kLinkHeaderSize));
-    const qsizetype early = std::max<qsizetype>(got, kLinkHeaderSize) - kLinkHeaderSize;
-    if (!header || early > header->Size) return FrameRead::Broken;
-    frame = {header->Message, header->WParam, header->DwData, QByteArray(header->Size, Qt::Uninitialized)};
-    std::copy_n(first + kLinkHeaderSize, early, frame.Data.data());
-    return readExactly(fd, frame.Data.data() + early, frame.Data.size() - early) ? FrameRead::Complete
-                                                                                 : FrameRead::Broken;
 }
 
 bool samePeerUser(int fd) {
@@ -168,6 +145,7 @@ LinkWindow* localWindow(LinkHandle handle) {
 struct LinkWindow::Connection {
     int Fd;
     std::unique_ptr<QSocketNotifier> Notifier;
+    LinkFrameAssembler Frame;
     bool Serving = false;
 };
 
@@ -199,6 +177,8 @@ LinkWindow::LinkWindow(QString directory, LinkHandle handle, int listenFd)
       FListenNotifier(std::make_unique<QSocketNotifier>(listenFd, QSocketNotifier::Read)) {
     QObject::connect(FListenNotifier.get(), &QSocketNotifier::activated, FListenNotifier.get(),
                      [this] { acceptPending(); });
+    FTimer.setSingleShot(true);
+    QObject::connect(&FTimer, &QTimer::timeout, &FTimer, [this] { keepTime(); });
     localWindows().push_back(this);
 }
 
@@ -209,8 +189,11 @@ LinkWindow::~LinkWindow() {
     unlink(QFile::encodeName(linkSocketPath(FDirectory, FHandle)).constData());
     FListenNotifier.reset();
     close(FListenFd);
-    while (!FConnections.empty())
-        closeConnection(FConnections.back()->Fd);
+    while (!FConnections.empty()) {
+        const int fd = FConnections.back()->Fd;
+        FConnections.pop_back();
+        close(fd);
+    }
     for (const Outgoing& idle : FIdleOutgoing)
         close(idle.Fd);
 }
@@ -218,7 +201,13 @@ LinkWindow::~LinkWindow() {
 void LinkWindow::acceptPending() {
     for (;;) {
         const int fd = accept4(FListenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) return;
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            // Out of descriptors (or memory): the listening socket stays readable, so asking again
+            // at once would only spin.
+            if (errno != EAGAIN) pauseAccepting();
+            return;
+        }
         if (!samePeerUser(fd)) {
             close(fd);
             continue;
@@ -226,8 +215,20 @@ void LinkWindow::acceptPending() {
         auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(),
                          [this, fd] { serve(fd); });
-        FConnections.push_back(std::make_unique<Connection>(Connection{fd, std::move(notifier)}));
+        FConnections.push_back(std::make_unique<Connection>(Connection{fd, std::move(notifier), {}}));
     }
+}
+
+void LinkWindow::pauseAccepting() {
+    FListenNotifier->setEnabled(false);
+    FAcceptResumeAt = monotonicMs() + kAcceptPauseMs;
+    keepTime();
+}
+
+void LinkWindow::resumeAccepting() {
+    if (!FAcceptResumeAt) return;
+    FAcceptResumeAt.reset();
+    FListenNotifier->setEnabled(true);
 }
 
 LinkWindow::Connection* LinkWindow::connection(int fd) {
@@ -242,10 +243,43 @@ void LinkWindow::closeConnection(int fd) {
     if (found == FConnections.end()) return;
     FConnections.erase(found);
     close(fd);
+    resumeAccepting(); // a descriptor is free
 }
 
-// Reads one frame from a connection whose peer waits for the answer, lets the handler process it
-// and answers. A malformed or incomplete frame ends the connection; the peer's send then fails.
+qsizetype LinkWindow::pendingSize() const {
+    qsizetype size = 0;
+    for (const std::unique_ptr<Connection>& c : FConnections)
+        if (c->Frame.state() == LinkFrameAssembler::State::Incomplete) size += c->Frame.pendingSize();
+    return size;
+}
+
+// Ends the connections whose frames are overdue, resumes accepting when its pause is over, and
+// sets the timer for whichever comes next.
+void LinkWindow::keepTime() {
+    const qint64 now = monotonicMs();
+    if (FAcceptResumeAt && *FAcceptResumeAt <= now) resumeAccepting();
+    std::vector<int> overdue;
+    for (const std::unique_ptr<Connection>& c : FConnections)
+        if (c->Frame.deadline() && *c->Frame.deadline() <= now) overdue.push_back(c->Fd);
+    for (const int fd : overdue)
+        closeConnection(fd);
+    const std::optional<qint64> next = nextWake();
+    if (next)
+        FTimer.start(static_cast<int>(std::max<qint64>(0, *next - now)));
+    else
+        FTimer.stop();
+}
+
+std::optional<qint64> LinkWindow::nextWake() const {
+    std::optional<qint64> next = FAcceptResumeAt;
+    for (const std::unique_ptr<Connection>& c : FConnections)
+        if (const std::optional<qint64> deadline = c->Frame.deadline())
+            next = next ? std::min(*next, *deadline) : *deadline;
+    return next;
+}
+
+// Reads what a connection has sent; a complete frame is handled and answered, a broken one or one
+// too large for what all connections may hold ends the connection.
 void LinkWindow::serve(int fd) {
     Connection* c = connection(fd);
     if (!c) return;
@@ -255,22 +289,29 @@ void LinkWindow::serve(int fd) {
         c->Notifier->setEnabled(false);
         return;
     }
-    LinkFrame frame;
-    switch (readFrame(fd, frame)) {
-    case FrameRead::Nothing:
-        return;
-    case FrameRead::Broken:
-        return closeConnection(fd);
-    case FrameRead::Complete:
-        break;
-    }
-    c->Serving = true;
+    const bool headerBefore = c->Frame.headerComplete();
+    const LinkFrameAssembler::State state = readArrived(fd, c->Frame);
+    const bool tooMuch = !headerBefore && c->Frame.headerComplete() &&
+                         state == LinkFrameAssembler::State::Incomplete && pendingSize() > kMaxLinkPendingSize;
+    if (state == LinkFrameAssembler::State::Broken || tooMuch)
+        closeConnection(fd);
+    else if (state == LinkFrameAssembler::State::Complete)
+        answer(fd, c->Frame.take());
+    keepTime();
+}
+
+// Lets the handler process the frame and answers the peer with its result.
+void LinkWindow::answer(int fd, LinkFrame frame) {
+    connection(fd)->Serving = true;
     const qint32 result = dispatch(std::move(frame));
-    c = connection(fd);
+    Connection* c = connection(fd);
     if (!c) return;
     c->Serving = false;
     if (!c->Notifier->isEnabled()) c->Notifier->setEnabled(true);
-    if (!writeExactly(fd, encodeLinkResult(result))) closeConnection(fd);
+    // The peer waits for these four bytes, so its side of the socket has room for them.
+    const QByteArray bytes = encodeLinkResult(result);
+    if (::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT) != bytes.size())
+        closeConnection(fd);
 }
 
 qint32 LinkWindow::dispatch(LinkFrame frame) {
@@ -283,26 +324,29 @@ qint32 LinkWindow::dispatch(LinkFrame frame) {
     }
 }
 
-// Waits until fd is ready for events, serving incoming connections meanwhile. False on error or hang-up.
-bool LinkWindow::waitServing(int fd, short events) {
+// Waits until fd is ready for events, serving incoming connections meanwhile. False on error,
+// hang-up or when the deadline has passed.
+bool LinkWindow::waitServing(int fd, short events, qint64 deadline) {
     for (;;) {
-        std::vector<pollfd> entries{{fd, events, 0}, {FListenFd, POLLIN, 0}};
+        const qint64 now = monotonicMs();
+        if (now >= deadline) return false;
+        const qint64 wake = std::min(deadline, nextWake().value_or(deadline));
+        std::vector<pollfd> entries{{fd, events, 0}, {FAcceptResumeAt ? -1 : FListenFd, POLLIN, 0}};
         for (const std::unique_ptr<Connection>& c : FConnections)
             if (!c->Serving) entries.push_back({c->Fd, POLLIN, 0});
-        if (poll(entries.data(), entries.size(), -1) < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        const int ready = poll(entries.data(), entries.size(), static_cast<int>(std::max<qint64>(0, wake - now)));
+        if (ready < 0 && errno != EINTR) return false;
         if (entries[0].revents & events) return true;
         if (entries[0].revents & (POLLERR | POLLHUP | POLLNVAL)) return false;
         if (entries[1].revents & POLLIN) acceptPending();
         for (std::size_t i = 2; i < entries.size(); ++i)
             if (entries[i].revents) serve(entries[i].fd);
+        keepTime();
     }
 }
 
 // Header and data in one call where the socket takes them, so that the peer wakes once per frame.
-bool LinkWindow::writeServing(int fd, const QByteArray& header, const QByteArray& data) {
+bool LinkWindow::writeServing(int fd, const QByteArray& header, const QByteArray& data, qint64 deadline) {
     iovec parts[2] = {{const_cast<char*>(header.constData()), static_cast<size_t>(header.size())},
                       {const_cast<char*>(data.constData()), static_cast<size_t>(data.size())}};
     iovec* next = parts;
@@ -313,7 +357,7 @@ bool LinkWindow::writeServing(int fd, const QByteArray& header, const QByteArray
         message.msg_iovlen = static_cast<size_t>(remaining);
         ssize_t put = sendmsg(fd, &message, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (put < 0 && errno == EAGAIN) {
-            if (!waitServing(fd, POLLOUT)) return false;
+            if (!waitServing(fd, POLLOUT, deadline)) return false;
             continue;
         }
         if (put < 0 && errno != EINTR) return false;
@@ -328,11 +372,11 @@ bool LinkWindow::writeServing(int fd, const QByteArray& header, const QByteArray
 }
 
 // The peer answers only after it has woken and handled the frame, so this waits before reading.
-std::optional<qint32> LinkWindow::readResultServing(int fd) {
+std::optional<qint32> LinkWindow::readResultServing(int fd, qint64 deadline) {
     char result[kLinkResultSize];
     qsizetype done = 0;
     while (done < kLinkResultSize) {
-        if (!waitServing(fd, POLLIN)) return std::nullopt;
+        if (!waitServing(fd, POLLIN, deadline)) return std::nullopt;
         const ssize_t got =
             recv(fd, result + done, static_cast<size_t>(kLinkResultSize - done), MSG_DONTWAIT);
         if (got > 0)
@@ -360,11 +404,12 @@ std::optional<qint32> LinkWindow::send(LinkHandle target, const LinkFrame& frame
     if (LinkWindow* local = localWindow(target)) return local->dispatch(frame);
     const int fd = takeOutgoing(target);
     if (fd < 0) return std::nullopt;
+    const qint64 deadline = monotonicMs() + kLinkSendTimeoutMs;
     std::optional<qint32> result;
-    if (writeServing(fd, header, frame.Data)) result = readResultServing(fd);
+    if (writeServing(fd, header, frame.Data, deadline)) result = readResultServing(fd, deadline);
     if (result)
         FIdleOutgoing.push_back({target, fd});
     else
-        close(fd);
+        close(fd); // an answer that comes later must not be taken for another frame's
     return result;
 }

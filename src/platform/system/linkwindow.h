@@ -5,12 +5,20 @@
 // Incoming messages are served from the Qt event loop when idle, and from inside send() while it
 // waits for its answer, as a synchronous window message would be. A message to a window of the same
 // process calls its handler directly, as the desktop does within one thread. Each message is
-// answered with the handler's 32-bit result. A dead or absent peer makes send() fail quietly.
+// answered with the handler's 32-bit result. A dead, absent or hung peer makes send() fail quietly,
+// the last after kLinkSendTimeoutMs.
+//
+// Nothing a peer does blocks the window: each connection reads what has arrived and hands its
+// frame on when it is complete. A frame still incomplete kLinkSendTimeoutMs after its first byte
+// ends its connection, as does a frame that would take the frames arriving on all connections past
+// kMaxLinkPendingSize. When the process runs out of descriptors the window stops accepting until
+// one of its connections closes, or for a while.
 #pragma once
 
 #include "platform/system/linkframe.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -53,20 +61,28 @@ private:
 
     LinkWindow(QString directory, LinkHandle handle, int listenFd);
     void acceptPending();
+    void pauseAccepting();
+    void resumeAccepting();
     void serve(int fd);
+    void answer(int fd, LinkFrame frame);
     qint32 dispatch(LinkFrame frame);
     void closeConnection(int fd);
     Connection* connection(int fd);
-    bool waitServing(int fd, short events);
-    bool writeServing(int fd, const QByteArray& header, const QByteArray& data);
-    std::optional<qint32> readResultServing(int fd);
+    qsizetype pendingSize() const;
+    void keepTime();
+    std::optional<qint64> nextWake() const;
+    bool waitServing(int fd, short events, qint64 deadline);
+    bool writeServing(int fd, const QByteArray& header, const QByteArray& data, qint64 deadline);
+    std::optional<qint32> readResultServing(int fd, qint64 deadline);
     int takeOutgoing(LinkHandle target);
 
     QString FDirectory;
     LinkHandle FHandle;
     int FListenFd;
     std::unique_ptr<QSocketNotifier> FListenNotifier;
+    std::optional<qint64> FAcceptResumeAt; // while accepting is paused
     std::vector<std::unique_ptr<Connection>> FConnections;
     std::vector<Outgoing> FIdleOutgoing;
+    QTimer FTimer; // for overdue frames and paused accepting
     Handler FHandler;
 };
