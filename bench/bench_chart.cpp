@@ -253,21 +253,14 @@ private:
     int stride = 3; // pixels: about 0.8 min, enough to change the dt read-out every step
 };
 
-} // namespace
-
-// One drag move of the real window (mouse event, items rebuilt, chart and read-outs repainted on
-// screen) paired, step by step, with the plain QPainter pass of BM_BaselinePaintMainWindow, so that
-// both see the same machine load. Reports both CPU times per step and their ratio (drag / baseline),
-// and the paint events per step, which show that every move reached the screen.
-static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
-    TFrmAbout about;
-    TForm1 form(120);
-    showMainWindow(about, form);
-    QCoreApplication::processEvents();
+// Drag steps of the shown window, each paired with one call of baselinePass, so that both see the
+// same machine load. Reports both CPU times per step and their ratio (drag / baseline), and the
+// paint events per step, which show that every move reached the screen.
+template <typename BaselinePass>
+void measureDragVsBaseline(benchmark::State& state, TForm1& form, BaselinePass baselinePass) {
     PaintCounter counter;
     for (QWidget* w : form.findChildren<QWidget*>())
         w->installEventFilter(&counter);
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     double dragSeconds = 0;
     double baselineSeconds = 0;
     {
@@ -276,8 +269,7 @@ static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
             const double start = threadSeconds();
             drag.step();
             const double middle = threadSeconds();
-            paintBaseline(image, mappedCurve(134, true));
-            benchmark::DoNotOptimize(image.constBits());
+            baselinePass();
             dragSeconds += middle - start;
             baselineSeconds += threadSeconds() - middle;
         }
@@ -289,6 +281,22 @@ static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
     state.counters["baseline_us"] = 1e6 * baselineSeconds / steps;
     state.counters["ratio"] = dragSeconds / baselineSeconds;
     state.counters["paints_per_step"] = counter.paints / steps;
+}
+
+} // namespace
+
+// One drag move of the real window (mouse event, items rebuilt, chart and read-outs repainted on
+// screen) paired, step by step, with the plain QPainter pass of BM_BaselinePaintMainWindow.
+static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    QCoreApplication::processEvents();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    measureDragVsBaseline(state, form, [&] {
+        paintBaseline(image, mappedCurve(134, true));
+        benchmark::DoNotOptimize(image.constBits());
+    });
 }
 BENCHMARK(BM_MainWindowDragVsBaseline)->Unit(benchmark::kMicrosecond);
 
@@ -376,31 +384,11 @@ static void BM_MainWindowDragWithVelocityGraphVsBaseline(benchmark::State& state
     form.Study()->apply(graphShown);
     QCoreApplication::processEvents();
     const VelocityGraph& graph = form.Study()->graph();
-    PaintCounter counter;
-    for (QWidget* w : form.findChildren<QWidget*>())
-        w->installEventFilter(&counter);
     GraphBaseline baseline(form.RC1->size(), graph.chart()->size());
-    double dragSeconds = 0;
-    double baselineSeconds = 0;
-    {
-        Drag drag(form);
-        for (auto _ : state) {
-            const double start = threadSeconds();
-            drag.step();
-            const double middle = threadSeconds();
-            baseline.paint(graph.trace());
-            benchmark::DoNotOptimize(baseline.graph.constBits());
-            dragSeconds += middle - start;
-            baselineSeconds += threadSeconds() - middle;
-        }
-    }
-    Form1 = nullptr;
-    FrmAbout = nullptr;
-    const double steps = static_cast<double>(state.iterations());
-    state.counters["drag_us"] = 1e6 * dragSeconds / steps;
-    state.counters["baseline_us"] = 1e6 * baselineSeconds / steps;
-    state.counters["ratio"] = dragSeconds / baselineSeconds;
-    state.counters["paints_per_step"] = counter.paints / steps;
+    measureDragVsBaseline(state, form, [&] {
+        baseline.paint(graph.trace());
+        benchmark::DoNotOptimize(baseline.graph.constBits());
+    });
     state.counters["dots"] = static_cast<double>(graph.trace().size());
 }
 BENCHMARK(BM_MainWindowDragWithVelocityGraphVsBaseline)->Unit(benchmark::kMicrosecond);
