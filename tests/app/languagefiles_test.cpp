@@ -6,6 +6,7 @@
 #include "app/abouttexts.h"
 #include "app/chartaccess.h"
 #include "app/helplink.h"
+#include "app/languagechoice.h"
 #include "editedlayout.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
@@ -56,7 +57,7 @@ QStringList keysTheProgramAsksFor() {
     showPastStartupScreen(*form);
     form->Access()->showMenu(QPoint());
     form->Access()->menu()->hide();
-    QStringList keys;
+    QStringList keys = {kLanguageNameKey}; // read by the language menu from every package file
     for (const QString& line : dictionary.Collected())
         keys << keyOf(line);
     dictionary.SetCollect(false); // no file is written
