@@ -148,7 +148,7 @@ void TForm1::Explain(const QString& html) {
 }
 
 // Its captions are translated here, once; the description, the links' heading and the two fixed
-// links are the program's own, in German or English as the language file names itself.
+// links are the program's own, in the language the language file names itself.
 void TForm1::fillAboutDialog() {
     FrmAbout->LblName->SetCaption(QStringLiteral("Kyvelo"));
     FrmAbout->LblVersion->SetCaption(QStringLiteral("Version " KYVELO_VERSION));

@@ -115,13 +115,29 @@ TEST(LanguageFiles, GermanReadsBackWithItsUmlautsAndEntities) {
     EXPECT_FALSE(explainEn.contains(QLatin1Char('\n'))); // line breaks of the file read as blanks
 }
 
+TEST(LanguageFiles, PolishAndGreekReadBackFromUtf8) {
+    const auto polish = load(QStringLiteral("kyvelo_pl.itl"));
+    EXPECT_EQ(polish->Encoding(), LanguageFileEncoding::Utf8);
+    EXPECT_EQ(polish->Translate(QStringLiteral("Velocity")), QStringLiteral("Prędkość"));
+    const auto greek = load(QStringLiteral("kyvelo_el.itl"));
+    EXPECT_EQ(greek->Encoding(), LanguageFileEncoding::Utf8);
+    EXPECT_EQ(greek->Translate(QStringLiteral("$languagename$")), QStringLiteral("Ελληνικά"));
+    EXPECT_EQ(greek->Translate(QStringLiteral("Distance - Time - Velocity")),
+              QStringLiteral("Απόσταση - Χρόνος - Ταχύτητα"));
+    EXPECT_TRUE(greek->Translate(QStringLiteral("MMExplain"))
+                    .contains(QStringLiteral("η <i>στιγμιαία</i> ταχύτητα s&prime;(t)")));
+}
+
 // The home page, the links of the explanatory text and the About dialog's two fixed links open
-// pages that come with the program, in the language of the file, at anchors those pages have.
+// pages that come with the program, in the language of the file (English where there are none in
+// it), at anchors those pages have.
 TEST(LanguageFiles, LinksOpenHelpPagesInTheirLanguage) {
     const HelpFolders help = {{QStringLiteral(KYVELO_TEST_DATA "/../../data/help")},
                               [](const QString& file) { return QFile::exists(file); }};
-    for (const auto& [name, language] :
-         {std::pair{"kyvelo_en.itl", "en"}, std::pair{"kyvelo_de.itl", "de"}}) {
+    const std::pair<const char*, const char*> files[] = {
+        {"kyvelo_en.itl", "en"}, {"kyvelo_de.itl", "de"}, {"kyvelo_fr.itl", "en"}, {"kyvelo_es.itl", "en"},
+        {"kyvelo_it.itl", "en"}, {"kyvelo_pl.itl", "en"}, {"kyvelo_el.itl", "en"}};
+    for (const auto& [name, language] : files) {
         const auto dictionary = load(QLatin1String(name));
         QStringList links = {dictionary->Translate(QStringLiteral("HomePageURL"))};
         const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
