@@ -4,7 +4,6 @@
 
 #include "platform/system/languagefilepath.h"
 
-#include <QByteArrayList>
 #include <QList>
 #include <QString>
 
@@ -23,15 +22,3 @@ QList<LanguageEntry> languageEntries(const QList<PackageLanguage>& languages);
 // Writes the code to the choice file (languageChoicePath()), making its folder. Returns an empty
 // text on success, otherwise why it failed.
 QString storeLanguageChoice(const QString& choicePath, const QString& code);
-
-// What the simulation shows, to be carried over to a new start.
-struct SimulationState {
-    int Profile = 0;     // the item index of the trip profile
-    double Time1 = 0;    // measuring point 1, min
-    double Time2 = 0;    // measuring point 2, min
-    bool Single = false; // single-point measurement
-};
-
-// The arguments of a new start: the given ones (after the program's name) without the options that
-// set up the simulation, then those options for the state.
-QByteArrayList restartArguments(const QByteArrayList& arguments, const SimulationState& state);

@@ -1,10 +1,12 @@
 #include "app/languagemenu.h"
 
 #include "app/accesstexts.h"
+#include "app/chartaccess.h"
+#include "app/commandline.h"
 #include "app/mainfrm.h"
 #include "app/restart.h"
+#include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
-#include "platform/controls/stdctrls.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -33,6 +35,10 @@ LanguageMenu::LanguageMenu(TForm1& form, const AccessTexts& texts)
     : FForm(form), FTexts(texts), FMenu(std::make_unique<QMenu>()), FGroup(new QActionGroup(FMenu.get())),
       FFiles(programFiles()), FRestart(requestRestart) {
     FShowError = [this](const QString& message) { QMessageBox::warning(&FForm, FTexts.Language(), message); };
+    QMenu* contextMenu = FForm.Access()->menu();
+    contextMenu->addSeparator();
+    contextMenu->addMenu(FMenu.get());
+    connect(contextMenu, &QMenu::aboutToShow, this, [this] { update(); });
 }
 
 LanguageMenu::~LanguageMenu() = default;
@@ -65,7 +71,5 @@ void LanguageMenu::choose(const LanguageEntry& entry) {
         FShowError(FTexts.LanguageNotStored().arg(failure));
         return;
     }
-    const SimulationState state{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
-                                FForm.CBox1Point->Checked()};
-    FRestart(restartArguments(startArguments(), state));
+    FRestart(restartArguments(startArguments(), FForm.Study()->state()));
 }

@@ -1,6 +1,7 @@
-// The "Language" submenu of the chart's context menu: the package's languages by their own names,
-// the one in use checked. Choosing another stores it as the user's choice and starts the program
-// anew in that language, with the same profile, points and mode.
+// The "Language" submenu at the end of the chart's context menu: the package's languages by their
+// own names, the one in use checked. Choosing another stores it as the user's choice and starts the
+// program anew in that language, showing what the window shows now (profile, points, mode, graph
+// and table).
 #pragma once
 
 #include "app/languagechoice.h"
@@ -18,12 +19,11 @@ class TForm1;
 class LanguageMenu : public QObject {
     Q_OBJECT
 public:
+    // Adds the submenu to the end of the form's context menu.
     LanguageMenu(TForm1& form, const AccessTexts& texts);
     ~LanguageMenu() override;
 
     QMenu* menu() const { return FMenu.get(); }
-    // Sets the title in the language in use; lists the languages when first called.
-    void update();
 
     // Where the languages are found and the choice is kept: the language file beside the program
     // and the search, as for languageFilePath(). The program's own unless replaced.
@@ -42,6 +42,8 @@ public:
     }
 
 private:
+    // When the context menu opens: the title in the language in use; the languages the first time.
+    void update();
     void fill();
     void choose(const LanguageEntry& entry);
 

@@ -6,6 +6,7 @@
 #include "app/chartaccess.h"
 #include "app/componentclasses.h"
 #include "app/helplink.h"
+#include "app/languagemenu.h"
 #include "app/layoutresources.h"
 #include "app/measuringpoints.h"
 #include "app/readouttexts.h"
@@ -86,6 +87,7 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
         *FAccessTexts);
     FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
     FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
+    FLanguages = std::make_unique<LanguageMenu>(*this, *FAccessTexts); // the context menu's last entry
 }
 
 TForm1::~TForm1() {

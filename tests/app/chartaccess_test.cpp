@@ -475,7 +475,7 @@ TEST_F(ChartAccessTest, TheNewTextsTranslateLikeEveryCaption) {
     EXPECT_EQ(translated, 10);
     access->showMenu(QPoint(10, 10));
     EXPECT_EQ(access->copyPictureAction()->text(), QStringLiteral("de:Copy picture"));
-    EXPECT_EQ(access->languageMenu()->menu()->title(), QStringLiteral("de:Language"));
+    EXPECT_EQ(form->Languages()->menu()->title(), QStringLiteral("de:Language"));
     access->menu()->hide();
     EXPECT_TRUE(
         accessible(form->RC1)->text(QAccessible::Description).contains(QStringLiteral("de:point 2: 110.0")));

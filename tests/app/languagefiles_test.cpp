@@ -7,6 +7,8 @@
 #include "app/chartaccess.h"
 #include "app/helplink.h"
 #include "app/languagechoice.h"
+#include "app/setpointsdialog.h"
+#include "app/studytools.h"
 #include "editedlayout.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
@@ -40,7 +42,8 @@ QString keyOf(const QString& collectedLine) {
     return collectedLine.mid(1, collectedLine.indexOf(QStringLiteral("]=")) - 1).toLower();
 }
 
-// Every key the program asks its dictionary for, from its start to the chart's context menu. The
+// Every key the program asks its dictionary for, from its start to the chart's context menu and the
+// tools it offers. The
 // dictionary is empty and collects, so every key asked for is collected; the window is read without
 // its own translation step so that the step runs with that dictionary.
 QStringList keysTheProgramAsksFor() {
@@ -57,6 +60,12 @@ QStringList keysTheProgramAsksFor() {
     showPastStartupScreen(*form);
     form->Access()->showMenu(QPoint());
     form->Access()->menu()->hide();
+    // What is made or said only when asked for: the velocity graph's text, the table, the dialog.
+    StudyTools& study = *form->Study();
+    study.toggleVelocityGraph();
+    study.toggleLimitTable();
+    study.setDialogRunner([](SetPointsDialog&) { return false; });
+    study.setPoints();
     QStringList keys = {kLanguageNameKey}; // read by the language menu from every package file
     for (const QString& line : dictionary.Collected())
         keys << keyOf(line);

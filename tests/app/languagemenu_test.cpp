@@ -1,5 +1,5 @@
-// Choosing the language inside the program: the submenu of the package's languages, the stored
-// choice, and the arguments that start the program anew where it was.
+// Choosing the language inside the program: the submenu of the package's languages and the stored
+// choice.
 #include "../startupscreen.h"
 #include "app/aboutbox.h"
 #include "app/chartaccess.h"
@@ -17,33 +17,6 @@
 #include <memory>
 
 namespace {
-
-struct ArgumentsCase {
-    const char* what;
-    QByteArrayList arguments;
-    SimulationState state;
-    QByteArrayList expected;
-};
-
-TEST(LanguageChoice, RestartArgumentsCarryTheStateAndKeepTheOthers) {
-    const ArgumentsCase cases[] = {
-        {"none", {}, {1, 50, 110, false}, {"--profile", "1", "--points", "50,110"}},
-        {"earlier state options give way",
-         {"/serverhandle=12", "--profile", "2", "--points", "1,2", "--single", "x"},
-         {0, 63.25, 7, true},
-         {"/serverhandle=12", "x", "--profile", "0", "--points", "63.25,7", "--single"}},
-        {"options with = and one without its value",
-         {"--points=3,4", "--profile"},
-         {2, 0, 133, false},
-         {"--profile", "2", "--points", "0,133"}},
-        {"times keep every digit",
-         {},
-         {1, 1.0 / 3, 100.1, false},
-         {"--profile", "1", "--points", "0.33333333333333331,100.09999999999999"}},
-    };
-    for (const ArgumentsCase& c : cases)
-        EXPECT_EQ(restartArguments(c.arguments, c.state), c.expected) << c.what;
-}
 
 TEST(LanguageChoice, IsStoredAsItsCodeInAFolderMadeForIt) {
     QTemporaryDir dir;
@@ -77,7 +50,7 @@ protected:
             if (qstrcmp(name, "HOME") == 0) return QFile::encodeName(home);
             return QByteArray(qstrcmp(name, "LANG") == 0 ? "de_DE.UTF-8" : "");
         };
-        menu = form->Access()->languageMenu();
+        menu = form->Languages();
         menu->setFiles({root.filePath(QStringLiteral("bin/kyvelo.itl")), search});
         menu->setRestart([this](const QByteArrayList& arguments) { restarts << arguments; });
         menu->setShowError([this](const QString& message) { errors << message; });

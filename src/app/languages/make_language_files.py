@@ -182,6 +182,11 @@ def french(entries):
     return result
 
 
+EXPLAIN_VELOCITY_FR = """<p style="margin:2px 4px">Le <b>graphique des vitesses</b> sous le diagramme montre v(t) = s&prime;(t) &middot; 60
+en km/h. Chaque mesure laisse un point rouge ; la courbe verte (touche E) est la dérivée exacte. Avec deux points,
+le segment bleu est la vitesse <i>moyenne</i> de t1 à t2 : l’aire sous v(t) entre les points est égale à la
+distance ds.</p>"""
+
 EXPLAIN_FR = f"""<p style="margin:2px 4px">Faites glisser les deux points de mesure rouges le long de la courbe avec le bouton gauche de la souris.
 La <b>sécante</b> bleue passe par les deux points : sa pente &Delta;s/&Delta;t est la vitesse <i>moyenne</i>
 entre eux (les afficheurs <b>ds</b> et <b>dt</b> indiquent &Delta;s et &Delta;t). Rapprochez les points de plus en
@@ -224,8 +229,33 @@ FRENCH = french({
     "Language": "Langue",
     "The language could not be stored: %1": "La langue n’a pas pu être enregistrée : %1",
     COPYRIGHT: "Copyright 2026 les auteurs de Kyvelo. Libre pour l’enseignement et l’apprentissage.",
+    "Velocity [km/h]": "Vitesse [km/h]",
+    "Velocity graph": "Graphique des vitesses",
+    "Exact velocity curve": "Courbe exacte des vitesses",
+    "Limit table": "Tableau de limite",
+    "Set points...": "Placer les points...",
+    "Reset": "Réinitialiser",
+    "Copy table": "Copier le tableau",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, sécante centrée",
+    "Tangent, exact": "Tangente, exacte",
+    "Point 1 [min]:": "Point 1 [min] :",
+    "Point 2 [min]:": "Point 2 [min] :",
+    "Cancel": "Annuler",
+    "Velocity-time graph": "Graphique vitesse-temps",
+    "%1 measured velocities, the last %2 km/h at %3 min": "vitesses mesurées : %1, la dernière %2 km/h à %3 min",
+    "the exact curve v(t) is shown": "la courbe exacte v(t) est affichée",
+    "average velocity %1 km/h from %2 to %3 min": "vitesse moyenne %1 km/h de %2 à %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_FR,
     "MMExplain": EXPLAIN_FR,
 })
+
+EXPLAIN_VELOCITY_ES = """<p style="margin:2px 4px">La <b>gráfica de velocidad</b> bajo el diagrama muestra v(t) = s&prime;(t) &middot; 60
+en km/h. Cada medición deja un punto rojo; la curva verde (tecla E) es la derivada exacta. Con dos puntos, el
+segmento azul es la velocidad <i>media</i> de t1 a t2: el área bajo v(t) entre los puntos es igual a la
+distancia ds.</p>"""
 
 EXPLAIN_ES = f"""<p style="margin:2px 4px">Arrastre los dos puntos de medición rojos a lo largo de la curva con el botón izquierdo del ratón.
 La <b>secante</b> azul pasa por ambos puntos: su pendiente &Delta;s/&Delta;t es la velocidad <i>media</i> entre
@@ -269,8 +299,33 @@ SPANISH = {
     "Language": "Idioma",
     "The language could not be stored: %1": "No se pudo guardar el idioma: %1",
     COPYRIGHT: "Copyright 2026 los autores de Kyvelo. Libre para enseñar y aprender.",
+    "Velocity [km/h]": "Velocidad [km/h]",
+    "Velocity graph": "Gráfica de velocidad",
+    "Exact velocity curve": "Curva exacta de velocidad",
+    "Limit table": "Tabla del límite",
+    "Set points...": "Fijar puntos...",
+    "Reset": "Restablecer",
+    "Copy table": "Copiar tabla",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, secante centrada",
+    "Tangent, exact": "Tangente, exacta",
+    "Point 1 [min]:": "Punto 1 [min]:",
+    "Point 2 [min]:": "Punto 2 [min]:",
+    "Cancel": "Cancelar",
+    "Velocity-time graph": "Gráfica velocidad-tiempo",
+    "%1 measured velocities, the last %2 km/h at %3 min": "velocidades medidas: %1, la última %2 km/h en %3 min",
+    "the exact curve v(t) is shown": "se muestra la curva exacta v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "velocidad media %1 km/h de %2 a %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_ES,
     "MMExplain": EXPLAIN_ES,
 }
+
+EXPLAIN_VELOCITY_IT = """<p style="margin:2px 4px">Il <b>grafico della velocità</b> sotto il diagramma mostra v(t) = s&prime;(t) &middot; 60
+in km/h. Ogni misura lascia un punto rosso; la curva verde (tasto E) è la derivata esatta. Con due punti il
+segmento blu è la velocità <i>media</i> da t1 a t2: l’area sotto v(t) tra i punti è uguale allo
+spostamento ds.</p>"""
 
 EXPLAIN_IT = f"""<p style="margin:2px 4px">Trascina i due punti di misura rossi lungo la curva tenendo premuto il tasto sinistro del mouse.
 La <b>secante</b> blu passa per entrambi i punti: il suo coefficiente angolare &Delta;s/&Delta;t è la velocità
@@ -314,8 +369,33 @@ ITALIAN = {
     "Language": "Lingua",
     "The language could not be stored: %1": "Impossibile salvare la lingua: %1",
     COPYRIGHT: "Copyright 2026 gli autori di Kyvelo. Libero per l’insegnamento e l’apprendimento.",
+    "Velocity [km/h]": "Velocità [km/h]",
+    "Velocity graph": "Grafico della velocità",
+    "Exact velocity curve": "Curva esatta della velocità",
+    "Limit table": "Tabella del limite",
+    "Set points...": "Imposta punti...",
+    "Reset": "Ripristina",
+    "Copy table": "Copia tabella",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, secante centrata",
+    "Tangent, exact": "Tangente, esatta",
+    "Point 1 [min]:": "Punto 1 [min]:",
+    "Point 2 [min]:": "Punto 2 [min]:",
+    "Cancel": "Annulla",
+    "Velocity-time graph": "Grafico velocità-tempo",
+    "%1 measured velocities, the last %2 km/h at %3 min": "velocità misurate: %1, l’ultima %2 km/h a %3 min",
+    "the exact curve v(t) is shown": "è mostrata la curva esatta v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "velocità media %1 km/h da %2 a %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_IT,
     "MMExplain": EXPLAIN_IT,
 }
+
+EXPLAIN_VELOCITY_PL = """<p style="margin:2px 4px"><b>Wykres prędkości</b> pod diagramem pokazuje v(t) = s&prime;(t) &middot; 60 w km/h. Każdy
+pomiar zostawia czerwony punkt; zielona krzywa (klawisz E) to dokładna pochodna. Przy dwóch punktach niebieski
+odcinek to prędkość <i>średnia</i> od t1 do t2: pole pod wykresem v(t) między punktami jest równe przyrostowi
+odległości ds.</p>"""
 
 EXPLAIN_PL = f"""<p style="margin:2px 4px">Przeciągnij lewym przyciskiem myszy dwa czerwone punkty pomiarowe wzdłuż krzywej.
 Niebieska <b>sieczna</b> przechodzi przez oba punkty: jej współczynnik kierunkowy &Delta;s/&Delta;t to prędkość
@@ -359,8 +439,33 @@ POLISH = {
     "Language": "Język",
     "The language could not be stored: %1": "Nie udało się zapisać języka: %1",
     COPYRIGHT: "Copyright 2026 autorzy Kyvelo. Do swobodnego użytku w nauczaniu i uczeniu się.",
+    "Velocity [km/h]": "Prędkość [km/h]",
+    "Velocity graph": "Wykres prędkości",
+    "Exact velocity curve": "Dokładna krzywa prędkości",
+    "Limit table": "Tabela granicy",
+    "Set points...": "Ustaw punkty...",
+    "Reset": "Przywróć początek",
+    "Copy table": "Kopiuj tabelę",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Styczna, sieczna centralna",
+    "Tangent, exact": "Styczna, dokładnie",
+    "Point 1 [min]:": "Punkt 1 [min]:",
+    "Point 2 [min]:": "Punkt 2 [min]:",
+    "Cancel": "Anuluj",
+    "Velocity-time graph": "Wykres prędkości od czasu",
+    "%1 measured velocities, the last %2 km/h at %3 min": "zmierzone prędkości: %1, ostatnia %2 km/h w %3 min",
+    "the exact curve v(t) is shown": "widoczna jest dokładna krzywa v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "prędkość średnia %1 km/h od %2 do %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_PL,
     "MMExplain": EXPLAIN_PL,
 }
+
+EXPLAIN_VELOCITY_EL = """<p style="margin:2px 4px">Το <b>διάγραμμα ταχύτητας</b> κάτω από το γράφημα δείχνει v(t) = s&prime;(t) &middot; 60
+σε km/h. Κάθε μέτρηση αφήνει μια κόκκινη κουκκίδα· η πράσινη καμπύλη (πλήκτρο E) είναι η ακριβής παράγωγος. Με δύο
+σημεία το μπλε ευθύγραμμο τμήμα είναι η <i>μέση</i> ταχύτητα από t1 έως t2: το εμβαδόν κάτω από τη v(t) ανάμεσα
+στα σημεία ισούται με τη μετατόπιση ds.</p>"""
 
 EXPLAIN_EL = f"""<p style="margin:2px 4px">Σύρετε τα δύο κόκκινα σημεία μέτρησης κατά μήκος της καμπύλης με το αριστερό πλήκτρο του ποντικιού.
 Η μπλε <b>τέμνουσα</b> διέρχεται και από τα δύο σημεία: η κλίση της &Delta;s/&Delta;t είναι η <i>μέση</i> ταχύτητα
@@ -404,6 +509,26 @@ GREEK = {
     "Language": "Γλώσσα",
     "The language could not be stored: %1": "Δεν ήταν δυνατή η αποθήκευση της γλώσσας: %1",
     COPYRIGHT: "Copyright 2026 οι δημιουργοί του Kyvelo. Ελεύθερο για διδασκαλία και μάθηση.",
+    "Velocity [km/h]": "Ταχύτητα [km/h]",
+    "Velocity graph": "Διάγραμμα ταχύτητας",
+    "Exact velocity curve": "Ακριβής καμπύλη ταχύτητας",
+    "Limit table": "Πίνακας ορίου",
+    "Set points...": "Ορισμός σημείων...",
+    "Reset": "Επαναφορά",
+    "Copy table": "Αντιγραφή πίνακα",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Εφαπτομένη, κεντρική τέμνουσα",
+    "Tangent, exact": "Εφαπτομένη, ακριβής",
+    "Point 1 [min]:": "Σημείο 1 [min]:",
+    "Point 2 [min]:": "Σημείο 2 [min]:",
+    "Cancel": "Άκυρο",
+    "Velocity-time graph": "Διάγραμμα ταχύτητας-χρόνου",
+    "%1 measured velocities, the last %2 km/h at %3 min": "μετρημένες ταχύτητες: %1, η τελευταία %2 km/h στα %3 min",
+    "the exact curve v(t) is shown": "εμφανίζεται η ακριβής καμπύλη v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "μέση ταχύτητα %1 km/h από %2 έως %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_EL,
     "MMExplain": EXPLAIN_EL,
 }
 
