@@ -124,3 +124,10 @@ py() {
   awk -v t="$1" -v y="$my" 'BEGIN { s = t + 7 * cos((t + 20) / 20) + 8 * sin((t + 40) / 11.3) + 10;
                                     printf "%d", y + 61 + (180 - s) * 386 / 180 + 0.5 }'
 }
+
+# Red pixels of a point mark in the 5 x 5 pixels around time $1 on the curve, on the screen as it is.
+redAt() {
+  import -window root "$out/now.png"
+  convert "$out/now.png" -crop "5x5+$(($(px "$1") - 2))+$(($(py "$1") - 2))" +repage \
+    -fill black +opaque red -fill white -opaque red -format '%[fx:int(mean*w*h+0.5)]' info:
+}
