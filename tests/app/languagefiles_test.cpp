@@ -124,19 +124,6 @@ TEST(LanguageFiles, GermanReadsBackWithItsUmlautsAndEntities) {
     EXPECT_FALSE(explainEn.contains(QLatin1Char('\n'))); // line breaks of the file read as blanks
 }
 
-TEST(LanguageFiles, PolishAndGreekReadBackFromUtf8) {
-    const auto polish = load(QStringLiteral("kyvelo_pl.itl"));
-    EXPECT_EQ(polish->Encoding(), LanguageFileEncoding::Utf8);
-    EXPECT_EQ(polish->Translate(QStringLiteral("Velocity")), QStringLiteral("Prędkość"));
-    const auto greek = load(QStringLiteral("kyvelo_el.itl"));
-    EXPECT_EQ(greek->Encoding(), LanguageFileEncoding::Utf8);
-    EXPECT_EQ(greek->Translate(QStringLiteral("$languagename$")), QStringLiteral("Ελληνικά"));
-    EXPECT_EQ(greek->Translate(QStringLiteral("Distance - Time - Velocity")),
-              QStringLiteral("Απόσταση - Χρόνος - Ταχύτητα"));
-    EXPECT_TRUE(greek->Translate(QStringLiteral("MMExplain"))
-                    .contains(QStringLiteral("η <i>στιγμιαία</i> ταχύτητα s&prime;(t)")));
-}
-
 // The home page, the links of the explanatory text and the About dialog's two fixed links open
 // pages that come with the program, in the language of the file (English where there are none in
 // it), at anchors those pages have.

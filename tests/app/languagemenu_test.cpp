@@ -18,21 +18,6 @@
 
 namespace {
 
-TEST(LanguageChoice, IsStoredAsItsCodeInAFolderMadeForIt) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("config/kyvelo/language"));
-    EXPECT_EQ(storeLanguageChoice(path, QStringLiteral("el")), QString());
-    EXPECT_EQ(storeLanguageChoice(path, QStringLiteral("fr")), QString());
-    QFile stored(path);
-    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-    EXPECT_EQ(stored.readAll(), QByteArray("fr\n"));
-    // A file where the folder should be; no configuration folder at all.
-    QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
-    EXPECT_NE(storeLanguageChoice(dir.filePath(QStringLiteral("file/kyvelo/language")), QStringLiteral("el")),
-              QString());
-    EXPECT_NE(storeLanguageChoice(QString(), QStringLiteral("el")), QString());
-}
-
 // The main window with a package of three languages in a folder of its own, German by the locale.
 class LanguageMenuTest : public testing::Test {
 protected:
