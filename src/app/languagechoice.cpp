@@ -1,11 +1,11 @@
 #include "app/languagechoice.h"
 
 #include "localisation/rivazidad2000.h"
+#include "platform/system/regularfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,8 +31,5 @@ QString storeLanguageChoice(const QString& choicePath, const QString& code) {
     if (choicePath.isEmpty()) return QStringLiteral("there is no configuration folder (HOME is not set)");
     const QString folder = QFileInfo(choicePath).path();
     if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 cannot be made").arg(folder);
-    QSaveFile file(choicePath);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    file.write(code.toUtf8() + '\n');
-    return file.commit() ? QString() : file.errorString();
+    return writeFileAtomically(QFile::encodeName(choicePath), code.toUtf8() + '\n');
 }

@@ -1,11 +1,16 @@
 #include "platform/system/languagefilepath.h"
 
+#include "platform/system/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+
+// A choice is a short code; anything longer is no choice.
+constexpr qint64 kMaxChoiceSize = 256;
 
 QString configFolder(const LanguageFileSearch& search) {
     const QString configHome = QFile::decodeName(search.environment("XDG_CONFIG_HOME"));
@@ -107,9 +112,8 @@ LanguageFileSearch systemLanguageFileSearch(const QString& programFolder) {
     return {[](const char* name) { return qgetenv(name); },
             [](const QString& file) { return QFileInfo(file).isFile(); },
             [](const QString& file) {
-                QFile opened(file);
-                // A choice is a short code: a file that never ends must not stall the start.
-                return opened.open(QIODevice::ReadOnly) ? opened.read(256) : QByteArray();
+                return readRegularFile(QFile::encodeName(file), kMaxChoiceSize, SymbolicLinks::Follow)
+                    .value_or(QByteArray());
             },
             [](const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); },
             installedDataFolder(programFolder)};

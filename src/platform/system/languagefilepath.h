@@ -13,7 +13,7 @@
 struct LanguageFileSearch {
     std::function<QByteArray(const char*)> environment; // a variable's value, empty when it is not set
     std::function<bool(const QString&)> exists;         // whether that file is there
-    std::function<QByteArray(const QString&)> read;     // a file's first line's worth of bytes, or none
+    std::function<QByteArray(const QString&)> read;     // a small regular file's content, else none
     std::function<QStringList(const QString&)> list;    // the names of the files in a folder
     QString dataFolder;                                 // the installation's shared data ("<prefix>/share")
 };
