@@ -48,11 +48,18 @@ QString packageFolder(const QString& besideProgram, const LanguageFileSearch& se
     return QStringLiteral("%1/%2").arg(search.dataFolder, programName(besideProgram));
 }
 
+QString packageFileName(const QString& besideProgram, const QString& code) {
+    return QStringLiteral("%1_%2.itl").arg(programName(besideProgram), code);
+}
+
+QString packagePath(const QString& besideProgram, const LanguageFileSearch& search, const QString& code) {
+    return packageFolder(besideProgram, search) + QLatin1Char('/') + packageFileName(besideProgram, code);
+}
+
 // The package's file for a language; empty when the code is none or the package lacks its file.
 QString packageFile(const QString& besideProgram, const LanguageFileSearch& search, const QString& code) {
     if (!isLanguageCode(code)) return {};
-    const QString path = QStringLiteral("%1/%2_%3.itl")
-                             .arg(packageFolder(besideProgram, search), programName(besideProgram), code);
+    const QString path = packagePath(besideProgram, search, code);
     return search.exists(path) ? path : QString();
 }
 
@@ -78,8 +85,7 @@ QString languageFilePath(const QString& besideProgram, const LanguageFileSearch&
     if (QString own = ownFile(besideProgram, search); !own.isEmpty()) return own;
     if (QString byLocale = packageFile(besideProgram, search, localeLanguage(search)); !byLocale.isEmpty())
         return byLocale;
-    return QStringLiteral("%1/%2_en.itl")
-        .arg(packageFolder(besideProgram, search), programName(besideProgram));
+    return packagePath(besideProgram, search, QStringLiteral("en"));
 }
 
 QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search) {
@@ -89,18 +95,16 @@ QString languageChoicePath(const QString& besideProgram, const LanguageFileSearc
 }
 
 QList<PackageLanguage> packageLanguages(const QString& besideProgram, const LanguageFileSearch& search) {
-    const QString folder = packageFolder(besideProgram, search);
-    const QString prefix = programName(besideProgram) + QLatin1Char('_');
-    const QString suffix = QStringLiteral(".itl");
     QStringList codes;
-    for (const QString& name : search.list(folder))
-        if (name.startsWith(prefix) && name.endsWith(suffix))
-            codes << name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+    for (const QString& name : search.list(packageFolder(besideProgram, search))) {
+        const qsizetype start = programName(besideProgram).size() + 1;
+        const QString code = name.mid(start, name.size() - start - 4); // between "kyvelo_" and ".itl"
+        if (isLanguageCode(code) && name == packageFileName(besideProgram, code)) codes << code;
+    }
     codes.sort();
     QList<PackageLanguage> languages;
     for (const QString& code : codes)
-        if (isLanguageCode(code))
-            languages.append({code, QStringLiteral("%1/%2%3%4").arg(folder, prefix, code, suffix)});
+        languages.append({code, packagePath(besideProgram, search, code)});
     return languages;
 }
 
