@@ -25,6 +25,8 @@ for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$tmp/display")
 export XDG_RUNTIME_DIR=$tmp # a link directory of its own: another running copy must not end this one
 export XDG_CONFIG_HOME=$tmp/config # no language chosen in the program's menu overrides the file beside it
+# The package's language files where the copies below find them, for the context menu's Language entry.
+cp -r "$(dirname "$binary")/../share" "$tmp/"
 unset QT_QPA_PLATFORM
 
 # Starts the program in LANGUAGE ($1) with the options that follow, from a copy of its folder with

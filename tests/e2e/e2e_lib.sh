@@ -51,6 +51,9 @@ unset QT_QPA_PLATFORM
 # the second copy (which ends at once).
 runtime=$(mktemp -d)
 export XDG_RUNTIME_DIR=$runtime
+# A configuration folder of its own: a language chosen in the menu of a copy the user runs would
+# otherwise win over the English file beside the program.
+export XDG_CONFIG_HOME=$runtime/config
 
 # Starts the program; its messages go to $out/app.log.
 start_program() {

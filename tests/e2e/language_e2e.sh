@@ -4,8 +4,7 @@
 # in the configuration folder. Exit 77 (skipped) when Xvfb or the X tools are missing.
 set -u
 . "$(dirname "$0")/e2e_lib.sh"
-export XDG_CONFIG_HOME=$out/config LC_ALL=C
-rm -rf "$XDG_CONFIG_HOME"
+export LC_ALL=C
 greek_title='Απόσταση - Χρόνος - Ταχύτητα'
 
 # Like wait_window and wait_window_gone, for a title outside ASCII: xdotool's search by name sees
