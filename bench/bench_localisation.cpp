@@ -1,5 +1,5 @@
-// The translation dictionary: loading a 500-entry language file next to reading the same bytes with a
-// plain QFile::readAll, and translating the main window from that file.
+// The translation dictionary: loading a 500-entry language file, in Windows-1252 and in UTF-8, next to
+// reading the same bytes with a plain QFile::readAll, and translating the main window from that file.
 #include "app/mainfrm.h"
 #include "localisation/rivazidad2000.h"
 
@@ -27,8 +27,9 @@ const char* const kWindowKeys[] = {"Distance - Time - Velocity",
                                    "Time Interval dt [min]"};
 constexpr int kEntries = 500;
 
-// 500 entries, the window's keys last (the longest scans), Windows-1252 umlauts in the values.
-QByteArray languageFile() {
+// 500 entries, the window's keys last (the longest scans), umlauts in the values: Windows-1252, or
+// UTF-8 after the byte-order mark.
+QByteArray languageFile(bool utf8) {
     QByteArray bytes;
     const int fillers = kEntries - static_cast<int>(std::size(kWindowKeys));
     for (int i = 0; i < fillers; ++i)
@@ -38,14 +39,14 @@ QByteArray languageFile() {
                  QByteArray::number(i) + "\\nzweite Zeile|$$\r\n";
     for (const char* key : kWindowKeys)
         bytes += QByteArray("[") + key + "]=BF_" + key + "|$$\r\n";
-    return bytes;
+    return utf8 ? "\xEF\xBB\xBF" + QString::fromLatin1(bytes).toUtf8() : bytes;
 }
 
 class LanguageFileOnDisk {
 public:
-    LanguageFileOnDisk() : path(folder.filePath(QStringLiteral("kyvelo.itl"))) {
+    explicit LanguageFileOnDisk(bool utf8 = false) : path(folder.filePath(QStringLiteral("kyvelo.itl"))) {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(languageFile()) < 0) std::abort();
+        if (!file.open(QIODevice::WriteOnly) || file.write(languageFile(utf8)) < 0) std::abort();
     }
     QTemporaryDir folder;
     QString path;
@@ -59,8 +60,9 @@ void loadInto(TRivazidad2000& dictionary, const QString& path) {
 
 } // namespace
 
+// Argument 0: Windows-1252; 1: UTF-8.
 static void BM_LoadLanguageFile(benchmark::State& state) {
-    const LanguageFileOnDisk file;
+    const LanguageFileOnDisk file(state.range(0) == 1);
     for (auto _ : state) {
         TRivazidad2000 dictionary(QString{});
         loadInto(dictionary, file.path);
@@ -68,7 +70,7 @@ static void BM_LoadLanguageFile(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kEntries);
 }
-BENCHMARK(BM_LoadLanguageFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadLanguageFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The least any reader does: the same file's bytes with one QFile::readAll.
 static void BM_BaselineReadAll(benchmark::State& state) {

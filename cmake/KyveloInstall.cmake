@@ -4,14 +4,22 @@
 include(GNUInstallDirs)
 
 set(KYVELO_APP_ID example.kyvelo.Kyvelo)
-# The German and the English language file; the program picks one by the user's locale.
-set(KYVELO_LANGUAGE_FILES ${PROJECT_SOURCE_DIR}/src/app/languages/kyvelo_de.itl
-                          ${PROJECT_SOURCE_DIR}/src/app/languages/kyvelo_en.itl)
+# Every language file the generator writes (kyvelo_<code>.itl); the program picks one by the user's
+# locale or by the choice made in its context menu, and lists them all there.
+file(GLOB KYVELO_LANGUAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/languages/kyvelo_*.itl)
 
 # The installed program finds the shared data from its own folder, so a prefix moved as a whole or
 # staged with DESTDIR still works.
 file(RELATIVE_PATH data_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR})
 target_compile_definitions(kyvelo_system PRIVATE KYVELO_DATA_FROM_PROGRAM="${data_from_program}")
+
+# The built program finds them the same way, so its language menu works before installing.
+set(built_language_folder $<TARGET_FILE_DIR:kyvelo>/${data_from_program}/kyvelo)
+add_custom_target(kyvelo_package_languages ALL
+                  COMMAND ${CMAKE_COMMAND} -E make_directory ${built_language_folder}
+                  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${KYVELO_LANGUAGE_FILES} ${built_language_folder}
+                  DEPENDS ${KYVELO_LANGUAGE_FILES})
+add_dependencies(kyvelo kyvelo_package_languages)
 
 # The 48 x 48 icon is drawn from the scalable one, so the two cannot drift apart. The program's
 # windows carry it too, from a resource.

@@ -7,8 +7,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulation about the first deriv
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Kyvelo plots the distance a car has travelled over time. Students drag two
 measuring points along the curve and see the secant or the tangent with its
-slope triangle, and the velocity in dot-matrix displays. German or English by
-the desktop's language, with help pages in both.")
+slope triangle, and the velocity in dot-matrix displays. In English, German,
+French, Spanish, Italian, Polish or Greek, by the desktop's language or as
+chosen in the program, with help pages in English and German.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kyvelo)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,5 +1,7 @@
-// libFuzzer target: the language-file reader must take any bytes without a crash or a hang, keep
-// keys and values paired, find every key it stored, and read back the keys of the file it writes.
+// libFuzzer target: the language-file reader must take any bytes, in either encoding, without a
+// crash or a hang, keep keys and values paired, lose no entry (each "|$$" of the bytes ends one, also
+// among malformed UTF-8), find every key it stored, and read back the keys of the file it writes
+// in the encoding it read. Seeds with the UTF-8 byte-order mark lead it into UTF-8.
 #include "fuzzsupport.h"
 #include "localisation/collectedfile.h"
 #include "localisation/rivazidad2000.h"
@@ -8,7 +10,12 @@
 
 namespace {
 
-QStringList keysOf(QByteArray bytes) {
+struct Read {
+    QStringList keys;
+    LanguageFileEncoding encoding;
+};
+
+Read readBack(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TRivazidad2000 dictionary(QStringLiteral("Fuzz"));
@@ -20,15 +27,25 @@ QStringList keysOf(QByteArray bytes) {
         require(dictionary.Translate(key) == dictionary.Values()[first]);
         dictionary.Translate(key, {QStringLiteral("<%1%>"), QStringLiteral("x")});
     }
-    return dictionary.Keys();
+    return {dictionary.Keys(), dictionary.Encoding()};
+}
+
+// The end markers of the bytes, counted from the start without overlap, as the reader cuts them.
+qsizetype endMarkers(const QByteArray& bytes) {
+    qsizetype count = 0;
+    for (qsizetype at = 0; (at = bytes.indexOf("|$$", at)) >= 0; at += 3)
+        ++count;
+    return count;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QStringList keys = keysOf(bytes);
-    const QStringList values(keys.size());
-    require(keysOf(collectedFileContent({}, keys, values)) == keys);
+    const Read read = readBack(bytes);
+    require(read.keys.size() == endMarkers(bytes));
+    const QStringList values(read.keys.size());
+    const Read written = readBack(collectedFileContent({}, read.keys, values, read.encoding));
+    require(written.keys == read.keys && written.encoding == read.encoding);
     return 0;
 }

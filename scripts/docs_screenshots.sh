@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the pictures in docs/ from the real program on a virtual X screen of 1366 x 768, each from a
 # fresh start of a copy of the build's program folder with the language file it needs.
-# Usage: scripts/docs_screenshots.sh build/src/app/kyvelo          every picture (English, German)
+# Usage: scripts/docs_screenshots.sh build/src/app/kyvelo          every picture (English, German,
+#                                   and the main window in French and in Greek)
 #        scripts/docs_screenshots.sh build/src/app/kyvelo LANGUAGE  only startup-LANGUAGE.png, with
 #                                   src/app/languages/kyvelo_LANGUAGE.itl (e.g. de)
 set -eu
@@ -23,6 +24,9 @@ trap '[ -n "$app" ] && kill $app; kill $xvfb; rm -rf "$tmp"' EXIT
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$tmp/display")
 export XDG_RUNTIME_DIR=$tmp # a link directory of its own: another running copy must not end this one
+export XDG_CONFIG_HOME=$tmp/config # no language chosen in the program's menu overrides the file beside it
+# The package's language files where the copies below find them, for the context menu's Language entry.
+cp -r "$(dirname "$binary")/../share" "$tmp/"
 unset QT_QPA_PLATFORM
 
 # Starts the program in LANGUAGE ($1) with the options that follow, from a copy of its folder with
@@ -101,6 +105,13 @@ main_window_picture() {
   stop
 }
 
+main_window_picture_in() { # $1 language
+  start "$1"
+  close_startup_screen
+  shoot "main-$1.png"
+  stop
+}
+
 # Back and Forth in single-point mode: a click gives the chart the keys, then point 1 walks from 10
 # to 115 min in steps of 5 min, each step leaving its dot under the exact curve.
 velocity_graph_picture() {
@@ -146,6 +157,8 @@ fi
 startup_picture en
 startup_picture de
 main_window_picture
+main_window_picture_in fr
+main_window_picture_in el
 velocity_graph_picture
 limit_table_picture
 focus_ring_picture

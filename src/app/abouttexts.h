@@ -1,4 +1,4 @@
-// The About dialog's texts in the two languages the program knows itself (see programlanguage.h).
+// The About dialog's texts in the languages the program knows itself (see programlanguage.h).
 #pragma once
 
 #include <QString>

@@ -16,6 +16,8 @@ class AccessTexts : public TComponent {
     Q_PROPERTY(QString PointOne MEMBER FPointOne)
     Q_PROPERTY(QString PointTwo MEMBER FPointTwo)
     Q_PROPERTY(QString ProfileBoxName MEMBER FProfileBoxName)
+    Q_PROPERTY(QString Language MEMBER FLanguage)
+    Q_PROPERTY(QString LanguageNotStored MEMBER FLanguageNotStored)
 public:
     explicit AccessTexts(TComponentBase* owner);
 
@@ -27,6 +29,8 @@ public:
     QString PointOne() const { return FPointOne; }
     QString PointTwo() const { return FPointTwo; }
     QString ProfileBoxName() const { return FProfileBoxName; }
+    QString Language() const { return FLanguage; }
+    QString LanguageNotStored() const { return FLanguageNotStored; }
 
 private:
     QString FCopyPicture = QStringLiteral("BF_Copy picture");
@@ -39,4 +43,7 @@ private:
     QString FPointOne = QStringLiteral("BF_Point 1: %1 min, %2 km");
     QString FPointTwo = QStringLiteral("BF_point 2: %1 min, %2 km");
     QString FProfileBoxName = QStringLiteral("BF_Trip profile");
+    QString FLanguage = QStringLiteral("BF_Language");
+    // %1: why it failed.
+    QString FLanguageNotStored = QStringLiteral("BF_The language could not be stored: %1");
 };

@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -134,20 +135,44 @@ bool takeValueOption(CommandLine& result, const QByteArrayList& arguments, qsize
     return true;
 }
 
-// Switches that change the state shown; true when `argument` was one.
+// The switches that change the state shown, each with the part of the state it sets.
+struct StateSwitch {
+    const char* name;
+    bool& (*flag)(ViewState&);
+};
+const StateSwitch kStateSwitches[] = {
+    {"--single", [](ViewState& state) -> bool& { return state.simulation.singlePoint; }},
+    {"--velocity-graph", [](ViewState& state) -> bool& { return state.velocityGraph; }},
+    {"--exact", [](ViewState& state) -> bool& { return state.exactCurve; }},
+    {"--limit-table", [](ViewState& state) -> bool& { return state.limitTable; }},
+};
+
+// True when `argument` was a state switch.
 bool takeStateSwitch(CommandLine& result, const QByteArray& argument) {
-    ViewState& state = result.state;
-    const std::pair<const char*, bool*> switches[] = {{"--single", &state.simulation.singlePoint},
-                                                      {"--velocity-graph", &state.velocityGraph},
-                                                      {"--exact", &state.exactCurve},
-                                                      {"--limit-table", &state.limitTable}};
-    for (const auto& [name, flag] : switches)
-        if (argument == name) {
-            *flag = true;
+    for (const StateSwitch& stateSwitch : kStateSwitches)
+        if (argument == stateSwitch.name) {
+            stateSwitch.flag(result.state) = true;
             result.stateGiven = true;
             return true;
         }
     return false;
+}
+
+// How many arguments from `at` on give a state: an option with its value, or a switch (0: none).
+qsizetype stateArgumentCount(const QByteArrayList& arguments, qsizetype at) {
+    const QByteArray& argument = arguments[at];
+    for (const QByteArray& option : {kProfile, kPoints, kPoint}) {
+        if (argument == option) return std::min<qsizetype>(2, arguments.size() - at);
+        if (argument.startsWith(option + '=')) return 1;
+    }
+    for (const StateSwitch& stateSwitch : kStateSwitches)
+        if (argument == stateSwitch.name) return 1;
+    return 0;
+}
+
+// All the digits a time needs to be read back as the same number.
+QByteArray exactTime(double t) {
+    return QByteArray::number(t, 'g', 17);
 }
 
 } // namespace
@@ -200,4 +225,20 @@ QString usageText() {
 
 QString versionText() {
     return QStringLiteral("kyvelo " KYVELO_VERSION "\n");
+}
+
+QByteArrayList restartArguments(const QByteArrayList& arguments, const ViewState& state) {
+    QByteArrayList result;
+    for (qsizetype i = 0; i < arguments.size();) {
+        const qsizetype count = stateArgumentCount(arguments, i);
+        if (count == 0) result << arguments[i];
+        i += std::max<qsizetype>(count, 1);
+    }
+    const SimulationState& simulation = state.simulation;
+    result << kProfile << QByteArray::number(simulation.profile) << kPoints
+           << exactTime(simulation.t1) + ',' + exactTime(simulation.t2);
+    ViewState copy = state;
+    for (const StateSwitch& stateSwitch : kStateSwitches)
+        if (stateSwitch.flag(copy)) result << stateSwitch.name;
+    return result;
 }

@@ -7,12 +7,15 @@
 #include "app/limittable.h"
 #include "app/mainfrm.h"
 #include "app/programlanguage.h"
+#include "app/restart.h"
 #include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
+#include "platform/system/processreplace.h"
 #include "platform/system/terminationsignals.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QImageWriter>
 #include <QPixmap>
@@ -84,6 +87,15 @@ QByteArrayList rawArguments(int argc, char* argv[]) {
     return arguments;
 }
 
+// Starts the program anew in this process. The windows are gone, and with them the single-copy lock
+// and the link window, which the new start would otherwise find taken.
+int restart(const QByteArray& name, const QByteArrayList& arguments) {
+    const QString reason = replaceProcess(QFile::encodeName(QCoreApplication::applicationFilePath()),
+                                          QByteArrayList{name} + arguments);
+    std::fprintf(stderr, "kyvelo: cannot start again: %s\n", qPrintable(reason));
+    return 1;
+}
+
 QByteArrayList writableImageFormats() {
     QByteArrayList formats = QImageWriter::supportedImageFormats();
     for (QByteArray& format : formats)
@@ -94,7 +106,8 @@ QByteArrayList writableImageFormats() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const CommandLine options = parseCommandLine(rawArguments(argc, argv), writableImageFormats);
+    const QByteArrayList arguments = rawArguments(argc, argv);
+    const CommandLine options = parseCommandLine(arguments, writableImageFormats);
     if (options.help || options.version) {
         std::fputs(qPrintable(options.help ? usageText() : versionText()), stdout);
         return 0;
@@ -126,5 +139,7 @@ int main(int argc, char* argv[]) {
     const int code = run(*app, options);
     delete FrmAbout;
     delete Form1;
+    if (const std::optional<QByteArrayList>& again = requestedRestart())
+        return restart(arguments.value(0), *again);
     return code;
 }

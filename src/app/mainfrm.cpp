@@ -6,6 +6,7 @@
 #include "app/chartaccess.h"
 #include "app/componentclasses.h"
 #include "app/helplink.h"
+#include "app/languagemenu.h"
 #include "app/layoutresources.h"
 #include "app/measuringpoints.h"
 #include "app/readouttexts.h"
@@ -86,6 +87,7 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
         *FAccessTexts);
     FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
     FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
+    FLanguages = std::make_unique<LanguageMenu>(*this, *FAccessTexts); // the context menu's last entry
 }
 
 TForm1::~TForm1() {
@@ -148,7 +150,7 @@ void TForm1::Explain(const QString& html) {
 }
 
 // Its captions are translated here, once; the description, the links' heading and the two fixed
-// links are the program's own, in German or English as the language file names itself.
+// links are the program's own, in the language the language file names itself.
 void TForm1::fillAboutDialog() {
     FrmAbout->LblName->SetCaption(QStringLiteral("Kyvelo"));
     FrmAbout->LblVersion->SetCaption(QStringLiteral("Version " KYVELO_VERSION));

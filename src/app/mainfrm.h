@@ -16,6 +16,7 @@ class ChartAccess;
 class MeasuringPoints;
 class ReadoutTexts;
 class StudyTexts;
+class LanguageMenu;
 class StudyTools;
 class TCheckBox;
 class TComboBox;
@@ -67,6 +68,8 @@ public:
     ChartAccess* Access() const { return FAccess.get(); }
     // The velocity graph, the limit table, exact placement of the points and Reset.
     StudyTools* Study() const { return FStudy.get(); }
+    // The context menu's Language submenu.
+    LanguageMenu* Languages() const { return FLanguages.get(); }
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -118,6 +121,7 @@ private:
     std::unique_ptr<ChartAccess> FAccess;
     StudyTexts* FStudyTexts;
     std::unique_ptr<StudyTools> FStudy;
+    std::unique_ptr<LanguageMenu> FLanguages;
     bool FStarted = false; // the start-up runs at the first show only
 };
 

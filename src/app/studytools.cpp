@@ -147,6 +147,12 @@ void StudyTools::apply(const ViewState& state) {
     applySimulation(state.simulation);
 }
 
+ViewState StudyTools::state() const {
+    const SimulationState simulation{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
+                                     FForm.CBox1Point->Checked(), FForm.CBoxShowCH->Checked()};
+    return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown()};
+}
+
 // The check boxes update the display as a click does; the trace then starts from the one
 // measurement of the new points.
 void StudyTools::applySimulation(const SimulationState& state) {

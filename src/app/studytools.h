@@ -42,6 +42,8 @@ public:
     void reset();
     // The whole state at once, the trace started anew from its measurement.
     void apply(const ViewState& state);
+    // The state shown now, as apply() takes it.
+    ViewState state() const;
 
     VelocityGraph& graph() const { return *FGraph; }
     // Null until the table is first shown.

@@ -1,7 +1,6 @@
 #include "localisation/collectedfile.h"
 
 #include "localisation/languagefile.h"
-#include "localisation/windows1252.h"
 #include "platform/system/regularfile.h"
 
 #include <QApplication>
@@ -18,13 +17,13 @@ QString collectedFileName(const QString& programFileName) {
 }
 
 QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
-                                const QStringList& values) {
+                                const QStringList& values, LanguageFileEncoding encoding) {
     QString text;
     for (const QString& line : collected)
         text += line + QStringLiteral("\r\n");
     for (qsizetype i = 0; i < keys.size(); ++i)
         text += languageFileLine(keys[i], values[i]) + QStringLiteral("\r\n");
-    return encodeWindows1252(text);
+    return encodeLanguageFile(text, encoding);
 }
 
 QString writeCollectedFile(const QString& path, const QByteArray& content) {

@@ -2,6 +2,8 @@
 // set: the lines collected for missing keys, then every loaded entry, each line ended by CR LF.
 #pragma once
 
+#include "localisation/languagefileencoding.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,9 @@
 // without a three-letter extension gets ".itl" added ("kyvelo" -> "kyvelo.itl").
 QString collectedFileName(const QString& programFileName);
 
-// The file's bytes (Windows-1252).
+// The file's bytes, in the encoding of the language file the entries came from.
 QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
-                                const QStringList& values);
+                                const QStringList& values, LanguageFileEncoding encoding);
 
 // Replaces the file as a whole (a failed write leaves the old one as it was; a symbolic link or
 // anything but a regular file at path is refused); returns an empty text on success, otherwise why

@@ -1,7 +1,6 @@
 #include "localisation/languagefile.h"
 
 #include "localisation/textrules.h"
-#include "localisation/windows1252.h"
 
 #include <QIODevice>
 
@@ -47,8 +46,10 @@ LanguageEntries readLanguageFile(QIODevice& stream, const QString& appName) {
     // The whole stream at once: an entry ends at the first end marker after the previous one, so
     // reading ahead changes nothing but the number of reads.
     stream.seek(0);
-    const QString text = decodeWindows1252(stream.readAll());
+    const DecodedLanguageFile file = decodeLanguageFile(stream.readAll());
+    const QString& text = file.Text;
     LanguageEntries entries;
+    entries.Encoding = file.Encoding;
     qsizetype start = 0;
     for (qsizetype end; (end = text.indexOf(kEndMarker, start)) >= 0; start = end + kEndMarker.size()) {
         QString key;

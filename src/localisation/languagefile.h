@@ -1,7 +1,10 @@
 // The ".itl" language file: a sequence of entries "[" key "]=" value "|$$"; anything before the
 // "[" of an entry (the line break after the previous one, remarks) and anything after the last
-// "|$$" is ignored, and a value may run over several lines.
+// "|$$" is ignored, and a value may run over several lines. The file is Windows-1252 text, or UTF-8
+// when it begins with the byte-order mark (languagefileencoding.h).
 #pragma once
+
+#include "localisation/languagefileencoding.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,6 +16,8 @@ struct LanguageEntries {
     QStringList Keys;
     // Processed; Values[i] belongs to Keys[i].
     QStringList Values;
+    // What the file was written in; a collected file is written back the same way.
+    LanguageFileEncoding Encoding = LanguageFileEncoding::Windows1252;
 };
 
 // Reads every entry of a seekable stream from position 0. "<%APPNAME%>" in values becomes appName.

@@ -29,6 +29,7 @@ void TRivazidad2000::LoadFromStream(QIODevice& stream) {
     LanguageEntries entries = readLanguageFile(stream, FAppName);
     FKeys = std::move(entries.Keys);
     FValues = std::move(entries.Values);
+    FEncoding = entries.Encoding;
 }
 
 QString TRivazidad2000::Translate(const QString& key, const QStringList& arguments) {
@@ -52,7 +53,8 @@ void TRivazidad2000::collectMissing(const QString& key) {
 void TRivazidad2000::writeCollected() {
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     const QString path = QDir::current().filePath(collectedFileName(programFile));
-    const QString error = writeCollectedFile(path, collectedFileContent(FCollected, FKeys, FValues));
+    const QString error =
+        writeCollectedFile(path, collectedFileContent(FCollected, FKeys, FValues, FEncoding));
     if (!error.isEmpty())
         reportCollectedFileError(
             QStringLiteral("The language file \"%1\" could not be written: %2").arg(path, error));

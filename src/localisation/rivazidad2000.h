@@ -5,9 +5,11 @@
 //
 // With the collect flag set, keys asked for and not found are collected, and on destruction a
 // language file is written to the current folder: the collected keys, each as its own text, then
-// every loaded entry, ready to be translated. A failure to write it is reported to the user and the
-// program goes on closing.
+// every loaded entry, ready to be translated, in the encoding of the file that was loaded. A failure
+// to write it is reported to the user and the program goes on closing.
 #pragma once
+
+#include "localisation/languagefileencoding.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,6 +58,8 @@ public:
 
     const QStringList& Keys() const { return FKeys; }
     const QStringList& Values() const { return FValues; }
+    // The encoding of the file loaded last (Windows-1252 before any).
+    LanguageFileEncoding Encoding() const { return FEncoding; }
     // Language-file lines for the missing keys, in the order first asked for.
     const QStringList& Collected() const { return FCollected; }
 
@@ -70,6 +74,7 @@ private:
     TTranslateObjectEvent FOnTranslateObject;
     QStringList FKeys;
     QStringList FValues;
+    LanguageFileEncoding FEncoding = LanguageFileEncoding::Windows1252;
     QString FPrefix;
     QStringList FCollected;
     bool FCollect = false;

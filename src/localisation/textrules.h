@@ -1,5 +1,5 @@
 // The text operations of the dictionary. Letter case is folded for the ASCII letters A to Z only,
-// as the language files' code page demands.
+// in either encoding of the language files.
 #pragma once
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(AboutTexts, GermanOrEnglishByTheLanguageName) {
+TEST(AboutTexts, InTheLanguageTheFileNamesItself) {
     const AboutTexts german = aboutTextsFor(QStringLiteral("lgGerMan"));
     EXPECT_EQ(german.WebSite, QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
     EXPECT_TRUE(german.Description.startsWith(
@@ -16,4 +16,12 @@ TEST(AboutTexts, GermanOrEnglishByTheLanguageName) {
         QStringLiteral("This program shows the relationship between the slope of a tangent and the first "
                        "derivative of a function. ")));
     EXPECT_TRUE(english.Description.endsWith(QStringLiteral("is based on the “VRX Component Suite”.")));
+
+    // The help exists in German and English; the other languages link the English pages.
+    const AboutTexts greek = aboutTextsFor(QStringLiteral("LGGreek"));
+    EXPECT_EQ(greek.WebSite, QStringLiteral("Περισσότερες πληροφορίες στις σελίδες:"));
+    EXPECT_TRUE(greek.Description.startsWith(QStringLiteral(
+        "Αυτό το πρόγραμμα δείχνει τη σχέση ανάμεσα στην κλίση της εφαπτομένης και στην πρώτη παράγωγο")));
+    EXPECT_EQ(greek.SuiteLink, QStringLiteral("help:en/index.html#components"));
+    EXPECT_EQ(german.SuiteLink, QStringLiteral("help:de/index.html#components"));
 }

@@ -5,6 +5,7 @@
 #include "app/aboutbox.h"
 #include "app/accessibleface.h"
 #include "app/chartaccess.h"
+#include "app/languagemenu.h"
 #include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
@@ -471,9 +472,10 @@ TEST_F(ChartAccessTest, TheNewTextsTranslateLikeEveryCaption) {
         p.write(texts, QStringLiteral("de:") + value);
         ++translated;
     }
-    EXPECT_EQ(translated, 8);
+    EXPECT_EQ(translated, 10);
     access->showMenu(QPoint(10, 10));
     EXPECT_EQ(access->copyPictureAction()->text(), QStringLiteral("de:Copy picture"));
+    EXPECT_EQ(form->Languages()->menu()->title(), QStringLiteral("de:Language"));
     access->menu()->hide();
     EXPECT_TRUE(
         accessible(form->RC1)->text(QAccessible::Description).contains(QStringLiteral("de:point 2: 110.0")));

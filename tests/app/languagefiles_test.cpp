@@ -1,21 +1,29 @@
-// The language files the program ships with: each covers every caption of both windows and the
-// program's own keys, reads back as the texts it was written with, and links the help pages that
-// come with the program.
+// The language files the program ships with: each holds every key the running program asks for and
+// no other, reads back as the texts it was written with, and links the help pages that come with
+// the program.
+#include "../startupscreen.h"
+#include "app/aboutbox.h"
 #include "app/abouttexts.h"
-#include "app/accesstexts.h"
+#include "app/chartaccess.h"
 #include "app/helplink.h"
-#include "app/layoutresources.h"
-#include "app/studytexts.h"
+#include "app/languagechoice.h"
+#include "app/setpointsdialog.h"
+#include "app/studytools.h"
+#include "editedlayout.h"
+#include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
-#include <QMetaProperty>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QUrl>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -29,43 +37,67 @@ std::unique_ptr<TRivazidad2000> load(const QString& name) {
     return dictionary;
 }
 
-// Every "BF_" text as written: in the two stored layouts, and the texts the main window adds in code.
-// (A window built here has been translated already, so its captions no longer show their keys.)
-QStringList captionKeys() {
-    initLayoutResources();
-    QStringList keys;
-    for (const char* path : {":/layouts/mainfrm.lfm", ":/layouts/aboutbox.lfm"}) {
-        QFile layout{QString::fromLatin1(path)};
-        EXPECT_TRUE(layout.open(QIODevice::ReadOnly)) << path;
-        const QString text = QString::fromUtf8(layout.readAll());
-        for (const auto& match : QRegularExpression(QStringLiteral("'BF_([^']*)'")).globalMatch(text))
-            keys << match.captured(1);
-    }
-    AccessTexts accessTexts(nullptr);
-    StudyTexts studyTexts(nullptr);
-    for (const QObject* texts : std::initializer_list<const QObject*>{&accessTexts, &studyTexts}) {
-        const QMetaObject* meta = texts->metaObject();
-        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
-            keys << meta->property(i).read(texts).toString().mid(3);
-    }
+// The key of a collected line "[key]=key|$$", in lower case as the files store it.
+QString keyOf(const QString& collectedLine) {
+    return collectedLine.mid(1, collectedLine.indexOf(QStringLiteral("]=")) - 1).toLower();
+}
+
+// Every key the program asks its dictionary for, from its start to the chart's context menu and the
+// tools it offers. The
+// dictionary is empty and collects, so every key asked for is collected; the window is read without
+// its own translation step so that the step runs with that dictionary.
+QStringList keysTheProgramAsksFor() {
+    const std::unique_ptr<TFrmAbout> about(FrmAbout = new TFrmAbout);
+    const std::unique_ptr<TForm1> form = formFromEditedLayout(
+        {{QStringLiteral("AutoTranslate = True"), QStringLiteral("AutoTranslate = False")}});
+    Form1 = form.get();
+    TRivazidad2000& dictionary = form->cliDemon->Dictionary();
+    QBuffer nothing;
+    nothing.open(QIODevice::ReadOnly);
+    dictionary.LoadFromStream(nothing);
+    dictionary.SetCollect(true);
+    dictionary.TranslateComponent(form.get());
+    showPastStartupScreen(*form);
+    form->Access()->showMenu(QPoint());
+    form->Access()->menu()->hide();
+    // What is made or said only when asked for: the velocity graph's text, the table, the dialog.
+    StudyTools& study = *form->Study();
+    study.toggleVelocityGraph();
+    study.toggleLimitTable();
+    study.setDialogRunner([](SetPointsDialog&) { return false; });
+    study.setPoints();
+    QStringList keys = {kLanguageNameKey}; // read by the language menu from every package file
+    for (const QString& line : dictionary.Collected())
+        keys << keyOf(line);
+    dictionary.SetCollect(false); // no file is written
     return keys;
+}
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+// The keys of one list that the other lacks, for the test's message.
+std::string without(const QStringList& list, const QStringList& other) {
+    QStringList rest;
+    for (const QString& key : list)
+        if (!other.contains(key)) rest << key;
+    return rest.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace
 
-TEST(LanguageFiles, CoverEveryCaptionOfBothWindows) {
-    const QStringList keys = captionKeys();
-    EXPECT_EQ(keys.size(), 45); // 17 in the two layouts, 28 in code (one of them the layout's "OK")
-    for (const char* name : {"kyvelo_en.itl", "kyvelo_de.itl"}) {
-        const auto dictionary = load(QLatin1String(name));
-        dictionary->SetCollect(true);
-        for (const QString& key : keys)
-            dictionary->Translate(key);
-        for (const char* key : {"$dlglanguage$", "HomePageURL", "MMExplain", "MMExplainVelocity"})
-            EXPECT_NE(dictionary->Translate(QLatin1String(key)), QLatin1String(key)) << name << " " << key;
-        EXPECT_EQ(dictionary->Collected(), QStringList()) << name; // nothing asked for was missing
-        dictionary->SetCollect(false);
-        EXPECT_EQ(dictionary->Keys().size(), 49) << name;
+TEST(LanguageFiles, HoldEveryKeyTheProgramAsksForAndNoOther) {
+    const QStringList asked = keysTheProgramAsksFor();
+    const QStringList files = QDir(kLanguages).entryList({QStringLiteral("kyvelo_*.itl")});
+    EXPECT_GE(files.size(), 2);
+    for (const QString& name : files) {
+        const QStringList keys = load(name)->Keys();
+        EXPECT_EQ(without(asked, keys), "") << name.toStdString() << " lacks these keys";
+        EXPECT_EQ(without(keys, asked), "") << name.toStdString() << " holds these unused keys";
+        EXPECT_EQ(sorted(keys), sorted(QSet<QString>(keys.begin(), keys.end()).values()))
+            << name.toStdString() << " holds a key twice";
     }
 }
 
@@ -93,12 +125,15 @@ TEST(LanguageFiles, GermanReadsBackWithItsUmlautsAndEntities) {
 }
 
 // The home page, the links of the explanatory text and the About dialog's two fixed links open
-// pages that come with the program, in the language of the file, at anchors those pages have.
+// pages that come with the program, in the language of the file (English where there are none in
+// it), at anchors those pages have.
 TEST(LanguageFiles, LinksOpenHelpPagesInTheirLanguage) {
     const HelpFolders help = {{QStringLiteral(KYVELO_TEST_DATA "/../../data/help")},
                               [](const QString& file) { return QFile::exists(file); }};
-    for (const auto& [name, language] :
-         {std::pair{"kyvelo_en.itl", "en"}, std::pair{"kyvelo_de.itl", "de"}}) {
+    const std::pair<const char*, const char*> files[] = {
+        {"kyvelo_en.itl", "en"}, {"kyvelo_de.itl", "de"}, {"kyvelo_fr.itl", "en"}, {"kyvelo_es.itl", "en"},
+        {"kyvelo_it.itl", "en"}, {"kyvelo_pl.itl", "en"}, {"kyvelo_el.itl", "en"}};
+    for (const auto& [name, language] : files) {
         const auto dictionary = load(QLatin1String(name));
         QStringList links = {dictionary->Translate(QStringLiteral("HomePageURL"))};
         const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));

@@ -5,6 +5,7 @@
 #include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
+#include "editedlayout.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "widgets/rasterlab.h"
@@ -14,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <random>
@@ -23,11 +23,6 @@
 
 using enum TShiftStateFlag;
 using enum VrxBase::TCrossHairMode;
-
-// The window's stored layouts are resources of the application library.
-static void initAppResources() {
-    Q_INIT_RESOURCE(app);
-}
 
 namespace {
 
@@ -296,24 +291,6 @@ TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
 }
 
 // The window's own layout with names or classes changed, read from a file of its own.
-std::unique_ptr<TForm1> formFromEditedLayout(const std::vector<std::pair<QString, QString>>& edits) {
-    initAppResources();
-    QFile original(QStringLiteral(":/layouts/mainfrm.lfm"));
-    EXPECT_TRUE(original.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(original.readAll());
-    for (const auto& [from, to] : edits) {
-        EXPECT_TRUE(text.contains(from)) << qPrintable(from);
-        text.replace(from, to);
-    }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("edited.lfm"));
-    QFile edited(path);
-    EXPECT_TRUE(edited.open(QIODevice::WriteOnly));
-    edited.write(text.toUtf8());
-    edited.close();
-    return std::make_unique<TForm1>(kDesignPixelsPerInch, path);
-}
-
 TEST(MainFormLayout, AComponentTheWindowNeedsIsNamedWhenMissingOrOfAnotherClass) {
     const struct {
         std::vector<std::pair<QString, QString>> edits;

@@ -51,6 +51,9 @@ unset QT_QPA_PLATFORM
 # the second copy (which ends at once).
 runtime=$(mktemp -d)
 export XDG_RUNTIME_DIR=$runtime
+# A configuration folder of its own: a language chosen in the menu of a copy the user runs would
+# otherwise win over the English file beside the program.
+export XDG_CONFIG_HOME=$runtime/config
 
 # Starts the program; its messages go to $out/app.log.
 start_program() {
@@ -123,4 +126,11 @@ px() { awk -v t="$1" -v x="$mx" 'BEGIN { printf "%d", x + 50 + t * 506 / 133 + 0
 py() {
   awk -v t="$1" -v y="$my" 'BEGIN { s = t + 7 * cos((t + 20) / 20) + 8 * sin((t + 40) / 11.3) + 10;
                                     printf "%d", y + 61 + (180 - s) * 386 / 180 + 0.5 }'
+}
+
+# Red pixels of a point mark in the 5 x 5 pixels around time $1 on the curve, on the screen as it is.
+redAt() {
+  import -window root "$out/now.png"
+  convert "$out/now.png" -crop "5x5+$(($(px "$1") - 2))+$(($(py "$1") - 2))" +repage \
+    -fill black +opaque red -fill white -opaque red -format '%[fx:int(mean*w*h+0.5)]' info:
 }

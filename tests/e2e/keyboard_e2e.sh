@@ -27,12 +27,6 @@ xdotool key Return
 wait_window_gone "About" || exit 1
 echo "Enter closed the start-up screen"
 
-# Red pixels of a point mark in the 5 x 5 pixels around time $1 on the curve.
-redAt() {
-  import -window root "$out/now.png"
-  convert "$out/now.png" -crop "5x5+$(($(px "$1") - 2))+$(($(py "$1") - 2))" +repage \
-    -fill black +opaque red -fill white -opaque red -format '%[fx:int(mean*w*h+0.5)]' info:
-}
 xdotool mousemove --sync "$(px 50)" "$(py 50)" click 1
 for _ in 1 2 3 4 5 6; do xdotool key shift+Right; done # 6 x 5 min
 for _ in $(seq 120); do

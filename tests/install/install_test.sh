@@ -2,8 +2,9 @@
 # Installs the built tree into a temporary prefix with DESTDIR, checks that every file is where a
 # desktop looks for it, that the help pages are complete and their links arrive, that the program,
 # its metainfo and its changelog name one version, validates the desktop entry and the metainfo,
-# and starts the installed program offscreen. With --languages it also checks which language file the installed program
-# takes: German by a German locale, English otherwise, and the user's own file over both.
+# and starts the installed program offscreen. With --languages it also checks which language file
+# the installed program takes: the one of the locale's language (German, Greek), English otherwise,
+# the language chosen in its menu over the locale's, and the user's own file over the locale's.
 # Exit 77 (skipped) when the validators are missing, after everything else has been checked.
 set -u
 cmake=$1
@@ -77,8 +78,10 @@ run "$out/plain.png" LANG=C
 
 if [ "$languages" = --languages ]; then
   data=$usr/share/kyvelo
-  for language in de en; do
+  for language in de en fr es it pl el; do
     [ -f "$data/kyvelo_$language.itl" ] || fail "kyvelo_$language.itl was not installed"
+  done
+  for language in de en el; do
     # Reference: a copy of the program that runs from its folder with that file beside it.
     mkdir -p "$out/copy_$language"
     cp "$program" "$out/copy_$language/kyvelo"
@@ -94,6 +97,13 @@ if [ "$languages" = --languages ]; then
   same "$out/lang_c.png" "$out/reference_en.png" "LANG=C did not take the English file"
   run "$out/lc_all.png" LANG=de_DE.UTF-8 LC_ALL=C
   same "$out/lc_all.png" "$out/reference_en.png" "LC_ALL=C did not win over LANG"
+  run "$out/lang_el.png" LANG=el_GR.UTF-8
+  same "$out/lang_el.png" "$out/reference_el.png" "LANG=el_GR.UTF-8 did not take the Greek file"
+  # The language chosen in the program's menu wins over the locale's.
+  mkdir -p "$out/choice/kyvelo"
+  echo el >"$out/choice/kyvelo/language"
+  run "$out/choice_el.png" LANG=de_DE.UTF-8 XDG_CONFIG_HOME="$out/choice"
+  same "$out/choice_el.png" "$out/reference_el.png" "the language chosen in the menu did not win over German"
   # The user's own file wins over the package's, in either language.
   mkdir -p "$out/config/kyvelo"
   cp "$data/kyvelo_en.itl" "$out/config/kyvelo/kyvelo.itl"

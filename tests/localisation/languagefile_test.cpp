@@ -1,5 +1,6 @@
-// Reading language files: cutting entries, processing keys and values, Windows-1252 text.
+// Reading language files: cutting entries, processing keys and values, Windows-1252 and UTF-8 text.
 #include "localisation/languagefile.h"
+#include "localisation/languagefileencoding.h"
 #include "localisation/rivazidad2000.h"
 #include "localisation/windows1252.h"
 
@@ -95,6 +96,11 @@ TEST(LanguageFile, LoadingReplacesEverythingAndStartsAtPositionZero) {
     EXPECT_EQ(dictionary.Keys().first(), QStringLiteral("$dlglanguage$"));
     EXPECT_EQ(dictionary.Keys().last(), QStringLiteral("mmexplain"));
     EXPECT_EQ(dictionary.Keys().indexOf(QStringLiteral("dup")), -1);
+    // The encoding goes with the file.
+    loadFile(dictionary, "greek_utf8.itl");
+    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Utf8);
+    loadFile(dictionary, "german.itl");
+    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Windows1252);
 }
 
 TEST(LanguageFile, UmlautsAndDashesAreDecodedFromWindows1252) {
@@ -120,6 +126,49 @@ TEST(Windows1252, EveryByteSurvivesARoundTrip) {
     EXPECT_EQ(text[0xE4], QChar(0xE4));
     EXPECT_EQ(encodeWindows1252(text), all);
     EXPECT_EQ(encodeWindows1252(QStringLiteral(u"\u4e2d\u00df")), QByteArray("?\xdf"));
+}
+
+struct EncodingCase {
+    const char* what;
+    QByteArray bytes;
+    LanguageFileEncoding encoding;
+    QString text;
+};
+
+TEST(LanguageFileEncoding, TheByteOrderMarkAloneMakesAFileUtf8) {
+    using enum LanguageFileEncoding;
+    const EncodingCase cases[] = {
+        {"mark", "\xEF\xBB\xBF[\xC3\x84]=\xCE\xA9|$$", Utf8, QStringLiteral(u"[\u00c4]=\u03a9|$$")},
+        {"no mark", "[\xC3\x84]=\xCE\xA9|$$", Windows1252, QStringLiteral(u"[\u00c3\u201e]=\u00ce\u00a9|$$")},
+        {"the mark alone", "\xEF\xBB\xBF", Utf8, QString()},
+        {"half a mark", "\xEF\xBB[a]", Windows1252, QStringLiteral(u"\u00ef\u00bb[a]")},
+        {"a mark later on", "[a]\xEF\xBB\xBF", Windows1252, QStringLiteral(u"[a]\u00ef\u00bb\u00bf")},
+        {"a second mark is text", "\xEF\xBB\xBF\xEF\xBB\xBFk", Utf8, QStringLiteral(u"\ufeffk")},
+        {"nothing", "", Windows1252, QString()},
+    };
+    for (const EncodingCase& c : cases) {
+        const DecodedLanguageFile decoded = decodeLanguageFile(c.bytes);
+        EXPECT_EQ(decoded.Encoding, c.encoding) << c.what;
+        EXPECT_EQ(decoded.Text, c.text) << c.what;
+        // Written back in its encoding, the text gives the same bytes.
+        EXPECT_EQ(encodeLanguageFile(decoded.Text, decoded.Encoding), c.bytes) << c.what;
+    }
+    EXPECT_EQ(encodeLanguageFile(QStringLiteral(u"\u03a9"), Windows1252), QByteArray("?"));
+}
+
+TEST(LanguageFile, MalformedUtf8LosesNoEntryAndNoMarker) {
+    TRivazidad2000 dictionary(QString{});
+    loadFile(dictionary, "malformed_utf8.itl");
+    // Each byte outside a well-formed sequence becomes one U+FFFD.
+    EXPECT_EQ(dictionary.Keys(),
+              (QStringList{QStringLiteral(u"lead\ufffd"), QStringLiteral("stray"), QStringLiteral("cut"),
+                           QStringLiteral("overlong"), QStringLiteral("tail")}));
+    EXPECT_EQ(
+        dictionary.Values(),
+        (QStringList{QStringLiteral("before a bracket"), QStringLiteral("lead byte before the bracket"),
+                     QStringLiteral(u"\ufffd\ufffd"), QStringLiteral(u"\ufffd\ufffd and \ufffd\ufffd\ufffd"),
+                     QStringLiteral(u"\U0001F600 \ufffd")}));
+    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Utf8);
 }
 
 } // namespace

@@ -60,6 +60,24 @@ TEST(Rivazidad2000, LookupIgnoresLetterCaseButNotSpaces) {
             << c.key;
 }
 
+// The same rules in a UTF-8 file: only A to Z fold, placeholders and line breaks as in Windows-1252.
+TEST(Rivazidad2000, Utf8LookupFoldsOnlyAsciiLetters) {
+    TRivazidad2000 dictionary(QStringLiteral("Kyvelo"));
+    loadFile(dictionary, "greek_utf8.itl");
+    const LookupCase cases[] = {
+        {"EXIT", {}, "Έξοδος"},
+        {"ΈΞΟΔΟΣ", {}, "Κεφαλαία"},
+        {"έξοδος", {}, "έξοδος"},
+        {"Point 1: <%1%> MIN, <%2%> KM", {"50", "24.5"}, "Σημείο 1: 50 λεπτά, 24.5 χιλιόμετρα"},
+        {"Broken", {}, "πρώτη  δεύτερη\r\nτρίτη"},
+        {"Program", {}, "Πρόγραμμα Kyvelo"},
+    };
+    for (const LookupCase& c : cases)
+        EXPECT_EQ(dictionary.Translate(QString::fromUtf8(c.key), c.arguments), QString::fromUtf8(c.result))
+            << c.key;
+    EXPECT_EQ(dictionary.Keys().size(), 5);
+}
+
 TEST(Rivazidad2000, WithoutALanguageFileEveryKeyIsItsOwnText) {
     TRivazidad2000 dictionary(QString{});
     EXPECT_EQ(dictionary.Translate(QStringLiteral("$dlglanguage$")), QStringLiteral("$dlglanguage$"));
@@ -151,6 +169,22 @@ TEST_F(CollectedFileTest, IsWrittenOnDestructionWithMissingKeysThenEveryEntry) {
                                             "[dup]=zweiter|$$\r\n"
                                             "[no bracket]=ohne Klammer|$$\r\n"
                                             "[]= [no assign=ohne Zuweisung|$$\r\n"));
+}
+
+TEST_F(CollectedFileTest, IsWrittenInTheEncodingOfTheFileThatWasLoaded) {
+    {
+        TRivazidad2000 dictionary(QString{});
+        loadFile(dictionary, "greek_utf8.itl");
+        dictionary.SetCollect(true);
+        dictionary.Translate(QStringLiteral(u"\u03a9 <%1%>"), {QStringLiteral("x")});
+    }
+    QFile written(writtenPath());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF[\xCE\xA9 <%1%>]=\xCE\xA9 <%1%>|$$\r\n[exit]=\xCE\x88"))
+        << bytes.left(40).toHex().toStdString();
+    EXPECT_TRUE(bytes.endsWith("[program]=\xCE\xA0\xCF\x81\xCF\x8C\xCE\xB3\xCF\x81\xCE\xB1\xCE\xBC"
+                               "\xCE\xBC\xCE\xB1 |$$\r\n"));
 }
 
 TEST_F(CollectedFileTest, OverwritesAnExistingFileAndIsNotWrittenWithoutTheFlag) {

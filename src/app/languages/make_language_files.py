@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
-"""Writes the program's two language files, kyvelo_en.itl and kyvelo_de.itl, beside this script.
+"""Writes the program's language files, kyvelo_<code>.itl, beside this script: English, German,
+French, Spanish, Italian, Polish and Greek.
 
-Language files are Windows-1252 text: one entry per line, "[" key "]=" value "|$$", lines ended by
-CR LF. Keys are the captions of the two windows without their "BF_" prefix, and three keys of the
-program's own: $dlglanguage$, HomePageURL and MMExplain (the HTML text under the chart; it may run
-over several lines, each line break reading as a blank). Links to the help pages that come with the
-program are written "help:" and the page's path below the help folder; the program opens them from
-where it finds the pages. Characters outside Windows-1252 (Greek letters, the prime) are HTML
-entities."""
+One entry per line, "[" key "]=" value "|$$", lines ended by CR LF. Languages whose letters
+Windows-1252 has are written in it; Polish and Greek are UTF-8 with the byte-order mark that marks
+such a file. Keys are the captions of the two windows without their "BF_" prefix, and four keys of
+the program's own: $dlglanguage$, $languagename$ (the language's name in itself, for the language
+menu), HomePageURL and MMExplain (the HTML text under the chart; it may run over several lines, each
+line break reading as a blank). Links to the help pages that come with the program are written
+"help:" and the page's path below the help folder; the program opens them from where it finds the
+pages. The help exists in English and German; the other languages link the English pages. The
+mathematical signs of the explanatory text (the Greek capital delta, the prime, the arrow) are HTML
+entities in every language, so that the text reads the same in either encoding."""
 import pathlib
 
 HERE = pathlib.Path(__file__).parent
@@ -39,6 +43,7 @@ COPYRIGHT = "Copyright 2026 the Kyvelo authors. Free for teaching and learning."
 
 ENGLISH = {
     "$dlglanguage$": "LGEnglish",
+    "$languagename$": "English",
     "HomePageURL": HELP_EN + "index.html",
     "Distance - Time - Velocity": "Distance - Time - Velocity",
     "Show Crosshairs": "Show Crosshairs",
@@ -65,12 +70,15 @@ ENGLISH = {
     "Point 1: %1 min, %2 km": "Point 1: %1 min, %2 km",
     "point 2: %1 min, %2 km": "point 2: %1 min, %2 km",
     "Trip profile": "Trip profile",
+    "Language": "Language",
+    "The language could not be stored: %1": "The language could not be stored: %1",
     COPYRIGHT: COPYRIGHT,
     "MMExplain": EXPLAIN_EN,
 }
 
 GERMAN = {
     "$dlglanguage$": "LGGerman",
+    "$languagename$": "Deutsch",
     "HomePageURL": HELP_DE + "index.html",
     "Distance - Time - Velocity": "Weg - Zeit - Geschwindigkeit",
     "Show Crosshairs": "Fadenkreuze zeigen",
@@ -97,6 +105,8 @@ GERMAN = {
     "Point 1: %1 min, %2 km": "Punkt 1: %1 min, %2 km",
     "point 2: %1 min, %2 km": "Punkt 2: %1 min, %2 km",
     "Trip profile": "Fahrtprofil",
+    "Language": "Sprache",
+    "The language could not be stored: %1": "Die Sprache konnte nicht gespeichert werden: %1",
     COPYRIGHT: "Copyright 2026 die Kyvelo-Autoren. Frei für Lehren und Lernen.",
     "MMExplain": EXPLAIN_DE,
 }
@@ -161,12 +171,386 @@ GERMAN.update({
 # ---- End of the velocity graph's and limit table's keys.
 
 
-def write(name, entries):
+# French typography: a no-break space before the two-part signs : ; ? ! and inside « ».
+def french(entries):
+    spaced = {" :": "\u00a0:", " ;": "\u00a0;", " ?": "\u00a0?", " !": "\u00a0!", "« ": "«\u00a0", " »": "\u00a0»"}
+    result = {}
+    for key, value in entries.items():
+        for plain, nbsp in spaced.items():
+            value = value.replace(plain, nbsp)
+        result[key] = value
+    return result
+
+
+EXPLAIN_VELOCITY_FR = """<p style="margin:2px 4px">Le <b>graphique des vitesses</b> sous le diagramme montre v(t) = s&prime;(t) &middot; 60
+en km/h. Chaque mesure laisse un point rouge ; la courbe verte (touche E) est la dérivée exacte. Avec deux points,
+le segment bleu est la vitesse <i>moyenne</i> de t1 à t2 : l’aire sous v(t) entre les points est égale à la
+distance ds.</p>"""
+
+EXPLAIN_FR = f"""<p style="margin:2px 4px">Faites glisser les deux points de mesure rouges le long de la courbe avec le bouton gauche de la souris.
+La <b>sécante</b> bleue passe par les deux points : sa pente &Delta;s/&Delta;t est la vitesse <i>moyenne</i>
+entre eux (les afficheurs <b>ds</b> et <b>dt</b> indiquent &Delta;s et &Delta;t). Rapprochez les points de plus en
+plus : la sécante tend vers la <b>tangente</b>, qui touche la courbe en ce point (ailleurs, elle peut
+couper la courbe) ; « Mesure en un seul point » la montre au point 1. Sa pente – la limite de
+&Delta;s/&Delta;t quand &Delta;t &rarr; 0 – est la vitesse <i>instantanée</i> s&prime;(t), la dérivée de la distance s(t).
+Les vitesses sont en km/h : des km par minute multipliés par 60.
+<a href="{HELP_EN}secant-tangent.html">Sécante et tangente (en anglais)</a> &middot;
+<a href="{HELP_EN}derivative.html">La dérivée (en anglais)</a></p>"""
+
+FRENCH = french({
+    "$dlglanguage$": "LGFrench",
+    "$languagename$": "Français",
+    "HomePageURL": HELP_EN + "index.html",
+    "Distance - Time - Velocity": "Distance - Temps - Vitesse",
+    "Show Crosshairs": "Afficher les lignes de repère",
+    "Single Point Measurement": "Mesure en un seul point",
+    "Uniform Movement": "Mouvement uniforme",
+    "Standard Road Situation": "Circulation normale",
+    "Back and Forth": "Aller et retour",
+    "About": "À propos",
+    "Exit": "Quitter",
+    "Time [min]": "Temps [min]",
+    "Distance [km]": "Distance [km]",
+    "Velocity": "Vitesse",
+    "Average velocity": "Vitesse moyenne",
+    "Velocity at point 1": "Vitesse au point 1",
+    "Distance Interval ds [km]": "Variation de distance ds [km]",
+    "Time Interval dt [min]": "Intervalle de temps dt [min]",
+    "HomePage": "Page d’accueil de Kyvelo",
+    "OK": "OK",
+    "Copy picture": "Copier l’image",
+    "Save picture...": "Enregistrer l’image…",
+    "Let point 2 glide to point 1": "Faire glisser le point 2 jusqu’au point 1",
+    "The picture could not be saved as %1.": "L’image n’a pas pu être enregistrée sous %1.",
+    "Distance-time chart": "Graphique distance-temps",
+    "Point 1: %1 min, %2 km": "Point 1 : %1 min, %2 km",
+    "point 2: %1 min, %2 km": "point 2 : %1 min, %2 km",
+    "Trip profile": "Profil du trajet",
+    "Language": "Langue",
+    "The language could not be stored: %1": "La langue n’a pas pu être enregistrée : %1",
+    COPYRIGHT: "Copyright 2026 les auteurs de Kyvelo. Libre pour l’enseignement et l’apprentissage.",
+    "Velocity [km/h]": "Vitesse [km/h]",
+    "Velocity graph": "Graphique des vitesses",
+    "Exact velocity curve": "Courbe exacte des vitesses",
+    "Limit table": "Tableau de limite",
+    "Set points...": "Placer les points...",
+    "Reset": "Réinitialiser",
+    "Copy table": "Copier le tableau",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, sécante centrée",
+    "Tangent, exact": "Tangente, exacte",
+    "Point 1 [min]:": "Point 1 [min] :",
+    "Point 2 [min]:": "Point 2 [min] :",
+    "Cancel": "Annuler",
+    "Velocity-time graph": "Graphique vitesse-temps",
+    "%1 measured velocities, the last %2 km/h at %3 min": "vitesses mesurées : %1, la dernière %2 km/h à %3 min",
+    "the exact curve v(t) is shown": "la courbe exacte v(t) est affichée",
+    "average velocity %1 km/h from %2 to %3 min": "vitesse moyenne %1 km/h de %2 à %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_FR,
+    "MMExplain": EXPLAIN_FR,
+})
+
+EXPLAIN_VELOCITY_ES = """<p style="margin:2px 4px">La <b>gráfica de velocidad</b> bajo el diagrama muestra v(t) = s&prime;(t) &middot; 60
+en km/h. Cada medición deja un punto rojo; la curva verde (tecla E) es la derivada exacta. Con dos puntos, el
+segmento azul es la velocidad <i>media</i> de t1 a t2: el área bajo v(t) entre los puntos es igual a la
+distancia ds.</p>"""
+
+EXPLAIN_ES = f"""<p style="margin:2px 4px">Arrastre los dos puntos de medición rojos a lo largo de la curva con el botón izquierdo del ratón.
+La <b>secante</b> azul pasa por ambos puntos: su pendiente &Delta;s/&Delta;t es la velocidad <i>media</i> entre
+ellos (los indicadores <b>ds</b> y <b>dt</b> muestran &Delta;s y &Delta;t). Acerque cada vez más los puntos y la
+secante se aproxima a la <b>tangente</b>, que toca la curva en ese punto (en otro lugar puede cortarla);
+«Medición en un solo punto» la muestra en el punto 1. Su pendiente —el límite de &Delta;s/&Delta;t cuando
+&Delta;t &rarr; 0— es la velocidad <i>instantánea</i> s&prime;(t), la primera derivada de la distancia s(t).
+Las velocidades se dan en km/h: km por minuto multiplicados por 60.
+<a href="{HELP_EN}secant-tangent.html">Secante y tangente (en inglés)</a> &middot;
+<a href="{HELP_EN}derivative.html">La primera derivada (en inglés)</a></p>"""
+
+SPANISH = {
+    "$dlglanguage$": "LGSpanish",
+    "$languagename$": "Español",
+    "HomePageURL": HELP_EN + "index.html",
+    "Distance - Time - Velocity": "Distancia - Tiempo - Velocidad",
+    "Show Crosshairs": "Mostrar líneas de referencia",
+    "Single Point Measurement": "Medición en un solo punto",
+    "Uniform Movement": "Movimiento uniforme",
+    "Standard Road Situation": "Tráfico normal",
+    "Back and Forth": "Ida y vuelta",
+    "About": "Acerca de",
+    "Exit": "Salir",
+    "Time [min]": "Tiempo [min]",
+    "Distance [km]": "Distancia [km]",
+    "Velocity": "Velocidad",
+    "Average velocity": "Velocidad media",
+    "Velocity at point 1": "Velocidad en el punto 1",
+    "Distance Interval ds [km]": "Incremento de distancia ds [km]",
+    "Time Interval dt [min]": "Intervalo de tiempo dt [min]",
+    "HomePage": "Página principal de Kyvelo",
+    "OK": "Aceptar",
+    "Copy picture": "Copiar imagen",
+    "Save picture...": "Guardar imagen…",
+    "Let point 2 glide to point 1": "Deslizar el punto 2 hasta el punto 1",
+    "The picture could not be saved as %1.": "No se pudo guardar la imagen como %1.",
+    "Distance-time chart": "Gráfica distancia-tiempo",
+    "Point 1: %1 min, %2 km": "Punto 1: %1 min, %2 km",
+    "point 2: %1 min, %2 km": "punto 2: %1 min, %2 km",
+    "Trip profile": "Perfil del trayecto",
+    "Language": "Idioma",
+    "The language could not be stored: %1": "No se pudo guardar el idioma: %1",
+    COPYRIGHT: "Copyright 2026 los autores de Kyvelo. Libre para enseñar y aprender.",
+    "Velocity [km/h]": "Velocidad [km/h]",
+    "Velocity graph": "Gráfica de velocidad",
+    "Exact velocity curve": "Curva exacta de velocidad",
+    "Limit table": "Tabla del límite",
+    "Set points...": "Fijar puntos...",
+    "Reset": "Restablecer",
+    "Copy table": "Copiar tabla",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, secante centrada",
+    "Tangent, exact": "Tangente, exacta",
+    "Point 1 [min]:": "Punto 1 [min]:",
+    "Point 2 [min]:": "Punto 2 [min]:",
+    "Cancel": "Cancelar",
+    "Velocity-time graph": "Gráfica velocidad-tiempo",
+    "%1 measured velocities, the last %2 km/h at %3 min": "velocidades medidas: %1, la última %2 km/h en %3 min",
+    "the exact curve v(t) is shown": "se muestra la curva exacta v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "velocidad media %1 km/h de %2 a %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_ES,
+    "MMExplain": EXPLAIN_ES,
+}
+
+EXPLAIN_VELOCITY_IT = """<p style="margin:2px 4px">Il <b>grafico della velocità</b> sotto il diagramma mostra v(t) = s&prime;(t) &middot; 60
+in km/h. Ogni misura lascia un punto rosso; la curva verde (tasto E) è la derivata esatta. Con due punti il
+segmento blu è la velocità <i>media</i> da t1 a t2: l’area sotto v(t) tra i punti è uguale allo
+spostamento ds.</p>"""
+
+EXPLAIN_IT = f"""<p style="margin:2px 4px">Trascina i due punti di misura rossi lungo la curva tenendo premuto il tasto sinistro del mouse.
+La <b>secante</b> blu passa per entrambi i punti: il suo coefficiente angolare &Delta;s/&Delta;t è la velocità
+<i>media</i> tra di essi (gli indicatori <b>ds</b> e <b>dt</b> mostrano &Delta;s e &Delta;t). Avvicina sempre di più
+i punti e la secante tende alla <b>tangente</b>, che tocca la curva in quel punto (altrove può
+intersecarla); «Misura in un solo punto» la mostra nel punto 1. Il suo coefficiente angolare – il
+limite di &Delta;s/&Delta;t per &Delta;t &rarr; 0 – è la velocità <i>istantanea</i> s&prime;(t), la derivata prima della
+legge oraria s(t). Le velocità sono in km/h: km al minuto moltiplicati per 60.
+<a href="{HELP_EN}secant-tangent.html">Secante e tangente (in inglese)</a> &middot;
+<a href="{HELP_EN}derivative.html">La derivata prima (in inglese)</a></p>"""
+
+ITALIAN = {
+    "$dlglanguage$": "LGItalian",
+    "$languagename$": "Italiano",
+    "HomePageURL": HELP_EN + "index.html",
+    "Distance - Time - Velocity": "Spazio - Tempo - Velocità",
+    "Show Crosshairs": "Mostra linee di riferimento",
+    "Single Point Measurement": "Misura in un solo punto",
+    "Uniform Movement": "Moto uniforme",
+    "Standard Road Situation": "Traffico normale",
+    "Back and Forth": "Andata e ritorno",
+    "About": "Informazioni",
+    "Exit": "Esci",
+    "Time [min]": "Tempo [min]",
+    "Distance [km]": "Spazio [km]",
+    "Velocity": "Velocità",
+    "Average velocity": "Velocità media",
+    "Velocity at point 1": "Velocità nel punto 1",
+    "Distance Interval ds [km]": "Spostamento ds [km]",
+    "Time Interval dt [min]": "Intervallo di tempo dt [min]",
+    "HomePage": "Pagina iniziale di Kyvelo",
+    "OK": "OK",
+    "Copy picture": "Copia immagine",
+    "Save picture...": "Salva immagine…",
+    "Let point 2 glide to point 1": "Fai scorrere il punto 2 fino al punto 1",
+    "The picture could not be saved as %1.": "Impossibile salvare l’immagine come %1.",
+    "Distance-time chart": "Grafico spazio-tempo",
+    "Point 1: %1 min, %2 km": "Punto 1: %1 min, %2 km",
+    "point 2: %1 min, %2 km": "punto 2: %1 min, %2 km",
+    "Trip profile": "Profilo del viaggio",
+    "Language": "Lingua",
+    "The language could not be stored: %1": "Impossibile salvare la lingua: %1",
+    COPYRIGHT: "Copyright 2026 gli autori di Kyvelo. Libero per l’insegnamento e l’apprendimento.",
+    "Velocity [km/h]": "Velocità [km/h]",
+    "Velocity graph": "Grafico della velocità",
+    "Exact velocity curve": "Curva esatta della velocità",
+    "Limit table": "Tabella del limite",
+    "Set points...": "Imposta punti...",
+    "Reset": "Ripristina",
+    "Copy table": "Copia tabella",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Tangente, secante centrata",
+    "Tangent, exact": "Tangente, esatta",
+    "Point 1 [min]:": "Punto 1 [min]:",
+    "Point 2 [min]:": "Punto 2 [min]:",
+    "Cancel": "Annulla",
+    "Velocity-time graph": "Grafico velocità-tempo",
+    "%1 measured velocities, the last %2 km/h at %3 min": "velocità misurate: %1, l’ultima %2 km/h a %3 min",
+    "the exact curve v(t) is shown": "è mostrata la curva esatta v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "velocità media %1 km/h da %2 a %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_IT,
+    "MMExplain": EXPLAIN_IT,
+}
+
+EXPLAIN_VELOCITY_PL = """<p style="margin:2px 4px"><b>Wykres prędkości</b> pod diagramem pokazuje v(t) = s&prime;(t) &middot; 60 w km/h. Każdy
+pomiar zostawia czerwony punkt; zielona krzywa (klawisz E) to dokładna pochodna. Przy dwóch punktach niebieski
+odcinek to prędkość <i>średnia</i> od t1 do t2: pole pod wykresem v(t) między punktami jest równe przyrostowi
+odległości ds.</p>"""
+
+EXPLAIN_PL = f"""<p style="margin:2px 4px">Przeciągnij lewym przyciskiem myszy dwa czerwone punkty pomiarowe wzdłuż krzywej.
+Niebieska <b>sieczna</b> przechodzi przez oba punkty: jej współczynnik kierunkowy &Delta;s/&Delta;t to prędkość
+<i>średnia</i> między nimi (wskaźniki <b>ds</b> i <b>dt</b> pokazują &Delta;s i &Delta;t). Zbliżaj punkty coraz
+bardziej do siebie, a sieczna będzie dążyć do <b>stycznej</b>, która dotyka krzywej w tym punkcie
+(w innym miejscu może ją przeciąć); „Pomiar w jednym punkcie” pokazuje ją w punkcie 1. Jej
+współczynnik kierunkowy – granica &Delta;s/&Delta;t przy &Delta;t &rarr; 0 – to prędkość <i>chwilowa</i> s&prime;(t),
+pierwsza pochodna odległości s(t). Prędkości podane są w km/h: km na minutę razy 60.
+<a href="{HELP_EN}secant-tangent.html">Sieczna i styczna (po angielsku)</a> &middot;
+<a href="{HELP_EN}derivative.html">Pierwsza pochodna (po angielsku)</a></p>"""
+
+POLISH = {
+    "$dlglanguage$": "LGPolish",
+    "$languagename$": "Polski",
+    "HomePageURL": HELP_EN + "index.html",
+    "Distance - Time - Velocity": "Odległość - Czas - Prędkość",
+    "Show Crosshairs": "Pokaż linie pomocnicze",
+    "Single Point Measurement": "Pomiar w jednym punkcie",
+    "Uniform Movement": "Ruch jednostajny",
+    "Standard Road Situation": "Zwykły ruch drogowy",
+    "Back and Forth": "Tam i z powrotem",
+    "About": "O programie",
+    "Exit": "Zakończ",
+    "Time [min]": "Czas [min]",
+    "Distance [km]": "Odległość [km]",
+    "Velocity": "Prędkość",
+    "Average velocity": "Prędkość średnia",
+    "Velocity at point 1": "Prędkość w punkcie 1",
+    "Distance Interval ds [km]": "Przyrost odległości ds [km]",
+    "Time Interval dt [min]": "Przyrost czasu dt [min]",
+    "HomePage": "Strona główna Kyvelo",
+    "OK": "OK",
+    "Copy picture": "Kopiuj obraz",
+    "Save picture...": "Zapisz obraz…",
+    "Let point 2 glide to point 1": "Przesuń płynnie punkt 2 do punktu 1",
+    "The picture could not be saved as %1.": "Nie udało się zapisać obrazu jako %1.",
+    "Distance-time chart": "Wykres odległości od czasu",
+    "Point 1: %1 min, %2 km": "Punkt 1: %1 min, %2 km",
+    "point 2: %1 min, %2 km": "punkt 2: %1 min, %2 km",
+    "Trip profile": "Profil przejazdu",
+    "Language": "Język",
+    "The language could not be stored: %1": "Nie udało się zapisać języka: %1",
+    COPYRIGHT: "Copyright 2026 autorzy Kyvelo. Do swobodnego użytku w nauczaniu i uczeniu się.",
+    "Velocity [km/h]": "Prędkość [km/h]",
+    "Velocity graph": "Wykres prędkości",
+    "Exact velocity curve": "Dokładna krzywa prędkości",
+    "Limit table": "Tabela granicy",
+    "Set points...": "Ustaw punkty...",
+    "Reset": "Przywróć początek",
+    "Copy table": "Kopiuj tabelę",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Styczna, sieczna centralna",
+    "Tangent, exact": "Styczna, dokładnie",
+    "Point 1 [min]:": "Punkt 1 [min]:",
+    "Point 2 [min]:": "Punkt 2 [min]:",
+    "Cancel": "Anuluj",
+    "Velocity-time graph": "Wykres prędkości od czasu",
+    "%1 measured velocities, the last %2 km/h at %3 min": "zmierzone prędkości: %1, ostatnia %2 km/h w %3 min",
+    "the exact curve v(t) is shown": "widoczna jest dokładna krzywa v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "prędkość średnia %1 km/h od %2 do %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_PL,
+    "MMExplain": EXPLAIN_PL,
+}
+
+EXPLAIN_VELOCITY_EL = """<p style="margin:2px 4px">Το <b>διάγραμμα ταχύτητας</b> κάτω από το γράφημα δείχνει v(t) = s&prime;(t) &middot; 60
+σε km/h. Κάθε μέτρηση αφήνει μια κόκκινη κουκκίδα· η πράσινη καμπύλη (πλήκτρο E) είναι η ακριβής παράγωγος. Με δύο
+σημεία το μπλε ευθύγραμμο τμήμα είναι η <i>μέση</i> ταχύτητα από t1 έως t2: το εμβαδόν κάτω από τη v(t) ανάμεσα
+στα σημεία ισούται με τη μετατόπιση ds.</p>"""
+
+EXPLAIN_EL = f"""<p style="margin:2px 4px">Σύρετε τα δύο κόκκινα σημεία μέτρησης κατά μήκος της καμπύλης με το αριστερό πλήκτρο του ποντικιού.
+Η μπλε <b>τέμνουσα</b> διέρχεται και από τα δύο σημεία: η κλίση της &Delta;s/&Delta;t είναι η <i>μέση</i> ταχύτητα
+ανάμεσά τους (οι ενδείξεις <b>ds</b> και <b>dt</b> δείχνουν τα &Delta;s και &Delta;t). Φέρτε τα σημεία όλο και πιο
+κοντά και η τέμνουσα πλησιάζει την <b>εφαπτομένη</b>, που αγγίζει την καμπύλη σε εκείνο το σημείο
+(αλλού μπορεί να την τέμνει)· η «Μέτρηση σε ένα σημείο» τη δείχνει στο σημείο 1. Η κλίση της – το
+όριο του &Delta;s/&Delta;t όταν &Delta;t &rarr; 0 – είναι η <i>στιγμιαία</i> ταχύτητα s&prime;(t), η πρώτη παράγωγος
+της απόστασης s(t). Οι ταχύτητες δίνονται σε km/h: km ανά λεπτό επί 60.
+<a href="{HELP_EN}secant-tangent.html">Τέμνουσα και εφαπτομένη (στα αγγλικά)</a> &middot;
+<a href="{HELP_EN}derivative.html">Η πρώτη παράγωγος (στα αγγλικά)</a></p>"""
+
+GREEK = {
+    "$dlglanguage$": "LGGreek",
+    "$languagename$": "Ελληνικά",
+    "HomePageURL": HELP_EN + "index.html",
+    "Distance - Time - Velocity": "Απόσταση - Χρόνος - Ταχύτητα",
+    "Show Crosshairs": "Βοηθητικές γραμμές",
+    "Single Point Measurement": "Μέτρηση σε ένα σημείο",
+    "Uniform Movement": "Ομαλή κίνηση",
+    "Standard Road Situation": "Κανονική κυκλοφορία",
+    "Back and Forth": "Μετάβαση και επιστροφή",
+    "About": "Σχετικά",
+    "Exit": "Έξοδος",
+    "Time [min]": "Χρόνος [min]",
+    "Distance [km]": "Απόσταση [km]",
+    "Velocity": "Ταχύτητα",
+    "Average velocity": "Μέση ταχύτητα",
+    "Velocity at point 1": "Ταχύτητα στο σημείο 1",
+    "Distance Interval ds [km]": "Μετατόπιση ds [km]",
+    "Time Interval dt [min]": "Χρονικό διάστημα dt [min]",
+    "HomePage": "Αρχική σελίδα του Kyvelo",
+    "OK": "OK",
+    "Copy picture": "Αντιγραφή εικόνας",
+    "Save picture...": "Αποθήκευση εικόνας…",
+    "Let point 2 glide to point 1": "Ολίσθηση του σημείου 2 έως το σημείο 1",
+    "The picture could not be saved as %1.": "Δεν ήταν δυνατή η αποθήκευση της εικόνας ως %1.",
+    "Distance-time chart": "Διάγραμμα απόστασης-χρόνου",
+    "Point 1: %1 min, %2 km": "Σημείο 1: %1 min, %2 km",
+    "point 2: %1 min, %2 km": "σημείο 2: %1 min, %2 km",
+    "Trip profile": "Προφίλ διαδρομής",
+    "Language": "Γλώσσα",
+    "The language could not be stored: %1": "Δεν ήταν δυνατή η αποθήκευση της γλώσσας: %1",
+    COPYRIGHT: "Copyright 2026 οι δημιουργοί του Kyvelo. Ελεύθερο για διδασκαλία και μάθηση.",
+    "Velocity [km/h]": "Ταχύτητα [km/h]",
+    "Velocity graph": "Διάγραμμα ταχύτητας",
+    "Exact velocity curve": "Ακριβής καμπύλη ταχύτητας",
+    "Limit table": "Πίνακας ορίου",
+    "Set points...": "Ορισμός σημείων...",
+    "Reset": "Επαναφορά",
+    "Copy table": "Αντιγραφή πίνακα",
+    "dt [min]": "dt [min]",
+    "ds [km]": "ds [km]",
+    "ds/dt [km/h]": "ds/dt [km/h]",
+    "Tangent, central secant": "Εφαπτομένη, κεντρική τέμνουσα",
+    "Tangent, exact": "Εφαπτομένη, ακριβής",
+    "Point 1 [min]:": "Σημείο 1 [min]:",
+    "Point 2 [min]:": "Σημείο 2 [min]:",
+    "Cancel": "Άκυρο",
+    "Velocity-time graph": "Διάγραμμα ταχύτητας-χρόνου",
+    "%1 measured velocities, the last %2 km/h at %3 min": "μετρημένες ταχύτητες: %1, η τελευταία %2 km/h στα %3 min",
+    "the exact curve v(t) is shown": "εμφανίζεται η ακριβής καμπύλη v(t)",
+    "average velocity %1 km/h from %2 to %3 min": "μέση ταχύτητα %1 km/h από %2 έως %3 min",
+    "MMExplainVelocity": EXPLAIN_VELOCITY_EL,
+    "MMExplain": EXPLAIN_EL,
+}
+
+# Code, entries, encoding: Windows-1252 where it has the language's letters, else UTF-8 with the
+# byte-order mark.
+LANGUAGES = [
+    ("en", ENGLISH, "cp1252"),
+    ("de", GERMAN, "cp1252"),
+    ("fr", FRENCH, "cp1252"),
+    ("es", SPANISH, "cp1252"),
+    ("it", ITALIAN, "cp1252"),
+    ("pl", POLISH, "utf-8-sig"),
+    ("el", GREEK, "utf-8-sig"),
+]
+
+
+def write(name, entries, encoding):
     text = "".join(f"[{key}]={value}|$$\n" for key, value in entries.items())
-    (HERE / name).write_bytes(text.replace("\n", "\r\n").encode("cp1252"))
+    (HERE / name).write_bytes(text.replace("\n", "\r\n").encode(encoding))
 
 
 if __name__ == "__main__":
-    assert ENGLISH.keys() == GERMAN.keys()
-    write("kyvelo_en.itl", ENGLISH)
-    write("kyvelo_de.itl", GERMAN)
+    for code, entries, encoding in LANGUAGES:
+        assert entries.keys() == ENGLISH.keys(), code
+        write(f"kyvelo_{code}.itl", entries, encoding)

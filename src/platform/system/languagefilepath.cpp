@@ -1,9 +1,16 @@
 #include "platform/system/languagefilepath.h"
 
+#include "platform/system/regularfile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
+
+// A choice is a short code; anything longer is no choice.
+constexpr qint64 kMaxChoiceSize = 256;
 
 QString configFolder(const LanguageFileSearch& search) {
     const QString configHome = QFile::decodeName(search.environment("XDG_CONFIG_HOME"));
@@ -18,19 +25,87 @@ QByteArray messagesLocale(const LanguageFileSearch& search) {
     return {};
 }
 
+// "el_GR.UTF-8" -> "el"; "C" -> "C".
+QString localeLanguage(const LanguageFileSearch& search) {
+    const QByteArray locale = messagesLocale(search);
+    qsizetype end = 0;
+    while (end < locale.size() && !QByteArrayView("_.@").contains(locale[end]))
+        ++end;
+    return QString::fromLatin1(locale.left(end));
+}
+
+// A language code is a plain name: it becomes part of a file name.
+bool isLanguageCode(const QString& code) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_-]{1,32}$"));
+    return plain.match(code).hasMatch();
+}
+
+QString programName(const QString& besideProgram) {
+    return QFileInfo(besideProgram).completeBaseName();
+}
+
+QString packageFolder(const QString& besideProgram, const LanguageFileSearch& search) {
+    return QStringLiteral("%1/%2").arg(search.dataFolder, programName(besideProgram));
+}
+
+QString packageFileName(const QString& besideProgram, const QString& code) {
+    return QStringLiteral("%1_%2.itl").arg(programName(besideProgram), code);
+}
+
+QString packagePath(const QString& besideProgram, const LanguageFileSearch& search, const QString& code) {
+    return packageFolder(besideProgram, search) + QLatin1Char('/') + packageFileName(besideProgram, code);
+}
+
+// The package's file for a language; empty when the code is none or the package lacks its file.
+QString packageFile(const QString& besideProgram, const LanguageFileSearch& search, const QString& code) {
+    if (!isLanguageCode(code)) return {};
+    const QString path = packagePath(besideProgram, search, code);
+    return search.exists(path) ? path : QString();
+}
+
+QString chosenLanguage(const QString& besideProgram, const LanguageFileSearch& search) {
+    const QString choice = languageChoicePath(besideProgram, search);
+    return choice.isEmpty() ? QString() : QString::fromUtf8(search.read(choice).trimmed());
+}
+
+QString ownFile(const QString& besideProgram, const LanguageFileSearch& search) {
+    const QString folder = configFolder(search);
+    if (folder.isEmpty()) return {};
+    const QString own = QStringLiteral("%1/%2/%2.itl").arg(folder, programName(besideProgram));
+    return search.exists(own) ? own : QString();
+}
+
 } // namespace
 
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search) {
+    if (QString chosen = packageFile(besideProgram, search, chosenLanguage(besideProgram, search));
+        !chosen.isEmpty())
+        return chosen;
     if (search.exists(besideProgram)) return besideProgram;
-    const QString name = QFileInfo(besideProgram).completeBaseName();
+    if (QString own = ownFile(besideProgram, search); !own.isEmpty()) return own;
+    if (QString byLocale = packageFile(besideProgram, search, localeLanguage(search)); !byLocale.isEmpty())
+        return byLocale;
+    return packagePath(besideProgram, search, QStringLiteral("en"));
+}
+
+QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search) {
     const QString folder = configFolder(search);
-    if (!folder.isEmpty()) {
-        const QString own = QStringLiteral("%1/%2/%2.itl").arg(folder, name);
-        if (search.exists(own)) return own;
+    return folder.isEmpty() ? QString()
+                            : QStringLiteral("%1/%2/language").arg(folder, programName(besideProgram));
+}
+
+QList<PackageLanguage> packageLanguages(const QString& besideProgram, const LanguageFileSearch& search) {
+    QStringList codes;
+    for (const QString& name : search.list(packageFolder(besideProgram, search))) {
+        const qsizetype start = programName(besideProgram).size() + 1;
+        const QString code = name.mid(start, name.size() - start - 4); // between "kyvelo_" and ".itl"
+        if (isLanguageCode(code) && name == packageFileName(besideProgram, code)) codes << code;
     }
-    const QString language =
-        messagesLocale(search).startsWith("de") ? QStringLiteral("de") : QStringLiteral("en");
-    return QStringLiteral("%1/%2/%2_%3.itl").arg(search.dataFolder, name, language);
+    codes.sort();
+    QList<PackageLanguage> languages;
+    for (const QString& code : codes)
+        languages.append({code, packagePath(besideProgram, search, code)});
+    return languages;
 }
 
 QString installedDataFolder(const QString& programFolder) {
@@ -39,5 +114,11 @@ QString installedDataFolder(const QString& programFolder) {
 
 LanguageFileSearch systemLanguageFileSearch(const QString& programFolder) {
     return {[](const char* name) { return qgetenv(name); },
-            [](const QString& file) { return QFileInfo(file).isFile(); }, installedDataFolder(programFolder)};
+            [](const QString& file) { return QFileInfo(file).isFile(); },
+            [](const QString& file) {
+                return readRegularFile(QFile::encodeName(file), kMaxChoiceSize, SymbolicLinks::Follow)
+                    .value_or(QByteArray());
+            },
+            [](const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); },
+            installedDataFolder(programFolder)};
 }

@@ -1,26 +1,47 @@
-// Where the program finds its language file. A copy that runs from its own folder reads the file
-// beside it; an installed program has none beside it and takes the user's own file or the
-// package's file for the user's language.
+// Where the program finds its language file. A language chosen inside the program comes first; a
+// copy that runs from its own folder reads the file beside it; an installed program has none beside
+// it and takes the user's own file or the package's file for the user's language.
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 struct LanguageFileSearch {
     std::function<QByteArray(const char*)> environment; // a variable's value, empty when it is not set
     std::function<bool(const QString&)> exists;         // whether that file is there
+    std::function<QByteArray(const QString&)> read;     // a small regular file's content, else none
+    std::function<QStringList(const QString&)> list;    // the names of the files in a folder
     QString dataFolder;                                 // the installation's shared data ("<prefix>/share")
 };
 
 // besideProgram is the language file's name beside the program ("/opt/k/kyvelo.itl"); its base
-// name ("kyvelo") names the folders below. In this order, the first that exists:
+// name ("kyvelo") names the folders and files below. In this order, the first that exists:
+//   the package's file for the language chosen inside the program (languageChoicePath());
 //   besideProgram;
-//   $XDG_CONFIG_HOME/kyvelo/kyvelo.itl (a relative or empty XDG_CONFIG_HOME means $HOME/.config);
-// otherwise the package's file by the first of LC_ALL, LC_MESSAGES, LANG that is set:
-//   <dataFolder>/kyvelo/kyvelo_de.itl when it starts with "de", else <dataFolder>/kyvelo/kyvelo_en.itl.
+//   <config>/kyvelo/kyvelo.itl, the user's own file, where <config> is $XDG_CONFIG_HOME (a relative
+//   or empty one means $HOME/.config);
+//   the package's file <dataFolder>/kyvelo/kyvelo_<language>.itl for the language of the locale, the
+//   letters before "_", "." or "@" of the first of LC_ALL, LC_MESSAGES, LANG that is set ("el_GR.UTF-8"
+//   gives "el");
+// otherwise the package's English file <dataFolder>/kyvelo/kyvelo_en.itl.
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search);
+
+// The file that holds the language chosen inside the program: <config>/kyvelo/language, its code
+// ("el") on one line. Empty when there is no configuration folder. A code of anything but letters,
+// digits and "_" or "-", or one whose file the package lacks, counts as no choice.
+QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search);
+
+struct PackageLanguage {
+    QString Code; // "el"
+    QString Path; // "<dataFolder>/kyvelo/kyvelo_el.itl"
+};
+
+// The package's language files, by code.
+QList<PackageLanguage> packageLanguages(const QString& besideProgram, const LanguageFileSearch& search);
 
 // The installation's shared data ("<prefix>/share") found from the program's folder the way it is
 // installed (<prefix>/bin -> <prefix>/share), so that a prefix moved as a whole, or staged with

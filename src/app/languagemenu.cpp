@@ -1,0 +1,75 @@
+#include "app/languagemenu.h"
+
+#include "app/accesstexts.h"
+#include "app/chartaccess.h"
+#include "app/commandline.h"
+#include "app/mainfrm.h"
+#include "app/restart.h"
+#include "app/studytools.h"
+#include "hostlink/marvestodemon.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+LanguageMenu::Files programFiles() {
+    return {languageFileName(QCoreApplication::applicationFilePath()),
+            systemLanguageFileSearch(QCoreApplication::applicationDirPath())};
+}
+
+// The arguments the program was started with, after its name.
+QByteArrayList startArguments() {
+    QByteArrayList arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        arguments << QFile::encodeName(argument);
+    return arguments;
+}
+
+} // namespace
+
+LanguageMenu::LanguageMenu(TForm1& form, const AccessTexts& texts)
+    : FForm(form), FTexts(texts), FMenu(std::make_unique<QMenu>()), FGroup(new QActionGroup(FMenu.get())),
+      FFiles(programFiles()), FRestart(requestRestart) {
+    FShowError = [this](const QString& message) { QMessageBox::warning(&FForm, FTexts.Language(), message); };
+    QMenu* contextMenu = FForm.Access()->menu();
+    contextMenu->addSeparator();
+    contextMenu->addMenu(FMenu.get());
+    connect(contextMenu, &QMenu::aboutToShow, this, [this] { update(); });
+}
+
+LanguageMenu::~LanguageMenu() = default;
+
+void LanguageMenu::update() {
+    FMenu->setTitle(FTexts.Language());
+    if (FFilled) return;
+    FFilled = true;
+    fill();
+}
+
+// The files are read when the menu first opens, not at start.
+void LanguageMenu::fill() {
+    const QString inUse = languageFilePath(FFiles.BesideProgram, FFiles.Search);
+    for (const LanguageEntry& entry :
+         languageEntries(packageLanguages(FFiles.BesideProgram, FFiles.Search))) {
+        QAction* action = FMenu->addAction(entry.Name, this, [this, entry] { choose(entry); });
+        action->setCheckable(true);
+        action->setChecked(entry.Path == inUse);
+        action->setActionGroup(FGroup);
+    }
+    FMenu->setEnabled(!FMenu->isEmpty());
+}
+
+void LanguageMenu::choose(const LanguageEntry& entry) {
+    if (entry.Path == languageFilePath(FFiles.BesideProgram, FFiles.Search)) return;
+    const QString failure =
+        storeLanguageChoice(languageChoicePath(FFiles.BesideProgram, FFiles.Search), entry.Code);
+    if (!failure.isEmpty()) {
+        FShowError(FTexts.LanguageNotStored().arg(failure));
+        return;
+    }
+    FRestart(restartArguments(startArguments(), FForm.Study()->state()));
+}
