@@ -113,15 +113,15 @@ GERMAN = {
 
 # ---- The velocity graph, the limit table, "Set points..." and Reset (keys of StudyTexts, and the
 # paragraph added to the explanatory text while the velocity graph is shown).
-EXPLAIN_VELOCITY_EN = """<p style="margin:2px 4px">The <b>velocity graph</b> under the chart shows v(t) = s'(t) &middot; 60
+EXPLAIN_VELOCITY_EN = """<p style="margin:2px 4px">The <b>velocity graph</b> under the chart shows v(t) = s&prime;(t) &middot; 60
 in km/h. Every measurement leaves a red dot; the green curve (key E) is the exact derivative. With two points
 the blue segment is the <i>average</i> velocity from t1 to t2: the area under v(t) between the points
-equals the distance ds.</p>"""
+equals the distance &Delta;s.</p>"""
 
 EXPLAIN_VELOCITY_DE = """<p style="margin:2px 4px">Das <b>Geschwindigkeitsdiagramm</b> unter dem Weg-Zeit-Diagramm zeigt
-v(t) = s'(t) &middot; 60 in km/h. Jede Messung hinterlässt einen roten Punkt; die grüne Kurve (Taste E) ist die
+v(t) = s&prime;(t) &middot; 60 in km/h. Jede Messung hinterlässt einen roten Punkt; die grüne Kurve (Taste E) ist die
 exakte Ableitung. Mit zwei Punkten zeigt die blaue Strecke die <i>mittlere</i> Geschwindigkeit von t1 bis t2:
-die Fläche unter v(t) zwischen den Punkten ist gleich dem Weg ds.</p>"""
+die Fläche unter v(t) zwischen den Punkten ist gleich dem Weg &Delta;s.</p>"""
 
 ENGLISH.update({
     "Velocity [km/h]": "Velocity [km/h]",
@@ -185,7 +185,7 @@ def french(entries):
 EXPLAIN_VELOCITY_FR = """<p style="margin:2px 4px">Le <b>graphique des vitesses</b> sous le diagramme montre v(t) = s&prime;(t) &middot; 60
 en km/h. Chaque mesure laisse un point rouge ; la courbe verte (touche E) est la dérivée exacte. Avec deux points,
 le segment bleu est la vitesse <i>moyenne</i> de t1 à t2 : l’aire sous v(t) entre les points est égale à la
-distance ds.</p>"""
+distance &Delta;s.</p>"""
 
 EXPLAIN_FR = f"""<p style="margin:2px 4px">Faites glisser les deux points de mesure rouges le long de la courbe avec le bouton gauche de la souris.
 La <b>sécante</b> bleue passe par les deux points : sa pente &Delta;s/&Delta;t est la vitesse <i>moyenne</i>
@@ -255,7 +255,7 @@ FRENCH = french({
 EXPLAIN_VELOCITY_ES = """<p style="margin:2px 4px">La <b>gráfica de velocidad</b> bajo el diagrama muestra v(t) = s&prime;(t) &middot; 60
 en km/h. Cada medición deja un punto rojo; la curva verde (tecla E) es la derivada exacta. Con dos puntos, el
 segmento azul es la velocidad <i>media</i> de t1 a t2: el área bajo v(t) entre los puntos es igual a la
-distancia ds.</p>"""
+distancia &Delta;s.</p>"""
 
 EXPLAIN_ES = f"""<p style="margin:2px 4px">Arrastre los dos puntos de medición rojos a lo largo de la curva con el botón izquierdo del ratón.
 La <b>secante</b> azul pasa por ambos puntos: su pendiente &Delta;s/&Delta;t es la velocidad <i>media</i> entre
@@ -325,7 +325,7 @@ SPANISH = {
 EXPLAIN_VELOCITY_IT = """<p style="margin:2px 4px">Il <b>grafico della velocità</b> sotto il diagramma mostra v(t) = s&prime;(t) &middot; 60
 in km/h. Ogni misura lascia un punto rosso; la curva verde (tasto E) è la derivata esatta. Con due punti il
 segmento blu è la velocità <i>media</i> da t1 a t2: l’area sotto v(t) tra i punti è uguale allo
-spostamento ds.</p>"""
+spostamento &Delta;s.</p>"""
 
 EXPLAIN_IT = f"""<p style="margin:2px 4px">Trascina i due punti di misura rossi lungo la curva tenendo premuto il tasto sinistro del mouse.
 La <b>secante</b> blu passa per entrambi i punti: il suo coefficiente angolare &Delta;s/&Delta;t è la velocità
@@ -395,7 +395,7 @@ ITALIAN = {
 EXPLAIN_VELOCITY_PL = """<p style="margin:2px 4px"><b>Wykres prędkości</b> pod diagramem pokazuje v(t) = s&prime;(t) &middot; 60 w km/h. Każdy
 pomiar zostawia czerwony punkt; zielona krzywa (klawisz E) to dokładna pochodna. Przy dwóch punktach niebieski
 odcinek to prędkość <i>średnia</i> od t1 do t2: pole pod wykresem v(t) między punktami jest równe przyrostowi
-odległości ds.</p>"""
+odległości &Delta;s.</p>"""
 
 EXPLAIN_PL = f"""<p style="margin:2px 4px">Przeciągnij lewym przyciskiem myszy dwa czerwone punkty pomiarowe wzdłuż krzywej.
 Niebieska <b>sieczna</b> przechodzi przez oba punkty: jej współczynnik kierunkowy &Delta;s/&Delta;t to prędkość
@@ -465,7 +465,7 @@ POLISH = {
 EXPLAIN_VELOCITY_EL = """<p style="margin:2px 4px">Το <b>διάγραμμα ταχύτητας</b> κάτω από το γράφημα δείχνει v(t) = s&prime;(t) &middot; 60
 σε km/h. Κάθε μέτρηση αφήνει μια κόκκινη κουκκίδα· η πράσινη καμπύλη (πλήκτρο E) είναι η ακριβής παράγωγος. Με δύο
 σημεία το μπλε ευθύγραμμο τμήμα είναι η <i>μέση</i> ταχύτητα από t1 έως t2: το εμβαδόν κάτω από τη v(t) ανάμεσα
-στα σημεία ισούται με τη μετατόπιση ds.</p>"""
+στα σημεία ισούται με τη μετατόπιση &Delta;s.</p>"""
 
 EXPLAIN_EL = f"""<p style="margin:2px 4px">Σύρετε τα δύο κόκκινα σημεία μέτρησης κατά μήκος της καμπύλης με το αριστερό πλήκτρο του ποντικιού.
 Η μπλε <b>τέμνουσα</b> διέρχεται και από τα δύο σημεία: η κλίση της &Delta;s/&Delta;t είναι η <i>μέση</i> ταχύτητα
