@@ -6,7 +6,7 @@
 #include "app/mainfrm.h"
 #include "app/restart.h"
 #include "app/studytools.h"
-#include "hostlink/marvestodemon.h"
+#include "localisation/languagefilename.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>

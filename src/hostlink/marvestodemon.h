@@ -177,5 +177,3 @@ QString serverWindowTitle(const QString& handleText);
 QString serverHandleText(const QString& settingsValue, const QStringList& arguments);
 // The command line without the host's argument (prefix "/serverhandle=" exactly as written).
 QStringList paramsWithoutServerHandle(const QStringList& arguments);
-// A program or host file name with its extension replaced by ".itl", or ".itl" added when it has none.
-QString languageFileName(const QString& programFile);

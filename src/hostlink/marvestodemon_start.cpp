@@ -3,6 +3,7 @@
 #include "hostlink/marvestodemon.h"
 
 #include "hostlink/messagecodes.h"
+#include "localisation/languagefilename.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/system/languagefilepath.h"
 #include "platform/system/linkwindow.h"
@@ -12,9 +13,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-
-#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,11 +56,6 @@ QStringList paramsWithoutServerHandle(const QStringList& arguments) {
     for (const QString& argument : arguments)
         if (!argument.startsWith(kServerHandlePrefix)) params.append(argument);
     return params;
-}
-
-QString languageFileName(const QString& programFile) {
-    if (QFileInfo(programFile).suffix().isEmpty()) return programFile + QStringLiteral(".itl");
-    return programFile.chopped(std::min<qsizetype>(4, programFile.size())) + QStringLiteral(".itl");
 }
 
 int TkdbCustomDemon::ParamCount() const {

@@ -9,13 +9,6 @@
 
 #include <cstdio>
 
-QString collectedFileName(const QString& programFileName) {
-    const qsizetype size = programFileName.size();
-    if (size > 4 && programFileName[size - 4] == u'.')
-        return programFileName.left(size - 3) + QStringLiteral("itl");
-    return programFileName + QStringLiteral(".itl");
-}
-
 QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
                                 const QStringList& values, LanguageFileEncoding encoding) {
     QString text;

@@ -7,10 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-// The program file's name with its extension replaced by "itl" ("demo.exe" -> "demo.itl"); a name
-// without a three-letter extension gets ".itl" added ("kyvelo" -> "kyvelo.itl").
-QString collectedFileName(const QString& programFileName);
-
 // The file's bytes, in the encoding of the language file the entries came from.
 QByteArray collectedFileContent(const QStringList& collected, const QStringList& keys,
                                 const QStringList& values, LanguageFileEncoding encoding);

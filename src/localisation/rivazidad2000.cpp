@@ -2,6 +2,7 @@
 
 #include "localisation/collectedfile.h"
 #include "localisation/languagefile.h"
+#include "localisation/languagefilename.h"
 #include "localisation/textrules.h"
 
 #include <QCoreApplication>
@@ -52,7 +53,7 @@ void TRivazidad2000::collectMissing(const QString& key) {
 
 void TRivazidad2000::writeCollected() {
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    const QString path = QDir::current().filePath(collectedFileName(programFile));
+    const QString path = QDir::current().filePath(languageFileName(programFile));
     const QString error =
         writeCollectedFile(path, collectedFileContent(FCollected, FKeys, FValues, FEncoding));
     if (!error.isEmpty())

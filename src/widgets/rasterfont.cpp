@@ -1,6 +1,7 @@
 #include "widgets/rasterfont.h"
 
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/codepage1252.h"
 #include "platform/graphics/font.h"
 
 #include <algorithm>
@@ -9,18 +10,10 @@ using enum Graphics::TBrushStyle;
 
 namespace {
 
-// Windows-1252 on 128..159; 0 marks the five unassigned codes.
-constexpr std::array<char16_t, 32> cp1252High{0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                              0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
+// Characters the code page lacks, and the C1 controls, show as '?'.
 char codeOf(QChar ch) {
-    const char16_t u = ch.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
-    const auto it = std::find(cp1252High.begin(), cp1252High.end(), u);
-    if (u != 0 && it != cp1252High.end()) return static_cast<char>(0x80 + (it - cp1252High.begin()));
-    return '?';
+    const int code = windows1252Code(ch.unicode());
+    return code < 0 ? '?' : static_cast<char>(code);
 }
 
 // Samples one drawn character into the table; true when any pixel was set.
@@ -54,8 +47,7 @@ QByteArray dotMatrixCodes(const QString& text) {
 
 QChar charOfDotMatrixCode(unsigned char code) {
     if (code < 32) return QChar();
-    if (code >= 0x80 && code < 0xA0) return QChar(cp1252High[code - 0x80]);
-    return QChar(code);
+    return QChar(windows1252Char(code)); // the undefined codes have no character
 }
 
 TGlyphTable builtinGlyphTable() {

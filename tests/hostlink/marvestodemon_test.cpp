@@ -105,9 +105,6 @@ TEST(DemonCommandLine, ParamsLoseTheServerHandleOnlyWithALowerCasePrefix) {
     EXPECT_EQ(
         paramsWithoutServerHandle({"/p/prog", "/serverhandle=1", "/ServerHandle=2", "a", "/serverhandle="}),
         (QStringList{"/p/prog", "/ServerHandle=2", "a"}));
-    EXPECT_EQ(languageFileName(QStringLiteral("/opt/kyvelo")), QStringLiteral("/opt/kyvelo.itl"));
-    EXPECT_EQ(languageFileName(QStringLiteral("C:\\Prog\\Kyvelo.exe")),
-              QStringLiteral("C:\\Prog\\Kyvelo.itl"));
 }
 
 TEST(DemonClient, FindsTheHostNamedByTheSettingsOrTheArgument) {

@@ -114,14 +114,6 @@ TEST(Rivazidad2000, CollectsEachMissingKeyOnceWhateverItsCase) {
                            QStringLiteral(u"[\u00c4rger]=\u00c4rger|$$")}));
 }
 
-TEST(CollectedFile, NameComesFromTheProgramFile) {
-    EXPECT_EQ(collectedFileName(QStringLiteral("DEMO.EXE")), QStringLiteral("DEMO.itl"));
-    EXPECT_EQ(collectedFileName(QStringLiteral("kyvelo")), QStringLiteral("kyvelo.itl"));
-    EXPECT_EQ(collectedFileName(QStringLiteral("kyvelo.bin")), QStringLiteral("kyvelo.itl"));
-    EXPECT_EQ(collectedFileName(QStringLiteral("my.app.x")), QStringLiteral("my.app.x.itl"));
-    EXPECT_EQ(collectedFileName(QStringLiteral(".exe")), QStringLiteral(".exe.itl"));
-}
-
 // Runs each test in an empty current folder, where the dictionary writes its file.
 class CollectedFileTest : public testing::Test {
 protected:

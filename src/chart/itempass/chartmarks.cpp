@@ -1,6 +1,7 @@
 #include "chart/itempass/chartmarks.h"
 
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/codepage1252.h"
 
 #include <QPolygon>
 
@@ -216,13 +217,11 @@ void drawFigure(TCanvas& canvas, const Figure& figure, int x, int y) {
     canvas.Brush() = TBrush{brushColor, bsSolid};
 }
 
-// Mark codes are characters of the desktop's single-byte code page: Latin-1 with its own 0x80..0x9F.
+// Mark codes are characters of the desktop's single-byte code page; its undefined codes draw the
+// C1 controls of the same value.
 QChar characterOf(int code) {
-    static constexpr std::array<char16_t, 32> k80to9F{
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    return code >= 0x80 && code <= 0x9F ? QChar(k80to9F[code - 0x80]) : QChar(code);
+    const char16_t c = windows1252Char(static_cast<unsigned char>(code));
+    return QChar(c == 0 ? char16_t(code) : c);
 }
 
 void drawCharacter(TCanvas& canvas, int code, int x, int y) {
