@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "fuzzsupport.h"
 #include "hostlink/marvestodemon.h"
+#include "localisation/languagefilename.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
