@@ -11,7 +11,7 @@ file(GLOB KYVELO_LANGUAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/
 # The installed program finds the shared data from its own folder, so a prefix moved as a whole or
 # staged with DESTDIR still works.
 file(RELATIVE_PATH data_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR})
-target_compile_definitions(kyvelo_system PRIVATE KYVELO_DATA_FROM_PROGRAM="${data_from_program}")
+target_compile_definitions(kyvelo_localisation PRIVATE KYVELO_DATA_FROM_PROGRAM="${data_from_program}")
 
 # The built program finds them the same way, so its language menu works before installing.
 set(built_language_folder $<TARGET_FILE_DIR:kyvelo>/${data_from_program}/kyvelo)

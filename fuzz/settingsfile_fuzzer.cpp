@@ -6,13 +6,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool prepared = [] {
         prepareQtForFuzzing();
-        qputenv("KYVELO_HOST_SETTINGS",
-                QFile::encodeName(fuzzScratchDir().filePath(QStringLiteral("host.ini"))));
         return true;
     }();
     (void)prepared;
-    if (writeFuzzInput(QStringLiteral("host.ini"), data, size).isEmpty()) return 0;
-    const QString value = readSettingsValue(QStringLiteral("demon"), QStringLiteral("ViewerHandle"));
+    const QString file = writeFuzzInput(QStringLiteral("host.ini"), data, size);
+    if (file.isEmpty()) return 0;
+    const QString value = readSettingsValue(file, QStringLiteral("demon"), QStringLiteral("ViewerHandle"));
     require(value == value.trimmed() && !value.contains(QLatin1Char('\n')));
     return 0;
 }

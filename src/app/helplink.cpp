@@ -1,6 +1,6 @@
 #include "app/helplink.h"
 
-#include "platform/system/languagefilepath.h"
+#include "localisation/languagefilepath.h"
 
 #include <QDir>
 #include <QFileInfo>

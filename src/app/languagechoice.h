@@ -2,7 +2,7 @@
 // its own language by its "$languagename$" entry, and the choice stored for the next start.
 #pragma once
 
-#include "platform/system/languagefilepath.h"
+#include "localisation/languagefilepath.h"
 
 #include <QList>
 #include <QString>

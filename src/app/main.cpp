@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -96,6 +97,17 @@ int restart(const QByteArray& name, const QByteArrayList& arguments) {
     return 1;
 }
 
+// The host link passes blocks of data through the program, several copies per message. By default
+// the C library hands the top of the heap back to the system after each and faults it in again,
+// zeroed, for the next: most of the time of a large message. The program keeps some of it, from
+// before the message loop that receives them.
+void keepHeapForLinkBlocks() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1 << 20); // larger blocks are mapped, and returned, each time
+    mallopt(M_TRIM_THRESHOLD, 8 << 20);
+#endif
+}
+
 QByteArrayList writableImageFormats() {
     QByteArrayList formats = QImageWriter::supportedImageFormats();
     for (QByteArray& format : formats)
@@ -136,6 +148,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
         return 1;
     }
+    keepHeapForLinkBlocks();
     const int code = run(*app, options);
     delete FrmAbout;
     delete Form1;

@@ -2,6 +2,7 @@
 #include "hostlink/marvestodemon.h"
 
 #include "hostlink/copydata.h"
+#include "hostlink/hostsettings.h"
 #include "hostlink/messagecodes.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/controls/application.h"
@@ -41,7 +42,8 @@ TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& argum
     : TComponent(owner), FServerEntity(std::make_unique<TEntity>(this)),
       FOwnEntity(std::make_unique<TEntity>(this)), FDictionary(std::make_unique<TRivazidad2000>(QString())) {
     const QString handleText = serverHandleText(
-        readSettingsValue(QStringLiteral("demon"), QStringLiteral("ViewerHandle")), arguments);
+        readSettingsValue(hostSettingsPath(), QStringLiteral("demon"), QStringLiteral("ViewerHandle")),
+        arguments);
     FServerEntity->SetWindowHandle(
         findLinkWindow(serverWindowClassName(handleText), serverWindowTitle(handleText)));
     FParams = paramsWithoutServerHandle(arguments);

@@ -4,8 +4,8 @@
 
 #include "hostlink/messagecodes.h"
 #include "localisation/languagefilename.h"
+#include "localisation/languagefilepath.h"
 #include "localisation/rivazidad2000.h"
-#include "platform/system/languagefilepath.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
 #include "platform/system/regularfile.h"

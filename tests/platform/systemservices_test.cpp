@@ -111,18 +111,17 @@ TEST(NamedMutex, OneHolderAtATimeAndFreedWithTheHolder) {
 TEST(SettingsValue, ReadsOneValueAndEverythingMissingReadsEmpty) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("marvesto.ini"));
-    ScopedEnv env("KYVELO_HOST_SETTINGS", QFile::encodeName(path));
-    EXPECT_EQ(settingsFilePath(), path);
-    EXPECT_EQ(readSettingsValue(QStringLiteral("demon"), QStringLiteral("ViewerHandle")), QString());
+    EXPECT_EQ(readSettingsValue(path, QStringLiteral("demon"), QStringLiteral("ViewerHandle")), QString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[other]\nViewerHandle=wrong\n\n[demon]\n  ViewerHandle = 00000000 \nList=a, b\n");
     file.close();
-    EXPECT_EQ(readSettingsValue(QStringLiteral("demon"), QStringLiteral("ViewerHandle")),
+    EXPECT_EQ(readSettingsValue(path, QStringLiteral("demon"), QStringLiteral("ViewerHandle")),
               QStringLiteral("00000000"));
-    EXPECT_EQ(readSettingsValue(QStringLiteral("demon"), QStringLiteral("List")), QStringLiteral("a, b"));
-    EXPECT_EQ(readSettingsValue(QStringLiteral("demon"), QStringLiteral("Missing")), QString());
-    EXPECT_EQ(readSettingsValue(QStringLiteral("none"), QStringLiteral("ViewerHandle")), QString());
+    EXPECT_EQ(readSettingsValue(path, QStringLiteral("demon"), QStringLiteral("List")),
+              QStringLiteral("a, b"));
+    EXPECT_EQ(readSettingsValue(path, QStringLiteral("demon"), QStringLiteral("Missing")), QString());
+    EXPECT_EQ(readSettingsValue(path, QStringLiteral("none"), QStringLiteral("ViewerHandle")), QString());
 }
 
 TEST(ProcessHandle, WaitsForTheEndAndGivesAChildsExitCode) {

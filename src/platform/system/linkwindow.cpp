@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
-#include <malloc.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
@@ -118,16 +117,6 @@ int claimRecord(const QString& directory, LinkHandle* handle) {
     return -1;
 }
 
-// Blocks of up to kMaxLinkDataSize pass through each process of the link, several copies per
-// message. By default the C library hands the top of the heap back to the system after each and
-// faults it in again, zeroed, for the next; a process with a link window keeps some of it.
-void keepHeapForBlocks() {
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 1 << 20); // larger blocks are mapped, and returned, each time
-    mallopt(M_TRIM_THRESHOLD, 8 << 20);
-#endif
-}
-
 // The link windows of this process, for direct delivery.
 std::vector<LinkWindow*>& localWindows() {
     static std::vector<LinkWindow*> windows;
@@ -154,7 +143,6 @@ LinkWindow::Created LinkWindow::create(const QString& className, const QString& 
     if (directory.isEmpty()) return {nullptr, Failure::Directory, errno};
     if (className.contains(QLatin1Char('\n')) || title.contains(QLatin1Char('\n')))
         return {nullptr, Failure::Window, EINVAL};
-    keepHeapForBlocks();
     LinkHandle handle = 0;
     const int recordFd = claimRecord(directory, &handle);
     if (recordFd < 0) return {nullptr, Failure::Window, errno};

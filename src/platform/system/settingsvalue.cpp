@@ -12,15 +12,9 @@ constexpr qint64 kMaxSettingsSize = 1 << 20;
 
 } // namespace
 
-QString settingsFilePath() {
-    const QString overridden = qEnvironmentVariable("KYVELO_HOST_SETTINGS");
-    return overridden.isEmpty() ? QStringLiteral("/etc/xdg/Orvanta/marvesto.ini") : overridden;
-}
-
 // Read by hand rather than through QSettings, which would turn "a, b" into a list and unquote values.
-QString readSettingsValue(const QString& section, const QString& key) {
-    const std::optional<QByteArray> bytes =
-        readRegularFile(QFile::encodeName(settingsFilePath()), kMaxSettingsSize);
+QString readSettingsValue(const QString& file, const QString& section, const QString& key) {
+    const std::optional<QByteArray> bytes = readRegularFile(QFile::encodeName(file), kMaxSettingsSize);
     if (!bytes) return {};
     QTextStream in(*bytes);
     bool inSection = false;

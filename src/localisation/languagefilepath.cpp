@@ -1,4 +1,4 @@
-#include "platform/system/languagefilepath.h"
+#include "localisation/languagefilepath.h"
 
 #include "platform/system/regularfile.h"
 
