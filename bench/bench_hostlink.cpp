@@ -1,6 +1,7 @@
 // One request and its reply between two processes (the host link to the stand-in host: a query
 // whose text comes back unchanged), against the least two processes must do to exchange the same
 // bytes: a plain Unix-socket ping-pong of a frame of the same size each way.
+#include "hostlink/heaptuning.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/system/linkframe.h"
 #include "platform/system/linkrecord.h"
@@ -150,6 +151,7 @@ int main(int argc, char** argv) {
     QTemporaryDir runtime; // a link directory of its own
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QCoreApplication app(argc, argv);
+    keepHeapForLinkBlocks(); // the program's heap policy: this process stands in for the program
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -5,6 +5,7 @@
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
 #include "app/limittable.h"
+#include "hostlink/heaptuning.h"
 #include "app/mainfrm.h"
 #include "app/programlanguage.h"
 #include "app/restart.h"
@@ -22,7 +23,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -95,17 +95,6 @@ int restart(const QByteArray& name, const QByteArrayList& arguments) {
                                           QByteArrayList{name} + arguments);
     std::fprintf(stderr, "kyvelo: cannot start again: %s\n", qPrintable(reason));
     return 1;
-}
-
-// The host link passes blocks of data through the program, several copies per message. By default
-// the C library hands the top of the heap back to the system after each and faults it in again,
-// zeroed, for the next: most of the time of a large message. The program keeps some of it, from
-// before the message loop that receives them.
-void keepHeapForLinkBlocks() {
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 1 << 20); // larger blocks are mapped, and returned, each time
-    mallopt(M_TRIM_THRESHOLD, 8 << 20);
-#endif
 }
 
 QByteArrayList writableImageFormats() {

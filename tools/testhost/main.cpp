@@ -2,6 +2,7 @@
 // Reads commands from standard input and reports on standard output, one line each; see
 // docs/testhost.md.
 #include "testhost.h"
+#include "hostlink/heaptuning.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ void execute(TestHost& host, const QString& command) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    keepHeapForLinkBlocks(); // as the program does: messages of 64 KiB and more pass through here too
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Stand-in host textbook application"));
     parser.addHelpOption();
