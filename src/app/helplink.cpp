@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -20,6 +19,25 @@ QString pageFile(const QString& page, const HelpFolders& help) {
     return file;
 }
 
+// Where the value of an attribute href="…" (or '…') ends, when its value begins at `at`; -1 when
+// the text at `at` is no such value or its quote does not close on the same line. (Scanned by hand:
+// a regular expression would page in Qt's expression compiler at every start.)
+qsizetype hrefValueEnd(const QString& html, qsizetype at) {
+    if (at == 0) return -1;
+    const QChar quote = html[at - 1];
+    if (quote != u'"' && quote != u'\'') return -1;
+    qsizetype i = at - 2;
+    while (i >= 0 && html[i].isSpace())
+        --i;
+    if (i < 0 || html[i] != u'=') return -1;
+    --i;
+    while (i >= 0 && html[i].isSpace())
+        --i;
+    if (i < 3 || QStringView(html).mid(i - 3, 4).compare(u"href", Qt::CaseInsensitive) != 0) return -1;
+    const qsizetype end = html.indexOf(quote, at);
+    return end < 0 || QStringView(html).mid(at, end - at).contains(u'\n') ? -1 : end;
+}
+
 } // namespace
 
 QString resolveHelpLink(const QString& link, const HelpFolders& help) {
@@ -32,13 +50,14 @@ QString resolveHelpLink(const QString& link, const HelpFolders& help) {
 }
 
 QString resolveHelpLinks(const QString& html, const HelpFolders& help) {
-    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*([\"'])(help:.*?)\\1"),
-                                         QRegularExpression::CaseInsensitiveOption);
     QString result;
     qsizetype copied = 0;
-    for (const QRegularExpressionMatch& link : href.globalMatch(html)) {
-        result += html.mid(copied, link.capturedStart(2) - copied) + resolveHelpLink(link.captured(2), help);
-        copied = link.capturedEnd(2);
+    for (qsizetype at = html.indexOf(kHelpScheme, 0, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(kHelpScheme, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = hrefValueEnd(html, at);
+        if (end < 0) continue;
+        result += html.mid(copied, at - copied) + resolveHelpLink(html.mid(at, end - at), help);
+        copied = at = end;
     }
     return result + html.mid(copied);
 }

@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,10 +35,14 @@ QString localeLanguage(const LanguageFileSearch& search) {
     return QString::fromLatin1(locale.left(end));
 }
 
-// A language code is a plain name: it becomes part of a file name.
+// A language code is a plain name: it becomes part of a file name. (Checked by hand: a regular
+// expression would page in Qt's expression compiler at every start.)
 bool isLanguageCode(const QString& code) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_-]{1,32}$"));
-    return plain.match(code).hasMatch();
+    const auto plain = [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
+               c == u'_' || c == u'-';
+    };
+    return !code.isEmpty() && code.size() <= 32 && std::all_of(code.begin(), code.end(), plain);
 }
 
 QString programName(const QString& besideProgram) {
