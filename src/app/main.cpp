@@ -37,25 +37,18 @@ int writeScreenshot(const CommandLine& options) {
     return 1;
 }
 
-// The state asked for on the command line, once the simulation has started.
-void applyState(const CommandLine& options) {
-    if (options.stateGiven) Form1->Study()->apply(options.state);
-}
-
 // The main window is shown from inside the message loop, so the start-up screen's nested loop runs
 // within it and a quit from the host while the screen is up ends both. For a screenshot the
-// start-up screen is closed at once and the program ends after the picture.
+// start-up screen is closed at once and the program ends after the picture. The state asked for
+// on the command line is applied once the simulation has started.
 int run(TApplication& app, const CommandLine& options) {
     int code = 0;
     QTimer::singleShot(0, Form1, [&] {
-        if (options.screenshotFile.isEmpty()) {
-            Form1->show();
-            applyState(options);
-            return;
-        }
-        QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // runs in the start-up screen's loop
+        const bool picture = !options.screenshotFile.isEmpty();
+        if (picture) QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
         Form1->show();
-        applyState(options);
+        if (options.stateGiven) Form1->Study()->apply(options.state);
+        if (!picture) return;
         code = writeScreenshot(options);
         app.quit();
     });
