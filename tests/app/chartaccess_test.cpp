@@ -1,14 +1,12 @@
 // The main window beyond the mouse, driven as a keyboard or screen-reader user would: key events
 // on the chart, its context menu, pictures, the glide of point 2, and the accessible interfaces.
 #include "../manualtimer.h"
-#include "../startupscreen.h"
-#include "app/aboutbox.h"
 #include "app/accessibleface.h"
 #include "app/chartaccess.h"
 #include "app/languagemenu.h"
-#include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
+#include "mainformfixture.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "widgets/rasterlab.h"
@@ -36,14 +34,9 @@ using enum TShiftStateFlag;
 
 namespace {
 
-constexpr int kDesignPixelsPerInch = 120;
-
-class ChartAccessTest : public testing::Test {
+class ChartAccessTest : public MainFormFixture {
 protected:
     void SetUp() override {
-        about.reset(FrmAbout = new TFrmAbout);
-        form.reset(Form1 = new TForm1(kDesignPixelsPerInch));
-        showPastStartupScreen(*form);
         access = form->Access();
         auto owned = std::make_unique<ManualTimer>();
         timer = owned.get();
@@ -65,8 +58,6 @@ protected:
     QPoint pixelOf(double t) const { return form->RC1->DataToPixel(1, t, TripDistance(t)); }
     double speed() const { return form->RLabSpeed->Text().chopped(4).toDouble(); }
 
-    std::unique_ptr<TFrmAbout> about;
-    std::unique_ptr<TForm1> form;
     ChartAccess* access = nullptr;
     ManualTimer* timer = nullptr;
 };

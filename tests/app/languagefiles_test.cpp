@@ -1,17 +1,15 @@
 // The language files the program ships with: each holds every key the running program asks for and
 // no other, reads back as the texts it was written with, and links the help pages that come with
 // the program.
-#include "../startupscreen.h"
-#include "app/aboutbox.h"
 #include "app/abouttexts.h"
 #include "app/chartaccess.h"
 #include "app/helplink.h"
 #include "app/languagechoice.h"
 #include "app/setpointsdialog.h"
 #include "app/studytools.h"
-#include "editedlayout.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
+#include "mainformfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -47,10 +45,9 @@ QString keyOf(const QString& collectedLine) {
 // dictionary is empty and collects, so every key asked for is collected; the window is read without
 // its own translation step so that the step runs with that dictionary.
 QStringList keysTheProgramAsksFor() {
-    const std::unique_ptr<TFrmAbout> about(FrmAbout = new TFrmAbout);
-    const std::unique_ptr<TForm1> form = formFromEditedLayout(
+    const ProgramWindows program(
         {{QStringLiteral("AutoTranslate = True"), QStringLiteral("AutoTranslate = False")}});
-    Form1 = form.get();
+    const std::unique_ptr<TForm1>& form = program.form;
     TRivazidad2000& dictionary = form->cliDemon->Dictionary();
     QBuffer nothing;
     nothing.open(QIODevice::ReadOnly);

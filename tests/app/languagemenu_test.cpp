@@ -1,10 +1,8 @@
 // Choosing the language inside the program: the submenu of the package's languages and the stored
 // choice.
-#include "../startupscreen.h"
-#include "app/aboutbox.h"
 #include "app/chartaccess.h"
 #include "app/languagemenu.h"
-#include "app/mainfrm.h"
+#include "mainformfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +12,12 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace {
 
 // The main window with a package of three languages in a folder of its own, German by the locale.
-class LanguageMenuTest : public testing::Test {
+class LanguageMenuTest : public MainFormFixture {
 protected:
     void SetUp() override {
-        about.reset(FrmAbout = new TFrmAbout);
-        form.reset(Form1 = new TForm1(120));
-        showPastStartupScreen(*form);
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("share/kyvelo")));
         writePackageFile("de", "[$languagename$]=Deutsch|$$");
         writePackageFile("el", "\xEF\xBB\xBF[$LanguageName$]=\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9"
@@ -58,8 +51,6 @@ protected:
 
     QTemporaryDir root;
     QString home = root.filePath(QStringLiteral("home"));
-    std::unique_ptr<TFrmAbout> about;
-    std::unique_ptr<TForm1> form;
     LanguageMenu* menu = nullptr;
     QList<QByteArrayList> restarts;
     QStringList errors;

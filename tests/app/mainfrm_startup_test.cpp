@@ -3,11 +3,10 @@
 #include "app/mainfrm.h"
 
 #include "../shellrecorder.h"
-#include "../startupscreen.h"
-#include "app/aboutbox.h"
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
+#include "mainformfixture.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "viewer/htmlviewer.h"
@@ -22,18 +21,12 @@
 #include <QMouseEvent>
 #include <QTextBrowser>
 
-#include <memory>
-
 using enum TShiftStateFlag;
 
 namespace {
 
-struct Startup : testing::Test {
-    Startup() {
-        about.reset(FrmAbout = new TFrmAbout);
-        form.reset(Form1 = new TForm1(120));
-    }
-
+class Startup : public testing::Test, protected ProgramWindows {
+protected:
     // Gives the main window's dictionary a language file before the first show.
     void useLanguage(const QByteArray& content) {
         QBuffer file;
@@ -41,9 +34,6 @@ struct Startup : testing::Test {
         file.open(QIODevice::ReadOnly);
         form->cliDemon->Dictionary().LoadFromStream(file);
     }
-
-    std::unique_ptr<TFrmAbout> about;
-    std::unique_ptr<TForm1> form;
 };
 
 QByteArray germanFile() {

@@ -1,11 +1,9 @@
 // The main window driven as a student would: it is built from its real layout at the resolution
 // it was designed for, so the chart has the size the simulation was laid out for.
 #include "../chartmouse.h"
-#include "../startupscreen.h"
-#include "app/mainfrm.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
-#include "editedlayout.h"
+#include "mainformfixture.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
 #include "widgets/rasterlab.h"
@@ -16,26 +14,16 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <memory>
+#include <optional>
 #include <random>
-#include <utility>
-#include <vector>
 
 using enum TShiftStateFlag;
 using enum VrxBase::TCrossHairMode;
 
 namespace {
 
-constexpr int kDesignPixelsPerInch = 120;
-
-class MainFormTest : public testing::Test {
+class MainFormTest : public MainFormFixture {
 protected:
-    void SetUp() override {
-        about.reset(FrmAbout = new TFrmAbout);
-        form.reset(Form1 = new TForm1(kDesignPixelsPerInch));
-        showPastStartupScreen(*form);
-    }
-
     void expectReadouts(const char* speed, const char* ds, const char* dt) {
         EXPECT_EQ(form->RLabSpeed->Text(), QString::fromLatin1(speed));
         EXPECT_EQ(form->RLabDS->Text(), QString::fromLatin1(ds));
@@ -53,9 +41,6 @@ protected:
     void mouseOnChart(QEvent::Type type, double t, double s, Qt::MouseButtons buttons) {
         ::mouseOnChart(*form->RC1, type, t, s, buttons);
     }
-
-    std::unique_ptr<TFrmAbout> about;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace
@@ -271,10 +256,9 @@ TEST_F(MainFormTest, AtTwiceTheDevicePixelRatioEveryPixelIsDoubled) {
 // The read-outs draw dots of a fixed pixel size; a screen below the layout's 120 dpi must not cut
 // off their lowest dot row, which carries the decimal point.
 TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
-    const std::unique_ptr<TFrmAbout> about(FrmAbout = new TFrmAbout);
-    std::unique_ptr<TForm1> form(Form1 = new TForm1(96));
-    showPastStartupScreen(*form);
-    const TRasterLab& speed = *form->RLabSpeed;
+    std::optional<ProgramWindows> program(std::in_place, 96);
+    showPastStartupScreen(*program->form);
+    const TRasterLab& speed = *program->form->RLabSpeed;
     ASSERT_EQ(speed.Text(), QStringLiteral("70.6km/h"));
     EXPECT_EQ(speed.Height(), 41);
     // "7" and "0" take 6 dot columns of pitch 3 each; the point is one dot in row 9.
@@ -285,15 +269,14 @@ TEST(MainFormScaling, ReadoutsKeepTheirDecimalPointOnA96DpiScreen) {
 
     // Above the layout's resolution it still grows with the screen. One main window at a time: a
     // second one would find the program running already and end the process.
-    form.reset();
-    std::unique_ptr<TForm1> large(Form1 = new TForm1(144));
-    EXPECT_EQ(large->RLabSpeed->Height(), 49);
+    program.reset();
+    EXPECT_EQ(ProgramWindows(144).form->RLabSpeed->Height(), 49);
 }
 
 // The window's own layout with names or classes changed, read from a file of its own.
 TEST(MainFormLayout, AComponentTheWindowNeedsIsNamedWhenMissingOrOfAnotherClass) {
     const struct {
-        std::vector<std::pair<QString, QString>> edits;
+        LayoutEdits edits;
         QString message;
     } cases[] = {
         {{{"object RLabSpeed: TRasterLab", "object RLabSpeed2: TRasterLab"}},
@@ -307,13 +290,13 @@ TEST(MainFormLayout, AComponentTheWindowNeedsIsNamedWhenMissingOrOfAnotherClass)
     };
     for (const auto& c : cases) {
         try {
-            formFromEditedLayout(c.edits);
+            ProgramWindows{c.edits};
             ADD_FAILURE() << "no exception for " << qPrintable(c.message);
         } catch (const Exception& e) {
             EXPECT_EQ(e.Message(), c.message);
         }
     }
-    EXPECT_NE(formFromEditedLayout({})->RLabSpeed, nullptr); // the unedited layout reads
+    EXPECT_NE(ProgramWindows(LayoutEdits{}).form->RLabSpeed, nullptr); // the unedited layout reads
 }
 
 // The language file lies beside the program and shares its name, with ".itl" appended (the program
@@ -322,10 +305,10 @@ TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
     const QString languageFile = QCoreApplication::applicationFilePath() + QStringLiteral(".itl");
     QFile::remove(languageFile);
     {
-        std::unique_ptr<TForm1> form(Form1 = new TForm1(kDesignPixelsPerInch));
-        EXPECT_EQ(form->Caption(), QStringLiteral("Distance - Time - Velocity"));
-        EXPECT_EQ(form->SBExit->Caption(), QStringLiteral("Exit"));
-        EXPECT_EQ(form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
+        const ProgramWindows program;
+        EXPECT_EQ(program.form->Caption(), QStringLiteral("Distance - Time - Velocity"));
+        EXPECT_EQ(program.form->SBExit->Caption(), QStringLiteral("Exit"));
+        EXPECT_EQ(program.form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
     }
     QFile file(languageFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -334,15 +317,16 @@ TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
                "[Velocity at point 1]=Geschwindigkeit in Punkt 1|$$\r\n");
     file.close();
     {
-        std::unique_ptr<TForm1> form(Form1 = new TForm1(kDesignPixelsPerInch));
-        EXPECT_EQ(form->Caption(), QStringLiteral("Weg - Zeit - Geschwindigkeit"));
-        EXPECT_EQ(form->SBExit->Caption(), QStringLiteral("Ende"));
-        EXPECT_EQ(form->CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
+        const ProgramWindows program;
+        TForm1& form = *program.form;
+        EXPECT_EQ(form.Caption(), QStringLiteral("Weg - Zeit - Geschwindigkeit"));
+        EXPECT_EQ(form.SBExit->Caption(), QStringLiteral("Ende"));
+        EXPECT_EQ(form.CBox1Point->Caption(), QStringLiteral("Single Point Measurement"));
         // The velocity's caption, chosen by what is measured, from the same file.
-        form->MovePoint(2, 110);
-        EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Mittlere Geschwindigkeit"));
-        form->CBox1Point->SetChecked(true);
-        EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Geschwindigkeit in Punkt 1"));
+        form.MovePoint(2, 110);
+        EXPECT_EQ(form.Label1->Caption(), QStringLiteral("Mittlere Geschwindigkeit"));
+        form.CBox1Point->SetChecked(true);
+        EXPECT_EQ(form.Label1->Caption(), QStringLiteral("Geschwindigkeit in Punkt 1"));
     }
     QFile::remove(languageFile);
 }

@@ -1,10 +1,8 @@
 // The velocity graph, the limit table, "Set points..." and Reset in the real main window, driven
 // by the chart's keys as a student at the keyboard drives them.
 #include "../painttestutil.h"
-#include "../startupscreen.h"
 #include "app/chartaccess.h"
 #include "app/limittablepanel.h"
-#include "app/mainfrm.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
@@ -13,6 +11,7 @@
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
+#include "mainformfixture.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
 #include "viewer/htmlviewer.h"
@@ -32,18 +31,11 @@
 #include <QTableView>
 #include <QTextBrowser>
 
-#include <memory>
-
 namespace {
 
-class StudyToolsTest : public testing::Test {
+class StudyToolsTest : public MainFormFixture {
 protected:
-    void SetUp() override {
-        about.reset(FrmAbout = new TFrmAbout);
-        form.reset(Form1 = new TForm1(120));
-        showPastStartupScreen(*form);
-        study = form->Study();
-    }
+    void SetUp() override { study = form->Study(); }
 
     void key(int k) {
         QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
@@ -58,8 +50,6 @@ protected:
         return graph().FrameImage().pixel(graph().DataToPixel(1, t, v));
     }
 
-    std::unique_ptr<TFrmAbout> about;
-    std::unique_ptr<TForm1> form;
     StudyTools* study = nullptr;
 };
 

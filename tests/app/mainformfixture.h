@@ -1,0 +1,67 @@
+// The program's two windows in tests, made as the program makes them: the About dialog, which is
+// also the start-up screen, and the main window read from its shipped layout at the resolution that
+// layout states, so the chart has the size the simulation was laid out for.
+#pragma once
+
+#include "../startupscreen.h"
+#include "app/aboutbox.h"
+#include "app/layoutresources.h"
+#include "app/mainfrm.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+inline QString shippedMainLayout() {
+    initLayoutResources();
+    QFile file(QStringLiteral(":/layouts/mainfrm.lfm"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll());
+}
+
+// The resolution the main window's layout was designed at: the screen the tests pretend.
+constexpr int kLayoutPixelsPerInch = 120;
+
+// A copy of the shipped layout with texts replaced, to see what the main window does with a layout
+// other than its own. Each edit replaces every occurrence of its first text, which must be there,
+// by its second.
+using LayoutEdits = std::vector<std::pair<QString, QString>>;
+
+class EditedLayout {
+public:
+    explicit EditedLayout(const LayoutEdits& edits) {
+        QString text = shippedMainLayout();
+        for (const auto& [from, to] : edits) {
+            EXPECT_TRUE(text.contains(from)) << qPrintable(from);
+            text.replace(from, to);
+        }
+        QFile file(path());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+    QString path() const { return dir.filePath(QStringLiteral("edited.lfm")); }
+
+private:
+    QTemporaryDir dir;
+};
+
+struct ProgramWindows {
+    explicit ProgramWindows(int screenPixelsPerInch = kLayoutPixelsPerInch)
+        : form(Form1 = new TForm1(screenPixelsPerInch)) {}
+    explicit ProgramWindows(const LayoutEdits& edits)
+        : form(Form1 = new TForm1(kLayoutPixelsPerInch, EditedLayout(edits).path())) {}
+
+    std::unique_ptr<TFrmAbout> about{FrmAbout = new TFrmAbout};
+    std::unique_ptr<TForm1> form;
+};
+
+// The tests of the main window once it is up: shown past its start-up screen.
+class MainFormFixture : public testing::Test, protected ProgramWindows {
+protected:
+    MainFormFixture() { showPastStartupScreen(*form); }
+};
