@@ -1,17 +1,12 @@
 // Helpers of the host-link tests.
 #pragma once
 
+#include "../qstringprinter.h"
 #include "hostlink/marvestodemon.h"
 
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 // Points the settings value at a file holding ViewerHandle for the life of the object.
 class ScopedViewerHandle {

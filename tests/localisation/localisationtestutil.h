@@ -1,18 +1,13 @@
 // Helpers of the localisation tests: the language files in tests/data/localisation.
 #pragma once
 
+#include "../qstringprinter.h"
 #include "localisation/rivazidad2000.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QString>
-
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 inline QString testDataPath(const char* name) {
     return QStringLiteral(KYVELO_TEST_DATA "/localisation/") + QString::fromLatin1(name);

@@ -5,7 +5,7 @@
 #include "platform/layout/layoutloader.h"
 #include "platform/layout/layoutregistry.h"
 
-#include "layouttestutil.h"
+#include "../qstringprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/layout/layouterror.h"
 #include "platform/layout/layoutparser.h"
 
-#include "layouttestutil.h"
+#include "../qstringprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "platform/controls/publishedproperties.h"
 #include "platform/controls/stdctrls.h"
 
-#include "layouttestutil.h"
+#include "../qstringprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "platform/layout/layouterror.h"
 #include "platform/layout/layoutloader.h"
 
-#include "layouttestutil.h"
+#include "../qstringprinter.h"
 
 #include <gtest/gtest.h>
 

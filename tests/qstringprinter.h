@@ -1,4 +1,4 @@
-// Helpers of the layout tests: readable QString values in failure messages.
+// QString values in test failure messages as quoted text rather than as bytes.
 #pragma once
 
 #include <QString>
