@@ -1,4 +1,5 @@
 #include "recordingchart.h"
+#include "scalerange.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,6 @@ void makeTripChart(TRChart& chart) {
     chart.SetBounds(0, 41, 576, 446);
     chart.Scale1X()->SetRangeHigh(133);
     chart.Scale1Y()->SetRangeHigh(180);
-}
-
-void expectRange(const TScaleProps& props, double low, double high) {
-    EXPECT_DOUBLE_EQ(props.RangeLow(), low);
-    EXPECT_DOUBLE_EQ(props.RangeHigh(), high);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "painttestutil.h"
 #include "recordingchart.h"
+#include "scalerange.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -73,11 +74,6 @@ void listen(TRChart& chart, MoveReport& report) {
         report.x = x;
         report.y = y;
     });
-}
-
-void expectRange(const TScaleProps& props, double low, double high) {
-    EXPECT_NEAR(props.RangeLow(), low, 1e-9);
-    EXPECT_NEAR(props.RangeHigh(), high, 1e-9);
 }
 
 } // namespace
