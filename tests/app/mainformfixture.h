@@ -7,6 +7,7 @@
 #include "app/aboutbox.h"
 #include "app/layoutresources.h"
 #include "app/mainfrm.h"
+#include "platform/layout/layoutparser.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,20 @@ inline QString shippedMainLayout() {
     return QString::fromUtf8(file.readAll());
 }
 
+// An integer the shipped layout states for the main window itself, such as "ClientWidth".
+inline int shippedLayoutValue(const char* name) {
+    for (const LayoutProperty& property :
+         parseLayout(shippedMainLayout(), QStringLiteral("mainfrm.lfm")).Properties)
+        if (property.Name == QLatin1String(name)) return static_cast<int>(property.Value.Integer);
+    ADD_FAILURE() << "the main window's layout states no " << name;
+    return 0;
+}
+
 // The resolution the main window's layout was designed at: the screen the tests pretend.
-constexpr int kLayoutPixelsPerInch = 120;
+inline int layoutPixelsPerInch() {
+    static const int value = shippedLayoutValue("PixelsPerInch");
+    return value;
+}
 
 // A copy of the shipped layout with texts replaced, to see what the main window does with a layout
 // other than its own. Each edit replaces every occurrence of its first text, which must be there,
@@ -51,10 +64,10 @@ private:
 };
 
 struct ProgramWindows {
-    explicit ProgramWindows(int screenPixelsPerInch = kLayoutPixelsPerInch)
+    explicit ProgramWindows(int screenPixelsPerInch = layoutPixelsPerInch())
         : form(Form1 = new TForm1(screenPixelsPerInch)) {}
     explicit ProgramWindows(const LayoutEdits& edits)
-        : form(Form1 = new TForm1(kLayoutPixelsPerInch, EditedLayout(edits).path())) {}
+        : form(Form1 = new TForm1(layoutPixelsPerInch(), EditedLayout(edits).path())) {}
 
     std::unique_ptr<TFrmAbout> about{FrmAbout = new TFrmAbout};
     std::unique_ptr<TForm1> form;
