@@ -19,7 +19,8 @@ using enum Graphics::TFontStyle;
 
 namespace {
 
-struct AboutDialog : testing::Test {
+class AboutDialog : public testing::Test {
+protected:
     AboutDialog() { FrmAbout = dialog.get(); }
 
     std::unique_ptr<TFrmAbout> dialog = std::make_unique<TFrmAbout>();

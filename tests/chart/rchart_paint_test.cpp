@@ -1,4 +1,4 @@
-#include "painttestutil.h"
+#include "../painttestutil.h"
 #include "recordingchart.h"
 
 #include "platform/graphics/colorresolve.h"

@@ -1,4 +1,4 @@
-#include "painttestutil.h"
+#include "../painttestutil.h"
 
 #include "chart/vrxbase.h"
 

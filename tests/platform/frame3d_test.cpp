@@ -1,4 +1,4 @@
-#include "painttestutil.h"
+#include "../painttestutil.h"
 
 #include "platform/graphics/colorresolve.h"
 #include "platform/graphics/frame3d.h"

@@ -232,7 +232,7 @@ QString chartWith(const QString& lines) {
     return QStringLiteral("object Form1: TTestForm\n  object RC1: TDummyChart\n%1\n  end\nend\n").arg(lines);
 }
 
-class LayoutLoader : public ::testing::Test {
+class LayoutLoader : public testing::Test {
 protected:
     void SetUp() override {
         registerDummies();

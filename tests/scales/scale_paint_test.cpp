@@ -1,4 +1,4 @@
-#include "painttestutil.h"
+#include "../painttestutil.h"
 
 #include "platform/graphics/bitmap.h"
 #include "scales/scale.h"

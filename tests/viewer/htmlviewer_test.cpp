@@ -17,7 +17,8 @@ const QString kDocument = QStringLiteral("<p>Read the <a href=\"lesson 2.html\">
                                          "<a href=\"http://kyvelo.example/Tangent\">the tangent</a>.</p>");
 
 // The explanatory pane as the main window's layout sets it up.
-struct Pane : testing::Test {
+class Pane : public testing::Test {
+protected:
     Pane() {
         viewer.SetBounds(0, 0, 600, 120);
         viewer.SetDefBackground(clInfoBk);
