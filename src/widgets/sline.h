@@ -5,10 +5,16 @@
 #include "platform/controls/component.h"
 #include "platform/controls/exceptions.h"
 
+#include <type_traits>
+
 class EVRXSLineError : public Exception {
 public:
     using Exception::Exception;
 };
+// The line's error derives from the framework's base directly, not from the component library's
+// EVRXError: a handler for the library's errors does not take it.
+static_assert(std::is_base_of_v<Exception, EVRXSLineError>);
+static_assert(!std::is_base_of_v<EVRXError, EVRXSLineError>);
 
 class TSLine : public TComponent {
     Q_OBJECT

@@ -104,8 +104,3 @@ TEST(SLine, SettersNeverLeaveBothCoefficientsZero) {
     line.SetParB(3); // any non-zero B is fine
     EXPECT_EQ(line.ParB(), 3);
 }
-
-TEST(SLine, ErrorDerivesFromTheFrameworkBaseDirectly) {
-    static_assert(std::is_base_of_v<Exception, EVRXSLineError>);
-    static_assert(!std::is_base_of_v<EVRXError, EVRXSLineError>);
-}
