@@ -6,7 +6,6 @@
 #include "app/mainfrm.h"
 #include "app/restart.h"
 #include "app/studytools.h"
-#include "localisation/languagefilename.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -15,11 +14,6 @@
 #include <QMessageBox>
 
 namespace {
-
-LanguageMenu::Files programFiles() {
-    return {languageFileName(QCoreApplication::applicationFilePath()),
-            systemLanguageFileSearch(QCoreApplication::applicationDirPath())};
-}
 
 // The arguments the program was started with, after its name.
 QByteArrayList startArguments() {
@@ -33,7 +27,7 @@ QByteArrayList startArguments() {
 
 LanguageMenu::LanguageMenu(TForm1& form, const AccessTexts& texts)
     : FForm(form), FTexts(texts), FMenu(std::make_unique<QMenu>()), FGroup(new QActionGroup(FMenu.get())),
-      FFiles(programFiles()), FRestart(requestRestart) {
+      FRestart(requestRestart) {
     FShowError = [this](const QString& message) { QMessageBox::warning(&FForm, FTexts.Language(), message); };
     QMenu* contextMenu = FForm.Access()->menu();
     contextMenu->addSeparator();
@@ -52,9 +46,9 @@ void LanguageMenu::update() {
 
 // The files are read when the menu first opens, not at start.
 void LanguageMenu::fill() {
-    const QString inUse = languageFilePath(FFiles.BesideProgram, FFiles.Search);
-    for (const LanguageEntry& entry :
-         languageEntries(packageLanguages(FFiles.BesideProgram, FFiles.Search))) {
+    const LanguageFiles files = programLanguageFiles();
+    const QString inUse = languageFilePath(files.BesideProgram, files.Search);
+    for (const LanguageEntry& entry : languageEntries(packageLanguages(files.BesideProgram, files.Search))) {
         QAction* action = FMenu->addAction(entry.Name, this, [this, entry] { choose(entry); });
         action->setCheckable(true);
         action->setChecked(entry.Path == inUse);
@@ -64,9 +58,10 @@ void LanguageMenu::fill() {
 }
 
 void LanguageMenu::choose(const LanguageEntry& entry) {
-    if (entry.Path == languageFilePath(FFiles.BesideProgram, FFiles.Search)) return;
+    const LanguageFiles files = programLanguageFiles();
+    if (entry.Path == languageFilePath(files.BesideProgram, files.Search)) return;
     const QString failure =
-        storeLanguageChoice(languageChoicePath(FFiles.BesideProgram, FFiles.Search), entry.Code);
+        storeLanguageChoice(languageChoicePath(files.BesideProgram, files.Search), entry.Code);
     if (!failure.isEmpty()) {
         FShowError(FTexts.LanguageNotStored().arg(failure));
         return;

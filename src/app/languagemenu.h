@@ -25,13 +25,6 @@ public:
 
     QMenu* menu() const { return FMenu.get(); }
 
-    // Where the languages are found and the choice is kept: the language file beside the program
-    // and the search, as for languageFilePath(). The program's own unless replaced.
-    struct Files {
-        QString BesideProgram;
-        LanguageFileSearch Search;
-    };
-    void setFiles(Files files) { FFiles = std::move(files); }
     // What a stored choice leads to (requestRestart() unless replaced), and how a failure to store
     // it is shown (a message box unless replaced).
     void setRestart(std::function<void(const QByteArrayList& arguments)> restart) {
@@ -51,7 +44,6 @@ private:
     const AccessTexts& FTexts;
     std::unique_ptr<QMenu> FMenu;
     QActionGroup* FGroup;
-    Files FFiles;
     std::function<void(const QByteArrayList&)> FRestart;
     std::function<void(const QString&)> FShowError;
     bool FFilled = false;

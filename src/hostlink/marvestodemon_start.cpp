@@ -89,16 +89,16 @@ void TkdbCustomDemon::connectToServer() {
 }
 
 void TkdbCustomDemon::loadLanguageFile() {
-    const QString program = QCoreApplication::applicationFilePath();
     if (FUseMarvestoServer) {
+        const QString program = QCoreApplication::applicationFilePath();
         if (const std::unique_ptr<QIODevice> stream = GetFileStream(languageFileName(QueryFileName(program))))
             FDictionary->LoadFromStream(*stream);
         return;
     }
     // Beside the program when it runs from its folder; installed, from the user's or the package's.
     // The user may link a class's file into place; a FIFO or a huge file reads as no file.
-    const QString path = languageFilePath(languageFileName(program),
-                                          systemLanguageFileSearch(QCoreApplication::applicationDirPath()));
+    const LanguageFiles files = programLanguageFiles();
+    const QString path = languageFilePath(files.BesideProgram, files.Search);
     std::optional<QByteArray> bytes =
         readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow);
     if (!bytes) return;

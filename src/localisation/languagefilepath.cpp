@@ -1,7 +1,9 @@
 #include "localisation/languagefilepath.h"
 
+#include "localisation/languagefilename.h"
 #include "platform/system/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +14,8 @@ namespace {
 
 // A choice is a short code; anything longer is no choice.
 constexpr qint64 kMaxChoiceSize = 256;
+
+std::optional<LanguageFiles> gReplacedFiles;
 
 QString configFolder(const LanguageFileSearch& search) {
     const QString configHome = QFile::decodeName(search.environment("XDG_CONFIG_HOME"));
@@ -126,4 +130,16 @@ LanguageFileSearch systemLanguageFileSearch(const QString& programFolder) {
             },
             [](const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); },
             installedDataFolder(programFolder)};
+}
+
+LanguageFiles systemLanguageFiles(const QString& programFile) {
+    return {languageFileName(programFile), systemLanguageFileSearch(QFileInfo(programFile).path())};
+}
+
+LanguageFiles programLanguageFiles() {
+    return gReplacedFiles ? *gReplacedFiles : systemLanguageFiles(QCoreApplication::applicationFilePath());
+}
+
+void setProgramLanguageFiles(std::optional<LanguageFiles> files) {
+    gReplacedFiles = std::move(files);
 }

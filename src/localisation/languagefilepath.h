@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 struct LanguageFileSearch {
     std::function<QByteArray(const char*)> environment; // a variable's value, empty when it is not set
@@ -50,3 +51,19 @@ QString installedDataFolder(const QString& programFolder);
 
 // The search on this machine: the process environment, the file system and the installed data.
 LanguageFileSearch systemLanguageFileSearch(const QString& programFolder);
+
+// Where a program finds its language files: the file beside it and the search for the others.
+struct LanguageFiles {
+    QString BesideProgram; // languageFileName() of the program's file
+    LanguageFileSearch Search;
+};
+
+// The language files of the program at programFile ("/opt/k/bin/kyvelo") on this machine.
+LanguageFiles systemLanguageFiles(const QString& programFile);
+
+// The language files of this process: the running program's (systemLanguageFiles() of its file)
+// unless replaced.
+LanguageFiles programLanguageFiles();
+// Replaces them for this process, so that a test reads and writes language files in a folder of
+// its own; none restores the running program's.
+void setProgramLanguageFiles(std::optional<LanguageFiles> files);

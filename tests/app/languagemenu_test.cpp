@@ -3,6 +3,7 @@
 #include "app/chartaccess.h"
 #include "app/languagemenu.h"
 #include "mainformfixture.h"
+#include "scopedlanguagefiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace {
 
@@ -29,7 +32,7 @@ protected:
             return QByteArray(qstrcmp(name, "LANG") == 0 ? "de_DE.UTF-8" : "");
         };
         menu = form->Languages();
-        menu->setFiles({root.filePath(QStringLiteral("bin/kyvelo.itl")), search});
+        files.emplace(LanguageFiles{root.filePath(QStringLiteral("bin/kyvelo.itl")), search});
         menu->setRestart([this](const QByteArrayList& arguments) { restarts << arguments; });
         menu->setShowError([this](const QString& message) { errors << message; });
         form->Access()->showMenu(QPoint(10, 10));
@@ -51,6 +54,7 @@ protected:
 
     QTemporaryDir root;
     QString home = root.filePath(QStringLiteral("home"));
+    std::optional<ScopedLanguageFiles> files;
     LanguageMenu* menu = nullptr;
     QList<QByteArrayList> restarts;
     QStringList errors;

@@ -63,7 +63,6 @@ TEST_F(Startup, AboutDialogComesFirstInFrontOfTheEmptyChart) {
 }
 
 TEST_F(Startup, WithoutALanguageFileEnglishTextsAndTheBareKeys) {
-    useLanguage(QByteArray()); // also when another test has put a language file beside this program
     showPastStartupScreen(*form);
     EXPECT_EQ(FrmAbout->LblName->Caption(), QStringLiteral("Kyvelo"));
     EXPECT_EQ(FrmAbout->LblVersion->Caption(), QStringLiteral("Version 1.0"));

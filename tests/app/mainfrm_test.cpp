@@ -6,13 +6,14 @@
 #include "mainformfixture.h"
 #include "platform/controls/buttons.h"
 #include "platform/controls/stdctrls.h"
+#include "scopedlanguagefiles.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <optional>
 #include <random>
@@ -302,8 +303,9 @@ TEST(MainFormLayout, AComponentTheWindowNeedsIsNamedWhenMissingOrOfAnotherClass)
 // The language file lies beside the program and shares its name, with ".itl" appended (the program
 // file has no extension). Without it the captions lose only their prefix.
 TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
-    const QString languageFile = QCoreApplication::applicationFilePath() + QStringLiteral(".itl");
-    QFile::remove(languageFile);
+    const QTemporaryDir folder;
+    const ScopedLanguageFiles files(systemLanguageFiles(folder.filePath(QStringLiteral("kyvelo"))));
+    const QString languageFile = folder.filePath(QStringLiteral("kyvelo.itl"));
     {
         const ProgramWindows program;
         EXPECT_EQ(program.form->Caption(), QStringLiteral("Distance - Time - Velocity"));
@@ -328,7 +330,6 @@ TEST(MainFormTranslation, CaptionsComeFromTheLanguageFileOrLoseTheirPrefix) {
         form.CBox1Point->SetChecked(true);
         EXPECT_EQ(form.Label1->Caption(), QStringLiteral("Geschwindigkeit in Punkt 1"));
     }
-    QFile::remove(languageFile);
 }
 
 // The chart draws only what changed between paints. After every few random moves of the measuring

@@ -1,5 +1,6 @@
 #include "localisation/languagefilepath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
 #include <QSet>
@@ -144,4 +145,15 @@ TEST(LanguageFilePath, SystemSearchFindsSharedDataBesideTheProgramsFolder) {
     EXPECT_EQ(search.read(QStringLiteral("/dev/zero")), QByteArray());
     EXPECT_TRUE(
         search.list(QStringLiteral(KYVELO_TEST_DATA "/localisation")).contains(QStringLiteral("german.itl")));
+}
+
+// The running program's files are found from its own file until a test puts them elsewhere.
+TEST(LanguageFilePath, TheProgramsFilesLieBesideTheRunningProgramUnlessReplaced) {
+    const QString besideThis = QCoreApplication::applicationFilePath() + QStringLiteral(".itl");
+    EXPECT_EQ(programLanguageFiles().BesideProgram, besideThis);
+    setProgramLanguageFiles(systemLanguageFiles(QStringLiteral("/staging/usr/bin/kyvelo")));
+    EXPECT_EQ(programLanguageFiles().BesideProgram, QStringLiteral("/staging/usr/bin/kyvelo.itl"));
+    EXPECT_EQ(programLanguageFiles().Search.dataFolder, QStringLiteral("/staging/usr/share"));
+    setProgramLanguageFiles(std::nullopt);
+    EXPECT_EQ(programLanguageFiles().BesideProgram, besideThis);
 }
