@@ -2,7 +2,7 @@
 #include "hostlink/marvestodemon.h"
 #include "hostlink/messagecodes.h"
 #include "hostlinktestutil.h"
-#include "platform/system/linkwindow.h"
+#include "hostwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -22,50 +22,34 @@ namespace {
 
 // A host window inside the test process: records what it gets and answers requests, the reply
 // going back to the asking window before the request returns.
-class LocalHost {
+class LocalHost : public HostWindow {
 public:
     explicit LocalHost(const QString& handleText)
-        : FWindow(
-              LinkWindow::create(serverWindowClassName(handleText), serverWindowTitle(handleText)).Window) {
-        FWindow->setHandler([this](const LinkFrame& frame) {
-            const auto msg = messageFromCopyData(nullptr, frame.WParam, frame.DwData, frame.Data);
-            Codes.push_back(msg->MsgCode());
-            Stamps.push_back(msg->TimeStamp());
-            if (msg->MsgCode() == mcQueryText) reply(frame.WParam, *msg, QStringLiteral("answer:"));
-            if (msg->MsgCode() == mcQueryText && Twice) reply(frame.WParam, *msg, QStringLiteral("again:"));
-            if (msg->MsgCode() == mcQueryEntity) replyWith(frame.WParam, *msg, EntityAnswer);
-            return 0;
-        });
-    }
-    LinkHandle handle() const { return FWindow->handle(); }
-    // Sends a message with the given content and stamp to a window.
-    void deliver(LinkHandle to, qint32 code, const QByteArray& block) {
-        FWindow->send(to, {kCopyDataMessage, handle(), static_cast<quint32>(code), block});
-    }
+        : HostWindow(handleText, [this](LinkHandle from, std::unique_ptr<TLernavoMessageStream> msg) {
+              Codes.push_back(msg->MsgCode());
+              Stamps.push_back(msg->TimeStamp());
+              if (msg->MsgCode() == mcQueryText) replyText(from, *msg, QStringLiteral("answer:"));
+              if (msg->MsgCode() == mcQueryText && Twice) replyText(from, *msg, QStringLiteral("again:"));
+              if (msg->MsgCode() == mcQueryEntity) replyWith(from, *msg, EntityAnswer);
+          }) {}
 
     std::vector<qint32> Codes;
     std::vector<TTimeStamp> Stamps;
-    bool WrongStamp = false;
     bool Twice = false;      // each text reply sent twice, the second saying "again:"
     QByteArray EntityAnswer; // the content of every answer to an entity query
 
 private:
-    void reply(LinkHandle to, TLernavoMessageStream& request, const QString& prefix) {
+    void replyText(LinkHandle to, TLernavoMessageStream& request, const QString& prefix) {
         TLernavoMessageStream text(nullptr);
         request.SetPosition(0);
         text.WriteString(prefix + request.ReadString());
-        replyWith(to, request, text.Content());
+        reply(to, request, text);
     }
     void replyWith(LinkHandle to, const TLernavoMessageStream& request, const QByteArray& content) {
         TLernavoMessageStream answer(nullptr);
-        answer.SetTimeStamp(request.TimeStamp());
-        // A day earlier: no later request of this test can carry that stamp.
-        if (WrongStamp) answer.SetTimeStamp({request.TimeStamp().Time, request.TimeStamp().Date - 1});
         answer.WriteBytes(content);
-        deliver(to, mcReply, copyDataBlock(answer));
+        reply(to, request, answer);
     }
-
-    std::unique_ptr<LinkWindow> FWindow;
 };
 
 QByteArray block(const QByteArray& content) {
@@ -176,10 +160,9 @@ TEST(DemonClient, RepliesAreMatchedByTimeStampAndOnlyTheFirstAwaitedOneIsKept) {
     TkdbDemonClient client(nullptr, {"prog"});
     EXPECT_EQ(client.QueryText(QStringLiteral("q")), QStringLiteral("answer:q"));
     EXPECT_EQ(client.PendingReplyCount(), 0);
-    host.WrongStamp = true;
+    host.stampNextReplyWrongly();
     EXPECT_THROW(client.QueryText(QStringLiteral("q")), EReadError); // answered empty
     EXPECT_EQ(client.PendingReplyCount(), 0);
-    host.WrongStamp = false;
     host.Twice = true;
     EXPECT_EQ(client.QueryText(QStringLiteral("t")), QStringLiteral("answer:t"));
     EXPECT_EQ(client.PendingReplyCount(), 0);
@@ -349,5 +332,5 @@ TEST(DemonClient, TheFuzzSeedsAreReceivedAsTheirCodesSay) {
     EXPECT_TRUE(client.ServerDown());
     EXPECT_EQ(client.Params(), (QStringList{"/opt/kyvelo", "Extra"}));
     EXPECT_EQ(client.PendingReplyCount(), 0); // the reply seed answers no request
-    EXPECT_EQ(others, 5); // register, two queries, execute, text
+    EXPECT_EQ(others, 5);                     // register, two queries, execute, text
 }

@@ -1,6 +1,5 @@
 #include "testhost.h"
 
-#include "hostlink/copydata.h"
 #include "hostlink/lernavomessagestream.h"
 #include "hostlink/marvestodemon.h"
 #include "hostlink/messagecodes.h"
@@ -11,23 +10,17 @@
 #include <QProcess>
 
 TestHost::TestHost(TestHostOptions options, Report report)
-    : FOptions(std::move(options)), FReport(std::move(report)) {
-    LinkWindow::Created created = LinkWindow::create(serverWindowClassName(FOptions.HandleText),
-                                                     serverWindowTitle(FOptions.HandleText));
-    FWindow = std::move(created.Window);
-    if (FWindow) FWindow->setHandler([this](LinkFrame frame) { return receive(std::move(frame)); });
-}
-
-LinkHandle TestHost::handle() const {
-    return FWindow ? FWindow->handle() : 0;
-}
+    : FOptions(std::move(options)), FReport(std::move(report)),
+      FWindow(FOptions.HandleText, [this](LinkHandle from, std::unique_ptr<TLernavoMessageStream> request) {
+          receive(from, std::move(request));
+      }) {}
 
 int TestHost::sendQuit(LinkHandle target, bool serverDown) {
     TLernavoMessageStream quit(nullptr);
     quit.SetMsgCode(mcQuit);
     quit.WriteByte(serverDown ? 1 : 0);
     quit.SetTimeStamp(currentTimeStamp());
-    const std::optional<qint32> result = deliver(target, quit);
+    const std::optional<qint32> result = FWindow.deliver(target, quit);
     return result ? *result : -1;
 }
 
@@ -38,34 +31,22 @@ int TestHost::sendParams(LinkHandle target, int count) {
         params.SetMsgCode(mcParams);
         params.WriteLines({QStringLiteral("soak"), QString::number(i)});
         params.SetTimeStamp(currentTimeStamp());
-        if (deliver(target, params)) ++delivered;
+        if (FWindow.deliver(target, params)) ++delivered;
     }
     return delivered;
 }
 
-std::optional<qint32> TestHost::deliver(LinkHandle target, const TLernavoMessageStream& message) {
-    return FWindow->send(target, copyDataFrame(FWindow->handle(), message));
-}
-
-qint32 TestHost::receive(LinkFrame frame) {
-    const std::unique_ptr<TLernavoMessageStream> request =
-        messageFromCopyData(nullptr, frame.WParam, frame.DwData, std::move(frame.Data));
-    if (!request) {
-        FReport(QStringLiteral("dropped short block"));
-        return 0;
-    }
-    FReport(QStringLiteral("request %1 from %2").arg(request->MsgCode()).arg(frame.WParam, 0, 16));
+void TestHost::receive(LinkHandle from, std::unique_ptr<TLernavoMessageStream> request) {
+    if (!request) return FReport(QStringLiteral("dropped short block"));
+    FReport(QStringLiteral("request %1 from %2").arg(request->MsgCode()).arg(from, 0, 16));
     try {
         TLernavoMessageStream reply(nullptr);
         answer(*request, reply);
-        if (request->MsgCode() != mcRegister && request->MsgCode() != mcUnregister) {
-            reply.SetTimeStamp(request->TimeStamp());
-            sendReply(frame.WParam, reply);
-        }
+        if (request->MsgCode() != mcRegister && request->MsgCode() != mcUnregister)
+            FWindow.reply(from, *request, reply);
     } catch (const EReadError&) {
         FReport(QStringLiteral("dropped malformed request %1").arg(request->MsgCode()));
     }
-    return 0;
 }
 
 void TestHost::answer(TLernavoMessageStream& request, TLernavoMessageStream& reply) {
@@ -137,14 +118,4 @@ void TestHost::answerExecute(TLernavoMessageStream& request, TLernavoMessageStre
     qint64 pid = 0;
     if (!QProcess::startDetached(file, arguments, QString(), &pid)) pid = 0;
     reply.WriteInt32(static_cast<qint32>(pid));
-}
-
-void TestHost::sendReply(LinkHandle target, TLernavoMessageStream& reply) {
-    reply.SetMsgCode(mcReply);
-    if (FWrongStampNext) {
-        // A day earlier, so that no later request can carry the same stamp.
-        reply.SetTimeStamp({reply.TimeStamp().Time, reply.TimeStamp().Date - 1});
-        FWrongStampNext = false;
-    }
-    deliver(target, reply);
 }

@@ -5,17 +5,14 @@
 #pragma once
 
 #include "hostlink/entity.h"
-#include "platform/system/linkwindow.h"
+#include "hostwindow.h"
 
 #include <QHash>
 #include <QString>
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
-
-class TLernavoMessageStream;
 
 struct TestHostOptions {
     QString HandleText = QStringLiteral("1");
@@ -30,8 +27,8 @@ public:
 
     // Fails (empty error message aside) when the link window cannot be created.
     TestHost(TestHostOptions options, Report report);
-    bool isOpen() const { return FWindow != nullptr; }
-    LinkHandle handle() const;
+    bool isOpen() const { return FWindow.isOpen(); }
+    LinkHandle handle() const { return FWindow.handle(); }
 
     // Sends mcQuit to a program's window; the window's result or -1 when it could not be reached.
     int sendQuit(LinkHandle target, bool serverDown);
@@ -39,21 +36,18 @@ public:
     // the lines "soak" and i, so that the receiver can tell loss and order; the number delivered.
     int sendParams(LinkHandle target, int count);
     // The next reply carries a time stamp other than its request's.
-    void stampNextReplyWrongly() { FWrongStampNext = true; }
+    void stampNextReplyWrongly() { FWindow.stampNextReplyWrongly(); }
 
 private:
-    qint32 receive(LinkFrame frame);
+    void receive(LinkHandle from, std::unique_ptr<TLernavoMessageStream> request);
     void answer(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void answerEntityQuery(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void answerFile(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void answerExecute(TLernavoMessageStream& request, TLernavoMessageStream& reply);
     void track(TLernavoMessageStream& request, bool registering);
-    void sendReply(LinkHandle target, TLernavoMessageStream& reply);
-    std::optional<qint32> deliver(LinkHandle target, const TLernavoMessageStream& message);
 
     TestHostOptions FOptions;
     Report FReport;
-    std::unique_ptr<LinkWindow> FWindow;
+    HostWindow FWindow;
     std::vector<std::unique_ptr<TEntity>> FRegistered;
-    bool FWrongStampNext = false;
 };
