@@ -140,7 +140,7 @@ TEST(DemonClient, PublishesFourBooleansAndThreeEvents) {
     EXPECT_TRUE(client.AutoCreateItlFile());
     client.SetAutoCreateItlFile(false);
     for (const char* event : {"OnGotAMessage", "OnQuitMsgReceived", "OnParamsChange"})
-        EXPECT_TRUE(client.PublishedEvents().Contains(QLatin1String(event))) << event;
+        EXPECT_TRUE(client.PublishedEvents().contains(QLatin1String(event))) << event;
 }
 
 TEST(DemonClient, ParamStrAndParamsFromASecondCopy) {

@@ -70,7 +70,7 @@ TEST(UrlLab, OwnPublishedPropertiesInOrder) {
     EXPECT_TRUE(label.FontActive()->SameAs(*label.Font()));
     for (const char* event :
          {"OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnMouseEnter", "OnMouseLeave"})
-        EXPECT_TRUE(label.PublishedEvents().Contains(QLatin1String(event))) << event;
+        EXPECT_TRUE(label.PublishedEvents().contains(QLatin1String(event))) << event;
 }
 
 TEST(UrlLab, AnAmpersandIsShownAsItIs) {

@@ -96,7 +96,7 @@ void Loader::applyProperty(QObject& object, const LayoutProperty& p) {
         target = subObject(*target, path[i], p);
     const QString& name = path.back();
     auto* component = dynamic_cast<TComponentBase*>(target);
-    if (component && component->PublishedEvents().Contains(name)) return bindEvent(*component, name, p);
+    if (component && component->PublishedEvents().contains(name)) return bindEvent(*component, name, p);
     const int index = target->metaObject()->indexOfProperty(name.toLatin1().constData());
     if (index < 0 || !target->metaObject()->property(index).isWritable())
         fail(p.Line, QStringLiteral("unknown property"), p.Name);
@@ -118,9 +118,9 @@ QObject* Loader::subObject(QObject& object, const QString& name, const LayoutPro
 void Loader::bindEvent(TComponentBase& component, const QString& event, const LayoutProperty& p) const {
     if (p.Value.Type != LayoutValue::Kind::Identifier)
         fail(p.Line, QStringLiteral("expected a handler name but found"), p.Value.Source);
-    const std::any* handler = FForm.PublishedHandlers().Find(p.Value.Text);
+    const std::any* handler = FForm.PublishedHandlers().find(p.Value.Text);
     if (!handler) fail(p.Line, QStringLiteral("unknown handler"), p.Value.Text);
-    if (!component.PublishedEvents().Bind(event, *handler))
+    if (!component.PublishedEvents().bind(event, *handler))
         fail(p.Line, QStringLiteral("handler does not fit %1:").arg(p.Name), p.Value.Text);
 }
 
