@@ -128,7 +128,7 @@ void Loader::writeProperty(QObject& target, const QMetaProperty& property, const
     LayoutValue value = p.Value;
     if (value.Type == LayoutValue::Kind::Integer &&
         isScaledProperty(target, QString::fromLatin1(property.name()))) {
-        if (FScale.Active()) value.Integer = FScale.Apply(value.Integer);
+        if (FScale.active()) value.Integer = FScale.apply(value.Integer);
         if (value.Integer > kMaxLayoutLength || value.Integer < -kMaxLayoutLength)
             fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), p.Value.Source);
     }
@@ -150,7 +150,7 @@ void loadFormLayout(TForm& form, const LayoutObject& root, const QString& fileNa
     const int screen = screenPpi > 0 ? screenPpi : screenPixelsPerInch();
     const LayoutScale scale = scaleOf(root, screen);
     Loader(form, fileName, scale).load(root);
-    if (scale.Active()) form.SetPixelsPerInch(screen);
+    if (scale.active()) form.SetPixelsPerInch(screen);
 }
 
 void readFormLayout(TForm& form, const QString& path, int screenPpi) {
