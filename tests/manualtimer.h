@@ -6,20 +6,20 @@
 
 class ManualTimer : public IntervalTimer {
 public:
-    bool Start(int intervalMs) override {
+    bool start(int intervalMs) override {
         if (Refuse) return false;
         Interval = intervalMs;
         Running = true;
         return true;
     }
-    void Stop() override { Running = false; }
-    bool Active() const override { return Running; }
-    void Fire() { Tick(); }
+    void stop() override { Running = false; }
+    bool active() const override { return Running; }
+    void fire() { tick(); }
     // Fires until the timer is stopped (at most 1000 times); returns the number of ticks.
-    int RunOut() {
+    int runOut() {
         int n = 0;
         for (; Running && n < 1000; ++n)
-            Fire();
+            fire();
         return n;
     }
 

@@ -28,7 +28,7 @@ public:
     std::vector<ShellRequest> Requests;
     std::vector<Qt::CursorShape> OverrideCursors; // the application's cursor during each call
     std::function<void()> OnExecute;
-    int Result = ShellResult::Success;
+    int Result = ShellResult::kSuccess;
 
 private:
     Shell* FPrevious;

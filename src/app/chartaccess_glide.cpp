@@ -8,7 +8,7 @@
 void ChartAccess::setGlideTimer(std::unique_ptr<IntervalTimer> timer) {
     stopGlide();
     FTimer = std::move(timer);
-    FTimer->SetOnTick([this] { glideStep(); });
+    FTimer->setOnTick([this] { glideStep(); });
 }
 
 // Where no timer can pace it, point 2 stays where it is.
@@ -18,12 +18,12 @@ void ChartAccess::startGlide() {
     FGlide.start(t2, PointGlide::target(t1, t2, axisEnd()));
     FActivePoint = 2;
     qApp->installEventFilter(this);
-    if (!FTimer->Start(PointGlide::kDurationMs / PointGlide::kSteps)) stopGlide();
+    if (!FTimer->start(PointGlide::kDurationMs / PointGlide::kSteps)) stopGlide();
 }
 
 void ChartAccess::stopGlide() {
     FGlide.stop();
-    if (FTimer) FTimer->Stop();
+    if (FTimer) FTimer->stop();
     qApp->removeEventFilter(this);
 }
 

@@ -129,7 +129,7 @@ void VelocityGraph::fitHeight() {
     const int share = static_cast<int>(std::lround(room * kShare));
     const int frame = FForm.Panel3->height() - FForm.HTMLView->height();
     const int textWidth = FForm.width() - (FForm.Panel3->width() - FForm.HTMLView->width());
-    const int needed = FForm.HTMLView->HeightForWidth(textWidth) + frame;
+    const int needed = FForm.HTMLView->heightForWidth(textWidth) + frame;
     const int strip = std::max(FStripHeight, std::min(needed, FStripHeight + share - kLeastHeight));
     FForm.Panel3->SetHeight(strip);
     const int height = share - (strip - FStripHeight);

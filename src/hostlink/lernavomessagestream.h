@@ -37,8 +37,8 @@ public:
     TLernavoMessageStream(const TLernavoMessageStream&) = delete;
     TLernavoMessageStream& operator=(const TLernavoMessageStream&) = delete;
 
-    TTimeStamp TimeStamp() const { return FTimeStamp; }
-    void SetTimeStamp(TTimeStamp value) { FTimeStamp = value; }
+    LinkTimeStamp TimeStamp() const { return FTimeStamp; }
+    void SetTimeStamp(LinkTimeStamp value) { FTimeStamp = value; }
     TEntity& Sender() { return *FSender; }
     TkdbCustomDemon* Owner() const { return FOwner; }
     void SetOwner(TkdbCustomDemon* value) { FOwner = value; }
@@ -76,7 +76,7 @@ private:
     // The next count bytes, checked, and the position moved past them.
     const char* take(qint64 count);
 
-    TTimeStamp FTimeStamp;
+    LinkTimeStamp FTimeStamp;
     std::unique_ptr<TEntity> FSender;
     TkdbCustomDemon* FOwner;
     qint32 FMsgCode = 0;

@@ -129,7 +129,7 @@ bool TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLern
 }
 
 // Whether a request waits for a reply with this stamp and has none yet.
-bool TkdbCustomDemon::awaited(TTimeStamp stamp) const {
+bool TkdbCustomDemon::awaited(LinkTimeStamp stamp) const {
     return std::find(FWaiting.begin(), FWaiting.end(), stamp) != FWaiting.end() &&
            std::none_of(FPendingReplies.begin(), FPendingReplies.end(),
                         [&](const auto& pending) { return pending->TimeStamp() == stamp; });

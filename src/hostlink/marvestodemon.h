@@ -118,7 +118,7 @@ protected:
 private:
     qint32 receive(LinkFrame frame);
     void handleQuit(TLernavoMessageStream& msg);
-    bool awaited(TTimeStamp stamp) const;
+    bool awaited(LinkTimeStamp stamp) const;
     void sendOwnEntity(qint32 msgCode);
     void connectToServer();
     void loadLanguageFile();
@@ -129,8 +129,8 @@ private:
     TGotAMessageEvent FOnGotAMessage;
     TOnQuitMsgReceived FOnQuitMsgReceived;
     std::vector<std::unique_ptr<TLernavoMessageStream>> FPendingReplies;
-    std::vector<TTimeStamp> FWaiting; // the requests being sent, outermost first
-    TTimeStamp FLastStamp;            // of the last request sent
+    std::vector<LinkTimeStamp> FWaiting; // the requests being sent, outermost first
+    LinkTimeStamp FLastStamp;            // of the last request sent
     QStringList FParams;
     TNotifyEvent FOnParamsChange;
     std::unique_ptr<TEntity> FOwnEntity;

@@ -3,7 +3,7 @@
 
 #include <QtGlobal>
 
-enum TMessageCode : qint32 {
+enum MessageCode : qint32 {
     mcQuit = 4096,          // host: 1 byte ServerDown
     mcReply = 4097,         // host: the answer to the request with the same time stamp
     mcRegister = 4098,      // client: its own entity record

@@ -5,16 +5,16 @@
 #include <QDateTime>
 #include <QtGlobal>
 
-struct TTimeStamp {
+struct LinkTimeStamp {
     qint32 Time = 0;
     qint32 Date = 0;
-    bool operator==(const TTimeStamp&) const = default;
+    bool operator==(const LinkTimeStamp&) const = default;
 };
 
-TTimeStamp timeStampOf(const QDateTime& local);
-TTimeStamp currentTimeStamp();
+LinkTimeStamp timeStampOf(const QDateTime& local);
+LinkTimeStamp currentTimeStamp();
 // The stamp of a link's next request at time `now`, after its last request stamped `last`: `now`,
 // unless that is not later than `last` by less than a second (requests in the same millisecond, or
 // a burst that ran ahead of the clock); then one millisecond after `last`, so that no two requests
 // share an identity. A clock set back further is followed.
-TTimeStamp nextTimeStamp(TTimeStamp now, TTimeStamp last);
+LinkTimeStamp nextTimeStamp(LinkTimeStamp now, LinkTimeStamp last);

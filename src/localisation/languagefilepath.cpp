@@ -18,15 +18,15 @@ constexpr qint64 kMaxChoiceSize = 256;
 std::optional<LanguageFiles> gReplacedFiles;
 
 QString configFolder(const LanguageFileSearch& search) {
-    const QString configHome = QFile::decodeName(search.environment("XDG_CONFIG_HOME"));
+    const QString configHome = QFile::decodeName(search.Environment("XDG_CONFIG_HOME"));
     if (QDir::isAbsolutePath(configHome)) return configHome;
-    const QString home = QFile::decodeName(search.environment("HOME"));
+    const QString home = QFile::decodeName(search.Environment("HOME"));
     return home.isEmpty() ? QString() : home + QStringLiteral("/.config");
 }
 
 QByteArray messagesLocale(const LanguageFileSearch& search) {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (const QByteArray value = search.environment(name); !value.isEmpty()) return value;
+        if (const QByteArray value = search.Environment(name); !value.isEmpty()) return value;
     return {};
 }
 
@@ -54,7 +54,7 @@ QString programName(const QString& besideProgram) {
 }
 
 QString packageFolder(const QString& besideProgram, const LanguageFileSearch& search) {
-    return QStringLiteral("%1/%2").arg(search.dataFolder, programName(besideProgram));
+    return QStringLiteral("%1/%2").arg(search.DataFolder, programName(besideProgram));
 }
 
 QString packageFileName(const QString& besideProgram, const QString& code) {
@@ -69,19 +69,19 @@ QString packagePath(const QString& besideProgram, const LanguageFileSearch& sear
 QString packageFile(const QString& besideProgram, const LanguageFileSearch& search, const QString& code) {
     if (!isLanguageCode(code)) return {};
     const QString path = packagePath(besideProgram, search, code);
-    return search.exists(path) ? path : QString();
+    return search.Exists(path) ? path : QString();
 }
 
 QString chosenLanguage(const QString& besideProgram, const LanguageFileSearch& search) {
     const QString choice = languageChoicePath(besideProgram, search);
-    return choice.isEmpty() ? QString() : QString::fromUtf8(search.read(choice).trimmed());
+    return choice.isEmpty() ? QString() : QString::fromUtf8(search.Read(choice).trimmed());
 }
 
 QString ownFile(const QString& besideProgram, const LanguageFileSearch& search) {
     const QString folder = configFolder(search);
     if (folder.isEmpty()) return {};
     const QString own = QStringLiteral("%1/%2/%2.itl").arg(folder, programName(besideProgram));
-    return search.exists(own) ? own : QString();
+    return search.Exists(own) ? own : QString();
 }
 
 } // namespace
@@ -90,7 +90,7 @@ QString languageFilePath(const QString& besideProgram, const LanguageFileSearch&
     if (QString chosen = packageFile(besideProgram, search, chosenLanguage(besideProgram, search));
         !chosen.isEmpty())
         return chosen;
-    if (search.exists(besideProgram)) return besideProgram;
+    if (search.Exists(besideProgram)) return besideProgram;
     if (QString own = ownFile(besideProgram, search); !own.isEmpty()) return own;
     if (QString byLocale = packageFile(besideProgram, search, localeLanguage(search)); !byLocale.isEmpty())
         return byLocale;
@@ -105,7 +105,7 @@ QString languageChoicePath(const QString& besideProgram, const LanguageFileSearc
 
 QList<PackageLanguage> packageLanguages(const QString& besideProgram, const LanguageFileSearch& search) {
     QStringList codes;
-    for (const QString& name : search.list(packageFolder(besideProgram, search))) {
+    for (const QString& name : search.List(packageFolder(besideProgram, search))) {
         const qsizetype start = programName(besideProgram).size() + 1;
         const QString code = name.mid(start, name.size() - start - 4); // between "kyvelo_" and ".itl"
         if (isLanguageCode(code) && name == packageFileName(besideProgram, code)) codes << code;

@@ -12,11 +12,11 @@
 #include <optional>
 
 struct LanguageFileSearch {
-    std::function<QByteArray(const char*)> environment; // a variable's value, empty when it is not set
-    std::function<bool(const QString&)> exists;         // whether that file is there
-    std::function<QByteArray(const QString&)> read;     // a small regular file's content, else none
-    std::function<QStringList(const QString&)> list;    // the names of the files in a folder
-    QString dataFolder;                                 // the installation's shared data ("<prefix>/share")
+    std::function<QByteArray(const char*)> Environment; // a variable's value, empty when it is not set
+    std::function<bool(const QString&)> Exists;         // whether that file is there
+    std::function<QByteArray(const QString&)> Read;     // a small regular file's content, else none
+    std::function<QStringList(const QString&)> List;    // the names of the files in a folder
+    QString DataFolder;                                 // the installation's shared data ("<prefix>/share")
 };
 
 // besideProgram is the language file's name beside the program ("/opt/k/kyvelo.itl"); its base
@@ -25,10 +25,10 @@ struct LanguageFileSearch {
 //   besideProgram;
 //   <config>/kyvelo/kyvelo.itl, the user's own file, where <config> is $XDG_CONFIG_HOME (a relative
 //   or empty one means $HOME/.config);
-//   the package's file <dataFolder>/kyvelo/kyvelo_<language>.itl for the language of the locale, the
+//   the package's file <DataFolder>/kyvelo/kyvelo_<language>.itl for the language of the locale, the
 //   letters before "_", "." or "@" of the first of LC_ALL, LC_MESSAGES, LANG that is set ("el_GR.UTF-8"
 //   gives "el");
-// otherwise the package's English file <dataFolder>/kyvelo/kyvelo_en.itl.
+// otherwise the package's English file <DataFolder>/kyvelo/kyvelo_en.itl.
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search);
 
 // The file that holds the language chosen inside the program: <config>/kyvelo/language, its code
@@ -38,7 +38,7 @@ QString languageChoicePath(const QString& besideProgram, const LanguageFileSearc
 
 struct PackageLanguage {
     QString Code; // "el"
-    QString Path; // "<dataFolder>/kyvelo/kyvelo_el.itl"
+    QString Path; // "<DataFolder>/kyvelo/kyvelo_el.itl"
 };
 
 // The package's language files, by code.

@@ -109,7 +109,7 @@ QString THTMLViewer::hoveredLink() const {
     return FBrowser->hoveredLink();
 }
 
-int THTMLViewer::HeightForWidth(int width) const {
+int THTMLViewer::heightForWidth(int width) const {
     const int frame = 2 * FBrowser->frameWidth();
     const std::unique_ptr<QTextDocument> document(FBrowser->document()->clone());
     document->setTextWidth(std::max(width - frame, 0));

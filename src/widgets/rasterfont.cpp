@@ -54,8 +54,8 @@ TGlyphTable builtinGlyphTable() {
     TGlyphTable table;
     table.CharWidth = 7;
     table.CharHeight = 12;
-    for (int i = 0; i < static_cast<int>(builtinFontData.size()); ++i) {
-        const BuiltinGlyph& glyph = builtinFontData[i];
+    for (int i = 0; i < static_cast<int>(kBuiltinFontData.size()); ++i) {
+        const BuiltinGlyph& glyph = kBuiltinFontData[i];
         const int code = kBuiltinFirstCode + i;
         table.LeftCol[code] = glyph.Left;
         table.RightCol[code] = glyph.Right;

@@ -21,7 +21,7 @@ struct TGlyphTable {
     // Per code and row: bit j set = column j lit (bit 0 is the leftmost column).
     std::array<std::array<std::uint32_t, 32>, 256> Rows{};
 
-    bool Lit(unsigned char code, int row, int column) const { return (Rows[code][row] >> column) & 1u; }
+    bool lit(unsigned char code, int row, int column) const { return (Rows[code][row] >> column) & 1u; }
 };
 
 // One entry of the built-in font: left and right column, then rows 0 to 11 (bit j = column j).
@@ -33,7 +33,7 @@ struct BuiltinGlyph {
 };
 
 constexpr int kBuiltinFirstCode = 32;
-extern const std::array<BuiltinGlyph, 224> builtinFontData;
+extern const std::array<BuiltinGlyph, 224> kBuiltinFontData;
 
 TGlyphTable builtinGlyphTable();
 // The built-in table, built once and shared read-only by every label that shows it (33 KiB each).

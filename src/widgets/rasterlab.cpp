@@ -11,7 +11,7 @@ TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
     : TMouseControl(owner, parent), FGlyphs(sharedBuiltinGlyphTable()),
       FTimer(std::make_unique<QtIntervalTimer>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    FTimer->SetOnTick([this] { ScrollTimerTick(); });
+    FTimer->setOnTick([this] { ScrollTimerTick(); });
     PublishEvent(QStringLiteral("OnClick"), &FOnClick);
     PublishEvent(QStringLiteral("OnScrollTimer"), &FOnScrollTimer);
     PublishEvent(QStringLiteral("OnScrollLoopRestart"), &FOnScrollLoopRestart);
@@ -22,7 +22,7 @@ TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
 }
 
 TRasterLab::~TRasterLab() {
-    FTimer->Stop();
+    FTimer->stop();
 }
 
 void TRasterLab::SetAutoHeight(bool value) {

@@ -40,16 +40,16 @@ void TRasterLab::SetOnScrollTimer(TNotifyEvent handler) {
 }
 
 void TRasterLab::SetScrollTimer(std::unique_ptr<IntervalTimer> timer) {
-    FTimer->Stop();
+    FTimer->stop();
     FTimer = std::move(timer);
-    FTimer->SetOnTick([this] { ScrollTimerTick(); });
+    FTimer->setOnTick([this] { ScrollTimerTick(); });
     UpdateScrollTimer();
 }
 
 void TRasterLab::UpdateScrollTimer() {
-    FTimer->Stop();
+    FTimer->stop();
     if (FScrollInterval <= 0 || FScrollMode == rdsmOff || !FTimerActive) return;
-    if (!FTimer->Start(FScrollInterval))
+    if (!FTimer->start(FScrollInterval))
         throw EVRXRasterLabError(componentMessage(Name(), QStringLiteral("no timer available")));
 }
 

@@ -288,10 +288,10 @@ TEST_F(ChartAccessTest, PointTwoGlidesOntoTheTangentInAboutTwoSeconds) {
     key(Qt::Key_A);
     ASSERT_TRUE(access->gliding());
     EXPECT_EQ(access->activePoint(), 2);
-    timer->Fire();
+    timer->fire();
     const double afterFirst = form->Time2();
     EXPECT_LT(afterFirst, 110);
-    const int ticks = 1 + timer->RunOut();
+    const int ticks = 1 + timer->runOut();
     EXPECT_EQ(ticks, PointGlide::kSteps);
     EXPECT_NEAR(ticks * timer->Interval, 2000, 100);
     EXPECT_FALSE(access->gliding());
@@ -325,7 +325,7 @@ TEST_F(ChartAccessTest, TheGlideIsEasedAndEndsOnPointTwosOwnSide) {
 
 TEST_F(ChartAccessTest, AnyKeyOrMousePressStopsTheGlide) {
     access->glideAction()->trigger();
-    timer->Fire();
+    timer->fire();
     ASSERT_TRUE(access->gliding());
     const double reached = form->Time2();
     key(Qt::Key_Right); // stops, and does nothing else

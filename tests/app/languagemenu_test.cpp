@@ -27,7 +27,7 @@ protected:
                                "\xCE\xBA\xCE\xAC|$$");
         writePackageFile("xx", "[Exit]=x|$$");
         LanguageFileSearch search = systemLanguageFileSearch(root.filePath(QStringLiteral("bin")));
-        search.environment = [this](const char* name) {
+        search.Environment = [this](const char* name) {
             if (qstrcmp(name, "HOME") == 0) return QFile::encodeName(home);
             return QByteArray(qstrcmp(name, "LANG") == 0 ? "de_DE.UTF-8" : "");
         };

@@ -194,7 +194,7 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
             form->resize(size);
             const int room = size.height() - form->Panel1->height() - form->Panel3->height();
             key(Qt::Key_V);
-            EXPECT_LE(form->HTMLView->HeightForWidth(form->HTMLView->width()), form->HTMLView->height());
+            EXPECT_LE(form->HTMLView->heightForWidth(form->HTMLView->width()), form->HTMLView->height());
             EXPECT_EQ(form->RC1->height(),
                       room - static_cast<int>(std::lround(room * VelocityGraph::kShare)));
             EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());

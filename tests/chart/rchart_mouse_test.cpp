@@ -486,11 +486,11 @@ TEST(RChartMouse, EventsAndPropertiesBindByName) {
             r.inChart = inChart;
             r.x = x;
         };
-    EXPECT_TRUE(chart.PublishedEvents().Bind("OnMouseMoveInChart", std::any(handler)));
-    EXPECT_FALSE(chart.PublishedEvents().Bind("OnMouseMoveInChart", std::any(TNotifyEvent())));
+    EXPECT_TRUE(chart.PublishedEvents().bind("OnMouseMoveInChart", std::any(handler)));
+    EXPECT_FALSE(chart.PublishedEvents().bind("OnMouseMoveInChart", std::any(TNotifyEvent())));
     for (const char* name : {"OnMouseEnter", "OnMouseLeave", "OnZoomPan", "OnRubberBand", "OnCrossHairMove",
                              "OnTextLabelMove", "OnMouseDown", "OnMouseUp", "OnMouseMove", "OnDblClick"})
-        EXPECT_TRUE(chart.PublishedEvents().Contains(name)) << name;
+        EXPECT_TRUE(chart.PublishedEvents().contains(name)) << name;
     chart.move({kRight, 30});
     EXPECT_TRUE(r.inChart);
     EXPECT_NEAR(r.x, 506, 1e-9);

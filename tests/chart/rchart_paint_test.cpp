@@ -234,9 +234,9 @@ TEST(RChartPaint, RenderEventsReportTheDataAreaCorner) {
         EXPECT_EQ(sender, &t.chart);
         order << QStringLiteral("scales %1 %2").arg(top).arg(left);
     };
-    EXPECT_TRUE(t.chart.PublishedEvents().Bind("OnScalesRendered", std::any(scalesRendered)));
+    EXPECT_TRUE(t.chart.PublishedEvents().bind("OnScalesRendered", std::any(scalesRendered)));
     for (const char* name : {"OnBeforeRenderData", "OnDataRendered", "OnScaleTickDrawn"})
-        EXPECT_TRUE(t.chart.PublishedEvents().Contains(name)) << name;
+        EXPECT_TRUE(t.chart.PublishedEvents().contains(name)) << name;
     t.chart.SetOnBeforeRenderData([&](QObject*, TCanvas*&, int top, int left) {
         order << QStringLiteral("before %1 %2").arg(top).arg(left);
     });

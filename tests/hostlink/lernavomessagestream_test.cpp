@@ -72,7 +72,7 @@ TEST(LernavoMessageStream, AssignCopiesEverythingButThePosition) {
     source.WriteBytes("abc");
     TLernavoMessageStream target(nullptr);
     target.Assign(source);
-    EXPECT_EQ(target.TimeStamp(), (TTimeStamp{1, 2}));
+    EXPECT_EQ(target.TimeStamp(), (LinkTimeStamp{1, 2}));
     EXPECT_EQ(target.MsgCode(), mcReply);
     EXPECT_EQ(target.Sender().WindowHandle(), 77u);
     EXPECT_EQ(target.Sender().GetTitle(), QStringLiteral("T"));
@@ -104,7 +104,7 @@ TEST(CopyData, BlockIsTimeThenDateThenContent) {
 TEST(TimeStamp, MillisecondsOfTheDayAndDaysFromTheFirstOfJanuaryOne) {
     const struct {
         QDateTime Local;
-        TTimeStamp Expected;
+        LinkTimeStamp Expected;
     } cases[] = {
         {QDateTime(QDate(1, 1, 1), QTime(0, 0, 0, 5)), {5, 1}},
         {QDateTime(QDate(2000, 1, 1), QTime(0, 0)), {0, 730120}},
@@ -119,9 +119,9 @@ TEST(TimeStamp, MillisecondsOfTheDayAndDaysFromTheFirstOfJanuaryOne) {
 // clock set back further keeps its own time.
 TEST(TimeStamp, ARequestNeverRepeatsTheLastStampOfItsLink) {
     const struct {
-        TTimeStamp Now;
-        TTimeStamp Last;
-        TTimeStamp Expected;
+        LinkTimeStamp Now;
+        LinkTimeStamp Last;
+        LinkTimeStamp Expected;
     } cases[] = {
         {{5000, 739957}, {4000, 739957}, {5000, 739957}},          // later: the time itself
         {{5000, 739957}, {5000, 739957}, {5001, 739957}},          // the same millisecond

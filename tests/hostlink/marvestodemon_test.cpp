@@ -34,7 +34,7 @@ public:
           }) {}
 
     std::vector<qint32> Codes;
-    std::vector<TTimeStamp> Stamps;
+    std::vector<LinkTimeStamp> Stamps;
     bool Twice = false;      // each text reply sent twice, the second saying "again:"
     QByteArray EntityAnswer; // the content of every answer to an entity query
 
@@ -124,7 +124,7 @@ TEST(DemonClient, PublishesFourBooleansAndThreeEvents) {
     EXPECT_TRUE(client.AutoCreateItlFile());
     client.SetAutoCreateItlFile(false);
     for (const char* event : {"OnGotAMessage", "OnQuitMsgReceived", "OnParamsChange"})
-        EXPECT_TRUE(client.PublishedEvents().Contains(QLatin1String(event))) << event;
+        EXPECT_TRUE(client.PublishedEvents().contains(QLatin1String(event))) << event;
 }
 
 TEST(DemonClient, ParamStrAndParamsFromASecondCopy) {
@@ -187,7 +187,7 @@ TEST(DemonClient, RequestsInQuickSuccessionCarryStampsOfTheirOwn) {
     for (int i = 0; i < 50; ++i)
         ASSERT_EQ(client.QueryText(QString::number(i)), QStringLiteral("answer:") + QString::number(i));
     std::set<std::pair<qint32, qint32>> distinct;
-    for (const TTimeStamp& stamp : host.Stamps)
+    for (const LinkTimeStamp& stamp : host.Stamps)
         distinct.insert({stamp.Date, stamp.Time});
     EXPECT_EQ(host.Stamps.size(), 50u);
     EXPECT_EQ(distinct.size(), host.Stamps.size());

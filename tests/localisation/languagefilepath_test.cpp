@@ -133,18 +133,18 @@ TEST(LanguageFilePath, PackageLanguagesAreItsFilesByCode) {
 
 TEST(LanguageFilePath, SystemSearchFindsSharedDataBesideTheProgramsFolder) {
     const LanguageFileSearch search = systemLanguageFileSearch(QStringLiteral("/staging/usr/bin"));
-    EXPECT_EQ(search.dataFolder, QStringLiteral("/staging/usr/share"));
+    EXPECT_EQ(search.DataFolder, QStringLiteral("/staging/usr/share"));
     qputenv("KYVELO_TEST_VARIABLE", "value");
-    EXPECT_EQ(search.environment("KYVELO_TEST_VARIABLE"), QByteArray("value"));
-    EXPECT_TRUE(search.exists(QStringLiteral(KYVELO_TEST_DATA "/../../CMakeLists.txt")));
-    EXPECT_FALSE(search.exists(QStringLiteral(KYVELO_TEST_DATA))); // a folder is no language file
+    EXPECT_EQ(search.Environment("KYVELO_TEST_VARIABLE"), QByteArray("value"));
+    EXPECT_TRUE(search.Exists(QStringLiteral(KYVELO_TEST_DATA "/../../CMakeLists.txt")));
+    EXPECT_FALSE(search.Exists(QStringLiteral(KYVELO_TEST_DATA))); // a folder is no language file
     // A choice is read from a small regular file only.
     EXPECT_TRUE(
-        search.read(QStringLiteral(KYVELO_TEST_DATA "/localisation/no_end_marker.itl")).startsWith("[Exit]"));
-    EXPECT_EQ(search.read(QStringLiteral(KYVELO_TEST_DATA "/localisation/german.itl")), QByteArray());
-    EXPECT_EQ(search.read(QStringLiteral("/dev/zero")), QByteArray());
+        search.Read(QStringLiteral(KYVELO_TEST_DATA "/localisation/no_end_marker.itl")).startsWith("[Exit]"));
+    EXPECT_EQ(search.Read(QStringLiteral(KYVELO_TEST_DATA "/localisation/german.itl")), QByteArray());
+    EXPECT_EQ(search.Read(QStringLiteral("/dev/zero")), QByteArray());
     EXPECT_TRUE(
-        search.list(QStringLiteral(KYVELO_TEST_DATA "/localisation")).contains(QStringLiteral("german.itl")));
+        search.List(QStringLiteral(KYVELO_TEST_DATA "/localisation")).contains(QStringLiteral("german.itl")));
 }
 
 // The running program's files are found from its own file until a test puts them elsewhere.
@@ -153,7 +153,7 @@ TEST(LanguageFilePath, TheProgramsFilesLieBesideTheRunningProgramUnlessReplaced)
     EXPECT_EQ(programLanguageFiles().BesideProgram, besideThis);
     setProgramLanguageFiles(systemLanguageFiles(QStringLiteral("/staging/usr/bin/kyvelo")));
     EXPECT_EQ(programLanguageFiles().BesideProgram, QStringLiteral("/staging/usr/bin/kyvelo.itl"));
-    EXPECT_EQ(programLanguageFiles().Search.dataFolder, QStringLiteral("/staging/usr/share"));
+    EXPECT_EQ(programLanguageFiles().Search.DataFolder, QStringLiteral("/staging/usr/share"));
     setProgramLanguageFiles(std::nullopt);
     EXPECT_EQ(programLanguageFiles().BesideProgram, besideThis);
 }

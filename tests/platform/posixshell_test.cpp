@@ -65,11 +65,11 @@ TEST(PosixShell, FailuresGiveTheirCodes) {
     writeFile(dir.filePath(QStringLiteral("notes.exe")), "text", false);
     PosixShell shell;
     EXPECT_EQ(shell.execute({QString(), dir.filePath(QStringLiteral("missing.exe")), QString()}),
-              ShellResult::FileNotFound);
+              ShellResult::kFileNotFound);
     EXPECT_EQ(shell.execute({QString(), dir.filePath(QStringLiteral("missing.txt")), QString()}),
-              ShellResult::FileNotFound);
+              ShellResult::kFileNotFound);
     EXPECT_EQ(shell.execute({QStringLiteral("open"), dir.filePath(QStringLiteral("notes.exe")), QString()}),
-              ShellResult::AccessDenied);
+              ShellResult::kAccessDenied);
 }
 
 TEST(PosixShell, ARecorderStandsInForTheSystemShell) {

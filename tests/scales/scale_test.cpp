@@ -179,11 +179,11 @@ TEST(Scale, LayoutsBindItsEventsByName) {
     TScale s(nullptr);
     for (const char* name : {"OnBeforeScaleRendered", "OnAfterScaleRendered", "OnScaleTickDrawn", "OnClick",
                              "OnDblClick", "OnMouseMove", "OnMouseDown", "OnMouseUp", "OnContextPopup"})
-        EXPECT_TRUE(s.PublishedEvents().Contains(name)) << name;
+        EXPECT_TRUE(s.PublishedEvents().contains(name)) << name;
 
     int ticks = 0;
     TScaleTickDrawnEvent tickDrawn = [&](QObject*, TCanvas*&, TScaleType, double, int, int) { ++ticks; };
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnScaleTickDrawn", std::any(tickDrawn)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnScaleTickDrawn", std::any(tickDrawn)));
     TBitmap bitmap(400, 400);
     s.SetEmbedded(true);
     s.SetDrawTarget(&bitmap.Canvas(), 0, 0);
@@ -203,11 +203,11 @@ TEST(Scale, LayoutsBindItsEventsByName) {
         calls.push_back(QStringLiteral("move %1,%2").arg(x).arg(y));
     };
     TNotifyEvent dblClick = [&](QObject*) { calls.push_back("dblclick"); };
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnClick", std::any(click)));
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnMouseDown", std::any(down)));
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnMouseUp", std::any(up)));
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnMouseMove", std::any(move)));
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnDblClick", std::any(dblClick)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnClick", std::any(click)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnMouseDown", std::any(down)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnMouseUp", std::any(up)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnMouseMove", std::any(move)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnDblClick", std::any(dblClick)));
     const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
         QMouseEvent event(type, at, s.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(&s, &event);
@@ -224,7 +224,7 @@ TEST(Scale, LayoutsBindItsEventsByName) {
         popupAt = at;
         handled = true;
     };
-    EXPECT_TRUE(s.PublishedEvents().Bind("OnContextPopup", std::any(popup)));
+    EXPECT_TRUE(s.PublishedEvents().bind("OnContextPopup", std::any(popup)));
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(30, 40), s.mapToGlobal(QPoint(30, 40)));
     QCoreApplication::sendEvent(&s, &menu);
     EXPECT_EQ(popupAt, QPoint(30, 40));

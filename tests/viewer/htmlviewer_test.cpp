@@ -159,11 +159,11 @@ TEST_F(Pane, HeightForWidthIsTheLeastThatShowsTheWholeDocument) {
     viewer.loadFromString(kDocument + QStringLiteral("<p>A second paragraph, long enough to wrap in a "
                                                      "narrow pane, with <b>bold</b> words.</p>"));
     for (int width : {600, 250, 120}) {
-        const int height = viewer.HeightForWidth(width);
+        const int height = viewer.heightForWidth(width);
         viewer.SetBounds(0, 0, width, height);
         EXPECT_EQ(browser()->verticalScrollBar()->maximum(), 0) << width;
         viewer.SetBounds(0, 0, width, height - 1);
         EXPECT_GT(browser()->verticalScrollBar()->maximum(), 0) << width;
     }
-    EXPECT_GT(viewer.HeightForWidth(120), viewer.HeightForWidth(600));
+    EXPECT_GT(viewer.heightForWidth(120), viewer.heightForWidth(600));
 }

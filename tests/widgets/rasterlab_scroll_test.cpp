@@ -46,16 +46,16 @@ TEST_F(ScrollingLab, LeftStepsLoopBackFromTheRight) {
     EXPECT_EQ(textWidth, 25);
     lab.Face();
     const int paints = lab.PaintCount();
-    timer->Fire();
+    timer->fire();
     EXPECT_EQ(lab.ScrollOffset(), QPoint(-4, 0));
     EXPECT_EQ(ticks, 1);
     lab.Face();
     EXPECT_EQ(lab.PaintCount(), paints + 1);
     for (int i = 0; i < 5; ++i)
-        timer->Fire();
+        timer->fire();
     EXPECT_EQ(lab.ScrollOffset().x(), -24);
     EXPECT_EQ(restarts, 0);
-    timer->Fire(); // -28 has left the face: re-enter at the right edge
+    timer->fire(); // -28 has left the face: re-enter at the right edge
     EXPECT_EQ(lab.ScrollOffset().x(), 60);
     EXPECT_EQ(restarts, 1);
 }
@@ -63,24 +63,24 @@ TEST_F(ScrollingLab, LeftStepsLoopBackFromTheRight) {
 TEST_F(ScrollingLab, OtherDirectionsAndRunningOffWithoutLoop) {
     lab.SetScrollIncrement(20);
     lab.SetScrollMode(rdsmRight);
-    timer->Fire();
-    timer->Fire();
-    timer->Fire();
-    timer->Fire();
+    timer->fire();
+    timer->fire();
+    timer->fire();
+    timer->fire();
     EXPECT_EQ(lab.ScrollOffset().x(), -lab.TextWidthPixels());
     EXPECT_EQ(restarts, 1);
 
     lab.SetScrollMode(rdsmDown);
     EXPECT_EQ(lab.ScrollOffset(), QPoint(-lab.TextWidthPixels(), 0)); // only rdsmOff resets
-    timer->Fire();
-    timer->Fire();
+    timer->fire();
+    timer->fire();
     EXPECT_EQ(lab.ScrollOffset().y(), -12 * 4); // re-entered above by the character height
     EXPECT_EQ(restarts, 2);
 
     lab.SetScrollMode(rdsmUp);
     lab.SetScrollLoop(false);
     for (int i = 0; i < 10; ++i)
-        timer->Fire();
+        timer->fire();
     EXPECT_EQ(lab.ScrollOffset().y(), -48 - 200);
     EXPECT_EQ(restarts, 2);
 }
@@ -88,8 +88,8 @@ TEST_F(ScrollingLab, OtherDirectionsAndRunningOffWithoutLoop) {
 TEST_F(ScrollingLab, BackToOffPutsTheTextInPlaceAtOnce) {
     const QImage still = lab.Face().Image().copy();
     lab.SetScrollMode(rdsmUp);
-    timer->Fire();
-    timer->Fire();
+    timer->fire();
+    timer->fire();
     EXPECT_NE(lab.Face().Image(), still);
     lab.SetScrollMode(rdsmOff);
     EXPECT_EQ(lab.ScrollOffset(), QPoint(0, 0));
@@ -113,12 +113,12 @@ TEST_F(ScrollingLab, RefusedTimerRaisesWithTheComponentName) {
 
 TEST_F(ScrollingLab, AnExceptionInTheHandlerDoesNotStopTheTimer) {
     QString reported;
-    SetTimerExceptionHandler([&](const std::exception& e) { reported = QString::fromUtf8(e.what()); });
+    setTimerExceptionHandler([&](const std::exception& e) { reported = QString::fromUtf8(e.what()); });
     lab.SetOnScrollTimer([](QObject*) { throw EVRXError(QStringLiteral("handler failed")); });
     lab.SetScrollMode(rdsmLeft);
-    timer->Fire();
-    timer->Fire();
-    SetTimerExceptionHandler(nullptr);
+    timer->fire();
+    timer->fire();
+    setTimerExceptionHandler(nullptr);
     EXPECT_EQ(reported, QStringLiteral("handler failed"));
     EXPECT_TRUE(timer->Running);
     EXPECT_EQ(lab.ScrollOffset().x(), -2);

@@ -94,7 +94,7 @@ TEST(RasterLab, DefaultsAndPublishedOrder) {
     EXPECT_TRUE(lab.setProperty("ScrollMode", QStringLiteral("rdsmOff")));
     EXPECT_TRUE(lab.setProperty("CharBlockMode", QStringLiteral("rdbmRaster")));
     EXPECT_EQ(lab.CharBlockMode(), rdbmRaster);
-    EXPECT_TRUE(lab.PublishedEvents().Contains(QStringLiteral("OnScrollLoopRestart")));
+    EXPECT_TRUE(lab.PublishedEvents().contains(QStringLiteral("OnScrollLoopRestart")));
 }
 
 TEST(RasterLab, OutOfRangeValuesAreClamped) {

@@ -70,7 +70,7 @@ TEST(UrlLab, OwnPublishedPropertiesInOrder) {
     EXPECT_TRUE(label.FontActive()->SameAs(*label.Font()));
     for (const char* event :
          {"OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnMouseEnter", "OnMouseLeave"})
-        EXPECT_TRUE(label.PublishedEvents().Contains(QLatin1String(event))) << event;
+        EXPECT_TRUE(label.PublishedEvents().contains(QLatin1String(event))) << event;
 }
 
 TEST(UrlLab, AnAmpersandIsShownAsItIs) {
@@ -134,7 +134,7 @@ TEST_F(LinkLabel, ActiveFontWhileTheMouseIsOverIt) {
 TEST_F(LinkLabel, WebAddressOpensInTheBrowserWithTheBusyCursor) {
     Qt::CursorShape during = Qt::ArrowCursor;
     shell.OnExecute = [&] { during = label.cursor().shape(); };
-    shell.Result = ShellResult::FileNotFound; // a browser that fails is not reported
+    shell.Result = ShellResult::kFileNotFound; // a browser that fails is not reported
     label.setCursor(Qt::IBeamCursor);
     for (const char* url : {"HTTP://KYVELO.EXAMPLE/Lesson", "https://kyvelo.example/"}) {
         label.SetURL(QLatin1String(url));

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    SetTimerExceptionHandler(&TApplication::HandleException);
+    setTimerExceptionHandler(&TApplication::HandleException);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -48,7 +48,7 @@ public:
 
 protected:
     template <class Signature> void PublishEvent(const QString& name, std::function<Signature>* field) {
-        FEvents.Add(name, field);
+        FEvents.add(name, field);
     }
 
 private:

@@ -26,8 +26,8 @@ namespace {
 // The space not yet taken, right and bottom exclusive.
 struct FreeArea {
     int Left, Top, Right, Bottom;
-    int Width() const { return std::max(Right - Left, 0); }
-    int Height() const { return std::max(Bottom - Top, 0); }
+    int width() const { return std::max(Right - Left, 0); }
+    int height() const { return std::max(Bottom - Top, 0); }
 };
 
 QSize constrained(const AlignItem& item, int width, int height) {
@@ -39,29 +39,29 @@ QRect dock(const AlignItem& item, FreeArea& area) {
     const QRect& b = item.Bounds;
     switch (item.Align) {
     case alTop: {
-        const QSize s = constrained(item, area.Width(), b.height());
+        const QSize s = constrained(item, area.width(), b.height());
         const QRect r(area.Left, area.Top, s.width(), s.height());
         area.Top += s.height();
         return r;
     }
     case alBottom: {
-        const QSize s = constrained(item, area.Width(), b.height());
+        const QSize s = constrained(item, area.width(), b.height());
         area.Bottom -= s.height();
         return {area.Left, area.Bottom, s.width(), s.height()};
     }
     case alLeft: {
-        const QSize s = constrained(item, b.width(), area.Height());
+        const QSize s = constrained(item, b.width(), area.height());
         const QRect r(area.Left, area.Top, s.width(), s.height());
         area.Left += s.width();
         return r;
     }
     case alRight: {
-        const QSize s = constrained(item, b.width(), area.Height());
+        const QSize s = constrained(item, b.width(), area.height());
         area.Right -= s.width();
         return {area.Right, area.Top, s.width(), s.height()};
     }
     case alClient: {
-        const QSize s = constrained(item, area.Width(), area.Height());
+        const QSize s = constrained(item, area.width(), area.height());
         return {area.Left, area.Top, s.width(), s.height()};
     }
     case alNone:

@@ -79,7 +79,7 @@ public:
 protected:
     template <class Form, class Result, class... Args>
     void PublishHandler(const QString& name, Form* form, Result (Form::*method)(Args...)) {
-        FHandlers.Add(name, form, method);
+        FHandlers.add(name, form, method);
     }
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -13,11 +13,11 @@ std::function<void(const std::exception&)>& timerExceptionHandler() {
 
 } // namespace
 
-void SetTimerExceptionHandler(std::function<void(const std::exception&)> handler) {
+void setTimerExceptionHandler(std::function<void(const std::exception&)> handler) {
     timerExceptionHandler() = std::move(handler);
 }
 
-void IntervalTimer::Tick() {
+void IntervalTimer::tick() {
     if (!FOnTick) return;
     try {
         FOnTick();
@@ -30,10 +30,10 @@ void IntervalTimer::Tick() {
 }
 
 QtIntervalTimer::QtIntervalTimer() {
-    QObject::connect(&FTimer, &QTimer::timeout, [this] { Tick(); });
+    QObject::connect(&FTimer, &QTimer::timeout, [this] { tick(); });
 }
 
-bool QtIntervalTimer::Start(int intervalMs) {
+bool QtIntervalTimer::start(int intervalMs) {
     // A thread without an event dispatcher cannot deliver timer events.
     if (intervalMs <= 0 || !QAbstractEventDispatcher::instance(FTimer.thread())) return false;
     FTimer.start(intervalMs);

@@ -1,5 +1,5 @@
 // A periodic timer as the desktop's window timers offer it: started with a period, stopped, and able
-// to refuse to start (then Start returns false). Components hold one through this interface so that
+// to refuse to start (then start returns false). Components hold one through this interface so that
 // a refusing timer can stand in for tests.
 #pragma once
 
@@ -14,15 +14,15 @@ class IntervalTimer {
 public:
     virtual ~IntervalTimer() = default;
     // Starts, or restarts, ticking every intervalMs milliseconds; false when no timer is available.
-    virtual bool Start(int intervalMs) = 0;
-    virtual void Stop() = 0;
-    virtual bool Active() const = 0;
+    virtual bool start(int intervalMs) = 0;
+    virtual void stop() = 0;
+    virtual bool active() const = 0;
     // One handler or none. An exception thrown by it is handed to the timer exception handler and
     // does not stop the timer.
-    void SetOnTick(std::function<void()> handler) { FOnTick = std::move(handler); }
+    void setOnTick(std::function<void()> handler) { FOnTick = std::move(handler); }
 
 protected:
-    void Tick();
+    void tick();
 
 private:
     std::function<void()> FOnTick;
@@ -30,14 +30,14 @@ private:
 
 // Where exceptions escaping a tick handler go, as the application's exception handler would take
 // them (a message box in the program). Without one they are written to standard error.
-void SetTimerExceptionHandler(std::function<void(const std::exception&)> handler);
+void setTimerExceptionHandler(std::function<void(const std::exception&)> handler);
 
 class QtIntervalTimer : public IntervalTimer {
 public:
     QtIntervalTimer();
-    bool Start(int intervalMs) override;
-    void Stop() override { FTimer.stop(); }
-    bool Active() const override { return FTimer.isActive(); }
+    bool start(int intervalMs) override;
+    void stop() override { FTimer.stop(); }
+    bool active() const override { return FTimer.isActive(); }
 
 private:
     QTimer FTimer;

@@ -6,16 +6,16 @@ const EventTable::Entry* EventTable::find(const QString& name) const {
     return nullptr;
 }
 
-bool EventTable::Contains(const QString& name) const {
+bool EventTable::contains(const QString& name) const {
     return find(name) != nullptr;
 }
 
-bool EventTable::Bind(const QString& name, const std::any& handler) const {
+bool EventTable::bind(const QString& name, const std::any& handler) const {
     const Entry* e = find(name);
     return e && e->Assign(handler);
 }
 
-const std::any* HandlerTable::Find(const QString& name) const {
+const std::any* HandlerTable::find(const QString& name) const {
     for (const auto& [n, handler] : FEntries)
         if (n == name) return &handler;
     return nullptr;

@@ -15,7 +15,7 @@
 
 class EventTable {
 public:
-    template <class Signature> void Add(const QString& name, std::function<Signature>* field) {
+    template <class Signature> void add(const QString& name, std::function<Signature>* field) {
         FEntries.push_back({name, [field](const std::any& handler) {
                                 const auto* callable = std::any_cast<std::function<Signature>>(&handler);
                                 if (callable) *field = *callable;
@@ -23,9 +23,9 @@ public:
                             }});
     }
 
-    bool Contains(const QString& name) const;
+    bool contains(const QString& name) const;
     // Assigns the handler to the named event; false when there is no such event or the signature differs.
-    bool Bind(const QString& name, const std::any& handler) const;
+    bool bind(const QString& name, const std::any& handler) const;
 
 private:
     struct Entry {
@@ -40,7 +40,7 @@ private:
 class HandlerTable {
 public:
     template <class Object, class Result, class... Args>
-    void Add(const QString& name, Object* object, Result (Object::*method)(Args...)) {
+    void add(const QString& name, Object* object, Result (Object::*method)(Args...)) {
         std::function<Result(Args...)> callable = [object, method](Args... args) {
             return (object->*method)(std::forward<Args>(args)...);
         };
@@ -48,7 +48,7 @@ public:
     }
 
     // The handler published under this name, or null.
-    const std::any* Find(const QString& name) const;
+    const std::any* find(const QString& name) const;
 
 private:
     std::vector<std::pair<QString, std::any>> FEntries;

@@ -20,19 +20,19 @@ namespace {
 
 // On/off run lengths in pixels of the one-pixel styled pens.
 std::span<const int> stylePattern(TPenStyle style) {
-    static constexpr std::array dash{18, 6};
-    static constexpr std::array dot{3, 3};
-    static constexpr std::array dashDot{9, 6, 3, 6};
-    static constexpr std::array dashDotDot{9, 3, 3, 3, 3, 3};
+    static constexpr std::array kDash{18, 6};
+    static constexpr std::array kDot{3, 3};
+    static constexpr std::array kDashDot{9, 6, 3, 6};
+    static constexpr std::array kDashDotDot{9, 3, 3, 3, 3, 3};
     switch (style) {
     case psDash:
-        return dash;
+        return kDash;
     case psDot:
-        return dot;
+        return kDot;
     case psDashDot:
-        return dashDot;
+        return kDashDot;
     case psDashDotDot:
-        return dashDotDot;
+        return kDashDotDot;
     default:
         return {};
     }
@@ -132,34 +132,34 @@ void TCanvas::applyBrush(QPainter& p) const {
 
 // A one-pixel line in progress: its colour and how far it has got through its dash pattern.
 struct TCanvas::ThinStroke {
-    QRgb color;
-    std::span<const int> pattern;
-    long long pos = 0;
+    QRgb Color;
+    std::span<const int> Pattern;
+    long long Pos = 0;
     // The image's pixels and size, fetched once per stroke.
-    uchar* bits = nullptr;
-    qsizetype stride = 0;
-    int width = 0;
-    int height = 0;
+    uchar* Bits = nullptr;
+    qsizetype Stride = 0;
+    int Width = 0;
+    int Height = 0;
 };
 
 TCanvas::ThinStroke TCanvas::beginThinStroke() {
     ThinStroke stroke{rgbOf(FPen.Color), stylePattern(FPen.Style)};
     if (!blank()) {
-        stroke.bits = FImage->bits();
-        stroke.stride = FImage->bytesPerLine();
-        stroke.width = FImage->width();
-        stroke.height = FImage->height();
+        stroke.Bits = FImage->bits();
+        stroke.Stride = FImage->bytesPerLine();
+        stroke.Width = FImage->width();
+        stroke.Height = FImage->height();
     }
     return stroke;
 }
 
 // One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
 void TCanvas::plotPenPixel(int x, int y, ThinStroke& stroke) {
-    const bool on = stroke.pattern.empty() || patternOn(stroke.pattern, stroke.pos);
-    ++stroke.pos;
-    if (!on || x < 0 || y < 0 || x >= stroke.width || y >= stroke.height) return;
-    QRgb& pixel = reinterpret_cast<QRgb*>(stroke.bits + y * stroke.stride)[x];
-    pixel = combine(pixel, stroke.color, FPen.Mode);
+    const bool on = stroke.Pattern.empty() || patternOn(stroke.Pattern, stroke.Pos);
+    ++stroke.Pos;
+    if (!on || x < 0 || y < 0 || x >= stroke.Width || y >= stroke.Height) return;
+    QRgb& pixel = reinterpret_cast<QRgb*>(stroke.Bits + y * stroke.Stride)[x];
+    pixel = combine(pixel, stroke.Color, FPen.Mode);
 }
 
 // Bresenham from `from` up to but without `to`. Lines far beyond the image (mapped data can be
@@ -172,7 +172,7 @@ void TCanvas::strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
                          std::min(from.x(), to.x()) >= FImage->width() ||
                          std::min(from.y(), to.y()) >= FImage->height();
     if (outside || blank()) {
-        stroke.pos += steps;
+        stroke.Pos += steps;
         return;
     }
     if (steps > 4LL * (FImage->width() + FImage->height()) + 64) {
@@ -207,27 +207,27 @@ namespace {
 // Walks the on/off runs of a pattern pixel by pixel, from a position along the line.
 class PatternWalk {
 public:
-    PatternWalk(std::span<const int> pattern, long long pos) : pattern(pattern) {
+    PatternWalk(std::span<const int> pattern, long long pos) : FPattern(pattern) {
         if (pattern.empty()) return;
         int period = 0;
         for (int run : pattern)
             period += run;
-        left = static_cast<int>(pos % period);
-        while (left >= pattern[index])
-            left -= pattern[index++];
-        left = pattern[index] - left;
+        FLeft = static_cast<int>(pos % period);
+        while (FLeft >= pattern[FIndex])
+            FLeft -= pattern[FIndex++];
+        FLeft = pattern[FIndex] - FLeft;
     }
-    bool on() const { return index % 2 == 0; }
+    bool on() const { return FIndex % 2 == 0; }
     void next() {
-        if (pattern.empty() || --left > 0) return;
-        index = (index + 1) % pattern.size();
-        left = pattern[index];
+        if (FPattern.empty() || --FLeft > 0) return;
+        FIndex = (FIndex + 1) % FPattern.size();
+        FLeft = FPattern[FIndex];
     }
 
 private:
-    std::span<const int> pattern;
-    std::size_t index = 0;
-    int left = 0; // pixels still to go in the current run
+    std::span<const int> FPattern;
+    std::size_t FIndex = 0;
+    int FLeft = 0; // pixels still to go in the current run
 };
 
 // The steps k (0 <= k < steps) for which start + direction * k lies in 0..size-1.
@@ -244,33 +244,33 @@ std::pair<long long, long long> stepsInside(long long start, int direction, long
 void TCanvas::strokeStraightLine(QPoint from, QPoint to, long long steps, ThinStroke& stroke) {
     const int dx = (to.x() > from.x()) - (to.x() < from.x());
     const int dy = (to.y() > from.y()) - (to.y() < from.y());
-    const auto [x0, x1] = stepsInside(from.x(), dx, stroke.width, steps);
-    const auto [y0, y1] = stepsInside(from.y(), dy, stroke.height, steps);
-    const long long rowPixels = stroke.stride / static_cast<qsizetype>(sizeof(QRgb));
+    const auto [x0, x1] = stepsInside(from.x(), dx, stroke.Width, steps);
+    const auto [y0, y1] = stepsInside(from.y(), dy, stroke.Height, steps);
+    const long long rowPixels = stroke.Stride / static_cast<qsizetype>(sizeof(QRgb));
     const long long start = from.y() * rowPixels + from.x();
     const long long step = dx + dy * rowPixels;
-    QRgb* pixels = reinterpret_cast<QRgb*>(stroke.bits);
+    QRgb* pixels = reinterpret_cast<QRgb*>(stroke.Bits);
     const long long first = std::max(x0, y0);
-    PatternWalk walk(stroke.pattern, stroke.pos + first);
+    PatternWalk walk(stroke.Pattern, stroke.Pos + first);
     for (long long k = first; k < std::min(x1, y1); ++k, walk.next()) {
         if (!walk.on()) continue;
         QRgb& pixel = pixels[start + k * step];
-        pixel = combine(pixel, stroke.color, FPen.Mode);
+        pixel = combine(pixel, stroke.Color, FPen.Mode);
     }
-    stroke.pos += steps;
+    stroke.Pos += steps;
 }
 
 void TCanvas::strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
     QPainter& p = painter();
     applyPen(p);
     applyMode(p);
-    if (!stroke.pattern.empty()) {
+    if (!stroke.Pattern.empty()) {
         QPen pen = p.pen();
-        pen.setDashOffset(static_cast<qreal>(stroke.pos));
+        pen.setDashOffset(static_cast<qreal>(stroke.Pos));
         p.setPen(pen);
     }
     p.drawLine(from, to);
-    stroke.pos += std::max(std::llabs(static_cast<long long>(to.x()) - from.x()),
+    stroke.Pos += std::max(std::llabs(static_cast<long long>(to.x()) - from.x()),
                            std::llabs(static_cast<long long>(to.y()) - from.y()));
 }
 
@@ -405,14 +405,14 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
 }
 
 struct TCanvas::TextFace {
-    QString name;
-    int height;
-    TFontStyles style;
-    QFont font;
-    QFontMetrics metrics;
+    QString Name;
+    int Height;
+    TFontStyles Style;
+    QFont Font;
+    QFontMetrics Metrics;
 
     // The font's colour plays no part, nor does the image: fonts are sized in pixels.
-    bool fits(const TFont& f) const { return height == f.Height() && style == f.Style() && name == f.Name(); }
+    bool fits(const TFont& f) const { return Height == f.Height() && Style == f.Style() && Name == f.Name(); }
 };
 
 const TCanvas::TextFace& TCanvas::textFace() const {
@@ -432,15 +432,15 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (hasBrush())
-        p.fillRect(QRect(x, y, face.metrics.horizontalAdvance(text), face.metrics.height()),
+        p.fillRect(QRect(x, y, face.Metrics.horizontalAdvance(text), face.Metrics.height()),
                    toQColor(FBrush.Color));
-    p.setFont(face.font);
+    p.setFont(face.Font);
     p.setPen(toQColor(FFont.Color()));
-    p.drawText(QPoint(x, y + face.metrics.ascent()), text);
+    p.drawText(QPoint(x, y + face.Metrics.ascent()), text);
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics& metrics = textFace().metrics;
+    const QFontMetrics& metrics = textFace().Metrics;
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 

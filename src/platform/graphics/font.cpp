@@ -21,26 +21,26 @@ int mulDiv(int a, int b, int c) {
 
 // Pixel (em) size for a positive cell height: scale from the face's own ascent + descent.
 int emForCellHeight(QFont font, int cellHeight) {
-    constexpr int probe = 100;
-    font.setPixelSize(probe);
+    constexpr int kProbe = 100;
+    font.setPixelSize(kProbe);
     const qreal cell = QFontMetricsF(font).ascent() + QFontMetricsF(font).descent();
     if (cell <= 0) return cellHeight;
-    return std::max(1, static_cast<int>(std::lround(cellHeight * probe / cell)));
+    return std::max(1, static_cast<int>(std::lround(cellHeight * kProbe / cell)));
 }
 
 } // namespace
 
 QString substituteFontName(const QString& name) {
     static const struct {
-        const char* desktop;
-        const char* installed;
+        const char* Desktop;
+        const char* Installed;
     } table[] = {{"MS Sans Serif", "Liberation Sans"},
                  {"Arial", "Liberation Sans"},
                  {"Courier New", "Liberation Mono"},
                  {"Times New Roman", "Liberation Serif"}};
     for (const auto& entry : table)
-        if (name.compare(QLatin1String(entry.desktop), Qt::CaseInsensitive) == 0)
-            return QLatin1String(entry.installed);
+        if (name.compare(QLatin1String(entry.Desktop), Qt::CaseInsensitive) == 0)
+            return QLatin1String(entry.Installed);
     return name;
 }
 

@@ -6,8 +6,8 @@ using enum Frame3D::TFrameStyle;
 namespace {
 
 struct EdgeColors {
-    TColor topLeft;
-    TColor bottomRight;
+    TColor TopLeft;
+    TColor BottomRight;
 };
 
 // One one-pixel rectangle on the edge of r: top and left in one colour, bottom and right in the other.
@@ -17,9 +17,9 @@ void drawEdges(TCanvas& canvas, const TRect& r, EdgeColors colors) {
     const int bottom = r.Bottom - 1;
     TPen& pen = canvas.Pen();
     pen = TPen{};
-    pen.Color = colors.topLeft;
+    pen.Color = colors.TopLeft;
     canvas.Polyline(QPolygon{{r.Left, bottom}, {r.Left, r.Top}, {right, r.Top}});
-    pen.Color = colors.bottomRight;
+    pen.Color = colors.BottomRight;
     canvas.Polyline(QPolygon{{right, r.Top}, {right, bottom}, {r.Left - 1, bottom}});
 }
 

@@ -53,7 +53,7 @@ void LayoutLexer::fail(int line, const QString& what, const QString& word) const
     throw ELayoutError(FFileName, line, quotedWord(what, word));
 }
 
-LayoutToken LayoutLexer::Next() {
+LayoutToken LayoutLexer::next() {
     skipBlanks();
     if (atEnd()) return LayoutToken{LayoutToken::Kind::End, {}, {}, 0, 0, {}, FLine};
     const QChar c = peek();

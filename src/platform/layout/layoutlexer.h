@@ -22,8 +22,8 @@ public:
     LayoutLexer(QString text, QString fileName);
 
     // The next word; Kind::End at the end of the text. Throws ELayoutError on a malformed word.
-    LayoutToken Next();
-    const QString& FileName() const { return FFileName; }
+    LayoutToken next();
+    const QString& fileName() const { return FFileName; }
 
 private:
     bool atEnd() const;

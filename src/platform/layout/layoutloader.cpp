@@ -96,7 +96,7 @@ void Loader::applyProperty(QObject& object, const LayoutProperty& p) {
         target = subObject(*target, path[i], p);
     const QString& name = path.back();
     auto* component = dynamic_cast<TComponentBase*>(target);
-    if (component && component->PublishedEvents().Contains(name)) return bindEvent(*component, name, p);
+    if (component && component->PublishedEvents().contains(name)) return bindEvent(*component, name, p);
     const int index = target->metaObject()->indexOfProperty(name.toLatin1().constData());
     if (index < 0 || !target->metaObject()->property(index).isWritable())
         fail(p.Line, QStringLiteral("unknown property"), p.Name);
@@ -118,9 +118,9 @@ QObject* Loader::subObject(QObject& object, const QString& name, const LayoutPro
 void Loader::bindEvent(TComponentBase& component, const QString& event, const LayoutProperty& p) const {
     if (p.Value.Type != LayoutValue::Kind::Identifier)
         fail(p.Line, QStringLiteral("expected a handler name but found"), p.Value.Source);
-    const std::any* handler = FForm.PublishedHandlers().Find(p.Value.Text);
+    const std::any* handler = FForm.PublishedHandlers().find(p.Value.Text);
     if (!handler) fail(p.Line, QStringLiteral("unknown handler"), p.Value.Text);
-    if (!component.PublishedEvents().Bind(event, *handler))
+    if (!component.PublishedEvents().bind(event, *handler))
         fail(p.Line, QStringLiteral("handler does not fit %1:").arg(p.Name), p.Value.Text);
 }
 
@@ -128,7 +128,7 @@ void Loader::writeProperty(QObject& target, const QMetaProperty& property, const
     LayoutValue value = p.Value;
     if (value.Type == LayoutValue::Kind::Integer &&
         isScaledProperty(target, QString::fromLatin1(property.name()))) {
-        if (FScale.Active()) value.Integer = FScale.Apply(value.Integer);
+        if (FScale.active()) value.Integer = FScale.apply(value.Integer);
         if (value.Integer > kMaxLayoutLength || value.Integer < -kMaxLayoutLength)
             fail(p.Line, QStringLiteral("bad value for %1:").arg(p.Name), p.Value.Source);
     }
@@ -150,7 +150,7 @@ void loadFormLayout(TForm& form, const LayoutObject& root, const QString& fileNa
     const int screen = screenPpi > 0 ? screenPpi : screenPixelsPerInch();
     const LayoutScale scale = scaleOf(root, screen);
     Loader(form, fileName, scale).load(root);
-    if (scale.Active()) form.SetPixelsPerInch(screen);
+    if (scale.active()) form.SetPixelsPerInch(screen);
 }
 
 void readFormLayout(TForm& form, const QString& path, int screenPpi) {

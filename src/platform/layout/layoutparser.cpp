@@ -18,7 +18,7 @@ public:
     }
 
 private:
-    void advance() { FToken = FLexer.Next(); }
+    void advance() { FToken = FLexer.next(); }
     bool isKeyword(const char* word) const {
         return FToken.Type == Kind::Name &&
                FToken.Text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
@@ -26,7 +26,7 @@ private:
     bool isSymbol(char c) const { return FToken.Type == Kind::Symbol && FToken.Text == QLatin1Char(c); }
     [[noreturn]] void fail(const LayoutToken& at, const QString& what) const {
         const QString word = at.Type == Kind::End ? QStringLiteral("end of file") : at.Text;
-        throw ELayoutError(FLexer.FileName(), at.Line, quotedWord(what, word));
+        throw ELayoutError(FLexer.fileName(), at.Line, quotedWord(what, word));
     }
     void expect(char symbol) {
         if (!isSymbol(symbol))
@@ -66,7 +66,7 @@ LayoutObject Parser::readObject(int depth) {
     obj.ClassName = expectName();
     for (;;) {
         if (FToken.Type == Kind::End)
-            throw ELayoutError(FLexer.FileName(), obj.Line,
+            throw ELayoutError(FLexer.fileName(), obj.Line,
                                quotedWord(QStringLiteral("missing \"end\" of"), obj.Name));
         if (isKeyword("end")) {
             advance();

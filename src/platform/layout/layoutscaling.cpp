@@ -13,9 +13,9 @@ LayoutScale::LayoutScale(int screenPixelsPerInch, int designPixelsPerInch)
         FScreen = FDesign = 1;
 }
 
-qint64 LayoutScale::Apply(qint64 value) const {
+qint64 LayoutScale::apply(qint64 value) const {
     // Values outside int are left for the property check to refuse; this keeps the product exact.
-    if (!Active() || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+    if (!active() || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
         return value;
     const qint64 product = value * FScreen;
     const qint64 half = FDesign / 2;

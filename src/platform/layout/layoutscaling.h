@@ -15,10 +15,10 @@ public:
     LayoutScale(int screenPixelsPerInch, int designPixelsPerInch);
     static constexpr qint64 kMaxScaleRatio = 8;
 
-    bool Active() const { return FScreen != FDesign; }
+    bool active() const { return FScreen != FDesign; }
     // value * screen / design, rounded to the nearest integer, halves away from zero (-13 at
     // 120 -> 96 gives -10.4, so -10; 5 gives 4).
-    qint64 Apply(qint64 value) const;
+    qint64 apply(qint64 value) const;
 
 private:
     qint64 FScreen;

@@ -22,7 +22,7 @@ QString executableAt(const QString& file) {
 }
 
 int openWithDesktop(const QUrl& url) {
-    return QDesktopServices::openUrl(url) ? ShellResult::Success : ShellResult::NoAssociation;
+    return QDesktopServices::openUrl(url) ? ShellResult::kSuccess : ShellResult::kNoAssociation;
 }
 
 } // namespace
@@ -42,11 +42,11 @@ int PosixShell::execute(const ShellRequest& request) {
     const QString program = resolveProgram(request.File);
     if (!program.isEmpty())
         return QProcess::startDetached(program, QProcess::splitCommand(request.Parameters))
-                   ? ShellResult::Success
-                   : ShellResult::BadFormat;
+                   ? ShellResult::kSuccess
+                   : ShellResult::kBadFormat;
     const QFileInfo document(request.File);
-    if (!document.exists()) return ShellResult::FileNotFound;
-    if (!withoutExe(request.File).isEmpty()) return ShellResult::AccessDenied; // a program we may not run
-    if (!document.isReadable()) return ShellResult::AccessDenied;
+    if (!document.exists()) return ShellResult::kFileNotFound;
+    if (!withoutExe(request.File).isEmpty()) return ShellResult::kAccessDenied; // a program we may not run
+    if (!document.isReadable()) return ShellResult::kAccessDenied;
     return openWithDesktop(QUrl::fromLocalFile(document.absoluteFilePath()));
 }

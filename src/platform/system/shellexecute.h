@@ -15,11 +15,11 @@ struct ShellRequest {
 };
 
 namespace ShellResult {
-constexpr int Success = 33;
-constexpr int FileNotFound = 2;
-constexpr int AccessDenied = 5;
-constexpr int BadFormat = 11;
-constexpr int NoAssociation = 31;
+constexpr int kSuccess = 33;
+constexpr int kFileNotFound = 2;
+constexpr int kAccessDenied = 5;
+constexpr int kBadFormat = 11;
+constexpr int kNoAssociation = 31;
 } // namespace ShellResult
 
 class Shell {
