@@ -274,8 +274,8 @@ void TCustomRChart::Private::setLayerRanges(int layer, double xLow, double xHigh
 
 // Gives a joined layer the ranges of the layers that control its axes.
 void TCustomRChart::Private::followControllers(int layer) {
-    const int cx = FJointLayers->ControlledBy(jaX, layer);
-    const int cy = FJointLayers->ControlledBy(jaY, layer);
+    const int cx = FJointLayers->ControlledBy(JointAxis::X, layer);
+    const int cy = FJointLayers->ControlledBy(JointAxis::Y, layer);
     if (cx == layer && cy == layer) return;
     const TScaleProps& x = *FScaleX[layerSlot(cx)];
     const TScaleProps& y = *FScaleY[layerSlot(cy)];
@@ -288,25 +288,25 @@ void TCustomRChart::SetRanges(int layer, double xLow, double xHigh, double yLow,
     const TScaleProps& x = *d->FScaleX[layerSlot(n)];
     const TScaleProps& y = *d->FScaleY[layerSlot(n)];
     // A joined axis cannot be moved by itself.
-    if (d->FJointLayers->ControlledBy(jaX, n) != n) {
+    if (d->FJointLayers->ControlledBy(JointAxis::X, n) != n) {
         xLow = x.RangeLow();
         xHigh = x.RangeHigh();
     }
-    if (d->FJointLayers->ControlledBy(jaY, n) != n) {
+    if (d->FJointLayers->ControlledBy(JointAxis::Y, n) != n) {
         yLow = y.RangeLow();
         yHigh = y.RangeHigh();
     }
     d->setLayerRanges(n, xLow, xHigh, yLow, yHigh);
     for (int i = 1; i <= kLayerCount; ++i)
-        if (i != n &&
-            (d->FJointLayers->ControlledBy(jaX, i) == n || d->FJointLayers->ControlledBy(jaY, i) == n))
+        if (i != n && (d->FJointLayers->ControlledBy(JointAxis::X, i) == n ||
+                       d->FJointLayers->ControlledBy(JointAxis::Y, i) == n))
             d->followControllers(i);
 }
 
 void TCustomRChart::Private::layerJoined(JointAxis axis, int layer) {
     const int controller = FJointLayers->ControlledBy(axis, layer);
-    const TScaleProps& x = *FScaleX[layerSlot(axis == jaX ? controller : layer)];
-    const TScaleProps& y = *FScaleY[layerSlot(axis == jaY ? controller : layer)];
+    const TScaleProps& x = *FScaleX[layerSlot(axis == JointAxis::X ? controller : layer)];
+    const TScaleProps& y = *FScaleY[layerSlot(axis == JointAxis::Y ? controller : layer)];
     setLayerRanges(layer, x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh());
 }
 
