@@ -174,8 +174,8 @@ void TCustomRChart::Private::geometryChanged(bool isometric) {
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
     Private::PaintSuppression suppression(*this);
-    TMouseControl::SetBounds(left, top, std::max(width, d->FGeometry.MinimumWidth()),
-                             std::max(height, d->FGeometry.MinimumHeight()));
+    TMouseControl::SetBounds(left, top, std::max(width, d->FGeometry.minimumWidth()),
+                             std::max(height, d->FGeometry.minimumHeight()));
     d->FGeometry.Width = Width();
     d->FGeometry.Height = Height();
     if (d->FIsometric) d->applyIsometric();
@@ -245,13 +245,13 @@ AxisRange TCustomRChart::Private::rangeOf(const TScaleProps& props) {
 
 QPoint TCustomRChart::DataToPixel(int layer, double x, double y) const {
     const LayerMap& map = d->FMaps[layerSlot(layer)];
-    return {map.X.ToPixel(x), map.Y.ToPixel(y)};
+    return {map.X.toPixel(x), map.Y.toPixel(y)};
 }
 
 void TCustomRChart::PixelToData(int layer, int px, int py, double& x, double& y) const {
     const LayerMap& map = d->FMaps[layerSlot(layer)];
-    x = static_cast<double>(map.X.ToData(px));
-    y = static_cast<double>(map.Y.ToData(py));
+    x = static_cast<double>(map.X.toData(px));
+    y = static_cast<double>(map.Y.toData(py));
 }
 
 // ---- Ranges
@@ -337,8 +337,8 @@ void TCustomRChart::Private::applyIsometric() {
     for (int n = 1; n <= kLayerCount; ++n) {
         TScalePropsVert& y = *FScaleY[layerSlot(n)];
         const AxisRange corrected =
-            isometricYRange(rangeOf(*FScaleX[layerSlot(n)]), rangeOf(y), FGeometry.DataWidth(),
-                            FGeometry.DataHeight(), FAspectX, FAspectY);
+            isometricYRange(rangeOf(*FScaleX[layerSlot(n)]), rangeOf(y), FGeometry.dataWidth(),
+                            FGeometry.dataHeight(), FAspectX, FAspectY);
         y.SetRangeHigh(corrected.High);
         y.SetRangeLow(corrected.Low);
     }
