@@ -72,9 +72,7 @@ TAlignment TCustomRChart::TextAlignment() const {
 }
 
 void TCustomRChart::SetTextAlignment(TAlignment value) {
-    if (value == TextAlignment()) return;
-    d->FItems.setTextAlignment(value);
-    RepaintIfAuto();
+    if (d->FItems.setTextAlignment(value)) RepaintIfAuto();
 }
 
 int TCustomRChart::AllocSize() const {

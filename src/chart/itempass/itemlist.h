@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/itempass/layers.h"
+#include "platform/graphics/assignchanged.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 
@@ -113,7 +114,8 @@ public:
     int currentLayer() const { return FCurrentLayer; }
     void setCurrentLayer(int value);
     TAlignment textAlignment() const { return FTextAlignment; }
-    void setTextAlignment(TAlignment value) { FTextAlignment = value; }
+    // Whether the alignment changed.
+    bool setTextAlignment(TAlignment value) { return assignChanged(FTextAlignment, value); }
     // 1..1000000; anything else is ignored.
     int allocSize() const { return FAllocSize; }
     void setAllocSize(int value);
