@@ -11,22 +11,22 @@ using enum ScaleEnums::TScaleLocationHoriz;
 using enum ScaleEnums::TScaleLocationVert;
 
 struct TCustomRChart::Private::InternalChange {
-    explicit InternalChange(Private& chart) : chart(chart) { ++chart.FInternalChange; }
-    ~InternalChange() { --chart.FInternalChange; }
+    explicit InternalChange(Private& chart) : Chart(chart) { ++chart.FInternalChange; }
+    ~InternalChange() { --Chart.FInternalChange; }
     InternalChange(const InternalChange&) = delete;
     InternalChange& operator=(const InternalChange&) = delete;
-    Private& chart;
+    Private& Chart;
 };
 
 struct TCustomRChart::Private::PaintSuppression {
-    explicit PaintSuppression(TCustomRChart& chart) : chart(chart), previous(chart.SuppressPaint()) {
+    explicit PaintSuppression(TCustomRChart& chart) : Chart(chart), Previous(chart.SuppressPaint()) {
         chart.SetSuppressPaint(true);
     }
-    ~PaintSuppression() { chart.SetSuppressPaint(previous); }
+    ~PaintSuppression() { Chart.SetSuppressPaint(Previous); }
     PaintSuppression(const PaintSuppression&) = delete;
     PaintSuppression& operator=(const PaintSuppression&) = delete;
-    TCustomRChart& chart;
-    bool previous;
+    TCustomRChart& Chart;
+    bool Previous;
 };
 
 namespace {
