@@ -1,6 +1,6 @@
 #include "chart/bakgndimg.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 #include "platform/graphics/bitmap.h"
 
 #include <QSize>

@@ -14,8 +14,8 @@ static void registerChartResources() {
 namespace {
 
 struct CursorImage {
-    const char* name;
-    QPoint hotSpot;
+    const char* Name;
+    QPoint HotSpot;
 };
 
 // Hot spots: the palm of the hand, the centre of the magnifier's lens.
@@ -32,8 +32,8 @@ QCursor chartCursor(const QString& name) {
     static const bool registered = (registerChartResources(), true);
     Q_UNUSED(registered);
     for (const CursorImage& c : kCursors)
-        if (name == QLatin1String(c.name))
-            return QCursor(QPixmap(QStringLiteral(":/chart/cursors/") + name), c.hotSpot.x(), c.hotSpot.y());
+        if (name == QLatin1String(c.Name))
+            return QCursor(QPixmap(QStringLiteral(":/chart/cursors/") + name), c.HotSpot.x(), c.HotSpot.y());
     return QCursor(Qt::ArrowCursor);
 }
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-QPoint DataArea::Clamped(QPoint p) const {
+QPoint DataArea::clamped(QPoint p) const {
     return {std::clamp(p.x(), Left, std::max(Left, Right)), std::clamp(p.y(), Top, std::max(Top, Bottom))};
 }
 

@@ -20,12 +20,12 @@ struct DataArea {
     int Right = 0;
     int Bottom = 0;
 
-    bool Contains(QPoint p) const {
+    bool contains(QPoint p) const {
         return Left <= p.x() && p.x() <= Right && Top <= p.y() && p.y() <= Bottom;
     }
-    QPoint Clamped(QPoint p) const;
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
+    QPoint clamped(QPoint p) const;
+    int width() const { return Right - Left; }
+    int height() const { return Bottom - Top; }
 };
 
 struct LayerRanges {

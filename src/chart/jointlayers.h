@@ -16,7 +16,7 @@ public:
     using EVRXError::EVRXError;
 };
 
-enum JointAxis { jaX, jaY };
+enum class JointAxis { X, Y };
 
 // Published accessors of one table entry (LnnxControlledBy and its setter).
 #define KYVELO_JOINT_ENTRY(name, axis, layer)                                                                \
@@ -81,48 +81,48 @@ public:
     std::function<void()> OnChange;
 
 #ifndef Q_MOC_RUN
-    KYVELO_JOINT_ENTRY(01x, jaX, 1)
-    KYVELO_JOINT_ENTRY(02x, jaX, 2)
-    KYVELO_JOINT_ENTRY(03x, jaX, 3)
-    KYVELO_JOINT_ENTRY(04x, jaX, 4)
-    KYVELO_JOINT_ENTRY(05x, jaX, 5)
-    KYVELO_JOINT_ENTRY(06x, jaX, 6)
-    KYVELO_JOINT_ENTRY(07x, jaX, 7)
-    KYVELO_JOINT_ENTRY(08x, jaX, 8)
-    KYVELO_JOINT_ENTRY(09x, jaX, 9)
-    KYVELO_JOINT_ENTRY(10x, jaX, 10)
-    KYVELO_JOINT_ENTRY(11x, jaX, 11)
-    KYVELO_JOINT_ENTRY(12x, jaX, 12)
-    KYVELO_JOINT_ENTRY(13x, jaX, 13)
-    KYVELO_JOINT_ENTRY(14x, jaX, 14)
-    KYVELO_JOINT_ENTRY(15x, jaX, 15)
-    KYVELO_JOINT_ENTRY(16x, jaX, 16)
-    KYVELO_JOINT_ENTRY(01y, jaY, 1)
-    KYVELO_JOINT_ENTRY(02y, jaY, 2)
-    KYVELO_JOINT_ENTRY(03y, jaY, 3)
-    KYVELO_JOINT_ENTRY(04y, jaY, 4)
-    KYVELO_JOINT_ENTRY(05y, jaY, 5)
-    KYVELO_JOINT_ENTRY(06y, jaY, 6)
-    KYVELO_JOINT_ENTRY(07y, jaY, 7)
-    KYVELO_JOINT_ENTRY(08y, jaY, 8)
-    KYVELO_JOINT_ENTRY(09y, jaY, 9)
-    KYVELO_JOINT_ENTRY(10y, jaY, 10)
-    KYVELO_JOINT_ENTRY(11y, jaY, 11)
-    KYVELO_JOINT_ENTRY(12y, jaY, 12)
-    KYVELO_JOINT_ENTRY(13y, jaY, 13)
-    KYVELO_JOINT_ENTRY(14y, jaY, 14)
-    KYVELO_JOINT_ENTRY(15y, jaY, 15)
-    KYVELO_JOINT_ENTRY(16y, jaY, 16)
+    KYVELO_JOINT_ENTRY(01x, JointAxis::X, 1)
+    KYVELO_JOINT_ENTRY(02x, JointAxis::X, 2)
+    KYVELO_JOINT_ENTRY(03x, JointAxis::X, 3)
+    KYVELO_JOINT_ENTRY(04x, JointAxis::X, 4)
+    KYVELO_JOINT_ENTRY(05x, JointAxis::X, 5)
+    KYVELO_JOINT_ENTRY(06x, JointAxis::X, 6)
+    KYVELO_JOINT_ENTRY(07x, JointAxis::X, 7)
+    KYVELO_JOINT_ENTRY(08x, JointAxis::X, 8)
+    KYVELO_JOINT_ENTRY(09x, JointAxis::X, 9)
+    KYVELO_JOINT_ENTRY(10x, JointAxis::X, 10)
+    KYVELO_JOINT_ENTRY(11x, JointAxis::X, 11)
+    KYVELO_JOINT_ENTRY(12x, JointAxis::X, 12)
+    KYVELO_JOINT_ENTRY(13x, JointAxis::X, 13)
+    KYVELO_JOINT_ENTRY(14x, JointAxis::X, 14)
+    KYVELO_JOINT_ENTRY(15x, JointAxis::X, 15)
+    KYVELO_JOINT_ENTRY(16x, JointAxis::X, 16)
+    KYVELO_JOINT_ENTRY(01y, JointAxis::Y, 1)
+    KYVELO_JOINT_ENTRY(02y, JointAxis::Y, 2)
+    KYVELO_JOINT_ENTRY(03y, JointAxis::Y, 3)
+    KYVELO_JOINT_ENTRY(04y, JointAxis::Y, 4)
+    KYVELO_JOINT_ENTRY(05y, JointAxis::Y, 5)
+    KYVELO_JOINT_ENTRY(06y, JointAxis::Y, 6)
+    KYVELO_JOINT_ENTRY(07y, JointAxis::Y, 7)
+    KYVELO_JOINT_ENTRY(08y, JointAxis::Y, 8)
+    KYVELO_JOINT_ENTRY(09y, JointAxis::Y, 9)
+    KYVELO_JOINT_ENTRY(10y, JointAxis::Y, 10)
+    KYVELO_JOINT_ENTRY(11y, JointAxis::Y, 11)
+    KYVELO_JOINT_ENTRY(12y, JointAxis::Y, 12)
+    KYVELO_JOINT_ENTRY(13y, JointAxis::Y, 13)
+    KYVELO_JOINT_ENTRY(14y, JointAxis::Y, 14)
+    KYVELO_JOINT_ENTRY(15y, JointAxis::Y, 15)
+    KYVELO_JOINT_ENTRY(16y, JointAxis::Y, 16)
 #endif
 
 private:
     using Table = PerLayer<int>;
     static Table independent();
     Table& table(JointAxis axis) {
-        return axis == jaX ? FX : FY;
+        return axis == JointAxis::X ? FX : FY;
     }
     const Table& table(JointAxis axis) const {
-        return axis == jaX ? FX : FY;
+        return axis == JointAxis::X ? FX : FY;
     }
     void notify();
 

@@ -25,7 +25,7 @@ TCustomRChart::~TCustomRChart() {
     // Charts that showed this list keep what they show, as lists of their own.
     for (TCustomRChart* sharer : d->FSharingCharts) {
         sharer->d->FUseDataOf = nullptr;
-        sharer->d->FItems.SetList(sharer->Items().Detached());
+        sharer->d->FItems.setList(sharer->Items().detached());
     }
 }
 

@@ -4,84 +4,82 @@
 #include <algorithm>
 
 void TCustomRChart::AddMark(double x, double y, int markType) {
-    d->FItems.AddMark(x, y, markType);
+    d->FItems.addMark(x, y, markType);
 }
 void TCustomRChart::AddLine(double x1, double y1, double x2, double y2) {
-    d->FItems.AddLine(x1, y1, x2, y2);
+    d->FItems.addLine(x1, y1, x2, y2);
 }
 void TCustomRChart::AddLineTo(double x, double y) {
-    d->FItems.AddLineTo(x, y);
+    d->FItems.addLineTo(x, y);
 }
 void TCustomRChart::AddText(double x, double y, int fontSize, const QString& text) {
-    d->FItems.AddText(x, y, fontSize, text);
+    d->FItems.addText(x, y, fontSize, text);
 }
 
 void TCustomRChart::ClearItems() {
     // While painting is suppressed the next paint draws the background anyway.
     if (!d->FSuppressPaint) DrawBackground();
-    d->FItems.ClearItems();
+    d->FItems.clearItems();
 }
 
 int TCustomRChart::ItemCount() const {
-    return d->FItems.ItemCount();
+    return d->FItems.itemCount();
 }
 const ChartItemList& TCustomRChart::Items() const {
-    return d->FItems.List();
+    return d->FItems.list();
 }
 
 // ---- Drawing attributes
 
 TColor TCustomRChart::DataColor() const {
-    return d->FItems.DataColor();
+    return d->FItems.dataColor();
 }
 void TCustomRChart::SetDataColor(TColor value) {
-    d->FItems.SetDataColor(value);
+    d->FItems.setDataColor(value);
 }
 TColor TCustomRChart::FillColor() const {
-    return d->FItems.FillColor();
+    return d->FItems.fillColor();
 }
 void TCustomRChart::SetFillColor(TColor value) {
-    d->FItems.SetFillColor(value);
+    d->FItems.setFillColor(value);
 }
 TPenStyle TCustomRChart::PenStyle() const {
-    return d->FItems.PenStyle();
+    return d->FItems.penStyle();
 }
 void TCustomRChart::SetPenStyle(TPenStyle value) {
-    d->FItems.SetPenStyle(value);
+    d->FItems.setPenStyle(value);
 }
 int TCustomRChart::LineWidth() const {
-    return d->FItems.LineWidth();
+    return d->FItems.lineWidth();
 }
 void TCustomRChart::SetLineWidth(int value) {
-    d->FItems.SetLineWidth(value);
+    d->FItems.setLineWidth(value);
 }
 int TCustomRChart::ClassDefault() const {
-    return d->FItems.ClassDefault();
+    return d->FItems.classDefault();
 }
 void TCustomRChart::SetClassDefault(int value) {
-    d->FItems.SetClassDefault(value);
+    d->FItems.setClassDefault(value);
 }
 int TCustomRChart::CurrentLayer() const {
-    return d->FItems.CurrentLayer();
+    return d->FItems.currentLayer();
 }
 void TCustomRChart::SetCurrentLayer(int value) {
-    d->FItems.SetCurrentLayer(value);
+    d->FItems.setCurrentLayer(value);
 }
 TAlignment TCustomRChart::TextAlignment() const {
-    return d->FItems.TextAlignment();
+    return d->FItems.textAlignment();
 }
 
 void TCustomRChart::SetTextAlignment(TAlignment value) {
-    if (value == TextAlignment()) return;
-    d->FItems.SetTextAlignment(value);
-    RepaintIfAuto();
+    if (d->FItems.setTextAlignment(value)) RepaintIfAuto();
 }
 
 int TCustomRChart::AllocSize() const {
-    return d->FItems.AllocSize();
+    return d->FItems.allocSize();
 }
 void TCustomRChart::SetAllocSize(int value) {
-    d->FItems.SetAllocSize(value);
+    d->FItems.setAllocSize(value);
 }
 
 // ---- Sharing
@@ -131,11 +129,11 @@ void TCustomRChart::Private::leaveOwner() {
     std::vector<TCustomRChart*>& sharers = FUseDataOf->d->FSharingCharts;
     sharers.erase(std::remove(sharers.begin(), sharers.end(), &q), sharers.end());
     FUseDataOf = nullptr;
-    FItems.SetList(FItems.List().Detached());
+    FItems.setList(FItems.list().detached());
 }
 
 void TCustomRChart::Private::joinOwner(TCustomRChart* owner) {
     FUseDataOf = owner;
-    FItems.SetList(owner->Items());
+    FItems.setList(owner->Items());
     owner->d->FSharingCharts.push_back(&q);
 }

@@ -11,22 +11,22 @@ using enum ScaleEnums::TScaleLocationHoriz;
 using enum ScaleEnums::TScaleLocationVert;
 
 struct TCustomRChart::Private::InternalChange {
-    explicit InternalChange(Private& chart) : chart(chart) { ++chart.FInternalChange; }
-    ~InternalChange() { --chart.FInternalChange; }
+    explicit InternalChange(Private& chart) : Chart(chart) { ++chart.FInternalChange; }
+    ~InternalChange() { --Chart.FInternalChange; }
     InternalChange(const InternalChange&) = delete;
     InternalChange& operator=(const InternalChange&) = delete;
-    Private& chart;
+    Private& Chart;
 };
 
 struct TCustomRChart::Private::PaintSuppression {
-    explicit PaintSuppression(TCustomRChart& chart) : chart(chart), previous(chart.SuppressPaint()) {
+    explicit PaintSuppression(TCustomRChart& chart) : Chart(chart), Previous(chart.SuppressPaint()) {
         chart.SetSuppressPaint(true);
     }
-    ~PaintSuppression() { chart.SetSuppressPaint(previous); }
+    ~PaintSuppression() { Chart.SetSuppressPaint(Previous); }
     PaintSuppression(const PaintSuppression&) = delete;
     PaintSuppression& operator=(const PaintSuppression&) = delete;
-    TCustomRChart& chart;
-    bool previous;
+    TCustomRChart& Chart;
+    bool Previous;
 };
 
 namespace {
@@ -174,8 +174,8 @@ void TCustomRChart::Private::geometryChanged(bool isometric) {
 
 void TCustomRChart::SetBounds(int left, int top, int width, int height) {
     Private::PaintSuppression suppression(*this);
-    TMouseControl::SetBounds(left, top, std::max(width, d->FGeometry.MinimumWidth()),
-                             std::max(height, d->FGeometry.MinimumHeight()));
+    TMouseControl::SetBounds(left, top, std::max(width, d->FGeometry.minimumWidth()),
+                             std::max(height, d->FGeometry.minimumHeight()));
     d->FGeometry.Width = Width();
     d->FGeometry.Height = Height();
     if (d->FIsometric) d->applyIsometric();
@@ -245,13 +245,13 @@ AxisRange TCustomRChart::Private::rangeOf(const TScaleProps& props) {
 
 QPoint TCustomRChart::DataToPixel(int layer, double x, double y) const {
     const LayerMap& map = d->FMaps[layerSlot(layer)];
-    return {map.X.ToPixel(x), map.Y.ToPixel(y)};
+    return {map.X.toPixel(x), map.Y.toPixel(y)};
 }
 
 void TCustomRChart::PixelToData(int layer, int px, int py, double& x, double& y) const {
     const LayerMap& map = d->FMaps[layerSlot(layer)];
-    x = static_cast<double>(map.X.ToData(px));
-    y = static_cast<double>(map.Y.ToData(py));
+    x = static_cast<double>(map.X.toData(px));
+    y = static_cast<double>(map.Y.toData(py));
 }
 
 // ---- Ranges
@@ -274,8 +274,8 @@ void TCustomRChart::Private::setLayerRanges(int layer, double xLow, double xHigh
 
 // Gives a joined layer the ranges of the layers that control its axes.
 void TCustomRChart::Private::followControllers(int layer) {
-    const int cx = FJointLayers->ControlledBy(jaX, layer);
-    const int cy = FJointLayers->ControlledBy(jaY, layer);
+    const int cx = FJointLayers->ControlledBy(JointAxis::X, layer);
+    const int cy = FJointLayers->ControlledBy(JointAxis::Y, layer);
     if (cx == layer && cy == layer) return;
     const TScaleProps& x = *FScaleX[layerSlot(cx)];
     const TScaleProps& y = *FScaleY[layerSlot(cy)];
@@ -288,25 +288,25 @@ void TCustomRChart::SetRanges(int layer, double xLow, double xHigh, double yLow,
     const TScaleProps& x = *d->FScaleX[layerSlot(n)];
     const TScaleProps& y = *d->FScaleY[layerSlot(n)];
     // A joined axis cannot be moved by itself.
-    if (d->FJointLayers->ControlledBy(jaX, n) != n) {
+    if (d->FJointLayers->ControlledBy(JointAxis::X, n) != n) {
         xLow = x.RangeLow();
         xHigh = x.RangeHigh();
     }
-    if (d->FJointLayers->ControlledBy(jaY, n) != n) {
+    if (d->FJointLayers->ControlledBy(JointAxis::Y, n) != n) {
         yLow = y.RangeLow();
         yHigh = y.RangeHigh();
     }
     d->setLayerRanges(n, xLow, xHigh, yLow, yHigh);
     for (int i = 1; i <= kLayerCount; ++i)
-        if (i != n &&
-            (d->FJointLayers->ControlledBy(jaX, i) == n || d->FJointLayers->ControlledBy(jaY, i) == n))
+        if (i != n && (d->FJointLayers->ControlledBy(JointAxis::X, i) == n ||
+                       d->FJointLayers->ControlledBy(JointAxis::Y, i) == n))
             d->followControllers(i);
 }
 
 void TCustomRChart::Private::layerJoined(JointAxis axis, int layer) {
     const int controller = FJointLayers->ControlledBy(axis, layer);
-    const TScaleProps& x = *FScaleX[layerSlot(axis == jaX ? controller : layer)];
-    const TScaleProps& y = *FScaleY[layerSlot(axis == jaY ? controller : layer)];
+    const TScaleProps& x = *FScaleX[layerSlot(axis == JointAxis::X ? controller : layer)];
+    const TScaleProps& y = *FScaleY[layerSlot(axis == JointAxis::Y ? controller : layer)];
     setLayerRanges(layer, x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh());
 }
 
@@ -337,8 +337,8 @@ void TCustomRChart::Private::applyIsometric() {
     for (int n = 1; n <= kLayerCount; ++n) {
         TScalePropsVert& y = *FScaleY[layerSlot(n)];
         const AxisRange corrected =
-            isometricYRange(rangeOf(*FScaleX[layerSlot(n)]), rangeOf(y), FGeometry.DataWidth(),
-                            FGeometry.DataHeight(), FAspectX, FAspectY);
+            isometricYRange(rangeOf(*FScaleX[layerSlot(n)]), rangeOf(y), FGeometry.dataWidth(),
+                            FGeometry.dataHeight(), FAspectX, FAspectY);
         y.SetRangeHigh(corrected.High);
         y.SetRangeLow(corrected.Low);
     }

@@ -88,7 +88,7 @@ void TCustomRChart::SetMouseAffectsLayer(int layer, bool value) {
 }
 
 DataArea TCustomRChart::Private::mouseArea() const {
-    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom()};
+    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.dataRight(), FGeometry.dataBottom()};
 }
 
 bool TCustomRChart::Private::isRectangleMode() const {
@@ -153,7 +153,7 @@ void TCustomRChart::mousePressEvent(QMouseEvent* event) {
     const QPoint pointer = pointerOf(event);
     if (hasFocus()) d->pressedWithFocus();
     FireMouseDown(*event);
-    if (event->button() == Qt::LeftButton && d->isRectangleMode() && d->mouseArea().Contains(pointer))
+    if (event->button() == Qt::LeftButton && d->isRectangleMode() && d->mouseArea().contains(pointer))
         d->beginDrag(pointer);
 }
 
@@ -214,7 +214,7 @@ void TCustomRChart::Private::runDragAction(QPoint pointer, TShiftState shift) {
         return;
     }
     if (isPanMode(FMouseAction) || FMouseAction == maZoomDrag) {
-        if (!mouseArea().Contains(pointer)) return;
+        if (!mouseArea().contains(pointer)) return;
         if (!FDrag.Active)
             beginDrag(pointer);
         else if (FMouseAction == maZoomDrag)
@@ -236,7 +236,7 @@ void TCustomRChart::Private::runDragAction(QPoint pointer, TShiftState shift) {
 
 void TCustomRChart::Private::updateCursor(QPoint pointer) {
     const std::optional<QCursor> cursor =
-        cursorForMouseAction(FMouseAction, mouseArea().Contains(pointer), FMouseCursorFixed);
+        cursorForMouseAction(FMouseAction, mouseArea().contains(pointer), FMouseCursorFixed);
     if (cursor) q.setCursor(*cursor);
 }
 
@@ -245,7 +245,7 @@ void TCustomRChart::Private::fireMouseMoveInChart(QPoint pointer, TShiftState sh
     double x = 0;
     double y = 0;
     q.PixelToData(q.CurrentLayer(), pointer.x(), pointer.y(), x, y);
-    FOnMouseMoveInChart(&q, mouseArea().Contains(pointer), shift, x, y);
+    FOnMouseMoveInChart(&q, mouseArea().contains(pointer), shift, x, y);
 }
 
 // ---- Drags
@@ -297,9 +297,9 @@ void TCustomRChart::Private::changeStartRanges(RangeChange change, double fx, do
 void TCustomRChart::Private::panTo(QPoint pointer) {
     const DataArea area = mouseArea();
     const double fx =
-        FMouseAction == maPanVert ? 0 : panFractionX(FDrag.Start.x(), pointer.x(), area.Width());
+        FMouseAction == maPanVert ? 0 : panFractionX(FDrag.Start.x(), pointer.x(), area.width());
     const double fy =
-        FMouseAction == maPanHoriz ? 0 : panFractionY(FDrag.Start.y(), pointer.y(), area.Height());
+        FMouseAction == maPanHoriz ? 0 : panFractionY(FDrag.Start.y(), pointer.y(), area.height());
     changeStartRanges(pannedRange, fx, fy);
 }
 
@@ -355,7 +355,7 @@ void TCustomRChart::Private::dragTextLabelTo(QPoint pointer) {
 // ---- Zoom rectangle
 
 QPoint TCustomRChart::Private::rectangleCorner(QPoint pointer) const {
-    const QPoint corner = mouseArea().Clamped(pointer);
+    const QPoint corner = mouseArea().clamped(pointer);
     return FIsometric ? squareCorner(FDrag.Start, corner) : corner;
 }
 
@@ -383,7 +383,7 @@ LayerRanges TCustomRChart::Private::rectangleRanges(int layer, QPoint start, QPo
     LayerRanges r{{x1, x2, currentX.Logarithmic}, {y1, y2, currentY.Logarithmic}};
     if (FMouseAction != maZoomWind) r = {orderedLike(x1, x2, currentX), orderedLike(y1, y2, currentY)};
     if (FIsometric)
-        r.Y = isometricYRange(r.X, r.Y, FGeometry.DataWidth(), FGeometry.DataHeight(), FAspectX, FAspectY);
+        r.Y = isometricYRange(r.X, r.Y, FGeometry.dataWidth(), FGeometry.dataHeight(), FAspectX, FAspectY);
     return r;
 }
 

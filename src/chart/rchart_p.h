@@ -9,7 +9,7 @@
 #include "chart/itempass/layers.h"
 #include "chart/paintcache.h"
 #include "chart/rchart.h"
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 
 #include <QPoint>
 #include <QRect>

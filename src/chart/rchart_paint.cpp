@@ -43,7 +43,7 @@ void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, in
 } // namespace
 
 TRect TCustomRChart::Private::dataAreaRect() const {
-    return Rect(FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataRight(), FGeometry.DataBottom());
+    return Rect(FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.dataRight(), FGeometry.dataBottom());
 }
 
 // ---- Paint
@@ -145,10 +145,10 @@ void TCustomRChart::Private::drawCaption(TCanvas& canvas) {
     canvas.Font().Assign(*q.Font());
     const ChartGeometry& g = FGeometry;
     static constexpr int kNoOffset = 0;
-    const int anchorsX[] = {kNoOffset, g.MarginLeft, g.MarginLeft + g.DataWidth() / 2, g.DataRight(),
+    const int anchorsX[] = {kNoOffset, g.MarginLeft, g.MarginLeft + g.dataWidth() / 2, g.dataRight(),
                             g.Width};
     // The shadow is not taken off the chart bottom here.
-    const int anchorsY[] = {kNoOffset, g.MarginTop, g.MarginTop + g.DataHeight() / 2,
+    const int anchorsY[] = {kNoOffset, g.MarginTop, g.MarginTop + g.dataHeight() / 2,
                             g.Height - g.MarginBottom, g.Height};
     int x = FCaptionPosX + anchorsX[static_cast<int>(FCaptionAnchorHoriz)];
     const int y = FCaptionPosY + anchorsY[static_cast<int>(FCaptionAnchorVert)];
@@ -190,7 +190,7 @@ void TCustomRChart::Private::drawBackground(TCanvas& canvas) {
     const LayerMap& layer1 = FMaps[0];
     const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
     ::drawBackground(*FBackGroundImg, canvas, FChartColor, FChartFrameColor, [&](double x, double y) {
-        return QPoint(paintClamp(layer1.X.ToPixel(x)), paintClamp(layer1.Y.ToPixel(y))) - origin;
+        return QPoint(paintClamp(layer1.X.toPixel(x)), paintClamp(layer1.Y.toPixel(y))) - origin;
     });
 }
 
@@ -266,7 +266,7 @@ bool TCustomRChart::Private::paintDataArea(TCanvas& canvas, bool onBitmap) {
 }
 
 QRect TCustomRChart::Private::dataAreaInFrame() const {
-    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.DataWidth() + 1, FGeometry.DataHeight() + 1};
+    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.dataWidth() + 1, FGeometry.dataHeight() + 1};
 }
 
 bool TCustomRChart::Private::paintDataAreaInFrame() {
@@ -310,7 +310,7 @@ int TCustomRChart::ItemsDrawnLastPaint() const {
 
 void TCustomRChart::Private::drawDataFrame(TCanvas& canvas, int left, int top) {
     canvas.Pen() = TPen{FChartFrameColor, 1, psSolid, pmCopy};
-    drawOutline(canvas, left, top, left + FGeometry.DataWidth(), top + FGeometry.DataHeight());
+    drawOutline(canvas, left, top, left + FGeometry.dataWidth(), top + FGeometry.dataHeight());
 }
 
 void TCustomRChart::Private::drawTextLabels(TCanvas& canvas, int left, int top) {
@@ -356,8 +356,8 @@ void TCustomRChart::Private::drawGridLines(TCanvas& canvas, const std::vector<do
     const TScaleProps& x = *q.ScaleX(layer);
     const TScaleProps& y = *q.ScaleY(layer);
     const LayerMap& map = FMaps[layerSlot(layer)];
-    const auto toX = [&](double v) { return paintClamp(map.X.ToPixel(v)) - FGeometry.MarginLeft + left; };
-    const auto toY = [&](double v) { return paintClamp(map.Y.ToPixel(v)) - FGeometry.MarginTop + top; };
+    const auto toX = [&](double v) { return paintClamp(map.X.toPixel(v)) - FGeometry.MarginLeft + left; };
+    const auto toY = [&](double v) { return paintClamp(map.Y.toPixel(v)) - FGeometry.MarginTop + top; };
     const bool dotted =
         FGridStyle == gsHorizDotLines || FGridStyle == gsVertDotLines || FGridStyle == gsDotLines;
     canvas.Pen().Style = dotted ? psDot : psSolid;

@@ -1,6 +1,6 @@
 #include "chart/vrxbase.h"
 
-#include "platform/controls/assignchanged.h"
+#include "platform/graphics/assignchanged.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>

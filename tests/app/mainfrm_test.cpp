@@ -35,8 +35,8 @@ protected:
     void dragTo(double t) { form->RC1MouseMoveInChart(form->RC1, true, TShiftState(ssLeft), t, 0); }
 
     const TChartItem& item(int i) const { return form->RC1->Items()[i]; }
-    QPointF endOf(int i) const { return form->RC1->Items().EndOf(item(i)); }
-    const StoredText& textOf(int i) const { return form->RC1->Items().TextOf(item(i)); }
+    QPointF endOf(int i) const { return form->RC1->Items().endOf(item(i)); }
+    const StoredText& textOf(int i) const { return form->RC1->Items().textOf(item(i)); }
 
     // A real mouse event on the chart, at the pixel of time t and distance s.
     void mouseOnChart(QEvent::Type type, double t, double s, Qt::MouseButtons buttons) {

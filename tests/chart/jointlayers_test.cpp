@@ -18,7 +18,7 @@ template <typename F> void expectError(F f, const char* message) {
 std::vector<int> xTable(const TJointLayers& j) {
     std::vector<int> t;
     for (int n = 1; n <= kLayerCount; ++n)
-        t.push_back(j.ControlledBy(jaX, n));
+        t.push_back(j.ControlledBy(JointAxis::X, n));
     return t;
 }
 
@@ -27,13 +27,13 @@ std::vector<int> xTable(const TJointLayers& j) {
 TEST(JointLayers, EveryLayerStartsIndependentAndIsPublishedByName) {
     TJointLayers j;
     for (int n = 1; n <= kLayerCount; ++n) {
-        EXPECT_EQ(j.ControlledBy(jaX, n), n);
-        EXPECT_EQ(j.ControlledBy(jaY, n), n);
+        EXPECT_EQ(j.ControlledBy(JointAxis::X, n), n);
+        EXPECT_EQ(j.ControlledBy(JointAxis::Y, n), n);
     }
     EXPECT_TRUE(j.setProperty("L07yControlledBy", 2));
-    EXPECT_EQ(j.ControlledBy(jaY, 7), 2);
+    EXPECT_EQ(j.ControlledBy(JointAxis::Y, 7), 2);
     EXPECT_EQ(j.property("L07yControlledBy").toInt(), 2);
-    EXPECT_EQ(j.ControlledBy(jaX, 7), 7);
+    EXPECT_EQ(j.ControlledBy(JointAxis::X, 7), 7);
     EXPECT_EQ(j.property("L16xControlledBy").toInt(), 16);
 }
 
@@ -46,7 +46,7 @@ TEST(JointLayers, JoiningNotifiesAndReleasingIsSilent) {
     j.SetL03xControlledBy(1);
     EXPECT_EQ(j.L03xControlledBy(), 1);
     ASSERT_EQ(joined.size(), 1u);
-    EXPECT_EQ(joined[0], std::make_pair(jaX, 3));
+    EXPECT_EQ(joined[0], std::make_pair(JointAxis::X, 3));
     EXPECT_EQ(changes, 1);
     j.SetL03xControlledBy(3);
     EXPECT_EQ(j.L03xControlledBy(), 3);
@@ -67,7 +67,7 @@ TEST(JointLayers, InvalidJoinsRaiseTheirMessagesAndChangeNothing) {
     EXPECT_EQ(xTable(j), before);
     // The y table is separate: layer 1's y is free to follow layer 2.
     j.SetL01yControlledBy(2);
-    EXPECT_EQ(j.ControlledBy(jaY, 1), 2);
+    EXPECT_EQ(j.ControlledBy(JointAxis::Y, 1), 2);
 }
 
 TEST(JointLayers, AssignCopiesBothTablesAndNotifies) {
@@ -78,7 +78,7 @@ TEST(JointLayers, AssignCopiesBothTablesAndNotifies) {
     int changes = 0;
     b.OnChange = [&] { ++changes; };
     b.Assign(a);
-    EXPECT_EQ(b.ControlledBy(jaX, 4), 2);
-    EXPECT_EQ(b.ControlledBy(jaY, 9), 16);
+    EXPECT_EQ(b.ControlledBy(JointAxis::X, 4), 2);
+    EXPECT_EQ(b.ControlledBy(JointAxis::Y, 9), 16);
     EXPECT_EQ(changes, 1);
 }

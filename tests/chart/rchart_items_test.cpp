@@ -30,7 +30,7 @@ TEST(RChartItems, ConstructionDefaults) {
     EXPECT_TRUE(chart.SuppressPaint());
     EXPECT_TRUE(chart.AutoRedraw());
     EXPECT_EQ(chart.ItemCount(), 0);
-    EXPECT_EQ(chart.Items().Capacity(), 0);
+    EXPECT_EQ(chart.Items().capacity(), 0);
     EXPECT_EQ(chart.AllocSize(), 1000);
     EXPECT_EQ(chart.UseDataOf(), nullptr);
     EXPECT_EQ(chart.NumSharingCharts(), 0);
@@ -112,13 +112,13 @@ TEST(RChartSharing, ItemsAppendedAnywhereAppearInAllSharingCharts) {
     for (RecordingChart* chart : {&a, &b, &c}) {
         ASSERT_EQ(chart->ItemCount(), 3) << chart->Name().toStdString();
         EXPECT_EQ(chart->Items()[1].X1, 2);
-        EXPECT_EQ(chart->Items().TextOf(chart->Items()[2]).Text, QStringLiteral("ds"));
+        EXPECT_EQ(chart->Items().textOf(chart->Items()[2]).Text, QStringLiteral("ds"));
     }
     // Growing past the first allocation keeps the sharing intact.
     for (int i = 0; i < 1500; ++i)
         c.AddLineTo(i, i);
     EXPECT_EQ(a.ItemCount(), 1503);
-    EXPECT_EQ(b.Items().Capacity(), 2000);
+    EXPECT_EQ(b.Items().capacity(), 2000);
     EXPECT_EQ(b.Items()[1502].X1, 1499);
 
     b.ClearItems();

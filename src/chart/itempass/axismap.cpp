@@ -30,7 +30,7 @@ AxisMap centred(int extent) {
 
 } // namespace
 
-int AxisMap::ToPixel(double value) const {
+int AxisMap::toPixel(double value) const {
     if (Logarithmic && !(value > kLogFloor)) return std::isnan(value) ? 0 : Pinned;
     const long double p = K * axisValue(value, Logarithmic) + D;
     if (std::isnan(p)) return 0;
@@ -38,7 +38,7 @@ int AxisMap::ToPixel(double value) const {
     return static_cast<int>(std::rint(std::clamp(p, -MaxPixel, MaxPixel)));
 }
 
-long double AxisMap::ToData(long double pixel) const {
+long double AxisMap::toData(long double pixel) const {
     if (K == 0) return 0;
     const long double v = (pixel - D) / K;
     return Logarithmic ? std::exp(v) : v;
@@ -46,10 +46,10 @@ long double AxisMap::ToData(long double pixel) const {
 
 LayerMap layerMap(const ChartGeometry& g, const AxisRange& x, const AxisRange& y) {
     LayerMap map;
-    map.X = g.DataWidth() > 0 ? axisMap(x, g.MarginLeft, g.DataRight()) : centred(g.Width);
+    map.X = g.dataWidth() > 0 ? axisMap(x, g.MarginLeft, g.dataRight()) : centred(g.Width);
     map.X.Logarithmic = x.Logarithmic;
     map.X.Pinned = x.High >= x.Low ? 0 : g.Width;
-    map.Y = g.DataHeight() > 0 ? axisMap(y, g.DataBottom(), g.MarginTop) : centred(g.Height);
+    map.Y = g.dataHeight() > 0 ? axisMap(y, g.dataBottom(), g.MarginTop) : centred(g.Height);
     map.Y.Logarithmic = y.Logarithmic;
     map.Y.Pinned = y.High >= y.Low ? g.Height : 0;
     return map;

@@ -13,14 +13,14 @@ struct ChartGeometry {
     int MarginBottom = 0;
     int ShadowWidth = 0;
 
-    // The data area runs from (MarginLeft, MarginTop) to (DataRight, DataBottom).
-    int DataRight() const { return Width - MarginRight - ShadowWidth; }
-    int DataBottom() const { return Height - MarginBottom - ShadowWidth; }
-    int DataWidth() const { return DataRight() - MarginLeft; }
-    int DataHeight() const { return DataBottom() - MarginTop; }
+    // The data area runs from (MarginLeft, MarginTop) to (dataRight, dataBottom).
+    int dataRight() const { return Width - MarginRight - ShadowWidth; }
+    int dataBottom() const { return Height - MarginBottom - ShadowWidth; }
+    int dataWidth() const { return dataRight() - MarginLeft; }
+    int dataHeight() const { return dataBottom() - MarginTop; }
     // The smallest size the chart accepts: a data area of at least 80 by 20 pixels.
-    int MinimumWidth() const { return MarginLeft + MarginRight + ShadowWidth + 80; }
-    int MinimumHeight() const { return MarginTop + MarginBottom + ShadowWidth + 20; }
+    int minimumWidth() const { return MarginLeft + MarginRight + ShadowWidth + 80; }
+    int minimumHeight() const { return MarginTop + MarginBottom + ShadowWidth + 20; }
 };
 
 struct AxisRange {
@@ -38,9 +38,9 @@ struct AxisMap {
     int Pinned = 0;
 
     // Clamped to +-2147483647 and rounded half to even; not-a-number gives 0.
-    int ToPixel(double value) const;
+    int toPixel(double value) const;
     // 0 when the axis has no pixels (K = 0).
-    long double ToData(long double pixel) const;
+    long double toData(long double pixel) const;
 
     bool operator==(const AxisMap&) const = default;
 };

@@ -35,27 +35,27 @@ enum class Fill : std::uint8_t { Lines, Open, Filled };
 enum class Op : std::uint8_t { End, Pixel, Stamp, Box, Circle, Path, Shape };
 
 struct Offset {
-    int dx = 0;
-    int dy = 0;
+    int Dx = 0;
+    int Dy = 0;
 };
 
 struct Step {
-    Op op = Op::End;
-    std::uint8_t count = 0; // points used
-    std::array<Offset, 5> points{};
-    std::uint8_t pattern = 0; // Stamp only
+    Op Kind = Op::End;
+    std::uint8_t Count = 0; // points used
+    std::array<Offset, 5> Points{};
+    std::uint8_t Pattern = 0; // Stamp only
 };
 
 struct Figure {
-    Fill fill = Fill::Lines;
-    std::array<Step, 6> steps{};
+    Fill Filling = Fill::Lines;
+    std::array<Step, 6> Steps{};
 };
 
 constexpr Step withPoints(Op op, std::initializer_list<Offset> points) {
     Step s{op, static_cast<std::uint8_t>(points.size()), {}, 0};
     int i = 0;
     for (Offset p : points)
-        s.points[i++] = p;
+        s.Points[i++] = p;
     return s;
 }
 
@@ -97,17 +97,17 @@ constexpr Figure lines(std::initializer_list<Step> steps) {
     Figure f{Fill::Lines, {}};
     int i = 0;
     for (Step s : steps)
-        f.steps[i++] = s;
+        f.Steps[i++] = s;
     return f;
 }
 constexpr Figure open(std::initializer_list<Step> steps) {
     Figure f = lines(steps);
-    f.fill = Fill::Open;
+    f.Filling = Fill::Open;
     return f;
 }
 constexpr Figure filled(std::initializer_list<Step> steps) {
     Figure f = lines(steps);
-    f.fill = Fill::Filled;
+    f.Filling = Fill::Filled;
     return f;
 }
 
@@ -169,8 +169,8 @@ constexpr std::array<Figure, kFirstCharacterMark> kFigures{{
 
 QPolygon pointsOf(const Step& s, int x, int y) {
     QPolygon points;
-    for (int i = 0; i < s.count; ++i)
-        points << QPoint(x + s.points[i].dx, y + s.points[i].dy);
+    for (int i = 0; i < s.Count; ++i)
+        points << QPoint(x + s.Points[i].Dx, y + s.Points[i].Dy);
     return points;
 }
 
@@ -182,12 +182,12 @@ void drawStamp(TCanvas& canvas, const Pattern& pattern, int x, int y) {
 
 void drawStep(TCanvas& canvas, const Step& s, int x, int y) {
     const QPolygon p = pointsOf(s, x, y);
-    switch (s.op) {
+    switch (s.Kind) {
     case Op::Pixel:
         canvas.SetPixels(p[0].x(), p[0].y(), canvas.Pen().Color);
         break;
     case Op::Stamp:
-        drawStamp(canvas, kPatterns[s.pattern], x, y);
+        drawStamp(canvas, kPatterns[s.Pattern], x, y);
         break;
     case Op::Box:
         canvas.Rectangle(p[0].x(), p[0].y(), p[1].x(), p[1].y());
@@ -208,11 +208,11 @@ void drawStep(TCanvas& canvas, const Step& s, int x, int y) {
 
 void drawFigure(TCanvas& canvas, const Figure& figure, int x, int y) {
     const TColor brushColor = canvas.Brush().Color;
-    if (figure.fill == Fill::Filled)
+    if (figure.Filling == Fill::Filled)
         canvas.Brush() = TBrush{canvas.Pen().Color, bsSolid};
-    else if (figure.fill == Fill::Open)
+    else if (figure.Filling == Fill::Open)
         canvas.Brush().Style = bsClear;
-    for (const Step& s : figure.steps)
+    for (const Step& s : figure.Steps)
         drawStep(canvas, s, x, y);
     canvas.Brush() = TBrush{brushColor, bsSolid};
 }

@@ -21,37 +21,37 @@ bool coversLast(std::span<const QPoint> run) {
 
 } // namespace
 
-std::span<const QPoint> ColumnRun::Close() {
-    keptCount = 0;
-    if (!open) return {};
-    open = false;
-    const QPoint last = previous;
-    keep(first);
-    const bool lowFirst = lowest.At < highest.At;
-    for (const Extreme& e : {lowFirst ? lowest : highest, lowFirst ? highest : lowest})
-        if (e.At > 0 && e.At < count - 1) keep(e.Point);
+std::span<const QPoint> ColumnRun::close() {
+    FKeptCount = 0;
+    if (!FOpen) return {};
+    FOpen = false;
+    const QPoint last = FPrevious;
+    keep(FFirst);
+    const bool lowFirst = FLowest.At < FHighest.At;
+    for (const Extreme& e : {lowFirst ? FLowest : FHighest, lowFirst ? FHighest : FLowest})
+        if (e.At > 0 && e.At < FCount - 1) keep(e.Point);
     keep(last);
-    const std::span<const QPoint> thinned(kept.data(), keptCount);
-    if (lastCovered && !coversLast(thinned)) {
+    const std::span<const QPoint> thinned(FKept.data(), FKeptCount);
+    if (FLastCovered && !coversLast(thinned)) {
         // Step to the far end of the column and back, over the last pixel.
-        keep(last.y() == lowest.Point.y() ? highest.Point : lowest.Point);
+        keep(last.y() == FLowest.Point.y() ? FHighest.Point : FLowest.Point);
         keep(last);
     }
-    return {kept.data(), keptCount};
+    return {FKept.data(), FKeptCount};
 }
 
 std::span<const QPoint> ColumnRun::startColumn(QPoint p) {
-    const std::span<const QPoint> ended = Close();
-    open = true;
-    first = previous = p;
-    lowest = highest = {p, 0};
-    count = 1;
-    lastCovered = false;
+    const std::span<const QPoint> ended = close();
+    FOpen = true;
+    FFirst = FPrevious = p;
+    FLowest = FHighest = {p, 0};
+    FCount = 1;
+    FLastCovered = false;
     return ended;
 }
 
 // Repeated points draw nothing: they are left out.
 void ColumnRun::keep(QPoint p) {
-    if (keptCount > 0 && kept[keptCount - 1] == p) return;
-    kept[keptCount++] = p;
+    if (FKeptCount > 0 && FKept[FKeptCount - 1] == p) return;
+    FKept[FKeptCount++] = p;
 }

@@ -19,13 +19,13 @@ class ColumnRun {
 public:
     // Takes the next point of the polyline. When the point starts a new column, returns the points
     // to draw of the run it ends; otherwise nothing.
-    std::span<const QPoint> Add(QPoint p) {
-        if (!open || p.x() != first.x()) return startColumn(p);
+    std::span<const QPoint> add(QPoint p) {
+        if (!FOpen || p.x() != FFirst.x()) return startColumn(p);
         extend(p);
         return {};
     }
     // Ends the open run: returns its points to draw.
-    std::span<const QPoint> Close();
+    std::span<const QPoint> close();
 
 private:
     struct Extreme {
@@ -36,23 +36,24 @@ private:
     std::span<const QPoint> startColumn(QPoint p);
     void extend(QPoint p) {
         const int y = p.y();
-        lastCovered = y >= lowest.Point.y() && y <= highest.Point.y() && (y != previous.y() || lastCovered);
+        FLastCovered =
+            y >= FLowest.Point.y() && y <= FHighest.Point.y() && (y != FPrevious.y() || FLastCovered);
         // The first of equal extremes is kept, so that a last point equal to one is drawn as before.
-        if (y < lowest.Point.y()) lowest = {p, count};
-        if (y > highest.Point.y()) highest = {p, count};
-        previous = p;
-        ++count;
+        if (y < FLowest.Point.y()) FLowest = {p, FCount};
+        if (y > FHighest.Point.y()) FHighest = {p, FCount};
+        FPrevious = p;
+        ++FCount;
     }
     void keep(QPoint p);
 
-    bool open = false;
-    QPoint first;
-    QPoint previous;
-    Extreme lowest;
-    Extreme highest;
-    int count = 0;
+    bool FOpen = false;
+    QPoint FFirst;
+    QPoint FPrevious;
+    Extreme FLowest;
+    Extreme FHighest;
+    int FCount = 0;
     // Whether the segments before the last point draw the last point's pixel.
-    bool lastCovered = false;
-    std::array<QPoint, 6> kept;
-    std::size_t keptCount = 0;
+    bool FLastCovered = false;
+    std::array<QPoint, 6> FKept;
+    std::size_t FKeptCount = 0;
 };

@@ -20,7 +20,7 @@ std::uint8_t alignmentCode(TAlignment alignment) {
 
 } // namespace
 
-ChartItemList::ChartItemList() : store(std::make_shared<Store>()) {}
+ChartItemList::ChartItemList() : FStore(std::make_shared<Store>()) {}
 
 // What the list keeps beside an item of the given kind; an empty value for other kinds.
 template <class Extra>
@@ -30,105 +30,105 @@ const Extra& ChartItemList::extraOf(const TChartItem& item, ItemKind kind, const
     return item.Kind == kind && item.ExtraNo >= 0 && at < extras.size() ? extras[at] : none;
 }
 
-QPointF ChartItemList::EndOf(const TChartItem& item) const {
-    return extraOf(item, ikLine, store->Ends);
+QPointF ChartItemList::endOf(const TChartItem& item) const {
+    return extraOf(item, ikLine, FStore->Ends);
 }
 
-const StoredText& ChartItemList::TextOf(const TChartItem& item) const {
-    return extraOf(item, ikText, store->Texts);
+const StoredText& ChartItemList::textOf(const TChartItem& item) const {
+    return extraOf(item, ikText, FStore->Texts);
 }
 
-void ChartItemList::Append(const TChartItem& item, int growBy) {
-    if (store->Count >= Capacity())
-        store->Items.resize(store->Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
-    store->Items[static_cast<std::size_t>(store->Count)] = item;
-    ++store->Count;
+void ChartItemList::append(const TChartItem& item, int growBy) {
+    if (FStore->Count >= capacity())
+        FStore->Items.resize(FStore->Items.size() + static_cast<std::size_t>(std::max(growBy, 1)));
+    FStore->Items[static_cast<std::size_t>(FStore->Count)] = item;
+    ++FStore->Count;
 }
 
 template <class Extra>
 void ChartItemList::appendWith(TChartItem item, std::vector<Extra>& extras, Extra extra, int growBy) {
     item.ExtraNo = static_cast<std::int32_t>(extras.size());
     extras.push_back(std::move(extra));
-    Append(item, growBy);
+    append(item, growBy);
 }
 
-void ChartItemList::AppendLine(TChartItem item, QPointF end, int growBy) {
-    appendWith(item, store->Ends, end, growBy);
+void ChartItemList::appendLine(TChartItem item, QPointF end, int growBy) {
+    appendWith(item, FStore->Ends, end, growBy);
 }
 
-void ChartItemList::AppendText(TChartItem item, StoredText text, int growBy) {
-    appendWith(item, store->Texts, std::move(text), growBy);
+void ChartItemList::appendText(TChartItem item, StoredText text, int growBy) {
+    appendWith(item, FStore->Texts, std::move(text), growBy);
 }
 
-void ChartItemList::Clear() {
-    store->Items = {};
-    store->Ends = {};
-    store->Texts = {};
-    store->Count = 0;
+void ChartItemList::clear() {
+    FStore->Items = {};
+    FStore->Ends = {};
+    FStore->Texts = {};
+    FStore->Count = 0;
 }
 
-ChartItemList ChartItemList::Detached() const {
+ChartItemList ChartItemList::detached() const {
     ChartItemList copy;
-    *copy.store = *store;
+    *copy.FStore = *FStore;
     return copy;
 }
 
-void ChartItems::AddMark(double x, double y, int markType) {
+void ChartItems::addMark(double x, double y, int markType) {
     TChartItem item = stamped(ikMark, x, y);
     item.MarkOrAlign = static_cast<std::uint8_t>(std::clamp(markType, 0, 255));
-    list.Append(item, allocSize);
+    FList.append(item, FAllocSize);
 }
 
-void ChartItems::AddLine(double x1, double y1, double x2, double y2) {
+void ChartItems::addLine(double x1, double y1, double x2, double y2) {
     TChartItem item = stamped(ikLine, x1, y1);
-    item.FillColor = fillColor;
-    list.AppendLine(item, QPointF(x2, y2), allocSize);
+    item.FillColor = FFillColor;
+    FList.appendLine(item, QPointF(x2, y2), FAllocSize);
 }
 
-void ChartItems::AddLineTo(double x, double y) {
+void ChartItems::addLineTo(double x, double y) {
     TChartItem item = stamped(ikLineTo, x, y);
-    item.FillColor = fillColor;
-    list.Append(item, allocSize);
+    item.FillColor = FFillColor;
+    FList.append(item, FAllocSize);
 }
 
-void ChartItems::AddText(double x, double y, int fontSize, const QString& text) {
+void ChartItems::addText(double x, double y, int fontSize, const QString& text) {
     TChartItem item = stamped(ikText, x, y);
-    item.MarkOrAlign = alignmentCode(textAlignment);
-    list.AppendText(item, StoredText{itemText(text), fontSize}, allocSize);
+    item.MarkOrAlign = alignmentCode(FTextAlignment);
+    FList.appendText(item, StoredText{itemText(text), fontSize}, FAllocSize);
 }
 
-void ChartItems::SetLineWidth(int value) {
-    lineWidth = std::clamp(value, 0, 255);
+void ChartItems::setLineWidth(int value) {
+    FLineWidth = std::clamp(value, 0, 255);
 }
 
-void ChartItems::SetClassDefault(int value) {
-    if (value >= 0 && value <= 254) classDefault = value;
+void ChartItems::setClassDefault(int value) {
+    if (value >= 0 && value <= 254) FClassDefault = value;
 }
 
-void ChartItems::SetCurrentLayer(int value) {
-    currentLayer = clampLayer(value);
+void ChartItems::setCurrentLayer(int value) {
+    FCurrentLayer = clampLayer(value);
 }
 
-void ChartItems::SetAllocSize(int value) {
-    if (value >= 1 && value <= 1000000) allocSize = value;
+void ChartItems::setAllocSize(int value) {
+    if (value >= 1 && value <= 1000000) FAllocSize = value;
 }
 
 TChartItem ChartItems::stamped(ItemKind kind, double x1, double y1) const {
     TChartItem item;
     item.Kind = kind;
-    item.Layer = static_cast<std::uint8_t>(currentLayer);
-    item.ClassNo = static_cast<std::uint8_t>(classDefault);
+    item.Layer = static_cast<std::uint8_t>(FCurrentLayer);
+    item.ClassNo = static_cast<std::uint8_t>(FClassDefault);
     item.X1 = x1;
     item.Y1 = y1;
-    item.Color = dataColor;
-    item.PenStyle = penStyle;
-    item.LineWidth = static_cast<std::uint8_t>(lineWidth);
+    item.Color = FDataColor;
+    item.PenStyle = FPenStyle;
+    item.LineWidth = static_cast<std::uint8_t>(FLineWidth);
     return item;
 }
 
 QString itemText(const QString& text) {
-    if (text.size() <= ChartItems::MaxTextLength) return text;
-    int length = ChartItems::MaxTextLength;
+    if (text.size() <= ChartItems::kMaxTextLength) return text;
+    int length = ChartItems::kMaxTextLength;
     if (text.at(length - 1).isHighSurrogate()) --length;
     return text.left(length);
 }

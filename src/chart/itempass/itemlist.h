@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/itempass/layers.h"
+#include "platform/graphics/assignchanged.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/tcolor.h"
 
@@ -44,27 +45,27 @@ struct StoredText {
     bool operator==(const StoredText&) const = default;
 };
 
-// A handle on a growable item array. Copies of a handle see the same items; Detached() gives an
+// A handle on a growable item array. Copies of a handle see the same items; detached() gives an
 // independent copy.
 class ChartItemList {
 public:
     ChartItemList();
 
-    int Count() const { return store->Count; }
-    int Capacity() const { return static_cast<int>(store->Items.size()); }
-    const TChartItem& operator[](int index) const { return store->Items[static_cast<std::size_t>(index)]; }
+    int count() const { return FStore->Count; }
+    int capacity() const { return static_cast<int>(FStore->Items.size()); }
+    const TChartItem& operator[](int index) const { return FStore->Items[static_cast<std::size_t>(index)]; }
     // The far end (X2, Y2) of a line; (0, 0) for the other kinds.
-    QPointF EndOf(const TChartItem& item) const;
+    QPointF endOf(const TChartItem& item) const;
     // The text and font size of a text item; empty for the other kinds.
-    const StoredText& TextOf(const TChartItem& item) const;
+    const StoredText& textOf(const TChartItem& item) const;
 
     // Grows the capacity by growBy slots when the list is full.
-    void Append(const TChartItem& item, int growBy);
-    void AppendLine(TChartItem item, QPointF end, int growBy);
-    void AppendText(TChartItem item, StoredText text, int growBy);
+    void append(const TChartItem& item, int growBy);
+    void appendLine(TChartItem item, QPointF end, int growBy);
+    void appendText(TChartItem item, StoredText text, int growBy);
     // Empties the list and releases its capacity.
-    void Clear();
-    ChartItemList Detached() const;
+    void clear();
+    ChartItemList detached() const;
 
 private:
     template <class Extra>
@@ -78,58 +79,59 @@ private:
         std::vector<StoredText> Texts;
         int Count = 0;
     };
-    std::shared_ptr<Store> store;
+    std::shared_ptr<Store> FStore;
 };
 
 // One chart's current drawing attributes and its handle on the item list: the four drawing
 // operations stamp the attributes into a new item and append it.
 class ChartItems {
 public:
-    static constexpr int MaxTextLength = 15;
+    static constexpr int kMaxTextLength = 15;
 
-    const ChartItemList& List() const { return list; }
-    void SetList(const ChartItemList& shared) { list = shared; }
-    int ItemCount() const { return list.Count(); }
+    const ChartItemList& list() const { return FList; }
+    void setList(const ChartItemList& shared) { FList = shared; }
+    int itemCount() const { return FList.count(); }
 
-    void AddMark(double x, double y, int markType);
-    void AddLine(double x1, double y1, double x2, double y2);
-    void AddLineTo(double x, double y);
-    void AddText(double x, double y, int fontSize, const QString& text);
-    void ClearItems() { list.Clear(); }
+    void addMark(double x, double y, int markType);
+    void addLine(double x1, double y1, double x2, double y2);
+    void addLineTo(double x, double y);
+    void addText(double x, double y, int fontSize, const QString& text);
+    void clearItems() { FList.clear(); }
 
-    TColor DataColor() const { return dataColor; }
-    void SetDataColor(TColor value) { dataColor = value; }
-    TColor FillColor() const { return fillColor; }
-    void SetFillColor(TColor value) { fillColor = value; }
-    TPenStyle PenStyle() const { return penStyle; }
-    void SetPenStyle(TPenStyle value) { penStyle = value; }
+    TColor dataColor() const { return FDataColor; }
+    void setDataColor(TColor value) { FDataColor = value; }
+    TColor fillColor() const { return FFillColor; }
+    void setFillColor(TColor value) { FFillColor = value; }
+    TPenStyle penStyle() const { return FPenStyle; }
+    void setPenStyle(TPenStyle value) { FPenStyle = value; }
     // A byte: clamped to 0..255.
-    int LineWidth() const { return lineWidth; }
-    void SetLineWidth(int value);
+    int lineWidth() const { return FLineWidth; }
+    void setLineWidth(int value);
     // 0..254; anything else is ignored (255 is reserved).
-    int ClassDefault() const { return classDefault; }
-    void SetClassDefault(int value);
+    int classDefault() const { return FClassDefault; }
+    void setClassDefault(int value);
     // Clamped to the layers 1..16.
-    int CurrentLayer() const { return currentLayer; }
-    void SetCurrentLayer(int value);
-    TAlignment TextAlignment() const { return textAlignment; }
-    void SetTextAlignment(TAlignment value) { textAlignment = value; }
+    int currentLayer() const { return FCurrentLayer; }
+    void setCurrentLayer(int value);
+    TAlignment textAlignment() const { return FTextAlignment; }
+    // Whether the alignment changed.
+    bool setTextAlignment(TAlignment value) { return assignChanged(FTextAlignment, value); }
     // 1..1000000; anything else is ignored.
-    int AllocSize() const { return allocSize; }
-    void SetAllocSize(int value);
+    int allocSize() const { return FAllocSize; }
+    void setAllocSize(int value);
 
 private:
     TChartItem stamped(ItemKind kind, double x1, double y1) const;
 
-    ChartItemList list;
-    TColor dataColor = clBlack;
-    TColor fillColor = rgbColor(192, 192, 192);
-    TPenStyle penStyle = TPenStyle::psSolid;
-    int lineWidth = 1;
-    int classDefault = 0;
-    int currentLayer = 1;
-    TAlignment textAlignment = TAlignment::taCenter;
-    int allocSize = 1000;
+    ChartItemList FList;
+    TColor FDataColor = clBlack;
+    TColor FFillColor = rgbColor(192, 192, 192);
+    TPenStyle FPenStyle = TPenStyle::psSolid;
+    int FLineWidth = 1;
+    int FClassDefault = 0;
+    int FCurrentLayer = 1;
+    TAlignment FTextAlignment = TAlignment::taCenter;
+    int FAllocSize = 1000;
 };
 
 // The text as an item stores it: at most 15 characters, never ending in half a surrogate pair.

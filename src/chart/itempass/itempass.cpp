@@ -13,58 +13,58 @@ using enum Graphics::TBrushStyle;
 using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
 
-void CanvasItemTarget::SetPenWidth(int width) {
-    canvas.Pen().Width = width;
+void CanvasItemTarget::setPenWidth(int width) {
+    FCanvas.Pen().Width = width;
 }
-void CanvasItemTarget::SetPenColor(TColor color) {
-    canvas.Pen().Color = color;
+void CanvasItemTarget::setPenColor(TColor color) {
+    FCanvas.Pen().Color = color;
 }
-void CanvasItemTarget::SetPenStyle(TPenStyle style) {
-    canvas.Pen().Style = style;
-}
-
-void CanvasItemTarget::SetBrushColor(TColor color) {
-    canvas.Brush().Color = color;
-    canvas.Brush().Style = bsSolid;
+void CanvasItemTarget::setPenStyle(TPenStyle style) {
+    FCanvas.Pen().Style = style;
 }
 
-void CanvasItemTarget::SetBrushClear() {
-    canvas.Brush().Style = bsClear;
-}
-void CanvasItemTarget::MoveTo(QPoint p) {
-    canvas.MoveTo(p.x(), p.y());
-}
-void CanvasItemTarget::LineTo(QPoint p) {
-    canvas.LineTo(p.x(), p.y());
+void CanvasItemTarget::setBrushColor(TColor color) {
+    FCanvas.Brush().Color = color;
+    FCanvas.Brush().Style = bsSolid;
 }
 
-void CanvasItemTarget::Polyline(const std::vector<QPoint>& points) {
-    canvas.Polyline(QPolygon(points.begin(), points.end()));
+void CanvasItemTarget::setBrushClear() {
+    FCanvas.Brush().Style = bsClear;
+}
+void CanvasItemTarget::moveTo(QPoint p) {
+    FCanvas.MoveTo(p.x(), p.y());
+}
+void CanvasItemTarget::lineTo(QPoint p) {
+    FCanvas.LineTo(p.x(), p.y());
 }
 
-void CanvasItemTarget::SetPixel(QPoint p, TColor color) {
-    canvas.SetPixels(p.x(), p.y(), color);
-}
-void CanvasItemTarget::SetFontColor(TColor color) {
-    canvas.Font().SetColor(color);
+void CanvasItemTarget::polyline(const std::vector<QPoint>& points) {
+    FCanvas.Polyline(QPolygon(points.begin(), points.end()));
 }
 
-void CanvasItemTarget::SetFont(TFontStyles style, int points) {
-    canvas.Font().SetStyle(style);
-    canvas.Font().SetSize(points);
+void CanvasItemTarget::setPixel(QPoint p, TColor color) {
+    FCanvas.SetPixels(p.x(), p.y(), color);
+}
+void CanvasItemTarget::setFontColor(TColor color) {
+    FCanvas.Font().SetColor(color);
 }
 
-QSize CanvasItemTarget::TextExtent(const QString& text) {
-    return canvas.TextExtent(text);
+void CanvasItemTarget::setFont(TFontStyles style, int points) {
+    FCanvas.Font().SetStyle(style);
+    FCanvas.Font().SetSize(points);
 }
-void CanvasItemTarget::TextOut(QPoint topLeft, const QString& text) {
-    canvas.TextOut(topLeft.x(), topLeft.y(), text);
+
+QSize CanvasItemTarget::textExtent(const QString& text) {
+    return FCanvas.TextExtent(text);
 }
-void CanvasItemTarget::DrawMark(int markType, QPoint centre) {
-    ::drawMark(canvas, markType, centre.x(), centre.y());
+void CanvasItemTarget::textOut(QPoint topLeft, const QString& text) {
+    FCanvas.TextOut(topLeft.x(), topLeft.y(), text);
 }
-bool CanvasItemTarget::PenOverdrawHarmless() const {
-    return canvas.Pen().Mode == pmCopy;
+void CanvasItemTarget::drawMark(int markType, QPoint centre) {
+    ::drawMark(FCanvas, markType, centre.x(), centre.y());
+}
+bool CanvasItemTarget::penOverdrawHarmless() const {
+    return FCanvas.Pen().Mode == pmCopy;
 }
 
 namespace {
@@ -74,33 +74,35 @@ class ItemPass {
 public:
     ItemPass(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
              const ItemPassSettings& settings)
-        : target(target), items(items), settings(settings), overdrawHarmless(target.PenOverdrawHarmless()),
-          penWidth(settings.LineWidth), penColor(settings.ChartColor), brushColor(settings.ChartColor),
-          fontColor(settings.ChartColor), current(settings.Origin) {
+        : FTarget(target), FItems(items), FSettings(settings),
+          FOverdrawHarmless(target.penOverdrawHarmless()), FPenWidth(settings.LineWidth),
+          FPenColor(settings.ChartColor), FBrushColor(settings.ChartColor), FFontColor(settings.ChartColor),
+          FCurrent(settings.Origin) {
         mapLayers(maps);
-        target.SetPenWidth(penWidth);
-        target.MoveTo(current);
-        target.SetPenColor(penColor);
-        target.SetBrushColor(brushColor);
-        target.SetPenStyle(penStyle);
+        target.setPenWidth(FPenWidth);
+        target.moveTo(FCurrent);
+        target.setPenColor(FPenColor);
+        target.setBrushColor(FBrushColor);
+        target.setPenStyle(FPenStyle);
     }
     // Takes up where a paused pass stood; the target is as the pass left it.
     ItemPass(ItemTarget& target, const ChartItemList& items, const PerLayer<LayerMap>& maps,
              const ItemPassSettings& settings, const ItemPassState& state)
-        : target(target), items(items), settings(settings), overdrawHarmless(target.PenOverdrawHarmless()),
-          penWidth(state.PenWidth), penColor(state.PenColor), brushColor(state.BrushColor),
-          fontColor(state.FontColor), penStyle(state.PenStyle), current(state.Current) {
+        : FTarget(target), FItems(items), FSettings(settings),
+          FOverdrawHarmless(target.penOverdrawHarmless()), FPenWidth(state.PenWidth),
+          FPenColor(state.PenColor), FBrushColor(state.BrushColor), FFontColor(state.FontColor),
+          FPenStyle(state.PenStyle), FCurrent(state.Current) {
         mapLayers(maps);
     }
 
     // Draws the item at index, or the run of polyline points starting there; returns the index of
     // the next item to draw.
     int draw(int index) {
-        const TChartItem& item = items[index];
-        if (item.LineWidth != penWidth) {
+        const TChartItem& item = FItems[index];
+        if (item.LineWidth != FPenWidth) {
             flush();
-            penWidth = item.LineWidth;
-            target.SetPenWidth(penWidth);
+            FPenWidth = item.LineWidth;
+            FTarget.setPenWidth(FPenWidth);
         }
         switch (item.Kind) {
         case ikMark:
@@ -125,42 +127,42 @@ public:
 
     void finish() {
         flush();
-        target.SetPenWidth(1);
+        FTarget.setPenWidth(1);
     }
 
     ItemPassState pause() {
         flush();
-        return {penWidth, penColor, brushColor, fontColor, penStyle, current};
+        return {FPenWidth, FPenColor, FBrushColor, FFontColor, FPenStyle, FCurrent};
     }
 
 private:
     void mapLayers(const PerLayer<LayerMap>& maps) {
         for (std::size_t i = 0; i < maps.size(); ++i)
-            layers[i] = {PaintAxis(maps[i].X), PaintAxis(maps[i].Y)};
-        points.reserve(kMaxPolylinePoints);
+            FLayers[i] = {PaintAxis(maps[i].X), PaintAxis(maps[i].Y)};
+        FPoints.reserve(kMaxPolylinePoints);
     }
 
     QPoint toTarget(int layer, double x, double y) const {
-        const PaintLayer& map = layers[layerSlot(layer)];
-        const QPoint control(map.X.Pixel(x), map.Y.Pixel(y));
-        return control - settings.DataOrigin + settings.Origin;
+        const PaintLayer& map = FLayers[layerSlot(layer)];
+        const QPoint control(map.X.pixel(x), map.Y.pixel(y));
+        return control - FSettings.DataOrigin + FSettings.Origin;
     }
 
     void usePenColor(TColor color) {
-        if (color != penColor) target.SetPenColor(penColor = color);
+        if (color != FPenColor) FTarget.setPenColor(FPenColor = color);
     }
     void usePenStyle(TPenStyle style) {
-        if (style != penStyle) target.SetPenStyle(penStyle = style);
+        if (style != FPenStyle) FTarget.setPenStyle(FPenStyle = style);
     }
     void useBrushColor(TColor color) {
-        if (color != brushColor) target.SetBrushColor(brushColor = color);
+        if (color != FBrushColor) FTarget.setBrushColor(FBrushColor = color);
     }
 
     void drawMark(const TChartItem& item) {
         flush();
         usePenColor(item.Color);
         usePenStyle(item.PenStyle);
-        target.DrawMark(item.MarkOrAlign, toTarget(item.Layer, item.X1, item.Y1));
+        FTarget.drawMark(item.MarkOrAlign, toTarget(item.Layer, item.X1, item.Y1));
     }
 
     void drawLine(const TChartItem& item) {
@@ -169,23 +171,23 @@ private:
         usePenStyle(item.PenStyle);
         useBrushColor(item.FillColor);
         const QPoint from = toTarget(item.Layer, item.X1, item.Y1);
-        const QPointF end = items.EndOf(item);
+        const QPointF end = FItems.endOf(item);
         const QPoint to = toTarget(item.Layer, end.x(), end.y());
         if (from == to) {
-            target.SetPixel(from, item.Color);
+            FTarget.setPixel(from, item.Color);
             return;
         }
-        target.MoveTo(from);
-        target.LineTo(to);
-        current = to;
+        FTarget.moveTo(from);
+        FTarget.lineTo(to);
+        FCurrent = to;
     }
 
     void usePointAttributes(const TChartItem& item) {
-        if (item.Color != penColor || item.PenStyle != penStyle || item.FillColor != brushColor) {
+        if (item.Color != FPenColor || item.PenStyle != FPenStyle || item.FillColor != FBrushColor) {
             flush();
-            target.SetPenColor(penColor = item.Color);
-            target.SetPenStyle(penStyle = item.PenStyle);
-            target.SetBrushColor(brushColor = item.FillColor);
+            FTarget.setPenColor(FPenColor = item.Color);
+            FTarget.setPenStyle(FPenStyle = item.PenStyle);
+            FTarget.setBrushColor(FBrushColor = item.FillColor);
         }
     }
 
@@ -193,18 +195,18 @@ private:
     // most of their time here: a point whose x lies in the span of the column before is not mapped
     // again.
     int addThinnedPoints(int index) {
-        const TChartItem& head = items[index];
-        const PaintLayer& map = layers[layerSlot(head.Layer)];
-        const QPoint shift = settings.Origin - settings.DataOrigin;
+        const TChartItem& head = FItems[index];
+        const PaintLayer& map = FLayers[layerSlot(head.Layer)];
+        const QPoint shift = FSettings.Origin - FSettings.DataOrigin;
         PaintAxis::Span span;
         int x = 0;
-        for (; index < items.Count() && drawnAlike(items[index], head); ++index) {
-            const TChartItem& item = items[index];
-            if (!span.Holds(item.X1)) {
-                x = map.X.Pixel(item.X1);
-                span = map.X.PixelSpan(x);
+        for (; index < FItems.count() && drawnAlike(FItems[index], head); ++index) {
+            const TChartItem& item = FItems[index];
+            if (!span.holds(item.X1)) {
+                x = map.X.pixel(item.X1);
+                span = map.X.pixelSpan(x);
             }
-            keep(column.Add(QPoint(x, map.Y.Pixel(item.Y1)) + shift));
+            keep(FColumn.add(QPoint(x, map.Y.pixel(item.Y1)) + shift));
         }
         return index;
     }
@@ -216,7 +218,7 @@ private:
     }
 
     // Pen width and style only change after a flush, which closes the column run.
-    bool thinnable() const { return overdrawHarmless && penWidth <= 1 && penStyle == psSolid; }
+    bool thinnable() const { return FOverdrawHarmless && FPenWidth <= 1 && FPenStyle == psSolid; }
 
     void keep(std::span<const QPoint> kept) {
         for (QPoint p : kept)
@@ -224,57 +226,57 @@ private:
     }
 
     void keep(QPoint p) {
-        if (points.empty()) points.push_back(current);
-        points.push_back(p);
-        if (static_cast<int>(points.size()) >= kMaxPolylinePoints) drawPolyline();
+        if (FPoints.empty()) FPoints.push_back(FCurrent);
+        FPoints.push_back(p);
+        if (static_cast<int>(FPoints.size()) >= kMaxPolylinePoints) drawPolyline();
     }
 
     void drawText(const TChartItem& item) {
         flush();
-        if (item.Color != fontColor) target.SetFontColor(fontColor = item.Color);
-        const StoredText& text = items.TextOf(item);
-        target.SetFont(settings.TextFontStyle, text.FontSize);
-        if (settings.SolidTextBackground)
-            target.SetBrushColor(brushColor = settings.TextBkColor);
+        if (item.Color != FFontColor) FTarget.setFontColor(FFontColor = item.Color);
+        const StoredText& text = FItems.textOf(item);
+        FTarget.setFont(FSettings.TextFontStyle, text.FontSize);
+        if (FSettings.SolidTextBackground)
+            FTarget.setBrushColor(FBrushColor = FSettings.TextBkColor);
         else
-            target.SetBrushClear();
-        const QSize extent = target.TextExtent(text.Text);
+            FTarget.setBrushClear();
+        const QSize extent = FTarget.textExtent(text.Text);
         QPoint p = toTarget(item.Layer, item.X1, item.Y1) - QPoint(0, extent.height() / 2);
         if (item.MarkOrAlign == 1)
             p.rx() -= extent.width();
         else if (item.MarkOrAlign == 2)
             p.rx() -= extent.width() / 2;
-        target.TextOut(p, text.Text);
+        FTarget.textOut(p, text.Text);
     }
 
     // Draws the open polyline with the rest of its column run.
     void flush() {
-        keep(column.Close());
+        keep(FColumn.close());
         drawPolyline();
     }
 
     // Draws the open polyline; its last point becomes the current position.
     void drawPolyline() {
-        if (points.empty()) return;
-        target.Polyline(points);
-        current = points.back();
-        target.MoveTo(current);
-        points.clear();
+        if (FPoints.empty()) return;
+        FTarget.polyline(FPoints);
+        FCurrent = FPoints.back();
+        FTarget.moveTo(FCurrent);
+        FPoints.clear();
     }
 
-    ItemTarget& target;
-    const ChartItemList& items;
-    PerLayer<PaintLayer> layers;
-    const ItemPassSettings& settings;
-    const bool overdrawHarmless;
-    int penWidth;
-    TColor penColor;
-    TColor brushColor;
-    TColor fontColor;
-    TPenStyle penStyle = psSolid;
-    QPoint current;
-    std::vector<QPoint> points;
-    ColumnRun column;
+    ItemTarget& FTarget;
+    const ChartItemList& FItems;
+    PerLayer<PaintLayer> FLayers;
+    const ItemPassSettings& FSettings;
+    const bool FOverdrawHarmless;
+    int FPenWidth;
+    TColor FPenColor;
+    TColor FBrushColor;
+    TColor FFontColor;
+    TPenStyle FPenStyle = psSolid;
+    QPoint FCurrent;
+    std::vector<QPoint> FPoints;
+    ColumnRun FColumn;
 };
 
 } // namespace
@@ -284,7 +286,7 @@ void drawItemList(ItemTarget& target, const ChartItemList& items, const PerLayer
     ItemPass pass = plan.Resume ? ItemPass(target, items, maps, settings, *plan.Resume)
                                 : ItemPass(target, items, maps, settings);
     // A pause comes before an item that closes the polyline, never inside a run of polyline points.
-    for (int i = plan.From; i < items.Count();) {
+    for (int i = plan.From; i < items.count();) {
         if (i == plan.PauseBefore) plan.OnPause(pass.pause());
         i = pass.draw(i);
     }

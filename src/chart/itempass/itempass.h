@@ -26,49 +26,49 @@ class TCanvas;
 class ItemTarget {
 public:
     virtual ~ItemTarget() = default;
-    virtual void SetPenWidth(int width) = 0;
-    virtual void SetPenColor(TColor color) = 0;
-    virtual void SetPenStyle(TPenStyle style) = 0;
+    virtual void setPenWidth(int width) = 0;
+    virtual void setPenColor(TColor color) = 0;
+    virtual void setPenStyle(TPenStyle style) = 0;
     // Setting a brush colour makes a clear brush solid.
-    virtual void SetBrushColor(TColor color) = 0;
-    virtual void SetBrushClear() = 0;
-    virtual void MoveTo(QPoint p) = 0;
+    virtual void setBrushColor(TColor color) = 0;
+    virtual void setBrushClear() = 0;
+    virtual void moveTo(QPoint p) = 0;
     // Leaves out the end pixel; the pen position becomes p.
-    virtual void LineTo(QPoint p) = 0;
+    virtual void lineTo(QPoint p) = 0;
     // Joined lines through the points; the last point is left out.
-    virtual void Polyline(const std::vector<QPoint>& points) = 0;
-    virtual void SetPixel(QPoint p, TColor color) = 0;
-    virtual void SetFontColor(TColor color) = 0;
-    virtual void SetFont(TFontStyles style, int points) = 0;
-    virtual QSize TextExtent(const QString& text) = 0;
-    virtual void TextOut(QPoint topLeft, const QString& text) = 0;
-    virtual void DrawMark(int markType, QPoint centre) = 0;
+    virtual void polyline(const std::vector<QPoint>& points) = 0;
+    virtual void setPixel(QPoint p, TColor color) = 0;
+    virtual void setFontColor(TColor color) = 0;
+    virtual void setFont(TFontStyles style, int points) = 0;
+    virtual QSize textExtent(const QString& text) = 0;
+    virtual void textOut(QPoint topLeft, const QString& text) = 0;
+    virtual void drawMark(int markType, QPoint centre) = 0;
     // Whether a pixel the pen draws twice looks as if drawn once (not so where the pen combines
     // with the picture). Targets that cannot tell get every point.
-    virtual bool PenOverdrawHarmless() const { return false; }
+    virtual bool penOverdrawHarmless() const { return false; }
 };
 
 class CanvasItemTarget : public ItemTarget {
 public:
-    explicit CanvasItemTarget(TCanvas& canvas) : canvas(canvas) {}
-    void SetPenWidth(int width) override;
-    void SetPenColor(TColor color) override;
-    void SetPenStyle(TPenStyle style) override;
-    void SetBrushColor(TColor color) override;
-    void SetBrushClear() override;
-    void MoveTo(QPoint p) override;
-    void LineTo(QPoint p) override;
-    void Polyline(const std::vector<QPoint>& points) override;
-    void SetPixel(QPoint p, TColor color) override;
-    void SetFontColor(TColor color) override;
-    void SetFont(TFontStyles style, int points) override;
-    QSize TextExtent(const QString& text) override;
-    void TextOut(QPoint topLeft, const QString& text) override;
-    void DrawMark(int markType, QPoint centre) override;
-    bool PenOverdrawHarmless() const override;
+    explicit CanvasItemTarget(TCanvas& canvas) : FCanvas(canvas) {}
+    void setPenWidth(int width) override;
+    void setPenColor(TColor color) override;
+    void setPenStyle(TPenStyle style) override;
+    void setBrushColor(TColor color) override;
+    void setBrushClear() override;
+    void moveTo(QPoint p) override;
+    void lineTo(QPoint p) override;
+    void polyline(const std::vector<QPoint>& points) override;
+    void setPixel(QPoint p, TColor color) override;
+    void setFontColor(TColor color) override;
+    void setFont(TFontStyles style, int points) override;
+    QSize textExtent(const QString& text) override;
+    void textOut(QPoint topLeft, const QString& text) override;
+    void drawMark(int markType, QPoint centre) override;
+    bool penOverdrawHarmless() const override;
 
 private:
-    TCanvas& canvas;
+    TCanvas& FCanvas;
 };
 
 struct ItemPassSettings {

@@ -6,12 +6,12 @@
 
 ItemSnapshot::Painted ItemSnapshot::paintedAt(const ChartItemList& items, int index) {
     const TChartItem& item = items[index];
-    const QPointF end = items.EndOf(item);
-    return {item, end.x(), end.y(), items.TextOf(item)};
+    const QPointF end = items.endOf(item);
+    return {item, end.x(), end.y(), items.textOf(item)};
 }
 
 int ItemSnapshot::commonPrefix(const ChartItemList& items) const {
-    const int n = std::min(static_cast<int>(FPainted.size()), items.Count());
+    const int n = std::min(static_cast<int>(FPainted.size()), items.count());
     int i = 0;
     while (i < n && FPainted[static_cast<std::size_t>(i)] == paintedAt(items, i))
         ++i;
@@ -21,7 +21,7 @@ int ItemSnapshot::commonPrefix(const ChartItemList& items) const {
 int ItemSnapshot::resumableAt(const Basis& basis, const ChartItemList& items) const {
     if (FCount == 0 || !(basis == FBasis) || commonPrefix(items) < FCount) return 0;
     // The kept pass closed its polyline; the next item must do so too, or there must be none.
-    return FCount == items.Count() || closesPolyline(items[FCount]) ? FCount : 0;
+    return FCount == items.count() || closesPolyline(items[FCount]) ? FCount : 0;
 }
 
 ItemPassState ItemSnapshot::restore(TCanvas& canvas) const {
@@ -37,7 +37,7 @@ namespace {
 
 // The last item after `from` and up to `last` that closes polylines; -1 when there is none.
 int lastClosing(const ChartItemList& items, int from, int last) {
-    for (int i = std::min(last, items.Count() - 1); i > from; --i)
+    for (int i = std::min(last, items.count() - 1); i > from; --i)
         if (closesPolyline(items[i])) return i;
     return -1;
 }
@@ -65,8 +65,8 @@ void ItemSnapshot::keep(const Basis& basis, const TCanvas& canvas, const ItemPas
 void ItemSnapshot::remember(const Basis& basis, const ChartItemList& items) {
     const int same = commonPrefix(items);
     if (!(basis == FBasis) || same < FCount) forget();
-    if (same < items.Count() || same < static_cast<int>(FPainted.size())) FLastChange = same;
-    const int n = std::min(items.Count(), kMaxComparedItems);
+    if (same < items.count() || same < static_cast<int>(FPainted.size())) FLastChange = same;
+    const int n = std::min(items.count(), kMaxComparedItems);
     FPainted.resize(static_cast<std::size_t>(std::min(same, n))); // the same items stay
     for (int i = static_cast<int>(FPainted.size()); i < n; ++i)
         FPainted.push_back(paintedAt(items, i));

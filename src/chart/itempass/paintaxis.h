@@ -1,6 +1,6 @@
-// The pixel at which painting puts a value: paintClamp(AxisMap::ToPixel(value)), for the millions of
-// points of a long line. ToPixel works in extended precision, which costs more than everything else
-// a point needs; this works in double and falls back to ToPixel only where double's smaller
+// The pixel at which painting puts a value: paintClamp(AxisMap::toPixel(value)), for the millions of
+// points of a long line. toPixel works in extended precision, which costs more than everything else
+// a point needs; this works in double and falls back to toPixel only where double's smaller
 // precision could round to another pixel (values within a hair of a pixel boundary), or where the
 // result lies beyond the painted range, so every result is the same.
 #pragma once
@@ -14,11 +14,11 @@ public:
     PaintAxis() = default;
     explicit PaintAxis(const AxisMap& map);
 
-    int Pixel(double value) const {
-        const double p = k * value + d;
+    int pixel(double value) const {
+        const double p = FK * value + FD;
         // Adding and taking away 1.5 * 2^52 rounds half to even. NaN fails the tests too.
         const double rounded = (p + 0x1.8p52) - 0x1.8p52;
-        if (std::fabs(p - rounded) < nearestHalf && std::fabs(rounded) <= kPaintLimit)
+        if (std::fabs(p - rounded) < FNearestHalf && std::fabs(rounded) <= kPaintLimit)
             return static_cast<int>(rounded);
         return exactPixel(value);
     }
@@ -28,19 +28,19 @@ public:
     struct Span {
         double Low = 1;
         double High = 0;
-        bool Holds(double value) const { return value >= Low && value <= High; }
+        bool holds(double value) const { return value >= Low && value <= High; }
     };
-    Span PixelSpan(int pixel) const;
+    Span pixelSpan(int at) const;
 
 private:
     static constexpr double kPaintLimit = 30000;
     int exactPixel(double value) const;
 
-    AxisMap exact;
-    double k = 0;
-    double d = 0;
-    // How far from its pixel's centre double's result may lie and still round as ToPixel does.
-    double nearestHalf = 0;
+    AxisMap FExact;
+    double FK = 0;
+    double FD = 0;
+    // How far from its pixel's centre double's result may lie and still round as toPixel does.
+    double FNearestHalf = 0;
 };
 
 struct PaintLayer {

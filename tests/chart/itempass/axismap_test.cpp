@@ -28,62 +28,62 @@ LayerMap tripMap(const ChartGeometry& g) {
 TEST(ChartGeometry, DataAreaAndMinimumSize) {
     ChartGeometry g = mainWindowGeometry();
     g.ShadowWidth = 10;
-    EXPECT_EQ(g.DataWidth(), 576 - 50 - 20 - 10);
-    EXPECT_EQ(g.DataHeight(), 446 - 20 - 40 - 10);
-    EXPECT_EQ(g.DataRight(), 576 - 20 - 10);
-    EXPECT_EQ(g.DataBottom(), 446 - 40 - 10);
-    EXPECT_EQ(g.MinimumWidth(), 50 + 20 + 10 + 80);
-    EXPECT_EQ(g.MinimumHeight(), 20 + 40 + 10 + 20);
+    EXPECT_EQ(g.dataWidth(), 576 - 50 - 20 - 10);
+    EXPECT_EQ(g.dataHeight(), 446 - 20 - 40 - 10);
+    EXPECT_EQ(g.dataRight(), 576 - 20 - 10);
+    EXPECT_EQ(g.dataBottom(), 446 - 40 - 10);
+    EXPECT_EQ(g.minimumWidth(), 50 + 20 + 10 + 80);
+    EXPECT_EQ(g.minimumHeight(), 20 + 40 + 10 + 20);
 }
 
 TEST(LayerMap, TripRangesMapOntoTheDataAreaEdges) {
     const LayerMap map = tripMap(mainWindowGeometry());
-    EXPECT_EQ(map.X.ToPixel(0), 50);
-    EXPECT_EQ(map.X.ToPixel(133), 556);
-    EXPECT_EQ(map.Y.ToPixel(180), 20);
-    EXPECT_EQ(map.Y.ToPixel(0), 446 - 40);
+    EXPECT_EQ(map.X.toPixel(0), 50);
+    EXPECT_EQ(map.X.toPixel(133), 556);
+    EXPECT_EQ(map.Y.toPixel(180), 20);
+    EXPECT_EQ(map.Y.toPixel(0), 446 - 40);
     // 506 pixels over 133 minutes: minute 50 lies at 50 + 190.23 px.
-    EXPECT_EQ(map.X.ToPixel(50), 240);
-    EXPECT_NEAR(static_cast<double>(map.X.ToData(556)), 133.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(map.Y.ToData(20)), 180.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(map.Y.ToData(406)), 0.0, 1e-12);
+    EXPECT_EQ(map.X.toPixel(50), 240);
+    EXPECT_NEAR(static_cast<double>(map.X.toData(556)), 133.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(map.Y.toData(20)), 180.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(map.Y.toData(406)), 0.0, 1e-12);
 }
 
 TEST(LayerMap, ReversedRangeMirrorsTheAxis) {
     const LayerMap map = layerMap(mainWindowGeometry(), {133, 0, false}, {180, 0, false});
-    EXPECT_EQ(map.X.ToPixel(133), 50);
-    EXPECT_EQ(map.X.ToPixel(0), 556);
-    EXPECT_EQ(map.Y.ToPixel(0), 20);
+    EXPECT_EQ(map.X.toPixel(133), 50);
+    EXPECT_EQ(map.X.toPixel(0), 556);
+    EXPECT_EQ(map.Y.toPixel(0), 20);
 }
 
 TEST(LayerMap, PixelsAreRoundedHalfToEvenAfterClamping) {
     ChartGeometry g = mainWindowGeometry();
     g.Width = 50 + 20 + 10; // W = 10: one data unit per pixel on 0..10
     const AxisMap x = layerMap(g, {0, 10, false}, {0, 1, false}).X;
-    EXPECT_EQ(x.ToPixel(0.5), 50);
-    EXPECT_EQ(x.ToPixel(1.5), 52);
-    EXPECT_EQ(x.ToPixel(2.5), 52);
-    EXPECT_EQ(x.ToPixel(-0.5), 50);
-    EXPECT_EQ(x.ToPixel(1e300), 2147483647);
-    EXPECT_EQ(x.ToPixel(-1e300), -2147483647);
-    EXPECT_EQ(x.ToPixel(std::nan("")), 0);
+    EXPECT_EQ(x.toPixel(0.5), 50);
+    EXPECT_EQ(x.toPixel(1.5), 52);
+    EXPECT_EQ(x.toPixel(2.5), 52);
+    EXPECT_EQ(x.toPixel(-0.5), 50);
+    EXPECT_EQ(x.toPixel(1e300), 2147483647);
+    EXPECT_EQ(x.toPixel(-1e300), -2147483647);
+    EXPECT_EQ(x.toPixel(std::nan("")), 0);
 }
 
 TEST(LayerMap, LogarithmicAxesPinValuesAtOrBelowTheirLimit) {
     const ChartGeometry g = mainWindowGeometry();
     const LayerMap up = layerMap(g, {1, 1000, true}, {1, 100, true});
-    EXPECT_EQ(up.X.ToPixel(0), 0);
-    EXPECT_EQ(up.X.ToPixel(-5), 0);
-    EXPECT_EQ(up.X.ToPixel(1), 50);
-    EXPECT_EQ(up.X.ToPixel(1000), 556);
-    EXPECT_EQ(up.X.ToPixel(std::sqrt(1000.0)), 303);
-    EXPECT_EQ(up.Y.ToPixel(0), 446);
-    EXPECT_EQ(up.Y.ToPixel(10), (20 + 406) / 2);
-    EXPECT_NEAR(static_cast<double>(up.X.ToData(303)), std::sqrt(1000.0), 0.1);
+    EXPECT_EQ(up.X.toPixel(0), 0);
+    EXPECT_EQ(up.X.toPixel(-5), 0);
+    EXPECT_EQ(up.X.toPixel(1), 50);
+    EXPECT_EQ(up.X.toPixel(1000), 556);
+    EXPECT_EQ(up.X.toPixel(std::sqrt(1000.0)), 303);
+    EXPECT_EQ(up.Y.toPixel(0), 446);
+    EXPECT_EQ(up.Y.toPixel(10), (20 + 406) / 2);
+    EXPECT_NEAR(static_cast<double>(up.X.toData(303)), std::sqrt(1000.0), 0.1);
 
     const LayerMap down = layerMap(g, {1000, 1, true}, {100, 1, true});
-    EXPECT_EQ(down.X.ToPixel(1e-100), 576);
-    EXPECT_EQ(down.Y.ToPixel(0), 0);
+    EXPECT_EQ(down.X.toPixel(1e-100), 576);
+    EXPECT_EQ(down.Y.toPixel(0), 0);
 }
 
 TEST(LayerMap, EmptyDataAreaMapsEverythingToTheMiddle) {
@@ -93,10 +93,10 @@ TEST(LayerMap, EmptyDataAreaMapsEverythingToTheMiddle) {
     const LayerMap map = tripMap(g);
     EXPECT_EQ(map.X.K, 0);
     EXPECT_EQ(map.Y.K, 0);
-    EXPECT_EQ(map.X.ToPixel(-7), 30);
-    EXPECT_EQ(map.X.ToPixel(500), 30);
-    EXPECT_EQ(map.Y.ToPixel(3), 20); // 20.5 rounds to even
-    EXPECT_EQ(map.X.ToData(12), 0);
+    EXPECT_EQ(map.X.toPixel(-7), 30);
+    EXPECT_EQ(map.X.toPixel(500), 30);
+    EXPECT_EQ(map.Y.toPixel(3), 20); // 20.5 rounds to even
+    EXPECT_EQ(map.X.toData(12), 0);
 }
 
 TEST(PaintClamp, KeepsPixelsWithinDrawableCoordinates) {

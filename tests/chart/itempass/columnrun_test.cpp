@@ -22,9 +22,9 @@ std::vector<QPoint> thinned(const std::vector<QPoint>& points) {
     ColumnRun run;
     std::vector<QPoint> kept;
     for (QPoint p : points)
-        for (QPoint k : run.Add(p))
+        for (QPoint k : run.add(p))
             kept.push_back(k);
-    for (QPoint k : run.Close())
+    for (QPoint k : run.close())
         kept.push_back(k);
     return kept;
 }
@@ -109,26 +109,26 @@ TEST(ColumnRun, KeepsFirstExtremesAndLastInTheirOrder) {
 
 TEST(ColumnRun, EachColumnIsHandedOnWhenTheNextBegins) {
     ColumnRun run;
-    EXPECT_TRUE(run.Add({0, 5}).empty());
-    EXPECT_TRUE(run.Add({0, 1}).empty());
-    EXPECT_TRUE(run.Add({0, 9}).empty());
-    EXPECT_TRUE(run.Add({0, 4}).empty());
-    const std::span<const QPoint> first = run.Add({1, 3});
+    EXPECT_TRUE(run.add({0, 5}).empty());
+    EXPECT_TRUE(run.add({0, 1}).empty());
+    EXPECT_TRUE(run.add({0, 9}).empty());
+    EXPECT_TRUE(run.add({0, 4}).empty());
+    const std::span<const QPoint> first = run.add({1, 3});
     EXPECT_EQ(std::vector<QPoint>(first.begin(), first.end()),
               (std::vector<QPoint>{{0, 5}, {0, 1}, {0, 9}, {0, 4}}));
     // A column met again later is a new run; x need not grow.
-    const std::span<const QPoint> second = run.Add({0, 3});
+    const std::span<const QPoint> second = run.add({0, 3});
     EXPECT_EQ(std::vector<QPoint>(second.begin(), second.end()), (std::vector<QPoint>{{1, 3}}));
-    const std::span<const QPoint> rest = run.Close();
+    const std::span<const QPoint> rest = run.close();
     EXPECT_EQ(std::vector<QPoint>(rest.begin(), rest.end()), (std::vector<QPoint>{{0, 3}}));
-    EXPECT_TRUE(run.Close().empty());
+    EXPECT_TRUE(run.close().empty());
 }
 
 TEST(ColumnRun, AMillionPointsInOneColumnKeepAtMostSix) {
     ColumnRun run;
     for (int i = 0; i < 1000000; ++i)
-        ASSERT_TRUE(run.Add({3, static_cast<int>(i * 7919LL % 1001) - 500}).empty());
-    const std::span<const QPoint> kept = run.Close();
+        ASSERT_TRUE(run.add({3, static_cast<int>(i * 7919LL % 1001) - 500}).empty());
+    const std::span<const QPoint> kept = run.close();
     ASSERT_LE(kept.size(), 6u);
     EXPECT_EQ(kept.front(), QPoint(3, -500));
     EXPECT_EQ(kept.back(), QPoint(3, static_cast<int>(999999 * 7919LL % 1001) - 500));

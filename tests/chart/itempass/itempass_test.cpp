@@ -14,33 +14,33 @@ namespace {
 // Records every call of the item pass, with the text extent fixed at 20 x 10.
 class RecordingTarget : public ItemTarget {
 public:
-    void SetPenWidth(int width) override { log << QStringLiteral("width %1").arg(width); }
-    void SetPenColor(TColor color) override {
+    void setPenWidth(int width) override { log << QStringLiteral("width %1").arg(width); }
+    void setPenColor(TColor color) override {
         log << QStringLiteral("pen %1").arg(color);
         ++penColorSets;
     }
-    void SetPenStyle(TPenStyle) override { log << QStringLiteral("style"); }
-    void SetBrushColor(TColor color) override { log << QStringLiteral("brush %1").arg(color); }
-    void SetBrushClear() override { log << QStringLiteral("brush clear"); }
-    void MoveTo(QPoint p) override { log << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()); }
-    void LineTo(QPoint p) override { log << QStringLiteral("line %1,%2").arg(p.x()).arg(p.y()); }
-    void Polyline(const std::vector<QPoint>& points) override {
+    void setPenStyle(TPenStyle) override { log << QStringLiteral("style"); }
+    void setBrushColor(TColor color) override { log << QStringLiteral("brush %1").arg(color); }
+    void setBrushClear() override { log << QStringLiteral("brush clear"); }
+    void moveTo(QPoint p) override { log << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()); }
+    void lineTo(QPoint p) override { log << QStringLiteral("line %1,%2").arg(p.x()).arg(p.y()); }
+    void polyline(const std::vector<QPoint>& points) override {
         polylines.push_back(points);
         log << QStringLiteral("polyline %1").arg(points.size());
     }
-    void SetPixel(QPoint p, TColor color) override {
+    void setPixel(QPoint p, TColor color) override {
         log << QStringLiteral("pixel %1,%2 %3").arg(p.x()).arg(p.y()).arg(color);
     }
-    void SetFontColor(TColor color) override { log << QStringLiteral("font %1").arg(color); }
-    void SetFont(TFontStyles, int points) override { log << QStringLiteral("size %1").arg(points); }
-    QSize TextExtent(const QString&) override { return {20, 10}; }
-    void TextOut(QPoint p, const QString& text) override {
+    void setFontColor(TColor color) override { log << QStringLiteral("font %1").arg(color); }
+    void setFont(TFontStyles, int points) override { log << QStringLiteral("size %1").arg(points); }
+    QSize textExtent(const QString&) override { return {20, 10}; }
+    void textOut(QPoint p, const QString& text) override {
         log << QStringLiteral("text %1,%2 %3").arg(p.x()).arg(p.y()).arg(text);
     }
-    void DrawMark(int type, QPoint p) override {
+    void drawMark(int type, QPoint p) override {
         log << QStringLiteral("mark %1 %2,%3").arg(type).arg(p.x()).arg(p.y());
     }
-    bool PenOverdrawHarmless() const override { return overdrawHarmless; }
+    bool penOverdrawHarmless() const override { return overdrawHarmless; }
 
     QStringList log;
     std::vector<std::vector<QPoint>> polylines;
@@ -72,7 +72,7 @@ struct Pass {
     RecordingTarget target;
     PerLayer<LayerMap> maps = identityMaps();
     ItemPassSettings options = settings();
-    void run() { drawItemList(target, items.List(), maps, options); }
+    void run() { drawItemList(target, items.list(), maps, options); }
 };
 
 } // namespace
@@ -80,8 +80,8 @@ struct Pass {
 TEST(ItemPass, CurveAndLineMakeOnePolylineFromTheDataAreaCorner) {
     Pass pass;
     for (int i = 0; i < 134; ++i)
-        pass.items.AddLineTo(i, 100 + i % 3);
-    pass.items.AddLine(0, 0, 10, 10);
+        pass.items.addLineTo(i, 100 + i % 3);
+    pass.items.addLine(0, 0, 10, 10);
     pass.run();
     ASSERT_EQ(pass.target.polylines.size(), 1u);
     const std::vector<QPoint>& curve = pass.target.polylines[0];
@@ -100,7 +100,7 @@ TEST(ItemPass, CurveAndLineMakeOnePolylineFromTheDataAreaCorner) {
 TEST(ItemPass, LongRunsAreSplitIntoJoinedPolylinesOf200Points) {
     Pass pass;
     for (int i = 0; i < 500; ++i)
-        pass.items.AddLineTo(i, i * 2);
+        pass.items.addLineTo(i, i * 2);
     pass.run();
     const auto& polylines = pass.target.polylines;
     ASSERT_EQ(polylines.size(), 3u);
@@ -116,11 +116,11 @@ TEST(ItemPass, AttributesAreSetOnlyWhenTheyChange) {
     Pass pass;
     pass.options.ChartColor = clWhite;
     for (int i = 0; i < 50; ++i)
-        pass.items.AddLineTo(i, i);
-    pass.items.SetDataColor(clRed);
-    pass.items.AddLineTo(60, 60);
-    pass.items.AddMark(1, 1, 24);
-    pass.items.AddMark(2, 2, 24);
+        pass.items.addLineTo(i, i);
+    pass.items.setDataColor(clRed);
+    pass.items.addLineTo(60, 60);
+    pass.items.addMark(1, 1, 24);
+    pass.items.addMark(2, 2, 24);
     pass.run();
     // Initial chart colour, black for the curve, red from the colour change on.
     EXPECT_EQ(pass.target.penColorSets, 3);
@@ -131,11 +131,11 @@ TEST(ItemPass, AttributesAreSetOnlyWhenTheyChange) {
 
 TEST(ItemPass, LineWidthChangesFlushThePolyline) {
     Pass pass;
-    pass.items.SetLineWidth(2);
-    pass.items.AddLineTo(1, 1);
-    pass.items.AddLineTo(2, 2);
-    pass.items.SetLineWidth(1);
-    pass.items.AddLineTo(3, 3);
+    pass.items.setLineWidth(2);
+    pass.items.addLineTo(1, 1);
+    pass.items.addLineTo(2, 2);
+    pass.items.setLineWidth(1);
+    pass.items.addLineTo(3, 3);
     pass.run();
     ASSERT_EQ(pass.target.polylines.size(), 2u);
     EXPECT_EQ(pass.target.polylines[0].size(), 3u);
@@ -145,8 +145,8 @@ TEST(ItemPass, LineWidthChangesFlushThePolyline) {
 
 TEST(ItemPass, LineOnOnePixelSetsThatPixel) {
     Pass pass;
-    pass.items.SetDataColor(clBlue);
-    pass.items.AddLine(7.2, 8.4, 6.8, 7.6);
+    pass.items.setDataColor(clBlue);
+    pass.items.addLine(7.2, 8.4, 6.8, 7.6);
     pass.run();
     EXPECT_TRUE(pass.target.log.contains(QStringLiteral("pixel 7,8 %1").arg(clBlue)));
     EXPECT_FALSE(pass.target.log.filter(QStringLiteral("line ")).size() > 0);
@@ -154,12 +154,12 @@ TEST(ItemPass, LineOnOnePixelSetsThatPixel) {
 
 TEST(ItemPass, TextsAreAlignedOnTheirPointAndFarPointsClamped) {
     Pass pass;
-    pass.items.SetTextAlignment(taCenter);
-    pass.items.AddText(100, 50, 10, QStringLiteral("dt"));
-    pass.items.SetTextAlignment(taRightJustify);
-    pass.items.AddText(100, 50, 10, QStringLiteral("ds"));
-    pass.items.SetTextAlignment(taLeftJustify);
-    pass.items.AddText(1e9, -1e9, 10, QStringLiteral("far"));
+    pass.items.setTextAlignment(taCenter);
+    pass.items.addText(100, 50, 10, QStringLiteral("dt"));
+    pass.items.setTextAlignment(taRightJustify);
+    pass.items.addText(100, 50, 10, QStringLiteral("ds"));
+    pass.items.setTextAlignment(taLeftJustify);
+    pass.items.addText(1e9, -1e9, 10, QStringLiteral("far"));
     pass.options.SolidTextBackground = true;
     pass.options.TextBkColor = clYellow;
     pass.run();
@@ -187,37 +187,37 @@ TEST(ItemPass, OnlyMarksLinesAndTextsCloseThePolylineWhateverTheState) {
 // target, together make exactly the calls of the uninterrupted pass.
 TEST(ItemPass, PausedAndResumedPassMakesTheCallsOfTheWholePass) {
     const auto curveWithFigures = [](ChartItems& items) {
-        items.SetLineWidth(2);
+        items.setLineWidth(2);
         for (int i = 0; i < 30; ++i)
-            items.AddLineTo(i, 100 + i % 4);
-        items.SetLineWidth(1);
-        items.SetDataColor(clBlue);
-        items.AddLine(0, 20, 133, 170);
-        items.SetDataColor(clRed);
-        items.AddMark(50, 60, 24);
-        items.AddText(80, 55, 10, QStringLiteral("dt"));
-        items.AddLineTo(90, 90);
-        items.AddLine(110, 60, 110, 130);
+            items.addLineTo(i, 100 + i % 4);
+        items.setLineWidth(1);
+        items.setDataColor(clBlue);
+        items.addLine(0, 20, 133, 170);
+        items.setDataColor(clRed);
+        items.addMark(50, 60, 24);
+        items.addText(80, 55, 10, QStringLiteral("dt"));
+        items.addLineTo(90, 90);
+        items.addLine(110, 60, 110, 130);
     };
     const auto longRunsAndStyles = [](ChartItems& items) {
-        items.SetPenStyle(TPenStyle::psDot);
+        items.setPenStyle(TPenStyle::psDot);
         for (int i = 0; i < 250; ++i)
-            items.AddLineTo(i, i % 7);
-        items.SetFillColor(clYellow);
-        items.AddMark(3, 3, 2);
-        items.SetPenStyle(TPenStyle::psSolid);
+            items.addLineTo(i, i % 7);
+        items.setFillColor(clYellow);
+        items.addMark(3, 3, 2);
+        items.setPenStyle(TPenStyle::psSolid);
         for (int i = 0; i < 5; ++i)
-            items.AddLineTo(i, 2 * i);
-        items.AddText(1, 1, 8, QStringLiteral("end"));
+            items.addLineTo(i, 2 * i);
+        items.addText(1, 1, 8, QStringLiteral("end"));
     };
     for (const auto& fill : {std::function<void(ChartItems&)>(curveWithFigures),
                              std::function<void(ChartItems&)>(longRunsAndStyles)}) {
         Pass whole;
         fill(whole.items);
         whole.run();
-        const ChartItemList& list = whole.items.List();
+        const ChartItemList& list = whole.items.list();
         int pauses = 0;
-        for (int at = 1; at < list.Count(); ++at) {
+        for (int at = 1; at < list.count(); ++at) {
             if (!closesPolyline(list[at])) continue;
             ++pauses;
             Pass paused;
@@ -263,12 +263,12 @@ TEST(ItemPass, ColumnRunsAreThinnedOnlyForOnePixelSolidPensThatSetPixels) {
     for (const Case& c : cases) {
         Pass pass;
         pass.target.overdrawHarmless = c.overdrawHarmless;
-        pass.items.SetLineWidth(c.lineWidth);
-        pass.items.SetPenStyle(c.style);
+        pass.items.setLineWidth(c.lineWidth);
+        pass.items.setPenStyle(c.style);
         for (int y : {5, 1, 7, 9, 2, 6, 4})
-            pass.items.AddLineTo(0.2, y);
-        pass.items.AddLineTo(1, 3);
-        pass.items.AddLineTo(1.4, 3);
+            pass.items.addLineTo(0.2, y);
+        pass.items.addLineTo(1, 3);
+        pass.items.addLineTo(1.4, 3);
         pass.run();
         ASSERT_EQ(pass.target.polylines.size(), 1u) << c.name;
         const std::vector<QPoint>& line = pass.target.polylines[0];

@@ -26,9 +26,9 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 class CountingTarget : public CanvasItemTarget {
 public:
     using CanvasItemTarget::CanvasItemTarget;
-    void Polyline(const std::vector<QPoint>& points) override {
+    void polyline(const std::vector<QPoint>& points) override {
         polylinePoints += static_cast<int>(points.size());
-        CanvasItemTarget::Polyline(points);
+        CanvasItemTarget::polyline(points);
     }
     int polylinePoints = 0;
 };
@@ -37,7 +37,7 @@ public:
 class EveryPointTarget : public CountingTarget {
 public:
     using CountingTarget::CountingTarget;
-    bool PenOverdrawHarmless() const override { return false; }
+    bool penOverdrawHarmless() const override { return false; }
 };
 
 // Data x and y are pixels of the data area: pixel = round(value). Layer 2 halves x and turns y
@@ -66,7 +66,7 @@ template <class Target> Drawn draw(const ChartItems& items, TPenMode mode) {
     TBitmap bitmap(kWidth, kHeight);
     bitmap.Canvas().Pen().Mode = mode;
     Target target(bitmap.Canvas());
-    drawItemList(target, items.List(), pixelMaps(), ItemPassSettings{});
+    drawItemList(target, items.list(), pixelMaps(), ItemPassSettings{});
     return {bitmap.Image().copy(), target.polylinePoints};
 }
 
@@ -92,7 +92,7 @@ void randomWalk(ChartItems& items, std::mt19937& random) {
     double y = kHeight / 2.0;
     for (int i = 0; i < kPoints; ++i) {
         y += step(random);
-        items.AddLineTo(sweepX(i), y);
+        items.addLineTo(sweepX(i), y);
     }
 }
 
@@ -100,19 +100,19 @@ void randomWalk(ChartItems& items, std::mt19937& random) {
 void randomJumps(ChartItems& items, std::mt19937& random) {
     std::uniform_real_distribution<double> y(-20, kHeight + 20);
     for (int i = 0; i < kPoints; ++i)
-        items.AddLineTo(sweepX(i), y(random));
+        items.addLineTo(sweepX(i), y(random));
 }
 
 void steepSteps(ChartItems& items, std::mt19937&) {
     for (int i = 0; i < kPoints; ++i)
-        items.AddLineTo(sweepX(i), (i / 90) % 2 == 0 ? 0 : kHeight - 1);
+        items.addLineTo(sweepX(i), (i / 90) % 2 == 0 ? 0 : kHeight - 1);
 }
 
 // Long stretches of one value and points repeated exactly.
 void equalValues(ChartItems& items, std::mt19937& random) {
     std::uniform_int_distribution<int> level(0, 3);
     for (int i = 0; i < kPoints; ++i)
-        items.AddLineTo(sweepX(i - i % 7), 10 * level(random) + (i / 2000));
+        items.addLineTo(sweepX(i - i % 7), 10 * level(random) + (i / 2000));
 }
 
 // x on quarter pixels, 50 points each: every other x lies exactly on a boundary between columns
@@ -120,7 +120,7 @@ void equalValues(ChartItems& items, std::mt19937& random) {
 void columnBoundaries(ChartItems& items, std::mt19937& random) {
     std::uniform_int_distribution<int> y(0, kHeight - 1);
     for (int i = 0; i < kPoints; ++i)
-        items.AddLineTo(-2.5 + (i / 50) * 0.25, y(random));
+        items.addLineTo(-2.5 + (i / 50) * 0.25, y(random));
 }
 
 void notFinite(ChartItems& items, std::mt19937& random) {
@@ -129,7 +129,7 @@ void notFinite(ChartItems& items, std::mt19937& random) {
     std::uniform_real_distribution<double> y(0, kHeight);
     for (int i = 0; i < kPoints; ++i) {
         const double x = i % 97 == 0 ? odd[pick(random)] : sweepX(i);
-        items.AddLineTo(x, i % 89 == 0 ? odd[pick(random)] : y(random));
+        items.addLineTo(x, i % 89 == 0 ? odd[pick(random)] : y(random));
     }
 }
 
@@ -138,14 +138,14 @@ void reversedX(ChartItems& items, std::mt19937& random) {
     double y = 20;
     for (int i = 0; i < kPoints; ++i) {
         y += step(random);
-        items.AddLineTo(sweepX(kPoints - i), y);
+        items.addLineTo(sweepX(kPoints - i), y);
     }
 }
 
 void zigzagX(ChartItems& items, std::mt19937& random) {
     std::uniform_real_distribution<double> y(5, 55);
     for (int i = 0; i < kPoints; ++i)
-        items.AddLineTo(kWidth / 2.0 + 45 * std::sin(i * 0.0005), y(random));
+        items.addLineTo(kWidth / 2.0 + 45 * std::sin(i * 0.0005), y(random));
 }
 
 // Far beyond the data area: the pass pulls such points in to +-30000 pixels, so a column walks
@@ -154,19 +154,19 @@ void farOutside(ChartItems& items, std::mt19937& random) {
     std::uniform_int_distribution<int> pick(0, 4);
     const double ys[] = {-1e9, 1e9, 30, -40000, 70};
     for (int i = 0; i < kPoints; ++i)
-        items.AddLineTo(i % 1000 == 0 ? 1e12 : sweepX(i), ys[pick(random)]);
+        items.addLineTo(i % 1000 == 0 ? 1e12 : sweepX(i), ys[pick(random)]);
 }
 
 // Colour changes within columns, marks, lines and a text between the points, and other layers.
 void mixedItems(ChartItems& items, std::mt19937& random) {
     std::uniform_real_distribution<double> y(0, kHeight);
     for (int i = 0; i < kPoints; ++i) {
-        if (i % 37 == 0) items.SetDataColor(i % 74 == 0 ? clRed : clBlue);
-        if (i % 501 == 0) items.AddMark(sweepX(i), 30, 24);
-        if (i % 777 == 0) items.AddLine(0, 0, sweepX(i), kHeight);
-        if (i == kPoints / 2) items.AddText(40, 30, 8, QStringLiteral("t"));
-        items.SetCurrentLayer(1 + i / 1500 % 3);
-        items.AddLineTo(sweepX(i), y(random));
+        if (i % 37 == 0) items.setDataColor(i % 74 == 0 ? clRed : clBlue);
+        if (i % 501 == 0) items.addMark(sweepX(i), 30, 24);
+        if (i % 777 == 0) items.addLine(0, 0, sweepX(i), kHeight);
+        if (i == kPoints / 2) items.addText(40, 30, 8, QStringLiteral("t"));
+        items.setCurrentLayer(1 + i / 1500 % 3);
+        items.addLineTo(sweepX(i), y(random));
     }
 }
 
@@ -204,9 +204,9 @@ TEST(LongLines, ThinnedColumnsDrawExactlyTheSamePixels) {
     for (const Case& c : cases) {
         for (unsigned seed : {1u, 2u, 3u}) {
             ChartItems items;
-            items.SetAllocSize(kPoints);
-            items.SetLineWidth(c.lineWidth);
-            items.SetPenStyle(c.style);
+            items.setAllocSize(kPoints);
+            items.setLineWidth(c.lineWidth);
+            items.setPenStyle(c.style);
             std::mt19937 random(seed);
             c.fill(items, random);
             const Drawn everyPoint = draw<EveryPointTarget>(items, c.mode);

@@ -92,7 +92,7 @@ TEST(PaintAxis, GivesThePixelsOfTheExtendedPrecisionMapping) {
     for (const Case& c : cases) {
         const PaintAxis axis(c.map);
         for (double v : valuesFor(c.map, c.low, c.high))
-            ASSERT_EQ(axis.Pixel(v), paintClamp(c.map.ToPixel(v))) << c.name << ": value " << v;
+            ASSERT_EQ(axis.pixel(v), paintClamp(c.map.toPixel(v))) << c.name << ": value " << v;
     }
 }
 
@@ -105,7 +105,7 @@ TEST(PaintAxis, RoundsHalfToEvenAndClampsToThePaintedRange) {
                  {-1.5, -2},   {2.4999999, 2},     {29999.5, 30000}, {30000.5, 30000},
                  {1e9, 30000}, {-40000.7, -30000}, {std::nan(""), 0}};
     for (const auto& c : cases)
-        EXPECT_EQ(axis.Pixel(c.value), c.pixel) << c.value;
+        EXPECT_EQ(axis.pixel(c.value), c.pixel) << c.value;
 }
 
 TEST(PaintAxis, EveryValueOfAPixelSpanLiesOnThatPixel) {
@@ -129,7 +129,7 @@ TEST(PaintAxis, EveryValueOfAPixelSpanLiesOnThatPixel) {
     for (const Case& c : cases) {
         const PaintAxis axis(c.map);
         for (int pixel : {-30000, -41, -1, 0, 1, 2, 50, 283, 555, 556, 640, 29999, 30000}) {
-            const PaintAxis::Span span = axis.PixelSpan(pixel);
+            const PaintAxis::Span span = axis.pixelSpan(pixel);
             const bool inside = pixel > -30000 && pixel < 30000;
             if (c.spans && inside) {
                 EXPECT_LE(span.Low, span.High) << c.name << ", pixel " << pixel;
@@ -137,12 +137,12 @@ TEST(PaintAxis, EveryValueOfAPixelSpanLiesOnThatPixel) {
             if (!(span.Low <= span.High)) continue;
             std::uniform_real_distribution<double> within(span.Low, span.High);
             for (double v : {span.Low, span.High, within(random), within(random), within(random)}) {
-                EXPECT_TRUE(span.Holds(v)) << c.name << ", pixel " << pixel;
-                ASSERT_EQ(paintClamp(c.map.ToPixel(v)), pixel) << c.name << ": value " << v;
+                EXPECT_TRUE(span.holds(v)) << c.name << ", pixel " << pixel;
+                ASSERT_EQ(paintClamp(c.map.toPixel(v)), pixel) << c.name << ": value " << v;
             }
         }
     }
     const PaintAxis::Span empty;
-    EXPECT_FALSE(empty.Holds(0.5));
-    EXPECT_FALSE(PaintAxis(handMade(1, 0)).PixelSpan(3).Holds(std::nan("")));
+    EXPECT_FALSE(empty.holds(0.5));
+    EXPECT_FALSE(PaintAxis(handMade(1, 0)).pixelSpan(3).holds(std::nan("")));
 }

@@ -1,4 +1,0 @@
-// assignChanged lives in the graphics library, below every setter that uses it.
-#pragma once
-
-#include "platform/graphics/assignchanged.h"
