@@ -1,9 +1,7 @@
 // The main window beside peers that stop halfway: a host stopped with SIGSTOP, and a peer in
 // another process that trickles a frame a byte at a time. The window must go on painting, and
 // Exit must end within the link's send limit.
-#include "../startupscreen.h"
-#include "app/aboutbox.h"
-#include "app/mainfrm.h"
+#include "../app/mainformfixture.h"
 #include "chart/rchart.h"
 #include "hostlink/copydata.h"
 #include "hostlink/messagecodes.h"
@@ -51,21 +49,17 @@ private:
 };
 
 // The program's windows, shown as it shows them.
-struct ProgramWindows {
-    ProgramWindows() : About(FrmAbout = new TFrmAbout), Main(Form1 = new TForm1(120)) {
-        Shown = showPastStartupScreen(*Main);
-    }
+struct ShownProgram : ProgramWindows {
+    ShownProgram() { Shown = showPastStartupScreen(*form); }
     // Closes them as Exit does; the milliseconds that took.
     qint64 exit() {
         QElapsedTimer timer;
         timer.start();
-        Main.reset();
-        About.reset();
+        form.reset();
+        about.reset();
         return timer.elapsed();
     }
 
-    std::unique_ptr<TFrmAbout> About;
-    std::unique_ptr<TForm1> Main;
     bool Shown = false;
 };
 
@@ -93,11 +87,11 @@ TEST(HungPeers, AHostStoppedWithSigstopHoldsUpNeitherPaintingNorExit) {
     HostProcess host;
     ASSERT_TRUE(host.started());
     const ScopedViewerHandle settings(host.handleText().toUtf8());
-    ProgramWindows windows;
+    ShownProgram windows;
     ASSERT_TRUE(windows.Shown);
-    ASSERT_NE(windows.Main->cliDemon->ServerEntity().WindowHandle(), 0u);
+    ASSERT_NE(windows.form->cliDemon->ServerEntity().WindowHandle(), 0u);
     ASSERT_EQ(kill(static_cast<pid_t>(host.processId()), SIGSTOP), 0);
-    PaintCounter paints(*windows.Main->RC1);
+    PaintCounter paints(*windows.form->RC1);
     EXPECT_TRUE(paints.paintsWithinASecond());
     // Exit says farewell to the host, which cannot answer: the send ends at its limit.
     EXPECT_LT(windows.exit(), kLinkSendTimeoutMs + 1000);
@@ -106,14 +100,14 @@ TEST(HungPeers, AHostStoppedWithSigstopHoldsUpNeitherPaintingNorExit) {
 }
 
 TEST(HungPeers, APeerTricklingAFrameHoldsUpNeitherPaintingNorExit) {
-    ProgramWindows windows;
+    ShownProgram windows;
     ASSERT_TRUE(windows.Shown);
     TLernavoMessageStream params(nullptr);
     params.SetMsgCode(mcParams);
     params.WriteLines({QStringLiteral("trickled")});
-    const LinkHandle window = windows.Main->cliDemon->OwnEntity().WindowHandle();
+    const LinkHandle window = windows.form->cliDemon->OwnEntity().WindowHandle();
     const pid_t peer = trickle(window, encodeLinkFrame(copyDataFrame(0x7777, params)), 200);
-    PaintCounter paints(*windows.Main->RC1);
+    PaintCounter paints(*windows.form->RC1);
     QElapsedTimer timer;
     timer.start();
     for (int probe = 0; probe < 5; ++probe) {

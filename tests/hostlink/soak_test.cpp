@@ -2,9 +2,7 @@
 // messages at full speed to the main window's link while the user drags a measuring point across
 // the chart. None may be lost or come out of order, and memory must stay flat.
 #include "../chartmouse.h"
-#include "../startupscreen.h"
-#include "app/aboutbox.h"
-#include "app/mainfrm.h"
+#include "../app/mainformfixture.h"
 #include "hostlink/marvestodemon.h"
 #include "twoprocess.h"
 
@@ -90,8 +88,8 @@ private:
 
 TEST(Soak, TenThousandHostMessagesDuringADragArriveAllInOrderAndMemoryStaysFlat) {
     const PrivateLinkDirectory links;
-    const std::unique_ptr<TFrmAbout> about(FrmAbout = new TFrmAbout);
-    const std::unique_ptr<TForm1> form(Form1 = new TForm1(120));
+    const ProgramWindows windows;
+    TForm1* const form = windows.form.get();
     ASSERT_TRUE(showPastStartupScreen(*form));
     HostProcess host;
     ASSERT_TRUE(host.started());

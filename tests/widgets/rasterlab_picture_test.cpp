@@ -1,4 +1,4 @@
-#include "painttestutil.h"
+#include "../painttestutil.h"
 
 #include "widgets/rasterlab.h"
 

@@ -1,4 +1,4 @@
-#include "manualtimer.h"
+#include "../manualtimer.h"
 #include "widgets/rasterlab.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,8 @@ using enum RasterLab::TRDScrollMode;
 
 namespace {
 
-struct ScrollingLab : ::testing::Test {
+class ScrollingLab : public testing::Test {
+protected:
     TRasterLab lab{nullptr};
     ManualTimer* timer = new ManualTimer;
     int ticks = 0;

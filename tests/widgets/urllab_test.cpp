@@ -15,7 +15,8 @@ using enum Graphics::TFontStyle;
 namespace {
 
 // A label as the About dialog's layout leaves it: blue bold link font, red underlined when active.
-struct LinkLabel : testing::Test {
+class LinkLabel : public testing::Test {
+protected:
     LinkLabel() {
         label.SetName(QStringLiteral("UrlLabHomepage"));
         label.BeginLoading();
