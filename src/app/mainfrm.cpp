@@ -145,7 +145,7 @@ void TForm1::FormShow(QObject*) {
 }
 
 void TForm1::Explain(const QString& html) {
-    HTMLView->loadFromString(
+    HTMLView->LoadFromString(
         resolveHelpLinks(html, systemHelpFolders(QCoreApplication::applicationDirPath())));
 }
 

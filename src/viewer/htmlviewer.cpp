@@ -33,7 +33,7 @@ THTMLViewer::THTMLViewer(TComponentBase* owner, QWidget* parent)
     applyFonts();
 }
 
-QTextBrowser* THTMLViewer::browser() const {
+QTextBrowser* THTMLViewer::Browser() const {
     return FBrowser;
 }
 
@@ -98,14 +98,14 @@ void THTMLViewer::SetHtOptions(THtmlViewerOptions value) {
     SetDefOverLinkColor(FDefOverLinkColor);
 }
 
-void THTMLViewer::loadFromString(const QString& html) {
+void THTMLViewer::LoadFromString(const QString& html) {
     FBrowser->setHtml(html);
     FBrowser->moveCursor(QTextCursor::Start);
     FBrowser->verticalScrollBar()->setValue(0);
     FBrowser->horizontalScrollBar()->setValue(0);
 }
 
-QString THTMLViewer::hoveredLink() const {
+QString THTMLViewer::HoveredLink() const {
     return FBrowser->hoveredLink();
 }
 

@@ -74,14 +74,14 @@ public:
     void SetOnHotSpotClick(THotSpotClickEvent handler) { FOnHotSpotClick = std::move(handler); }
 
     // Replaces the document by the given HTML and shows it from its top.
-    void loadFromString(const QString& html);
+    void LoadFromString(const QString& html);
     // The link target under the mouse, marked in DefOverLinkColor; empty when there is none.
-    QString hoveredLink() const;
+    QString HoveredLink() const;
     // The height, frame included, at which the pane shows its whole document without scrolling
     // when it is the given number of pixels wide.
     int heightForWidth(int width) const;
 
-    QTextBrowser* browser() const;
+    QTextBrowser* Browser() const;
 
 private:
     void linkClicked(const QString& href);

@@ -20,8 +20,6 @@ struct TGlyphTable {
     std::array<std::uint8_t, 256> RightCol{};
     // Per code and row: bit j set = column j lit (bit 0 is the leftmost column).
     std::array<std::array<std::uint32_t, 32>, 256> Rows{};
-
-    bool lit(unsigned char code, int row, int column) const { return (Rows[code][row] >> column) & 1u; }
 };
 
 // One entry of the built-in font: left and right column, then rows 0 to 11 (bit j = column j).

@@ -75,7 +75,7 @@ TEST_F(Startup, WithoutALanguageFileEnglishTextsAndTheBareKeys) {
     EXPECT_FALSE(FrmAbout->UrlLabHomepage->Visible());
     EXPECT_EQ(FrmAbout->UrlLabVRXSuite->Top(), 16);
     EXPECT_EQ(FrmAbout->UrlLabRadavuziziz->Top(), 32);
-    EXPECT_EQ(form->HTMLView->browser()->toPlainText(), QStringLiteral("MMExplain"));
+    EXPECT_EQ(form->HTMLView->Browser()->toPlainText(), QStringLiteral("MMExplain"));
 }
 
 TEST_F(Startup, HidingAndShowingKeepsTheSimulation) {
@@ -131,7 +131,7 @@ TEST_F(Startup, LinksOfTheExplanatoryTextGoToTheShell) {
 
     // A real click in the pane ends there too, a help link as the page's file, and the pane keeps
     // its document.
-    QTextBrowser* browser = form->HTMLView->browser();
+    QTextBrowser* browser = form->HTMLView->Browser();
     QTextCursor cursor(browser->document());
     cursor.setPosition(2);
     const QPoint at = browser->cursorRect(cursor).center();
@@ -171,7 +171,7 @@ TEST_F(Startup, GermanLanguageFileGivesTheGermanStartupScreen) {
     EXPECT_TRUE(FrmAbout->UrlLabHomepage->Visible());
     EXPECT_EQ(FrmAbout->UrlLabVRXSuite->Top(), 8);
     EXPECT_EQ(FrmAbout->UrlLabRadavuziziz->Top(), 24);
-    EXPECT_TRUE(form->HTMLView->browser()->toPlainText().contains(QStringLiteral("Sekante")));
+    EXPECT_TRUE(form->HTMLView->Browser()->toPlainText().contains(QStringLiteral("Sekante")));
 }
 
 TEST_F(Startup, LanguageNameInAnyCaseAndAnEmptyHomePage) {
@@ -184,7 +184,7 @@ TEST_F(Startup, LanguageNameInAnyCaseAndAnEmptyHomePage) {
     EXPECT_FALSE(FrmAbout->UrlLabHomepage->Visible()); // translated to nothing: hidden as well
     EXPECT_EQ(FrmAbout->UrlLabVRXSuite->Top(), 16);
     EXPECT_EQ(FrmAbout->UrlLabHomepage->URL(), QStringLiteral("https://kyvelo.example/x")); // trimmed
-    EXPECT_EQ(form->HTMLView->browser()->toPlainText(), QStringLiteral("MMExplain"));
+    EXPECT_EQ(form->HTMLView->Browser()->toPlainText(), QStringLiteral("MMExplain"));
 }
 
 // The host may end the program while the start-up screen is up: the start stops there.
@@ -192,5 +192,5 @@ TEST_F(Startup, AQuitDuringTheStartupScreenStopsTheStart) {
     showPastStartupScreen(*form, [&] { delete form->cliDemon.data(); });
     EXPECT_TRUE(form->cliDemon.isNull());
     EXPECT_EQ(form->RC1->ItemCount(), 0);
-    EXPECT_TRUE(form->HTMLView->browser()->toPlainText().isEmpty());
+    EXPECT_TRUE(form->HTMLView->Browser()->toPlainText().isEmpty());
 }

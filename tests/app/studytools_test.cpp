@@ -198,7 +198,7 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
             EXPECT_EQ(form->RC1->height(),
                       room - static_cast<int>(std::lround(room * VelocityGraph::kShare)));
             EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());
-            EXPECT_FALSE(form->HTMLView->browser()->toHtml().contains(QStringLiteral("help:")));
+            EXPECT_FALSE(form->HTMLView->Browser()->toHtml().contains(QStringLiteral("help:")));
             key(Qt::Key_V);
             EXPECT_EQ(form->Panel3->height(), 80);
         }

@@ -29,30 +29,30 @@ protected:
         viewer.SetNoSelect(true);
         viewer.SetScrollBars(TScrollStyle::ssNone);
         viewer.SetHtOptions(THtmlViewerOption::htOverLinksActive);
-        viewer.loadFromString(kDocument);
+        viewer.LoadFromString(kDocument);
         viewer.show();
         QCoreApplication::processEvents();
     }
 
     // The middle of the first character of the text in viewport pixels.
     QPoint pointAt(const QString& text) const {
-        const int position = browser()->document()->toPlainText().indexOf(text);
-        QTextCursor cursor(browser()->document());
+        const int position = Browser()->document()->toPlainText().indexOf(text);
+        QTextCursor cursor(Browser()->document());
         cursor.setPosition(position + 1);
-        return browser()->cursorRect(cursor).center() + QPoint(-2, 0);
+        return Browser()->cursorRect(cursor).center() + QPoint(-2, 0);
     }
     void mouse(QEvent::Type type, QPoint at) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QMouseEvent event(type, at, browser()->viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(browser()->viewport(), &event);
+        QMouseEvent event(type, at, Browser()->viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(Browser()->viewport(), &event);
     }
     void click(QPoint at) {
         mouse(QEvent::MouseButtonPress, at);
         mouse(QEvent::MouseButtonRelease, at);
     }
     int redPixels() {
-        const QImage image = browser()->viewport()->grab().toImage();
+        const QImage image = Browser()->viewport()->grab().toImage();
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
@@ -61,7 +61,7 @@ protected:
             }
         return count;
     }
-    QTextBrowser* browser() const { return viewer.browser(); }
+    QTextBrowser* Browser() const { return viewer.Browser(); }
 
     THTMLViewer viewer{nullptr};
 };
@@ -69,15 +69,15 @@ protected:
 } // namespace
 
 TEST_F(Pane, StoredLookOnScreen) {
-    EXPECT_EQ(browser()->palette().color(QPalette::Base), toQColor(clInfoBk));
-    EXPECT_EQ(browser()->frameShape(), QFrame::Box);
-    EXPECT_EQ(browser()->lineWidth(), 1);
-    EXPECT_EQ(browser()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(browser()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(browser()->textInteractionFlags(), Qt::LinksAccessibleByMouse);
-    EXPECT_EQ(browser()->document()->defaultFont().family(),
+    EXPECT_EQ(Browser()->palette().color(QPalette::Base), toQColor(clInfoBk));
+    EXPECT_EQ(Browser()->frameShape(), QFrame::Box);
+    EXPECT_EQ(Browser()->lineWidth(), 1);
+    EXPECT_EQ(Browser()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(Browser()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(Browser()->textInteractionFlags(), Qt::LinksAccessibleByMouse);
+    EXPECT_EQ(Browser()->document()->defaultFont().family(),
               substituteFontName(QStringLiteral("MS Sans Serif")));
-    EXPECT_EQ(browser()->document()->defaultFont().pointSize(), 8);
+    EXPECT_EQ(Browser()->document()->defaultFont().pointSize(), 8);
     viewer.SetDefFontSize(0);
     EXPECT_EQ(viewer.DefFontSize(), 1);
 }
@@ -86,14 +86,14 @@ TEST_F(Pane, LoadingReplacesTheDocumentAndShowsItsTop) {
     QString longText;
     for (int i = 0; i < 100; ++i)
         longText += QStringLiteral("<p>line %1</p>").arg(i);
-    viewer.loadFromString(longText);
-    QScrollBar* bar = browser()->verticalScrollBar();
+    viewer.LoadFromString(longText);
+    QScrollBar* bar = Browser()->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum());
-    viewer.loadFromString(longText + QStringLiteral("<p>end</p>"));
+    viewer.LoadFromString(longText + QStringLiteral("<p>end</p>"));
     EXPECT_EQ(bar->value(), 0);
-    EXPECT_TRUE(browser()->document()->toPlainText().startsWith(QStringLiteral("line 0\nline 1")));
-    EXPECT_TRUE(browser()->document()->toPlainText().endsWith(QStringLiteral("end")));
+    EXPECT_TRUE(Browser()->document()->toPlainText().startsWith(QStringLiteral("line 0\nline 1")));
+    EXPECT_TRUE(Browser()->document()->toPlainText().endsWith(QStringLiteral("end")));
 }
 
 TEST_F(Pane, LinkClicksAreReportedAndNeverFollowed) {
@@ -116,30 +116,30 @@ TEST_F(Pane, LinkClicksAreReportedAndNeverFollowed) {
     mouse(QEvent::MouseButtonRelease, pointAt(QStringLiteral("the tangent"))); // pressed on another link
     EXPECT_EQ(targets, (std::vector<QString>{QStringLiteral("lesson 2.html"),
                                              QStringLiteral("http://kyvelo.example/Tangent")}));
-    EXPECT_TRUE(browser()->source().isEmpty());
-    EXPECT_TRUE(browser()->document()->toPlainText().startsWith(QStringLiteral("Read the second lesson")));
+    EXPECT_TRUE(Browser()->source().isEmpty());
+    EXPECT_TRUE(Browser()->document()->toPlainText().startsWith(QStringLiteral("Read the second lesson")));
 }
 
 TEST_F(Pane, TheLinkUnderTheMouseTurnsRed) {
     EXPECT_EQ(redPixels(), 0);
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("the tangent")));
-    EXPECT_EQ(viewer.hoveredLink(), QStringLiteral("http://kyvelo.example/Tangent"));
-    ASSERT_EQ(browser()->extraSelections().size(), 1);
-    EXPECT_EQ(browser()->extraSelections()[0].cursor.selectedText(), QStringLiteral("the tangent"));
+    EXPECT_EQ(viewer.HoveredLink(), QStringLiteral("http://kyvelo.example/Tangent"));
+    ASSERT_EQ(Browser()->extraSelections().size(), 1);
+    EXPECT_EQ(Browser()->extraSelections()[0].cursor.selectedText(), QStringLiteral("the tangent"));
     EXPECT_GT(redPixels(), 20);
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("Read")));
-    EXPECT_EQ(viewer.hoveredLink(), QString());
+    EXPECT_EQ(viewer.HoveredLink(), QString());
     EXPECT_EQ(redPixels(), 0);
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("second lesson")));
-    EXPECT_EQ(browser()->extraSelections()[0].cursor.selectedText(), QStringLiteral("second lesson"));
+    EXPECT_EQ(Browser()->extraSelections()[0].cursor.selectedText(), QStringLiteral("second lesson"));
     QEvent leave(QEvent::Leave); // straight out of the pane from a link
-    QCoreApplication::sendEvent(browser(), &leave);
-    EXPECT_EQ(viewer.hoveredLink(), QString());
+    QCoreApplication::sendEvent(Browser(), &leave);
+    EXPECT_EQ(viewer.HoveredLink(), QString());
     EXPECT_EQ(redPixels(), 0);
 
     viewer.SetHtOptions({}); // links stay as they are without htOverLinksActive
     mouse(QEvent::MouseMove, pointAt(QStringLiteral("the tangent")));
-    EXPECT_EQ(viewer.hoveredLink(), QString());
+    EXPECT_EQ(viewer.HoveredLink(), QString());
     EXPECT_EQ(redPixels(), 0);
 }
 
@@ -148,22 +148,22 @@ TEST_F(Pane, SelectAllSelectsTheTextOnlyWhenItMayBeSelected) {
         viewer.SetNoSelect(noSelect);
         click(pointAt(QStringLiteral("Read")));
         QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
-        QCoreApplication::sendEvent(browser(), &selectAll);
-        const QString all = browser()->document()->toPlainText();
-        EXPECT_EQ(browser()->textCursor().selectedText(), noSelect ? QString() : all) << noSelect;
+        QCoreApplication::sendEvent(Browser(), &selectAll);
+        const QString all = Browser()->document()->toPlainText();
+        EXPECT_EQ(Browser()->textCursor().selectedText(), noSelect ? QString() : all) << noSelect;
     }
 }
 
 // The height asked for shows the whole document at that width, and one pixel less does not.
 TEST_F(Pane, HeightForWidthIsTheLeastThatShowsTheWholeDocument) {
-    viewer.loadFromString(kDocument + QStringLiteral("<p>A second paragraph, long enough to wrap in a "
+    viewer.LoadFromString(kDocument + QStringLiteral("<p>A second paragraph, long enough to wrap in a "
                                                      "narrow pane, with <b>bold</b> words.</p>"));
     for (int width : {600, 250, 120}) {
         const int height = viewer.heightForWidth(width);
         viewer.SetBounds(0, 0, width, height);
-        EXPECT_EQ(browser()->verticalScrollBar()->maximum(), 0) << width;
+        EXPECT_EQ(Browser()->verticalScrollBar()->maximum(), 0) << width;
         viewer.SetBounds(0, 0, width, height - 1);
-        EXPECT_GT(browser()->verticalScrollBar()->maximum(), 0) << width;
+        EXPECT_GT(Browser()->verticalScrollBar()->maximum(), 0) << width;
     }
     EXPECT_GT(viewer.heightForWidth(120), viewer.heightForWidth(600));
 }
