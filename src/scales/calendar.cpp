@@ -26,8 +26,8 @@ CivilDate civilFromDays(long long days) {
     const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const long long mp = (5 * dayOfYear + 2) / 153;
     CivilDate date;
-    date.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    date.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
+    date.Day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+    date.Month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    date.Year = static_cast<int>(yearOfEra + era * 400 + (date.Month <= 2 ? 1 : 0));
     return date;
 }

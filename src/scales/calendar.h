@@ -3,9 +3,9 @@
 #pragma once
 
 struct CivilDate {
-    int year = 1899;
-    int month = 12;
-    int day = 30;
+    int Year = 1899;
+    int Month = 12;
+    int Day = 30;
 };
 
 constexpr long long kMsPerDay = 86400000;

@@ -6,13 +6,13 @@
 #include <QChar>
 
 struct DateFormatSettings {
-    TTimeFormat timeFormat = TTimeFormat::tfHHMMSS;
-    QChar dateSeparator = QLatin1Char('-');
-    QChar timeSeparator = QLatin1Char(':');
-    TYearLength yearLength = TYearLength::ylYYYY;
-    bool monthName = true;
-    TDateOrder dateOrder = TDateOrder::doDDMMYY;
-    TDateForTime dateForTime = TDateForTime::dtOnePerDay;
+    TTimeFormat TimeFormat = TTimeFormat::tfHHMMSS;
+    QChar DateSeparator = QLatin1Char('-');
+    QChar TimeSeparator = QLatin1Char(':');
+    TYearLength YearLength = TYearLength::ylYYYY;
+    bool MonthName = true;
+    TDateOrder DateOrder = TDateOrder::doDDMMYY;
+    TDateForTime DateForTime = TDateForTime::dtOnePerDay;
 
     bool operator==(const DateFormatSettings&) const = default;
 };

@@ -14,11 +14,11 @@ const char* const kMonthNames[] = {"January", "February", "March",     "April", 
                                    "July",    "August",   "September", "October", "November", "December"};
 
 struct DateTimeParts {
-    CivilDate date;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    int ms = 0;
+    CivilDate Date;
+    int Hour = 0;
+    int Minute = 0;
+    int Second = 0;
+    int Ms = 0;
 };
 
 DateTimeParts splitValue(double value) {
@@ -30,11 +30,11 @@ DateTimeParts splitValue(double value) {
         --day;
     }
     DateTimeParts parts;
-    parts.date = civilFromDays(day);
-    parts.hour = static_cast<int>(msOfDay / 3600000);
-    parts.minute = static_cast<int>(msOfDay / 60000 % 60);
-    parts.second = static_cast<int>(msOfDay / 1000 % 60);
-    parts.ms = static_cast<int>(msOfDay % 1000);
+    parts.Date = civilFromDays(day);
+    parts.Hour = static_cast<int>(msOfDay / 3600000);
+    parts.Minute = static_cast<int>(msOfDay / 60000 % 60);
+    parts.Second = static_cast<int>(msOfDay / 1000 % 60);
+    parts.Ms = static_cast<int>(msOfDay % 1000);
     return parts;
 }
 
@@ -71,19 +71,19 @@ int clockHour(int hour, bool twelveHour) {
 QString fieldText(QChar letter, int count, const DateTimeParts& t, bool twelveHour) {
     switch (letter.toLower().toLatin1()) {
     case 'd':
-        return number(t.date.day, std::min(count, 2));
+        return number(t.Date.Day, std::min(count, 2));
     case 'm':
-        return monthText(t.date.month, count);
+        return monthText(t.Date.Month, count);
     case 'y':
-        return count <= 2 ? number(((t.date.year % 100) + 100) % 100, 2) : number(t.date.year, 4);
+        return count <= 2 ? number(((t.Date.Year % 100) + 100) % 100, 2) : number(t.Date.Year, 4);
     case 'h':
-        return number(clockHour(t.hour, twelveHour), std::min(count, 2));
+        return number(clockHour(t.Hour, twelveHour), std::min(count, 2));
     case 'n':
-        return number(t.minute, std::min(count, 2));
+        return number(t.Minute, std::min(count, 2));
     case 's':
-        return number(t.second, std::min(count, 2));
+        return number(t.Second, std::min(count, 2));
     case 'z':
-        return fractionText(t.ms, std::min(count, 3));
+        return fractionText(t.Ms, std::min(count, 3));
     default:
         return QString();
     }
@@ -130,7 +130,7 @@ QString FormatDateTime(const QString& pattern, double value) {
             text += pattern.mid(i + 1, end - i - 1);
             i = end + 1;
         } else if (pattern.mid(i, kAmPm.size()).compare(kAmPm, Qt::CaseInsensitive) == 0) {
-            text += parts.hour < 12 ? QStringLiteral("am") : QStringLiteral("pm");
+            text += parts.Hour < 12 ? QStringLiteral("am") : QStringLiteral("pm");
             i += kAmPm.size();
         } else {
             const int count = runLength(pattern, i);
@@ -144,10 +144,10 @@ QString FormatDateTime(const QString& pattern, double value) {
 
 QString fullDatePattern(const DateFormatSettings& format) {
     const QString day = QStringLiteral("dd");
-    const QString month = format.monthName ? QStringLiteral("mmm") : QStringLiteral("mm");
-    const QString year = yearPattern(format.yearLength);
-    const QString sep = literal(format.dateSeparator);
-    switch (format.dateOrder) {
+    const QString month = format.MonthName ? QStringLiteral("mmm") : QStringLiteral("mm");
+    const QString year = yearPattern(format.YearLength);
+    const QString sep = literal(format.DateSeparator);
+    switch (format.DateOrder) {
     case doMMDDYY:
         return joined({month, day, year}, sep);
     case doYYMMDD:
@@ -159,18 +159,18 @@ QString fullDatePattern(const DateFormatSettings& format) {
 }
 
 QString monthPattern(const DateFormatSettings& format) {
-    const QString month = format.monthName ? QStringLiteral("mmm") : QStringLiteral("mm");
-    const QString year = yearPattern(format.yearLength);
-    const QString sep = literal(format.dateSeparator);
-    if (format.dateOrder == doYYMMDD) return joined({year, month}, sep);
+    const QString month = format.MonthName ? QStringLiteral("mmm") : QStringLiteral("mm");
+    const QString year = yearPattern(format.YearLength);
+    const QString sep = literal(format.DateSeparator);
+    if (format.DateOrder == doYYMMDD) return joined({year, month}, sep);
     return joined({month, year}, sep);
 }
 
 QString clockPattern(const DateFormatSettings& format, ClockUnit unit) {
-    const QString sep = literal(format.timeSeparator);
+    const QString sep = literal(format.TimeSeparator);
     const QString hh = QStringLiteral("hh");
     const QString nn = QStringLiteral("nn");
-    switch (format.timeFormat) {
+    switch (format.TimeFormat) {
     case tfHHhMM:
         switch (unit) {
         case ClockUnit::Hours:
@@ -207,8 +207,8 @@ QString clockPattern(const DateFormatSettings& format, ClockUnit unit) {
 }
 
 QString yearLabel(const DateFormatSettings& format, double value) {
-    if (format.yearLength == ylNone) return {};
-    if (format.yearLength == ylYY) return FormatDateTime(QStringLiteral("yy"), value);
+    if (format.YearLength == ylNone) return {};
+    if (format.YearLength == ylYY) return FormatDateTime(QStringLiteral("yy"), value);
     QString text = FormatDateTime(QStringLiteral("yyyy"), value);
     while (text.size() > 1 && text.startsWith(QLatin1Char('0')))
         text.remove(0, 1);

@@ -146,14 +146,14 @@ QString fixedDecimalText(double x, int decimals) {
 ScientificText scientificDecimalText(double x, int decimals) {
     decimals = std::max(decimals, 0);
     ScientificText result;
-    result.negative = std::signbit(x) && x != 0;
+    result.Negative = std::signbit(x) && x != 0;
     int point = 0;
     std::string digits = exactDigits(x, point);
-    result.exponent = x == 0 ? 0 : point - 1;
+    result.Exponent = x == 0 ? 0 : point - 1;
     if (roundDigits(digits, static_cast<std::size_t>(decimals) + 1)) {
         digits.pop_back(); // 9.99 -> 10.0: one more digit means one more power of ten
-        ++result.exponent;
+        ++result.Exponent;
     }
-    result.mantissa = QString::fromStdString(withDecimalPoint(digits, 1, decimals > 0));
+    result.Mantissa = QString::fromStdString(withDecimalPoint(digits, 1, decimals > 0));
     return result;
 }

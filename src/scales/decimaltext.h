@@ -10,9 +10,9 @@
 QString fixedDecimalText(double x, int decimals);
 
 struct ScientificText {
-    bool negative = false;
-    QString mantissa; // "d.ddd" (or "d" without decimals)
-    int exponent = 0;
+    bool Negative = false;
+    QString Mantissa; // "d.ddd" (or "d" without decimals)
+    int Exponent = 0;
 };
 
 // x as d.ddd × 10^exponent with `decimals` digits after the point, ties rounded away from zero.

@@ -13,29 +13,29 @@ void TDTLabel::SetSettings(const DateFormatSettings& value) {
 }
 
 void TDTLabel::SetTimeFormat(TTimeFormat value) {
-    if (assignChanged(FSettings.timeFormat, value)) changed();
+    if (assignChanged(FSettings.TimeFormat, value)) changed();
 }
 
 void TDTLabel::SetDateSeparator(const QString& value) {
-    if (!value.isEmpty() && assignChanged(FSettings.dateSeparator, value[0])) changed();
+    if (!value.isEmpty() && assignChanged(FSettings.DateSeparator, value[0])) changed();
 }
 
 void TDTLabel::SetTimeSeparator(const QString& value) {
-    if (!value.isEmpty() && assignChanged(FSettings.timeSeparator, value[0])) changed();
+    if (!value.isEmpty() && assignChanged(FSettings.TimeSeparator, value[0])) changed();
 }
 
 void TDTLabel::SetYearLength(TYearLength value) {
-    if (assignChanged(FSettings.yearLength, value)) changed();
+    if (assignChanged(FSettings.YearLength, value)) changed();
 }
 
 void TDTLabel::SetMonthName(bool value) {
-    if (assignChanged(FSettings.monthName, value)) changed();
+    if (assignChanged(FSettings.MonthName, value)) changed();
 }
 
 void TDTLabel::SetDateOrder(TDateOrder value) {
-    if (assignChanged(FSettings.dateOrder, value)) changed();
+    if (assignChanged(FSettings.DateOrder, value)) changed();
 }
 
 void TDTLabel::SetDateForTime(TDateForTime value) {
-    if (assignChanged(FSettings.dateForTime, value)) changed();
+    if (assignChanged(FSettings.DateForTime, value)) changed();
 }

@@ -21,21 +21,21 @@ class TDTLabel : public QObject {
 public:
     explicit TDTLabel(QObject* parent = nullptr);
 
-    TTimeFormat TimeFormat() const { return FSettings.timeFormat; }
+    TTimeFormat TimeFormat() const { return FSettings.TimeFormat; }
     void SetTimeFormat(TTimeFormat value);
     // Separators are single characters; a layout gives them as one-character strings. An empty
     // string is ignored, a longer one keeps its first character.
-    QString DateSeparator() const { return FSettings.dateSeparator; }
+    QString DateSeparator() const { return FSettings.DateSeparator; }
     void SetDateSeparator(const QString& value);
-    QString TimeSeparator() const { return FSettings.timeSeparator; }
+    QString TimeSeparator() const { return FSettings.TimeSeparator; }
     void SetTimeSeparator(const QString& value);
-    TYearLength YearLength() const { return FSettings.yearLength; }
+    TYearLength YearLength() const { return FSettings.YearLength; }
     void SetYearLength(TYearLength value);
-    bool MonthName() const { return FSettings.monthName; }
+    bool MonthName() const { return FSettings.MonthName; }
     void SetMonthName(bool value);
-    TDateOrder DateOrder() const { return FSettings.dateOrder; }
+    TDateOrder DateOrder() const { return FSettings.DateOrder; }
     void SetDateOrder(TDateOrder value);
-    TDateForTime DateForTime() const { return FSettings.dateForTime; }
+    TDateForTime DateForTime() const { return FSettings.DateForTime; }
     void SetDateForTime(TDateForTime value);
 
     const DateFormatSettings& Settings() const { return FSettings; }

@@ -22,12 +22,12 @@ QString scientificField(int rawWidth, double x) {
     const int length = decimals + 7; // the field after the two surplus exponent digits are dropped
     if (!std::isfinite(x)) return QString(length, QLatin1Char('*'));
     const ScientificText sci = scientificDecimalText(x, decimals);
-    if (std::abs(sci.exponent) > 99) return QString(length, QLatin1Char('*'));
+    if (std::abs(sci.Exponent) > 99) return QString(length, QLatin1Char('*'));
     return QStringLiteral("%1%2E%3%4")
-        .arg(sci.negative ? QLatin1Char('-') : QLatin1Char(' '))
-        .arg(sci.mantissa)
-        .arg(sci.exponent < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(std::abs(sci.exponent), 2, 10, QLatin1Char('0'));
+        .arg(sci.Negative ? QLatin1Char('-') : QLatin1Char(' '))
+        .arg(sci.Mantissa)
+        .arg(sci.Exponent < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(std::abs(sci.Exponent), 2, 10, QLatin1Char('0'));
 }
 
 QString fixedField(int width, int decimals, double x) {
@@ -67,8 +67,8 @@ QString withoutTrailingZeros(QString text) {
 }
 
 QString finishLabel(const NumberLabelSettings& settings, const QString& text, int tickNumber) {
-    if (settings.userText) return UserTickTextItem(settings.userTickText, tickNumber);
-    return ApplyInscript(text, settings.scaleInscript);
+    if (settings.UserText) return UserTickTextItem(settings.UserTickText, tickNumber);
+    return ApplyInscript(text, settings.ScaleInscript);
 }
 
 } // namespace
@@ -133,8 +133,8 @@ QString ApplyInscript(const QString& number, const QString& inscript) {
 }
 
 QString linearTickLabel(const NumberLabelSettings& settings, double value, int longTickNumber) {
-    const int decimals = AutoDecimals(settings.decPlaces, settings.rangeHigh, settings.rangeLow);
-    const double span = settings.rangeHigh - settings.rangeLow;
+    const int decimals = AutoDecimals(settings.DecPlaces, settings.RangeHigh, settings.RangeLow);
+    const double span = settings.RangeHigh - settings.RangeLow;
     QString text;
     if (std::fabs(value / span) < 1e-14) {
         if (std::fabs(span) <= 100000)
@@ -145,19 +145,19 @@ QString linearTickLabel(const NumberLabelSettings& settings, double value, int l
         text = ScaleNumberText(1, decimals, value);
     }
     text.truncate(kMaxLabelLength);
-    if (settings.decPlaces == 0 && std::fabs(value - roundHalfEven(value)) > 1e-6) text.clear();
+    if (settings.DecPlaces == 0 && std::fabs(value - roundHalfEven(value)) > 1e-6) text.clear();
     return finishLabel(settings, text, longTickNumber);
 }
 
 QString logTickLabel(const NumberLabelSettings& settings, double value, bool decade, int majorTickNumber) {
     QString text;
-    if (settings.decPlaces == -3) {
+    if (settings.DecPlaces == -3) {
         if (decade) text = QString::number(static_cast<long long>(roundHalfEven(std::log10(value))));
     } else {
-        const int decimals = AutoDecimalsLog(settings.decPlaces, settings.rangeHigh, settings.rangeLow);
+        const int decimals = AutoDecimalsLog(settings.DecPlaces, settings.RangeHigh, settings.RangeLow);
         text = ScaleNumberText(1, decimals, value);
     }
     text.truncate(kMaxLabelLength);
-    if (settings.decPlaces == -2) text = withoutTrailingZeros(text);
+    if (settings.DecPlaces == -2) text = withoutTrailingZeros(text);
     return finishLabel(settings, text, majorTickNumber);
 }

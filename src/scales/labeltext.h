@@ -34,12 +34,12 @@ QString ApplyInscript(const QString& number, const QString& inscript);
 
 // Label settings shared by the numeric label rules of the linear and logarithmic passes.
 struct NumberLabelSettings {
-    double rangeLow = 0;
-    double rangeHigh = 1;
-    int decPlaces = -2;
-    bool userText = false;
-    QString userTickText;
-    QString scaleInscript;
+    double RangeLow = 0;
+    double RangeHigh = 1;
+    int DecPlaces = -2;
+    bool UserText = false;
+    QString UserTickText;
+    QString ScaleInscript;
 };
 
 // Label of a long tick of the linear pass; longTickNumber counts the long ticks of the pass from 1.

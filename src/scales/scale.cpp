@@ -66,19 +66,19 @@ void TScale::SetScaleType(TScaleType value) {
 }
 
 void TScale::SetMarginTop(int value) {
-    if (assignChanged(FAxis.marginTop, std::max(value, 0))) updateTransformAndRedraw();
+    if (assignChanged(FAxis.MarginTop, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginBottom(int value) {
-    if (assignChanged(FAxis.marginBottom, std::max(value, 0))) updateTransformAndRedraw();
+    if (assignChanged(FAxis.MarginBottom, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginLeft(int value) {
-    if (assignChanged(FAxis.marginLeft, std::max(value, 0))) updateTransformAndRedraw();
+    if (assignChanged(FAxis.MarginLeft, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetMarginRight(int value) {
-    if (assignChanged(FAxis.marginRight, std::max(value, 0))) updateTransformAndRedraw();
+    if (assignChanged(FAxis.MarginRight, std::max(value, 0))) updateTransformAndRedraw();
 }
 
 void TScale::SetScaleInscript(const QString& value) {
@@ -140,25 +140,25 @@ double TScale::GetTick(int index) const {
 
 void TScale::UpdateTransform() {
     if (IsLoading()) return;
-    FAxis.width = Width();
-    FAxis.height = Height();
-    FAxis.vertical = isVerticalScale(FScaleType);
+    FAxis.Width = Width();
+    FAxis.Height = Height();
+    FAxis.Vertical = isVerticalScale(FScaleType);
     FTransform.update(FAxis, RangeLow(), RangeHigh(), Logarithmic());
 }
 
 TickSettings TScale::currentTickSettings() const {
     TickSettings s;
-    s.rangeLow = RangeLow();
-    s.rangeHigh = RangeHigh();
-    s.minTicks = FMinTicks;
-    s.shortTicks = FShortTicks;
-    s.decPlaces = DecPlaces();
-    s.labelType = LabelType();
-    s.logarithmic = Logarithmic();
-    s.vertical = isVerticalScale(FScaleType);
-    s.userTickText = FUserTickText;
-    s.scaleInscript = FScaleInscript;
-    s.dateFormat = FDateFormat->Settings();
+    s.RangeLow = RangeLow();
+    s.RangeHigh = RangeHigh();
+    s.MinTicks = FMinTicks;
+    s.ShortTicks = FShortTicks;
+    s.DecPlaces = DecPlaces();
+    s.LabelType = LabelType();
+    s.Logarithmic = Logarithmic();
+    s.Vertical = isVerticalScale(FScaleType);
+    s.UserTickText = FUserTickText;
+    s.ScaleInscript = FScaleInscript;
+    s.DateFormat = FDateFormat->Settings();
     return s;
 }
 

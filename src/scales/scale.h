@@ -71,12 +71,12 @@ public:
 
     // Range and ticks. Setters store, normalise, recompute the transform where it depends on the
     // value and ask for a redraw.
-    double RangeLow() const { return FSettings.rangeLow; }
+    double RangeLow() const { return FSettings.RangeLow; }
     // Equal ends are never kept: the other end moves to the new value + 1. Non-finite values are ignored.
     void SetRangeLow(double x);
-    double RangeHigh() const { return FSettings.rangeHigh; }
+    double RangeHigh() const { return FSettings.RangeHigh; }
     void SetRangeHigh(double x);
-    bool Logarithmic() const { return FSettings.logarithmic; }
+    bool Logarithmic() const { return FSettings.Logarithmic; }
     // After loading, switching on needs both ends >= 1e-100 and labels that are not dates.
     void SetLogarithmic(bool value);
     int MinTicks() const { return FMinTicks; }
@@ -84,22 +84,22 @@ public:
     void SetMinTicks(int value);
     bool ShortTicks() const { return FShortTicks; }
     void SetShortTicks(bool value);
-    int DecPlaces() const { return FSettings.decPlaces; }
+    int DecPlaces() const { return FSettings.DecPlaces; }
     // Clamped to -3 … 12.
     void SetDecPlaces(int value);
-    TFigType LabelType() const { return FSettings.labelType; }
+    TFigType LabelType() const { return FSettings.LabelType; }
     // ftDateTime switches Logarithmic off; ftTime sets DecPlaces to 4.
     void SetLabelType(TFigType value);
     TScaleType ScaleType() const { return FScaleType; }
     void SetScaleType(TScaleType value);
-    int MarginTop() const { return FAxis.marginTop; }
+    int MarginTop() const { return FAxis.MarginTop; }
     // Negative margins become 0.
     void SetMarginTop(int value);
-    int MarginBottom() const { return FAxis.marginBottom; }
+    int MarginBottom() const { return FAxis.MarginBottom; }
     void SetMarginBottom(int value);
-    int MarginLeft() const { return FAxis.marginLeft; }
+    int MarginLeft() const { return FAxis.MarginLeft; }
     void SetMarginLeft(int value);
-    int MarginRight() const { return FAxis.marginRight; }
+    int MarginRight() const { return FAxis.MarginRight; }
     void SetMarginRight(int value);
     QString ScaleInscript() const { return FScaleInscript; }
     void SetScaleInscript(const QString& value);

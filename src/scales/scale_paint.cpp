@@ -15,8 +15,8 @@ using enum ScaleEnums::TScaleType;
 namespace {
 
 struct TickLengths {
-    int shortLength;
-    int longLength;
+    int ShortLength;
+    int LongLength;
 };
 
 TickLengths tickLengths(TickPassKind kind, bool vertical) {
@@ -142,7 +142,7 @@ void TScale::drawPass(TCanvas& canvas, int dx, int dy) {
     const TickPass pass = runTickPass(currentTickSettings());
     FTicks = recordedTicks(pass);
     const int base = baseCoordinate(dx, dy);
-    if (pass.message.isEmpty())
+    if (pass.Message.isEmpty())
         drawTicks(canvas, pass, base);
     else
         drawMessage(canvas, pass, base);
@@ -151,10 +151,10 @@ void TScale::drawPass(TCanvas& canvas, int dx, int dy) {
 
 void TScale::drawTicks(TCanvas& canvas, const TickPass& pass, int base) {
     const bool vertical = isVerticalScale(FScaleType);
-    const TickLengths lengths = tickLengths(pass.kind, vertical);
-    for (const Tick& tick : pass.ticks) {
-        const int p = ValueToPixel(tick.value);
-        drawTickLine(canvas, tick.value, p, base, tick.isLong ? lengths.longLength : lengths.shortLength);
+    const TickLengths lengths = tickLengths(pass.Kind, vertical);
+    for (const Tick& tick : pass.Ticks) {
+        const int p = ValueToPixel(tick.Value);
+        drawTickLine(canvas, tick.Value, p, base, tick.IsLong ? lengths.LongLength : lengths.ShortLength);
         if (vertical)
             drawVerticalLabels(canvas, tick, p, base);
         else
@@ -177,13 +177,13 @@ void TScale::drawTickLine(TCanvas& canvas, double value, int p, int base, int le
 }
 
 void TScale::drawHorizontalLabels(TCanvas& canvas, const Tick& tick, int x, int base) const {
-    if (tick.label.isEmpty()) return;
+    if (tick.Label.isEmpty()) return;
     const int side = labelSide(FScaleType);
-    const int h = canvas.TextHeight(tick.label);
+    const int h = canvas.TextHeight(tick.Label);
     const int top = side > 0 ? base + 7 : base - h - 7;
-    drawHorizontalLabel(canvas, x, top, tick.label);
+    drawHorizontalLabel(canvas, x, top, tick.Label);
     // The date goes one line further from the base line.
-    if (!tick.dateLine.isEmpty()) drawHorizontalLabel(canvas, x, top + side * h, tick.dateLine);
+    if (!tick.DateLine.isEmpty()) drawHorizontalLabel(canvas, x, top + side * h, tick.DateLine);
 }
 
 void TScale::drawVerticalLabels(TCanvas& canvas, const Tick& tick, int y, int base) const {
@@ -191,8 +191,8 @@ void TScale::drawVerticalLabels(TCanvas& canvas, const Tick& tick, int y, int ba
     const auto left = [&](const QString& text) {
         return labelSide(FScaleType) > 0 ? base + 8 : base - canvas.TextWidth(text) - 8;
     };
-    if (!tick.label.isEmpty()) canvas.TextOut(left(tick.label), y - h / 2, tick.label);
-    if (!tick.dateLine.isEmpty()) canvas.TextOut(left(tick.dateLine), y - 3 * h / 2, tick.dateLine);
+    if (!tick.Label.isEmpty()) canvas.TextOut(left(tick.Label), y - h / 2, tick.Label);
+    if (!tick.DateLine.isEmpty()) canvas.TextOut(left(tick.DateLine), y - 3 * h / 2, tick.DateLine);
 }
 
 void TScale::drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString& text) const {
@@ -200,14 +200,14 @@ void TScale::drawHorizontalLabel(TCanvas& canvas, int x, int top, const QString&
 }
 
 void TScale::drawMessage(TCanvas& canvas, const TickPass& pass, int base) const {
-    const int p = ValueToPixel(pass.messageValue);
+    const int p = ValueToPixel(pass.MessageValue);
     if (!isVerticalScale(FScaleType)) {
-        canvas.TextOut(p - canvas.TextWidth(pass.message) / 2, base + 7, pass.message);
+        canvas.TextOut(p - canvas.TextWidth(pass.Message) / 2, base + 7, pass.Message);
         return;
     }
     const int h = canvas.TextHeight(QStringLiteral("T"));
     int top = p - h;
-    for (const QString& word : pass.messageWords) {
+    for (const QString& word : pass.MessageWords) {
         canvas.TextOut(FScaleType == sctYL ? base + 2 : base - 2 - canvas.TextWidth(word), top, word);
         top += h;
     }
@@ -216,15 +216,15 @@ void TScale::drawMessage(TCanvas& canvas, const TickPass& pass, int base) const 
 void TScale::drawCaption(TCanvas& canvas, int base) const {
     if (FCaption.isEmpty()) return;
     CaptionPlacement c;
-    c.vertical = isVerticalScale(FScaleType);
-    c.base = base;
-    c.axisStart = c.vertical ? MarginTop() : MarginLeft();
-    c.axisEnd = c.vertical ? Height() - MarginBottom() : Width() - MarginRight();
-    c.anchor = FCaptionAnchor;
-    c.alignment = FCaptionAlignment;
-    c.posX = FCaptionPosX;
-    c.posY = FCaptionPosY;
-    c.textWidth = canvas.TextWidth(FCaption);
+    c.Vertical = isVerticalScale(FScaleType);
+    c.Base = base;
+    c.AxisStart = c.Vertical ? MarginTop() : MarginLeft();
+    c.AxisEnd = c.Vertical ? Height() - MarginBottom() : Width() - MarginRight();
+    c.Anchor = FCaptionAnchor;
+    c.Alignment = FCaptionAlignment;
+    c.PosX = FCaptionPosX;
+    c.PosY = FCaptionPosY;
+    c.TextWidth = canvas.TextWidth(FCaption);
     const QPoint at = captionTopLeft(c);
     canvas.TextOut(at.x(), at.y(), FCaption);
 }

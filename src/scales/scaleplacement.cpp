@@ -12,16 +12,16 @@ int horizontalLabelLeft(int tickX, int textWidth, int controlWidth) {
 }
 
 QPoint captionTopLeft(const CaptionPlacement& c) {
-    int along = c.axisStart;
-    if (c.anchor == uaSclCenter)
-        along = c.axisStart + (c.axisEnd - c.axisStart) / 2;
-    else if (c.anchor == uaSclBotRgt)
-        along = c.axisEnd;
-    int x = (c.vertical ? c.base : along) + c.posX;
-    const int y = (c.vertical ? along : c.base) + c.posY;
-    if (c.alignment == taRightJustify)
-        x -= c.textWidth;
-    else if (c.alignment == taCenter)
-        x -= c.textWidth / 2;
+    int along = c.AxisStart;
+    if (c.Anchor == uaSclCenter)
+        along = c.AxisStart + (c.AxisEnd - c.AxisStart) / 2;
+    else if (c.Anchor == uaSclBotRgt)
+        along = c.AxisEnd;
+    int x = (c.Vertical ? c.Base : along) + c.PosX;
+    const int y = (c.Vertical ? along : c.Base) + c.PosY;
+    if (c.Alignment == taRightJustify)
+        x -= c.TextWidth;
+    else if (c.Alignment == taCenter)
+        x -= c.TextWidth / 2;
     return {x, y};
 }

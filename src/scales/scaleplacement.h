@@ -12,15 +12,15 @@
 int horizontalLabelLeft(int tickX, int textWidth, int controlWidth);
 
 struct CaptionPlacement {
-    bool vertical = false;
-    int base = 0;       // the base line's y (horizontal scales) or x (vertical ones)
-    int axisStart = 20; // MarginLeft, or MarginTop on vertical scales
-    int axisEnd = 380;  // Width - MarginRight, or Height - MarginBottom
-    TScaleUnitAnchor anchor = TScaleUnitAnchor::uaSclTopLft;
-    TAlignment alignment = TAlignment::taCenter;
-    int posX = 4;
-    int posY = 4;
-    int textWidth = 0;
+    bool Vertical = false;
+    int Base = 0;       // the base line's y (horizontal scales) or x (vertical ones)
+    int AxisStart = 20; // MarginLeft, or MarginTop on vertical scales
+    int AxisEnd = 380;  // Width - MarginRight, or Height - MarginBottom
+    TScaleUnitAnchor Anchor = TScaleUnitAnchor::uaSclTopLft;
+    TAlignment Alignment = TAlignment::taCenter;
+    int PosX = 4;
+    int PosY = 4;
+    int TextWidth = 0;
 };
 
 // Top-left corner of the caption text.

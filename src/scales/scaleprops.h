@@ -41,27 +41,27 @@ class TScaleProps : public QObject {
 public:
     explicit TScaleProps(QObject* parent = nullptr);
 
-    double RangeLow() const { return FSettings.rangeLow; }
+    double RangeLow() const { return FSettings.RangeLow; }
     // A span below MinRange moves the other end to x ± MinRange; on a logarithmic group an end
     // below 1e-100 is ignored. Non-finite values are ignored.
     void SetRangeLow(double x);
-    double RangeHigh() const { return FSettings.rangeHigh; }
+    double RangeHigh() const { return FSettings.RangeHigh; }
     void SetRangeHigh(double x);
     double MinRange() const { return FMinRange; }
     // Ignored at or below 1e-100; a narrower current range is widened about its midpoint.
     void SetMinRange(double x);
-    bool Logarithmic() const { return FSettings.logarithmic; }
+    bool Logarithmic() const { return FSettings.Logarithmic; }
     // Switching on is refused after creation unless both ends are >= 1e-100 and the labels are not
     // dates.
     void SetLogarithmic(bool value);
-    TFigType LabelType() const { return FSettings.labelType; }
+    TFigType LabelType() const { return FSettings.LabelType; }
     // ftDateTime switches Logarithmic off; ftTime sets DecPlaces to 4.
     void SetLabelType(TFigType value);
     int MinTicks() const { return FMinTicks; }
     void SetMinTicks(int value);
     bool ShortTicks() const { return FShortTicks; }
     void SetShortTicks(bool value);
-    int DecPlaces() const { return FSettings.decPlaces; }
+    int DecPlaces() const { return FSettings.DecPlaces; }
     // Clamped to -3 … 12.
     void SetDecPlaces(int value);
     bool Visible() const { return FVisible; }
@@ -105,7 +105,7 @@ private:
     void changed();
     void setRange(double low, double high);
 
-    ScaleSettings FSettings{.rangeLow = 0, .rangeHigh = 1};
+    ScaleSettings FSettings{.RangeLow = 0, .RangeHigh = 1};
     double FMinRange = 1e-10;
     int FMinTicks = 3;
     bool FShortTicks = true;

@@ -18,25 +18,25 @@ double endBelow(double x, double by) {
 }
 
 bool ScaleSettings::setRange(double low, double high) {
-    if (low == rangeLow && high == rangeHigh) return false;
-    rangeLow = low;
-    rangeHigh = high;
+    if (low == RangeLow && high == RangeHigh) return false;
+    RangeLow = low;
+    RangeHigh = high;
     return true;
 }
 
 bool ScaleSettings::setLogarithmic(bool value, bool creating) {
     const bool allowed =
-        !value || creating || (rangeLow >= kLogFloor && rangeHigh >= kLogFloor && labelType != ftDateTime);
-    return allowed && assignChanged(logarithmic, value);
+        !value || creating || (RangeLow >= kLogFloor && RangeHigh >= kLogFloor && LabelType != ftDateTime);
+    return allowed && assignChanged(Logarithmic, value);
 }
 
 bool ScaleSettings::setLabelType(TFigType value) {
-    if (!assignChanged(labelType, value)) return false;
-    if (value == ftDateTime) logarithmic = false;
-    if (value == ftTime) decPlaces = 4;
+    if (!assignChanged(LabelType, value)) return false;
+    if (value == ftDateTime) Logarithmic = false;
+    if (value == ftTime) DecPlaces = 4;
     return true;
 }
 
 bool ScaleSettings::setDecPlaces(int value) {
-    return assignChanged(decPlaces, std::clamp(value, -3, 12));
+    return assignChanged(DecPlaces, std::clamp(value, -3, 12));
 }

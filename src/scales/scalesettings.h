@@ -15,17 +15,17 @@ double endAbove(double x, double by);
 double endBelow(double x, double by);
 
 struct ScaleSettings {
-    double rangeLow = 0;
-    double rangeHigh = 100;
-    bool logarithmic = false;
-    TFigType labelType = TFigType::ftNum;
-    int decPlaces = -2;
+    double RangeLow = 0;
+    double RangeHigh = 100;
+    bool Logarithmic = false;
+    TFigType LabelType = TFigType::ftNum;
+    int DecPlaces = -2;
 
     bool setRange(double low, double high);
     // Switching on is refused after creation unless both ends are >= kLogFloor and the labels are
     // not dates.
     bool setLogarithmic(bool value, bool creating);
-    // ftDateTime switches logarithmic off; ftTime sets decPlaces to 4.
+    // ftDateTime switches Logarithmic off; ftTime sets DecPlaces to 4.
     bool setLabelType(TFigType value);
     // Clamped to -3 … 12.
     bool setDecPlaces(int value);

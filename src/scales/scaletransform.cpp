@@ -8,11 +8,11 @@
 void ScaleTransform::update(const AxisGeometry& axis, double low, double high, bool logarithmic) {
     if (low == high) return;
     FLogarithmic = logarithmic;
-    const int length = axis.vertical ? axis.height - axis.marginTop - axis.marginBottom - 1
-                                     : axis.width - axis.marginLeft - axis.marginRight - 1;
+    const int length = axis.Vertical ? axis.Height - axis.MarginTop - axis.MarginBottom - 1
+                                     : axis.Width - axis.MarginLeft - axis.MarginRight - 1;
     if (length <= 0) {
         FFactor = 0;
-        FOffset = (axis.vertical ? axis.height : axis.width) / 2.0;
+        FOffset = (axis.Vertical ? axis.Height : axis.Width) / 2.0;
         return;
     }
     if (logarithmic) {
@@ -20,12 +20,12 @@ void ScaleTransform::update(const AxisGeometry& axis, double low, double high, b
         low = std::log(low);
         high = std::log(high);
     }
-    if (axis.vertical) {
+    if (axis.Vertical) {
         FFactor = length / (low - high);
-        FOffset = axis.marginTop - high * FFactor;
+        FOffset = axis.MarginTop - high * FFactor;
     } else {
         FFactor = length / (high - low);
-        FOffset = axis.marginLeft - low * FFactor;
+        FOffset = axis.MarginLeft - low * FFactor;
     }
 }
 

@@ -3,13 +3,13 @@
 #pragma once
 
 struct AxisGeometry {
-    int width = 400;
-    int height = 400;
-    int marginLeft = 20;
-    int marginRight = 20;
-    int marginTop = 20;
-    int marginBottom = 20;
-    bool vertical = false;
+    int Width = 400;
+    int Height = 400;
+    int MarginLeft = 20;
+    int MarginRight = 20;
+    int MarginTop = 20;
+    int MarginBottom = 20;
+    bool Vertical = false;
 };
 
 class ScaleTransform {

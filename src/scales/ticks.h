@@ -14,38 +14,38 @@
 #include <vector>
 
 struct Tick {
-    double value = 0;
-    bool isLong = false;   // long (major) ticks carry the labels
-    bool recorded = false; // goes into the scale's tick list
-    QString label;
-    QString dateLine; // second label line with the date under a clock label, or empty
+    double Value = 0;
+    bool IsLong = false;   // long (major) ticks carry the labels
+    bool Recorded = false; // goes into the scale's tick list
+    QString Label;
+    QString DateLine; // second label line with the date under a clock label, or empty
 };
 
 enum class TickPassKind { Linear, Logarithmic, TimeOfDay, DateTime };
 
 struct TickPass {
-    TickPassKind kind = TickPassKind::Linear;
-    std::vector<Tick> ticks; // in drawing order
-    // Non-empty instead of ticks when a date/time range cannot be divided; shown at messageValue,
-    // in one line on horizontal scales and in messageWords stacked on vertical ones.
-    QString message;
-    QStringList messageWords;
-    double messageValue = 0;
+    TickPassKind Kind = TickPassKind::Linear;
+    std::vector<Tick> Ticks; // in drawing order
+    // Non-empty instead of ticks when a date/time range cannot be divided; shown at MessageValue,
+    // in one line on horizontal scales and in MessageWords stacked on vertical ones.
+    QString Message;
+    QStringList MessageWords;
+    double MessageValue = 0;
 };
 
 // Everything a tick pass needs to know of its scale.
 struct TickSettings {
-    double rangeLow = 0;
-    double rangeHigh = 100;
-    int minTicks = 3;
-    bool shortTicks = true;
-    int decPlaces = -2;
-    TFigType labelType = TFigType::ftNum;
-    bool logarithmic = false;
-    bool vertical = false;
-    QString userTickText;
-    QString scaleInscript;
-    DateFormatSettings dateFormat;
+    double RangeLow = 0;
+    double RangeHigh = 100;
+    int MinTicks = 3;
+    bool ShortTicks = true;
+    int DecPlaces = -2;
+    TFigType LabelType = TFigType::ftNum;
+    bool Logarithmic = false;
+    bool Vertical = false;
+    QString UserTickText;
+    QString ScaleInscript;
+    DateFormatSettings DateFormat;
 };
 
 // The capacity of a scale's tick list; later ticks are drawn but not recorded.

@@ -9,8 +9,8 @@
 namespace {
 
 struct TimeStep {
-    double seconds;
-    int subSteps;
+    double Seconds;
+    int SubSteps;
 };
 
 constexpr TimeStep kTimeSteps[] = {
@@ -25,39 +25,39 @@ constexpr double kSlack = 0.999999999;
 // The largest step that fits the wanted interval, or null.
 const TimeStep* fittingStep(double interval) {
     for (auto it = std::rbegin(kTimeSteps); it != std::rend(kTimeSteps); ++it)
-        if (it->seconds <= interval) return &*it;
+        if (it->Seconds <= interval) return &*it;
     return nullptr;
 }
 
 } // namespace
 
 std::optional<TickPass> timeTickPass(const TickSettings& s) {
-    if (!std::isfinite(s.rangeLow) || !std::isfinite(s.rangeHigh)) return std::nullopt;
-    const TimeStep* entry = fittingStep(std::fabs(s.rangeHigh - s.rangeLow) / s.minTicks);
+    if (!std::isfinite(s.RangeLow) || !std::isfinite(s.RangeHigh)) return std::nullopt;
+    const TimeStep* entry = fittingStep(std::fabs(s.RangeHigh - s.RangeLow) / s.MinTicks);
     if (entry == nullptr || entry == &kTimeSteps[std::size(kTimeSteps) - 1]) return std::nullopt;
-    const double dir = s.rangeLow < s.rangeHigh ? 1 : -1;
-    const double step = dir * entry->seconds;
-    const double sub = step / entry->subSteps;
-    const long count = static_cast<long>(std::trunc((s.rangeHigh - s.rangeLow) / sub)) + 5;
-    const double first = std::floor(s.rangeLow / step / kSlack) * step;
+    const double dir = s.RangeLow < s.RangeHigh ? 1 : -1;
+    const double step = dir * entry->Seconds;
+    const double sub = step / entry->SubSteps;
+    const long count = static_cast<long>(std::trunc((s.RangeHigh - s.RangeLow) / sub)) + 5;
+    const double first = std::floor(s.RangeLow / step / kSlack) * step;
     // Widened outward on both sides, also when the axis runs from high to low.
-    const double bottom = std::min(s.rangeLow, s.rangeHigh);
-    const double top = std::max(s.rangeLow, s.rangeHigh);
+    const double bottom = std::min(s.RangeLow, s.RangeHigh);
+    const double top = std::max(s.RangeLow, s.RangeHigh);
     const double lowBound = bottom >= 0 ? bottom * kSlack : bottom / kSlack;
     const double highBound = top > 0 ? top / kSlack : top * kSlack;
     auto inBounds = [&](double v) { return lowBound <= v && v <= highBound; };
 
     TickPass pass;
-    pass.kind = TickPassKind::TimeOfDay;
+    pass.Kind = TickPassKind::TimeOfDay;
     // Milliseconds only where the step is below a second.
-    const bool fractional = entry->seconds < 1;
-    if (s.shortTicks)
+    const bool fractional = entry->Seconds < 1;
+    if (s.ShortTicks)
         for (long j = 0; j <= count; ++j)
-            if (const double v = first + j * sub; inBounds(v)) pass.ticks.push_back({v, false, true, {}, {}});
+            if (const double v = first + j * sub; inBounds(v)) pass.Ticks.push_back({v, false, true, {}, {}});
     for (long j = 0; j <= count; ++j) {
         const double v = first + j * sub;
         if (std::fabs(v / step - std::nearbyint(v / step)) < 0.01 && inBounds(v))
-            pass.ticks.push_back({v, true, !s.shortTicks, TimeText(fractional, v), {}});
+            pass.Ticks.push_back({v, true, !s.ShortTicks, TimeText(fractional, v), {}});
     }
     return pass;
 }

@@ -42,8 +42,8 @@ TickStep CalcTickStep(int minTicks, long double high, long double low) {
         if (g < 0 && h != 0) g -= 1;
         if (h < 0) h += 1;
         result = mantissaStep(std::trunc(g), h);
-        result.step *= dir;
+        result.Step *= dir;
     }
-    result.first = firstMultiple(result.step, low, dir);
+    result.First = firstMultiple(result.Step, low, dir);
     return result;
 }

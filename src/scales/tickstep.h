@@ -4,9 +4,9 @@
 #pragma once
 
 struct TickStep {
-    long double step = 0;  // signed: negative on a reversed range
-    long double first = 0; // first tick, at most a thousandth of a step before rangeLow
-    int subSteps = 1;
+    long double Step = 0;  // signed: negative on a reversed range
+    long double First = 0; // first tick, at most a thousandth of a step before rangeLow
+    int SubSteps = 1;
 };
 
 // minTicks 0 asks for unit steps.

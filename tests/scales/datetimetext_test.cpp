@@ -25,26 +25,26 @@ TEST(FormatDateTime, PatternLetters) {
 TEST(DateTimePatterns, FollowTheDateFormatGroup) {
     DateFormatSettings f;
     EXPECT_EQ(FormatDateTime(fullDatePattern(f), 45000), "15-Mar-2023");
-    f.dateOrder = doMMDDYY;
-    f.dateSeparator = '/';
-    f.monthName = false;
+    f.DateOrder = doMMDDYY;
+    f.DateSeparator = '/';
+    f.MonthName = false;
     EXPECT_EQ(FormatDateTime(fullDatePattern(f), 45000), "03/15/2023");
-    f.dateOrder = doYYMMDD;
-    f.yearLength = ylYY;
+    f.DateOrder = doYYMMDD;
+    f.YearLength = ylYY;
     EXPECT_EQ(FormatDateTime(fullDatePattern(f), 45000), "23/03/15");
     EXPECT_EQ(FormatDateTime(monthPattern(f), 45000), "23/03");
-    f.yearLength = ylNone;
+    f.YearLength = ylNone;
     EXPECT_EQ(FormatDateTime(fullDatePattern(f), 45000), "03/15");
-    f.dateSeparator = '"'; // a quote as separator still comes out literally
+    f.DateSeparator = '"'; // a quote as separator still comes out literally
     EXPECT_EQ(FormatDateTime(fullDatePattern(f), 45000), "03\"15");
 
     DateFormatSettings t;
-    t.timeSeparator = '.';
+    t.TimeSeparator = '.';
     const double v = 0.5 + 90.5 / 86400.0;
     EXPECT_EQ(FormatDateTime(clockPattern(t, ClockUnit::Seconds), v), "12.01.30");
-    t.timeFormat = tfHHhMM;
+    t.TimeFormat = tfHHhMM;
     EXPECT_EQ(FormatDateTime(clockPattern(t, ClockUnit::Hundredths), v), "12h01.30.50");
-    t.timeFormat = tfAMPM;
+    t.TimeFormat = tfAMPM;
     EXPECT_EQ(FormatDateTime(clockPattern(t, ClockUnit::Seconds), v), "12.01.30pm");
 }
 
@@ -52,8 +52,8 @@ TEST(DateTimePatterns, YearLabels) {
     DateFormatSettings f;
     EXPECT_EQ(yearLabel(f, daysFromCivil(800, 1, 1)), "800");
     EXPECT_EQ(yearLabel(f, daysFromCivil(2024, 1, 1)), "2024");
-    f.yearLength = ylYY;
+    f.YearLength = ylYY;
     EXPECT_EQ(yearLabel(f, daysFromCivil(2005, 1, 1)), "05");
-    f.yearLength = ylNone;
+    f.YearLength = ylNone;
     EXPECT_EQ(yearLabel(f, daysFromCivil(2005, 1, 1)), "");
 }

@@ -48,8 +48,8 @@ TEST(DTLabel, SetSettingsFiresOnceForManyFields) {
     int changes = 0;
     label.SetOnChange([&] { ++changes; });
     DateFormatSettings next;
-    next.monthName = false;
-    next.yearLength = ylNone;
+    next.MonthName = false;
+    next.YearLength = ylNone;
     label.SetSettings(next);
     label.SetSettings(next);
     EXPECT_EQ(changes, 1);

@@ -107,10 +107,10 @@ TEST(LogTickLabel, ExponentsAndTrailingZeros) {
     NumberLabelSettings s{0.001, 1, -2, false, {}, {}};
     EXPECT_EQ(logTickLabel(s, 0.001, true, 1), "0.001");
     EXPECT_EQ(logTickLabel(s, 0.5, false, 2), "0.5");
-    s.decPlaces = -3;
+    s.DecPlaces = -3;
     EXPECT_EQ(logTickLabel(s, 1000, true, 1), "3");
     EXPECT_EQ(logTickLabel(s, 0.01, true, 1), "-2");
     EXPECT_EQ(logTickLabel(s, 2000, false, 2), "");
-    s.decPlaces = 3;
+    s.DecPlaces = 3;
     EXPECT_EQ(logTickLabel(s, 0.5, false, 2), "0.500"); // fixed decimals keep their zeros
 }

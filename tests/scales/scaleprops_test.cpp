@@ -128,7 +128,7 @@ TEST(ScaleProps, LayoutNamesReachEveryProperty) {
     EXPECT_TRUE(dateFormat->setProperty("TimeFormat", "tfAMPM"));
     EXPECT_EQ(p.DateFormat()->TimeFormat(), tfAMPM);
     EXPECT_TRUE(dateFormat->setProperty("DateSeparator", "/"));
-    EXPECT_EQ(p.DateFormat()->Settings().dateSeparator, QChar('/'));
+    EXPECT_EQ(p.DateFormat()->Settings().DateSeparator, QChar('/'));
 }
 
 TEST(ScaleProps, WideningKeepsTheEndsApartAtLargeValues) {

@@ -24,33 +24,33 @@ TEST(ScaleSettings, LogarithmicNeedsBothEndsAtTheFloorAfterCreation) {
         {-5, 0, ftDateTime, true, true}, // no checks while being created
     };
     for (const Case& c : cases) {
-        ScaleSettings s{.rangeLow = c.low, .rangeHigh = c.high, .labelType = c.labelType};
+        ScaleSettings s{.RangeLow = c.low, .RangeHigh = c.high, .LabelType = c.labelType};
         EXPECT_EQ(s.setLogarithmic(true, c.creating), c.accepted) << c.low << " " << c.high;
-        EXPECT_EQ(s.logarithmic, c.accepted) << c.low << " " << c.high;
-        EXPECT_FALSE(s.setLogarithmic(s.logarithmic, false)); // no change, nothing to report
+        EXPECT_EQ(s.Logarithmic, c.accepted) << c.low << " " << c.high;
+        EXPECT_FALSE(s.setLogarithmic(s.Logarithmic, false)); // no change, nothing to report
     }
-    ScaleSettings on{.rangeLow = -1, .rangeHigh = 0, .logarithmic = true};
+    ScaleSettings on{.RangeLow = -1, .RangeHigh = 0, .Logarithmic = true};
     EXPECT_TRUE(on.setLogarithmic(false, false)); // switching off is always accepted
-    EXPECT_FALSE(on.logarithmic);
+    EXPECT_FALSE(on.Logarithmic);
 }
 
 TEST(ScaleSettings, LabelTypeSideEffectsAndDecimalClamp) {
-    ScaleSettings s{.rangeLow = 1, .rangeHigh = 10, .logarithmic = true, .decPlaces = 1};
+    ScaleSettings s{.RangeLow = 1, .RangeHigh = 10, .Logarithmic = true, .DecPlaces = 1};
     EXPECT_TRUE(s.setLabelType(ftTime));
-    EXPECT_EQ(s.decPlaces, 4);
-    EXPECT_TRUE(s.logarithmic);
-    s.decPlaces = 2;
+    EXPECT_EQ(s.DecPlaces, 4);
+    EXPECT_TRUE(s.Logarithmic);
+    s.DecPlaces = 2;
     EXPECT_FALSE(s.setLabelType(ftTime)); // unchanged: no side effects either
-    EXPECT_EQ(s.decPlaces, 2);
+    EXPECT_EQ(s.DecPlaces, 2);
     EXPECT_TRUE(s.setLabelType(ftDateTime));
-    EXPECT_FALSE(s.logarithmic);
-    EXPECT_EQ(s.decPlaces, 2);
+    EXPECT_FALSE(s.Logarithmic);
+    EXPECT_EQ(s.DecPlaces, 2);
 
     const int clamped[][2] = {{-4, -3}, {-3, -3}, {0, 0}, {12, 12}, {13, 12}, {INT_MIN, -3}, {INT_MAX, 12}};
     for (const auto& [in, out] : clamped) {
         ScaleSettings d;
         EXPECT_EQ(d.setDecPlaces(in), out != -2) << in;
-        EXPECT_EQ(d.decPlaces, out) << in;
+        EXPECT_EQ(d.DecPlaces, out) << in;
     }
 }
 
@@ -58,9 +58,9 @@ TEST(ScaleSettings, RangeReportsRealChangesAndEndsStayApart) {
     ScaleSettings s;
     EXPECT_FALSE(s.setRange(0, 100));
     EXPECT_TRUE(s.setRange(0, 133));
-    EXPECT_EQ(s.rangeHigh, 133);
+    EXPECT_EQ(s.RangeHigh, 133);
     EXPECT_TRUE(s.setRange(5, 133));
-    EXPECT_EQ(s.rangeLow, 5);
+    EXPECT_EQ(s.RangeLow, 5);
 
     EXPECT_EQ(endAbove(5, 1), 6);
     EXPECT_EQ(endBelow(0, 1e-10), -1e-10);

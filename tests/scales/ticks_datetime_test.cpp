@@ -11,10 +11,10 @@ namespace {
 
 TickSettings dates(double low, double high, bool vertical = false) {
     TickSettings s;
-    s.rangeLow = low;
-    s.rangeHigh = high;
-    s.labelType = ftDateTime;
-    s.vertical = vertical;
+    s.RangeLow = low;
+    s.RangeHigh = high;
+    s.LabelType = ftDateTime;
+    s.Vertical = vertical;
     return s;
 }
 
@@ -26,24 +26,24 @@ TEST(Calendar, OriginAndEnds) {
     EXPECT_EQ(daysFromCivil(9999, 12, 31), kLastDateDay);
     EXPECT_EQ(daysFromCivil(2023, 3, 15), 45000);
     const CivilDate d = civilFromDays(-1);
-    EXPECT_EQ(d.year * 10000 + d.month * 100 + d.day, 18991229);
+    EXPECT_EQ(d.Year * 10000 + d.Month * 100 + d.Day, 18991229);
     const CivilDate leap = civilFromDays(daysFromCivil(2000, 2, 29));
-    EXPECT_EQ(leap.month * 100 + leap.day, 229);
+    EXPECT_EQ(leap.Month * 100 + leap.Day, 229);
 }
 
 TEST(DateTimeTickPass, OneDayInHours) {
     const TickPass pass = dateTimeTickPass(dates(0, 1));
-    ASSERT_EQ(pass.ticks.size(), 13u); // every 2 hours
+    ASSERT_EQ(pass.Ticks.size(), 13u); // every 2 hours
     std::vector<QString> labels;
     std::vector<QString> dateLines;
-    for (std::size_t i = 0; i < pass.ticks.size(); ++i) {
-        const Tick& t = pass.ticks[i];
-        EXPECT_NEAR(t.value * 24, 2.0 * i, 1e-9);
-        EXPECT_EQ(t.isLong, i % 4 == 0) << i;
-        EXPECT_TRUE(t.recorded);
-        if (t.isLong) {
-            labels.push_back(t.label);
-            dateLines.push_back(t.dateLine);
+    for (std::size_t i = 0; i < pass.Ticks.size(); ++i) {
+        const Tick& t = pass.Ticks[i];
+        EXPECT_NEAR(t.Value * 24, 2.0 * i, 1e-9);
+        EXPECT_EQ(t.IsLong, i % 4 == 0) << i;
+        EXPECT_TRUE(t.Recorded);
+        if (t.IsLong) {
+            labels.push_back(t.Label);
+            dateLines.push_back(t.DateLine);
         }
     }
     EXPECT_EQ(labels, (std::vector<QString>{"00:00", "08:00", "16:00", "00:00"}));
@@ -52,30 +52,30 @@ TEST(DateTimeTickPass, OneDayInHours) {
 
 TEST(DateTimeTickPass, DateLinesByDateForTime) {
     TickSettings s = dates(0, 1);
-    s.dateFormat.dateForTime = dtOnePerChart;
+    s.DateFormat.DateForTime = dtOnePerChart;
     int shown = 0;
-    for (const Tick& t : dateTimeTickPass(s).ticks)
-        shown += t.dateLine.isEmpty() ? 0 : 1;
+    for (const Tick& t : dateTimeTickPass(s).Ticks)
+        shown += t.DateLine.isEmpty() ? 0 : 1;
     EXPECT_EQ(shown, 1);
-    s.dateFormat.dateForTime = dtAllTicks;
-    s.dateFormat.timeFormat = tfAMPM;
+    s.DateFormat.DateForTime = dtAllTicks;
+    s.DateFormat.TimeFormat = tfAMPM;
     const TickPass pass = dateTimeTickPass(s);
-    EXPECT_EQ(pass.ticks[4].label, "8am");
-    EXPECT_EQ(pass.ticks[8].label, "4pm");
-    EXPECT_EQ(pass.ticks[8].dateLine, "30-Dec-1899");
+    EXPECT_EQ(pass.Ticks[4].Label, "8am");
+    EXPECT_EQ(pass.Ticks[8].Label, "4pm");
+    EXPECT_EQ(pass.Ticks[8].DateLine, "30-Dec-1899");
 }
 
 TEST(DateTimeTickPass, ThreeThousandDaysInYears) {
     const TickPass pass = dateTimeTickPass(dates(0, 3000));
     std::vector<int> years;
     std::vector<QString> labels;
-    for (const Tick& t : pass.ticks) {
-        years.push_back(civilFromDays(static_cast<long long>(t.value)).year);
-        EXPECT_EQ(civilFromDays(static_cast<long long>(t.value)).day, 1);
-        if (t.isLong)
-            labels.push_back(t.label);
+    for (const Tick& t : pass.Ticks) {
+        years.push_back(civilFromDays(static_cast<long long>(t.Value)).Year);
+        EXPECT_EQ(civilFromDays(static_cast<long long>(t.Value)).Day, 1);
+        if (t.IsLong)
+            labels.push_back(t.Label);
         else
-            EXPECT_TRUE(t.label.isEmpty());
+            EXPECT_TRUE(t.Label.isEmpty());
     }
     EXPECT_EQ(years, (std::vector<int>{1900, 1901, 1902, 1903, 1904, 1905, 1906, 1907, 1908}));
     EXPECT_EQ(labels, (std::vector<QString>{"1900", "1902", "1904", "1906", "1908"}));
@@ -83,49 +83,49 @@ TEST(DateTimeTickPass, ThreeThousandDaysInYears) {
 
 TEST(DateTimeTickPass, DaysAndMonths) {
     TickPass pass = dateTimeTickPass(dates(45000, 45010)); // 3 days per interval from 15 March 2023
-    ASSERT_FALSE(pass.ticks.empty());
-    EXPECT_EQ(pass.ticks.front().value, 45000);
-    EXPECT_FALSE(pass.ticks.front().isLong);
-    EXPECT_EQ(pass.ticks[2].value, 45002);
-    EXPECT_EQ(pass.ticks[2].label, "17-Mar-2023");
-    EXPECT_EQ(pass.ticks.back().value, 45010);
+    ASSERT_FALSE(pass.Ticks.empty());
+    EXPECT_EQ(pass.Ticks.front().Value, 45000);
+    EXPECT_FALSE(pass.Ticks.front().IsLong);
+    EXPECT_EQ(pass.Ticks[2].Value, 45002);
+    EXPECT_EQ(pass.Ticks[2].Label, "17-Mar-2023");
+    EXPECT_EQ(pass.Ticks.back().Value, 45010);
 
     pass = dateTimeTickPass(dates(45000, 45300)); // 3 months per interval
     std::vector<QString> labels;
-    for (const Tick& t : pass.ticks)
-        if (t.isLong) labels.push_back(t.label);
-    EXPECT_EQ(pass.ticks.size(), 10u); // 1 April 2023 … 1 January 2024
+    for (const Tick& t : pass.Ticks)
+        if (t.IsLong) labels.push_back(t.Label);
+    EXPECT_EQ(pass.Ticks.size(), 10u); // 1 April 2023 … 1 January 2024
     EXPECT_EQ(labels, (std::vector<QString>{"Apr-2023", "Jul-2023", "Oct-2023", "Jan-2024"}));
 }
 
 TEST(DateTimeTickPass, StopsAtTheLastDay) {
     TickPass pass = dateTimeTickPass(dates(2900000, 3000000));
-    ASSERT_FALSE(pass.ticks.empty());
-    EXPECT_EQ(civilFromDays(static_cast<long long>(pass.ticks.back().value)).year, 9990);
+    ASSERT_FALSE(pass.Ticks.empty());
+    EXPECT_EQ(civilFromDays(static_cast<long long>(pass.Ticks.back().Value)).Year, 9990);
     pass = dateTimeTickPass(dates(kLastDateDay + 0.5, kLastDateDay + 1.5));
-    ASSERT_FALSE(pass.ticks.empty());
-    for (const Tick& t : pass.ticks)
-        EXPECT_LT(t.value, kLastDateDay + 1);
+    ASSERT_FALSE(pass.Ticks.empty());
+    for (const Tick& t : pass.Ticks)
+        EXPECT_LT(t.Value, kLastDateDay + 1);
     pass = dateTimeTickPass(dates(kLastDateDay + 2, kLastDateDay + 40));
-    EXPECT_TRUE(pass.ticks.empty());
-    EXPECT_TRUE(pass.message.isEmpty());
+    EXPECT_TRUE(pass.Ticks.empty());
+    EXPECT_TRUE(pass.Message.isEmpty());
 }
 
 TEST(DateTimeTickPass, MessagesInsteadOfTicks) {
     for (const TickSettings& s : {dates(-700000, 0), dates(10, 5), dates(0, 3000001)}) {
         const TickPass pass = dateTimeTickPass(s);
-        EXPECT_TRUE(pass.ticks.empty());
-        EXPECT_EQ(pass.message, "invalid DateTime scale");
-        EXPECT_EQ(pass.messageWords, (QStringList{"invalid", "DateTime", "scale"}));
-        EXPECT_EQ(pass.messageValue, (s.rangeLow + s.rangeHigh) / 2);
+        EXPECT_TRUE(pass.Ticks.empty());
+        EXPECT_EQ(pass.Message, "invalid DateTime scale");
+        EXPECT_EQ(pass.MessageWords, (QStringList{"invalid", "DateTime", "scale"}));
+        EXPECT_EQ(pass.MessageValue, (s.RangeLow + s.RangeHigh) / 2);
     }
     TickPass pass = dateTimeTickPass(dates(0, 0.00001));
-    EXPECT_EQ(pass.message, "DateTime range is below 1 second");
-    EXPECT_EQ(pass.messageWords, (QStringList{"DateTime", "range is", "below 1", "second"}));
+    EXPECT_EQ(pass.Message, "DateTime range is below 1 second");
+    EXPECT_EQ(pass.MessageWords, (QStringList{"DateTime", "range is", "below 1", "second"}));
     // Vertical scales go down to hundredths of a second first.
     pass = dateTimeTickPass(dates(0, 0.00001, true));
-    EXPECT_TRUE(pass.message.isEmpty());
-    ASSERT_FALSE(pass.ticks.empty());
-    EXPECT_EQ(pass.ticks.front().label, "00:00:00.00");
-    EXPECT_EQ(pass.ticks[2].label, "00:00:00.20");
+    EXPECT_TRUE(pass.Message.isEmpty());
+    ASSERT_FALSE(pass.Ticks.empty());
+    EXPECT_EQ(pass.Ticks.front().Label, "00:00:00.00");
+    EXPECT_EQ(pass.Ticks[2].Label, "00:00:00.20");
 }

@@ -11,24 +11,24 @@ namespace {
 
 TickSettings linear(double low, double high, int minTicks = 3, bool vertical = false) {
     TickSettings s;
-    s.rangeLow = low;
-    s.rangeHigh = high;
-    s.minTicks = minTicks;
-    s.vertical = vertical;
+    s.RangeLow = low;
+    s.RangeHigh = high;
+    s.MinTicks = minTicks;
+    s.Vertical = vertical;
     return s;
 }
 
 std::vector<double> values(const TickPass& pass, bool isLong) {
     std::vector<double> out;
-    for (const Tick& t : pass.ticks)
-        if (t.isLong == isLong) out.push_back(t.value);
+    for (const Tick& t : pass.Ticks)
+        if (t.IsLong == isLong) out.push_back(t.Value);
     return out;
 }
 
 std::vector<QString> labels(const TickPass& pass) {
     std::vector<QString> out;
-    for (const Tick& t : pass.ticks)
-        if (t.isLong) out.push_back(t.label);
+    for (const Tick& t : pass.Ticks)
+        if (t.IsLong) out.push_back(t.Label);
     return out;
 }
 
@@ -49,24 +49,24 @@ void expectValues(const std::vector<double>& actual, const std::vector<double>& 
 
 TEST(CalcTickStep, PicksOneTwoOrFiveTimesAPowerOfTen) {
     TickStep st = CalcTickStep(3, 133, 0);
-    EXPECT_EQ(st.step, 20);
-    EXPECT_EQ(st.subSteps, 4);
-    EXPECT_EQ(st.first, 0);
+    EXPECT_EQ(st.Step, 20);
+    EXPECT_EQ(st.SubSteps, 4);
+    EXPECT_EQ(st.First, 0);
     st = CalcTickStep(3, 180, 0);
-    EXPECT_EQ(st.step, 50);
-    EXPECT_EQ(st.subSteps, 5);
+    EXPECT_EQ(st.Step, 50);
+    EXPECT_EQ(st.SubSteps, 5);
     st = CalcTickStep(3, 1, 0);
-    EXPECT_NEAR(static_cast<double>(st.step), 0.2, 1e-15);
-    EXPECT_EQ(st.subSteps, 4);
-    EXPECT_EQ(CalcTickStep(3, 6, 0).step, 1); // r/n exactly 2 stays below the bound for 2
-    EXPECT_EQ(CalcTickStep(3, 6.0000003, 0).step, 2);
+    EXPECT_NEAR(static_cast<double>(st.Step), 0.2, 1e-15);
+    EXPECT_EQ(st.SubSteps, 4);
+    EXPECT_EQ(CalcTickStep(3, 6, 0).Step, 1); // r/n exactly 2 stays below the bound for 2
+    EXPECT_EQ(CalcTickStep(3, 6.0000003, 0).Step, 2);
     st = CalcTickStep(3, 0, 10);
-    EXPECT_EQ(st.step, -2);
-    EXPECT_EQ(st.first, 10);
+    EXPECT_EQ(st.Step, -2);
+    EXPECT_EQ(st.First, 10);
     st = CalcTickStep(3, 57, 13);
-    EXPECT_EQ(st.step, 10);
-    EXPECT_EQ(st.first, 20); // first multiple of the step not before the range
-    EXPECT_EQ(CalcTickStep(3, 5, 5).step, 0);
+    EXPECT_EQ(st.Step, 10);
+    EXPECT_EQ(st.First, 20); // first multiple of the step not before the range
+    EXPECT_EQ(CalcTickStep(3, 5, 5).Step, 0);
 }
 
 TEST(LinearTickPass, Range0To133) {
@@ -130,75 +130,75 @@ TEST(LinearTickPass, ListCapacityAndLabelKinds) {
     EXPECT_EQ(recordedTicks(pass).size(), 250u);  // but not all recorded
     EXPECT_EQ(recordedTicks(pass).back(), 249);
     TickSettings s = linear(0, 133);
-    s.labelType = ftUserText;
-    s.userTickText = "a|b|c";
+    s.LabelType = ftUserText;
+    s.UserTickText = "a|b|c";
     EXPECT_EQ(labels(linearTickPass(s)), (std::vector<QString>{"a", "b", "c", "c", "c", "c", "c"}));
-    s.labelType = ftNoFigs;
+    s.LabelType = ftNoFigs;
     EXPECT_EQ(labels(linearTickPass(s)), std::vector<QString>(7));
-    s.labelType = ftNum;
-    s.scaleInscript = "& km";
+    s.LabelType = ftNum;
+    s.ScaleInscript = "& km";
     EXPECT_EQ(labels(linearTickPass(s))[1], "20 km");
-    s.shortTicks = false;
+    s.ShortTicks = false;
     EXPECT_EQ(recordedTicks(linearTickPass(s)).size(), 7u);
 }
 
 TEST(LinearTickPass, DegenerateRangesEndAtOnce) {
-    EXPECT_TRUE(linearTickPass(linear(5, 5)).ticks.empty());
-    EXPECT_TRUE(linearTickPass(linear(5, 5, 3, true)).ticks.empty());
-    EXPECT_TRUE(linearTickPass(linear(std::nan(""), 5)).ticks.empty());
-    EXPECT_TRUE(linearTickPass(linear(0, INFINITY)).ticks.empty());
-    EXPECT_LE(linearTickPass(linear(0, 1e12, 0)).ticks.size(), 20000u); // bounded work
+    EXPECT_TRUE(linearTickPass(linear(5, 5)).Ticks.empty());
+    EXPECT_TRUE(linearTickPass(linear(5, 5, 3, true)).Ticks.empty());
+    EXPECT_TRUE(linearTickPass(linear(std::nan(""), 5)).Ticks.empty());
+    EXPECT_TRUE(linearTickPass(linear(0, INFINITY)).Ticks.empty());
+    EXPECT_LE(linearTickPass(linear(0, 1e12, 0)).Ticks.size(), 20000u); // bounded work
 }
 
 TEST(LogTickPass, DecadesAndDenseDecades) {
     TickSettings s = linear(1, 1000);
-    s.logarithmic = true;
+    s.Logarithmic = true;
     TickPass pass = logTickPass(s);
-    EXPECT_EQ(pass.kind, TickPassKind::Logarithmic);
+    EXPECT_EQ(pass.Kind, TickPassKind::Logarithmic);
     expectValues(values(pass, true), {1, 10, 100, 1000});
     EXPECT_TRUE(values(pass, false).empty());
     EXPECT_EQ(labels(pass), (std::vector<QString>{"1", "10", "100", "1000"}));
 
-    s.minTicks = 4;
+    s.MinTicks = 4;
     pass = logTickPass(s);
     expectValues(values(pass, true), {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000});
     expectValues(values(pass, false),
                  {3, 4, 6, 7, 8, 9, 30, 40, 60, 70, 80, 90, 300, 400, 600, 700, 800, 900});
     EXPECT_EQ(labels(pass)[1], "2");
     EXPECT_EQ(recordedTicks(pass).size(), 28u);
-    s.shortTicks = false;
+    s.ShortTicks = false;
     EXPECT_TRUE(values(logTickPass(s), false).empty());
 }
 
 TEST(LogTickPass, FallsBackToLinear) {
     TickSettings s = linear(1, 5);
-    s.logarithmic = true;
+    s.Logarithmic = true;
     TickPass pass = logTickPass(s);
-    EXPECT_EQ(pass.kind, TickPassKind::Linear);
+    EXPECT_EQ(pass.Kind, TickPassKind::Linear);
     expectValues(values(pass, true), {1, 2, 3, 4, 5});
-    s.rangeLow = 0; // no decades below zero: no endless search for them either
-    EXPECT_EQ(logTickPass(s).kind, TickPassKind::Linear);
+    s.RangeLow = 0; // no decades below zero: no endless search for them either
+    EXPECT_EQ(logTickPass(s).Kind, TickPassKind::Linear);
 }
 
 TEST(TimeTickPass, StepsLabelsAndDeclining) {
     TickSettings s = linear(0, 60);
-    s.labelType = ftTime;
+    s.LabelType = ftTime;
     std::optional<TickPass> pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     expectValues(values(*pass, true), {0, 20, 40, 60});
     expectValues(values(*pass, false), series(0, 60, 5));
     EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:00:00", " 00:00:20", " 00:00:40", " 00:01:00"}));
-    s.rangeHigh = 2;
+    s.RangeHigh = 2;
     pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:00:00.000", " 00:00:00.500", " 00:00:01.000",
                                                    " 00:00:01.500", " 00:00:02.000"}));
-    s.rangeHigh = 300000; // a day or more per interval
+    s.RangeHigh = 300000; // a day or more per interval
     EXPECT_FALSE(timeTickPass(s));
-    s.rangeHigh = 0.002; // under a millisecond per interval
+    s.RangeHigh = 0.002; // under a millisecond per interval
     EXPECT_FALSE(timeTickPass(s));
-    s.rangeHigh = 300000;
-    EXPECT_EQ(runTickPass(s).kind, TickPassKind::Linear);
+    s.RangeHigh = 300000;
+    EXPECT_EQ(runTickPass(s).Kind, TickPassKind::Linear);
 }
 
 TEST(RunTickPass, AnyRangeEndsWithBoundedWork) {
@@ -213,10 +213,10 @@ TEST(RunTickPass, AnyRangeEndsWithBoundedWork) {
                         for (bool log : {false, true}) {
                             if (low == high) continue;
                             TickSettings s = linear(low, high, minTicks, vertical);
-                            s.labelType = type;
-                            s.logarithmic = log;
+                            s.LabelType = type;
+                            s.Logarithmic = log;
                             const TickPass pass = runTickPass(s);
-                            EXPECT_LE(pass.ticks.size(), 20002u) << low << " " << high;
+                            EXPECT_LE(pass.Ticks.size(), 20002u) << low << " " << high;
                             EXPECT_LE(recordedTicks(pass).size(), 250u);
                         }
 }
@@ -224,14 +224,14 @@ TEST(RunTickPass, AnyRangeEndsWithBoundedWork) {
 TEST(TimeTickPass, ReversedRangeKeepsBothEnds) {
     // The bounds widen outward whichever way the axis runs, so the tick at RangeLow stays.
     TickSettings s = linear(60, 0);
-    s.labelType = ftTime;
+    s.LabelType = ftTime;
     std::optional<TickPass> pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     expectValues(values(*pass, true), {60, 40, 20, 0});
     EXPECT_EQ(labels(*pass), (std::vector<QString>{" 00:01:00", " 00:00:40", " 00:00:20", " 00:00:00"}));
     EXPECT_EQ(values(*pass, false).size(), 13u);
-    s.rangeLow = 0;
-    s.rangeHigh = -60;
+    s.RangeLow = 0;
+    s.RangeHigh = -60;
     pass = timeTickPass(s);
     ASSERT_TRUE(pass);
     expectValues(values(*pass, true), {0, -20, -40, -60});
