@@ -380,7 +380,7 @@ static void BM_MainWindowDragWithVelocityGraphVsBaseline(benchmark::State& state
     showMainWindow(about, form);
     QCoreApplication::processEvents();
     ViewState graphShown;
-    graphShown.exactCurve = true;
+    graphShown.ExactCurve = true;
     form.Study()->apply(graphShown);
     QCoreApplication::processEvents();
     const VelocityGraph& graph = form.Study()->graph();

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayList arguments = bytes.split('\0');
     const QByteArrayList writable{"bmp", "jpg", "png"};
     const CommandLine options = parseCommandLine(arguments, [&] { return writable; });
-    require(options.screenshotFile.isEmpty() || writable.contains(options.screenshotFormat));
+    require(options.ScreenshotFile.isEmpty() || writable.contains(options.ScreenshotFormat));
 
     QStringList decoded;
     for (const QByteArray& argument : arguments)

@@ -25,31 +25,31 @@ QString textOf(const std::function<QString()>& source) {
 class FaceAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     FaceAccessible(QWidget* widget, const AccessibleFace& face)
-        : QAccessibleWidget(widget, face.role), FFace(face) {}
+        : QAccessibleWidget(widget, face.Role), FFace(face) {}
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            return textOf(FFace.name);
+            return textOf(FFace.Name);
         case QAccessible::Value:
-            return textOf(FFace.value);
+            return textOf(FFace.Value);
         case QAccessible::Description:
-            return textOf(FFace.description);
+            return textOf(FFace.Description);
         default:
             return QAccessibleWidget::text(t);
         }
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface && FFace.value)
+        if (type == QAccessible::TextInterface && FFace.Value)
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
     // Read-only text without selection or caret.
     QString text(int startOffset, int endOffset) const override {
-        return textOf(FFace.value).mid(startOffset, endOffset - startOffset);
+        return textOf(FFace.Value).mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return int(textOf(FFace.value).size()); }
+    int characterCount() const override { return int(textOf(FFace.Value).size()); }
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -100,7 +100,7 @@ void announceValueChange(QWidget* widget) {
     if (!announceHandler() && !QAccessible::isActive()) return;
     const auto found = faces().constFind(widget);
     QAccessibleValueChangeEvent event(widget, found == faces().constEnd() ? QVariant()
-                                                                          : QVariant(textOf(found->value)));
+                                                                          : QVariant(textOf(found->Value)));
     announce(&event);
 }
 

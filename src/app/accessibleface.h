@@ -11,10 +11,10 @@
 class QWidget;
 
 struct AccessibleFace {
-    QAccessible::Role role = QAccessible::StaticText;
-    std::function<QString()> name;
-    std::function<QString()> value;
-    std::function<QString()> description;
+    QAccessible::Role Role = QAccessible::StaticText;
+    std::function<QString()> Name;
+    std::function<QString()> Value;
+    std::function<QString()> Description;
 };
 
 // Gives `widget` this face in place of the one Qt would make; call it before anything asks for

@@ -69,8 +69,8 @@ public:
 
     // Where "Save picture..." asks for a file name (empty: cancelled) and reports a failure.
     struct PictureDialogs {
-        std::function<QString(const QString& proposal)> chooseFile;
-        std::function<void(const QString& message)> showError;
+        std::function<QString(const QString& proposal)> ChooseFile;
+        std::function<void(const QString& message)> ShowError;
     };
     void setPictureDialogs(PictureDialogs dialogs) { FDialogs = std::move(dialogs); }
 

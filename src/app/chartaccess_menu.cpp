@@ -28,11 +28,11 @@ void ChartAccess::buildMenu() {
     FSaveAction = FMenu->addAction(QString(), this, [this] { savePicture(); });
     FMenu->addSeparator();
     FGlideAction = FMenu->addAction(QString(), this, [this] { startGlide(); });
-    FDialogs.chooseFile = [this](const QString& proposal) {
+    FDialogs.ChooseFile = [this](const QString& proposal) {
         return QFileDialog::getSaveFileName(FControls.Window, titleOf(FTexts.SavePicture()), proposal,
                                             QStringLiteral("PNG (*.png)"));
     };
-    FDialogs.showError = [this](const QString& message) {
+    FDialogs.ShowError = [this](const QString& message) {
         QMessageBox::warning(FControls.Window, titleOf(FTexts.SavePicture()), message);
     };
 }
@@ -51,8 +51,8 @@ void ChartAccess::copyPicture() {
 }
 
 void ChartAccess::savePicture() {
-    QString path = FDialogs.chooseFile(defaultPicturePath());
+    QString path = FDialogs.ChooseFile(defaultPicturePath());
     if (path.isEmpty()) return;
     if (!savePictureAsPng(worksheetPicture(*FControls.Chart, *FControls.ReadoutPanel), path))
-        FDialogs.showError(FTexts.SaveFailed().arg(path));
+        FDialogs.ShowError(FTexts.SaveFailed().arg(path));
 }

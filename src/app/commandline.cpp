@@ -32,7 +32,7 @@ QString formatError(const QByteArray& fileName, const QByteArray& suffix, const 
 
 // The first error is the one reported; --help and --version after it still count.
 void setError(CommandLine& result, const QString& error) {
-    if (result.error.isEmpty()) result.error = error;
+    if (result.Error.isEmpty()) result.Error = error;
 }
 
 void takeScreenshotFile(CommandLine& result, const QByteArray& fileName,
@@ -49,8 +49,8 @@ void takeScreenshotFile(CommandLine& result, const QByteArray& fileName,
             return;
         }
     }
-    result.screenshotFile = fileName;
-    result.screenshotFormat = suffix.isEmpty() ? QByteArray("png") : suffix;
+    result.ScreenshotFile = fileName;
+    result.ScreenshotFormat = suffix.isEmpty() ? QByteArray("png") : suffix;
 }
 
 QString timeRange() {
@@ -73,14 +73,14 @@ QString badValue(const QByteArray& option, const QString& wanted, const QByteArr
 void takeProfile(CommandLine& result, const QByteArray& value) {
     bool ok = false;
     const int profile = value.toInt(&ok);
-    if (!ok || profile < tpUniform || profile > tpBackAndForth) {
+    if (!ok || profile < profileIndex(TripProfile::Uniform) || profile > profileIndex(TripProfile::BackAndForth)) {
         setError(result, badValue(kProfile,
                                   QStringLiteral("0, 1 or 2 (uniform movement, standard road situation, "
                                                  "back and forth)"),
                                   value));
         return;
     }
-    result.state.simulation.profile = profile;
+    result.State.Simulation.Profile = profile;
 }
 
 void takePoints(CommandLine& result, const QByteArray& value) {
@@ -91,8 +91,8 @@ void takePoints(CommandLine& result, const QByteArray& value) {
         setError(result, badValue(kPoints, QStringLiteral("two times T1,T2 ") + timeRange(), value));
         return;
     }
-    result.state.simulation.t1 = *t1;
-    result.state.simulation.t2 = *t2;
+    result.State.Simulation.T1 = *t1;
+    result.State.Simulation.T2 = *t2;
 }
 
 void takePoint(CommandLine& result, const QByteArray& value) {
@@ -101,7 +101,7 @@ void takePoint(CommandLine& result, const QByteArray& value) {
         setError(result, badValue(kPoint, QStringLiteral("a time ") + timeRange(), value));
         return;
     }
-    result.state.simulation.t1 = *t1;
+    result.State.Simulation.T1 = *t1;
 }
 
 // Options with a value, given as "--option VALUE" or "--option=VALUE"; true when `arguments[i]` was one.
@@ -123,7 +123,7 @@ bool takeValueOption(CommandLine& result, const QByteArrayList& arguments, qsize
         } else {
             continue;
         }
-        result.stateGiven = true;
+        result.StateGiven = true;
         return true;
     }
     if (argument == kScreenshot)
@@ -137,22 +137,22 @@ bool takeValueOption(CommandLine& result, const QByteArrayList& arguments, qsize
 
 // The switches that change the state shown, each with the part of the state it sets.
 struct StateSwitch {
-    const char* name;
-    bool& (*flag)(ViewState&);
+    const char* Name;
+    bool& (*Flag)(ViewState&);
 };
 const StateSwitch kStateSwitches[] = {
-    {"--single", [](ViewState& state) -> bool& { return state.simulation.singlePoint; }},
-    {"--velocity-graph", [](ViewState& state) -> bool& { return state.velocityGraph; }},
-    {"--exact", [](ViewState& state) -> bool& { return state.exactCurve; }},
-    {"--limit-table", [](ViewState& state) -> bool& { return state.limitTable; }},
+    {"--single", [](ViewState& state) -> bool& { return state.Simulation.SinglePoint; }},
+    {"--velocity-graph", [](ViewState& state) -> bool& { return state.VelocityGraph; }},
+    {"--exact", [](ViewState& state) -> bool& { return state.ExactCurve; }},
+    {"--limit-table", [](ViewState& state) -> bool& { return state.LimitTable; }},
 };
 
 // True when `argument` was a state switch.
 bool takeStateSwitch(CommandLine& result, const QByteArray& argument) {
     for (const StateSwitch& stateSwitch : kStateSwitches)
-        if (argument == stateSwitch.name) {
-            stateSwitch.flag(result.state) = true;
-            result.stateGiven = true;
+        if (argument == stateSwitch.Name) {
+            stateSwitch.Flag(result.State) = true;
+            result.StateGiven = true;
             return true;
         }
     return false;
@@ -166,7 +166,7 @@ qsizetype stateArgumentCount(const QByteArrayList& arguments, qsizetype at) {
         if (argument.startsWith(option + '=')) return 1;
     }
     for (const StateSwitch& stateSwitch : kStateSwitches)
-        if (argument == stateSwitch.name) return 1;
+        if (argument == stateSwitch.Name) return 1;
     return 0;
 }
 
@@ -182,15 +182,15 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QByteArray& argument = arguments[i];
         if (argument == "--help")
-            result.help = true;
+            result.Help = true;
         else if (argument == "--version")
-            result.version = true;
+            result.Version = true;
         else if (argument == "--table")
-            result.table = true;
+            result.Table = true;
         else if (!takeStateSwitch(result, argument))
             takeValueOption(result, arguments, i, writableFormats);
     }
-    if (result.table && !result.screenshotFile.isEmpty())
+    if (result.Table && !result.ScreenshotFile.isEmpty())
         setError(result, QStringLiteral("--table prints the table and ends; leave out --screenshot"));
     return result;
 }
@@ -234,11 +234,11 @@ QByteArrayList restartArguments(const QByteArrayList& arguments, const ViewState
         if (count == 0) result << arguments[i];
         i += std::max<qsizetype>(count, 1);
     }
-    const SimulationState& simulation = state.simulation;
-    result << kProfile << QByteArray::number(simulation.profile) << kPoints
-           << exactTime(simulation.t1) + ',' + exactTime(simulation.t2);
+    const SimulationState& simulation = state.Simulation;
+    result << kProfile << QByteArray::number(simulation.Profile) << kPoints
+           << exactTime(simulation.T1) + ',' + exactTime(simulation.T2);
     ViewState copy = state;
     for (const StateSwitch& stateSwitch : kStateSwitches)
-        if (stateSwitch.flag(copy)) result << stateSwitch.name;
+        if (stateSwitch.Flag(copy)) result << stateSwitch.Name;
     return result;
 }

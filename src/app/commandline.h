@@ -10,17 +10,17 @@
 #include <functional>
 
 struct CommandLine {
-    bool help = false;           // --help: the usage text on the terminal, no window
-    bool version = false;        // --version: the version on the terminal, no window
-    QByteArray screenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
-    QByteArray screenshotFormat; // the image format for that file: its suffix's, PNG without one
-    QString error;               // a message for the user when the options cannot be understood
+    bool Help = false;           // --help: the usage text on the terminal, no window
+    bool Version = false;        // --version: the version on the terminal, no window
+    QByteArray ScreenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
+    QByteArray ScreenshotFormat; // the image format for that file: its suffix's, PNG without one
+    QString Error;               // a message for the user when the options cannot be understood
     // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table: the
     // state the
-    // window is to show (the start's where not given); stateGiven tells whether any was given.
-    ViewState state;
-    bool stateGiven = false;
-    bool table = false; // --table: the limit table of that state on the terminal, no window
+    // window is to show (the start's where not given); StateGiven tells whether any was given.
+    ViewState State;
+    bool StateGiven = false;
+    bool Table = false; // --table: the limit table of that state on the terminal, no window
 };
 
 // The image formats that can be written (lower case). Asked for only when a screenshot file has a

@@ -12,9 +12,9 @@ const QLatin1String kHelpScheme("help:");
 
 QString pageFile(const QString& page, const HelpFolders& help) {
     QString file;
-    for (const QString& folder : help.folders) {
+    for (const QString& folder : help.Folders) {
         file = QDir::cleanPath(folder + QLatin1Char('/') + page);
-        if (help.exists(file)) break;
+        if (help.Exists(file)) break;
     }
     return file;
 }

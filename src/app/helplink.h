@@ -11,8 +11,8 @@
 #include <functional>
 
 struct HelpFolders {
-    QStringList folders;                        // looked in, in this order
-    std::function<bool(const QString&)> exists; // whether that file is there
+    QStringList Folders;                        // looked in, in this order
+    std::function<bool(const QString&)> Exists; // whether that file is there
 };
 
 // The file URL of a help link's page in the first folder that has it, or in the last folder when

@@ -21,21 +21,21 @@ LimitTable limitTable(int profile, double t1) {
     for (std::size_t i = 0; i < LimitTable::kIntervals.size(); ++i) {
         const double dt = LimitTable::kIntervals[i];
         const double ds = tripProfileDistance(profile, t1 + dt) - s1;
-        table.rows[i] = {dt, ds, ds / dt * kPerHour};
+        table.Rows[i] = {dt, ds, ds / dt * kPerHour};
     }
-    table.centralSecant = (tripProfileDistance(profile, t1 + kTangentHalfWidth) -
+    table.CentralSecant = (tripProfileDistance(profile, t1 + kTangentHalfWidth) -
                            tripProfileDistance(profile, t1 - kTangentHalfWidth)) /
                           (2 * kTangentHalfWidth) * kPerHour;
-    table.exact = tripProfileVelocity(profile, t1);
+    table.Exact = tripProfileVelocity(profile, t1);
     return table;
 }
 
 std::vector<QStringList> limitTableCells(const LimitTable& table, const LimitTableCaptions& captions) {
-    std::vector<QStringList> cells{{captions.dt, captions.ds, captions.velocity}};
-    for (const LimitRow& row : table.rows)
-        cells.push_back({QString::number(row.dt), FormatFloatField(1, 4, row.ds), velocityText(row.velocity)});
-    cells.push_back({captions.centralSecant, QString(), velocityText(table.centralSecant)});
-    cells.push_back({captions.exact, QString(), velocityText(table.exact)});
+    std::vector<QStringList> cells{{captions.Dt, captions.Ds, captions.Velocity}};
+    for (const LimitRow& row : table.Rows)
+        cells.push_back({QString::number(row.Dt), FormatFloatField(1, 4, row.Ds), velocityText(row.Velocity)});
+    cells.push_back({captions.CentralSecant, QString(), velocityText(table.CentralSecant)});
+    cells.push_back({captions.Exact, QString(), velocityText(table.Exact)});
     return cells;
 }
 

@@ -10,26 +10,26 @@
 #include <vector>
 
 struct LimitRow {
-    double dt = 0;       // min
-    double ds = 0;       // s(t1 + dt) - s(t1), km
-    double velocity = 0; // ds / dt * 60, km/h
+    double Dt = 0;       // min
+    double Ds = 0;       // s(t1 + dt) - s(t1), km
+    double Velocity = 0; // ds / dt * 60, km/h
 };
 
 struct LimitTable {
     static constexpr std::array<double, 8> kIntervals{60, 30, 10, 5, 1, 0.5, 0.1, 0.01};
-    std::array<LimitRow, kIntervals.size()> rows;
-    double centralSecant = 0; // (s(t1 + 0.5) - s(t1 - 0.5)) * 60, km/h
-    double exact = 0;         // s'(t1) * 60, km/h
+    std::array<LimitRow, kIntervals.size()> Rows;
+    double CentralSecant = 0; // (s(t1 + 0.5) - s(t1 - 0.5)) * 60, km/h
+    double Exact = 0;         // s'(t1) * 60, km/h
 };
 
 LimitTable limitTable(int profile, double t1);
 
 struct LimitTableCaptions {
-    QString dt = QStringLiteral("dt [min]");
-    QString ds = QStringLiteral("ds [km]");
-    QString velocity = QStringLiteral("ds/dt [km/h]");
-    QString centralSecant = QStringLiteral("Tangent, central secant");
-    QString exact = QStringLiteral("Tangent, exact");
+    QString Dt = QStringLiteral("dt [min]");
+    QString Ds = QStringLiteral("ds [km]");
+    QString Velocity = QStringLiteral("ds/dt [km/h]");
+    QString CentralSecant = QStringLiteral("Tangent, central secant");
+    QString Exact = QStringLiteral("Tangent, exact");
 };
 
 // The table as text cells: a header row, one row per interval, then the two tangent rows (their

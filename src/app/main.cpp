@@ -30,9 +30,9 @@ namespace {
 // Writes the main window as it stands once its start-up has run, or says why it cannot.
 int writeScreenshot(const CommandLine& options) {
     const QString reason =
-        writeImageFile(Form1->grab().toImage(), options.screenshotFile, options.screenshotFormat);
+        writeImageFile(Form1->grab().toImage(), options.ScreenshotFile, options.ScreenshotFormat);
     if (reason.isEmpty()) return 0;
-    std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.screenshotFile.constData(),
+    std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.ScreenshotFile.constData(),
                  qPrintable(reason));
     return 1;
 }
@@ -44,10 +44,10 @@ int writeScreenshot(const CommandLine& options) {
 int run(TApplication& app, const CommandLine& options) {
     int code = 0;
     QTimer::singleShot(0, Form1, [&] {
-        const bool picture = !options.screenshotFile.isEmpty();
+        const bool picture = !options.ScreenshotFile.isEmpty();
         if (picture) QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
         Form1->show();
-        if (options.stateGiven) Form1->Study()->apply(options.state);
+        if (options.StateGiven) Form1->Study()->apply(options.State);
         if (!picture) return;
         code = writeScreenshot(options);
         app.quit();
@@ -102,17 +102,17 @@ QByteArrayList writableImageFormats() {
 int main(int argc, char* argv[]) {
     const QByteArrayList arguments = rawArguments(argc, argv);
     const CommandLine options = parseCommandLine(arguments, writableImageFormats);
-    if (options.help || options.version) {
-        std::fputs(qPrintable(options.help ? usageText() : versionText()), stdout);
+    if (options.Help || options.Version) {
+        std::fputs(qPrintable(options.Help ? usageText() : versionText()), stdout);
         return 0;
     }
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.error));
+    if (!options.Error.isEmpty()) {
+        std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.Error));
         return 2;
     }
-    if (options.table) {
-        const SimulationState& s = options.state.simulation;
-        std::fputs(qPrintable(limitTableText(limitTable(s.profile, s.t1), LimitTableCaptions{})), stdout);
+    if (options.Table) {
+        const SimulationState& s = options.State.Simulation;
+        std::fputs(qPrintable(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{})), stdout);
         return 0;
     }
     if (!displayAvailable()) return 1;
@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
     // A logout or Ctrl+C ends the program as its Exit button does: the host is told, the link's
     // files and the single-copy lock go; the exit code says which signal it was.
     const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });
-    TkdbCustomDemon::SetSingleCopyCheck(options.screenshotFile.isEmpty());
+    TkdbCustomDemon::SetSingleCopyCheck(options.ScreenshotFile.isEmpty());
     try {
         Form1 = new TForm1;
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read

@@ -139,12 +139,12 @@ void StudyTools::reset() {
 }
 
 void StudyTools::apply(const ViewState& state) {
-    const bool graphShown = state.velocityGraph || state.exactCurve;
+    const bool graphShown = state.VelocityGraph || state.ExactCurve;
     explain(graphShown);
     FGraph->setShown(graphShown);
-    FGraph->setExactCurve(state.exactCurve);
-    showLimitTable(state.limitTable);
-    applySimulation(state.simulation);
+    FGraph->setExactCurve(state.ExactCurve);
+    showLimitTable(state.LimitTable);
+    applySimulation(state.Simulation);
 }
 
 ViewState StudyTools::state() const {
@@ -156,11 +156,11 @@ ViewState StudyTools::state() const {
 // The check boxes update the display as a click does; the trace then starts from the one
 // measurement of the new points.
 void StudyTools::applySimulation(const SimulationState& state) {
-    FForm.CBoxMode->SetItemIndex(state.profile);
-    FForm.CBox1Point->SetChecked(state.singlePoint);
-    FForm.CBoxShowCH->SetChecked(state.crosshairs);
+    FForm.CBoxMode->SetItemIndex(state.Profile);
+    FForm.CBox1Point->SetChecked(state.SinglePoint);
+    FForm.CBoxShowCH->SetChecked(state.Crosshairs);
     FGraph->clearTrace();
-    FForm.SetPoints(state.t1, state.t2);
+    FForm.SetPoints(state.T1, state.T2);
 }
 
 // With the graph shown, the explanatory text says what the area under it means. Called before the

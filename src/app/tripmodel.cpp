@@ -28,12 +28,12 @@ Real backAndForth(Real t) {
 } // namespace
 
 double tripProfileDistance(int profile, double t) {
-    switch (profile) {
-    case tpUniform:
+    switch (static_cast<TripProfile>(profile)) {
+    case TripProfile::Uniform:
         return static_cast<double>(uniform(t));
-    case tpStandardRoad:
+    case TripProfile::StandardRoad:
         return static_cast<double>(standardRoad(t));
-    case tpBackAndForth:
+    case TripProfile::BackAndForth:
         return static_cast<double>(backAndForth(t));
     default:
         return 0;
@@ -41,7 +41,7 @@ double tripProfileDistance(int profile, double t) {
 }
 
 const TripCurve& tripProfileCurve(int profile) {
-    constexpr int profiles = tpBackAndForth + 1;
+    constexpr int profiles = profileIndex(TripProfile::BackAndForth) + 1;
     static const std::array<TripCurve, profiles> curves = [] {
         std::array<TripCurve, profiles> result;
         for (int p = 0; p < profiles; ++p)

@@ -4,7 +4,13 @@
 
 #include <array>
 
-enum TripProfile { tpUniform = 0, tpStandardRoad = 1, tpBackAndForth = 2 };
+// The values are the profiles' indexes in the profile box.
+enum class TripProfile { Uniform = 0, StandardRoad = 1, BackAndForth = 2 };
+
+// The index of a profile in the profile box, as the model's functions take it.
+constexpr int profileIndex(TripProfile profile) {
+    return static_cast<int>(profile);
+}
 
 // Profile 2 stands still from the first of these minutes (included) to the second (excluded).
 constexpr double kStandStillFrom = 73;

@@ -103,7 +103,7 @@ void VelocityGraph::setExactCurve(bool shown) {
 }
 
 QPointF VelocityGraph::dotOf(const Measurement& m) {
-    return {m.singlePoint ? m.t1 : (m.t1 + m.t2) / 2, m.velocity};
+    return {m.SinglePoint ? m.T1 : (m.T1 + m.T2) / 2, m.Velocity};
 }
 
 void VelocityGraph::measured(const Measurement& m) {
@@ -169,11 +169,11 @@ void VelocityGraph::redraw() {
     FChart->SetDataColor(clRed);
     for (const QPointF& dot : FTrace)
         FChart->AddMark(dot.x(), dot.y(), kDotMark);
-    if (!FLast.singlePoint && FLast.t1 != FLast.t2) {
+    if (!FLast.SinglePoint && FLast.T1 != FLast.T2) {
         FChart->SetDataColor(clBlue);
         FChart->SetLineWidth(2);
-        FChart->AddLine(std::min(FLast.t1, FLast.t2), FLast.velocity, std::max(FLast.t1, FLast.t2),
-                        FLast.velocity);
+        FChart->AddLine(std::min(FLast.T1, FLast.T2), FLast.Velocity, std::max(FLast.T1, FLast.T2),
+                        FLast.Velocity);
         FChart->SetLineWidth(1);
         FChart->SetDataColor(clRed);
         if (!FTrace.empty()) FChart->AddMark(FTrace.back().x(), FTrace.back().y(), kDotMark);
@@ -185,7 +185,7 @@ void VelocityGraph::redraw() {
 void VelocityGraph::addExactCurve() {
     FChart->SetDataColor(clGreen);
     FChart->SetLineWidth(2);
-    const int profile = FLast.profile;
+    const int profile = FLast.Profile;
     const std::vector<double> jumps = tripProfileVelocityJumps(profile);
     const double start = FChart->Scale1X()->RangeLow(), end = FChart->Scale1X()->RangeHigh();
     constexpr double kLeftOfJump = 1e-9; // min
@@ -208,10 +208,10 @@ QString VelocityGraph::description() const {
                      .arg(FTrace.size())
                      .arg(FormatFloatField(1, 1, last.y()), FormatFloatField(1, 1, last.x()));
     }
-    if (!FLast.singlePoint && FLast.t1 != FLast.t2)
-        parts << FTexts.GraphAverage().arg(FormatFloatField(1, 1, FLast.velocity),
-                                           FormatFloatField(1, 1, std::min(FLast.t1, FLast.t2)),
-                                           FormatFloatField(1, 1, std::max(FLast.t1, FLast.t2)));
+    if (!FLast.SinglePoint && FLast.T1 != FLast.T2)
+        parts << FTexts.GraphAverage().arg(FormatFloatField(1, 1, FLast.Velocity),
+                                           FormatFloatField(1, 1, std::min(FLast.T1, FLast.T2)),
+                                           FormatFloatField(1, 1, std::max(FLast.T1, FLast.T2)));
     if (FExactCurve) parts << FTexts.GraphExact();
     return parts.join(QStringLiteral("; "));
 }

@@ -18,11 +18,11 @@ class TRChart;
 
 // What was measured by the last update of the display.
 struct Measurement {
-    int profile = 0;
-    double t1 = 0;
-    double t2 = 0;
-    bool singlePoint = false;
-    double velocity = 0; // km/h, as the read-out shows it
+    int Profile = 0;
+    double T1 = 0;
+    double T2 = 0;
+    bool SinglePoint = false;
+    double Velocity = 0; // km/h, as the read-out shows it
 };
 
 class VelocityGraph : public QObject {

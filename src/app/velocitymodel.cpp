@@ -27,12 +27,12 @@ Real backAndForth(Real t) {
 } // namespace
 
 double tripProfileVelocity(int profile, double t) {
-    switch (profile) {
-    case tpUniform:
+    switch (static_cast<TripProfile>(profile)) {
+    case TripProfile::Uniform:
         return static_cast<double>(1.25L * kPerHour);
-    case tpStandardRoad:
+    case TripProfile::StandardRoad:
         return static_cast<double>(standardRoad(t) * kPerHour);
-    case tpBackAndForth:
+    case TripProfile::BackAndForth:
         return static_cast<double>(backAndForth(t) * kPerHour);
     default:
         return 0;
@@ -40,6 +40,6 @@ double tripProfileVelocity(int profile, double t) {
 }
 
 std::vector<double> tripProfileVelocityJumps(int profile) {
-    if (profile == tpBackAndForth) return {kStandStillFrom, kStandStillUntil};
+    if (profile == profileIndex(TripProfile::BackAndForth)) return {kStandStillFrom, kStandStillUntil};
     return {};
 }

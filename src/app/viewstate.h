@@ -5,16 +5,16 @@
 #include "app/tripmodel.h"
 
 struct SimulationState {
-    int profile = tpStandardRoad; // index in the profile box
-    double t1 = 50;               // min
-    double t2 = 110;              // min
-    bool singlePoint = false;
-    bool crosshairs = true;
+    int Profile = profileIndex(TripProfile::StandardRoad); // index in the profile box
+    double T1 = 50;               // min
+    double T2 = 110;              // min
+    bool SinglePoint = false;
+    bool Crosshairs = true;
 };
 
 struct ViewState {
-    SimulationState simulation;
-    bool velocityGraph = false;
-    bool exactCurve = false;
-    bool limitTable = false;
+    SimulationState Simulation;
+    bool VelocityGraph = false;
+    bool ExactCurve = false;
+    bool LimitTable = false;
 };

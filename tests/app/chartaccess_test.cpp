@@ -86,7 +86,7 @@ TEST_F(ChartAccessTest, ArrowsHomeAndEndMoveTheActivePointAlongTheCurve) {
     for (const Step& s : steps) {
         key(s.key, s.modifiers);
         EXPECT_EQ(form->Time1(), s.time1) << s.key;
-        EXPECT_EQ(form->Dist1(), tripProfileDistance(tpStandardRoad, s.time1));
+        EXPECT_EQ(form->Dist1(), tripProfileDistance(profileIndex(TripProfile::StandardRoad), s.time1));
         EXPECT_EQ(form->Time2(), 110);
     }
     // The same update as a drag: the mark, the crosshair and the read-outs follow.
@@ -296,7 +296,7 @@ TEST_F(ChartAccessTest, PointTwoGlidesOntoTheTangentInAboutTwoSeconds) {
     EXPECT_NEAR(ticks * timer->Interval, 2000, 100);
     EXPECT_FALSE(access->gliding());
     EXPECT_EQ(form->Time2(), 50.5);
-    EXPECT_EQ(form->Dist2(), tripProfileDistance(tpStandardRoad, 50.5));
+    EXPECT_EQ(form->Dist2(), tripProfileDistance(profileIndex(TripProfile::StandardRoad), 50.5));
     EXPECT_NEAR(speed(), tangent, 1.0);
     EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("0.5 min"));
 }

@@ -14,22 +14,22 @@ CommandLine parse(const QByteArrayList& arguments) {
 
 TEST(CommandLine, ScreenshotOptionAndOthersLeftAlone) {
     const CommandLine plain = parse({"kyvelo", "/serverhandle=1234"});
-    EXPECT_TRUE(plain.screenshotFile.isEmpty());
-    EXPECT_FALSE(plain.help);
-    EXPECT_FALSE(plain.version);
-    EXPECT_TRUE(plain.error.isEmpty());
+    EXPECT_TRUE(plain.ScreenshotFile.isEmpty());
+    EXPECT_FALSE(plain.Help);
+    EXPECT_FALSE(plain.Version);
+    EXPECT_TRUE(plain.Error.isEmpty());
 
     const CommandLine shot = parse({"kyvelo", "--screenshot", "out.png", "/serverhandle=1"});
-    EXPECT_EQ(shot.screenshotFile, QByteArray("out.png"));
-    EXPECT_EQ(shot.screenshotFormat, QByteArray("png"));
-    EXPECT_TRUE(shot.error.isEmpty());
+    EXPECT_EQ(shot.ScreenshotFile, QByteArray("out.png"));
+    EXPECT_EQ(shot.ScreenshotFormat, QByteArray("png"));
+    EXPECT_TRUE(shot.Error.isEmpty());
 
     for (const QByteArrayList& bad :
          {QByteArrayList{"kyvelo", "--screenshot"}, QByteArrayList{"kyvelo", "--screenshot", ""},
           QByteArrayList{"kyvelo", "--screenshot="}}) {
         const CommandLine r = parse(bad);
-        EXPECT_TRUE(r.screenshotFile.isEmpty());
-        EXPECT_EQ(r.error, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
+        EXPECT_TRUE(r.ScreenshotFile.isEmpty());
+        EXPECT_EQ(r.Error, QStringLiteral("--screenshot needs a file name, e.g. --screenshot kyvelo.png"));
     }
 }
 
@@ -76,39 +76,39 @@ TEST(CommandLine, ScreenshotFileNamesAndFormats) {
     };
     for (const Case& c : cases) {
         const CommandLine r = parse(c.arguments);
-        EXPECT_EQ(r.screenshotFile, c.file) << c.arguments.join(' ').constData();
-        EXPECT_EQ(r.screenshotFormat, c.format) << c.arguments.join(' ').constData();
-        EXPECT_TRUE(r.error.isEmpty()) << c.arguments.join(' ').constData();
+        EXPECT_EQ(r.ScreenshotFile, c.file) << c.arguments.join(' ').constData();
+        EXPECT_EQ(r.ScreenshotFormat, c.format) << c.arguments.join(' ').constData();
+        EXPECT_TRUE(r.Error.isEmpty()) << c.arguments.join(' ').constData();
     }
 }
 
 TEST(CommandLine, UnknownImageSuffixNamesTheWritableFormats) {
     const CommandLine r = parse({"kyvelo", "--screenshot", "shot.xyz"});
-    EXPECT_TRUE(r.screenshotFile.isEmpty());
-    EXPECT_EQ(r.error,
+    EXPECT_TRUE(r.ScreenshotFile.isEmpty());
+    EXPECT_EQ(r.Error,
               QStringLiteral("cannot write shot.xyz: \"xyz\" is not an image format that can be written; "
                              "use one of: bmp, jpeg, jpg, png, ppm"));
     // The first error is reported: a later option, valid or not, does not hide or replace it.
-    EXPECT_EQ(parse({"kyvelo", "--screenshot=a.gif", "--screenshot", "b.png"}).error,
+    EXPECT_EQ(parse({"kyvelo", "--screenshot=a.gif", "--screenshot", "b.png"}).Error,
               QStringLiteral("cannot write a.gif: \"gif\" is not an image format that can be written; "
                              "use one of: bmp, jpeg, jpg, png, ppm"));
     EXPECT_TRUE(
-        parse({"kyvelo", "--screenshot=a.gif", "--screenshot"}).error.startsWith("cannot write a.gif"));
+        parse({"kyvelo", "--screenshot=a.gif", "--screenshot"}).Error.startsWith("cannot write a.gif"));
 }
 
 TEST(CommandLine, HelpAndVersionAnywhereAmongOtherArguments) {
-    EXPECT_TRUE(parse({"kyvelo", "--help"}).help);
-    EXPECT_TRUE(parse({"kyvelo", "/serverhandle=1", "--version"}).version);
+    EXPECT_TRUE(parse({"kyvelo", "--help"}).Help);
+    EXPECT_TRUE(parse({"kyvelo", "/serverhandle=1", "--version"}).Version);
     const CommandLine both = parse({"kyvelo", "--version", "--help"});
-    EXPECT_TRUE(both.help);
-    EXPECT_TRUE(both.version);
-    EXPECT_TRUE(parse({"kyvelo", "--screenshot", "a.xyz", "--help"}).help); // help even after an error
+    EXPECT_TRUE(both.Help);
+    EXPECT_TRUE(both.Version);
+    EXPECT_TRUE(parse({"kyvelo", "--screenshot", "a.xyz", "--help"}).Help); // help even after an error
     // Only the exact words: a host argument or a misspelling is somebody else's.
     const CommandLine other = parse({"kyvelo", "--helpme", "-h", "--screenshotx=a.png", "--Version"});
-    EXPECT_FALSE(other.help);
-    EXPECT_FALSE(other.version);
-    EXPECT_TRUE(other.screenshotFile.isEmpty());
-    EXPECT_TRUE(other.error.isEmpty());
+    EXPECT_FALSE(other.Help);
+    EXPECT_FALSE(other.Version);
+    EXPECT_TRUE(other.ScreenshotFile.isEmpty());
+    EXPECT_TRUE(other.Error.isEmpty());
 }
 
 TEST(CommandLine, UsageAndVersionTexts) {
@@ -153,20 +153,20 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
     for (const auto& c : cases) {
         const CommandLine r = parse(c.arguments);
         const std::string name = c.arguments.join(' ').toStdString();
-        EXPECT_EQ(r.error, QString::fromUtf8(c.error)) << name;
-        EXPECT_EQ(r.table, c.table) << name;
+        EXPECT_EQ(r.Error, QString::fromUtf8(c.error)) << name;
+        EXPECT_EQ(r.Table, c.table) << name;
         if (*c.error) continue;
-        EXPECT_TRUE(r.stateGiven) << name;
-        const SimulationState& s = r.state.simulation;
-        EXPECT_EQ(s.profile, c.simulation.profile) << name;
-        EXPECT_EQ(s.t1, c.simulation.t1) << name;
-        EXPECT_EQ(s.t2, c.simulation.t2) << name;
-        EXPECT_EQ(s.singlePoint, c.simulation.singlePoint) << name;
-        EXPECT_EQ(r.state.velocityGraph, c.graph) << name;
-        EXPECT_EQ(r.state.exactCurve, c.exact) << name;
-        EXPECT_EQ(r.state.limitTable, c.limitTable) << name;
+        EXPECT_TRUE(r.StateGiven) << name;
+        const SimulationState& s = r.State.Simulation;
+        EXPECT_EQ(s.Profile, c.simulation.Profile) << name;
+        EXPECT_EQ(s.T1, c.simulation.T1) << name;
+        EXPECT_EQ(s.T2, c.simulation.T2) << name;
+        EXPECT_EQ(s.SinglePoint, c.simulation.SinglePoint) << name;
+        EXPECT_EQ(r.State.VelocityGraph, c.graph) << name;
+        EXPECT_EQ(r.State.ExactCurve, c.exact) << name;
+        EXPECT_EQ(r.State.LimitTable, c.limitTable) << name;
     }
-    EXPECT_FALSE(parse({"kyvelo", "--screenshot", "a.png"}).stateGiven);
+    EXPECT_FALSE(parse({"kyvelo", "--screenshot", "a.png"}).StateGiven);
 }
 
 // A new start (the language menu's) reads back the state it was given, whatever state options the
@@ -190,11 +190,11 @@ TEST(CommandLine, RestartArgumentsCarryTheState) {
         const QByteArrayList arguments = restartArguments(c.arguments, c.state);
         EXPECT_EQ(arguments, c.expected) << c.arguments.join(' ').toStdString();
         const CommandLine r = parse(QByteArrayList{"kyvelo"} + arguments);
-        EXPECT_EQ(r.error, QString());
-        EXPECT_EQ(r.state.simulation.t1, c.state.simulation.t1);
-        EXPECT_EQ(r.state.simulation.t2, c.state.simulation.t2);
-        EXPECT_EQ(r.state.simulation.profile, c.state.simulation.profile);
-        EXPECT_EQ(r.state.simulation.singlePoint, c.state.simulation.singlePoint);
-        EXPECT_EQ(r.state.limitTable, c.state.limitTable);
+        EXPECT_EQ(r.Error, QString());
+        EXPECT_EQ(r.State.Simulation.T1, c.state.Simulation.T1);
+        EXPECT_EQ(r.State.Simulation.T2, c.state.Simulation.T2);
+        EXPECT_EQ(r.State.Simulation.Profile, c.state.Simulation.Profile);
+        EXPECT_EQ(r.State.Simulation.SinglePoint, c.state.Simulation.SinglePoint);
+        EXPECT_EQ(r.State.LimitTable, c.state.LimitTable);
     }
 }

@@ -61,7 +61,7 @@ TEST_F(MainFormTest, ItemListHoldsCurveSecantPointsAndTriangle) {
     for (int i = 0; i <= 133; ++i) {
         ASSERT_EQ(item(i).Kind, ikLineTo) << i;
         EXPECT_EQ(item(i).X1, i);
-        EXPECT_EQ(item(i).Y1, tripProfileDistance(tpStandardRoad, i));
+        EXPECT_EQ(item(i).Y1, tripProfileDistance(profileIndex(TripProfile::StandardRoad), i));
         EXPECT_EQ(item(i).Color, clBlack);
         EXPECT_EQ(item(i).LineWidth, 2);
     }
@@ -146,7 +146,7 @@ TEST_F(MainFormTest, PointsAtOneTimeShowTheTangentThere) {
     form->MovePoint(1, 110); // from the secant over 50 to 110 min, 70.6 km/h
     expectReadouts("87.7km/h", "0.00 km", "0.0 min");
     EXPECT_EQ(form->SLine1->GetSlope(),
-              tripProfileDistance(tpStandardRoad, 110.5) - tripProfileDistance(tpStandardRoad, 109.5));
+              tripProfileDistance(profileIndex(TripProfile::StandardRoad), 110.5) - tripProfileDistance(profileIndex(TripProfile::StandardRoad), 109.5));
     EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Velocity at point 1"));
     EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 2);
 
@@ -184,7 +184,7 @@ TEST_F(MainFormTest, CrosshairBoxHidesAndShowsBothCrosshairs) {
 }
 
 TEST_F(MainFormTest, CurveFollowsEveryChangeOfProfile) {
-    for (int profile : {tpBackAndForth, tpUniform, tpStandardRoad, tpBackAndForth}) {
+    for (int profile : {profileIndex(TripProfile::BackAndForth), profileIndex(TripProfile::Uniform), profileIndex(TripProfile::StandardRoad), profileIndex(TripProfile::BackAndForth)}) {
         form->CBoxMode->SetItemIndex(profile);
         form->CBoxModeChange(form->CBoxMode);
         for (int i = 0; i <= 133; ++i)
@@ -225,7 +225,7 @@ TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {
     mouseOnChart(QEvent::MouseButtonPress, 100, 20, Qt::LeftButton);
     mouseOnChart(QEvent::MouseMove, 100, 20, Qt::LeftButton);
     EXPECT_NEAR(form->Time2(), 100, 0.3); // to the pixel: 133 min over 506 px
-    EXPECT_EQ(form->Dist2(), tripProfileDistance(tpStandardRoad, form->Time2()));
+    EXPECT_EQ(form->Dist2(), tripProfileDistance(profileIndex(TripProfile::StandardRoad), form->Time2()));
     mouseOnChart(QEvent::MouseMove, 30, 20, Qt::LeftButton);
     EXPECT_NEAR(form->Time1(), 30, 0.3);
 

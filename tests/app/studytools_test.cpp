@@ -88,7 +88,7 @@ TEST_F(StudyToolsTest, VelocityGraphTracesTheMeasuredVelocities) {
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               form->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area));
 
-    form->CBoxMode->SetItemIndex(tpBackAndForth);
+    form->CBoxMode->SetItemIndex(profileIndex(TripProfile::BackAndForth));
     form->CBoxModeChange(form->CBoxMode);
     EXPECT_EQ(study->graph().trace().size(), 1u);
 
@@ -101,16 +101,16 @@ TEST_F(StudyToolsTest, VelocityGraphTracesTheMeasuredVelocities) {
 // from t1 to t2, and the measured dot on it.
 TEST_F(StudyToolsTest, PictureOfTheGraphWithExactCurve) {
     ViewState state;
-    state.simulation = {tpBackAndForth, 90, 120, false, true};
-    state.exactCurve = true;
+    state.Simulation = {profileIndex(TripProfile::BackAndForth), 90, 120, false, true};
+    state.ExactCurve = true;
     study->apply(state);
     const QImage& picture = graph().FrameImage();
     picture.save(outputPath(QStringLiteral("velocity_graph.png")));
     const QRgb green = rgb(clGreen), blue = rgb(clBlue), red = rgb(clRed);
     for (double t : {10.0, 40.0, 70.0, 78.0, 100.0, 130.0})
-        EXPECT_EQ(graphPixel(t, tripProfileVelocity(tpBackAndForth, t)), green) << t;
+        EXPECT_EQ(graphPixel(t, tripProfileVelocity(profileIndex(TripProfile::BackAndForth), t)), green) << t;
     const double average =
-        (tripProfileDistance(tpBackAndForth, 120) - tripProfileDistance(tpBackAndForth, 90)) / 30 * 60;
+        (tripProfileDistance(profileIndex(TripProfile::BackAndForth), 120) - tripProfileDistance(profileIndex(TripProfile::BackAndForth), 90)) / 30 * 60;
     ASSERT_EQ(study->graph().trace(), (std::vector<QPointF>{{105, average}}));
     EXPECT_LT(average, 0);
     EXPECT_GT(graph().DataToPixel(1, 105, average).y(), graph().DataToPixel(1, 105, 0).y());
@@ -129,13 +129,13 @@ TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     form->MovePoint(1, 20);
     const auto* model = static_cast<QStandardItemModel*>(panel.view()->model());
     const std::vector<QStringList> cells =
-        limitTableCells(limitTable(tpStandardRoad, 20), LimitTableCaptions{});
+        limitTableCells(limitTable(profileIndex(TripProfile::StandardRoad), 20), LimitTableCaptions{});
     ASSERT_EQ(model->rowCount(), static_cast<int>(cells.size()) - 1);
     for (int row = 1; row < static_cast<int>(cells.size()); ++row)
         for (int column = 0; column < 3; ++column)
             EXPECT_EQ(model->item(row - 1, column)->text(), cells[row][column]) << row << " " << column;
     panel.copyButton()->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), limitTableText(limitTable(tpStandardRoad, 20), {}));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), limitTableText(limitTable(profileIndex(TripProfile::StandardRoad), 20), {}));
 }
 
 // P places the points as typed (within the axis, in steps of 0.1 min, point 2 held in single-point
@@ -168,9 +168,9 @@ TEST_F(StudyToolsTest, SetPointsAndReset) {
 
     key(Qt::Key_V);
     form->CBoxShowCH->SetChecked(false);
-    form->CBoxMode->SetItemIndex(tpUniform);
+    form->CBoxMode->SetItemIndex(profileIndex(TripProfile::Uniform));
     study->reset();
-    EXPECT_EQ(form->CBoxMode->ItemIndex(), tpStandardRoad);
+    EXPECT_EQ(form->CBoxMode->ItemIndex(), profileIndex(TripProfile::StandardRoad));
     EXPECT_EQ(std::pair(form->Time1(), form->Time2()), std::pair(50.0, 110.0));
     EXPECT_FALSE(form->CBox1Point->Checked());
     EXPECT_TRUE(form->CBoxShowCH->Checked());
@@ -211,7 +211,7 @@ TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
     german.setProperty("CentralSecant", QStringLiteral("Tangente, zentrale Sekante"));
     german.setProperty("ExactTangent", QStringLiteral("Tangente, exakt"));
     LimitTablePanel panel(*form, german);
-    panel.follow(tpStandardRoad, 50);
+    panel.follow(profileIndex(TripProfile::StandardRoad), 50);
     panel.setShown(true);
     QCoreApplication::processEvents();
     const QTableView& view = *panel.view();

@@ -23,18 +23,18 @@ TEST(VelocityModel, IsTheDerivativeOfTheDistanceTimesSixty) {
         bool forward;
     };
     const Case cases[] = {
-        {tpUniform, 0, false},       {tpUniform, 66.6, false},     {tpUniform, 133, false},
-        {tpStandardRoad, 0, false},  {tpStandardRoad, 50, false},  {tpStandardRoad, 97.3, false},
-        {tpStandardRoad, 133, false}, {tpBackAndForth, 0, false},  {tpBackAndForth, 40, false},
-        {tpBackAndForth, 72.9, false}, {tpBackAndForth, 73, true}, {tpBackAndForth, 78, false},
-        {tpBackAndForth, 83, true},  {tpBackAndForth, 90, false},  {tpBackAndForth, 120, false},
+        {profileIndex(TripProfile::Uniform), 0, false},       {profileIndex(TripProfile::Uniform), 66.6, false},     {profileIndex(TripProfile::Uniform), 133, false},
+        {profileIndex(TripProfile::StandardRoad), 0, false},  {profileIndex(TripProfile::StandardRoad), 50, false},  {profileIndex(TripProfile::StandardRoad), 97.3, false},
+        {profileIndex(TripProfile::StandardRoad), 133, false}, {profileIndex(TripProfile::BackAndForth), 0, false},  {profileIndex(TripProfile::BackAndForth), 40, false},
+        {profileIndex(TripProfile::BackAndForth), 72.9, false}, {profileIndex(TripProfile::BackAndForth), 73, true}, {profileIndex(TripProfile::BackAndForth), 78, false},
+        {profileIndex(TripProfile::BackAndForth), 83, true},  {profileIndex(TripProfile::BackAndForth), 90, false},  {profileIndex(TripProfile::BackAndForth), 120, false},
         {-1, 50, false},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(tripProfileVelocity(c.profile, c.t), numericalVelocity(c.profile, c.t, c.forward), 1e-5)
             << "profile " << c.profile << " at " << c.t;
     // The way back drives the velocity below zero.
-    EXPECT_LT(tripProfileVelocity(tpBackAndForth, 120), -30);
-    EXPECT_EQ(tripProfileVelocityJumps(tpBackAndForth), (std::vector<double>{73, 83}));
-    EXPECT_TRUE(tripProfileVelocityJumps(tpStandardRoad).empty());
+    EXPECT_LT(tripProfileVelocity(profileIndex(TripProfile::BackAndForth), 120), -30);
+    EXPECT_EQ(tripProfileVelocityJumps(profileIndex(TripProfile::BackAndForth)), (std::vector<double>{73, 83}));
+    EXPECT_TRUE(tripProfileVelocityJumps(profileIndex(TripProfile::StandardRoad)).empty());
 }
