@@ -10,22 +10,26 @@ build=$1
 seconds=$2
 shift 2
 
-declare -A seeds=(
-  [layout_fuzzer]="tests/data/layouts src/app/layouts"
-  [languagefile_fuzzer]="tests/data/localisation"
-  [copydata_fuzzer]="tests/data/hostlink/copydata"
-  [linkreader_fuzzer]="tests/data/hostlink/linkstream"
-  [entityrecord_fuzzer]="tests/data/hostlink/entity"
-  [settingsfile_fuzzer]="tests/data/hostlink/settings"
-  [linkrecord_fuzzer]="tests/data/hostlink/linkrecord"
-  [backgroundimage_fuzzer]="tests/data/backgrounds"
-  [commandline_fuzzer]="tests/data/commandline"
+# Every target with its seed folders, in the order they run.
+fuzzers=(
+  "layout_fuzzer tests/data/layouts src/app/layouts"
+  "languagefile_fuzzer tests/data/localisation"
+  "copydata_fuzzer tests/data/hostlink/copydata"
+  "linkreader_fuzzer tests/data/hostlink/linkstream"
+  "entityrecord_fuzzer tests/data/hostlink/entity"
+  "settingsfile_fuzzer tests/data/hostlink/settings"
+  "linkrecord_fuzzer tests/data/hostlink/linkrecord"
+  "backgroundimage_fuzzer tests/data/backgrounds"
+  "commandline_fuzzer tests/data/commandline"
 )
+declare -A seeds=()
+all=()
+for fuzzer in "${fuzzers[@]}"; do
+  seeds[${fuzzer%% *}]=${fuzzer#* }
+  all+=("${fuzzer%% *}")
+done
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-  targets=(layout_fuzzer languagefile_fuzzer copydata_fuzzer linkreader_fuzzer entityrecord_fuzzer
-           settingsfile_fuzzer linkrecord_fuzzer backgroundimage_fuzzer commandline_fuzzer)
-fi
+if [ ${#targets[@]} -eq 0 ]; then targets=("${all[@]}"); fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
