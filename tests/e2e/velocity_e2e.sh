@@ -11,18 +11,19 @@ close_about || exit 1
 win=$(wait_window "Distance - Time - Velocity") || exit 1
 xdotool windowmove --sync "$win" 0 0
 eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT of the client area
+mx=$X my=$Y
 
 # The window at its layout's size (792 x 567): the graph takes 40 % of the 446 pixels between the
 # top panel (41) and the text strip (80), so it is 178 high at y 309; its data area lies 50 px from
-# the left and 20 / 40 px from its top and bottom, 506 x 118 px for 0..133 min and -80..120 km/h.
-px() { python3 -c "print(round($X + 50 + $1 * 506 / 133))"; }
-py() { python3 -c "print(round($Y + 309 + 138 - ($1 + 80) * 118 / 200))"; }
+# the left and 20 / 40 px from its top and bottom, 506 x 118 px for 0..133 min (the chart's time
+# axis, px) and -80..120 km/h.
+graph_y() { python3 -c "print(round($my + 309 + 138 - ($1 + 80) * 118 / 200))"; }
 # The tangent's velocity at t, as single-point mode measures it (the table's central secant).
 velocity() { "$binary" --table --profile 1 --point "$1" | sed -n 10p | cut -f3; }
 # Whether there is a red pixel within two pixels of the dot for time $2 in screenshot $1.
 red_dot() {
   local v x y
-  v=$(velocity "$2"); x=$(px "$2"); y=$(py "$v")
+  v=$(velocity "$2"); x=$(px "$2"); y=$(graph_y "$v")
   convert "$1" -crop "5x5+$((x - 2))+$((y - 2))" +repage txt:- | grep -qi "#FF0000"
 }
 
