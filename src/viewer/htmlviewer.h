@@ -79,7 +79,7 @@ public:
     QString HoveredLink() const;
     // The height, frame included, at which the pane shows its whole document without scrolling
     // when it is the given number of pixels wide.
-    int heightForWidth(int width) const;
+    int heightForWidth(int width) const override;
 
     QTextBrowser* Browser() const;
 
