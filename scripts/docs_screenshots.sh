@@ -98,17 +98,10 @@ startup_picture() { # $1 language
   stop
 }
 
-main_window_picture() {
-  start en
-  close_startup_screen
-  shoot screenshot.png
-  stop
-}
-
-main_window_picture_in() { # $1 language
+main_window_picture() { # $1 language, $2 file in docs/
   start "$1"
   close_startup_screen
-  shoot "main-$1.png"
+  shoot "$2"
   stop
 }
 
@@ -156,9 +149,9 @@ if [ -n "$language" ]; then
 fi
 startup_picture en
 startup_picture de
-main_window_picture
-main_window_picture_in fr
-main_window_picture_in el
+main_window_picture en screenshot.png
+main_window_picture fr main-fr.png
+main_window_picture el main-el.png
 velocity_graph_picture
 limit_table_picture
 focus_ring_picture
