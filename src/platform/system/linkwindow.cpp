@@ -117,6 +117,12 @@ int claimRecord(const QString& directory, LinkHandle* handle) {
     return -1;
 }
 
+// The record goes first, so that nobody finds a window that can no longer answer.
+void removeWindowFiles(const QString& directory, LinkHandle handle) {
+    unlink(QFile::encodeName(linkRecordPath(directory, handle)).constData());
+    unlink(QFile::encodeName(linkSocketPath(directory, handle)).constData());
+}
+
 // The link windows of this process, for direct delivery.
 std::vector<LinkWindow*>& localWindows() {
     static std::vector<LinkWindow*> windows;
@@ -153,8 +159,7 @@ LinkWindow::Created LinkWindow::create(const QString& className, const QString& 
     close(recordFd);
     if (!written) {
         if (listenFd >= 0) close(listenFd);
-        unlink(QFile::encodeName(linkSocketPath(directory, handle)).constData());
-        unlink(QFile::encodeName(linkRecordPath(directory, handle)).constData());
+        removeWindowFiles(directory, handle);
         return {nullptr, Failure::Window, error};
     }
     return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0};
@@ -172,9 +177,7 @@ LinkWindow::LinkWindow(QString directory, LinkHandle handle, int listenFd)
 
 LinkWindow::~LinkWindow() {
     std::erase(localWindows(), this);
-    // The record goes first, so that nobody finds a window that can no longer answer.
-    unlink(QFile::encodeName(linkRecordPath(FDirectory, FHandle)).constData());
-    unlink(QFile::encodeName(linkSocketPath(FDirectory, FHandle)).constData());
+    removeWindowFiles(FDirectory, FHandle);
     FListenNotifier.reset();
     close(FListenFd);
     while (!FConnections.empty()) {
