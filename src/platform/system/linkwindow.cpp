@@ -123,6 +123,11 @@ void removeWindowFiles(const QString& directory, LinkHandle handle) {
     unlink(QFile::encodeName(linkSocketPath(directory, handle)).constData());
 }
 
+// Whether a connection is the one on fd.
+auto connectionOf(int fd) {
+    return [fd](const auto& connection) { return connection->Fd == fd; };
+}
+
 // The link windows of this process, for direct delivery.
 std::vector<LinkWindow*>& localWindows() {
     static std::vector<LinkWindow*> windows;
@@ -223,16 +228,12 @@ void LinkWindow::resumeAccepting() {
 }
 
 LinkWindow::Connection* LinkWindow::connection(int fd) {
-    const auto found = std::find_if(FConnections.begin(), FConnections.end(),
-                                    [fd](const std::unique_ptr<Connection>& c) { return c->Fd == fd; });
+    const auto found = std::find_if(FConnections.begin(), FConnections.end(), connectionOf(fd));
     return found == FConnections.end() ? nullptr : found->get();
 }
 
 void LinkWindow::closeConnection(int fd) {
-    const auto found = std::find_if(FConnections.begin(), FConnections.end(),
-                                    [fd](const std::unique_ptr<Connection>& c) { return c->Fd == fd; });
-    if (found == FConnections.end()) return;
-    FConnections.erase(found);
+    if (std::erase_if(FConnections, connectionOf(fd)) == 0) return;
     close(fd);
     resumeAccepting(); // a descriptor is free
 }
