@@ -150,13 +150,14 @@ struct LinkWindow::Connection {
 };
 
 LinkWindow::Created LinkWindow::create(const QString& className, const QString& title) {
-    const QString directory = linkDirectory();
-    if (directory.isEmpty()) return {nullptr, Failure::Directory, errno};
+    const LinkDirectory found = findLinkDirectory();
+    const QString& directory = found.Path;
+    if (directory.isEmpty()) return {nullptr, Failure::Directory, errno, found};
     if (className.contains(QLatin1Char('\n')) || title.contains(QLatin1Char('\n')))
-        return {nullptr, Failure::Window, EINVAL};
+        return {nullptr, Failure::Window, EINVAL, found};
     LinkHandle handle = 0;
     const int recordFd = claimRecord(directory, &handle);
-    if (recordFd < 0) return {nullptr, Failure::Window, errno};
+    if (recordFd < 0) return {nullptr, Failure::Window, errno, found};
     const int listenFd = listenAt(linkSocketPath(directory, handle));
     const QByteArray record = encodeLinkRecord({QCoreApplication::applicationPid(), className, title});
     const bool written = listenFd >= 0 && write(recordFd, record.constData(), record.size()) == record.size();
@@ -165,9 +166,9 @@ LinkWindow::Created LinkWindow::create(const QString& className, const QString& 
     if (!written) {
         if (listenFd >= 0) close(listenFd);
         removeWindowFiles(directory, handle);
-        return {nullptr, Failure::Window, error};
+        return {nullptr, Failure::Window, error, found};
     }
-    return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0};
+    return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0, found};
 }
 
 LinkWindow::LinkWindow(QString directory, LinkHandle handle, int listenFd)
