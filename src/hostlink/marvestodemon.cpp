@@ -22,7 +22,8 @@ namespace {
 
 // What the user is told about the link: nothing when it works where it should, otherwise which
 // directory was passed over and why, and what is not available.
-QString linkNotice(const LinkDirectory& directory, const LinkWindow::Created& created) {
+QString linkNotice(const LinkWindow::Created& created) {
+    const LinkDirectory& directory = created.Directory;
     if (created.Window)
         return directory.Problem.isEmpty()
                    ? QString()
@@ -57,9 +58,8 @@ TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& argum
 void TkdbCustomDemon::OpenLinkWindow() {
     FOwnEntity->SetTitle(QCoreApplication::applicationName());
     FOwnEntity->SetFileName(QCoreApplication::applicationFilePath());
-    const LinkDirectory directory = findLinkDirectory();
     LinkWindow::Created created = LinkWindow::create(GetWindowClassName(), GetWindowTitle());
-    const QString notice = linkNotice(directory, created);
+    const QString notice = linkNotice(created);
     if (!notice.isEmpty())
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(notice));
     if (!created.Window) return;

@@ -2,12 +2,11 @@
 // another process that trickles a frame a byte at a time. The window must go on painting, and
 // Exit must end within the link's send limit.
 #include "../app/mainformfixture.h"
+#include "../linkpeer.h"
 #include "chart/rchart.h"
 #include "hostlink/copydata.h"
 #include "hostlink/messagecodes.h"
 #include "hostlinktestutil.h"
-#include "platform/system/linkdirectory.h"
-#include "platform/system/linkrecord.h"
 #include "twoprocess.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +18,6 @@
 
 #include <signal.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,14 +64,11 @@ struct ShownProgram : ProgramWindows {
 // A child process that sends the frame to the window one byte every gapMs, and ends when the
 // window no longer takes them or the frame is out.
 pid_t trickle(LinkHandle window, const QByteArray& frame, int gapMs) {
-    const QByteArray path = QFile::encodeName(linkSocketPath(linkDirectory(), window));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::copy(path.begin(), path.end(), address.sun_path);
+    const sockaddr_un address = linkWindowAddress(window);
     const pid_t child = fork();
     if (child != 0) return child;
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) _exit(2);
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) _exit(2);
     for (const char byte : frame) {
         if (send(fd, &byte, 1, MSG_NOSIGNAL) != 1) _exit(0);
         usleep(static_cast<useconds_t>(gapMs) * 1000);

@@ -1,3 +1,4 @@
+#include "../linkpeer.h"
 #include "platform/system/linkframeassembler.h"
 
 #include <gtest/gtest.h>
@@ -46,9 +47,7 @@ TEST(LinkFrameAssembler, AFrameSplitAnywhereComesOutWholeOnceItsLastByteIsIn) {
 }
 
 TEST(LinkFrameAssembler, ABadHeaderOrAByteBeyondTheFrameBreaksItForGood) {
-    QByteArray tooLarge = encodeLinkFrame({});
-    const quint32 size = kMaxLinkDataSize + 1;
-    tooLarge.replace(12, 4, QByteArray(reinterpret_cast<const char*>(&size), 4));
+    const QByteArray tooLarge = headerAnnouncing(kMaxLinkDataSize + 1);
     const QByteArray valid = encodeLinkFrame({kCopyDataMessage, 1, 2, "ok"});
     for (const QByteArray& bad : {tooLarge, valid + "x"}) {
         LinkFrameAssembler assembler;
@@ -59,9 +58,7 @@ TEST(LinkFrameAssembler, ABadHeaderOrAByteBeyondTheFrameBreaksItForGood) {
 }
 
 TEST(LinkFrameAssembler, AFrameIsDueASendLimitAfterItsFirstByteAndHoldsWhatItsHeaderAnnounces) {
-    QByteArray header = encodeLinkHeader({});
-    const quint32 size = kMaxLinkDataSize;
-    header.replace(12, 4, QByteArray(reinterpret_cast<const char*>(&size), 4));
+    const QByteArray header = headerAnnouncing(kMaxLinkDataSize);
     LinkFrameAssembler assembler;
     EXPECT_EQ(assembler.deadline(), std::nullopt);
     assembler.feed(header.constData(), 3, 1000);

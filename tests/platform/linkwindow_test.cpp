@@ -1,3 +1,4 @@
+#include "../linkpeer.h"
 #include "platform/system/linkdirectory.h"
 #include "platform/system/linkrecord.h"
 #include "platform/system/linkwindow.h"
@@ -30,13 +31,10 @@ std::unique_ptr<LinkWindow> makeWindow(const QString& title) {
 
 // A plain socket connected to a link window, standing for a peer in another process.
 int rawConnect(LinkHandle handle) {
-    const QByteArray path = QFile::encodeName(linkSocketPath(linkDirectory(), handle));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::copy(path.begin(), path.end(), address.sun_path);
+    const sockaddr_un address = linkWindowAddress(handle);
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     if (fd >= 0) {
-        EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        EXPECT_EQ(connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     }
     return fd;
 }
@@ -110,13 +108,9 @@ TEST(LinkWindow, SendServesIncomingMessagesWhileItWaits) {
         served = frame.Data;
         return 5;
     });
-    const QString peerPath = linkSocketPath(linkDirectory(), 0xABCDEF);
-    const QByteArray native = QFile::encodeName(peerPath);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::copy(native.begin(), native.end(), address.sun_path);
+    const sockaddr_un address = linkWindowAddress(0xABCDEF);
     const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ASSERT_EQ(listen(listener, 1), 0);
     std::atomic<qint32> nestedResult{-1};
     const LinkHandle aHandle = a->handle();
@@ -139,7 +133,7 @@ TEST(LinkWindow, SendServesIncomingMessagesWhileItWaits) {
     EXPECT_EQ(served, QByteArray("reply"));
     EXPECT_EQ(nestedResult, 5);
     close(listener);
-    unlink(native.constData());
+    unlink(address.sun_path);
 }
 
 TEST(LinkWindow, MalformedFramesEndTheConnectionAndTheWindowGoesOn) {
@@ -181,12 +175,6 @@ void pump(int ms) {
 bool stillWaiting(int fd) {
     pollfd entry{fd, POLLIN, 0};
     return poll(&entry, 1, 0) == 0;
-}
-
-QByteArray headerAnnouncing(quint32 size) {
-    QByteArray header = encodeLinkHeader({});
-    header.replace(12, 4, QByteArray(reinterpret_cast<const char*>(&size), 4));
-    return header;
 }
 
 } // namespace

@@ -117,6 +117,17 @@ int claimRecord(const QString& directory, LinkHandle* handle) {
     return -1;
 }
 
+// The record goes first, so that nobody finds a window that can no longer answer.
+void removeWindowFiles(const QString& directory, LinkHandle handle) {
+    unlink(QFile::encodeName(linkRecordPath(directory, handle)).constData());
+    unlink(QFile::encodeName(linkSocketPath(directory, handle)).constData());
+}
+
+// Whether a connection is the one on fd.
+auto connectionOf(int fd) {
+    return [fd](const auto& connection) { return connection->Fd == fd; };
+}
+
 // The link windows of this process, for direct delivery.
 std::vector<LinkWindow*>& localWindows() {
     static std::vector<LinkWindow*> windows;
@@ -139,13 +150,14 @@ struct LinkWindow::Connection {
 };
 
 LinkWindow::Created LinkWindow::create(const QString& className, const QString& title) {
-    const QString directory = linkDirectory();
-    if (directory.isEmpty()) return {nullptr, Failure::Directory, errno};
+    const LinkDirectory found = findLinkDirectory();
+    const QString& directory = found.Path;
+    if (directory.isEmpty()) return {nullptr, Failure::Directory, errno, found};
     if (className.contains(QLatin1Char('\n')) || title.contains(QLatin1Char('\n')))
-        return {nullptr, Failure::Window, EINVAL};
+        return {nullptr, Failure::Window, EINVAL, found};
     LinkHandle handle = 0;
     const int recordFd = claimRecord(directory, &handle);
-    if (recordFd < 0) return {nullptr, Failure::Window, errno};
+    if (recordFd < 0) return {nullptr, Failure::Window, errno, found};
     const int listenFd = listenAt(linkSocketPath(directory, handle));
     const QByteArray record = encodeLinkRecord({QCoreApplication::applicationPid(), className, title});
     const bool written = listenFd >= 0 && write(recordFd, record.constData(), record.size()) == record.size();
@@ -153,11 +165,10 @@ LinkWindow::Created LinkWindow::create(const QString& className, const QString& 
     close(recordFd);
     if (!written) {
         if (listenFd >= 0) close(listenFd);
-        unlink(QFile::encodeName(linkSocketPath(directory, handle)).constData());
-        unlink(QFile::encodeName(linkRecordPath(directory, handle)).constData());
-        return {nullptr, Failure::Window, error};
+        removeWindowFiles(directory, handle);
+        return {nullptr, Failure::Window, error, found};
     }
-    return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0};
+    return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0, found};
 }
 
 LinkWindow::LinkWindow(QString directory, LinkHandle handle, int listenFd)
@@ -172,9 +183,7 @@ LinkWindow::LinkWindow(QString directory, LinkHandle handle, int listenFd)
 
 LinkWindow::~LinkWindow() {
     std::erase(localWindows(), this);
-    // The record goes first, so that nobody finds a window that can no longer answer.
-    unlink(QFile::encodeName(linkRecordPath(FDirectory, FHandle)).constData());
-    unlink(QFile::encodeName(linkSocketPath(FDirectory, FHandle)).constData());
+    removeWindowFiles(FDirectory, FHandle);
     FListenNotifier.reset();
     close(FListenFd);
     while (!FConnections.empty()) {
@@ -220,16 +229,12 @@ void LinkWindow::resumeAccepting() {
 }
 
 LinkWindow::Connection* LinkWindow::connection(int fd) {
-    const auto found = std::find_if(FConnections.begin(), FConnections.end(),
-                                    [fd](const std::unique_ptr<Connection>& c) { return c->Fd == fd; });
+    const auto found = std::find_if(FConnections.begin(), FConnections.end(), connectionOf(fd));
     return found == FConnections.end() ? nullptr : found->get();
 }
 
 void LinkWindow::closeConnection(int fd) {
-    const auto found = std::find_if(FConnections.begin(), FConnections.end(),
-                                    [fd](const std::unique_ptr<Connection>& c) { return c->Fd == fd; });
-    if (found == FConnections.end()) return;
-    FConnections.erase(found);
+    if (std::erase_if(FConnections, connectionOf(fd)) == 0) return;
     close(fd);
     resumeAccepting(); // a descriptor is free
 }

@@ -15,6 +15,7 @@
 // one of its connections closes, or for a while.
 #pragma once
 
+#include "platform/system/linkdirectory.h"
 #include "platform/system/linkframe.h"
 
 #include <QString>
@@ -37,7 +38,8 @@ public:
     struct Created {
         std::unique_ptr<LinkWindow> Window;
         Failure Error = Failure::None;
-        int ErrorNumber = 0; // errno of the failed call
+        int ErrorNumber = 0;     // errno of the failed call
+        LinkDirectory Directory; // where the window is, or was to be, made
     };
     static Created create(const QString& className, const QString& title);
 
