@@ -4,13 +4,7 @@
 
 namespace {
 
-// The five bytes the code page leaves undefined map to the C1 controls of the same value, so that
-// every byte survives a round trip.
-char16_t decodeByte(unsigned char byte) {
-    const char16_t c = windows1252Char(byte);
-    return c == 0 ? char16_t(byte) : c;
-}
-
+// The C1 controls that stand for the five undefined bytes go back to those bytes.
 char encodeChar(char16_t c) {
     const int code = windows1252Code(c);
     if (code >= 0) return static_cast<char>(code);
@@ -24,7 +18,7 @@ char encodeChar(char16_t c) {
 QString decodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(decodeByte(static_cast<unsigned char>(bytes[i])));
+        text[i] = QChar(windows1252CharOrControl(static_cast<unsigned char>(bytes[i])));
     return text;
 }
 

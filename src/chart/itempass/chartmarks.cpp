@@ -219,13 +219,8 @@ void drawFigure(TCanvas& canvas, const Figure& figure, int x, int y) {
 
 // Mark codes are characters of the desktop's single-byte code page; its undefined codes draw the
 // C1 controls of the same value.
-QChar characterOf(int code) {
-    const char16_t c = windows1252Char(static_cast<unsigned char>(code));
-    return QChar(c == 0 ? char16_t(code) : c);
-}
-
 void drawCharacter(TCanvas& canvas, int code, int x, int y) {
-    const QString text(characterOf(code));
+    const QString text(QChar(windows1252CharOrControl(static_cast<unsigned char>(code))));
     const TColor fontColor = canvas.Font().Color();
     canvas.Font().SetColor(canvas.Pen().Color);
     canvas.TextOut(x - canvas.TextWidth(text) / 2, y - canvas.TextHeight(text) / 2, text);

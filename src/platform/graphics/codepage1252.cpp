@@ -17,6 +17,11 @@ char16_t windows1252Char(unsigned char code) {
     return code >= 0x80 && code < 0xA0 ? kHighCodes[code - 0x80] : char16_t(code);
 }
 
+char16_t windows1252CharOrControl(unsigned char code) {
+    const char16_t c = windows1252Char(code);
+    return c == 0 ? char16_t(code) : c;
+}
+
 int windows1252Code(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return c;
     const auto it = std::find(kHighCodes.begin(), kHighCodes.end(), c);
