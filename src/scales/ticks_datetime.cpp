@@ -85,7 +85,7 @@ public:
         : FFormat(format), FPattern(fullDatePattern(format)) {}
 
     QString lineFor(double v) {
-        const int day = civilFromDays(static_cast<long long>(std::floor(v + 0.5 / kMsPerDay))).Day;
+        const int day = dateOf(v).Day;
         const bool show = FFormat.DateForTime == dtAllTicks ||
                           (FFormat.DateForTime != dtNone && FLastDay < 0) ||
                           (FFormat.DateForTime == dtOnePerDay && day != FLastDay);
