@@ -185,7 +185,7 @@ void yearTicks(DateTickSink& sink) {
     const int lowYear = civilFromDays(lowDay).Year;
     long long year = (lowYear + increment - 1) / increment * increment;
     if (year == lowYear && s.RangeLow > daysFromCivil(lowYear, 1, 1) + kTolerance) year += increment;
-    for (; year <= 9999; year += increment) {
+    for (;; year += increment) {
         const auto v = static_cast<double>(daysFromCivil(static_cast<int>(year), 1, 1));
         if (sink.beyondEnd(v)) break;
         sink.add(v, !s.ShortTicks || year % step == 0, yearLabel(s.DateFormat, v));
