@@ -1,5 +1,6 @@
 #include "chart/bakgndimg.h"
 
+#include "chart/itempass/axismap.h"
 #include "platform/graphics/assignchanged.h"
 #include "platform/graphics/bitmap.h"
 
@@ -16,10 +17,8 @@ using enum Graphics::TPenStyle;
 namespace {
 
 // Far-away area edges are pulled in so that they stay within the drawing coordinates.
-constexpr int kPixelLimit = 30000;
-
 QPoint clampPixel(QPoint p) {
-    return QPoint(std::clamp(p.x(), -kPixelLimit, kPixelLimit), std::clamp(p.y(), -kPixelLimit, kPixelLimit));
+    return QPoint(paintClamp(p.x()), paintClamp(p.y()));
 }
 
 void drawPlain(TCanvas& canvas, QSize area) {

@@ -51,11 +51,11 @@ double TCustomRChart::GridDy() const {
 }
 
 void TCustomRChart::SetGridDx(double value) {
-    if (value >= -3 && assignChanged(d->FGridDx, value)) RepaintIfAuto();
+    if (value >= -3) d->setLook(d->FGridDx, value);
 }
 
 void TCustomRChart::SetGridDy(double value) {
-    if (value >= -3 && assignChanged(d->FGridDy, value)) RepaintIfAuto();
+    if (value >= -3) d->setLook(d->FGridDy, value);
 }
 
 TShadowStyle TCustomRChart::ShadowStyle() const {

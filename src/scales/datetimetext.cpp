@@ -1,7 +1,5 @@
 #include "scales/datetimetext.h"
 
-#include "scales/calendar.h"
-
 #include <cmath>
 
 using enum ScaleEnums::TDateOrder;
@@ -140,6 +138,10 @@ QString FormatDateTime(const QString& pattern, double value) {
         }
     }
     return text;
+}
+
+CivilDate dateOf(double value) {
+    return splitValue(value).Date;
 }
 
 QString fullDatePattern(const DateFormatSettings& format) {

@@ -2,6 +2,7 @@
 // and the label patterns built from a DateFormat group.
 #pragma once
 
+#include "scales/calendar.h"
 #include "scales/dateformat.h"
 
 #include <QString>
@@ -16,6 +17,8 @@
 //   am/pm         "am" or "pm"
 //   "…" '…'       copied literally; any other character is copied as it is
 QString FormatDateTime(const QString& pattern, double value);
+// The date FormatDateTime shows for a finite value.
+CivilDate dateOf(double value);
 
 enum class ClockUnit { Hours, Minutes, Seconds, Hundredths };
 

@@ -85,7 +85,7 @@ public:
         : FFormat(format), FPattern(fullDatePattern(format)) {}
 
     QString lineFor(double v) {
-        const int day = civilFromDays(static_cast<long long>(std::floor(v + 0.5 / kMsPerDay))).Day;
+        const int day = dateOf(v).Day;
         const bool show = FFormat.DateForTime == dtAllTicks ||
                           (FFormat.DateForTime != dtNone && FLastDay < 0) ||
                           (FFormat.DateForTime == dtOnePerDay && day != FLastDay);
@@ -185,7 +185,7 @@ void yearTicks(DateTickSink& sink) {
     const int lowYear = civilFromDays(lowDay).Year;
     long long year = (lowYear + increment - 1) / increment * increment;
     if (year == lowYear && s.RangeLow > daysFromCivil(lowYear, 1, 1) + kTolerance) year += increment;
-    for (; year <= 9999; year += increment) {
+    for (;; year += increment) {
         const auto v = static_cast<double>(daysFromCivil(static_cast<int>(year), 1, 1));
         if (sink.beyondEnd(v)) break;
         sink.add(v, !s.ShortTicks || year % step == 0, yearLabel(s.DateFormat, v));

@@ -56,7 +56,7 @@ LayerMap layerMap(const ChartGeometry& g, const AxisRange& x, const AxisRange& y
 }
 
 int paintClamp(int pixel) {
-    return std::clamp(pixel, -30000, 30000);
+    return std::clamp(pixel, -kPaintLimit, kPaintLimit);
 }
 
 BoundsUpdate acceptedBounds(double low, double high, double minRange, bool logarithmic) {

@@ -56,7 +56,8 @@ struct LayerMap {
 // without pixels maps every point to the middle of the control.
 LayerMap layerMap(const ChartGeometry& geometry, const AxisRange& x, const AxisRange& y);
 
-// Painting keeps coordinates within -30000..30000 so that far-away data never overflows.
+// Painting keeps coordinates within -kPaintLimit..kPaintLimit so that far-away data never overflows.
+constexpr int kPaintLimit = 30000;
 int paintClamp(int pixel);
 
 struct BoundsUpdate {

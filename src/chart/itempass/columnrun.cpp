@@ -2,24 +2,19 @@
 
 #include <algorithm>
 
-namespace {
-
-// Whether vertical segments through these y values, each without its end pixel, draw the last
-// value's pixel: the walk has passed over it before, and did not just stop on it.
-bool coversLast(std::span<const QPoint> run) {
+// Whether vertical segments through these points draw the last point's pixel.
+bool ColumnRun::coversLast(std::span<const QPoint> run) {
     bool covered = false;
     int low = run.front().y();
     int high = low;
     for (std::size_t i = 1; i < run.size(); ++i) {
         const int y = run[i].y();
-        covered = y >= low && y <= high && (y != run[i - 1].y() || covered);
+        covered = covers(y, low, high, run[i - 1].y(), covered);
         low = std::min(low, y);
         high = std::max(high, y);
     }
     return covered;
 }
-
-} // namespace
 
 std::span<const QPoint> ColumnRun::close() {
     FKeptCount = 0;

@@ -33,11 +33,18 @@ private:
         int At = 0; // position in the run
     };
 
+    // Whether vertical segments through a column, each without its end pixel, have drawn y's pixel
+    // on reaching it from `previous` after spanning low..high: the walk has passed over it before,
+    // and did not just stop on it (a repeated point keeps what the previous one had).
+    static bool covers(int y, int low, int high, int previous, bool previousCovered) {
+        return y >= low && y <= high && (y != previous || previousCovered);
+    }
+    static bool coversLast(std::span<const QPoint> run);
+
     std::span<const QPoint> startColumn(QPoint p);
     void extend(QPoint p) {
         const int y = p.y();
-        FLastCovered =
-            y >= FLowest.Point.y() && y <= FHighest.Point.y() && (y != FPrevious.y() || FLastCovered);
+        FLastCovered = covers(y, FLowest.Point.y(), FHighest.Point.y(), FPrevious.y(), FLastCovered);
         // The first of equal extremes is kept, so that a last point equal to one is drawn as before.
         if (y < FLowest.Point.y()) FLowest = {p, FCount};
         if (y > FHighest.Point.y()) FHighest = {p, FCount};

@@ -33,7 +33,6 @@ public:
     Span pixelSpan(int at) const;
 
 private:
-    static constexpr double kPaintLimit = 30000;
     int exactPixel(double value) const;
 
     AxisMap FExact;
