@@ -20,7 +20,6 @@ using enum VrxBase::TCrossHairMode;
 namespace {
 
 constexpr int kPointMark = 24; // small filled circle
-constexpr double kTangentHalfWidth = 0.5;
 
 } // namespace
 
