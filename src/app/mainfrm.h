@@ -75,6 +75,8 @@ public:
     double Time2() const { return FTime2; }
     double Dist1() const { return FDist1; }
     double Dist2() const { return FDist2; }
+    // The slope of the secant or tangent in km/h, as the velocity read-out shows it.
+    double Velocity() const;
 
     TPanel* Panel1 = nullptr;
     TCheckBox* CBox1Point = nullptr;

@@ -10,7 +10,6 @@
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/stdctrls.h"
 #include "viewer/htmlviewer.h"
-#include "widgets/sline.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,8 +18,6 @@
 using enum TShiftStateFlag;
 
 namespace {
-
-constexpr double kPerHour = 60; // minutes
 
 // A menu entry that names its key after a tab.
 QString withKey(const QString& caption, const QString& key) {
@@ -87,8 +84,7 @@ bool StudyTools::keyDown(int key, TShiftState shift) {
 
 void StudyTools::displayUpdated() {
     const int profile = FForm.CBoxMode->ItemIndex();
-    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.SinglePoint(),
-                      FForm.SLine1->GetSlope() * kPerHour});
+    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.SinglePoint(), FForm.Velocity()});
     if (FTable) FTable->follow(profile, FForm.Time1());
 }
 
