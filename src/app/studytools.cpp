@@ -7,9 +7,7 @@
 #include "app/studytexts.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
-#include "hostlink/marvestodemon.h"
 #include "platform/controls/stdctrls.h"
-#include "viewer/htmlviewer.h"
 
 #include <QAction>
 #include <QMenu>
@@ -94,7 +92,7 @@ void StudyTools::profileChanged() {
 
 void StudyTools::toggleVelocityGraph() {
     const bool shown = !FGraph->shown();
-    explain(shown);
+    FForm.Explain(shown); // before the graph shows or hides, so that it makes room for the text
     FGraph->setShown(shown);
 }
 
@@ -136,7 +134,7 @@ void StudyTools::reset() {
 
 void StudyTools::apply(const ViewState& state) {
     const bool graphShown = state.VelocityGraph || state.ExactCurve;
-    explain(graphShown);
+    FForm.Explain(graphShown);
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
     showLimitTable(state.LimitTable);
@@ -157,15 +155,4 @@ void StudyTools::applySimulation(const SimulationState& state) {
     FForm.CBoxShowCH->SetChecked(state.Crosshairs);
     FGraph->clearTrace();
     FForm.SetPoints(state.T1, state.T2);
-}
-
-// With the graph shown, the explanatory text says what the area under it means. Called before the
-// graph is shown or hidden, so that it makes room for the text it comes with.
-void StudyTools::explain(bool graphShown) {
-    if (!FForm.cliDemon) return;
-    QString text = FForm.cliDemon->Translate(QStringLiteral("MMExplain"));
-    const QString key = QStringLiteral("MMExplainVelocity");
-    const QString graphText = FForm.cliDemon->Translate(key);
-    if (graphShown && graphText != key) text += graphText;
-    FForm.Explain(text);
 }
