@@ -134,7 +134,7 @@ void StudyTools::reset() {
 
 void StudyTools::apply(const ViewState& state) {
     const bool graphShown = state.VelocityGraph || state.ExactCurve;
-    FForm.Explain(graphShown);
+    if (graphShown != FGraph->shown()) FForm.Explain(graphShown);
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
     showLimitTable(state.LimitTable);
