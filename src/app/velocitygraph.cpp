@@ -87,9 +87,6 @@ void VelocityGraph::setShown(bool shown) {
     if (shown == this->shown()) return;
     if (shown) {
         if (!FChart) createChart();
-        // Captions may have been translated since the graph was made.
-        FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
-        FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
         fitHeight();
     } else {
         FForm.Panel3->SetHeight(FStripHeight);
