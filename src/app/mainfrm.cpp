@@ -165,7 +165,7 @@ void TForm1::fillAboutDialog() {
     const HelpFolders help = systemHelpFolders(QCoreApplication::applicationDirPath());
     FrmAbout->UrlLabHomepage->SetURL(
         resolveHelpLink(dictionary.Translate(QStringLiteral("HomePageURL")), help));
-    const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$")).toLower();
+    const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$"));
     dictionary.TranslateComponent(FrmAbout);
     const AboutTexts texts = aboutTextsFor(language);
     FrmAbout->LblWebSite->SetCaption(texts.WebSite);
