@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -104,35 +103,34 @@ void takePoint(CommandLine& result, const QByteArray& value) {
     result.State.Simulation.T1 = *t1;
 }
 
-// Options with a value, given as "--option VALUE" or "--option=VALUE"; true when `arguments[i]` was one.
+// The value of option `name` when `arguments[i]` is that option, given as "--name VALUE" (i then
+// moves onto the value; a missing one reads as empty) or "--name=VALUE"; none for another argument.
+std::optional<QByteArray> optionValue(const QByteArrayList& arguments, qsizetype& i, const QByteArray& name) {
+    const QByteArray& argument = arguments[i];
+    if (argument == name) return i + 1 < arguments.size() ? arguments[++i] : QByteArray();
+    if (argument.startsWith(name + '=')) return argument.mid(name.size() + 1);
+    return std::nullopt;
+}
+
+// The options with a value that set a state, each with what reads its value.
+struct StateOption {
+    const QByteArray& Name;
+    void (*Take)(CommandLine&, const QByteArray&);
+};
+const StateOption kStateOptions[] = {{kProfile, takeProfile}, {kPoints, takePoints}, {kPoint, takePoint}};
+
+// Options with a value; true when `arguments[i]` was one.
 bool takeValueOption(CommandLine& result, const QByteArrayList& arguments, qsizetype& i,
                      const WritableImageFormats& writableFormats) {
-    using Take = void (*)(CommandLine&, const QByteArray&);
-    const std::pair<QByteArray, Take> options[] = {
-        {kProfile, takeProfile}, {kPoints, takePoints}, {kPoint, takePoint}};
-    const QByteArray& argument = arguments[i];
-    for (const auto& [option, take] : options) {
-        if (argument == option) {
-            if (i + 1 < arguments.size()) {
-                take(result, arguments[++i]);
-            } else {
-                take(result, QByteArray());
-            }
-        } else if (argument.startsWith(option + '=')) {
-            take(result, argument.mid(option.size() + 1));
-        } else {
-            continue;
+    for (const StateOption& option : kStateOptions)
+        if (const std::optional<QByteArray> value = optionValue(arguments, i, option.Name)) {
+            option.Take(result, *value);
+            result.StateGiven = true;
+            return true;
         }
-        result.StateGiven = true;
-        return true;
-    }
-    if (argument == kScreenshot)
-        takeScreenshotFile(result, i + 1 < arguments.size() ? arguments[++i] : QByteArray(), writableFormats);
-    else if (argument.startsWith(kScreenshot + '='))
-        takeScreenshotFile(result, argument.mid(kScreenshot.size() + 1), writableFormats);
-    else
-        return false;
-    return true;
+    const std::optional<QByteArray> file = optionValue(arguments, i, kScreenshot);
+    if (file) takeScreenshotFile(result, *file, writableFormats);
+    return file.has_value();
 }
 
 // The switches that change the state shown, each with the part of the state it sets.
@@ -147,27 +145,28 @@ const StateSwitch kStateSwitches[] = {
     {"--limit-table", [](ViewState& state) -> bool& { return state.LimitTable; }},
 };
 
+const StateSwitch* stateSwitchOf(const QByteArray& argument) {
+    for (const StateSwitch& stateSwitch : kStateSwitches)
+        if (argument == stateSwitch.Name) return &stateSwitch;
+    return nullptr;
+}
+
 // True when `argument` was a state switch.
 bool takeStateSwitch(CommandLine& result, const QByteArray& argument) {
-    for (const StateSwitch& stateSwitch : kStateSwitches)
-        if (argument == stateSwitch.Name) {
-            stateSwitch.Flag(result.State) = true;
-            result.StateGiven = true;
-            return true;
-        }
-    return false;
+    const StateSwitch* stateSwitch = stateSwitchOf(argument);
+    if (!stateSwitch) return false;
+    stateSwitch->Flag(result.State) = true;
+    result.StateGiven = true;
+    return true;
 }
 
 // How many arguments from `at` on give a state: an option with its value, or a switch (0: none).
 qsizetype stateArgumentCount(const QByteArrayList& arguments, qsizetype at) {
-    const QByteArray& argument = arguments[at];
-    for (const QByteArray& option : {kProfile, kPoints, kPoint}) {
-        if (argument == option) return std::min<qsizetype>(2, arguments.size() - at);
-        if (argument.startsWith(option + '=')) return 1;
+    for (const StateOption& option : kStateOptions) {
+        qsizetype last = at;
+        if (optionValue(arguments, last, option.Name)) return last - at + 1;
     }
-    for (const StateSwitch& stateSwitch : kStateSwitches)
-        if (argument == stateSwitch.Name) return 1;
-    return 0;
+    return stateSwitchOf(arguments[at]) ? 1 : 0;
 }
 
 // All the digits a time needs to be read back as the same number.

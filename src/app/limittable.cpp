@@ -6,8 +6,7 @@
 
 namespace {
 
-constexpr double kPerHour = 60;          // minutes
-constexpr double kTangentHalfWidth = 0.5; // min, as single-point mode measures
+constexpr double kPerHour = 60; // minutes
 
 QString velocityText(double v) {
     return FormatFloatField(1, 2, v);

@@ -140,11 +140,18 @@ void TForm1::FormShow(QObject*) {
     fillAboutDialog();
     FrmAbout->ShowModalOver(*this);
     if (!cliDemon) return; // the host asked the program to quit while the start-up screen was up
-    Explain(cliDemon->Translate(QStringLiteral("MMExplain")));
+    Explain(false);
     startSimulation();
 }
 
-void TForm1::Explain(const QString& html) {
+void TForm1::Explain(bool velocityGraphShown) {
+    if (!cliDemon) return;
+    QString html = cliDemon->Translate(QStringLiteral("MMExplain"));
+    if (velocityGraphShown) {
+        const QString key = QStringLiteral("MMExplainVelocity");
+        const QString graphText = cliDemon->Translate(key);
+        if (graphText != key) html += graphText;
+    }
     HTMLView->LoadFromString(
         resolveHelpLinks(html, systemHelpFolders(QCoreApplication::applicationDirPath())));
 }
@@ -158,7 +165,7 @@ void TForm1::fillAboutDialog() {
     const HelpFolders help = systemHelpFolders(QCoreApplication::applicationDirPath());
     FrmAbout->UrlLabHomepage->SetURL(
         resolveHelpLink(dictionary.Translate(QStringLiteral("HomePageURL")), help));
-    const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$")).toLower();
+    const QString language = dictionary.Translate(QStringLiteral("$dlglanguage$"));
     dictionary.TranslateComponent(FrmAbout);
     const AboutTexts texts = aboutTextsFor(language);
     FrmAbout->LblWebSite->SetCaption(texts.WebSite);

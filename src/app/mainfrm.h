@@ -59,9 +59,10 @@ public:
     int NearerPoint(double t) const;
     // Puts measuring point 1 or 2 onto the curve at time t and updates the display, as a drag does.
     void MovePoint(int point, double t);
-    // Shows the HTML in the strip under the chart, its help links leading to the pages beside the
-    // program or installed with it.
-    void Explain(const QString& html);
+    // Shows the explanatory text in the strip under the chart, its help links leading to the pages
+    // beside the program or installed with it. With the velocity graph shown, the text goes on to
+    // say what the area under it means.
+    void Explain(bool velocityGraphShown);
     // Puts both measuring points onto the curve at once and updates the display once.
     void SetPoints(double t1, double t2);
     // The keyboard, the chart's context menu, the glide and what screen readers are told.
@@ -75,6 +76,8 @@ public:
     double Time2() const { return FTime2; }
     double Dist1() const { return FDist1; }
     double Dist2() const { return FDist2; }
+    // The slope of the secant or tangent in km/h, as the velocity read-out shows it.
+    double Velocity() const;
 
     TPanel* Panel1 = nullptr;
     TCheckBox* CBox1Point = nullptr;

@@ -20,7 +20,7 @@ using enum VrxBase::TCrossHairMode;
 namespace {
 
 constexpr int kPointMark = 24; // small filled circle
-constexpr double kTangentHalfWidth = 0.5;
+constexpr double kPerHour = 60; // minutes
 
 } // namespace
 
@@ -40,7 +40,7 @@ void TForm1::UpdateDisplay() {
     addCurve();
 
     placeLine();
-    RLabSpeed->SetText(FormatFloatField(3, 1, SLine1->GetSlope() * 60) + QStringLiteral("km/h"));
+    RLabSpeed->SetText(FormatFloatField(3, 1, Velocity()) + QStringLiteral("km/h"));
     Label1->SetCaption(tangentShown() ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
 
     const double range = RC1->Scale1X()->RangeHigh();
@@ -69,6 +69,10 @@ void TForm1::placeLine() {
                               FTime1 + kTangentHalfWidth, TripDistance(FTime1 + kTangentHalfWidth));
     else
         SLine1->ThroughPoints(FTime1, TripDistance(FTime1), FTime2, TripDistance(FTime2));
+}
+
+double TForm1::Velocity() const {
+    return SLine1->GetSlope() * kPerHour;
 }
 
 void TForm1::MovePoint(int point, double t) {

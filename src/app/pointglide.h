@@ -3,11 +3,13 @@
 // The steps are plain arithmetic; a timer paces them, so tests step a glide without waiting.
 #pragma once
 
+#include "app/tripmodel.h"
+
 class PointGlide {
 public:
     static constexpr int kSteps = 60;
     static constexpr int kDurationMs = 2000;
-    static constexpr double kStopShort = 0.5; // min; the central tangent's half width
+    static constexpr double kStopShort = kTangentHalfWidth; // min
 
     // Where point 2 ends: kStopShort from t1 on the side of t2 (t2 = t1 counts as the later side),
     // or on the other side where that side lies beyond the time axis [0, axisEnd].

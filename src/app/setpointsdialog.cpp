@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -22,31 +21,24 @@ QDoubleSpinBox* minutesBox(QWidget* parent) {
 } // namespace
 
 SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
-    : QDialog(parent), FTexts(texts), FBox1(minutesBox(this)), FBox2(minutesBox(this)),
-      FButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
-    auto* form = new QFormLayout(this);
-    form->addRow(new QLabel(this), FBox1);
-    form->addRow(new QLabel(this), FBox2);
-    connect(FButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(FButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(FButtons);
+    : QDialog(parent), FBox1(minutesBox(this)), FBox2(minutesBox(this)) {
+    QString title = texts.SetPoints();
+    if (title.endsWith(QStringLiteral("..."))) title.chop(3);
+    setWindowTitle(title);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(texts.Ok());
+    buttons->button(QDialogButtonBox::Cancel)->setText(texts.Cancel());
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* form = new QFormLayout(this); // each caption a label with its box as buddy
+    form->addRow(texts.PointOneMinutes(), FBox1);
+    form->addRow(texts.PointTwoMinutes(), FBox2);
+    form->addRow(buttons);
 }
 
 void SetPointsDialog::prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint) {
-    QString title = FTexts.SetPoints();
-    if (title.endsWith(QStringLiteral("..."))) title.chop(3);
-    setWindowTitle(title);
-    auto* form = static_cast<QFormLayout*>(layout());
-    const std::pair<QDoubleSpinBox*, QString> rows[] = {{FBox1, FTexts.PointOneMinutes()},
-                                                        {FBox2, FTexts.PointTwoMinutes()}};
-    for (const auto& [box, caption] : rows) {
-        auto* label = static_cast<QLabel*>(form->labelForField(box));
-        label->setText(caption);
-        label->setBuddy(box);
+    for (QDoubleSpinBox* box : {FBox1, FBox2})
         box->setRange(axisStart, axisEnd);
-    }
-    FButtons->button(QDialogButtonBox::Ok)->setText(FTexts.Ok());
-    FButtons->button(QDialogButtonBox::Cancel)->setText(FTexts.Cancel());
     FBox1->setValue(t1);
     FBox2->setValue(t2);
     FPrepared1 = t1;

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QDialogButtonBox;
 class QDoubleSpinBox;
 class StudyTexts;
 
@@ -22,10 +21,8 @@ public:
     QDoubleSpinBox* box2() const { return FBox2; }
 
 private:
-    const StudyTexts& FTexts;
     QDoubleSpinBox* FBox1;
     QDoubleSpinBox* FBox2;
-    QDialogButtonBox* FButtons;
     double FPrepared1 = 0, FPrepared2 = 0; // the times given to prepare
     double FShown1 = 0, FShown2 = 0;       // what the boxes showed of them
 };

@@ -7,10 +7,7 @@
 #include "app/studytexts.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
-#include "hostlink/marvestodemon.h"
 #include "platform/controls/stdctrls.h"
-#include "viewer/htmlviewer.h"
-#include "widgets/sline.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,8 +16,6 @@
 using enum TShiftStateFlag;
 
 namespace {
-
-constexpr double kPerHour = 60; // minutes
 
 // A menu entry that names its key after a tab.
 QString withKey(const QString& caption, const QString& key) {
@@ -87,8 +82,7 @@ bool StudyTools::keyDown(int key, TShiftState shift) {
 
 void StudyTools::displayUpdated() {
     const int profile = FForm.CBoxMode->ItemIndex();
-    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.SinglePoint(),
-                      FForm.SLine1->GetSlope() * kPerHour});
+    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.SinglePoint(), FForm.Velocity()});
     if (FTable) FTable->follow(profile, FForm.Time1());
 }
 
@@ -98,7 +92,7 @@ void StudyTools::profileChanged() {
 
 void StudyTools::toggleVelocityGraph() {
     const bool shown = !FGraph->shown();
-    explain(shown);
+    FForm.Explain(shown); // before the graph shows or hides, so that it makes room for the text
     FGraph->setShown(shown);
 }
 
@@ -140,7 +134,7 @@ void StudyTools::reset() {
 
 void StudyTools::apply(const ViewState& state) {
     const bool graphShown = state.VelocityGraph || state.ExactCurve;
-    explain(graphShown);
+    if (graphShown != FGraph->shown()) FForm.Explain(graphShown);
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
     showLimitTable(state.LimitTable);
@@ -161,15 +155,4 @@ void StudyTools::applySimulation(const SimulationState& state) {
     FForm.CBoxShowCH->SetChecked(state.Crosshairs);
     FGraph->clearTrace();
     FForm.SetPoints(state.T1, state.T2);
-}
-
-// With the graph shown, the explanatory text says what the area under it means. Called before the
-// graph is shown or hidden, so that it makes room for the text it comes with.
-void StudyTools::explain(bool graphShown) {
-    if (!FForm.cliDemon) return;
-    QString text = FForm.cliDemon->Translate(QStringLiteral("MMExplain"));
-    const QString key = QStringLiteral("MMExplainVelocity");
-    const QString graphText = FForm.cliDemon->Translate(key);
-    if (graphShown && graphText != key) text += graphText;
-    FForm.Explain(text);
 }

@@ -56,7 +56,6 @@ private:
     void applySimulation(const SimulationState& state);
     void addMenuEntries();
     void menuOpens();
-    void explain(bool graphShown);
 
     TForm1& FForm;
     const StudyTexts& FTexts;

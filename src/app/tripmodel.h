@@ -22,6 +22,10 @@ double tripProfileDistance(int profile, double t);
 // The trip's time axis ends here, in minutes; it starts at 0.
 constexpr int kTripEnd = 133;
 
+// The tangent at t is measured as the central secant from t - kTangentHalfWidth to
+// t + kTangentHalfWidth (minutes).
+constexpr double kTangentHalfWidth = 0.5;
+
 // A profile's curve as the chart draws it: the distances at the whole minutes 0..133.
 using TripCurve = std::array<double, kTripEnd + 1>;
 

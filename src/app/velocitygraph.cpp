@@ -20,6 +20,11 @@ namespace {
 
 constexpr int kDotMark = 24; // small filled circle, as the measuring points
 
+// Two points apart have an average velocity, drawn as a segment from t1 to t2.
+bool hasAverage(const Measurement& m) {
+    return !m.SinglePoint && m.T1 != m.T2;
+}
+
 template <class Scale> void copyScaleLook(const Scale& from, Scale& to) {
     to.Font()->Assign(*from.Font());
     to.SetColorScale(from.ColorScale());
@@ -82,9 +87,6 @@ void VelocityGraph::setShown(bool shown) {
     if (shown == this->shown()) return;
     if (shown) {
         if (!FChart) createChart();
-        // Captions may have been translated since the graph was made.
-        FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
-        FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
         fitHeight();
     } else {
         FForm.Panel3->SetHeight(FStripHeight);
@@ -169,7 +171,7 @@ void VelocityGraph::redraw() {
     FChart->SetDataColor(clRed);
     for (const QPointF& dot : FTrace)
         FChart->AddMark(dot.x(), dot.y(), kDotMark);
-    if (!FLast.SinglePoint && FLast.T1 != FLast.T2) {
+    if (hasAverage(FLast)) {
         FChart->SetDataColor(clBlue);
         FChart->SetLineWidth(2);
         FChart->AddLine(std::min(FLast.T1, FLast.T2), FLast.Velocity, std::max(FLast.T1, FLast.T2),
@@ -208,7 +210,7 @@ QString VelocityGraph::description() const {
                      .arg(FTrace.size())
                      .arg(FormatFloatField(1, 1, last.y()), FormatFloatField(1, 1, last.x()));
     }
-    if (!FLast.SinglePoint && FLast.T1 != FLast.T2)
+    if (hasAverage(FLast))
         parts << FTexts.GraphAverage().arg(FormatFloatField(1, 1, FLast.Velocity),
                                            FormatFloatField(1, 1, std::min(FLast.T1, FLast.T2)),
                                            FormatFloatField(1, 1, std::max(FLast.T1, FLast.T2)));
