@@ -63,9 +63,18 @@ void LimitTablePanel::copyToClipboard() const {
     QGuiApplication::clipboard()->setText(text());
 }
 
-// The header row becomes the column titles; a tangent row's caption spans the first two columns.
+// The table's shape never changes: it is laid out on the first fill, and every later fill (each
+// move of point 1 while the table shows) only writes the cells' texts.
 void LimitTablePanel::fill() {
     const std::vector<QStringList> cells = limitTableCells(limitTable(FProfile, FTime1), captions());
+    if (FModel->rowCount() == 0) layOut(cells);
+    for (int row = 1; row < static_cast<int>(cells.size()); ++row)
+        for (int column = 0; column < cells[row].size(); ++column)
+            FModel->item(row - 1, column)->setText(cells[row][column]);
+}
+
+// The header row becomes the column titles; a tangent row's caption spans the first two columns.
+void LimitTablePanel::layOut(const std::vector<QStringList>& cells) {
     FModel->setHorizontalHeaderLabels(cells.front());
     FModel->setRowCount(static_cast<int>(cells.size()) - 1);
     FModel->setColumnCount(static_cast<int>(cells.front().size()));

@@ -31,6 +31,7 @@ public:
 private:
     LimitTableCaptions captions() const;
     void fill();
+    void layOut(const std::vector<QStringList>& cells);
     void fitTangentRows();
 
     TForm1& FForm;
