@@ -22,9 +22,19 @@ std::vector<const TCustomRChart*> chartsShownWith(const TCustomRChart& chart) {
     return charts;
 }
 
+// The other widgets shown inside the area: the read-outs' panel and the limit table beside the chart.
+std::vector<QWidget*> panelsShownIn(const TCustomRChart& chart, const QRect& area) {
+    std::vector<QWidget*> panels;
+    for (QWidget* child : chart.parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && child->isVisible() && !qobject_cast<TCustomRChart*>(child) &&
+            area.contains(child->geometry()))
+            panels.push_back(child);
+    return panels;
+}
+
 } // namespace
 
-QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts) {
+QImage worksheetPicture(const TCustomRChart& chart, const QWidget& readouts) {
     const std::vector<const TCustomRChart*> charts = chartsShownWith(chart);
     QRect area = readouts.geometry();
     for (const TCustomRChart* c : charts)
@@ -32,10 +42,12 @@ QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts) {
     QImage picture(area.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
+    // The charts' own pictures, which never hold the focus cues; the panels draw through the widget
+    // machinery, and render leaves out their window's other parts.
     for (const TCustomRChart* c : charts)
         painter.drawImage(c->geometry().topLeft() - area.topLeft(), c->FrameImage());
-    // The panel draws through the widget machinery; render leaves out its window's other parts.
-    readouts.render(&painter, readouts.geometry().topLeft() - area.topLeft());
+    for (QWidget* panel : panelsShownIn(chart, area))
+        panel->render(&painter, panel->geometry().topLeft() - area.topLeft());
     return picture;
 }
 

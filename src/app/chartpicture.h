@@ -1,5 +1,5 @@
 // Pictures of the simulation for worksheets: the chart and the panel of read-outs beside it, as
-// the window shows them but without the keyboard's focus cues.
+// the window shows them but without the chart's focus cues.
 #pragma once
 
 #include <QImage>
@@ -8,9 +8,10 @@
 class QWidget;
 class TCustomRChart;
 
-// Both widgets must share one parent; the picture covers the two of them in their places, and the
-// other charts of that parent that are shown (the velocity graph under the chart).
-QImage worksheetPicture(const TCustomRChart& chart, QWidget& readouts);
+// Both widgets must share one parent; the picture covers the two of them in their places, the other
+// charts of that parent that are shown (the velocity graph under the chart), and whatever else of
+// that parent is shown between them (the limit table).
+QImage worksheetPicture(const TCustomRChart& chart, const QWidget& readouts);
 
 // A PNG file; ".png" is added to a name without an extension. False when it cannot be written.
 bool savePictureAsPng(const QImage& picture, QString& path);

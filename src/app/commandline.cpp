@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -14,6 +16,8 @@ const QByteArray kScreenshot = "--screenshot";
 const QByteArray kProfile = "--profile";
 const QByteArray kPoints = "--points";
 const QByteArray kPoint = "--point";
+const QByteArray kPicture = "--picture";
+const QByteArray kScale = "--scale";
 
 // The suffix after the last dot of the file's own name (not of a folder), in lower case.
 QByteArray suffixOf(const QByteArray& fileName) {
@@ -53,14 +57,14 @@ void takeScreenshotFile(CommandLine& result, const QByteArray& fileName,
 }
 
 QString timeRange() {
-    return QStringLiteral("from 0 to %1 min").arg(kTripEnd);
+    return QStringLiteral("from %1 to %2 min").arg(kTripStart).arg(kTripEnd);
 }
 
 // A time on the axis; none when the text is no number or lies outside.
 std::optional<double> timeOf(const QByteArray& text) {
     bool ok = false;
     const double t = text.toDouble(&ok);
-    if (!ok || !(t >= 0 && t <= kTripEnd)) return std::nullopt;
+    if (!ok || !onTimeAxis(t)) return std::nullopt;
     return t;
 }
 
@@ -72,7 +76,8 @@ QString badValue(const QByteArray& option, const QString& wanted, const QByteArr
 void takeProfile(CommandLine& result, const QByteArray& value) {
     bool ok = false;
     const int profile = value.toInt(&ok);
-    if (!ok || profile < profileIndex(TripProfile::Uniform) || profile > profileIndex(TripProfile::BackAndForth)) {
+    if (!ok || profile < profileIndex(TripProfile::Uniform) ||
+        profile > profileIndex(TripProfile::BackAndForth)) {
         setError(result, badValue(kProfile,
                                   QStringLiteral("0, 1 or 2 (uniform movement, standard road situation, "
                                                  "back and forth)"),
@@ -103,34 +108,84 @@ void takePoint(CommandLine& result, const QByteArray& value) {
     result.State.Simulation.T1 = *t1;
 }
 
+void takePicture(CommandLine& result, const QByteArray& value) {
+    if (value == "window" || value == "chart") {
+        result.Picture = value == "chart" ? ScreenshotPicture::Chart : ScreenshotPicture::Window;
+        return;
+    }
+    setError(result, badValue(kPicture, QStringLiteral("window or chart"), value));
+}
+
+void takeScale(CommandLine& result, const QByteArray& value) {
+    bool ok = false;
+    const int scale = value.toInt(&ok);
+    if (!ok || scale < 1 || scale > kMaxScreenshotScale) {
+        setError(
+            result,
+            badValue(kScale, QStringLiteral("a whole number from 1 to %1").arg(kMaxScreenshotScale), value));
+        return;
+    }
+    result.Scale = scale;
+}
+
+// An argument that stands for an option of its own rather than a value: it begins with "-", and
+// is no negative number.
+bool isOptionLike(const QByteArray& argument) {
+    return argument.startsWith('-') &&
+           !(argument.size() > 1 && std::isdigit(static_cast<unsigned char>(argument[1])));
+}
+
 // The value of option `name` when `arguments[i]` is that option, given as "--name VALUE" (i then
-// moves onto the value; a missing one reads as empty) or "--name=VALUE"; none for another argument.
+// moves onto the value) or "--name=VALUE"; none for another argument. A missing value reads as
+// empty, and so does a following argument that is an option of its own.
 std::optional<QByteArray> optionValue(const QByteArrayList& arguments, qsizetype& i, const QByteArray& name) {
     const QByteArray& argument = arguments[i];
-    if (argument == name) return i + 1 < arguments.size() ? arguments[++i] : QByteArray();
+    if (argument == name) {
+        const bool valueFollows = i + 1 < arguments.size() && !isOptionLike(arguments[i + 1]);
+        return valueFollows ? arguments[++i] : QByteArray();
+    }
     if (argument.startsWith(name + '=')) return argument.mid(name.size() + 1);
     return std::nullopt;
 }
 
-// The options with a value that set a state, each with what reads its value.
-struct StateOption {
+// The options with a value other than --screenshot, each with what reads its value.
+struct ValueOption {
     const QByteArray& Name;
     void (*Take)(CommandLine&, const QByteArray&);
+    bool SetsState;
 };
-const StateOption kStateOptions[] = {{kProfile, takeProfile}, {kPoints, takePoints}, {kPoint, takePoint}};
+const ValueOption kValueOptions[] = {{kProfile, takeProfile, true},
+                                     {kPoints, takePoints, true},
+                                     {kPoint, takePoint, true},
+                                     {kPicture, takePicture, false},
+                                     {kScale, takeScale, false}};
+
+// "--name" followed by another option instead of its value.
+bool valueIsAnOption(const QByteArrayList& arguments, qsizetype at, const QByteArray& name) {
+    return arguments[at] == name && at + 1 < arguments.size() && isOptionLike(arguments[at + 1]);
+}
 
 // Options with a value; true when `arguments[i]` was one.
 bool takeValueOption(CommandLine& result, const QByteArrayList& arguments, qsizetype& i,
                      const WritableImageFormats& writableFormats) {
-    for (const StateOption& option : kStateOptions)
-        if (const std::optional<QByteArray> value = optionValue(arguments, i, option.Name)) {
-            option.Take(result, *value);
-            result.StateGiven = true;
+    const qsizetype at = i;
+    const auto take = [&](const QByteArray& name, const auto& read) {
+        const std::optional<QByteArray> value = optionValue(arguments, i, name);
+        if (!value) return false;
+        if (valueIsAnOption(arguments, at, name))
+            setError(result, QStringLiteral("%1 needs a value, not the option \"%2\"")
+                                 .arg(QString::fromLatin1(name), QString::fromLocal8Bit(arguments[at + 1])));
+        else
+            read(*value);
+        return true;
+    };
+    for (const ValueOption& option : kValueOptions)
+        if (take(option.Name, [&](const QByteArray& value) { option.Take(result, value); })) {
+            result.StateGiven = result.StateGiven || option.SetsState;
             return true;
         }
-    const std::optional<QByteArray> file = optionValue(arguments, i, kScreenshot);
-    if (file) takeScreenshotFile(result, *file, writableFormats);
-    return file.has_value();
+    return take(kScreenshot,
+                [&](const QByteArray& file) { takeScreenshotFile(result, file, writableFormats); });
 }
 
 // The switches that change the state shown, each with the part of the state it sets.
@@ -143,6 +198,7 @@ const StateSwitch kStateSwitches[] = {
     {"--velocity-graph", [](ViewState& state) -> bool& { return state.VelocityGraph; }},
     {"--exact", [](ViewState& state) -> bool& { return state.ExactCurve; }},
     {"--limit-table", [](ViewState& state) -> bool& { return state.LimitTable; }},
+    {"--hide-values", [](ViewState& state) -> bool& { return state.HideValues; }},
 };
 
 const StateSwitch* stateSwitchOf(const QByteArray& argument) {
@@ -160,11 +216,65 @@ bool takeStateSwitch(CommandLine& result, const QByteArray& argument) {
     return true;
 }
 
+// The flags that are no state switch, each with what it sets.
+struct Flag {
+    const char* Name;
+    bool CommandLine::*Field;
+};
+const Flag kFlags[] = {
+    {"--help", &CommandLine::Help}, {"--version", &CommandLine::Version}, {"--table", &CommandLine::Table}};
+
+// True when `argument` was a flag or a state switch.
+bool takeFlag(CommandLine& result, const QByteArray& argument) {
+    for (const Flag& flag : kFlags)
+        if (argument == flag.Name) {
+            result.*(flag.Field) = true;
+            return true;
+        }
+    return takeStateSwitch(result, argument);
+}
+
+bool isFlag(const QByteArray& name) {
+    const auto named = [&](const Flag& flag) { return name == flag.Name; };
+    return std::any_of(std::begin(kFlags), std::end(kFlags), named) || stateSwitchOf(name);
+}
+
+// Qt's own options, which QApplication takes out of the arguments, and those of them followed by
+// a value; each also with two dashes, and those with a value also as "-name=value".
+const char* const kQtOptionsWithValue[] = {
+    "display",       "geometry", "name",          "platform",        "platformpluginpath",
+    "platformtheme", "plugin",   "qmljsdebugger", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle",  "session",  "style",         "stylesheet",      "title"};
+const char* const kQtSwitches[] = {"dograb", "nograb", "reverse", "sync", "widgetcount"};
+
+// How many arguments from `at` on are one of Qt's options (0: none).
+qsizetype qtArgumentCount(const QByteArrayList& arguments, qsizetype at) {
+    const QByteArray name = arguments[at].mid(arguments[at].startsWith("--") ? 2 : 1);
+    const QByteArray beforeEquals = name.left(name.indexOf('='));
+    for (const char* option : kQtOptionsWithValue) {
+        if (name == option) return std::min<qsizetype>(2, arguments.size() - at);
+        if (beforeEquals != name && beforeEquals == option) return 1;
+    }
+    for (const char* option : kQtSwitches)
+        if (name == option) return 1;
+    return 0;
+}
+
+// An argument that begins with "-" and was none of the options: a flag with a value, or unknown.
+QString unknownArgument(const QByteArray& argument) {
+    const QByteArray name = argument.left(argument.indexOf('='));
+    if (name != argument && isFlag(name))
+        return QStringLiteral("%1 takes no value, not \"%2\"")
+            .arg(QString::fromLatin1(name), QString::fromLocal8Bit(argument));
+    return QStringLiteral("unknown option \"%1\"; kyvelo --help lists the options")
+        .arg(QString::fromLocal8Bit(argument));
+}
+
 // How many arguments from `at` on give a state: an option with its value, or a switch (0: none).
 qsizetype stateArgumentCount(const QByteArrayList& arguments, qsizetype at) {
-    for (const StateOption& option : kStateOptions) {
+    for (const ValueOption& option : kValueOptions) {
         qsizetype last = at;
-        if (optionValue(arguments, last, option.Name)) return last - at + 1;
+        if (option.SetsState && optionValue(arguments, last, option.Name)) return last - at + 1;
     }
     return stateSwitchOf(arguments[at]) ? 1 : 0;
 }
@@ -180,30 +290,38 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
     CommandLine result;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QByteArray& argument = arguments[i];
-        if (argument == "--help")
-            result.Help = true;
-        else if (argument == "--version")
-            result.Version = true;
-        else if (argument == "--table")
-            result.Table = true;
-        else if (!takeStateSwitch(result, argument))
-            takeValueOption(result, arguments, i, writableFormats);
+        if (takeFlag(result, argument) || takeValueOption(result, arguments, i, writableFormats) ||
+            !argument.startsWith('-'))
+            continue;
+        if (const qsizetype qt = qtArgumentCount(arguments, i))
+            i += qt - 1;
+        else
+            setError(result, unknownArgument(argument));
     }
     if (result.Table && !result.ScreenshotFile.isEmpty())
         setError(result, QStringLiteral("--table prints the table and ends; leave out --screenshot"));
+    const bool pictureOptions = result.Picture != ScreenshotPicture::Window || result.Scale != 1;
+    if (pictureOptions && result.ScreenshotFile.isEmpty())
+        setError(result, QStringLiteral("--picture and --scale go with --screenshot"));
     return result;
 }
 
 QString usageText() {
     return QStringLiteral(
                "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
-               "              [--exact] [--limit-table] [--screenshot FILE | --table] [--help] [--version]\n"
+               "              [--exact] [--limit-table] [--hide-values] [--table | --screenshot FILE\n"
+               "              [--picture window|chart] [--scale N]] [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
                "over time, with the secant or tangent through two measuring points and the velocity.\n"
                "\n"
                "  --screenshot FILE, --screenshot=FILE\n"
                "                write a picture of the window as it is at start to FILE, then end;\n"
                "                the format follows the suffix (.png, .jpg, .bmp, ...), PNG without one\n"
+               "  --picture window|chart\n"
+               "                what --screenshot draws: the whole window (the default), or the chart\n"
+               "                with the read-outs, the velocity graph and the limit table where they\n"
+               "                are shown, as \"Save picture\" does\n"
+               "  --scale N     draw that picture at N times the size, N from 1 to 4 (for print)\n"
                "  --profile N   the trip profile: 0 uniform movement, 1 standard road situation (the\n"
                "                start's), 2 back and forth\n"
                "  --points T1,T2\n"
@@ -214,10 +332,14 @@ QString usageText() {
                "                show the velocity graph under the chart\n"
                "  --exact       show the velocity graph with the exact curve v(t)\n"
                "  --limit-table show the limit table of point 1 beside the chart\n"
+               "  --hide-values leave the read-outs, the limit table's numbers and the point labels\n"
+               "                blank, for sheets on which the values are predicted first\n"
                "  --table       print the limit table of point 1 as tab-separated text, then end\n"
                "  --help        show this text and end\n"
                "  --version     show the version and end\n"
-               "Other arguments are left to the link with the host textbook (/serverhandle=...).\n"
+               "Arguments that begin with / are left to the link with the host textbook\n"
+               "(/serverhandle=...), Qt's own options (-platform, -display, -style, ...) to Qt; any\n"
+               "other argument that begins with - and is not an option above is refused.\n"
                "\n") +
            withoutDisplayAdvice();
 }

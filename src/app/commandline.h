@@ -9,15 +9,23 @@
 
 #include <functional>
 
+// What --screenshot draws: the whole window, or the chart with what is shown beside and under it
+// (the read-outs, the limit table, the velocity graph) as Save picture does.
+enum class ScreenshotPicture { Window, Chart };
+
+constexpr int kMaxScreenshotScale = 4;
+
 struct CommandLine {
     bool Help = false;           // --help: the usage text on the terminal, no window
     bool Version = false;        // --version: the version on the terminal, no window
     QByteArray ScreenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
     QByteArray ScreenshotFormat; // the image format for that file: its suffix's, PNG without one
-    QString Error;               // a message for the user when the options cannot be understood
-    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table: the
-    // state the
-    // window is to show (the start's where not given); StateGiven tells whether any was given.
+    ScreenshotPicture Picture = ScreenshotPicture::Window; // --picture window|chart
+    int Scale = 1; // --scale N: the picture drawn at N times the size, 1 to kMaxScreenshotScale
+    QString Error; // a message for the user when the options cannot be understood
+    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table,
+    // --hide-values: the state the window is to show (the start's where not given); StateGiven tells
+    // whether any was given.
     ViewState State;
     bool StateGiven = false;
     bool Table = false; // --table: the limit table of that state on the terminal, no window
@@ -27,8 +35,10 @@ struct CommandLine {
 // suffix: finding them out loads every image plugin, which a plain start does without.
 using WritableImageFormats = std::function<QByteArrayList()>;
 
-// Reads the arguments after the program name, as the bytes the system passed. Unknown arguments
-// are left to other readers (the host link's "/serverhandle=" among them).
+// Reads the arguments after the program name, as the bytes the system passed. Arguments that begin
+// with "/" are the host link's ("/serverhandle="), those of Qt's own options (-platform, -display,
+// -style, ...) Qt's: both are left to them. Any other argument that begins with "-" and is not an
+// option is an error, as is a flag given a value and an option whose value is another option.
 CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats);
 
 // The arguments (after the program's name) of a new start that shows `state`: the given ones without

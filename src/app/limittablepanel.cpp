@@ -50,6 +50,11 @@ void LimitTablePanel::follow(int profile, double t1) {
     if (shown()) fill();
 }
 
+void LimitTablePanel::hideValues(bool hidden) {
+    FValuesHidden = hidden;
+    if (shown()) fill();
+}
+
 LimitTableCaptions LimitTablePanel::captions() const {
     return {FTexts.TableDt(), FTexts.TableDs(), FTexts.TableVelocity(), FTexts.CentralSecant(),
             FTexts.ExactTangent()};
@@ -70,7 +75,8 @@ void LimitTablePanel::fill() {
     if (FModel->rowCount() == 0) layOut(cells);
     for (int row = 1; row < static_cast<int>(cells.size()); ++row)
         for (int column = 0; column < cells[row].size(); ++column)
-            FModel->item(row - 1, column)->setText(cells[row][column]);
+            FModel->item(row - 1, column)
+                ->setText(FValuesHidden && column > 0 ? QString() : cells[row][column]);
 }
 
 // The header row becomes the column titles; a tangent row's caption spans the first two columns.

@@ -21,6 +21,8 @@ public:
     void setShown(bool shown);
     // Shows the table of this profile and time of point 1 (kept while hidden, shown when it opens).
     void follow(int profile, double t1);
+    // Leaves every cell but the first column's (dt and the tangent's captions) blank, or shows them.
+    void hideValues(bool hidden);
     // The table as tab-separated text, as "Copy table" puts it on the clipboard.
     QString text() const;
     void copyToClipboard() const;
@@ -41,4 +43,5 @@ private:
     QPushButton* FCopy;
     int FProfile = 0;
     double FTime1 = 0;
+    bool FValuesHidden = false;
 };

@@ -9,28 +9,31 @@
 #include "app/mainfrm.h"
 #include "app/programlanguage.h"
 #include "app/restart.h"
+#include "app/screenshot.h"
 #include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
+#include "platform/system/lasterror.h"
 #include "platform/system/processreplace.h"
 #include "platform/system/terminationsignals.h"
 
 #include <QFile>
 #include <QIcon>
 #include <QImageWriter>
-#include <QPixmap>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// Writes the main window as it stands once its start-up has run, or says why it cannot.
-int writeScreenshot(const CommandLine& options) {
-    const QString reason =
-        writeImageFile(Form1->grab().toImage(), options.ScreenshotFile, options.ScreenshotFormat);
+// Writes the picture asked for of the main window as it stands once its start-up has run, or says
+// why it cannot.
+int writeScreenshot(const CommandLine& options, QSize laidOut) {
+    const QImage picture = screenshotPicture(*Form1, options.Picture, laidOut);
+    const QString reason = writeImageFile(picture, options.ScreenshotFile, options.ScreenshotFormat);
     if (reason.isEmpty()) return 0;
     std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.ScreenshotFile.constData(),
                  qPrintable(reason));
@@ -45,15 +48,23 @@ int run(TApplication& app, const CommandLine& options) {
     int code = 0;
     QTimer::singleShot(0, Form1, [&] {
         const bool picture = !options.ScreenshotFile.isEmpty();
+        const QSize laidOut = Form1->size();
         if (picture) QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
         Form1->show();
         if (options.StateGiven) Form1->Study()->apply(options.State);
         if (!picture) return;
-        code = writeScreenshot(options);
+        code = writeScreenshot(options, laidOut);
         app.quit();
     });
     const int loopCode = app.exec();
     return code ? code : loopCode;
+}
+
+// Text for the terminal; a failure to write it (a full disk) is reported, as exit code 1.
+int print(const QString& text, const char* what) {
+    if (std::fputs(qPrintable(text), stdout) != EOF && std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", what, qPrintable(systemErrorText(errno)));
+    return 1;
 }
 
 bool displayAvailable() {
@@ -102,18 +113,15 @@ QByteArrayList writableImageFormats() {
 int main(int argc, char* argv[]) {
     const QByteArrayList arguments = rawArguments(argc, argv);
     const CommandLine options = parseCommandLine(arguments, writableImageFormats);
-    if (options.Help || options.Version) {
-        std::fputs(qPrintable(options.Help ? usageText() : versionText()), stdout);
-        return 0;
-    }
+    if (options.Help || options.Version)
+        return options.Help ? print(usageText(), "the usage text") : print(versionText(), "the version");
     if (!options.Error.isEmpty()) {
         std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.Error));
         return 2;
     }
     if (options.Table) {
         const SimulationState& s = options.State.Simulation;
-        std::fputs(qPrintable(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{})), stdout);
-        return 0;
+        return print(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{}), "the table");
     }
     if (!displayAvailable()) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);
@@ -122,7 +130,8 @@ int main(int argc, char* argv[]) {
     const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });
     TkdbCustomDemon::SetSingleCopyCheck(options.ScreenshotFile.isEmpty());
     try {
-        Form1 = new TForm1;
+        Form1 = new TForm1(screenshotPixelsPerInch(options.Scale));
+        enlargePixelMeasures(*Form1, options.Scale);
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read
         installQtTranslations(programLanguage(Form1->cliDemon->Translate(QStringLiteral("$dlglanguage$"))));
         FrmAbout = new TFrmAbout; // hidden until the main window's first show

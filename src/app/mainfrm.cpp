@@ -45,10 +45,18 @@ namespace {
 
 constexpr int kLayoutPixelsPerInch = 120; // as stated in mainfrm.lfm
 
+} // namespace
+
 // The dot-matrix read-outs draw dots of a fixed pixel size: a layout shrunk below the resolution it
 // was made at cuts off their lowest dot row, and with it the decimal point. So it only grows.
+int mainWindowPixelsPerInch() {
+    return std::max(screenPixelsPerInch(), kLayoutPixelsPerInch);
+}
+
+namespace {
+
 int layoutTargetPixelsPerInch(int requested) {
-    return std::max(requested > 0 ? requested : screenPixelsPerInch(), kLayoutPixelsPerInch);
+    return requested > 0 ? std::max(requested, kLayoutPixelsPerInch) : mainWindowPixelsPerInch();
 }
 
 // The window's measuring points as the chart's keyboard, menu and glide reach them.

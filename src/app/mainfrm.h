@@ -131,5 +131,9 @@ private:
 // The main window, from its creation to the end of the program.
 extern TForm1* Form1;
 
+// The resolution the main window's layout is read at on the primary screen: the screen's, but
+// never below the layout's own.
+int mainWindowPixelsPerInch();
+
 // Distance in km after t minutes for the trip profile chosen in Form1's profile box (0 when none is).
 double TripDistance(double t);

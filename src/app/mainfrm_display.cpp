@@ -40,7 +40,6 @@ void TForm1::UpdateDisplay() {
     addCurve();
 
     placeLine();
-    RLabSpeed->SetText(FormatFloatField(3, 1, Velocity()) + QStringLiteral("km/h"));
     Label1->SetCaption(tangentShown() ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
 
     const double range = RC1->Scale1X()->RangeHigh();
@@ -119,7 +118,13 @@ void TForm1::blankReadouts() {
         readout->SetText(QString());
 }
 
+// A sheet on which the values are to be predicted first shows the read-outs blank.
 void TForm1::showReadouts() {
+    if (FStudy->valuesHidden()) {
+        blankReadouts();
+        return;
+    }
+    RLabSpeed->SetText(FormatFloatField(3, 1, Velocity()) + QStringLiteral("km/h"));
     RLabDS->SetText(FormatFloatField(1, 2, std::fabs(TripDistance(FTime2) - TripDistance(FTime1))) +
                     QStringLiteral(" km"));
     RLabDT->SetText(FormatFloatField(1, 1, std::fabs(FTime2 - FTime1)) + QStringLiteral(" min"));

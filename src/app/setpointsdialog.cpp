@@ -1,27 +1,36 @@
 #include "app/setpointsdialog.h"
 
 #include "app/studytexts.h"
+#include "app/tripmodel.h"
 
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
 
-constexpr double kStep = 0.1; // min
-
-QDoubleSpinBox* minutesBox(QWidget* parent) {
-    auto* box = new QDoubleSpinBox(parent);
-    box->setDecimals(1);
-    box->setSingleStep(kStep);
-    return box;
+// The time as the box shows it when the dialog opens.
+QString shownTime(double t) {
+    return QString::number(t, 'f', 1);
 }
 
 } // namespace
 
+std::optional<double> typedTime(const QString& text) {
+    QString number = text.trimmed();
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double t = QLocale::c().toDouble(number, &ok);
+    if (!ok || !onTimeAxis(t)) return std::nullopt;
+    return t;
+}
+
 SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
-    : QDialog(parent), FBox1(minutesBox(this)), FBox2(minutesBox(this)) {
+    : QDialog(parent), FTexts(texts), FBox1(new QLineEdit(this)), FBox2(new QLineEdit(this)),
+      FMessage(new QLabel(this)) {
     QString title = texts.SetPoints();
     if (title.endsWith(QStringLiteral("..."))) title.chop(3);
     setWindowTitle(title);
@@ -30,29 +39,46 @@ SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
     buttons->button(QDialogButtonBox::Cancel)->setText(texts.Cancel());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    FMessage->setWordWrap(true);
+    FMessage->hide();
     auto* form = new QFormLayout(this); // each caption a label with its box as buddy
     form->addRow(texts.PointOneMinutes(), FBox1);
     form->addRow(texts.PointTwoMinutes(), FBox2);
+    form->addRow(FMessage);
     form->addRow(buttons);
 }
 
-void SetPointsDialog::prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint) {
-    for (QDoubleSpinBox* box : {FBox1, FBox2})
-        box->setRange(axisStart, axisEnd);
-    FBox1->setValue(t1);
-    FBox2->setValue(t2);
+void SetPointsDialog::prepare(double t1, double t2, bool singlePoint) {
+    FBox1->setText(shownTime(t1));
+    FBox2->setText(shownTime(t2));
     FPrepared1 = t1;
     FPrepared2 = t2;
-    FShown1 = FBox1->value();
-    FShown2 = FBox2->value();
     FBox2->setEnabled(!singlePoint);
+    FMessage->hide();
     FBox1->setFocus();
+    FBox1->selectAll();
+}
+
+double SetPointsDialog::timeIn(const QLineEdit& box, double prepared) const {
+    return box.text() == shownTime(prepared) ? prepared : typedTime(box.text()).value_or(prepared);
 }
 
 double SetPointsDialog::time1() const {
-    return FBox1->value() == FShown1 ? FPrepared1 : FBox1->value();
+    return timeIn(*FBox1, FPrepared1);
 }
 
 double SetPointsDialog::time2() const {
-    return FBox2->value() == FShown2 ? FPrepared2 : FBox2->value();
+    return timeIn(*FBox2, FPrepared2);
+}
+
+void SetPointsDialog::accept() {
+    for (QLineEdit* box : {FBox1, FBox2})
+        if (box->isEnabled() && !typedTime(box->text())) {
+            FMessage->setText(FTexts.TimeRange().arg(kTripStart).arg(kTripEnd));
+            FMessage->show();
+            box->setFocus();
+            box->selectAll();
+            return;
+        }
+    QDialog::accept();
 }

@@ -1,28 +1,43 @@
-// "Set points...": the measuring points' times typed in minutes, in steps of 0.1 min and within
-// the time axis. In single-point mode only point 1 can be set.
+// "Set points...": the measuring points' times typed in minutes, with a decimal point or comma. A
+// time off the trip's time axis, or no number, keeps the dialog open and says which times it takes.
+// In single-point mode only point 1 can be set.
 #pragma once
 
 #include <QDialog>
 
-class QDoubleSpinBox;
+#include <optional>
+
+class QLabel;
+class QLineEdit;
 class StudyTexts;
+
+// The time in minutes that `text` gives, with a point or a comma before its decimals; none when it
+// is no number or lies outside the trip's time axis.
+std::optional<double> typedTime(const QString& text);
 
 class SetPointsDialog : public QDialog {
     Q_OBJECT
 public:
     SetPointsDialog(QWidget* parent, const StudyTexts& texts);
 
-    // Fills the boxes before the dialog opens: the axis, the points and the mode.
-    void prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint);
+    // Fills the boxes before the dialog opens: the points and the mode.
+    void prepare(double t1, double t2, bool singlePoint);
     // The times accepted; a box left as it was prepared gives the point's time unrounded.
     double time1() const;
     double time2() const;
-    QDoubleSpinBox* box1() const { return FBox1; }
-    QDoubleSpinBox* box2() const { return FBox2; }
+    // Closes the dialog only when every box that can be typed in holds a time on the axis.
+    void accept() override;
+
+    QLineEdit* box1() const { return FBox1; }
+    QLineEdit* box2() const { return FBox2; }
+    QLabel* message() const { return FMessage; }
 
 private:
-    QDoubleSpinBox* FBox1;
-    QDoubleSpinBox* FBox2;
+    double timeIn(const QLineEdit& box, double prepared) const;
+
+    const StudyTexts& FTexts;
+    QLineEdit* FBox1;
+    QLineEdit* FBox2;
+    QLabel* FMessage;                      // why the times were not taken; hidden until then
     double FPrepared1 = 0, FPrepared2 = 0; // the times given to prepare
-    double FShown1 = 0, FShown2 = 0;       // what the boxes showed of them
 };

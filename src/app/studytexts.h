@@ -21,6 +21,7 @@ class StudyTexts : public TComponent {
     Q_PROPERTY(QString ExactTangent MEMBER FExactTangent)
     Q_PROPERTY(QString PointOneMinutes MEMBER FPointOneMinutes)
     Q_PROPERTY(QString PointTwoMinutes MEMBER FPointTwoMinutes)
+    Q_PROPERTY(QString TimeRange MEMBER FTimeRange)
     Q_PROPERTY(QString Ok MEMBER FOk)
     Q_PROPERTY(QString Cancel MEMBER FCancel)
     Q_PROPERTY(QString GraphName MEMBER FGraphName)
@@ -44,6 +45,7 @@ public:
     QString ExactTangent() const { return FExactTangent; }
     QString PointOneMinutes() const { return FPointOneMinutes; }
     QString PointTwoMinutes() const { return FPointTwoMinutes; }
+    QString TimeRange() const { return FTimeRange; }
     QString Ok() const { return FOk; }
     QString Cancel() const { return FCancel; }
     QString GraphName() const { return FGraphName; }
@@ -66,6 +68,8 @@ private:
     QString FExactTangent = QStringLiteral("BF_Tangent, exact");
     QString FPointOneMinutes = QStringLiteral("BF_Point 1 [min]:");
     QString FPointTwoMinutes = QStringLiteral("BF_Point 2 [min]:");
+    // %1 and %2: the first and the last minute of the time axis.
+    QString FTimeRange = QStringLiteral("BF_Type a time from %1 to %2 min.");
     QString FOk = QStringLiteral("BF_OK"); // the About dialog's key
     QString FCancel = QStringLiteral("BF_Cancel");
     QString FGraphName = QStringLiteral("BF_Velocity-time graph");

@@ -6,7 +6,6 @@
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/velocitygraph.h"
-#include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 
 #include <QAction>
@@ -111,16 +110,16 @@ void StudyTools::showLimitTable(bool shown) {
     if (!FTable) {
         if (!shown) return;
         FTable = new LimitTablePanel(FForm, FTexts);
+        FTable->hideValues(FValuesHidden);
         FTable->follow(FForm.CBoxMode->ItemIndex(), FForm.Time1());
     }
     FTable->setShown(shown);
 }
 
 void StudyTools::setPoints() {
-    const TScalePropsHoriz& axis = *FForm.RC1->Scale1X();
     const bool single = FForm.SinglePoint();
     if (!FDialog) FDialog = new SetPointsDialog(&FForm, FTexts);
-    FDialog->prepare(axis.RangeLow(), axis.RangeHigh(), FForm.Time1(), FForm.Time2(), single);
+    FDialog->prepare(FForm.Time1(), FForm.Time2(), single);
     if (!FRunDialog(*FDialog)) return;
     if (single)
         FForm.MovePoint(1, FDialog->time1());
@@ -137,6 +136,8 @@ void StudyTools::apply(const ViewState& state) {
     if (graphShown != FGraph->shown()) FForm.Explain(graphShown);
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
+    FValuesHidden = state.HideValues;
+    if (FTable) FTable->hideValues(FValuesHidden);
     showLimitTable(state.LimitTable);
     applySimulation(state.Simulation);
 }
@@ -144,7 +145,8 @@ void StudyTools::apply(const ViewState& state) {
 ViewState StudyTools::state() const {
     const SimulationState simulation{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
                                      FForm.CBox1Point->Checked(), FForm.CBoxShowCH->Checked()};
-    return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown()};
+    return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown(),
+            FValuesHidden};
 }
 
 // The check boxes update the display as a click does; the trace then starts from the one

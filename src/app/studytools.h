@@ -44,6 +44,9 @@ public:
     void apply(const ViewState& state);
     // The state shown now, as apply() takes it.
     ViewState state() const;
+    // The values are left blank for a "predict first" sheet: the read-outs, the table's numbers and
+    // the point labels.
+    bool valuesHidden() const { return FValuesHidden; }
 
     VelocityGraph& graph() const { return *FGraph; }
     // Null until the table is first shown.
@@ -64,6 +67,7 @@ private:
     LimitTablePanel* FTable = nullptr;
     SetPointsDialog* FDialog = nullptr;
     std::function<bool(SetPointsDialog&)> FRunDialog;
+    bool FValuesHidden = false;
     QAction* FGraphAction = nullptr;
     QAction* FExactAction = nullptr;
     QAction* FTableAction = nullptr;

@@ -19,8 +19,14 @@ constexpr double kStandStillUntil = 83;
 // Distance in km at time t (minutes) for profile 0, 1 or 2; any other index gives 0.
 double tripProfileDistance(int profile, double t);
 
-// The trip's time axis ends here, in minutes; it starts at 0.
+// The trip's time axis, in minutes.
+constexpr int kTripStart = 0;
 constexpr int kTripEnd = 133;
+
+// Whether t lies on the trip's time axis (no NaN does).
+constexpr bool onTimeAxis(double t) {
+    return t >= kTripStart && t <= kTripEnd;
+}
 
 // The tangent at t is measured as the central secant from t - kTangentHalfWidth to
 // t + kTangentHalfWidth (minutes).

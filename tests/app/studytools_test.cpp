@@ -23,12 +23,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 namespace {
@@ -138,31 +140,103 @@ TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), limitTableText(limitTable(profileIndex(TripProfile::StandardRoad), 20), {}));
 }
 
-// P places the points as typed (within the axis, in steps of 0.1 min, point 2 held in single-point
-// mode); Reset
-// returns to the start and keeps the graph.
+// Save picture with the table open shows the table as the window does, between chart and read-outs.
+TEST_F(StudyToolsTest, SavedPictureShowsTheOpenLimitTable) {
+    key(Qt::Key_T);
+    QApplication::processEvents();
+    const QRect area = form->RC1->geometry().united(form->Panel2->geometry());
+    const QImage expected = form->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+    QTemporaryDir dir;
+    form->Access()->setPictureDialogs(
+        {[&](const QString&) { return dir.filePath(QStringLiteral("sheet.png")); },
+         [](const QString& message) { FAIL() << qPrintable(message); }});
+    form->Access()->savePictureAction()->trigger();
+    const QImage saved(dir.filePath(QStringLiteral("sheet.png")), "PNG");
+    saved.save(outputPath(QStringLiteral("picture_with_limit_table.png")));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), expected);
+}
+
+// For a "predict first" sheet the read-outs and the table's numbers stay blank while the points
+// move; the table keeps its intervals and captions.
+TEST_F(StudyToolsTest, HiddenValuesLeaveReadoutsAndTableNumbersBlank) {
+    ViewState state;
+    state.LimitTable = true;
+    state.HideValues = true;
+    study->apply(state);
+    form->MovePoint(1, 20);
+    for (const TRasterLab* readout : {form->RLabSpeed, form->RLabDS, form->RLabDT})
+        EXPECT_EQ(readout->Text(), QString());
+    const auto* model = static_cast<QStandardItemModel*>(study->table()->view()->model());
+    const std::vector<QStringList> cells =
+        limitTableCells(limitTable(profileIndex(TripProfile::StandardRoad), 20), LimitTableCaptions{});
+    for (int row = 1; row < static_cast<int>(cells.size()); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            EXPECT_EQ(model->item(row - 1, column)->text(), column == 0 ? cells[row][0] : QString())
+                << row << " " << column;
+
+    state.HideValues = false;
+    study->apply(state);
+    EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("60.0 min"));
+    EXPECT_EQ(model->item(0, 2)->text(), limitTableCells(limitTable(1, 50), {})[1][2]);
+}
+
+namespace {
+
+// Runs "Set points..." as a student who types these times and presses OK (point 2's box left as it
+// is where its text is null).
+std::function<bool(SetPointsDialog&)> typing(const QString& t1, const QString& t2 = QString()) {
+    return [=](SetPointsDialog& dialog) {
+        dialog.setResult(QDialog::Rejected); // as exec() starts
+        dialog.box1()->setText(t1);
+        if (!t2.isNull()) dialog.box2()->setText(t2);
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    };
+}
+
+} // namespace
+
+TEST(TypedTime, PointOrCommaWithinTheTimeAxis) {
+    const struct {
+        const char* text;
+        std::optional<double> time;
+    } cases[] = {{"12.5", 12.5}, {"99,5", 99.5},  {" 7 ", 7},  {"0", 0},        {"133", 133},
+                 {"200", {}},    {"133.01", {}},  {"-", {}},   {"-1", {}},      {"", {}},
+                 {"nan", {}},    {"1,000.5", {}}, {"abc", {}}, {"12.5 min", {}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(typedTime(QString::fromUtf8(c.text)), c.time) << c.text;
+}
+
+// P places the points as typed; a time off the axis keeps the dialog open, saying which times it
+// takes, and changes nothing. Point 2 is held in single-point mode. Reset returns to the start and
+// keeps the graph.
 TEST_F(StudyToolsTest, SetPointsAndReset) {
     study->setDialogRunner([](SetPointsDialog& dialog) {
-        EXPECT_EQ(dialog.box1()->maximum(), 133);
-        dialog.box1()->setValue(30.04);
-        dialog.box2()->setValue(200);
-        return true;
+        const bool accepted = typing(QStringLiteral("30,04"), QStringLiteral("200"))(dialog);
+        EXPECT_TRUE(dialog.message()->isVisibleTo(&dialog));
+        EXPECT_EQ(dialog.message()->text(), QStringLiteral("Type a time from 0 to 133 min."));
+        return accepted;
     });
     key(Qt::Key_P);
-    EXPECT_EQ(form->Time1(), 30.0);
-    EXPECT_EQ(form->Time2(), 133.0);
+    EXPECT_EQ(std::pair(form->Time1(), form->Time2()), std::pair(50.0, 110.0));
+    study->setDialogRunner(typing(QStringLiteral("30,04"), QStringLiteral("133")));
+    key(Qt::Key_P);
+    EXPECT_EQ(std::pair(form->Time1(), form->Time2()), std::pair(30.04, 133.0));
     form->CBox1Point->SetChecked(true);
     study->setDialogRunner([](SetPointsDialog& dialog) {
+        EXPECT_FALSE(dialog.message()->isVisibleTo(&dialog));
         EXPECT_FALSE(dialog.box2()->isEnabled());
-        dialog.box1()->setValue(12.3);
-        return true;
+        return typing(QStringLiteral("12.3"), QStringLiteral("x"))(dialog);
     });
     key(Qt::Key_P);
     EXPECT_EQ(form->Time1(), 12.3);
     EXPECT_EQ(form->Time2(), 133.0);
     // A box left alone keeps its point where it was, not where its one decimal puts it.
     form->MovePoint(1, 12.34);
-    study->setDialogRunner([](SetPointsDialog&) { return true; });
+    study->setDialogRunner([](SetPointsDialog& dialog) {
+        EXPECT_EQ(dialog.box1()->text(), QStringLiteral("12.3"));
+        return typing(dialog.box1()->text())(dialog);
+    });
     key(Qt::Key_P);
     EXPECT_EQ(form->Time1(), 12.34);
 
