@@ -14,14 +14,15 @@ mkdir -m 700 "$out/runtime"
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # expect CODE TEXT ENV... -- ARGS...: runs the program with only ENV set; checks the exit code and
-# that TEXT is in what it printed.
+# that TEXT is in what it printed. Its standard output goes to SINK where that is set.
 expect() {
   local code=$1 text=$2
   shift 2
   local env=()
   while [ "$1" != -- ]; do env+=("$1"); shift; done
   shift
-  env -i PATH="$PATH" HOME="$out" XDG_RUNTIME_DIR="$out/runtime" "${env[@]}" timeout 30 "$binary" "$@" >"$out/stdout" 2>"$out/stderr"
+  : >"$out/stdout"
+  env -i PATH="$PATH" HOME="$out" XDG_RUNTIME_DIR="$out/runtime" "${env[@]}" timeout 30 "$binary" "$@" >"${SINK:-$out/stdout}" 2>"$out/stderr"
   local rc=$?
   [ "$rc" = "$code" ] || fail "$* with ${env[*]}: exit $rc, expected $code: $(cat "$out/stderr")"
   [ -z "$text" ] || grep -qF -- "$text" "$out/stdout" "$out/stderr" || fail "$* with ${env[*]}: no \"$text\" in: $(cat "$out/stdout" "$out/stderr")"
@@ -55,6 +56,36 @@ expect 0 "Tangent, exact		75.00" -- --table --profile 0 --point 50
 [ "$(wc -l <"$out/stdout")" = 11 ] || fail "the table is not 11 lines: $(cat "$out/stdout")"
 expect 2 'kyvelo: --points needs two times T1,T2 from 0 to 133 min, not "90"' "$offscreen" -- --points 90 --screenshot bad.png
 [ -e bad.png ] && fail "bad.png was written"
+
+# What the command line refuses, where its output cannot be written, and the worksheet pictures:
+# exit code | text in the output | picture written and its size | standard output | arguments.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'; }
+while IFS='|' read -r code text picture size sink args; do
+  [ "$sink" = - ] && sink=""
+  # shellcheck disable=SC2086 # the arguments are split at blanks
+  SINK=$sink expect "$code" "$text" "$offscreen" -- $args
+  if [ "$picture" = - ]; then
+    [ -e a.png ] && fail "$args wrote a picture" && rm -f a.png
+  else
+    [ "$(png_size "$picture")" = "$size" ] || fail "$args: $picture is $(png_size "$picture"), not $size"
+  fi
+done <<'ROWS'
+2|kyvelo: unknown option "--prfile"; kyvelo --help lists the options|-||-|--prfile 1 --screenshot a.png
+2|kyvelo: unknown option "-p"; kyvelo --help lists the options|-||-|-p 1 --screenshot a.png
+2|kyvelo: --velocity-graph takes no value, not "--velocity-graph=yes"|-||-|--velocity-graph=yes --screenshot a.png
+2|kyvelo: --screenshot needs a value, not the option "--table"|-||-|--screenshot --table
+2|kyvelo: --picture needs window or chart, not "page"|-||-|--picture page --screenshot a.png
+2|kyvelo: --scale needs a whole number from 1 to 4, not "5"|-||-|--scale 5 --screenshot a.png
+2|kyvelo: --picture and --scale go with --screenshot|-||-|--scale 2
+1|kyvelo: cannot write the table: No space left on device|-||/dev/full|--table
+1|kyvelo: cannot write /dev/full: |-||-|--screenshot /dev/full
+0||qt.png|792x567|-|-platform offscreen -style Fusion -reverse /serverhandle=3 --screenshot qt.png
+0||chart.png|792x446|-|--profile 1 --points 50,110 --limit-table --picture chart --screenshot chart.png
+0||hidden.png|792x446|-|--profile 1 --points 50,110 --limit-table --picture chart --hide-values --screenshot hidden.png
+0||window2.png|1584x1134|-|--scale 2 --screenshot window2.png
+0||chart3.png|2376x1338|-|--picture=chart --scale=3 --screenshot chart3.png
+ROWS
+cmp -s chart.png hidden.png && fail "--hide-values left the values in the picture"
 
 # No usable link folder (a relative runtime folder, and the temporary one's open to others): the
 # program still runs, and says once what it lacks and why.
