@@ -5,16 +5,37 @@
 #                                   and the main window in French and in Greek)
 #        scripts/docs_screenshots.sh build/src/app/kyvelo LANGUAGE  only startup-LANGUAGE.png, with
 #                                   src/app/languages/kyvelo_LANGUAGE.itl (e.g. de)
+#        scripts/docs_screenshots.sh build/src/app/kyvelo worksheet only docs/worksheet/, without
+#                                   a screen (after a change of the table's or the chart's look)
 set -eu
 binary=$(realpath "$1")
 root=$(realpath "$(dirname "$0")/..")
 docs=$root/docs
 language=${2:-}
-if [ -n "$language" ] && [ ! -f "$root/src/app/languages/kyvelo_$language.itl" ]; then
+if [ -n "$language" ] && [ "$language" != worksheet ] && [ ! -f "$root/src/app/languages/kyvelo_$language.itl" ]; then
   echo "no language file src/app/languages/kyvelo_$language.itl" >&2
   exit 2
 fi
 tmp=$(mktemp -d)
+
+# A worksheet set from the command line, in English (the file beside the program): the Standard
+# Road with points at 50 and 110 min as the chart's picture at three times the size, the same with
+# the values left blank for predicting them first, and the limit table of point 1 at 50 min.
+worksheet() {
+  local sheet=$docs/worksheet
+  mkdir -p "$sheet"
+  local run=(env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp" XDG_CONFIG_HOME="$tmp/config" "$binary")
+  local chart=(--profile 1 --points 50,110 --picture chart --scale 3)
+  "${run[@]}" "${chart[@]}" --screenshot "$sheet/standard-road-50-110.png" 2>/dev/null
+  "${run[@]}" "${chart[@]}" --hide-values --screenshot "$sheet/standard-road-50-110-blank.png" 2>/dev/null
+  "${run[@]}" --table --profile 1 --point 50 >"$sheet/limit-table-50.tsv"
+}
+
+if [ "$language" = worksheet ]; then
+  worksheet
+  rm -rf "$tmp"
+  exit
+fi
 # -noreset: without it the server starts anew whenever its last client leaves, as between two
 # pictures, and turns away a program that connects at that moment.
 Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$tmp/display" >/dev/null 2>&1 &
@@ -156,3 +177,4 @@ velocity_graph_picture
 limit_table_picture
 focus_ring_picture
 context_menu_picture
+worksheet
