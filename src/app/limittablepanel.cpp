@@ -63,6 +63,12 @@ void LimitTablePanel::copyToClipboard() const {
     QGuiApplication::clipboard()->setText(text());
 }
 
+void LimitTablePanel::retranslate() {
+    FModel->clear();
+    FView->clearSpans();
+    if (shown()) fill();
+}
+
 // The table's shape never changes: it is laid out on the first fill, and every later fill (each
 // move of point 1 while the table shows) only writes the cells' texts.
 void LimitTablePanel::fill() {

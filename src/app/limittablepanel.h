@@ -24,6 +24,8 @@ public:
     // The table as tab-separated text, as "Copy table" puts it on the clipboard.
     QString text() const;
     void copyToClipboard() const;
+    // The captions in the language in use: the table is laid out anew when it next shows.
+    void retranslate();
 
     QTableView* view() const { return FView; }
     QPushButton* copyButton() const { return FCopy; }

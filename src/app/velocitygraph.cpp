@@ -72,11 +72,16 @@ void VelocityGraph::takeLookOfDistanceChart() {
     FChart->SetMarginRight(rc1.MarginRight());
     copyScaleLook(*rc1.Scale1X(), *FChart->Scale1X());
     copyScaleLook(*rc1.Scale1Y(), *FChart->Scale1Y());
-    FChart->Scale1X()->SetCaption(rc1.Scale1X()->Caption());
-    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
+    retranslate();
     FChart->SetRanges(1, rc1.Scale1X()->RangeLow(), rc1.Scale1X()->RangeHigh(), kLowest, kHighest);
     for (int n = 1; n <= TCustomRChart::CrossHairCount; ++n)
         FChart->CrossHair(n)->SetMode(chOff);
+}
+
+void VelocityGraph::retranslate() {
+    if (!FChart) return;
+    FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
+    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
 }
 
 bool VelocityGraph::shown() const {
@@ -127,7 +132,7 @@ void VelocityGraph::clearTrace() {
 // strip takes the height its text needs (never less than stored) out of that share, so that the
 // whole text shows and the distance chart keeps its room.
 void VelocityGraph::fitHeight() {
-    const int room = FForm.height() - FForm.Panel1->height() - FStripHeight;
+    const int room = FForm.ClientHeight() - FForm.Panel1->height() - FStripHeight;
     const int share = static_cast<int>(std::lround(room * kShare));
     const int frame = FForm.Panel3->height() - FForm.HTMLView->height();
     const int textWidth = FForm.width() - (FForm.Panel3->width() - FForm.HTMLView->width());
@@ -135,7 +140,7 @@ void VelocityGraph::fitHeight() {
     const int strip = std::max(FStripHeight, std::min(needed, FStripHeight + share - kLeastHeight));
     FForm.Panel3->SetHeight(strip);
     const int height = share - (strip - FStripHeight);
-    FChart->SetBounds(0, FForm.height() - strip - height, FForm.width(), height);
+    FChart->SetBounds(0, FForm.height() - strip - height, FForm.width(), height); // docked at the bottom
 }
 
 // The graph spans the window's width; its data area ends where the distance chart's does.

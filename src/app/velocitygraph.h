@@ -57,6 +57,8 @@ public:
 
     // Null until the graph is first shown.
     TRChart* chart() const { return FChart; }
+    // The axis captions in the language in use: the time axis's as the distance chart shows it.
+    void retranslate();
     QString description() const;
 
 protected:

@@ -1,5 +1,5 @@
 // The velocity graph, the limit table, "Set points..." and Reset in the real main window, driven
-// by the chart's keys as a student at the keyboard drives them.
+// by their keys as a student at the keyboard drives them.
 #include "../painttestutil.h"
 #include "app/chartaccess.h"
 #include "app/limittablepanel.h"
@@ -25,22 +25,24 @@
 #include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTest>
 #include <QTextBrowser>
 
 namespace {
 
 class StudyToolsTest : public MainFormFixture {
 protected:
-    void SetUp() override { study = form->Study(); }
-
-    void key(int k) {
-        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
-        QApplication::sendEvent(form->RC1, &event);
+    void SetUp() override {
+        study = form->Study();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
+
+    // A key pressed on the chart, as the window's keys and the chart's own see it.
+    void key(int k) { QTest::keyClick(form->RC1, static_cast<Qt::Key>(k)); }
     TRChart& graph() const { return *study->graph().chart(); } // once shown
     // The pixel of a point of the velocity graph, in the window.
     QPoint inWindow(const TRChart& chart, int layer, double t, double y) const {
@@ -191,7 +193,7 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
                        QLatin1String(language));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             form->cliDemon->Dictionary().LoadFromStream(file);
-            form->resize(size);
+            form->resize(size + QSize(0, clientTop(*form)));
             const int room = size.height() - form->Panel1->height() - form->Panel3->height();
             key(Qt::Key_V);
             EXPECT_LE(form->HTMLView->heightForWidth(form->HTMLView->width()), form->HTMLView->height());
