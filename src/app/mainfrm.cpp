@@ -173,6 +173,7 @@ void TForm1::Retranslate() {
     FLanguages->retranslate();
     FMenu->retranslate();
     Explain(FStudy->graph().shown());
+    FStudy->layOut(); // the text strip's new text
     if (FStarted) UpdateDisplay(); // the read-outs' units
 }
 

@@ -5,16 +5,19 @@
 #include "app/mainfrm.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
+#include "app/toolslayout.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 
 StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
     : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
-      FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }) {
+      FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }),
+      FStoredStrip(form.Panel3->height()) {
     FActions = {addAction(Qt::Key_V, &StudyTools::toggleVelocityGraph),
                 addAction(Qt::Key_E, &StudyTools::toggleExactCurve),
                 addAction(Qt::Key_T, &StudyTools::toggleLimitTable),
@@ -24,6 +27,7 @@ StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
         toggle->setCheckable(true);
     addMenuEntries();
     retranslate();
+    FForm.installEventFilter(this);
 }
 
 StudyTools::~StudyTools() = default;
@@ -59,6 +63,15 @@ void StudyTools::retranslate() {
     FDialog = nullptr;
 }
 
+void StudyTools::layOut() {
+    layOutTools(FForm, FStoredStrip, FGraph->chart(), FTable);
+}
+
+bool StudyTools::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Resize) layOut();
+    return false;
+}
+
 void StudyTools::updateChecks() {
     FActions.VelocityGraph->setChecked(FGraph->shown());
     FActions.ExactCurve->setChecked(FGraph->exactCurve());
@@ -77,8 +90,9 @@ void StudyTools::profileChanged() {
 
 void StudyTools::toggleVelocityGraph() {
     const bool shown = !FGraph->shown();
-    FForm.Explain(shown); // before the graph shows or hides, so that it makes room for the text
+    FForm.Explain(shown); // before the layout, which makes room for the text
     FGraph->setShown(shown);
+    layOut();
 }
 
 // The exact curve belongs to the graph: with the graph hidden, E shows both.
@@ -99,6 +113,7 @@ void StudyTools::showLimitTable(bool shown) {
         FTable->follow(FForm.CBoxMode->ItemIndex(), FForm.Time1());
     }
     FTable->setShown(shown);
+    layOut();
 }
 
 void StudyTools::setPoints() {
@@ -123,6 +138,7 @@ void StudyTools::apply(const ViewState& state) {
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
     showLimitTable(state.LimitTable);
+    layOut();
     applySimulation(state.Simulation);
 }
 

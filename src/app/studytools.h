@@ -43,6 +43,9 @@ public:
     void retranslate();
     // The entries' checks as things are.
     void updateChecks();
+    // Lays out the chart and the tools shown (toolslayout.h), as after every change of the tools,
+    // the window's size or the explanatory text.
+    void layOut();
 
     void toggleVelocityGraph();
     void toggleExactCurve();
@@ -63,6 +66,9 @@ public:
     // How "Set points..." runs its dialog (modal unless replaced); true when it was accepted.
     void setDialogRunner(std::function<bool(SetPointsDialog&)> run) { FRunDialog = std::move(run); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showLimitTable(bool shown);
     void applySimulation(const SimulationState& state);
@@ -77,4 +83,5 @@ private:
     SetPointsDialog* FDialog = nullptr;
     std::function<bool(SetPointsDialog&)> FRunDialog;
     Actions FActions;
+    int FStoredStrip; // the text strip's height as the layout stores it
 };

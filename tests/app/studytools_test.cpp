@@ -6,6 +6,7 @@
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
+#include "app/toolslayout.h"
 #include "app/velocitygraph.h"
 #include "app/velocitymodel.h"
 #include "chart/rchart.h"
@@ -198,7 +199,7 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
             key(Qt::Key_V);
             EXPECT_LE(form->HTMLView->heightForWidth(form->HTMLView->width()), form->HTMLView->height());
             EXPECT_EQ(form->RC1->height(),
-                      room - static_cast<int>(std::lround(room * VelocityGraph::kShare)));
+                      room - static_cast<int>(std::lround(room * kGraphShare)));
             EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());
             EXPECT_FALSE(form->HTMLView->Browser()->toHtml().contains(QStringLiteral("help:")));
             key(Qt::Key_V);
@@ -215,6 +216,7 @@ TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
     LimitTablePanel panel(*form, german);
     panel.follow(profileIndex(TripProfile::StandardRoad), 50);
     panel.setShown(true);
+    panel.SetBounds(0, 0, 248, 446); // as the window lays it out at its default size
     QCoreApplication::processEvents();
     const QTableView& view = *panel.view();
     const int central = static_cast<int>(LimitTable::kIntervals.size());
