@@ -4,12 +4,22 @@
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QPushButton>
 
 namespace {
 
 constexpr double kStep = 0.1; // min
+// What a window manager's title bar takes beside the title: icon, buttons and margins.
+constexpr int kTitleBarReserve = 140; // pixels
+
+// Wide enough that the title bar shows the whole title, in a bold font as most title bars use.
+int widthForTitle(const QWidget& dialog, const QString& title) {
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarReserve;
+}
 
 QDoubleSpinBox* minutesBox(QWidget* parent) {
     auto* box = new QDoubleSpinBox(parent);
@@ -34,6 +44,7 @@ SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
     form->addRow(texts.PointOneMinutes(), FBox1);
     form->addRow(texts.PointTwoMinutes(), FBox2);
     form->addRow(buttons);
+    setMinimumWidth(widthForTitle(*this, title));
 }
 
 void SetPointsDialog::prepare(double axisStart, double axisEnd, double t1, double t2, bool singlePoint) {

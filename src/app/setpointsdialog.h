@@ -1,5 +1,6 @@
 // "Set points...": the measuring points' times typed in minutes, in steps of 0.1 min and within
-// the time axis. In single-point mode only point 1 can be set.
+// the time axis. In single-point mode only point 1 can be set. It is wide enough for its title in
+// every language.
 #pragma once
 
 #include <QDialog>

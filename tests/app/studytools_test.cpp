@@ -223,3 +223,17 @@ TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
     EXPECT_GT(view.rowHeight(central), view.rowHeight(0));
     EXPECT_EQ(view.rowHeight(central + 1), view.rowHeight(0));
 }
+
+// The dialog grows with its title, so that a title bar shows it whole in every language.
+TEST_F(StudyToolsTest, SetPointsDialogIsWideEnoughForItsTitle) {
+    StudyTexts texts(nullptr);
+    for (const char* title : {"Placer les points de mesure", "Ορισμός των σημείων μέτρησης"}) {
+        texts.setProperty("SetPoints", QString::fromUtf8(title) + QStringLiteral("..."));
+        SetPointsDialog dialog(form.get(), texts);
+        dialog.show();
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(title));
+        EXPECT_GE(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100) << title;
+    }
+}
