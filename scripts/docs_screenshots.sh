@@ -2,7 +2,8 @@
 # Makes the pictures in docs/ from the real program on a virtual X screen of 1366 x 768, each from a
 # fresh start of a copy of the build's program folder with the language file it needs.
 # Usage: scripts/docs_screenshots.sh build/src/app/kyvelo          every picture (English, German,
-#                                   and the main window in French and in Greek)
+#                                   the start-up screen, the main window and Set points in French
+#                                   and in Greek)
 #        scripts/docs_screenshots.sh build/src/app/kyvelo LANGUAGE  only startup-LANGUAGE.png, with
 #                                   src/app/languages/kyvelo_LANGUAGE.itl (e.g. de)
 #        scripts/docs_screenshots.sh build/src/app/kyvelo worksheet only docs/worksheet/, without
@@ -110,7 +111,8 @@ stop() {
   app=
 }
 
-# The chart starts 41 px below the window's top; time 0..133 min over 506 px from x 50.
+# The chart starts 41 px below the client area's top, which lies under the menu bar; time 0..133 min
+# over 506 px from x 50.
 px() { echo $((50 + $1 * 506 / 133)); }
 
 startup_picture() { # $1 language
@@ -164,12 +166,34 @@ context_menu_picture() {
   stop
 }
 
+# The View menu opened with Alt+V: the tools and their keys.
+menu_picture() {
+  start en
+  close_startup_screen
+  xdotool key alt+v
+  shoot menu-bar.png
+  xdotool key Escape
+  stop
+}
+
+# "Set points..." (P) over the main window in LANGUAGE ($1): its title must fit.
+set_points_picture() {
+  start "$1"
+  close_startup_screen
+  xdotool key p
+  shoot "set-points-$1.png"
+  xdotool key Escape
+  stop
+}
+
 if [ -n "$language" ]; then
   startup_picture "$language"
   exit
 fi
 startup_picture en
 startup_picture de
+startup_picture fr
+startup_picture el
 main_window_picture en screenshot.png
 main_window_picture fr main-fr.png
 main_window_picture el main-el.png
@@ -177,4 +201,7 @@ velocity_graph_picture
 limit_table_picture
 focus_ring_picture
 context_menu_picture
+menu_picture
+set_points_picture fr
+set_points_picture el
 worksheet

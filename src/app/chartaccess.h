@@ -51,17 +51,16 @@ public:
     // single-point mode.
     int activePoint() const;
     void setActivePoint(int point) { FActivePoint = point; }
-    // Keys the chart passes on when they are none of its own; true when the key was taken.
-    void setMoreKeys(std::function<bool(int key, TShiftState shift)> keys) { FMoreKeys = std::move(keys); }
     // Called at the end of every update of the display.
     void displayUpdated();
 
     // The chart's description for assistive technology: the profile and the measuring points.
     QString chartDescription() const;
 
-    // The context menu, shown at a global position; its texts are read from the language's
-    // captions each time it opens.
+    // The context menu, shown at a global position.
     void showMenu(QPoint globalPos);
+    // The menu's captions in the language in use.
+    void retranslate();
     QMenu* menu() const { return FMenu.get(); }
     QAction* copyPictureAction() const { return FCopyAction; }
     QAction* savePictureAction() const { return FSaveAction; }
@@ -115,5 +114,4 @@ private:
     PictureDialogs FDialogs;
     PointGlide FGlide;
     std::unique_ptr<IntervalTimer> FTimer;
-    std::function<bool(int key, TShiftState shift)> FMoreKeys;
 };

@@ -54,7 +54,7 @@ void ChartAccess::keyDown(int& key, TShiftState shift) {
         showMenu(activePointOnScreen());
         break;
     default:
-        if (!FMoreKeys || !FMoreKeys(key, shift)) return;
+        return;
     }
     key = 0;
 }

@@ -35,13 +35,17 @@ void ChartAccess::buildMenu() {
     FDialogs.ShowError = [this](const QString& message) {
         QMessageBox::warning(FControls.Window, titleOf(FTexts.SavePicture()), message);
     };
+    retranslate();
+}
+
+void ChartAccess::retranslate() {
+    FCopyAction->setText(FTexts.CopyPicture());
+    FSaveAction->setText(FTexts.SavePicture());
+    // After a tab the menu shows the chart's key that does the same.
+    FGlideAction->setText(FTexts.Glide() + QStringLiteral("\tA"));
 }
 
 void ChartAccess::showMenu(QPoint globalPos) {
-    FCopyAction->setText(FTexts.CopyPicture());
-    FSaveAction->setText(FTexts.SavePicture());
-    // After a tab the menu shows the key that does the same.
-    FGlideAction->setText(FTexts.Glide() + QStringLiteral("\tA"));
     FGlideAction->setEnabled(!FPoints.singlePoint());
     FMenu->popup(globalPos);
 }

@@ -270,20 +270,6 @@ QString unknownArgument(const QByteArray& argument) {
         .arg(QString::fromLocal8Bit(argument));
 }
 
-// How many arguments from `at` on give a state: an option with its value, or a switch (0: none).
-qsizetype stateArgumentCount(const QByteArrayList& arguments, qsizetype at) {
-    for (const ValueOption& option : kValueOptions) {
-        qsizetype last = at;
-        if (option.SetsState && optionValue(arguments, last, option.Name)) return last - at + 1;
-    }
-    return stateSwitchOf(arguments[at]) ? 1 : 0;
-}
-
-// All the digits a time needs to be read back as the same number.
-QByteArray exactTime(double t) {
-    return QByteArray::number(t, 'g', 17);
-}
-
 } // namespace
 
 CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats) {
@@ -346,20 +332,4 @@ QString usageText() {
 
 QString versionText() {
     return QStringLiteral("kyvelo " KYVELO_VERSION "\n");
-}
-
-QByteArrayList restartArguments(const QByteArrayList& arguments, const ViewState& state) {
-    QByteArrayList result;
-    for (qsizetype i = 0; i < arguments.size();) {
-        const qsizetype count = stateArgumentCount(arguments, i);
-        if (count == 0) result << arguments[i];
-        i += std::max<qsizetype>(count, 1);
-    }
-    const SimulationState& simulation = state.Simulation;
-    result << kProfile << QByteArray::number(simulation.Profile) << kPoints
-           << exactTime(simulation.T1) + ',' + exactTime(simulation.T2);
-    ViewState copy = state;
-    for (const StateSwitch& stateSwitch : kStateSwitches)
-        if (stateSwitch.Flag(copy)) result << stateSwitch.Name;
-    return result;
 }

@@ -41,10 +41,5 @@ using WritableImageFormats = std::function<QByteArrayList()>;
 // option is an error, as is a flag given a value and an option whose value is another option.
 CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats);
 
-// The arguments (after the program's name) of a new start that shows `state`: the given ones without
-// those that set a state, then the options for this one. The crosshairs have no option; a new start
-// shows them.
-QByteArrayList restartArguments(const QByteArrayList& arguments, const ViewState& state);
-
 QString usageText();
 QString versionText();

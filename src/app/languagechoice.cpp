@@ -33,3 +33,9 @@ QString storeLanguageChoice(const QString& choicePath, const QString& code) {
     if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 cannot be made").arg(folder);
     return writeFileAtomically(QFile::encodeName(choicePath), code.toUtf8() + '\n');
 }
+
+QString forgetLanguageChoice(const QString& choicePath) {
+    QFile choice(choicePath);
+    if (choicePath.isEmpty() || !choice.exists() || choice.remove()) return {};
+    return choice.errorString();
+}

@@ -1,5 +1,5 @@
 // The languages a user can choose inside the program: the package's language files, each named in
-// its own language by its "$languagename$" entry, and the choice stored for the next start.
+// its own language by its "$languagename$" entry, and the choice stored for this and later starts.
 #pragma once
 
 #include "localisation/languagefilepath.h"
@@ -18,6 +18,10 @@ struct LanguageEntry {
 
 // Reads the name of each language from its file.
 QList<LanguageEntry> languageEntries(const QList<PackageLanguage>& languages);
+
+// Removes the choice file, so that the language is found as if none had been chosen. Returns an
+// empty text on success (also when there was no choice), otherwise why it failed.
+QString forgetLanguageChoice(const QString& choicePath);
 
 // Writes the code to the choice file (languageChoicePath()), making its folder. Returns an empty
 // text on success, otherwise why it failed.

@@ -2,69 +2,62 @@
 
 #include "app/accesstexts.h"
 #include "app/chartaccess.h"
-#include "app/commandline.h"
 #include "app/mainfrm.h"
-#include "app/restart.h"
-#include "app/studytools.h"
+#include "app/menutexts.h"
 
-#include <QActionGroup>
-#include <QCoreApplication>
-#include <QFile>
+#include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 
-namespace {
+#include <algorithm>
 
-// The arguments the program was started with, after its name.
-QByteArrayList startArguments() {
-    QByteArrayList arguments;
-    for (const QString& argument : QCoreApplication::arguments().mid(1))
-        arguments << QFile::encodeName(argument);
-    return arguments;
-}
-
-} // namespace
-
-LanguageMenu::LanguageMenu(TForm1& form, const AccessTexts& texts)
-    : FForm(form), FTexts(texts), FMenu(std::make_unique<QMenu>()), FGroup(new QActionGroup(FMenu.get())),
-      FRestart(requestRestart) {
+LanguageMenu::LanguageMenu(TForm1& form, const AccessTexts& texts, const MenuTexts& menuTexts)
+    : FForm(form), FTexts(texts), FMenuTexts(menuTexts), FMenu(std::make_unique<QMenu>()) {
     FShowError = [this](const QString& message) { QMessageBox::warning(&FForm, FTexts.Language(), message); };
     QMenu* contextMenu = FForm.Access()->menu();
     contextMenu->addSeparator();
     contextMenu->addMenu(FMenu.get());
-    connect(contextMenu, &QMenu::aboutToShow, this, [this] { update(); });
+    connect(FMenu.get(), &QMenu::aboutToShow, this, [this] { fill(); });
+    retranslate();
 }
 
 LanguageMenu::~LanguageMenu() = default;
 
-void LanguageMenu::update() {
-    FMenu->setTitle(FTexts.Language());
-    if (FFilled) return;
-    FFilled = true;
-    fill();
+void LanguageMenu::retranslate() {
+    FMenu->setTitle(FMenuTexts.LanguageMenu());
 }
 
-// The files are read when the menu first opens, not at start.
 void LanguageMenu::fill() {
+    FMenu->clear();
     const LanguageFiles files = programLanguageFiles();
-    const QString inUse = languageFilePath(files.BesideProgram, files.Search);
-    for (const LanguageEntry& entry : languageEntries(packageLanguages(files.BesideProgram, files.Search))) {
-        QAction* action = FMenu->addAction(entry.Name, this, [this, entry] { choose(entry); });
-        action->setCheckable(true);
-        action->setChecked(entry.Path == inUse);
-        action->setActionGroup(FGroup);
-    }
-    FMenu->setEnabled(!FMenu->isEmpty());
+    const QString choicePath = languageChoicePath(files.BesideProgram, files.Search);
+    const QString chosen =
+        choicePath.isEmpty() ? QString() : QString::fromUtf8(files.Search.Read(choicePath).trimmed());
+    const QList<LanguageEntry> entries = languageEntries(packageLanguages(files.BesideProgram, files.Search));
+    const bool automatic = std::none_of(entries.begin(), entries.end(),
+                                        [&](const LanguageEntry& entry) { return entry.Code == chosen; });
+    const QString classFile = ownLanguageFile(files.BesideProgram, files.Search);
+    const QString automaticText =
+        classFile.isEmpty() ? FMenuTexts.Automatic()
+                            : FMenuTexts.AutomaticClassFile().arg(
+                                  languageEntries({{QStringLiteral("kyvelo.itl"), classFile}}).front().Name);
+    addEntry(automaticText, automatic, [choicePath] { return forgetLanguageChoice(choicePath); });
+    FMenu->addSeparator();
+    for (const LanguageEntry& entry : entries)
+        addEntry(entry.Name, entry.Code == chosen,
+                 [choicePath, code = entry.Code] { return storeLanguageChoice(choicePath, code); });
 }
 
-void LanguageMenu::choose(const LanguageEntry& entry) {
-    const LanguageFiles files = programLanguageFiles();
-    if (entry.Path == languageFilePath(files.BesideProgram, files.Search)) return;
-    const QString failure =
-        storeLanguageChoice(languageChoicePath(files.BesideProgram, files.Search), entry.Code);
-    if (!failure.isEmpty()) {
+void LanguageMenu::addEntry(const QString& text, bool checked, const std::function<QString()>& store) {
+    QAction* action = FMenu->addAction(text, this, [this, store] { choose(store); });
+    action->setCheckable(true);
+    action->setChecked(checked);
+}
+
+void LanguageMenu::choose(const std::function<QString()>& store) {
+    if (const QString failure = store(); !failure.isEmpty()) {
         FShowError(FTexts.LanguageNotStored().arg(failure));
         return;
     }
-    FRestart(restartArguments(startArguments(), FForm.Study()->state()));
+    FForm.Retranslate();
 }

@@ -1,7 +1,7 @@
-// The "Language" submenu at the end of the chart's context menu: the package's languages by their
-// own names, the one in use checked. Choosing another stores it as the user's choice and starts the
-// program anew in that language, showing what the window shows now (profile, points, mode, graph
-// and table).
+// The "Language" menu, in the menu bar and at the end of the chart's context menu: "Automatic"
+// (naming a class's own file when there is one), then the package's languages by their own names,
+// the one chosen checked. A choice is stored for later starts and takes effect at once: the window
+// speaks the new language where it stands. "Automatic" removes the stored choice.
 #pragma once
 
 #include "app/languagechoice.h"
@@ -12,39 +12,35 @@
 #include <memory>
 
 class AccessTexts;
-class QActionGroup;
+class MenuTexts;
 class QMenu;
 class TForm1;
 
 class LanguageMenu : public QObject {
     Q_OBJECT
 public:
-    // Adds the submenu to the end of the form's context menu.
-    LanguageMenu(TForm1& form, const AccessTexts& texts);
+    // Adds the menu to the end of the form's context menu.
+    LanguageMenu(TForm1& form, const AccessTexts& texts, const MenuTexts& menuTexts);
     ~LanguageMenu() override;
 
     QMenu* menu() const { return FMenu.get(); }
+    // The title in the language in use.
+    void retranslate();
 
-    // What a stored choice leads to (requestRestart() unless replaced), and how a failure to store
-    // it is shown (a message box unless replaced).
-    void setRestart(std::function<void(const QByteArrayList& arguments)> restart) {
-        FRestart = std::move(restart);
-    }
+    // How a failure to store the choice is shown (a message box unless replaced).
     void setShowError(std::function<void(const QString& message)> showError) {
         FShowError = std::move(showError);
     }
 
 private:
-    // When the context menu opens: the title in the language in use; the languages the first time.
-    void update();
+    // The entries as the files are when the menu opens.
     void fill();
-    void choose(const LanguageEntry& entry);
+    void addEntry(const QString& text, bool checked, const std::function<QString()>& store);
+    void choose(const std::function<QString()>& store);
 
     TForm1& FForm;
     const AccessTexts& FTexts;
+    const MenuTexts& FMenuTexts;
     std::unique_ptr<QMenu> FMenu;
-    QActionGroup* FGroup;
-    std::function<void(const QByteArrayList&)> FRestart;
     std::function<void(const QString&)> FShowError;
-    bool FFilled = false;
 };

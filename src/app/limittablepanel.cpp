@@ -12,11 +12,10 @@
 #include <QVBoxLayout>
 
 LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
-    : TPanel(&form, &form), FForm(form), FTexts(texts), FView(new QTableView(this)),
+    : TPanel(&form, &form), FTexts(texts), FView(new QTableView(this)),
       FModel(new QStandardItemModel(this)), FCopy(new QPushButton(this)) {
     SetName(QStringLiteral("PanelLimitTable"));
     SetVisible(false);
-    SetAlign(TAlign::alRight);
     FView->setModel(FModel);
     // Rows one line high, so that all ten show without scrolling.
     FView->verticalHeader()->hide();
@@ -34,13 +33,7 @@ LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
 
 void LimitTablePanel::setShown(bool shown) {
     if (shown == this->shown()) return;
-    if (shown) {
-        // Docked left of the read-outs' panel, which stays at the window's right edge, and a little
-        // wider than it, for three columns of numbers.
-        const int width = FForm.Panel2->width() * 115 / 100;
-        SetBounds(FForm.Panel2->x() - width, FForm.Panel2->y(), width, FForm.Panel2->height());
-        fill();
-    }
+    if (shown) fill();
     SetVisible(shown);
 }
 
@@ -66,6 +59,12 @@ QString LimitTablePanel::text() const {
 
 void LimitTablePanel::copyToClipboard() const {
     QGuiApplication::clipboard()->setText(text());
+}
+
+void LimitTablePanel::retranslate() {
+    FModel->clear();
+    FView->clearSpans();
+    if (shown()) fill();
 }
 
 // The table's shape never changes: it is laid out on the first fill, and every later fill (each

@@ -1,6 +1,7 @@
 // The limit table beside the chart: the secant slopes from point 1 over shrinking intervals and the
 // tangent's slope under them, following point 1 live, and a button that copies the table for a
-// spreadsheet. Screen readers meet it as a table. Hidden, it takes no room.
+// spreadsheet. Screen readers meet it as a table. Where it lies is the window's tools layout's to
+// say (toolslayout.h).
 #pragma once
 
 #include "app/limittable.h"
@@ -26,6 +27,8 @@ public:
     // The table as tab-separated text, as "Copy table" puts it on the clipboard.
     QString text() const;
     void copyToClipboard() const;
+    // The captions in the language in use: the table is laid out anew when it next shows.
+    void retranslate();
 
     QTableView* view() const { return FView; }
     QPushButton* copyButton() const { return FCopy; }
@@ -36,7 +39,6 @@ private:
     void layOut(const std::vector<QStringList>& cells);
     void fitTangentRows();
 
-    TForm1& FForm;
     const StudyTexts& FTexts;
     QTableView* FView;
     QStandardItemModel* FModel;

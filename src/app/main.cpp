@@ -7,18 +7,14 @@
 #include "app/limittable.h"
 #include "hostlink/heaptuning.h"
 #include "app/mainfrm.h"
-#include "app/programlanguage.h"
-#include "app/restart.h"
 #include "app/screenshot.h"
 #include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
 #include "platform/system/lasterror.h"
-#include "platform/system/processreplace.h"
 #include "platform/system/terminationsignals.h"
 
-#include <QFile>
 #include <QIcon>
 #include <QImageWriter>
 #include <QTimer>
@@ -92,15 +88,6 @@ QByteArrayList rawArguments(int argc, char* argv[]) {
     return arguments;
 }
 
-// Starts the program anew in this process. The windows are gone, and with them the single-copy lock
-// and the link window, which the new start would otherwise find taken.
-int restart(const QByteArray& name, const QByteArrayList& arguments) {
-    const QString reason = replaceProcess(QFile::encodeName(QCoreApplication::applicationFilePath()),
-                                          QByteArrayList{name} + arguments);
-    std::fprintf(stderr, "kyvelo: cannot start again: %s\n", qPrintable(reason));
-    return 1;
-}
-
 QByteArrayList writableImageFormats() {
     QByteArrayList formats = QImageWriter::supportedImageFormats();
     for (QByteArray& format : formats)
@@ -133,7 +120,7 @@ int main(int argc, char* argv[]) {
         Form1 = new TForm1(screenshotPixelsPerInch(options.Scale));
         enlargePixelMeasures(*Form1, options.Scale);
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read
-        installQtTranslations(programLanguage(Form1->cliDemon->Translate(QStringLiteral("$dlglanguage$"))));
+        Form1->UseQtTranslations();
         FrmAbout = new TFrmAbout; // hidden until the main window's first show
     } catch (const Exception& e) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
@@ -143,7 +130,5 @@ int main(int argc, char* argv[]) {
     const int code = run(*app, options);
     delete FrmAbout;
     delete Form1;
-    if (const std::optional<QByteArrayList>& again = requestedRestart())
-        return restart(arguments.value(0), *again);
     return code;
 }

@@ -8,12 +8,16 @@
 #include "app/helplink.h"
 #include "app/languagemenu.h"
 #include "app/layoutresources.h"
+#include "app/mainmenu.h"
 #include "app/measuringpoints.h"
+#include "app/menutexts.h"
+#include "app/programlanguage.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
 #include "app/tripmodel.h"
+#include "app/velocitygraph.h"
 #include "app/windowplacement.h"
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
@@ -84,6 +88,7 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FAccessTexts = new AccessTexts(this);
     FReadoutTexts = new ReadoutTexts(this);
     FStudyTexts = new StudyTexts(this);
+    FMenuTexts = new MenuTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
@@ -94,8 +99,9 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
             RC1, {RLabSpeed, RLabDS, RLabDT}, {Label1, LblDS, LblDT}, Panel2, CBoxMode, this},
         *FAccessTexts);
     FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
-    FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
-    FLanguages = std::make_unique<LanguageMenu>(*this, *FAccessTexts); // the context menu's last entry
+    FLanguages =
+        std::make_unique<LanguageMenu>(*this, *FAccessTexts, *FMenuTexts); // the context menu's last entry
+    FMenu = new MainMenu(*this, *FMenuTexts, *FLanguages);
 }
 
 TForm1::~TForm1() {
@@ -164,8 +170,27 @@ void TForm1::Explain(bool velocityGraphShown) {
         resolveHelpLinks(html, systemHelpFolders(QCoreApplication::applicationDirPath())));
 }
 
-// Its captions are translated here, once; the description, the links' heading and the two fixed
-// links are the program's own, in the language the language file names itself.
+void TForm1::Retranslate() {
+    if (!cliDemon) return;
+    cliDemon->LoadLanguageFile();
+    cliDemon->Dictionary().TranslateComponent(this);
+    UseQtTranslations();
+    if (FrmAbout) fillAboutDialog();
+    FAccess->retranslate();
+    FStudy->retranslate();
+    FLanguages->retranslate();
+    FMenu->retranslate();
+    Explain(FStudy->graph().shown());
+    FStudy->layOut(); // the text strip's new text
+    if (FStarted) UpdateDisplay(); // the read-outs' units
+}
+
+void TForm1::UseQtTranslations() {
+    installQtTranslations(programLanguage(cliDemon->Translate(QStringLiteral("$dlglanguage$"))));
+}
+
+// Its captions are translated here, from their keys; the description, the links' heading and the
+// two fixed links are the program's own, in the language the language file names itself.
 void TForm1::fillAboutDialog() {
     FrmAbout->LblName->SetCaption(QStringLiteral("Kyvelo"));
     FrmAbout->LblVersion->SetCaption(QStringLiteral("Version " KYVELO_VERSION));

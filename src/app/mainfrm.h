@@ -17,6 +17,8 @@ class MeasuringPoints;
 class ReadoutTexts;
 class StudyTexts;
 class LanguageMenu;
+class MainMenu;
+class MenuTexts;
 class StudyTools;
 class TCheckBox;
 class TComboBox;
@@ -69,8 +71,15 @@ public:
     ChartAccess* Access() const { return FAccess.get(); }
     // The velocity graph, the limit table, exact placement of the points and Reset.
     StudyTools* Study() const { return FStudy.get(); }
-    // The context menu's Language submenu.
+    // The Language menu, in the menu bar and the chart's context menu.
     LanguageMenu* Languages() const { return FLanguages.get(); }
+    // The menu bar above the layout's controls.
+    MainMenu* Menu() const { return FMenu; }
+    // Speaks the language of the language file found now, in place: the file is read again and
+    // this window and the About dialog are translated anew from their keys; what they show stays.
+    void Retranslate();
+    // Qt's own texts (dialogs, menus, buttons) in the language the language file names.
+    void UseQtTranslations();
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -125,6 +134,8 @@ private:
     StudyTexts* FStudyTexts;
     std::unique_ptr<StudyTools> FStudy;
     std::unique_ptr<LanguageMenu> FLanguages;
+    MenuTexts* FMenuTexts;
+    MainMenu* FMenu;
     bool FStarted = false; // the start-up runs at the first show only
 };
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 #include <algorithm>
@@ -35,6 +36,8 @@ ProgramLanguage programLanguage(const QString& languageName) {
 }
 
 QTranslator* installQtTranslations(ProgramLanguage language) {
+    static QPointer<QTranslator> installed;
+    delete installed; // its destructor removes it from the application
     if (language == ProgramLanguage::English) return nullptr;
     const QLatin1StringView code =
         std::find_if(kLanguages.begin(), kLanguages.end(), [&](const KnownLanguage& known) {
@@ -44,7 +47,7 @@ QTranslator* installQtTranslations(ProgramLanguage language) {
     if (catalogue->load(QStringLiteral("qtbase_") + code,
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(catalogue))
-        return catalogue;
+        return installed = catalogue;
     delete catalogue;
     return nullptr;
 }

@@ -11,8 +11,8 @@ enum class ProgramLanguage { English, German, French, Spanish, Italian, Polish, 
 
 ProgramLanguage programLanguage(const QString& languageName);
 
-// Installs Qt's own catalogue (qtbase) for that language from Qt's translation folder, so that Qt's
-// dialogs, menus and buttons speak it too, and returns it (the application owns it). English is
-// Qt's own language; without the catalogue (Debian's qt6-translations-l10n, which has none for
-// Greek) Qt stays in English. Both give null.
+// Installs Qt's own catalogue (qtbase) for that language from Qt's translation folder, in place of
+// the one installed before, so that Qt's dialogs, menus and buttons speak it too, and returns it
+// (the application owns it). English is Qt's own language; without the catalogue (Debian's
+// qt6-translations-l10n, which has none for Greek) Qt stays in English. Both give null.
 QTranslator* installQtTranslations(ProgramLanguage language);

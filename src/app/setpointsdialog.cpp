@@ -4,6 +4,7 @@
 #include "app/tripmodel.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,16 @@
 #include <QPushButton>
 
 namespace {
+
+// What a window manager's title bar takes beside the title: icon, buttons and margins.
+constexpr int kTitleBarReserve = 140; // pixels
+
+// Wide enough that the title bar shows the whole title, in a bold font as most title bars use.
+int widthForTitle(const QWidget& dialog, const QString& title) {
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarReserve;
+}
 
 // The time as the box shows it when the dialog opens.
 QString shownTime(double t) {
@@ -46,6 +57,7 @@ SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
     form->addRow(texts.PointTwoMinutes(), FBox2);
     form->addRow(FMessage);
     form->addRow(buttons);
+    setMinimumWidth(widthForTitle(*this, title));
 }
 
 void SetPointsDialog::prepare(double t1, double t2, bool singlePoint) {

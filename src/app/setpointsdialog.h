@@ -1,6 +1,7 @@
 // "Set points...": the measuring points' times typed in minutes, with a decimal point or comma. A
 // time off the trip's time axis, or no number, keeps the dialog open and says which times it takes.
-// In single-point mode only point 1 can be set.
+// In single-point mode only point 1 can be set. It is
+// wide enough for its title in every language.
 #pragma once
 
 #include <QDialog>

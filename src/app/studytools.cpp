@@ -5,78 +5,77 @@
 #include "app/mainfrm.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
+#include "app/toolslayout.h"
 #include "app/velocitygraph.h"
+#include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
-#include <QShortcut>
-
-using enum TShiftStateFlag;
-
-namespace {
-
-// A menu entry that names its key after a tab.
-QString withKey(const QString& caption, const QString& key) {
-    return caption + QLatin1Char('\t') + key;
-}
-
-} // namespace
 
 StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
     : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
-      FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }) {
+      FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }),
+      FStoredStrip(form.Panel3->height()) {
+    FActions = {addAction(Qt::Key_V, &StudyTools::toggleVelocityGraph),
+                addAction(Qt::Key_E, &StudyTools::toggleExactCurve),
+                addAction(Qt::Key_T, &StudyTools::toggleLimitTable),
+                addAction(Qt::Key_P, &StudyTools::setPoints),
+                addAction(Qt::CTRL | Qt::Key_R, &StudyTools::reset)};
+    for (QAction* toggle : {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable})
+        toggle->setCheckable(true);
     addMenuEntries();
-    auto* resetKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &FForm);
-    connect(resetKey, &QShortcut::activated, this, [this] { reset(); });
+    retranslate();
+    FForm.installEventFilter(this);
 }
 
 StudyTools::~StudyTools() = default;
 
+// The window holds the entry, so that its key acts wherever the window has the keyboard; an open
+// list or a dialog, which are windows of their own, keep their letters.
+QAction* StudyTools::addAction(const QKeySequence& key, void (StudyTools::*slot)()) {
+    auto* action = new QAction(this);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    FForm.addAction(action);
+    return action;
+}
+
 void StudyTools::addMenuEntries() {
     QMenu* menu = FForm.Access()->menu();
     menu->addSeparator();
-    FGraphAction = menu->addAction(QString(), this, [this] { toggleVelocityGraph(); });
-    FExactAction = menu->addAction(QString(), this, [this] { toggleExactCurve(); });
-    FTableAction = menu->addAction(QString(), this, [this] { toggleLimitTable(); });
-    for (QAction* toggle : {FGraphAction, FExactAction, FTableAction})
-        toggle->setCheckable(true);
+    menu->addActions({FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable});
     menu->addSeparator();
-    FPointsAction = menu->addAction(QString(), this, [this] { setPoints(); });
-    FResetAction = menu->addAction(QString(), this, [this] { reset(); });
-    connect(menu, &QMenu::aboutToShow, this, [this] { menuOpens(); });
+    menu->addActions({FActions.SetPoints, FActions.Reset});
+    connect(menu, &QMenu::aboutToShow, this, [this] { updateChecks(); });
 }
 
-void StudyTools::menuOpens() {
-    FGraphAction->setText(withKey(FTexts.VelocityGraph(), QStringLiteral("V")));
-    FGraphAction->setChecked(FGraph->shown());
-    FExactAction->setText(withKey(FTexts.ExactCurve(), QStringLiteral("E")));
-    FExactAction->setChecked(FGraph->exactCurve());
-    FTableAction->setText(withKey(FTexts.LimitTable(), QStringLiteral("T")));
-    FTableAction->setChecked(FTable && FTable->shown());
-    FPointsAction->setText(withKey(FTexts.SetPoints(), QStringLiteral("P")));
-    FResetAction->setText(
-        withKey(FTexts.Reset(), QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText)));
+void StudyTools::retranslate() {
+    FActions.VelocityGraph->setText(FTexts.VelocityGraph());
+    FActions.ExactCurve->setText(FTexts.ExactCurve());
+    FActions.LimitTable->setText(FTexts.LimitTable());
+    FActions.SetPoints->setText(FTexts.SetPoints());
+    FActions.Reset->setText(FTexts.Reset());
+    FGraph->retranslate();
+    if (FTable) FTable->retranslate();
+    delete FDialog; // made anew, with the new captions, when next asked for
+    FDialog = nullptr;
 }
 
-bool StudyTools::keyDown(int key, TShiftState shift) {
-    if (shift.testFlag(ssCtrl) || shift.testFlag(ssAlt)) return false;
-    switch (key) {
-    case Qt::Key_V:
-        toggleVelocityGraph();
-        return true;
-    case Qt::Key_E:
-        toggleExactCurve();
-        return true;
-    case Qt::Key_T:
-        toggleLimitTable();
-        return true;
-    case Qt::Key_P:
-        setPoints();
-        return true;
-    default:
-        return false;
-    }
+void StudyTools::layOut() {
+    layOutTools(FForm, FStoredStrip, FGraph->chart(), FTable);
+}
+
+bool StudyTools::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Resize) layOut();
+    return false;
+}
+
+void StudyTools::updateChecks() {
+    FActions.VelocityGraph->setChecked(FGraph->shown());
+    FActions.ExactCurve->setChecked(FGraph->exactCurve());
+    FActions.LimitTable->setChecked(FTable && FTable->shown());
 }
 
 void StudyTools::displayUpdated() {
@@ -91,8 +90,9 @@ void StudyTools::profileChanged() {
 
 void StudyTools::toggleVelocityGraph() {
     const bool shown = !FGraph->shown();
-    FForm.Explain(shown); // before the graph shows or hides, so that it makes room for the text
+    FForm.Explain(shown); // before the layout, which makes room for the text
     FGraph->setShown(shown);
+    layOut();
 }
 
 // The exact curve belongs to the graph: with the graph hidden, E shows both.
@@ -114,6 +114,7 @@ void StudyTools::showLimitTable(bool shown) {
         FTable->follow(FForm.CBoxMode->ItemIndex(), FForm.Time1());
     }
     FTable->setShown(shown);
+    layOut();
 }
 
 void StudyTools::setPoints() {
@@ -139,6 +140,7 @@ void StudyTools::apply(const ViewState& state) {
     FValuesHidden = state.HideValues;
     if (FTable) FTable->hideValues(FValuesHidden);
     showLimitTable(state.LimitTable);
+    layOut();
     applySimulation(state.Simulation);
 }
 

@@ -1,11 +1,11 @@
 // What the main window offers for studying the derivative beyond the Parts' window: the velocity
 // graph with its trace and exact curve, the limit table, exact placement of the points, Reset, and
-// a whole state applied at once (from the command line). Reached by the chart's keys (V, E, T, P),
-// its context menu and Ctrl+R. Until asked for, none of it shows or changes anything.
+// a whole state applied at once (from the command line). Reached by their keys anywhere in the
+// window (V, E, T, P, Ctrl+R), the chart's context menu and the menu bar. Until asked for, none of
+// it shows or changes anything.
 #pragma once
 
 #include "app/viewstate.h"
-#include "platform/controls/shiftstate.h"
 
 #include <QObject>
 
@@ -14,6 +14,7 @@
 
 class LimitTablePanel;
 class QAction;
+class QKeySequence;
 class SetPointsDialog;
 class StudyTexts;
 class TForm1;
@@ -29,8 +30,22 @@ public:
     void displayUpdated();
     // Called when the profile changes, before the display is updated: the trace starts anew.
     void profileChanged();
-    // The chart's keys V, E, T and P; false for any other key.
-    bool keyDown(int key, TShiftState shift);
+    // The entries of the menus, each with its key, which acts wherever the window has the keyboard.
+    struct Actions {
+        QAction* VelocityGraph;
+        QAction* ExactCurve;
+        QAction* LimitTable;
+        QAction* SetPoints;
+        QAction* Reset;
+    };
+    const Actions& actions() const { return FActions; }
+    // The entries' captions, and those of the graph, the table and the dialog, in the language in use.
+    void retranslate();
+    // The entries' checks as things are.
+    void updateChecks();
+    // Lays out the chart and the tools shown (toolslayout.h), as after every change of the tools,
+    // the window's size or the explanatory text.
+    void layOut();
 
     void toggleVelocityGraph();
     void toggleExactCurve();
@@ -54,11 +69,14 @@ public:
     // How "Set points..." runs its dialog (modal unless replaced); true when it was accepted.
     void setDialogRunner(std::function<bool(SetPointsDialog&)> run) { FRunDialog = std::move(run); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showLimitTable(bool shown);
     void applySimulation(const SimulationState& state);
+    QAction* addAction(const QKeySequence& key, void (StudyTools::*slot)());
     void addMenuEntries();
-    void menuOpens();
 
     TForm1& FForm;
     const StudyTexts& FTexts;
@@ -68,9 +86,6 @@ private:
     SetPointsDialog* FDialog = nullptr;
     std::function<bool(SetPointsDialog&)> FRunDialog;
     bool FValuesHidden = false;
-    QAction* FGraphAction = nullptr;
-    QAction* FExactAction = nullptr;
-    QAction* FTableAction = nullptr;
-    QAction* FPointsAction = nullptr;
-    QAction* FResetAction = nullptr;
+    Actions FActions;
+    int FStoredStrip; // the text strip's height as the layout stores it
 };

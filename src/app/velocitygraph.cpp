@@ -5,11 +5,8 @@
 #include "app/studytexts.h"
 #include "app/velocitymodel.h"
 #include "chart/rchart.h"
-#include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
-#include "viewer/htmlviewer.h"
 
-#include <QEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -42,22 +39,18 @@ template <class Scale> void copyScaleLook(const Scale& from, Scale& to) {
 VelocityGraph::VelocityGraph(TForm1& form, const StudyTexts& texts) : FForm(form), FTexts(texts) {}
 
 void VelocityGraph::createChart() {
-    FStripHeight = FForm.Panel3->height();
     FChart = new TRChart(&FForm, &FForm);
     FChart->SetName(QStringLiteral("RCVelocity"));
     FChart->setFocusPolicy(Qt::NoFocus);
     FChart->SetVisible(false);
-    FChart->SetAlign(TAlign::alBottom);
     takeLookOfDistanceChart();
     setAccessibleFace(
         FChart,
         {QAccessible::Graphic, [this] { return FTexts.GraphName(); }, {}, [this] { return description(); }});
-    FForm.installEventFilter(this);
-    FForm.RC1->installEventFilter(this);
-    FChart->installEventFilter(this);
 }
 
-// The same frame, fonts, margins and time axis as the distance chart; its own velocity axis.
+// The same frame, fonts, margins and time axis as the distance chart, so that laid out as wide as
+// it the two time axes line up; its own velocity axis.
 void VelocityGraph::takeLookOfDistanceChart() {
     const TRChart& rc1 = *FForm.RC1;
     FChart->SetWindColor(rc1.WindColor());
@@ -72,11 +65,16 @@ void VelocityGraph::takeLookOfDistanceChart() {
     FChart->SetMarginRight(rc1.MarginRight());
     copyScaleLook(*rc1.Scale1X(), *FChart->Scale1X());
     copyScaleLook(*rc1.Scale1Y(), *FChart->Scale1Y());
-    FChart->Scale1X()->SetCaption(rc1.Scale1X()->Caption());
-    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
+    retranslate();
     FChart->SetRanges(1, rc1.Scale1X()->RangeLow(), rc1.Scale1X()->RangeHigh(), kLowest, kHighest);
     for (int n = 1; n <= TCustomRChart::CrossHairCount; ++n)
         FChart->CrossHair(n)->SetMode(chOff);
+}
+
+void VelocityGraph::retranslate() {
+    if (!FChart) return;
+    FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
+    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
 }
 
 bool VelocityGraph::shown() const {
@@ -85,15 +83,9 @@ bool VelocityGraph::shown() const {
 
 void VelocityGraph::setShown(bool shown) {
     if (shown == this->shown()) return;
-    if (shown) {
-        if (!FChart) createChart();
-        fitHeight();
-    } else {
-        FForm.Panel3->SetHeight(FStripHeight);
-    }
+    if (!FChart) createChart();
     FChart->SetVisible(shown);
     if (shown) {
-        alignTimeAxis();
         FTrace = {dotOf(FLast)};
         redraw();
     }
@@ -121,38 +113,6 @@ void VelocityGraph::measured(const Measurement& m) {
 void VelocityGraph::clearTrace() {
     FTrace.clear();
     redraw();
-}
-
-// The graph takes its share of the room between the top panel and the text strip as stored; the
-// strip takes the height its text needs (never less than stored) out of that share, so that the
-// whole text shows and the distance chart keeps its room.
-void VelocityGraph::fitHeight() {
-    const int room = FForm.height() - FForm.Panel1->height() - FStripHeight;
-    const int share = static_cast<int>(std::lround(room * kShare));
-    const int frame = FForm.Panel3->height() - FForm.HTMLView->height();
-    const int textWidth = FForm.width() - (FForm.Panel3->width() - FForm.HTMLView->width());
-    const int needed = FForm.HTMLView->heightForWidth(textWidth) + frame;
-    const int strip = std::max(FStripHeight, std::min(needed, FStripHeight + share - kLeastHeight));
-    FForm.Panel3->SetHeight(strip);
-    const int height = share - (strip - FStripHeight);
-    FChart->SetBounds(0, FForm.height() - strip - height, FForm.width(), height);
-}
-
-// The graph spans the window's width; its data area ends where the distance chart's does.
-void VelocityGraph::alignTimeAxis() {
-    const TRChart& rc1 = *FForm.RC1;
-    FChart->SetMarginLeft(rc1.x() + rc1.MarginLeft());
-    FChart->SetMarginRight(FChart->width() - rc1.geometry().right() - 1 + rc1.MarginRight());
-}
-
-bool VelocityGraph::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && shown()) {
-        if (watched == &FForm)
-            fitHeight();
-        else
-            alignTimeAxis();
-    }
-    return false;
 }
 
 // Items in the order that keeps a drag cheap: what stays (zero line, exact curve, older dots) comes

@@ -1,8 +1,8 @@
 // The velocity v(t) of the trip as a chart of its own under the distance chart, on the same time
 // axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
 // for a secant), on request the exact curve v(t) of the profile, and with two points the average
-// velocity as a horizontal segment from t1 to t2. Hidden, it takes no room and draws nothing: the
-// window is laid out and painted as without it. Its chart is made when it is first shown; the trace
+// velocity as a horizontal segment from t1 to t2. Hidden, it draws nothing; where it lies is the
+// window's tools layout's to say (toolslayout.h). Its chart is made when it is first shown; the trace
 // is kept while it is shown and starts from the current measurement when it appears.
 #pragma once
 
@@ -31,11 +31,6 @@ public:
     // The velocity axis, the same for every profile so that graphs of different trips compare.
     static constexpr double kLowest = -80;  // km/h
     static constexpr double kHighest = 120; // km/h
-    // Share of the room between the top panel and the stored text strip that the graph takes when
-    // shown, less what the strip needs beyond its stored height to show its whole text.
-    static constexpr double kShare = 0.4;
-    // The graph keeps at least this height when the text strip grows out of its share.
-    static constexpr int kLeastHeight = 120; // pixels
     // The oldest dots go when the trace grows beyond this.
     static constexpr std::size_t kMaxDots = 2000;
 
@@ -57,23 +52,19 @@ public:
 
     // Null until the graph is first shown.
     TRChart* chart() const { return FChart; }
+    // The axis captions in the language in use: the time axis's as the distance chart shows it.
+    void retranslate();
     QString description() const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createChart();
     void takeLookOfDistanceChart();
-    void fitHeight();
-    void alignTimeAxis();
     void redraw();
     void addExactCurve();
 
     TForm1& FForm;
     const StudyTexts& FTexts;
     TRChart* FChart = nullptr;
-    int FStripHeight = 0; // the text strip's stored height
     bool FExactCurve = false;
     Measurement FLast;
     std::vector<QPointF> FTrace;

@@ -74,6 +74,9 @@ public:
     TRivazidad2000& Dictionary() { return *FDictionary; }
     // The dictionary's translation of key, without arguments.
     QString Translate(const QString& key);
+    // Replaces the dictionary's entries by those of the language file found now (from the host, or
+    // the first of the program's files); Loaded does it at start, a change of language again.
+    void LoadLanguageFile();
 
     const QStringList& Params() const { return FParams; }
     int ParamCount() const;
@@ -121,7 +124,6 @@ private:
     bool awaited(LinkTimeStamp stamp) const;
     void sendOwnEntity(qint32 msgCode);
     void connectToServer();
-    void loadLanguageFile();
     void ensureSingleInstance();
     std::unique_ptr<TEntity> findRunningCopy();
 

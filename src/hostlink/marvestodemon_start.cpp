@@ -75,7 +75,7 @@ void TkdbCustomDemon::SetSingleCopyCheck(bool enabled) {
 
 void TkdbCustomDemon::Loaded() {
     connectToServer();
-    loadLanguageFile();
+    LoadLanguageFile();
     if (FAutoTranslate && Owner()) FDictionary->TranslateComponent(Owner());
     if (!FMultiStart && gSingleCopyCheck) ensureSingleInstance();
     TComponent::Loaded();
@@ -88,7 +88,7 @@ void TkdbCustomDemon::connectToServer() {
     sendOwnEntity(mcRegister);
 }
 
-void TkdbCustomDemon::loadLanguageFile() {
+void TkdbCustomDemon::LoadLanguageFile() {
     if (FUseMarvestoServer) {
         const QString program = QCoreApplication::applicationFilePath();
         if (const std::unique_ptr<QIODevice> stream = GetFileStream(languageFileName(QueryFileName(program))))
@@ -99,10 +99,10 @@ void TkdbCustomDemon::loadLanguageFile() {
     // The user may link a class's file into place; a FIFO or a huge file reads as no file.
     const LanguageFiles files = programLanguageFiles();
     const QString path = languageFilePath(files.BesideProgram, files.Search);
-    std::optional<QByteArray> bytes =
-        readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow);
-    if (!bytes) return;
-    QBuffer buffer(&*bytes);
+    // No file leaves no entries: the captions then lose only their prefix.
+    QByteArray bytes = readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow)
+                           .value_or(QByteArray());
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     FDictionary->LoadFromStream(buffer);
 }

@@ -77,21 +77,21 @@ QString chosenLanguage(const QString& besideProgram, const LanguageFileSearch& s
     return choice.isEmpty() ? QString() : QString::fromUtf8(search.Read(choice).trimmed());
 }
 
-QString ownFile(const QString& besideProgram, const LanguageFileSearch& search) {
+} // namespace
+
+QString ownLanguageFile(const QString& besideProgram, const LanguageFileSearch& search) {
     const QString folder = configFolder(search);
     if (folder.isEmpty()) return {};
     const QString own = QStringLiteral("%1/%2/%2.itl").arg(folder, programName(besideProgram));
     return search.Exists(own) ? own : QString();
 }
 
-} // namespace
-
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search) {
     if (QString chosen = packageFile(besideProgram, search, chosenLanguage(besideProgram, search));
         !chosen.isEmpty())
         return chosen;
     if (search.Exists(besideProgram)) return besideProgram;
-    if (QString own = ownFile(besideProgram, search); !own.isEmpty()) return own;
+    if (QString own = ownLanguageFile(besideProgram, search); !own.isEmpty()) return own;
     if (QString byLocale = packageFile(besideProgram, search, localeLanguage(search)); !byLocale.isEmpty())
         return byLocale;
     return packagePath(besideProgram, search, QStringLiteral("en"));

@@ -36,6 +36,9 @@ QString languageFilePath(const QString& besideProgram, const LanguageFileSearch&
 // digits and "_" or "-", or one whose file the package lacks, counts as no choice.
 QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search);
 
+// The user's own file, <config>/kyvelo/kyvelo.itl (a class's file), when it is there; else empty.
+QString ownLanguageFile(const QString& besideProgram, const LanguageFileSearch& search);
+
 struct PackageLanguage {
     QString Code; // "el"
     QString Path; // "<DataFolder>/kyvelo/kyvelo_el.itl"

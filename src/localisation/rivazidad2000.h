@@ -1,7 +1,9 @@
 // TRivazidad2000: the translation dictionary. It reads one ".itl" language file, answers lookups
 // (Translate) and walks a window and everything it owns (TranslateComponent), replacing every
 // published text that begins with the prefix "BF_" by its translation, or by the text without the
-// prefix where the file has none. Missing keys and unreadable files are no error.
+// prefix where the file has none. Missing keys and unreadable files are no error. The dictionary
+// remembers the keys of the texts it replaced, so that a walk after another file was loaded
+// translates them anew from their keys; a text the program has set since is taken as it is.
 //
 // With the collect flag set, keys asked for and not found are collected, and on destruction a
 // language file is written to the current folder: the collected keys, each as its own text, then
@@ -11,6 +13,7 @@
 
 #include "localisation/languagefileencoding.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -66,7 +69,8 @@ public:
 private:
     void collectMissing(const QString& key);
     QString translatePrefixed(const QString& text);
-    void translateStringList(QObject& object, const PublishedProperty& property);
+    QStringList keysOf(const QObject& object, const PublishedProperty& property, const QStringList& texts) const;
+    QStringList translateTexts(const QObject& object, const PublishedProperty& property, const QStringList& texts);
     void translateSubObject(QObject& subObject);
     void writeCollected();
 
@@ -79,4 +83,10 @@ private:
     QStringList FCollected;
     bool FCollect = false;
     QString FAppName;
+    // Per object and property: the texts as they were before the walk translated them, and as written.
+    struct KeptTexts {
+        QStringList Keys;
+        QStringList Written;
+    };
+    QHash<const QObject*, QHash<QString, KeptTexts>> FKept;
 };

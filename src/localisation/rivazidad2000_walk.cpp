@@ -25,13 +25,17 @@ void TRivazidad2000::TranslateObject(QObject* object) {
         case PropertyKind::String:
             if (property.Name != QLatin1String("Name")) {
                 const QString value = readStringProperty(*object, property);
-                if (value.startsWith(FPrefix))
-                    writeStringProperty(*object, property, translatePrefixed(value));
+                const QStringList texts = translateTexts(*object, property, {value});
+                if (texts.front() != value) writeStringProperty(*object, property, texts.front());
             }
             break;
-        case PropertyKind::StringList:
-            translateStringList(*object, property);
+        case PropertyKind::StringList: {
+            const QStringList strings = readStringListProperty(*object, property);
+            const QStringList texts = translateTexts(*object, property, strings);
+            // Written back only when something changed: setting a list may reset what depends on it.
+            if (texts != strings) writeStringListProperty(*object, property, texts);
             break;
+        }
         case PropertyKind::Object:
             if (QObject* subObject = readObjectProperty(*object, property)) translateSubObject(*subObject);
             break;
@@ -45,16 +49,28 @@ QString TRivazidad2000::translatePrefixed(const QString& text) {
     return Translate(text.mid(FPrefix.size()));
 }
 
-void TRivazidad2000::translateStringList(QObject& object, const PublishedProperty& property) {
-    QStringList strings = readStringListProperty(object, property);
-    bool changed = false;
-    for (qsizetype i = strings.size() - 1; i >= 0; --i) {
-        if (!strings[i].startsWith(FPrefix)) continue;
-        strings[i] = translatePrefixed(strings[i]);
-        changed = true;
+// The texts as they were before an earlier walk translated them, while they still read as written.
+QStringList TRivazidad2000::keysOf(const QObject& object, const PublishedProperty& property,
+                                   const QStringList& texts) const {
+    const auto kept = FKept.constFind(&object);
+    if (kept == FKept.cend()) return texts;
+    const auto entry = kept->constFind(property.Name);
+    return entry != kept->cend() && entry->Written == texts ? entry->Keys : texts;
+}
+
+QStringList TRivazidad2000::translateTexts(const QObject& object, const PublishedProperty& property,
+                                           const QStringList& texts) {
+    const QStringList keys = keysOf(object, property, texts);
+    QStringList translated = keys;
+    bool prefixed = false;
+    // A list from its last text to its first, as the lookups have always come.
+    for (qsizetype i = translated.size() - 1; i >= 0; --i) {
+        if (!translated[i].startsWith(FPrefix)) continue;
+        translated[i] = translatePrefixed(translated[i]);
+        prefixed = true;
     }
-    // Written back only when something changed: setting a list may reset what depends on it.
-    if (changed) writeStringListProperty(object, property, strings);
+    if (prefixed) FKept[&object][property.Name] = {keys, translated};
+    return translated;
 }
 
 // Collections' items and the chart's scale settings; fonts, pens, pictures and references to other

@@ -167,33 +167,3 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
     }
     EXPECT_FALSE(parse({"kyvelo", "--screenshot", "a.png"}).StateGiven);
 }
-
-// A new start (the language menu's) reads back the state it was given, whatever state options the
-// old one had; other arguments stay, in their order.
-TEST(CommandLine, RestartArgumentsCarryTheState) {
-    const struct {
-        QByteArrayList arguments;
-        ViewState state;
-        QByteArrayList expected;
-    } cases[] = {
-        {{}, {{1, 50, 70, false, true}, false, false, false}, {"--profile", "1", "--points", "50,70"}},
-        {{"/serverhandle=12", "--profile", "2", "--points=1,2", "--single", "--exact", "x", "--point"},
-         {{0, 1.0 / 3, 100.1, false, true}, true, false, true},
-         {"/serverhandle=12", "x", "--profile", "0", "--points", "0.33333333333333331,100.09999999999999",
-          "--velocity-graph", "--limit-table"}},
-        {{"--limit-table"},
-         {{2, 133, 0, true, true}, true, true, false},
-         {"--profile", "2", "--points", "133,0", "--single", "--velocity-graph", "--exact"}},
-    };
-    for (const auto& c : cases) {
-        const QByteArrayList arguments = restartArguments(c.arguments, c.state);
-        EXPECT_EQ(arguments, c.expected) << c.arguments.join(' ').toStdString();
-        const CommandLine r = parse(QByteArrayList{"kyvelo"} + arguments);
-        EXPECT_EQ(r.Error, QString());
-        EXPECT_EQ(r.State.Simulation.T1, c.state.Simulation.T1);
-        EXPECT_EQ(r.State.Simulation.T2, c.state.Simulation.T2);
-        EXPECT_EQ(r.State.Simulation.Profile, c.state.Simulation.Profile);
-        EXPECT_EQ(r.State.Simulation.SinglePoint, c.state.Simulation.SinglePoint);
-        EXPECT_EQ(r.State.LimitTable, c.state.LimitTable);
-    }
-}

@@ -73,6 +73,11 @@ struct ProgramWindows {
     std::unique_ptr<TForm1> form;
 };
 
+// Where the client area, which the layout lays out, begins in the window: under the menu bar.
+inline int clientTop(const TForm1& form) {
+    return form.height() - form.ClientHeight();
+}
+
 // The tests of the main window once it is up: shown past its start-up screen.
 class MainFormFixture : public testing::Test, protected ProgramWindows {
 protected:

@@ -200,22 +200,24 @@ TEST_F(MainFormTest, NoProfileLaysTheCurveOnTheTimeAxis) {
 }
 
 TEST_F(MainFormTest, ChartTakesTheSpaceBetweenThePanels) {
-    EXPECT_EQ(form->RC1->geometry(), QRect(0, 41, 576, 446));
+    const int top = clientTop(*form); // the menu bar's
+    const auto inClientArea = [top](const QWidget* w) { return w->geometry().translated(0, -top); };
+    EXPECT_EQ(inClientArea(form->RC1), QRect(0, 41, 576, 446));
     EXPECT_EQ(form->RC1->MarginLeft(), 50);
-    EXPECT_EQ(form->Panel2->geometry(), QRect(576, 41, 216, 446));
-    EXPECT_EQ(form->Panel3->geometry(), QRect(0, 487, 792, 80));
+    EXPECT_EQ(inClientArea(form->Panel2), QRect(576, 41, 216, 446));
+    EXPECT_EQ(inClientArea(form->Panel3), QRect(0, 487, 792, 80));
 
     // Growing the window keeps the chart between the panels and the top-right controls at their
     // distance from the right edge.
-    form->SetBounds(form->Left(), form->Top(), 892, 667);
-    EXPECT_EQ(form->RC1->geometry(), QRect(0, 41, 676, 546));
+    form->SetBounds(form->Left(), form->Top(), 892, 667 + top);
+    EXPECT_EQ(inClientArea(form->RC1), QRect(0, 41, 676, 546));
     EXPECT_EQ(form->SBExit->geometry(), QRect(780, 5, 105, 29));
     EXPECT_EQ(form->CBoxMode->geometry(), QRect(444, 8, 217, 24));
 
     // Not smaller than the constraints.
     form->SetBounds(form->Left(), form->Top(), 300, 200);
     EXPECT_EQ(form->width(), 640);
-    EXPECT_EQ(form->height(), 480);
+    EXPECT_EQ(form->ClientHeight(), 480);
 }
 
 TEST_F(MainFormTest, DraggingOnTheChartMovesTheNearerPoint) {

@@ -1,11 +1,12 @@
 // The velocity graph, the limit table, "Set points..." and Reset in the real main window, driven
-// by the chart's keys as a student at the keyboard drives them.
+// by their keys as a student at the keyboard drives them.
 #include "../painttestutil.h"
 #include "app/chartaccess.h"
 #include "app/limittablepanel.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
+#include "app/toolslayout.h"
 #include "app/velocitygraph.h"
 #include "app/velocitymodel.h"
 #include "chart/rchart.h"
@@ -31,18 +32,21 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 namespace {
 
 class StudyToolsTest : public MainFormFixture {
 protected:
-    void SetUp() override { study = form->Study(); }
-
-    void key(int k) {
-        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
-        QApplication::sendEvent(form->RC1, &event);
+    void SetUp() override {
+        study = form->Study();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
+
+    // A key pressed on the chart, as the window's keys and the chart's own see it.
+    void key(int k) { QTest::keyClick(form->RC1, static_cast<Qt::Key>(k)); }
     TRChart& graph() const { return *study->graph().chart(); } // once shown
     // The pixel of a point of the velocity graph, in the window.
     QPoint inWindow(const TRChart& chart, int layer, double t, double y) const {
@@ -265,12 +269,12 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
                        QLatin1String(language));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             form->cliDemon->Dictionary().LoadFromStream(file);
-            form->resize(size);
+            form->resize(size + QSize(0, clientTop(*form)));
             const int room = size.height() - form->Panel1->height() - form->Panel3->height();
             key(Qt::Key_V);
             EXPECT_LE(form->HTMLView->heightForWidth(form->HTMLView->width()), form->HTMLView->height());
             EXPECT_EQ(form->RC1->height(),
-                      room - static_cast<int>(std::lround(room * VelocityGraph::kShare)));
+                      room - static_cast<int>(std::lround(room * kGraphShare)));
             EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());
             EXPECT_FALSE(form->HTMLView->Browser()->toHtml().contains(QStringLiteral("help:")));
             key(Qt::Key_V);
@@ -287,9 +291,24 @@ TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
     LimitTablePanel panel(*form, german);
     panel.follow(profileIndex(TripProfile::StandardRoad), 50);
     panel.setShown(true);
+    panel.SetBounds(0, 0, 248, 446); // as the window lays it out at its default size
     QCoreApplication::processEvents();
     const QTableView& view = *panel.view();
     const int central = static_cast<int>(LimitTable::kIntervals.size());
     EXPECT_GT(view.rowHeight(central), view.rowHeight(0));
     EXPECT_EQ(view.rowHeight(central + 1), view.rowHeight(0));
+}
+
+// The dialog grows with its title, so that a title bar shows it whole in every language.
+TEST_F(StudyToolsTest, SetPointsDialogIsWideEnoughForItsTitle) {
+    StudyTexts texts(nullptr);
+    for (const char* title : {"Placer les points de mesure", "Ορισμός των σημείων μέτρησης"}) {
+        texts.setProperty("SetPoints", QString::fromUtf8(title) + QStringLiteral("..."));
+        SetPointsDialog dialog(form.get(), texts);
+        dialog.show();
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(title));
+        EXPECT_GE(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100) << title;
+    }
 }

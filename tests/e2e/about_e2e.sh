@@ -14,7 +14,7 @@ echo "start-up screen in front of the main window"
 
 # Lit dots of the yellow speed display (7, 32, 201 x 41 in the right panel at x 576).
 litDots() {
-  eval "$(xdotool getwindowgeometry --shell "$main")"
+  client_area "$main"
   import -window root "$out/now.png"
   convert "$out/now.png" -crop "201x41+$((X + 583))+$((Y + 73))" +repage -fill black +opaque yellow \
     -fill white -opaque yellow -format '%[fx:int(mean*w*h+0.5)]' info:
@@ -33,7 +33,8 @@ if [ "$after" -eq "$before" ]; then echo "FAIL: the simulation did not start aft
 if ! kill -0 "$app" 2>/dev/null; then echo "FAIL: the program ended with the start-up screen"; exit 1; fi
 
 # The About button (568, 4, 105 x 29 in the top panel) shows the dialog again, in front.
-click_in "$main" $((568 + 52)) $((4 + 14))
+client_area "$main"
+xdotool mousemove --sync $((X + 568 + 52)) $((Y + 4 + 14)) click 1
 again=$(wait_window "About") || exit 1
 if ! above "$again" "$main"; then echo "FAIL: the About button's dialog is not in front"; exit 1; fi
 close_about || exit 1

@@ -47,7 +47,7 @@ dbus-run-session -- bash -c '
   xdotool key shift+Right
   read_until atspi_moved.txt "label|Time Interval dt [min]|55.0 min|"
   # A click on point 1 (now at 55 min) keeps it there and lets the keys move it, onto point 2.
-  eval "$(xdotool getwindowgeometry --shell "$win")"
+  client_area "$win"
   mx=$X my=$Y
   xdotool mousemove --sync "$(px 55)" "$(py 55)" click 1
   for _ in $(seq 11); do xdotool key shift+Right; done

@@ -11,7 +11,7 @@ start_program
 close_about || exit 1
 win=$(wait_window "Distance - Time - Velocity") || exit 1
 xdotool windowmove --sync "$win" 0 0
-eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT of the client area
+client_area "$win"
 settled_screenshot "$out/e2e_before.png"
 
 # Chart: client (0, 41), 576 x 446, margins 50/20/20/40, so time 0..133 runs over 506 px.
@@ -47,7 +47,7 @@ echo "the drag moved the point and the read-out"
 
 # The Exit button (680, 5, 105 x 29 in the top panel) ends the program normally: exit code 0 (in the
 # sanitizer build that includes the leak check at exit), its link record and socket removed.
-click_in "$win" $((680 + 52)) $((5 + 14))
+xdotool mousemove --sync $((X + 680 + 52)) $((Y + 5 + 14)) click 1
 for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "FAIL: Exit did not end the program"; exit 1; fi
 wait "$app"

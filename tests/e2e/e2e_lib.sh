@@ -94,6 +94,13 @@ above() {
   [ -n "$first" ] && [ -n "$second" ] && [ "$first" -lt "$second" ]
 }
 
+# The main window's client area, where its layout lies: under the menu bar, which the window adds
+# above the layout's 567 pixels. Sets X, Y, WIDTH and HEIGHT for main window $1 at its layout's size.
+client_area() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  Y=$((Y + HEIGHT - 567)) HEIGHT=567
+}
+
 # Clicks at client pixel ($2, $3) of window $1.
 click_in() {
   eval "$(xdotool getwindowgeometry --shell "$1")"

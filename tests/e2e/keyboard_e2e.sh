@@ -19,6 +19,8 @@ if ((mx < 0 || my < 0 || mx + mw > 1366 || my + mh > 768)); then
 fi
 eval "$(xdotool getwindowgeometry --shell "$about")"
 dx=$((X + WIDTH / 2 - mx - mw / 2)) dy=$((Y + HEIGHT / 2 - my - mh / 2))
+client_area "$main"
+mx=$X my=$Y
 if ((dx * dx > 1 || dy * dy > 1)); then
   echo "FAIL: the start-up screen is not centred over the main window ($dx, $dy off)"; exit 1
 fi

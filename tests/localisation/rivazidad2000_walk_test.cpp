@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 #include <memory>
 
 namespace {
@@ -159,3 +161,35 @@ TEST_F(FormWalkTest, WithoutALanguageFileTheTextsLoseTheirPrefix) {
 }
 
 } // namespace
+
+// A walk after another file was loaded translates anew from the keys the first walk replaced; a
+// text the program set since then is no translation and stays as it is set.
+TEST(WalkAgain, TranslatesFromTheKeysTheFirstWalkReplaced) {
+    const auto load = [](TRivazidad2000& dictionary, const QByteArray& entries) {
+        QByteArray bytes = entries;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        dictionary.LoadFromStream(buffer);
+    };
+    TRivazidad2000 dictionary{QString{}};
+    TTextHolder holder(nullptr);
+    holder.SetCaption(QStringLiteral("BF_Exit"));
+    holder.SetLines({QStringLiteral("BF_Exit"), QStringLiteral("plain")});
+    load(dictionary, "[Exit]=Ende|$$\r\n");
+    dictionary.TranslateObject(&holder);
+    EXPECT_EQ(holder.Lines(), (QStringList{QStringLiteral("Ende"), QStringLiteral("plain")}));
+
+    load(dictionary, "[Exit]=Sortie|$$\r\n");
+    dictionary.TranslateObject(&holder);
+    EXPECT_EQ(holder.Caption(), QStringLiteral("Sortie"));
+    EXPECT_EQ(holder.Lines(), (QStringList{QStringLiteral("Sortie"), QStringLiteral("plain")}));
+    const int listWrites = holder.LinesWrites();
+    dictionary.TranslateObject(&holder);
+    EXPECT_EQ(holder.LinesWrites(), listWrites); // the same texts again: not written
+
+    holder.SetCaption(QStringLiteral("Set by the program"));
+    load(dictionary, "[Exit]=Koniec|$$\r\n");
+    dictionary.TranslateObject(&holder);
+    EXPECT_EQ(holder.Caption(), QStringLiteral("Set by the program"));
+    EXPECT_EQ(holder.Lines(), (QStringList{QStringLiteral("Koniec"), QStringLiteral("plain")}));
+}

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -222,4 +223,29 @@ TEST(StdCtrls, FormShowEventComesWithTheWindowOnScreen) {
     EXPECT_EQ(form.windowIcon().pixmap(32, 32).toImage().pixelColor(5, 5), QColor(Qt::red));
     form.SetIcon(QImage());
     EXPECT_TRUE(form.windowIcon().isNull());
+}
+
+// A menu bar lies above the client area: the window grows by its height, and the aligned controls
+// keep their sizes and their places in the client area.
+TEST(StdCtrls, FormMenuBarLiesAboveTheClientArea) {
+    TForm form;
+    form.SetClientWidth(792);
+    form.SetClientHeight(567);
+    auto* top = new TPanel(&form, &form);
+    top->SetBounds(0, 0, 792, 41);
+    top->SetAlign(alTop);
+    auto* client = new TPanel(&form, &form);
+    client->SetAlign(alClient);
+    auto* bar = new QMenuBar;
+    bar->addMenu(QStringLiteral("&File"));
+    form.SetMenuBar(bar);
+    const int barHeight = bar->height();
+    ASSERT_GT(barHeight, 0);
+    EXPECT_EQ(bar->geometry(), QRect(0, 0, 792, barHeight));
+    EXPECT_EQ(form.size(), QSize(792, 567 + barHeight));
+    EXPECT_EQ(form.ClientHeight(), 567);
+    EXPECT_EQ(top->geometry(), QRect(0, barHeight, 792, 41));
+    EXPECT_EQ(client->geometry(), QRect(0, barHeight + 41, 792, 526));
+    form.SetClientHeight(600);
+    EXPECT_EQ(client->geometry(), QRect(0, barHeight + 41, 792, 559));
 }

@@ -539,6 +539,27 @@ GREEK = {
     "MMExplain": EXPLAIN_EL,
 }
 
+# ---- The menu bar (keys of MenuTexts). "&" marks the letter that opens a menu with Alt; the Greek
+# menus take the Latin letters of the English ones, which every keyboard has.
+MENU_KEYS = ["&Picture", "&View", "&Tools", "&Language", "&Help", "Point labels", "Presentation mode",
+             "Help pages", "Automatic", "Automatic: the class's file (%1)"]
+MENUS = {
+    "en": ["&Picture", "&View", "&Tools", "&Language", "&Help", "Point labels", "Presentation mode",
+           "Help pages", "Automatic", "Automatic: the class's file (%1)"],
+    "de": ["&Bild", "&Ansicht", "&Werkzeuge", "&Sprache", "&Hilfe", "Punktbeschriftungen",
+           "Präsentationsmodus", "Hilfeseiten", "Automatisch", "Automatisch: Datei der Klasse (%1)"],
+    "fr": ["&Image", "&Affichage", "&Outils", "&Langue", "Aid&e", "Étiquettes des points",
+           "Mode présentation", "Pages d’aide", "Automatique", "Automatique : fichier de la classe (%1)"],
+    "es": ["&Imagen", "&Ver", "&Herramientas", "I&dioma", "Ay&uda", "Etiquetas de los puntos",
+           "Modo presentación", "Páginas de ayuda", "Automático", "Automático: archivo de la clase (%1)"],
+    "it": ["&Immagine", "&Visualizza", "S&trumenti", "&Lingua", "&Aiuto", "Etichette dei punti",
+           "Modalità presentazione", "Pagine di aiuto", "Automatico", "Automatico: file della classe (%1)"],
+    "pl": ["&Obraz", "&Widok", "&Narzędzia", "&Język", "Pomo&c", "Etykiety punktów", "Tryb prezentacji",
+           "Strony pomocy", "Automatycznie", "Automatycznie: plik klasy (%1)"],
+    "el": ["Εικόνα (&P)", "Προβολή (&V)", "Εργαλεία (&T)", "Γλώσσα (&L)", "Βοήθεια (&H)", "Ετικέτες σημείων",
+           "Λειτουργία παρουσίασης", "Σελίδες βοήθειας", "Αυτόματα", "Αυτόματα: αρχείο της τάξης (%1)"],
+}
+
 # Code, entries, encoding: Windows-1252 where it has the language's letters, else UTF-8 with the
 # byte-order mark.
 LANGUAGES = [
@@ -558,6 +579,8 @@ def write(name, entries, encoding):
 
 
 if __name__ == "__main__":
+    for code, entries, encoding in LANGUAGES:
+        entries.update(zip(MENU_KEYS, MENUS[code]))
     for code, entries, encoding in LANGUAGES:
         assert entries.keys() == ENGLISH.keys(), code
         write(f"kyvelo_{code}.itl", entries, encoding)

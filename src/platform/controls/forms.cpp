@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
@@ -61,4 +62,27 @@ void TForm::setVisible(bool visible) {
 void TForm::hideEvent(QHideEvent* event) {
     TControl::hideEvent(event);
     if (FModalLoop && !event->spontaneous()) FModalLoop->quit();
+}
+
+void TForm::SetMenuBar(QMenuBar* bar) {
+    const int client = ClientHeight();
+    FMenuBar = bar;
+    FMenuBar->setParent(this);
+    FMenuBar->setGeometry(0, 0, width(), FMenuBar->sizeHint().height());
+    FMenuBar->show();
+    setMinimumHeight(minimumHeight() + menuBarHeight());
+    SetClientHeight(client);
+}
+
+int TForm::menuBarHeight() const {
+    return FMenuBar ? FMenuBar->height() : 0;
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
+    if (FMenuBar) FMenuBar->resize(width(), FMenuBar->height());
+    TControl::resizeEvent(event);
+}
+
+QRect TForm::AlignRect() const {
+    return rect().adjusted(0, menuBarHeight(), 0, 0);
 }

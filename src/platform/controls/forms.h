@@ -8,7 +8,8 @@
 //
 // Width/Height and ClientWidth/ClientHeight both give the client area: the window manager adds its
 // frame, whose size is not known before the window is first shown. Left/Top place the window on the
-// screen and are not scaled. Constraints bound the client area, also when the user resizes.
+// screen and are not scaled. Constraints bound the client area, also when the user resizes. A menu
+// bar, where a form has one, lies above the client area, outside it as the frame is.
 #pragma once
 
 #include "platform/controls/control.h"
@@ -17,6 +18,7 @@
 #include <QString>
 
 class QEventLoop;
+class QMenuBar;
 
 namespace Forms {
 Q_NAMESPACE
@@ -50,8 +52,8 @@ public:
     void SetCaption(const QString& value) { setWindowTitle(value); }
     int ClientWidth() const { return width(); }
     void SetClientWidth(int value) { SetWidth(value); }
-    int ClientHeight() const { return height(); }
-    void SetClientHeight(int value) { SetHeight(value); }
+    int ClientHeight() const { return height() - menuBarHeight(); }
+    void SetClientHeight(int value) { SetHeight(value + menuBarHeight()); }
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
     bool Scaled() const { return FScaled; }
@@ -71,6 +73,11 @@ public:
 
     const HandlerTable& PublishedHandlers() const { return FHandlers; }
 
+    // Puts the bar above the client area; the window grows by its height, so that the client area
+    // and everything aligned in it keep their sizes.
+    void SetMenuBar(QMenuBar* bar);
+    QMenuBar* MenuBar() const { return FMenuBar; }
+
     // Shows the form modally and returns when it is hidden again (Close).
     void ShowModal();
     void Close() { close(); }
@@ -83,9 +90,12 @@ protected:
     }
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    QRect AlignRect() const override;
 
 private:
     bool sizeable() const;
+    int menuBarHeight() const;
 
     int FPixelsPerInch;
     bool FScaled = true;
@@ -95,4 +105,5 @@ private:
     TNotifyEvent FOnShow;
     HandlerTable FHandlers;
     QEventLoop* FModalLoop = nullptr;
+    QMenuBar* FMenuBar = nullptr;
 };

@@ -1,0 +1,5 @@
+#include "app/menutexts.h"
+
+MenuTexts::MenuTexts(TComponentBase* owner) : TComponent(owner) {
+    SetName(QStringLiteral("MenuTexts"));
+}
