@@ -22,15 +22,22 @@ add_custom_target(kyvelo_package_languages ALL
 add_dependencies(kyvelo kyvelo_package_languages)
 
 # The 48 x 48 icon is drawn from the scalable one, so the two cannot drift apart. The program's
-# windows carry it too, from a resource.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+# windows carry it too, from a resource. Without rsvg-convert the program builds all the same, its
+# windows without the icon, and only the scalable icon is installed; packages need it.
+find_program(RSVG_CONVERT rsvg-convert)
 set(icon_48 ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48/kyvelo.png)
-add_custom_command(OUTPUT ${icon_48}
-                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48
-                   COMMAND ${RSVG_CONVERT} -w 48 -h 48 -o ${icon_48} ${PROJECT_SOURCE_DIR}/data/kyvelo.svg
-                   DEPENDS ${PROJECT_SOURCE_DIR}/data/kyvelo.svg)
-add_custom_target(kyvelo_icons ALL DEPENDS ${icon_48})
-qt_add_resources(kyvelo_app kyvelo_icon PREFIX /icons BASE ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48 FILES ${icon_48})
+if(RSVG_CONVERT)
+  add_custom_command(OUTPUT ${icon_48}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48
+                     COMMAND ${RSVG_CONVERT} -w 48 -h 48 -o ${icon_48} ${PROJECT_SOURCE_DIR}/data/kyvelo.svg
+                     DEPENDS ${PROJECT_SOURCE_DIR}/data/kyvelo.svg)
+  add_custom_target(kyvelo_icons ALL DEPENDS ${icon_48})
+  qt_add_resources(kyvelo_app kyvelo_icon PREFIX /icons BASE ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48 FILES ${icon_48})
+else()
+  message(STATUS "rsvg-convert not found (Debian: librsvg2-bin): the program's windows have no icon "
+                 "and the 48 x 48 icon is not installed; scripts/package.sh needs it.")
+  add_custom_target(kyvelo_icons)
+endif()
 
 configure_file(${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.metainfo.xml.in ${KYVELO_APP_ID}.metainfo.xml @ONLY)
 
@@ -50,6 +57,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/help DESTINATION ${CMAKE_INSTALL_DA
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KYVELO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/kyvelo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${icon_48} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
+if(RSVG_CONVERT)
+  install(FILES ${icon_48} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kyvelo)
 install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

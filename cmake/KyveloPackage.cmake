@@ -2,7 +2,9 @@
 # libraries the program links (dpkg-shlibdeps), not from a list kept by hand.
 set(CPACK_PACKAGE_NAME kyvelo)
 set(CPACK_PACKAGE_VENDOR "The Kyvelo developers")
-set(CPACK_PACKAGE_CONTACT "The Kyvelo developers <kyvelo@kyvelo.example>")
+# The maintainer field must hold a mail address; the project reads no mailbox, and the address
+# says so (the reserved top-level domain .invalid never delivers). The same stands in the changelog.
+set(CPACK_PACKAGE_CONTACT "The Kyvelo developers <no-reply@kyvelo.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulation about the first derivative")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Kyvelo plots the distance a car has travelled over time. Students drag two

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh lintian
 build=${BUILD_DIR:-build-package}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKYVELO_BENCH=OFF >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKYVELO_TESTS=OFF -DKYVELO_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target kyvelo kyvelo_icons kyvelo_docs
 rm -f "$build"/kyvelo_*.deb # one package of the current version
 (cd "$build" && cpack -G DEB)

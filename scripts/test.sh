@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 sanitize=${KYVELO_SANITIZE:-OFF}
 fuzz=${KYVELO_FUZZ:-OFF}
-options=(-DKYVELO_SANITIZE="$sanitize" -DKYVELO_FUZZ="$fuzz" -DKYVELO_WERROR=ON)
+options=(-DKYVELO_TESTS=ON -DKYVELO_SANITIZE="$sanitize" -DKYVELO_FUZZ="$fuzz" -DKYVELO_WERROR=ON)
 if [ "$sanitize" = ON ] || [ "$fuzz" = ON ]; then
   build=${BUILD_DIR:-build-sanitize}
   # Benchmark figures mean nothing under the sanitizers.

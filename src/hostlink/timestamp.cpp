@@ -1,6 +1,6 @@
 #include "hostlink/timestamp.h"
 
-#include "scales/calendar.h"
+#include "platform/numbers/calendar.h"
 
 namespace {
 

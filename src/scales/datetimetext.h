@@ -2,7 +2,7 @@
 // and the label patterns built from a DateFormat group.
 #pragma once
 
-#include "scales/calendar.h"
+#include "platform/numbers/calendar.h"
 #include "scales/dateformat.h"
 
 #include <QString>

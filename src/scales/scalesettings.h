@@ -3,11 +3,8 @@
 // changed, so that the holder goes on to redraw or to tell its owner only then.
 #pragma once
 
+#include "platform/numbers/logfloor.h"
 #include "scales/scaleenums.h"
-
-// Smallest range end a logarithmic scale accepts; the chart maps its logarithmic axes with the
-// same floor.
-constexpr double kLogFloor = 1e-100;
 
 // Widening an empty range: the new end lies `by` beyond x, or, where `by` is lost in the rounding
 // of x (1e-10 next to 1e7), on the nearest double beyond x, so that the two ends always differ.

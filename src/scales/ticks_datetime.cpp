@@ -1,6 +1,6 @@
 // The date/time pass: values are days; the unit (clock units, days, months, years) follows the days
 // per labelled interval. No tick is placed after 31 December 9999.
-#include "scales/calendar.h"
+#include "platform/numbers/calendar.h"
 #include "scales/datetimetext.h"
 #include "scales/ticks.h"
 

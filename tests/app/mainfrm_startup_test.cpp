@@ -158,7 +158,7 @@ TEST_F(Startup, GermanLanguageFileGivesTheGermanStartupScreen) {
                        "ersten Ableitung einer Funktion")));
     EXPECT_EQ(FrmAbout->UrlLabHomepage->Caption(), QStringLiteral("Kyvelo-Homepage"));
     EXPECT_EQ(FrmAbout->LblCopyright->Caption(),
-              QStringLiteral("Copyright 2026 die Kyvelo-Autoren. Frei für Lehren und Lernen."));
+              QStringLiteral("Copyright (c) 2026 die Kyvelo-Entwickler. MIT-Lizenz."));
     // The links open the German help pages from where this program finds them, as files.
     const std::pair<TUrlLab*, const char*> links[] = {
         {FrmAbout->UrlLabHomepage, "/help/de/index.html"},

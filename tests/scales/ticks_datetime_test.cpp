@@ -1,4 +1,4 @@
-#include "scales/calendar.h"
+#include "platform/numbers/calendar.h"
 #include "scales/ticks.h"
 
 #include <gtest/gtest.h>

@@ -39,7 +39,7 @@ km pro Minute mal 60.
 <a href="{HELP_DE}secant-tangent.html">Sekante und Tangente</a> &middot;
 <a href="{HELP_DE}derivative.html">Die erste Ableitung</a></p>"""
 
-COPYRIGHT = "Copyright 2026 the Kyvelo authors. Free for teaching and learning."
+COPYRIGHT = "Copyright (c) 2026 The Kyvelo developers. MIT License."
 
 ENGLISH = {
     "$dlglanguage$": "LGEnglish",
@@ -107,7 +107,7 @@ GERMAN = {
     "Trip profile": "Fahrtprofil",
     "Language": "Sprache",
     "The language could not be stored: %1": "Die Sprache konnte nicht gespeichert werden: %1",
-    COPYRIGHT: "Copyright 2026 die Kyvelo-Autoren. Frei für Lehren und Lernen.",
+    COPYRIGHT: "Copyright (c) 2026 die Kyvelo-Entwickler. MIT-Lizenz.",
     "MMExplain": EXPLAIN_DE,
 }
 
@@ -230,7 +230,7 @@ FRENCH = french({
     "Trip profile": "Profil du trajet",
     "Language": "Langue",
     "The language could not be stored: %1": "La langue n’a pas pu être enregistrée : %1",
-    COPYRIGHT: "Copyright 2026 les auteurs de Kyvelo. Libre pour l’enseignement et l’apprentissage.",
+    COPYRIGHT: "Copyright (c) 2026 les développeurs de Kyvelo. Licence MIT.",
     "Velocity [km/h]": "Vitesse [km/h]",
     "Velocity graph": "Graphique des vitesses",
     "Exact velocity curve": "Courbe exacte des vitesses",
@@ -301,7 +301,7 @@ SPANISH = {
     "Trip profile": "Perfil del trayecto",
     "Language": "Idioma",
     "The language could not be stored: %1": "No se pudo guardar el idioma: %1",
-    COPYRIGHT: "Copyright 2026 los autores de Kyvelo. Libre para enseñar y aprender.",
+    COPYRIGHT: "Copyright (c) 2026 los desarrolladores de Kyvelo. Licencia MIT.",
     "Velocity [km/h]": "Velocidad [km/h]",
     "Velocity graph": "Gráfica de velocidad",
     "Exact velocity curve": "Curva exacta de velocidad",
@@ -372,7 +372,7 @@ ITALIAN = {
     "Trip profile": "Profilo del viaggio",
     "Language": "Lingua",
     "The language could not be stored: %1": "Impossibile salvare la lingua: %1",
-    COPYRIGHT: "Copyright 2026 gli autori di Kyvelo. Libero per l’insegnamento e l’apprendimento.",
+    COPYRIGHT: "Copyright (c) 2026 gli sviluppatori di Kyvelo. Licenza MIT.",
     "Velocity [km/h]": "Velocità [km/h]",
     "Velocity graph": "Grafico della velocità",
     "Exact velocity curve": "Curva esatta della velocità",
@@ -443,7 +443,7 @@ POLISH = {
     "Trip profile": "Profil przejazdu",
     "Language": "Język",
     "The language could not be stored: %1": "Nie udało się zapisać języka: %1",
-    COPYRIGHT: "Copyright 2026 autorzy Kyvelo. Do swobodnego użytku w nauczaniu i uczeniu się.",
+    COPYRIGHT: "Copyright (c) 2026 twórcy Kyvelo. Licencja MIT.",
     "Velocity [km/h]": "Prędkość [km/h]",
     "Velocity graph": "Wykres prędkości",
     "Exact velocity curve": "Dokładna krzywa prędkości",
@@ -514,7 +514,7 @@ GREEK = {
     "Trip profile": "Προφίλ διαδρομής",
     "Language": "Γλώσσα",
     "The language could not be stored: %1": "Δεν ήταν δυνατή η αποθήκευση της γλώσσας: %1",
-    COPYRIGHT: "Copyright 2026 οι δημιουργοί του Kyvelo. Ελεύθερο για διδασκαλία και μάθηση.",
+    COPYRIGHT: "Copyright (c) 2026 οι δημιουργοί του Kyvelo. Άδεια MIT.",
     "Velocity [km/h]": "Ταχύτητα [km/h]",
     "Velocity graph": "Διάγραμμα ταχύτητας",
     "Exact velocity curve": "Ακριβής καμπύλη ταχύτητας",

@@ -2,7 +2,7 @@
 // plain arithmetic, kept apart from the widget so it can be checked without a display.
 #pragma once
 
-#include "scales/scalesettings.h"
+#include "platform/numbers/logfloor.h"
 
 struct ChartGeometry {
     int Width = 0;
