@@ -8,6 +8,7 @@
 #include "hostlink/heaptuning.h"
 #include "app/mainfrm.h"
 #include "app/programlanguage.h"
+#include "app/qtmessagefilter.h"
 #include "app/restart.h"
 #include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
@@ -56,9 +57,8 @@ int run(TApplication& app, const CommandLine& options) {
     return code ? code : loopCode;
 }
 
-bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!qEnvironmentVariableIsEmpty(name)) return true;
+bool displayAvailable(const QByteArrayList& arguments) {
+    if (displayGiven(arguments, [](const char* name) { return qgetenv(name); })) return true;
     std::fputs(qPrintable(noDisplayMessage()), stderr);
     return false;
 }
@@ -115,8 +115,9 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{})), stdout);
         return 0;
     }
-    if (!displayAvailable()) return 1;
+    if (!displayAvailable(arguments)) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);
+    installQtMessageFilter();
     // A logout or Ctrl+C ends the program as its Exit button does: the host is told, the link's
     // files and the single-copy lock go; the exit code says which signal it was.
     const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });

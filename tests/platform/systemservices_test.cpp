@@ -3,6 +3,7 @@
 #include "platform/system/namedmutex.h"
 #include "platform/system/processwait.h"
 #include "platform/system/settingsvalue.h"
+#include "platform/system/terminationsignals.h"
 
 #include <gtest/gtest.h>
 
@@ -143,4 +144,21 @@ TEST(LastError, SystemTextOrEmpty) {
     EXPECT_EQ(systemErrorText(0), QString());
     EXPECT_EQ(systemErrorText(99999), QString());
     EXPECT_EQ(systemErrorText(EACCES), QStringLiteral("Permission denied"));
+}
+
+TEST(TerminationSignals, TheFirstIsDeliveredABurstAbsorbedALaterOneEndsAtOnce) {
+    using V = TerminationSignals::Verdict;
+    constexpr std::int64_t grace = TerminationSignals::kGraceNs;
+    const struct {
+        std::int64_t First, Now;
+        V Verdict;
+    } cases[] = {
+        {0, 5, V::Deliver},
+        {5, 5, V::Absorb},
+        {5, 5 + grace - 1, V::Absorb},
+        {5, 5 + grace, V::EndNow},
+        {5, 5 + 10 * grace, V::EndNow},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TerminationSignals::judge(c.First, c.Now), c.Verdict) << c.First << " " << c.Now;
 }
