@@ -4,11 +4,11 @@
 
 #include "hostlink/messagecodes.h"
 #include "localisation/languagefilename.h"
+#include "localisation/languagefileread.h"
 #include "localisation/languagefilepath.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
-#include "platform/system/regularfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -20,8 +20,6 @@
 namespace {
 
 const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
-// A thousand times the size of the program's own language files.
-constexpr qint64 kMaxLanguageFileSize = 4 << 20;
 bool gSingleCopyCheck = true;
 
 // The program named at the start of a sentence.
@@ -96,13 +94,15 @@ void TkdbCustomDemon::loadLanguageFile() {
         return;
     }
     // Beside the program when it runs from its folder; installed, from the user's or the package's.
-    // The user may link a class's file into place; a FIFO or a huge file reads as no file.
+    // A file that cannot be read is passed over, and the user told so.
     const LanguageFiles files = programLanguageFiles();
-    const QString path = languageFilePath(files.BesideProgram, files.Search);
-    std::optional<QByteArray> bytes =
-        readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow);
-    if (!bytes) return;
-    QBuffer buffer(&*bytes);
+    std::optional<FoundLanguageFile> found = readFirstLanguageFile(
+        languageFileCandidates(files.BesideProgram, files.Search), [](const QString& path, const QString& why) {
+            std::fprintf(stderr, "%s: the language file %s is passed over: %s\n",
+                         qPrintable(QCoreApplication::applicationName()), qPrintable(path), qPrintable(why));
+        });
+    if (!found) return;
+    QBuffer buffer(&found->Bytes);
     buffer.open(QIODevice::ReadOnly);
     FDictionary->LoadFromStream(buffer);
 }

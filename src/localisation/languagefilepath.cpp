@@ -86,15 +86,20 @@ QString ownFile(const QString& besideProgram, const LanguageFileSearch& search) 
 
 } // namespace
 
+QStringList languageFileCandidates(const QString& besideProgram, const LanguageFileSearch& search) {
+    QStringList candidates = {packageFile(besideProgram, search, chosenLanguage(besideProgram, search)),
+                              search.Exists(besideProgram) ? besideProgram : QString(),
+                              ownFile(besideProgram, search),
+                              packageFile(besideProgram, search, localeLanguage(search)),
+                              packageFile(besideProgram, search, QStringLiteral("en"))};
+    candidates.removeAll(QString());
+    candidates.removeDuplicates();
+    return candidates;
+}
+
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search) {
-    if (QString chosen = packageFile(besideProgram, search, chosenLanguage(besideProgram, search));
-        !chosen.isEmpty())
-        return chosen;
-    if (search.Exists(besideProgram)) return besideProgram;
-    if (QString own = ownFile(besideProgram, search); !own.isEmpty()) return own;
-    if (QString byLocale = packageFile(besideProgram, search, localeLanguage(search)); !byLocale.isEmpty())
-        return byLocale;
-    return packagePath(besideProgram, search, QStringLiteral("en"));
+    const QStringList candidates = languageFileCandidates(besideProgram, search);
+    return candidates.isEmpty() ? packagePath(besideProgram, search, QStringLiteral("en")) : candidates.first();
 }
 
 QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search) {

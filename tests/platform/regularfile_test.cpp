@@ -51,20 +51,24 @@ TEST(RegularFile, OnlyARegularFileWithinTheSizeIsRead) {
         qint64 MaxSize;
         SymbolicLinks Links;
         std::optional<QByteArray> Expected;
+        const char* Failure;
     } cases[] = {
         // clang-format off
-        {"file", 5, SymbolicLinks::Refuse, "12345"},
-        {"file", 4, SymbolicLinks::Refuse, std::nullopt},
-        {"link", 5, SymbolicLinks::Refuse, std::nullopt},
-        {"link", 5, SymbolicLinks::Follow, "12345"},
-        {"zero", 5, SymbolicLinks::Follow, std::nullopt}, // a device never ends
-        {"fifo", 5, SymbolicLinks::Follow, std::nullopt}, // nobody writes: must not wait
-        {".", 5, SymbolicLinks::Follow, std::nullopt},
-        {"missing", 5, SymbolicLinks::Follow, std::nullopt},
+        {"file", 5, SymbolicLinks::Refuse, "12345", ""},
+        {"file", 4, SymbolicLinks::Refuse, std::nullopt, "larger than 4 bytes"},
+        {"link", 5, SymbolicLinks::Refuse, std::nullopt, "Too many levels of symbolic links"},
+        {"link", 5, SymbolicLinks::Follow, "12345", ""},
+        {"zero", 5, SymbolicLinks::Follow, std::nullopt, "not a regular file"}, // a device never ends
+        {"fifo", 5, SymbolicLinks::Follow, std::nullopt, "not a regular file"}, // nobody writes: must not wait
+        {".", 5, SymbolicLinks::Follow, std::nullopt, "not a regular file"},
+        {"missing", 5, SymbolicLinks::Follow, std::nullopt, "No such file or directory"},
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(readRegularFile(native(dir, c.Name), c.MaxSize, c.Links), c.Expected) << c.Name;
+    for (const auto& c : cases) {
+        QString failure = QStringLiteral("unset");
+        EXPECT_EQ(readRegularFile(native(dir, c.Name), c.MaxSize, c.Links, &failure), c.Expected) << c.Name;
+        EXPECT_EQ(failure.toStdString(), c.Failure) << c.Name;
+    }
 }
 
 TEST(RegularFile, AWriteReplacesTheWholeFileOrNothing) {

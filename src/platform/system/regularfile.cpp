@@ -13,17 +13,34 @@ namespace {
 
 constexpr int kNameAttempts = 32;
 
+QString tooLarge(qint64 maxSize) {
+    return QStringLiteral("larger than %1 bytes").arg(maxSize);
+}
+
 // Reads to the end; a file that grows past maxSize while it is read is refused all the same.
-std::optional<QByteArray> readAll(int fd, qint64 maxSize) {
+std::optional<QByteArray> readAll(int fd, qint64 maxSize, QString& failure) {
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize) return std::nullopt;
+    if (fstat(fd, &info) != 0) {
+        failure = systemErrorText(errno);
+        return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        failure = QStringLiteral("not a regular file");
+        return std::nullopt;
+    }
+    if (info.st_size > maxSize) {
+        failure = tooLarge(maxSize);
+        return std::nullopt;
+    }
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(info.st_size));
     char chunk[16384];
     for (;;) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0 || bytes.size() + got > maxSize) return std::nullopt;
+        if (got < 0) failure = systemErrorText(errno);
+        else if (bytes.size() + got > maxSize) failure = tooLarge(maxSize);
+        if (!failure.isEmpty()) return std::nullopt;
         if (got == 0) return bytes;
         bytes.append(chunk, got);
     }
@@ -70,13 +87,19 @@ int fillAndClose(int fd, const QByteArray& bytes, const struct stat* replaced) {
 
 } // namespace
 
-std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize, SymbolicLinks links) {
+std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize, SymbolicLinks links,
+                                          QString* failure) {
     const int flags =
         O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (links == SymbolicLinks::Refuse ? O_NOFOLLOW : 0);
-    const int fd = open(path.constData(), flags);
-    if (fd < 0) return std::nullopt;
-    std::optional<QByteArray> bytes = readAll(fd, maxSize);
-    close(fd);
+    QString why;
+    std::optional<QByteArray> bytes;
+    if (const int fd = open(path.constData(), flags); fd < 0) {
+        why = systemErrorText(errno);
+    } else {
+        bytes = readAll(fd, maxSize, why);
+        close(fd);
+    }
+    if (failure) *failure = why;
     return bytes;
 }
 

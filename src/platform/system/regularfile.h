@@ -12,9 +12,11 @@ enum class SymbolicLinks { Refuse, Follow };
 
 // The content of the regular file at path (the name's bytes), read without blocking. None when
 // nothing can be opened there, when it is not a regular file (a FIFO, a device, a directory, or
-// with Refuse a symbolic link), or when it holds more than maxSize bytes.
+// with Refuse a symbolic link), or when it holds more than maxSize bytes; failure (if given) then
+// says why: the system's error text, "not a regular file" or "larger than N bytes".
 std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 maxSize,
-                                          SymbolicLinks links = SymbolicLinks::Refuse);
+                                          SymbolicLinks links = SymbolicLinks::Refuse,
+                                          QString* failure = nullptr);
 
 // Replaces the file at path by bytes: they are written to a new file beside it, flushed to the
 // disk and renamed over path, so that path holds either its old content or the new one, whole. A
