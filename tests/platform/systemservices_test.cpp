@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -123,6 +124,39 @@ TEST(SettingsValue, ReadsOneValueAndEverythingMissingReadsEmpty) {
               QStringLiteral("a, b"));
     EXPECT_EQ(readSettingsValue(path, QStringLiteral("demon"), QStringLiteral("Missing")), QString());
     EXPECT_EQ(readSettingsValue(path, QStringLiteral("none"), QStringLiteral("ViewerHandle")), QString());
+}
+
+TEST(SettingsValue, ALinkedFileIsReadAndARefusedOneSaysWhy) {
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    QFile file(path("shared.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[demon]\nViewerHandle=1a2b\n");
+    file.close();
+    ASSERT_EQ(symlink(QFile::encodeName(path("shared.ini")).constData(),
+                      QFile::encodeName(path("link.ini")).constData()),
+              0);
+    ASSERT_EQ(symlink("/dev/zero", QFile::encodeName(path("zero.ini")).constData()), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    const struct {
+        const char* Name;
+        const char* Value;
+        const char* Refusal;
+    } cases[] = {
+        {"link.ini", "1a2b", ""},
+        {"zero.ini", "", "not a regular file"},
+        {"folder.ini", "", "not a regular file"},
+        {"missing.ini", "", ""},
+    };
+    for (const auto& c : cases) {
+        QString refusal;
+        EXPECT_EQ(
+            readSettingsValue(path(c.Name), QStringLiteral("demon"), QStringLiteral("ViewerHandle"), &refusal)
+                .toStdString(),
+            c.Value)
+            << c.Name;
+        EXPECT_EQ(refusal.toStdString(), c.Refusal) << c.Name;
+    }
 }
 
 TEST(ProcessHandle, WaitsForTheEndAndGivesAChildsExitCode) {
