@@ -123,3 +123,34 @@ TEST(RegularFile, NothingButARegularFileIsReplaced) {
     all.sort();
     EXPECT_EQ(entries(dir), all);
 }
+
+TEST(RegularFile, OnlyWhatTheUserMayWriteInPlaceIsReplacedAndKeepsItsOwner) {
+    QTemporaryDir dir;
+    putFile(native(dir, "linked"), "old");
+    ASSERT_EQ(link(native(dir, "linked").constData(), native(dir, "other name").constData()), 0);
+    putFile(native(dir, "protected"), "old", 0444);
+    putFile(native(dir, "theirs"), "old", 0640);
+    // As root, the user's file stays the user's; otherwise a file of one's own keeps its group.
+    const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
+    const gid_t group = geteuid() == 0 ? 4321 : getegid();
+    ASSERT_EQ(chown(native(dir, "theirs").constData(), owner, group), 0);
+    const struct {
+        const char* Name;
+        QString Failure;
+    } cases[] = {
+        {"linked", QStringLiteral("it has 2 hard links, which would keep the old content; remove the others first")},
+        // Root may write any file in place, and so may replace it.
+        {"protected", geteuid() == 0 ? QString() : QStringLiteral("Permission denied")},
+        {"theirs", QString()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(writeFileAtomically(native(dir, c.Name), "new"), c.Failure) << c.Name;
+        EXPECT_EQ(content(native(dir, c.Name)), c.Failure.isEmpty() ? "new" : "old") << c.Name;
+    }
+    EXPECT_EQ(content(native(dir, "other name")), "old");
+    struct stat info {};
+    ASSERT_EQ(stat(native(dir, "theirs").constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(info.st_gid, group);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
