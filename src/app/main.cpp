@@ -11,6 +11,7 @@
 #include "app/qtmessagefilter.h"
 #include "app/restart.h"
 #include "app/studytools.h"
+#include "app/windowplacement.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
@@ -124,9 +125,13 @@ int main(int argc, char* argv[]) {
     TkdbCustomDemon::SetSingleCopyCheck(options.ScreenshotFile.isEmpty());
     try {
         Form1 = new TForm1;
+        // A second start of the program hands its command line over: this copy comes to the front.
+        Form1->cliDemon->SetOnParamsChange([](QObject*) { bringToFront(*Form1); });
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read
         installQtTranslations(programLanguage(Form1->cliDemon->Translate(QStringLiteral("$dlglanguage$"))));
         FrmAbout = new TFrmAbout; // hidden until the main window's first show
+    } catch (const EHandedOver&) {
+        return 0; // the copy that runs has come to the front
     } catch (const Exception& e) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
         return 1;

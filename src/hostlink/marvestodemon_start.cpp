@@ -7,6 +7,7 @@
 #include "localisation/languagefileread.h"
 #include "localisation/languagefilepath.h"
 #include "localisation/rivazidad2000.h"
+#include "platform/system/linkrecord.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
 
@@ -15,7 +16,6 @@
 #include <QFile>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -107,19 +107,27 @@ void TkdbCustomDemon::loadLanguageFile() {
     FDictionary->LoadFromStream(buffer);
 }
 
-// The host's record of the copy that holds the lock, or none.
+// The copy that holds the lock: as the host knows it, else by the link window of the process that
+// wrote its id into the lock; none when neither finds it.
 std::unique_ptr<TEntity> TkdbCustomDemon::findRunningCopy() {
     try {
-        return FindEntityByTitle(FOwnEntity->GetTitle());
+        if (std::unique_ptr<TEntity> known = FindEntityByTitle(FOwnEntity->GetTitle())) return known;
     } catch (const EReadError& e) {
         throw ELernavo(
             QStringLiteral(
                 "Another copy of the program is running, but the host's answer about it cannot be read (%1)")
                 .arg(e.Message()));
     }
+    const LinkHandle window =
+        findLinkWindowOfProcess(GetWindowClassName(), NamedMutex::holder(FOwnEntity->MutexName()));
+    if (window == 0) return nullptr;
+    auto copy = std::make_unique<TEntity>(this);
+    copy->SetWindowHandle(window);
+    return copy;
 }
 
-// Taking the lock is one atomic step: of two copies started together exactly one runs.
+// Taking the lock is one atomic step: of two copies started together exactly one runs. The second
+// hands its command line to the first, which brings its window to the front.
 void TkdbCustomDemon::ensureSingleInstance() {
     NamedMutex::Attempt attempt = NamedMutex::tryAcquire(FOwnEntity->MutexName());
     if (attempt.Result == NamedMutex::State::Acquired) {
@@ -128,13 +136,11 @@ void TkdbCustomDemon::ensureSingleInstance() {
     }
     // Without a usable lock directory the copy cannot tell and runs.
     if (attempt.Result != NamedMutex::State::HeldElsewhere) return;
-    if (const std::unique_ptr<TEntity> first = findRunningCopy()) {
-        TLernavoMessageStream msg(this);
-        msg.SetMsgCode(mcParams);
-        msg.WriteLines(FParams);
-        if (!SendMsg(*first, msg, nullptr)) throw ELernavo(notRespondingText(FOwnEntity->GetTitle()));
-    }
-    FWindow.reset(); // nobody should find the window of a process that is gone
-    std::fflush(nullptr);
-    std::_Exit(0);
+    const std::unique_ptr<TEntity> first = findRunningCopy();
+    TLernavoMessageStream msg(this);
+    msg.SetMsgCode(mcParams);
+    msg.WriteLines(FParams);
+    if (!first || !SendMsg(*first, msg, nullptr)) throw ELernavo(notRespondingText(FOwnEntity->GetTitle()));
+    FWindow.reset(); // nobody should find the window of a process that is about to end
+    throw EHandedOver(QStringLiteral("handed over to the running copy"));
 }
