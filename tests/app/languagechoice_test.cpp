@@ -10,7 +10,9 @@
 
 TEST(LanguageChoice, OnlyFilesTheLoaderWouldReadAreListed) {
     QTemporaryDir dir;
-    const auto path = [&](const char* code) { return dir.filePath(QStringLiteral("kyvelo_%1.itl").arg(code)); };
+    const auto path = [&](const char* code) {
+        return dir.filePath(QStringLiteral("kyvelo_%1.itl").arg(code));
+    };
     QFile german(path("de"));
     ASSERT_TRUE(german.open(QIODevice::WriteOnly));
     german.write("[$languagename$]=Deutsch|$$");
@@ -19,8 +21,8 @@ TEST(LanguageChoice, OnlyFilesTheLoaderWouldReadAreListed) {
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxLanguageFileSize + 1));
     huge.close();
     ASSERT_EQ(symlink("/dev/zero", QFile::encodeName(path("zz")).constData()), 0);
-    const QList<LanguageEntry> entries = languageEntries(
-        {{"de", path("de")}, {"hu", path("hu")}, {"zz", path("zz")}, {"xx", path("xx")}});
+    const QList<LanguageEntry> entries =
+        languageEntries({{"de", path("de")}, {"hu", path("hu")}, {"zz", path("zz")}, {"xx", path("xx")}});
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].Code, QStringLiteral("de"));
     EXPECT_EQ(entries[0].Name, QStringLiteral("Deutsch"));

@@ -15,6 +15,6 @@ TEST(QtMessageFilter, OnlyTheOffscreenSizeHintNoticeIsLeftOut) {
          false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(isPlatformNoise(c.Message, c.Platform), c.Noise) << qPrintable(c.Message) << " on "
-                                                                    << qPrintable(c.Platform);
+        EXPECT_EQ(isPlatformNoise(c.Message, c.Platform), c.Noise)
+            << qPrintable(c.Message) << " on " << qPrintable(c.Platform);
 }

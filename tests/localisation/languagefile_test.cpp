@@ -156,19 +156,28 @@ TEST(LanguageFileEncoding, TheByteOrderMarkAloneMakesAFileUtf8) {
     EXPECT_EQ(encodeLanguageFile(QStringLiteral(u"\u03a9"), Windows1252), QByteArray("?"));
 }
 
-TEST(LanguageFile, MalformedUtf8LosesNoEntryAndNoMarker) {
+TEST(LanguageFile, AMarkBeforeWhatIsNoUtf8IsDroppedAndTheRestReadAsWindows1252) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\xEF\xBB\xBF\xFC" "ber", QStringLiteral(u"\u00fcber")},
+        {"\xEF\xBB\xBF\x80 \xC3", QStringLiteral(u"\u20ac \u00c3")}, // a sequence cut at the end
+        {"\xEF\xBB\xBF\xC0\xAF", QStringLiteral(u"\u00c0\u00af")},    // overlong
+    };
+    for (const auto& [bytes, text] : cases) {
+        const DecodedLanguageFile decoded = decodeLanguageFile(bytes);
+        EXPECT_EQ(decoded.Encoding, LanguageFileEncoding::Windows1252) << bytes.toHex().constData();
+        EXPECT_EQ(decoded.Text, text) << bytes.toHex().constData();
+    }
+    // A whole file of such bytes loses no entry and no marker.
     TRivazidad2000 dictionary(QString{});
     loadFile(dictionary, "malformed_utf8.itl");
-    // Each byte outside a well-formed sequence becomes one U+FFFD.
-    EXPECT_EQ(dictionary.Keys(),
-              (QStringList{QStringLiteral(u"lead\ufffd"), QStringLiteral("stray"), QStringLiteral("cut"),
-                           QStringLiteral("overlong"), QStringLiteral("tail")}));
-    EXPECT_EQ(
-        dictionary.Values(),
-        (QStringList{QStringLiteral("before a bracket"), QStringLiteral("lead byte before the bracket"),
-                     QStringLiteral(u"\ufffd\ufffd"), QStringLiteral(u"\ufffd\ufffd and \ufffd\ufffd\ufffd"),
-                     QStringLiteral(u"\U0001F600 \ufffd")}));
-    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Utf8);
+    EXPECT_EQ(dictionary.Keys(), (QStringList{QStringLiteral(u"lead\u00e2"), QStringLiteral("stray"),
+                                              QStringLiteral("cut"), QStringLiteral("overlong"),
+                                              QStringLiteral("tail")}));
+    EXPECT_EQ(dictionary.Values(),
+              (QStringList{QStringLiteral("before a bracket"), QStringLiteral("lead byte before the bracket"),
+                           QStringLiteral(u"\u00e2\u201a"), QStringLiteral(u"\u00c0\u00af and \u00ed\u00a0\u20ac"),
+                           QStringLiteral(u"\u00f0\u0178\u02dc\u20ac \u00ff")}));
+    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Windows1252);
 }
 
 } // namespace

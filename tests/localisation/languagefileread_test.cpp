@@ -31,7 +31,8 @@ TEST(LanguageFileRead, ARefusedFileIsPassedOverWithItsReasonAndTheNextOneRead) {
         {{big, good}, good, {big + QStringLiteral(": ") + tooBig}},
         {{zero, missing, good},
          good,
-         {zero + QStringLiteral(": not a regular file"), missing + QStringLiteral(": No such file or directory")}},
+         {zero + QStringLiteral(": not a regular file"),
+          missing + QStringLiteral(": No such file or directory")}},
         {{big}, QString(), {big + QStringLiteral(": ") + tooBig}},
         {{}, QString(), {}},
     };
