@@ -2,6 +2,7 @@
 #include "localisation/languagefile.h"
 #include "localisation/languagefileencoding.h"
 #include "localisation/rivazidad2000.h"
+#include "localisation/textrules.h"
 #include "localisation/windows1252.h"
 
 #include "localisationtestutil.h"
@@ -178,6 +179,34 @@ TEST(LanguageFile, AMarkBeforeWhatIsNoUtf8IsDroppedAndTheRestReadAsWindows1252) 
                            QStringLiteral(u"\u00e2\u201a"), QStringLiteral(u"\u00c0\u00af and \u00ed\u00a0\u20ac"),
                            QStringLiteral(u"\u00f0\u0178\u02dc\u20ac \u00ff")}));
     EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Windows1252);
+}
+
+TEST(TextRules, RunsOfCombiningMarksAreCutToThirty) {
+    const auto marks = [](const char16_t* mark, int count) { return QString::fromUtf16(mark).repeated(count); };
+    const QString acute = QStringLiteral(u"\u0301");
+    const QString musical = QStringLiteral(u"\U0001D167"); // a mark outside the first plane
+    const struct {
+        QString Text, Kept;
+        qsizetype Dropped;
+    } cases[] = {
+        {QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"), QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"), 0},
+        {"a" + marks(u"\u0301", 30), "a" + marks(u"\u0301", 30), 0},
+        {"a" + marks(u"\u0301", 31) + "b", "a" + marks(u"\u0301", 30) + "b", 1},
+        {"a" + marks(u"\u0301", 50000) + "b" + marks(u"\ufe0f", 40),
+         "a" + marks(u"\u0301", 30) + "b" + marks(u"\ufe0f", 30), 49970 + 10},
+        {"x" + musical.repeated(32), "x" + musical.repeated(30), 2},
+        {acute.repeated(31), acute.repeated(30), 1},
+    };
+    for (const auto& c : cases) {
+        QString text = c.Text;
+        EXPECT_EQ(cutCombiningRuns(text), c.Dropped) << c.Text.size();
+        EXPECT_EQ(text, c.Kept) << c.Text.size();
+    }
+    // A language file's values are cut as they are read.
+    QByteArray file = "\xEF\xBB\xBF[Exit]=E" + QString(acute).repeated(50000).toUtf8() + "|$$";
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(readLanguageFile(buffer, QString()).Values, QStringList{"E" + acute.repeated(30)});
 }
 
 } // namespace
