@@ -2,7 +2,7 @@
 
 #include "platform/system/lasterror.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -39,8 +39,10 @@ std::optional<QByteArray> readAll(int fd, qint64 maxSize, QString& failure) {
     for (;;) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) failure = systemErrorText(errno);
-        else if (bytes.size() + got > maxSize) failure = tooLarge(maxSize);
+        if (got < 0)
+            failure = systemErrorText(errno);
+        else if (bytes.size() + got > maxSize)
+            failure = tooLarge(maxSize);
         if (!failure.isEmpty()) return std::nullopt;
         if (got == 0) return bytes;
         bytes.append(chunk, got);
@@ -82,10 +84,36 @@ QString replaceRefusal(const QByteArray& path, const struct stat& old) {
     if (!S_ISREG(old.st_mode)) return QStringLiteral("Not a regular file");
     if (access(path.constData(), W_OK) != 0) return systemErrorText(errno);
     if (old.st_nlink > 1)
-        return QStringLiteral("it has %1 hard links, which would keep the old content; remove the others first")
+        return QStringLiteral(
+                   "it has %1 hard links, which would keep the old content; remove the others first")
             .arg(old.st_nlink);
     return {};
 }
+
+// The new file as a device that writes straight to its descriptor and reports the system's error.
+class DescriptorWriter : public QIODevice {
+public:
+    explicit DescriptorWriter(int fd) : FFd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t put = ::write(FFd, data + done, static_cast<size_t>(size - done));
+            if (put < 0 && errno == EINTR) continue;
+            if (put <= 0) {
+                setErrorString(systemErrorText(put < 0 ? errno : EIO));
+                return -1;
+            }
+            done += put;
+        }
+        return done;
+    }
+
+private:
+    int FFd;
+};
 
 // Gives the new file its content (through fill), the owner and permissions of the file it
 // replaces, and closes it; empty, or what failed.
@@ -93,11 +121,9 @@ QString fillAndClose(int fd, const std::function<QString(QIODevice&)>& fill, con
     QString failure;
     if (const int error = replaced ? takeOwnerAndMode(fd, *replaced) : 0; error != 0)
         failure = systemErrorText(error);
-    QFile file;
-    if (failure.isEmpty() && file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+    if (failure.isEmpty()) {
+        DescriptorWriter file(fd);
         failure = fill(file);
-        if (failure.isEmpty() && !file.flush()) failure = file.errorString();
-        file.close();
     }
     if (failure.isEmpty() && fsync(fd) != 0) failure = systemErrorText(errno);
     if (close(fd) != 0 && failure.isEmpty()) failure = systemErrorText(errno);
