@@ -50,7 +50,8 @@ QString noDisplayMessage() {
     return QStringLiteral("kyvelo: no display found.\n") + withoutDisplayAdvice();
 }
 
-bool displayGiven(const QByteArrayList& arguments, const std::function<QByteArray(const char*)>& environment) {
+bool displayGiven(const QByteArrayList& arguments,
+                  const std::function<QByteArray(const char*)>& environment) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         if (!environment(name).isEmpty()) return true;
     for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {

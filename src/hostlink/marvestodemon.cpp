@@ -45,10 +45,12 @@ TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& argum
     const QString settings = hostSettingsPath();
     QString refusal;
     const QString handleText = serverHandleText(
-        readSettingsValue(settings, QStringLiteral("demon"), QStringLiteral("ViewerHandle"), &refusal), arguments);
+        readSettingsValue(settings, QStringLiteral("demon"), QStringLiteral("ViewerHandle"), &refusal),
+        arguments);
     if (!refusal.isEmpty())
         std::fprintf(stderr, "%s: the host's settings file %s is not read: %s\n",
-                     qPrintable(QCoreApplication::applicationName()), qPrintable(settings), qPrintable(refusal));
+                     qPrintable(QCoreApplication::applicationName()), qPrintable(settings),
+                     qPrintable(refusal));
     FServerEntity->SetWindowHandle(
         findLinkWindow(serverWindowClassName(handleText), serverWindowTitle(handleText)));
     FParams = paramsWithoutServerHandle(arguments);

@@ -4,8 +4,8 @@
 
 #include "hostlink/messagecodes.h"
 #include "localisation/languagefilename.h"
-#include "localisation/languagefileread.h"
 #include "localisation/languagefilepath.h"
+#include "localisation/languagefileread.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/system/linkrecord.h"
 #include "platform/system/linkwindow.h"
@@ -97,7 +97,8 @@ void TkdbCustomDemon::loadLanguageFile() {
     // A file that cannot be read is passed over, and the user told so.
     const LanguageFiles files = programLanguageFiles();
     std::optional<FoundLanguageFile> found = readFirstLanguageFile(
-        languageFileCandidates(files.BesideProgram, files.Search), [](const QString& path, const QString& why) {
+        languageFileCandidates(files.BesideProgram, files.Search),
+        [](const QString& path, const QString& why) {
             std::fprintf(stderr, "%s: the language file %s is passed over: %s\n",
                          qPrintable(QCoreApplication::applicationName()), qPrintable(path), qPrintable(why));
         });

@@ -1,6 +1,7 @@
 // The two encodings of language files. A file that begins with the UTF-8 byte-order mark and is
-// UTF-8 after it is UTF-8, any other file Windows-1252. Both keep the markers "[", "]=" and "|$$" as the single bytes they
-// are, so cutting entries and folding keys (ASCII letters only) work the same on the decoded text.
+// UTF-8 after it is UTF-8, any other file Windows-1252. Both keep the markers "[", "]=" and "|$$" as the
+// single bytes they are, so cutting entries and folding keys (ASCII letters only) work the same on the
+// decoded text.
 #pragma once
 
 #include <QByteArray>

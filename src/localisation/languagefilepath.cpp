@@ -99,7 +99,8 @@ QStringList languageFileCandidates(const QString& besideProgram, const LanguageF
 
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search) {
     const QStringList candidates = languageFileCandidates(besideProgram, search);
-    return candidates.isEmpty() ? packagePath(besideProgram, search, QStringLiteral("en")) : candidates.first();
+    return candidates.isEmpty() ? packagePath(besideProgram, search, QStringLiteral("en"))
+                                : candidates.first();
 }
 
 QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search) {

@@ -264,7 +264,8 @@ TEST(RealProgram, ASecondStartWithoutHostRaisesTheFirstOrSaysItDoesNotRespond) {
     kill(static_cast<pid_t>(first->processId()), SIGCONT);
     ASSERT_TRUE(ended);
     EXPECT_EQ(third->exitCode(), 1);
-    EXPECT_TRUE(third->readAllStandardError().contains("kyvelo: Kyvelo is already running but does not respond\n"));
+    EXPECT_TRUE(
+        third->readAllStandardError().contains("kyvelo: Kyvelo is already running but does not respond\n"));
     first->kill();
     first->waitForFinished();
 }

@@ -159,9 +159,11 @@ TEST(LanguageFileEncoding, TheByteOrderMarkAloneMakesAFileUtf8) {
 
 TEST(LanguageFile, AMarkBeforeWhatIsNoUtf8IsDroppedAndTheRestReadAsWindows1252) {
     const std::pair<QByteArray, QString> cases[] = {
-        {"\xEF\xBB\xBF\xFC" "ber", QStringLiteral(u"\u00fcber")},
+        {"\xEF\xBB\xBF\xFC"
+         "ber",
+         QStringLiteral(u"\u00fcber")},
         {"\xEF\xBB\xBF\x80 \xC3", QStringLiteral(u"\u20ac \u00c3")}, // a sequence cut at the end
-        {"\xEF\xBB\xBF\xC0\xAF", QStringLiteral(u"\u00c0\u00af")},    // overlong
+        {"\xEF\xBB\xBF\xC0\xAF", QStringLiteral(u"\u00c0\u00af")},   // overlong
     };
     for (const auto& [bytes, text] : cases) {
         const DecodedLanguageFile decoded = decodeLanguageFile(bytes);
@@ -171,25 +173,29 @@ TEST(LanguageFile, AMarkBeforeWhatIsNoUtf8IsDroppedAndTheRestReadAsWindows1252) 
     // A whole file of such bytes loses no entry and no marker.
     TRivazidad2000 dictionary(QString{});
     loadFile(dictionary, "malformed_utf8.itl");
-    EXPECT_EQ(dictionary.Keys(), (QStringList{QStringLiteral(u"lead\u00e2"), QStringLiteral("stray"),
-                                              QStringLiteral("cut"), QStringLiteral("overlong"),
-                                              QStringLiteral("tail")}));
-    EXPECT_EQ(dictionary.Values(),
-              (QStringList{QStringLiteral("before a bracket"), QStringLiteral("lead byte before the bracket"),
-                           QStringLiteral(u"\u00e2\u201a"), QStringLiteral(u"\u00c0\u00af and \u00ed\u00a0\u20ac"),
-                           QStringLiteral(u"\u00f0\u0178\u02dc\u20ac \u00ff")}));
+    EXPECT_EQ(dictionary.Keys(),
+              (QStringList{QStringLiteral(u"lead\u00e2"), QStringLiteral("stray"), QStringLiteral("cut"),
+                           QStringLiteral("overlong"), QStringLiteral("tail")}));
+    EXPECT_EQ(
+        dictionary.Values(),
+        (QStringList{QStringLiteral("before a bracket"), QStringLiteral("lead byte before the bracket"),
+                     QStringLiteral(u"\u00e2\u201a"), QStringLiteral(u"\u00c0\u00af and \u00ed\u00a0\u20ac"),
+                     QStringLiteral(u"\u00f0\u0178\u02dc\u20ac \u00ff")}));
     EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Windows1252);
 }
 
 TEST(TextRules, RunsOfCombiningMarksAreCutToThirty) {
-    const auto marks = [](const char16_t* mark, int count) { return QString::fromUtf16(mark).repeated(count); };
+    const auto marks = [](const char16_t* mark, int count) {
+        return QString::fromUtf16(mark).repeated(count);
+    };
     const QString acute = QStringLiteral(u"\u0301");
     const QString musical = QStringLiteral(u"\U0001D167"); // a mark outside the first plane
     const struct {
         QString Text, Kept;
         qsizetype Dropped;
     } cases[] = {
-        {QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"), QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"), 0},
+        {QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"), QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"),
+         0},
         {"a" + marks(u"\u0301", 30), "a" + marks(u"\u0301", 30), 0},
         {"a" + marks(u"\u0301", 31) + "b", "a" + marks(u"\u0301", 30) + "b", 1},
         {"a" + marks(u"\u0301", 50000) + "b" + marks(u"\ufe0f", 40),

@@ -112,7 +112,8 @@ TEST(LanguageFilePath, CandidatesAreEveryFileThatExistsInOrderEachOnce) {
         {{}, "", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(languageFileCandidates(kBeside, searchIn(german, c.Files, {{kChoice, c.Chosen}})), c.Candidates)
+        EXPECT_EQ(languageFileCandidates(kBeside, searchIn(german, c.Files, {{kChoice, c.Chosen}})),
+                  c.Candidates)
             << c.Candidates.join(' ').toStdString();
 }
 

@@ -37,10 +37,9 @@ TEST(PosixShell, SchemesAreWebAddressesButDriveLettersAreNot) {
 }
 
 TEST(PosixShell, OnlyWebMailAndFileAddressesReachTheDesktop) {
-    const std::pair<const char*, bool> cases[] = {{"http", true},        {"HTTPS", true}, {"file", true},
-                                                  {"mailto", true},      {"javascript", false},
-                                                  {"data", false},       {"help", false}, {"", false},
-                                                  {"vbscript", false}};
+    const std::pair<const char*, bool> cases[] = {
+        {"http", true},  {"HTTPS", true}, {"file", true}, {"mailto", true},   {"javascript", false},
+        {"data", false}, {"help", false}, {"", false},    {"vbscript", false}};
     for (const auto& [scheme, openable] : cases)
         EXPECT_EQ(openableScheme(QLatin1String(scheme)), openable) << scheme;
     EXPECT_EQ(PosixShell().execute({QString(), QStringLiteral("javascript:alert(1)"), QString()}),

@@ -138,7 +138,8 @@ TEST(RegularFile, OnlyWhatTheUserMayWriteInPlaceIsReplacedAndKeepsItsOwner) {
         const char* Name;
         QString Failure;
     } cases[] = {
-        {"linked", QStringLiteral("it has 2 hard links, which would keep the old content; remove the others first")},
+        {"linked",
+         QStringLiteral("it has 2 hard links, which would keep the old content; remove the others first")},
         // Root may write any file in place, and so may replace it.
         {"protected", geteuid() == 0 ? QString() : QStringLiteral("Permission denied")},
         {"theirs", QString()},

@@ -34,8 +34,9 @@ bool plainName(const QString& name) {
 // The lock file's path; empty with errno set when there is no link directory.
 QByteArray lockPath(const QString& name) {
     const QString directory = linkDirectory();
-    return directory.isEmpty() ? QByteArray()
-                               : QFile::encodeName(directory + QLatin1Char('/') + name + QStringLiteral(".lock"));
+    return directory.isEmpty()
+               ? QByteArray()
+               : QFile::encodeName(directory + QLatin1Char('/') + name + QStringLiteral(".lock"));
 }
 
 // The holder writes its process id into the file, for another process to find it by.

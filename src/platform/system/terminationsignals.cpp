@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <time.h>
 #include <iterator>
+#include <time.h>
 #include <type_traits>
 #include <unistd.h>
 
@@ -22,7 +22,7 @@ std::atomic<std::int64_t> gFirstNs{0};
 static_assert(std::atomic<std::int64_t>::is_always_lock_free, "used in a signal handler");
 
 std::int64_t monotonicNs() {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec + 1; // never 0
 }
