@@ -1,5 +1,7 @@
 #include "localisation/textrules.h"
 
+#include <utility>
+
 namespace {
 
 char16_t lowerAscii(char16_t c) {
@@ -18,6 +20,21 @@ bool matchesAt(const QString& text, qsizetype at, const QString& pattern, bool i
     }
     return true;
 }
+
+bool isCombining(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing || QChar::combiningClass(c) != 0;
+}
+
+// The code point at i and how many UTF-16 units it takes.
+std::pair<char32_t, qsizetype> codePointAt(const QString& text, qsizetype i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return {QChar::surrogateToUcs4(c, text[i + 1]), 2};
+    return {c.unicode(), 1};
+}
+
 
 } // namespace
 
@@ -46,24 +63,6 @@ QString replaceAll(const QString& text, const QString& pattern, const QString& r
     result += QStringView(text).mid(copied);
     return result;
 }
-
-namespace {
-
-bool isCombining(char32_t c) {
-    const QChar::Category category = QChar::category(c);
-    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
-           category == QChar::Mark_Enclosing || QChar::combiningClass(c) != 0;
-}
-
-// The code point at i and how many UTF-16 units it takes.
-std::pair<char32_t, qsizetype> codePointAt(const QString& text, qsizetype i) {
-    const QChar c = text[i];
-    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        return {QChar::surrogateToUcs4(c, text[i + 1]), 2};
-    return {c.unicode(), 1};
-}
-
-} // namespace
 
 qsizetype cutCombiningRuns(QString& text) {
     QString kept;
