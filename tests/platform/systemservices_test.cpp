@@ -137,7 +137,6 @@ TEST(SettingsValue, ALinkedFileIsReadAndARefusedOneSaysWhy) {
                       QFile::encodeName(path("link.ini")).constData()),
               0);
     ASSERT_EQ(symlink("/dev/zero", QFile::encodeName(path("zero.ini")).constData()), 0);
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
     const struct {
         const char* Name;
         const char* Value;
@@ -145,7 +144,6 @@ TEST(SettingsValue, ALinkedFileIsReadAndARefusedOneSaysWhy) {
     } cases[] = {
         {"link.ini", "1a2b", ""},
         {"zero.ini", "", "not a regular file"},
-        {"folder.ini", "", "not a regular file"},
         {"missing.ini", "", ""},
     };
     for (const auto& c : cases) {
