@@ -50,6 +50,17 @@ QString noDisplayMessage() {
     return QStringLiteral("kyvelo: no display found.\n") + withoutDisplayAdvice();
 }
 
+bool displayGiven(const QByteArrayList& arguments,
+                  const std::function<QByteArray(const char*)>& environment) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!environment(name).isEmpty()) return true;
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        const QByteArray option = arguments[i].startsWith("--") ? arguments[i].mid(1) : arguments[i];
+        if ((option == "-display" || option == "-platform") && !arguments[i + 1].isEmpty()) return true;
+    }
+    return false;
+}
+
 QString displayFailureMessage(const QStringList& qtReasons,
                               const std::function<QByteArray(const char*)>& environment) {
     QString text =

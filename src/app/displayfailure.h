@@ -11,8 +11,12 @@
 
 // How to run the program without a display; every display message ends with it.
 QString withoutDisplayAdvice();
-// When none of DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM is set.
+// When displayGiven() is false.
 QString noDisplayMessage();
+// Whether the program was told of a display: one of DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM
+// is set (read through environment), or Qt's option -display or -platform (also with "--") is
+// among the arguments, with a value after it.
+bool displayGiven(const QByteArrayList& arguments, const std::function<QByteArray(const char*)>& environment);
 // When Qt could not open the display: the variables that chose it (read through environment),
 // Qt's own reasons, and what to do.
 QString displayFailureMessage(const QStringList& qtReasons,

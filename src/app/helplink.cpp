@@ -6,14 +6,20 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <cstdio>
+#include <optional>
+
 namespace {
 
 const QLatin1String kHelpScheme("help:");
 
-QString pageFile(const QString& page, const HelpFolders& help) {
+// The page's file in the first folder that has it, else in the last folder; none when the cleaned
+// path leaves its folder ("../../etc/passwd").
+std::optional<QString> pageFile(const QString& page, const HelpFolders& help) {
     QString file;
     for (const QString& folder : help.Folders) {
         file = QDir::cleanPath(folder + QLatin1Char('/') + page);
+        if (!file.startsWith(QDir::cleanPath(folder) + QLatin1Char('/'))) return std::nullopt;
         if (help.Exists(file)) break;
     }
     return file;
@@ -44,7 +50,13 @@ QString resolveHelpLink(const QString& link, const HelpFolders& help) {
     if (!link.startsWith(kHelpScheme, Qt::CaseInsensitive)) return link;
     const QString reference = link.mid(kHelpScheme.size());
     const qsizetype hash = reference.indexOf(QLatin1Char('#'));
-    QUrl url = QUrl::fromLocalFile(pageFile(reference.left(hash), help));
+    const std::optional<QString> file = pageFile(reference.left(hash), help);
+    if (!file) {
+        std::fprintf(stderr, "kyvelo: the link %s is left out: it leads outside the help folder\n",
+                     qPrintable(link));
+        return {};
+    }
+    QUrl url = QUrl::fromLocalFile(*file);
     if (hash >= 0) url.setFragment(reference.mid(hash + 1));
     return url.toString(QUrl::FullyEncoded);
 }

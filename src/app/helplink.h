@@ -16,7 +16,8 @@ struct HelpFolders {
 };
 
 // The file URL of a help link's page in the first folder that has it, or in the last folder when
-// none has it (the browser then names the missing file). Any other link, one that does not begin
+// none has it (the browser then names the missing file); empty, and said on stderr, when the page's
+// cleaned path leaves the help folder. Any other link, one that does not begin
 // with "help:" in any letter case, comes back unchanged.
 QString resolveHelpLink(const QString& link, const HelpFolders& help);
 

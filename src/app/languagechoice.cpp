@@ -1,19 +1,24 @@
 #include "app/languagechoice.h"
 
+#include "localisation/languagefileread.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/system/regularfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-QString nameIn(const QString& path, const QString& code) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return code;
+// Read as the loader reads it; none for a file the loader would refuse.
+std::optional<QString> nameIn(const QString& path, const QString& code) {
+    std::optional<QByteArray> bytes = readLanguageFileBytes(path);
+    if (!bytes) return std::nullopt;
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
     TRivazidad2000 dictionary{QString()};
-    dictionary.LoadFromStream(file);
+    dictionary.LoadFromStream(buffer);
     const QString name = dictionary.Translate(kLanguageNameKey);
     return name == kLanguageNameKey ? code : name;
 }
@@ -23,7 +28,8 @@ QString nameIn(const QString& path, const QString& code) {
 QList<LanguageEntry> languageEntries(const QList<PackageLanguage>& languages) {
     QList<LanguageEntry> entries;
     for (const PackageLanguage& language : languages)
-        entries.append({language.Code, nameIn(language.Path, language.Code), language.Path});
+        if (const std::optional<QString> name = nameIn(language.Path, language.Code))
+            entries.append({language.Code, *name, language.Path});
     return entries;
 }
 

@@ -16,7 +16,8 @@ struct LanguageEntry {
     QString Path;
 };
 
-// Reads the name of each language from its file.
+// Reads the name of each language from its file; a file the loader would refuse (languagefileread.h)
+// is left out.
 QList<LanguageEntry> languageEntries(const QList<PackageLanguage>& languages);
 
 // Removes the choice file, so that the language is found as if none had been chosen. Returns an

@@ -5,10 +5,12 @@
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
 #include "app/limittable.h"
-#include "hostlink/heaptuning.h"
 #include "app/mainfrm.h"
+#include "app/qtmessagefilter.h"
 #include "app/screenshot.h"
 #include "app/studytools.h"
+#include "app/windowplacement.h"
+#include "hostlink/heaptuning.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
@@ -63,9 +65,8 @@ int print(const QString& text, const char* what) {
     return 1;
 }
 
-bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!qEnvironmentVariableIsEmpty(name)) return true;
+bool displayAvailable(const QByteArrayList& arguments) {
+    if (displayGiven(arguments, [](const char* name) { return qgetenv(name); })) return true;
     std::fputs(qPrintable(noDisplayMessage()), stderr);
     return false;
 }
@@ -110,8 +111,9 @@ int main(int argc, char* argv[]) {
         const SimulationState& s = options.State.Simulation;
         return print(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{}), "the table");
     }
-    if (!displayAvailable()) return 1;
+    if (!displayAvailable(arguments)) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);
+    installQtMessageFilter();
     // A logout or Ctrl+C ends the program as its Exit button does: the host is told, the link's
     // files and the single-copy lock go; the exit code says which signal it was.
     const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });
@@ -119,9 +121,13 @@ int main(int argc, char* argv[]) {
     try {
         Form1 = new TForm1(screenshotPixelsPerInch(options.Scale));
         enlargePixelMeasures(*Form1, options.Scale);
+        // A second start of the program hands its command line over: this copy comes to the front.
+        Form1->cliDemon->SetOnParamsChange([](QObject*) { bringToFront(*Form1); });
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read
         Form1->UseQtTranslations();
         FrmAbout = new TFrmAbout; // hidden until the main window's first show
+    } catch (const EHandedOver&) {
+        return 0; // the copy that runs has come to the front
     } catch (const Exception& e) {
         std::fprintf(stderr, "kyvelo: %s\n", e.what());
         return 1;

@@ -1,6 +1,6 @@
 #include "app/windowplacement.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -43,4 +43,16 @@ void centreOver(QWidget& window, const QWidget& other) {
     QRect frame = window.frameGeometry();
     frame.moveCenter(other.frameGeometry().center());
     placeFrame(window, frame);
+}
+
+void bringToFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    // A dialog the window waits for (the start-up screen) stays in front of it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &window) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }

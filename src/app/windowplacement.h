@@ -18,3 +18,6 @@ QRect fitIntoArea(const QRect& window, const QRect& area, const QSize& minimum);
 void keepInsideScreen(QWidget& window);
 // Centres a top-level window over another, then keeps it inside the screen.
 void centreOver(QWidget& window, const QWidget& other);
+// Shows a top-level window restored if it was minimised, raised and active, and the dialog it
+// waits for, if any, in front of it: what a second start of the program asks of the first.
+void bringToFront(QWidget& window);

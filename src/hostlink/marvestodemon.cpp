@@ -42,9 +42,15 @@ QString linkNotice(const LinkWindow::Created& created) {
 TkdbCustomDemon::TkdbCustomDemon(TComponentBase* owner, const QStringList& arguments)
     : TComponent(owner), FServerEntity(std::make_unique<TEntity>(this)),
       FOwnEntity(std::make_unique<TEntity>(this)), FDictionary(std::make_unique<TRivazidad2000>(QString())) {
+    const QString settings = hostSettingsPath();
+    QString refusal;
     const QString handleText = serverHandleText(
-        readSettingsValue(hostSettingsPath(), QStringLiteral("demon"), QStringLiteral("ViewerHandle")),
+        readSettingsValue(settings, QStringLiteral("demon"), QStringLiteral("ViewerHandle"), &refusal),
         arguments);
+    if (!refusal.isEmpty())
+        std::fprintf(stderr, "%s: the host's settings file %s is not read: %s\n",
+                     qPrintable(QCoreApplication::applicationName()), qPrintable(settings),
+                     qPrintable(refusal));
     FServerEntity->SetWindowHandle(
         findLinkWindow(serverWindowClassName(handleText), serverWindowTitle(handleText)));
     FParams = paramsWithoutServerHandle(arguments);

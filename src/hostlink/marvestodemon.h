@@ -34,6 +34,13 @@ public:
     using Exception::Exception;
 };
 
+// Raised by a second copy once the first has taken its command line: the program block ends the
+// process, successfully.
+class EHandedOver : public Exception {
+public:
+    using Exception::Exception;
+};
+
 using TGotAMessageEvent = std::function<void(QObject* Sender, TLernavoMessageStream& Msg)>;
 using TOnQuitMsgReceived = std::function<void(QObject* Sender, bool ServerDown, bool& AllowQuit)>;
 
@@ -51,8 +58,9 @@ public:
     ~TkdbCustomDemon() override;
 
     // Registers, loads the language file, translates the owner and ensures a single copy; a second
-    // copy hands its command line to the first and ends the process with exit code 0, or raises
-    // ELernavo when the first copy does not take it.
+    // copy hands its command line to the first (found through the host, else through the lock) and
+    // raises EHandedOver, or raises ELernavo when the first copy cannot be reached or does not take
+    // it within the link's time limit.
     void Loaded() override;
     // Whether the links of this process take part in the single-copy check (they do unless told
     // otherwise). A process that only renders a picture of its window is no copy of the program:

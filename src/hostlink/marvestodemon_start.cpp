@@ -5,23 +5,21 @@
 #include "hostlink/messagecodes.h"
 #include "localisation/languagefilename.h"
 #include "localisation/languagefilepath.h"
+#include "localisation/languagefileread.h"
 #include "localisation/rivazidad2000.h"
+#include "platform/system/linkrecord.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
-#include "platform/system/regularfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
-// A thousand times the size of the program's own language files.
-constexpr qint64 kMaxLanguageFileSize = 4 << 20;
 bool gSingleCopyCheck = true;
 
 // The program named at the start of a sentence.
@@ -96,30 +94,41 @@ void TkdbCustomDemon::LoadLanguageFile() {
         return;
     }
     // Beside the program when it runs from its folder; installed, from the user's or the package's.
-    // The user may link a class's file into place; a FIFO or a huge file reads as no file.
+    // A file that cannot be read is passed over, and the user told so.
     const LanguageFiles files = programLanguageFiles();
-    const QString path = languageFilePath(files.BesideProgram, files.Search);
-    // No file leaves no entries: the captions then lose only their prefix.
-    QByteArray bytes = readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow)
-                           .value_or(QByteArray());
-    QBuffer buffer(&bytes);
+    std::optional<FoundLanguageFile> found = readFirstLanguageFile(
+        languageFileCandidates(files.BesideProgram, files.Search),
+        [](const QString& path, const QString& why) {
+            std::fprintf(stderr, "%s: the language file %s is passed over: %s\n",
+                         qPrintable(QCoreApplication::applicationName()), qPrintable(path), qPrintable(why));
+        });
+    if (!found) return;
+    QBuffer buffer(&found->Bytes);
     buffer.open(QIODevice::ReadOnly);
     FDictionary->LoadFromStream(buffer);
 }
 
-// The host's record of the copy that holds the lock, or none.
+// The copy that holds the lock: as the host knows it, else by the link window of the process that
+// wrote its id into the lock; none when neither finds it.
 std::unique_ptr<TEntity> TkdbCustomDemon::findRunningCopy() {
     try {
-        return FindEntityByTitle(FOwnEntity->GetTitle());
+        if (std::unique_ptr<TEntity> known = FindEntityByTitle(FOwnEntity->GetTitle())) return known;
     } catch (const EReadError& e) {
         throw ELernavo(
             QStringLiteral(
                 "Another copy of the program is running, but the host's answer about it cannot be read (%1)")
                 .arg(e.Message()));
     }
+    const LinkHandle window =
+        findLinkWindowOfProcess(GetWindowClassName(), NamedMutex::holder(FOwnEntity->MutexName()));
+    if (window == 0) return nullptr;
+    auto copy = std::make_unique<TEntity>(this);
+    copy->SetWindowHandle(window);
+    return copy;
 }
 
-// Taking the lock is one atomic step: of two copies started together exactly one runs.
+// Taking the lock is one atomic step: of two copies started together exactly one runs. The second
+// hands its command line to the first, which brings its window to the front.
 void TkdbCustomDemon::ensureSingleInstance() {
     NamedMutex::Attempt attempt = NamedMutex::tryAcquire(FOwnEntity->MutexName());
     if (attempt.Result == NamedMutex::State::Acquired) {
@@ -128,13 +137,11 @@ void TkdbCustomDemon::ensureSingleInstance() {
     }
     // Without a usable lock directory the copy cannot tell and runs.
     if (attempt.Result != NamedMutex::State::HeldElsewhere) return;
-    if (const std::unique_ptr<TEntity> first = findRunningCopy()) {
-        TLernavoMessageStream msg(this);
-        msg.SetMsgCode(mcParams);
-        msg.WriteLines(FParams);
-        if (!SendMsg(*first, msg, nullptr)) throw ELernavo(notRespondingText(FOwnEntity->GetTitle()));
-    }
-    FWindow.reset(); // nobody should find the window of a process that is gone
-    std::fflush(nullptr);
-    std::_Exit(0);
+    const std::unique_ptr<TEntity> first = findRunningCopy();
+    TLernavoMessageStream msg(this);
+    msg.SetMsgCode(mcParams);
+    msg.WriteLines(FParams);
+    if (!first || !SendMsg(*first, msg, nullptr)) throw ELernavo(notRespondingText(FOwnEntity->GetTitle()));
+    FWindow.reset(); // nobody should find the window of a process that is about to end
+    throw EHandedOver(QStringLiteral("handed over to the running copy"));
 }

@@ -2,7 +2,10 @@
 
 #include "localisation/textrules.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
+
+#include <cstdio>
 
 namespace {
 
@@ -57,6 +60,13 @@ LanguageEntries readLanguageFile(QIODevice& stream, const QString& appName) {
         cutEntry(QStringView(text).mid(start, end + kEndMarker.size() - start), key, value);
         entries.Keys.append(processKey(key));
         entries.Values.append(processValue(value, appName));
+        if (const qsizetype dropped = cutCombiningRuns(entries.Values.last()); dropped > 0)
+            std::fprintf(
+                stderr,
+                "%s: the language file's text for \"%s\" has %lld combining marks too many in a row; "
+                "they are left out\n",
+                qPrintable(QCoreApplication::applicationName()), qPrintable(entries.Keys.last().left(60)),
+                static_cast<long long>(dropped));
     }
     return entries;
 }

@@ -21,6 +21,8 @@ struct LanguageEntries {
 };
 
 // Reads every entry of a seekable stream from position 0. "<%APPNAME%>" in values becomes appName.
+// Runs of combining marks in a value are cut to kMaxCombiningRun (textrules.h), and that is said on
+// stderr.
 LanguageEntries readLanguageFile(QIODevice& stream, const QString& appName);
 
 // Lower case; CR, LF and TAB become spaces; runs of spaces become one; leading spaces go, trailing

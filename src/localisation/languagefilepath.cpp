@@ -86,15 +86,21 @@ QString ownLanguageFile(const QString& besideProgram, const LanguageFileSearch& 
     return search.Exists(own) ? own : QString();
 }
 
+QStringList languageFileCandidates(const QString& besideProgram, const LanguageFileSearch& search) {
+    QStringList candidates = {packageFile(besideProgram, search, chosenLanguage(besideProgram, search)),
+                              search.Exists(besideProgram) ? besideProgram : QString(),
+                              ownLanguageFile(besideProgram, search),
+                              packageFile(besideProgram, search, localeLanguage(search)),
+                              packageFile(besideProgram, search, QStringLiteral("en"))};
+    candidates.removeAll(QString());
+    candidates.removeDuplicates();
+    return candidates;
+}
+
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search) {
-    if (QString chosen = packageFile(besideProgram, search, chosenLanguage(besideProgram, search));
-        !chosen.isEmpty())
-        return chosen;
-    if (search.Exists(besideProgram)) return besideProgram;
-    if (QString own = ownLanguageFile(besideProgram, search); !own.isEmpty()) return own;
-    if (QString byLocale = packageFile(besideProgram, search, localeLanguage(search)); !byLocale.isEmpty())
-        return byLocale;
-    return packagePath(besideProgram, search, QStringLiteral("en"));
+    const QStringList candidates = languageFileCandidates(besideProgram, search);
+    return candidates.isEmpty() ? packagePath(besideProgram, search, QStringLiteral("en"))
+                                : candidates.first();
 }
 
 QString languageChoicePath(const QString& besideProgram, const LanguageFileSearch& search) {

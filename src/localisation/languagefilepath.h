@@ -30,6 +30,9 @@ struct LanguageFileSearch {
 //   gives "el");
 // otherwise the package's English file <DataFolder>/kyvelo/kyvelo_en.itl.
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search);
+// Every file of that order that exists, the package's English one last, each once; a file that
+// cannot be read is passed over for the next (languagefileread.h).
+QStringList languageFileCandidates(const QString& besideProgram, const LanguageFileSearch& search);
 
 // The file that holds the language chosen inside the program: <config>/kyvelo/language, its code
 // ("el") on one line. Empty when there is no configuration folder. A code of anything but letters,

@@ -1,5 +1,7 @@
 #include "localisation/textrules.h"
 
+#include <utility>
+
 namespace {
 
 char16_t lowerAscii(char16_t c) {
@@ -18,6 +20,21 @@ bool matchesAt(const QString& text, qsizetype at, const QString& pattern, bool i
     }
     return true;
 }
+
+bool isCombining(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing || QChar::combiningClass(c) != 0;
+}
+
+// The code point at i and how many UTF-16 units it takes.
+std::pair<char32_t, qsizetype> codePointAt(const QString& text, qsizetype i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return {QChar::surrogateToUcs4(c, text[i + 1]), 2};
+    return {c.unicode(), 1};
+}
+
 
 } // namespace
 
@@ -45,4 +62,22 @@ QString replaceAll(const QString& text, const QString& pattern, const QString& r
     if (copied == 0) return text;
     result += QStringView(text).mid(copied);
     return result;
+}
+
+qsizetype cutCombiningRuns(QString& text) {
+    QString kept;
+    qsizetype dropped = 0;
+    int run = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const auto [c, length] = codePointAt(text, i);
+        run = isCombining(c) ? run + 1 : 0;
+        if (run > kMaxCombiningRun) {
+            if (dropped++ == 0) kept = text.left(i); // copied only once something goes
+        } else if (dropped > 0) {
+            kept += QStringView(text).mid(i, length);
+        }
+        i += length;
+    }
+    if (dropped > 0) text = kept;
+    return dropped;
 }

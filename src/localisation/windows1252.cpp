@@ -15,10 +15,14 @@ char encodeChar(char16_t c) {
 
 } // namespace
 
+// Latin-1 decoding is right for every byte but 0x80 to 0x9F, which the code page gives signs of its
+// own; only those few are looked up.
 QString decodeWindows1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(windows1252CharOrControl(static_cast<unsigned char>(bytes[i])));
+    QString text = QString::fromLatin1(bytes);
+    char16_t* c = reinterpret_cast<char16_t*>(text.data());
+    for (const char16_t* end = c + text.size(); c != end; ++c)
+        if (static_cast<char16_t>(*c - 0x80) < 0x20)
+            *c = windows1252CharOrControl(static_cast<unsigned char>(*c));
     return text;
 }
 

@@ -37,6 +37,7 @@ expect 0 "kyvelo " -- --version /serverhandle=1
 offscreen=QT_QPA_PLATFORM=offscreen
 expect 0 "" "$offscreen" -- --screenshot=equals.png
 is_png equals.png
+[ -s "$out/stderr" ] && fail "a picture's run wrote to stderr: $(cat "$out/stderr")"
 expect 0 "" "$offscreen" -- --screenshot nosuffix /serverhandle=12
 is_png nosuffix
 expect 0 "" "$offscreen" -- --screenshot picture.bmp
@@ -105,6 +106,9 @@ expect 1 "QT_QPA_PLATFORM=\"bogus\")." QT_QPA_PLATFORM=bogus --
 grep -qF "Reinstalling" "$out/stderr" && fail "Qt's own advice is still shown"
 expect 1 "WAYLAND_DISPLAY=\"kyvelo-none\"" WAYLAND_DISPLAY=kyvelo-none --
 expect 1 "kyvelo: no display found." --
+# Qt's own options name a display too.
+expect 1 "kyvelo: cannot open a window" -- -display ":$n" --screenshot never.png
+expect 1 "kyvelo: cannot open a window" -- -platform "xcb:display=:$n" --screenshot never.png
 [ -e never.png ] && fail "never.png was written"
 
 [ "$failures" = 0 ] && echo "PASS: command line" && exit 0

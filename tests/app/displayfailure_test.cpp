@@ -32,3 +32,31 @@ TEST(DisplayFailure, WithoutReasonsTheMessageStillSaysWhatIsSet) {
                                        "set, QT_QPA_PLATFORM=\"bogus\").\nCheck that")));
     EXPECT_EQ(noDisplayMessage(), QStringLiteral("kyvelo: no display found.\n") + withoutDisplayAdvice());
 }
+
+TEST(DisplayFailure, ADisplayIsGivenByTheEnvironmentOrByQtsOptions) {
+    const struct {
+        QByteArray Variable;
+        QByteArrayList Arguments;
+        bool Given;
+    } cases[] = {
+        {"", {"kyvelo"}, false},
+        {"DISPLAY", {"kyvelo"}, true},
+        {"WAYLAND_DISPLAY", {"kyvelo"}, true},
+        {"QT_QPA_PLATFORM", {"kyvelo"}, true},
+        {"", {"kyvelo", "-display", ":3"}, true},
+        {"", {"kyvelo", "--display", ":3"}, true},
+        {"", {"kyvelo", "-platform", "xcb:display=:3"}, true},
+        {"", {"kyvelo", "--platform", "offscreen"}, true},
+        {"", {"kyvelo", "-display"}, false},
+        {"", {"kyvelo", "-display", ""}, false},
+        {"", {"-display", ":3"}, false}, // the program's own name
+        {"", {"kyvelo", "---display", ":3"}, false},
+        {"", {"kyvelo", "--points", "-display"}, false},
+    };
+    for (const auto& c : cases) {
+        const bool given = displayGiven(c.Arguments, [&](const char* name) {
+            return name == c.Variable ? QByteArray(":1") : QByteArray();
+        });
+        EXPECT_EQ(given, c.Given) << c.Variable.constData() << " " << c.Arguments.join(' ').constData();
+    }
+}

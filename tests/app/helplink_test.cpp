@@ -22,7 +22,13 @@ TEST(HelpLink, PageFromTheFirstFolderThatHasItOtherLinksUnchanged) {
         {"https://kyvelo.example/help:en", "https://kyvelo.example/help:en"},
         {"lesson.pdf", "lesson.pdf"},
         {"HomePageURL", "HomePageURL"},
-        {"", ""}};
+        {"", ""},
+        {"help:../../../../etc/passwd", ""},
+        {"help:en/../../help2/x.html", ""},
+        {"help:..", ""},
+        {"help:", ""},
+        {"help:en/../de/derivative.html", "file:///opt/k/help/de/derivative.html"},
+        {"help:/en/index.html", "file:///opt/k/help/en/index.html"}};
     for (const auto& [link, url] : cases)
         EXPECT_EQ(resolveHelpLink(QLatin1String(link), help).toStdString(), url) << link;
 }

@@ -1,5 +1,8 @@
 #include "app/windowplacement.h"
 
+#include <QApplication>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 TEST(WindowPlacement, OpensInsideTheFreeAreaOfTheScreen) {
@@ -26,4 +29,19 @@ TEST(WindowPlacement, OpensInsideTheFreeAreaOfTheScreen) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(fitIntoArea(c.window, c.area, minimum), c.placed) << c.what;
+}
+
+TEST(WindowPlacement, ASecondStartBringsAMinimisedWindowBackInFront) {
+    QWidget window;
+    QWidget other;
+    window.showMinimized();
+    other.show();
+    other.activateWindow();
+    QApplication::processEvents();
+    bringToFront(window);
+    QApplication::processEvents();
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.isActiveWindow());
+    EXPECT_FALSE(other.isActiveWindow());
 }

@@ -2,6 +2,7 @@
 #include "localisation/languagefile.h"
 #include "localisation/languagefileencoding.h"
 #include "localisation/rivazidad2000.h"
+#include "localisation/textrules.h"
 #include "localisation/windows1252.h"
 
 #include "localisationtestutil.h"
@@ -156,19 +157,62 @@ TEST(LanguageFileEncoding, TheByteOrderMarkAloneMakesAFileUtf8) {
     EXPECT_EQ(encodeLanguageFile(QStringLiteral(u"\u03a9"), Windows1252), QByteArray("?"));
 }
 
-TEST(LanguageFile, MalformedUtf8LosesNoEntryAndNoMarker) {
+TEST(LanguageFile, AMarkBeforeWhatIsNoUtf8IsDroppedAndTheRestReadAsWindows1252) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\xEF\xBB\xBF\xFC"
+         "ber",
+         QStringLiteral(u"\u00fcber")},
+        {"\xEF\xBB\xBF\x80 \xC3", QStringLiteral(u"\u20ac \u00c3")}, // a sequence cut at the end
+        {"\xEF\xBB\xBF\xC0\xAF", QStringLiteral(u"\u00c0\u00af")},   // overlong
+    };
+    for (const auto& [bytes, text] : cases) {
+        const DecodedLanguageFile decoded = decodeLanguageFile(bytes);
+        EXPECT_EQ(decoded.Encoding, LanguageFileEncoding::Windows1252) << bytes.toHex().constData();
+        EXPECT_EQ(decoded.Text, text) << bytes.toHex().constData();
+    }
+    // A whole file of such bytes loses no entry and no marker.
     TRivazidad2000 dictionary(QString{});
     loadFile(dictionary, "malformed_utf8.itl");
-    // Each byte outside a well-formed sequence becomes one U+FFFD.
     EXPECT_EQ(dictionary.Keys(),
-              (QStringList{QStringLiteral(u"lead\ufffd"), QStringLiteral("stray"), QStringLiteral("cut"),
+              (QStringList{QStringLiteral(u"lead\u00e2"), QStringLiteral("stray"), QStringLiteral("cut"),
                            QStringLiteral("overlong"), QStringLiteral("tail")}));
     EXPECT_EQ(
         dictionary.Values(),
         (QStringList{QStringLiteral("before a bracket"), QStringLiteral("lead byte before the bracket"),
-                     QStringLiteral(u"\ufffd\ufffd"), QStringLiteral(u"\ufffd\ufffd and \ufffd\ufffd\ufffd"),
-                     QStringLiteral(u"\U0001F600 \ufffd")}));
-    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Utf8);
+                     QStringLiteral(u"\u00e2\u201a"), QStringLiteral(u"\u00c0\u00af and \u00ed\u00a0\u20ac"),
+                     QStringLiteral(u"\u00f0\u0178\u02dc\u20ac \u00ff")}));
+    EXPECT_EQ(dictionary.Encoding(), LanguageFileEncoding::Windows1252);
+}
+
+TEST(TextRules, RunsOfCombiningMarksAreCutToThirty) {
+    const auto marks = [](const char16_t* mark, int count) {
+        return QString::fromUtf16(mark).repeated(count);
+    };
+    const QString acute = QStringLiteral(u"\u0301");
+    const QString musical = QStringLiteral(u"\U0001D167"); // a mark outside the first plane
+    const struct {
+        QString Text, Kept;
+        qsizetype Dropped;
+    } cases[] = {
+        {QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"), QStringLiteral(u"\u1f04\u03bb\u03bb\u03b7\u03bd"),
+         0},
+        {"a" + marks(u"\u0301", 30), "a" + marks(u"\u0301", 30), 0},
+        {"a" + marks(u"\u0301", 31) + "b", "a" + marks(u"\u0301", 30) + "b", 1},
+        {"a" + marks(u"\u0301", 50000) + "b" + marks(u"\ufe0f", 40),
+         "a" + marks(u"\u0301", 30) + "b" + marks(u"\ufe0f", 30), 49970 + 10},
+        {"x" + musical.repeated(32), "x" + musical.repeated(30), 2},
+        {acute.repeated(31), acute.repeated(30), 1},
+    };
+    for (const auto& c : cases) {
+        QString text = c.Text;
+        EXPECT_EQ(cutCombiningRuns(text), c.Dropped) << c.Text.size();
+        EXPECT_EQ(text, c.Kept) << c.Text.size();
+    }
+    // A language file's values are cut as they are read.
+    QByteArray file = "\xEF\xBB\xBF[Exit]=E" + QString(acute).repeated(50000).toUtf8() + "|$$";
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(readLanguageFile(buffer, QString()).Values, QStringList{"E" + acute.repeated(30)});
 }
 
 } // namespace

@@ -99,6 +99,24 @@ TEST(LanguageFilePath, ChoiceThenBesideProgramThenUserThenPackageByLocale) {
             << c.what;
 }
 
+TEST(LanguageFilePath, CandidatesAreEveryFileThatExistsInOrderEachOnce) {
+    const QMap<QByteArray, QByteArray> german = {{"HOME", "/home/t"}, {"LANG", "de_DE.UTF-8"}};
+    const struct {
+        QSet<QString> Files;
+        QByteArray Chosen;
+        QStringList Candidates;
+    } cases[] = {
+        {packageFiles() + QSet<QString>{kBeside, kOwn}, "el", {kGreek, kBeside, kOwn, kGerman, kEnglish}},
+        {packageFiles(), "de", {kGerman, kEnglish}},
+        {{kOwn}, "", {kOwn}},
+        {{}, "", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(languageFileCandidates(kBeside, searchIn(german, c.Files, {{kChoice, c.Chosen}})),
+                  c.Candidates)
+            << c.Candidates.join(' ').toStdString();
+}
+
 TEST(LanguageFilePath, FolderAndFileNamesFollowTheProgramsName) {
     const LanguageFileSearch search =
         searchIn({{"HOME", "/h"}, {"LANG", "de"}}, {QStringLiteral("/h/.config/demo/demo.itl"),

@@ -36,6 +36,16 @@ TEST(PosixShell, SchemesAreWebAddressesButDriveLettersAreNot) {
         EXPECT_FALSE(hasUrlScheme(QLatin1String(path))) << path;
 }
 
+TEST(PosixShell, OnlyWebMailAndFileAddressesReachTheDesktop) {
+    const std::pair<const char*, bool> cases[] = {
+        {"http", true},  {"HTTPS", true}, {"file", true}, {"mailto", true},   {"javascript", false},
+        {"data", false}, {"help", false}, {"", false},    {"vbscript", false}};
+    for (const auto& [scheme, openable] : cases)
+        EXPECT_EQ(openableScheme(QLatin1String(scheme)), openable) << scheme;
+    EXPECT_EQ(PosixShell().execute({QString(), QStringLiteral("javascript:alert(1)"), QString()}),
+              ShellResult::kAccessDenied);
+}
+
 TEST(PosixShell, ProgramsWithOrWithoutExe) {
     QTemporaryDir dir;
     const QString quiz = dir.filePath(QStringLiteral("quiz"));

@@ -51,20 +51,24 @@ TEST(RegularFile, OnlyARegularFileWithinTheSizeIsRead) {
         qint64 MaxSize;
         SymbolicLinks Links;
         std::optional<QByteArray> Expected;
+        const char* Failure;
     } cases[] = {
         // clang-format off
-        {"file", 5, SymbolicLinks::Refuse, "12345"},
-        {"file", 4, SymbolicLinks::Refuse, std::nullopt},
-        {"link", 5, SymbolicLinks::Refuse, std::nullopt},
-        {"link", 5, SymbolicLinks::Follow, "12345"},
-        {"zero", 5, SymbolicLinks::Follow, std::nullopt}, // a device never ends
-        {"fifo", 5, SymbolicLinks::Follow, std::nullopt}, // nobody writes: must not wait
-        {".", 5, SymbolicLinks::Follow, std::nullopt},
-        {"missing", 5, SymbolicLinks::Follow, std::nullopt},
+        {"file", 5, SymbolicLinks::Refuse, "12345", ""},
+        {"file", 4, SymbolicLinks::Refuse, std::nullopt, "larger than 4 bytes"},
+        {"link", 5, SymbolicLinks::Refuse, std::nullopt, "Too many levels of symbolic links"},
+        {"link", 5, SymbolicLinks::Follow, "12345", ""},
+        {"zero", 5, SymbolicLinks::Follow, std::nullopt, "not a regular file"}, // a device never ends
+        {"fifo", 5, SymbolicLinks::Follow, std::nullopt, "not a regular file"}, // nobody writes: must not wait
+        {".", 5, SymbolicLinks::Follow, std::nullopt, "not a regular file"},
+        {"missing", 5, SymbolicLinks::Follow, std::nullopt, "No such file or directory"},
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(readRegularFile(native(dir, c.Name), c.MaxSize, c.Links), c.Expected) << c.Name;
+    for (const auto& c : cases) {
+        QString failure = QStringLiteral("unset");
+        EXPECT_EQ(readRegularFile(native(dir, c.Name), c.MaxSize, c.Links, &failure), c.Expected) << c.Name;
+        EXPECT_EQ(failure.toStdString(), c.Failure) << c.Name;
+    }
 }
 
 TEST(RegularFile, AWriteReplacesTheWholeFileOrNothing) {
@@ -118,4 +122,36 @@ TEST(RegularFile, NothingButARegularFileIsReplaced) {
     QStringList all = names << "target";
     all.sort();
     EXPECT_EQ(entries(dir), all);
+}
+
+TEST(RegularFile, OnlyWhatTheUserMayWriteInPlaceIsReplacedAndKeepsItsOwner) {
+    QTemporaryDir dir;
+    putFile(native(dir, "linked"), "old");
+    ASSERT_EQ(link(native(dir, "linked").constData(), native(dir, "other name").constData()), 0);
+    putFile(native(dir, "protected"), "old", 0444);
+    putFile(native(dir, "theirs"), "old", 0640);
+    // As root, the user's file stays the user's; otherwise a file of one's own keeps its group.
+    const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
+    const gid_t group = geteuid() == 0 ? 4321 : getegid();
+    ASSERT_EQ(chown(native(dir, "theirs").constData(), owner, group), 0);
+    const struct {
+        const char* Name;
+        QString Failure;
+    } cases[] = {
+        {"linked",
+         QStringLiteral("it has 2 hard links, which would keep the old content; remove the others first")},
+        // Root may write any file in place, and so may replace it.
+        {"protected", geteuid() == 0 ? QString() : QStringLiteral("Permission denied")},
+        {"theirs", QString()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(writeFileAtomically(native(dir, c.Name), "new"), c.Failure) << c.Name;
+        EXPECT_EQ(content(native(dir, c.Name)), c.Failure.isEmpty() ? "new" : "old") << c.Name;
+    }
+    EXPECT_EQ(content(native(dir, "other name")), "old");
+    struct stat info {};
+    ASSERT_EQ(stat(native(dir, "theirs").constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(info.st_gid, group);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }

@@ -3,9 +3,11 @@
 #include "platform/system/namedmutex.h"
 #include "platform/system/processwait.h"
 #include "platform/system/settingsvalue.h"
+#include "platform/system/terminationsignals.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -124,6 +126,37 @@ TEST(SettingsValue, ReadsOneValueAndEverythingMissingReadsEmpty) {
     EXPECT_EQ(readSettingsValue(path, QStringLiteral("none"), QStringLiteral("ViewerHandle")), QString());
 }
 
+TEST(SettingsValue, ALinkedFileIsReadAndARefusedOneSaysWhy) {
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    QFile file(path("shared.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[demon]\nViewerHandle=1a2b\n");
+    file.close();
+    ASSERT_EQ(symlink(QFile::encodeName(path("shared.ini")).constData(),
+                      QFile::encodeName(path("link.ini")).constData()),
+              0);
+    ASSERT_EQ(symlink("/dev/zero", QFile::encodeName(path("zero.ini")).constData()), 0);
+    const struct {
+        const char* Name;
+        const char* Value;
+        const char* Refusal;
+    } cases[] = {
+        {"link.ini", "1a2b", ""},
+        {"zero.ini", "", "not a regular file"},
+        {"missing.ini", "", ""},
+    };
+    for (const auto& c : cases) {
+        QString refusal;
+        EXPECT_EQ(
+            readSettingsValue(path(c.Name), QStringLiteral("demon"), QStringLiteral("ViewerHandle"), &refusal)
+                .toStdString(),
+            c.Value)
+            << c.Name;
+        EXPECT_EQ(refusal.toStdString(), c.Refusal) << c.Name;
+    }
+}
+
 TEST(ProcessHandle, WaitsForTheEndAndGivesAChildsExitCode) {
     const pid_t child = fork();
     if (child == 0) {
@@ -143,4 +176,21 @@ TEST(LastError, SystemTextOrEmpty) {
     EXPECT_EQ(systemErrorText(0), QString());
     EXPECT_EQ(systemErrorText(99999), QString());
     EXPECT_EQ(systemErrorText(EACCES), QStringLiteral("Permission denied"));
+}
+
+TEST(TerminationSignals, TheFirstIsDeliveredABurstAbsorbedALaterOneEndsAtOnce) {
+    using V = TerminationSignals::Verdict;
+    constexpr std::int64_t grace = TerminationSignals::kGraceNs;
+    const struct {
+        std::int64_t First, Now;
+        V Verdict;
+    } cases[] = {
+        {0, 5, V::Deliver},
+        {5, 5, V::Absorb},
+        {5, 5 + grace - 1, V::Absorb},
+        {5, 5 + grace, V::EndNow},
+        {5, 5 + 10 * grace, V::EndNow},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TerminationSignals::judge(c.First, c.Now), c.Verdict) << c.First << " " << c.Now;
 }

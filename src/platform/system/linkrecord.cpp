@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <functional>
 #include <signal.h>
 
 namespace {
@@ -54,7 +55,10 @@ QString linkSocketPath(const QString& directory, LinkHandle handle) {
     return directory + QStringLiteral("/%1.sock").arg(handle, 8, 16, QLatin1Char('0'));
 }
 
-LinkHandle findLinkWindow(const QString& className, const QString& title) {
+namespace {
+
+// The handle of the first live link window whose record fits, or 0.
+LinkHandle findLinkWindowWhere(const std::function<bool(const LinkRecord&)>& fits) {
     const QString directory = linkDirectory();
     if (directory.isEmpty()) return 0;
     // Filtered by hand: a name pattern would compile a regular expression at every start.
@@ -63,11 +67,22 @@ LinkHandle findLinkWindow(const QString& className, const QString& title) {
         if (!name.endsWith(QLatin1String(".link"))) continue;
         const std::optional<LinkHandle> handle = handleOfRecordName(name);
         const std::optional<LinkRecord> record = readRecord(directory + QLatin1Char('/') + name);
-        if (handle && record && record->ClassName == className && record->Title == title &&
-            processAlive(record->Pid))
-            return *handle;
+        if (handle && record && fits(*record) && processAlive(record->Pid)) return *handle;
     }
     return 0;
+}
+
+} // namespace
+
+LinkHandle findLinkWindow(const QString& className, const QString& title) {
+    return findLinkWindowWhere(
+        [&](const LinkRecord& record) { return record.ClassName == className && record.Title == title; });
+}
+
+LinkHandle findLinkWindowOfProcess(const QString& className, qint64 pid) {
+    if (pid <= 0) return 0;
+    return findLinkWindowWhere(
+        [&](const LinkRecord& record) { return record.ClassName == className && record.Pid == pid; });
 }
 
 bool isLinkWindow(LinkHandle handle) {

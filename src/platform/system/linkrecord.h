@@ -24,5 +24,7 @@ QString linkSocketPath(const QString& directory, LinkHandle handle);
 
 // The handle of a live link window with exactly this class name and title, or 0.
 LinkHandle findLinkWindow(const QString& className, const QString& title);
+// The handle of a live link window of this class that process pid owns, or 0.
+LinkHandle findLinkWindowOfProcess(const QString& className, qint64 pid);
 // True when handle names a link window whose process is alive.
 bool isLinkWindow(LinkHandle handle);

@@ -1,6 +1,7 @@
 #include "platform/system/namedmutex.h"
 
 #include "platform/system/linkdirectory.h"
+#include "platform/system/regularfile.h"
 
 #include <QFile>
 
@@ -25,20 +26,38 @@ int openLockFile(const QByteArray& path) {
     return -1;
 }
 
+bool plainName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && name != QLatin1String("..") &&
+           name != QLatin1String(".");
+}
+
+// The lock file's path; empty with errno set when there is no link directory.
+QByteArray lockPath(const QString& name) {
+    const QString directory = linkDirectory();
+    return directory.isEmpty()
+               ? QByteArray()
+               : QFile::encodeName(directory + QLatin1Char('/') + name + QStringLiteral(".lock"));
+}
+
+// The holder writes its process id into the file, for another process to find it by.
+void recordHolder(int fd) {
+    const QByteArray pid = QByteArray::number(static_cast<qint64>(getpid())) + '\n';
+    if (ftruncate(fd, 0) == 0) (void)!pwrite(fd, pid.constData(), static_cast<size_t>(pid.size()), 0);
+}
+
 } // namespace
 
 NamedMutex::Attempt NamedMutex::tryAcquire(const QString& name) {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String("..") ||
-        name == QLatin1String("."))
-        return {nullptr, State::Failed, EINVAL};
-    const QString directory = linkDirectory();
-    if (directory.isEmpty()) return {nullptr, State::Failed, errno};
+    if (!plainName(name)) return {nullptr, State::Failed, EINVAL};
     // The lock file stays: removing it would let two processes lock two different files.
-    const QByteArray path = QFile::encodeName(directory + QLatin1Char('/') + name + QStringLiteral(".lock"));
+    const QByteArray path = lockPath(name);
+    if (path.isEmpty()) return {nullptr, State::Failed, errno};
     const int fd = openLockFile(path);
     if (fd < 0) return {nullptr, State::Failed, errno};
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        recordHolder(fd);
         return {std::unique_ptr<NamedMutex>(new NamedMutex(fd)), State::Acquired, 0};
+    }
     const int error = errno;
     close(fd);
     return {nullptr, error == EWOULDBLOCK ? State::HeldElsewhere : State::Failed, error};
@@ -46,4 +65,12 @@ NamedMutex::Attempt NamedMutex::tryAcquire(const QString& name) {
 
 NamedMutex::~NamedMutex() {
     close(FFd);
+}
+
+qint64 NamedMutex::holder(const QString& name) {
+    const QByteArray path = plainName(name) ? lockPath(name) : QByteArray();
+    const std::optional<QByteArray> bytes = path.isEmpty() ? std::nullopt : readRegularFile(path, 32);
+    bool ok = false;
+    const qint64 pid = bytes ? bytes->trimmed().toLongLong(&ok) : 0;
+    return ok && pid > 0 ? pid : 0;
 }

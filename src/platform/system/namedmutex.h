@@ -17,6 +17,9 @@ public:
     };
     // Takes the mutex without waiting. A name must be a plain file name (no '/').
     static Attempt tryAcquire(const QString& name);
+    // The process id the holder of the named mutex wrote when it took it, or 0. It may be a process
+    // that has since ended, which a new holder has not yet overwritten.
+    static qint64 holder(const QString& name);
 
     ~NamedMutex();
     NamedMutex(const NamedMutex&) = delete;

@@ -3,6 +3,7 @@
 #include "platform/system/regularfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -13,9 +14,14 @@ constexpr qint64 kMaxSettingsSize = 1 << 20;
 } // namespace
 
 // Read by hand rather than through QSettings, which would turn "a, b" into a list and unquote values.
-QString readSettingsValue(const QString& file, const QString& section, const QString& key) {
-    const std::optional<QByteArray> bytes = readRegularFile(QFile::encodeName(file), kMaxSettingsSize);
-    if (!bytes) return {};
+QString readSettingsValue(const QString& file, const QString& section, const QString& key, QString* refusal) {
+    QString why;
+    const std::optional<QByteArray> bytes =
+        readRegularFile(QFile::encodeName(file), kMaxSettingsSize, SymbolicLinks::Follow, &why);
+    if (!bytes) {
+        if (refusal && QFileInfo::exists(file)) *refusal = why;
+        return {};
+    }
     QTextStream in(*bytes);
     bool inSection = false;
     QString line;

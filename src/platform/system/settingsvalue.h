@@ -4,4 +4,7 @@
 #include <QString>
 
 // The value of key in [section] of file; empty when the file, the section or the key is missing.
-QString readSettingsValue(const QString& file, const QString& section, const QString& key);
+// The file may be a symbolic link (an administrator's shared settings); what it leads to must be a
+// regular file within a size cap. When something is there but refused, refusal (if given) says why.
+QString readSettingsValue(const QString& file, const QString& section, const QString& key,
+                          QString* refusal = nullptr);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <csignal>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -14,9 +15,17 @@ class TerminationSignals {
 public:
     using Handler = std::function<void(int signalNumber)>;
 
+    static constexpr std::int64_t kGraceNs = 1'000'000'000;
+    enum class Verdict { Deliver, Absorb, EndNow };
+    // What becomes of a signal that arrives at nowNs (a monotonic clock), the first one having
+    // arrived at firstNs (none before: 0).
+    static Verdict judge(std::int64_t firstNs, std::int64_t nowNs);
+
     // Catches the three signals until destroyed, except one that is ignored (as nohup does with
-    // SIGHUP); one watcher per process at a time. A second signal of the same kind is not caught
-    // again: it ends the process at once, so a program whose tidying up hangs can still be stopped.
+    // SIGHUP); one watcher per process at a time. Only the first signal is delivered; those that
+    // follow within kGraceNs of it are absorbed (a terminal's or a session's burst of several), and
+    // one after that ends the process at once, so a program whose tidying up hangs can still be
+    // stopped.
     explicit TerminationSignals(Handler handler);
     ~TerminationSignals();
     TerminationSignals(const TerminationSignals&) = delete;
