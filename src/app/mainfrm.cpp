@@ -9,6 +9,7 @@
 #include "app/languagemenu.h"
 #include "app/layoutresources.h"
 #include "app/measuringpoints.h"
+#include "app/presentationmode.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/studytexts.h"
@@ -88,6 +89,11 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
     FAccess->setMoreKeys([this](int key, TShiftState shift) { return FStudy->keyDown(key, shift); });
     FLanguages = std::make_unique<LanguageMenu>(*this, *FAccessTexts); // the context menu's last entry
+    FPresentation = new PresentationMode(*this);
+}
+
+void TForm1::togglePresentation() {
+    FPresentation->toggle();
 }
 
 TForm1::~TForm1() {

@@ -17,6 +17,7 @@ class MeasuringPoints;
 class ReadoutTexts;
 class StudyTexts;
 class LanguageMenu;
+class PresentationMode;
 class StudyTools;
 class TCheckBox;
 class TComboBox;
@@ -71,6 +72,10 @@ public:
     StudyTools* Study() const { return FStudy.get(); }
     // The context menu's Language submenu.
     LanguageMenu* Languages() const { return FLanguages.get(); }
+    // Full screen with the chart, the read-outs and the text enlarged for a class (F5), and back
+    // (F5 or Escape).
+    void togglePresentation();
+    PresentationMode* Presentation() const { return FPresentation; }
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -125,6 +130,7 @@ private:
     StudyTexts* FStudyTexts;
     std::unique_ptr<StudyTools> FStudy;
     std::unique_ptr<LanguageMenu> FLanguages;
+    PresentationMode* FPresentation;
     bool FStarted = false; // the start-up runs at the first show only
 };
 

@@ -48,6 +48,7 @@ void VelocityGraph::createChart() {
     FChart->setFocusPolicy(Qt::NoFocus);
     FChart->SetVisible(false);
     FChart->SetAlign(TAlign::alBottom);
+    FChart->SetZoom(FForm.RC1->Zoom());
     takeLookOfDistanceChart();
     setAccessibleFace(
         FChart,
