@@ -127,6 +127,7 @@ private:
     // The same calls at a drawing scale other than 1 (canvas_scaled.cpp).
     void scaledLine(QPoint from, QPoint to);
     void scaledPolyline(const QPolygon& points);
+    void scaledBand(QPoint from, QPoint to);
     void scaledPolygon(const QPolygon& points);
     void scaledRectangle(const TRect& box);
     void scaledEllipse(const TRect& box);

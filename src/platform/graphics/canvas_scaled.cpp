@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 using enum Graphics::TPenStyle;
 
 namespace {
@@ -53,32 +55,34 @@ qreal TCanvas::scaledPenOffset() const {
 }
 
 void TCanvas::scaledLine(QPoint from, QPoint to) {
-    if (from == to) return;
-    if (straight(from, to) && FPen.Width <= 1 && FPen.Style == psSolid) {
-        // The band of layout pixels from `from` up to `to`, without `to`.
-        const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
-                          (to.y() > from.y()) - (to.y() < from.y()));
-        const QPoint last = to - step;
-        const TRect band = Rect(std::min(from.x(), last.x()), std::min(from.y(), last.y()),
-                                std::max(from.x(), last.x()) + 1, std::max(from.y(), last.y()) + 1);
-        QPainter& p = painter();
-        applyMode(p);
-        const QRect d = FScale.rect(band);
-        // Mapped corners, so that joined bands of one line leave no gap.
-        const QPoint end = FScale.point(QPoint(band.Right, band.Bottom));
-        const int thick = FScale.length(1);
-        p.fillRect(QRect(d.topLeft(),
-                         QSize(step.x() ? end.x() - d.left() : thick, step.y() ? end.y() - d.top() : thick)),
-                   toQColor(FPen.Color));
-        return;
-    }
     scaledPolyline(QPolygon{from, to});
 }
 
+// The layout pixels from `from` up to `to`, without `to`, of a one-pixel solid pen on a straight line.
+void TCanvas::scaledBand(QPoint from, QPoint to) {
+    if (from == to) return;
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    const QPoint last = to - step;
+    const QPoint first(std::min(from.x(), last.x()), std::min(from.y(), last.y()));
+    // Mapped corners, so that joined bands of one line leave no gap.
+    const QPoint start = FScale.point(first);
+    const QPoint end =
+        FScale.point(QPoint(std::max(from.x(), last.x()) + 1, std::max(from.y(), last.y()) + 1));
+    const int thick = FScale.length(1);
+    QPainter& p = painter();
+    applyMode(p);
+    p.fillRect(
+        QRect(start, QSize(step.x() ? end.x() - start.x() : thick, step.y() ? end.y() - start.y() : thick)),
+        toQColor(FPen.Color));
+}
+
 void TCanvas::scaledPolyline(const QPolygon& points) {
-    if (points.size() == 2 && straight(points[0], points[1]) && FPen.Width <= 1 && FPen.Style == psSolid &&
-        points[0] != points[1]) {
-        scaledLine(points[0], points[1]);
+    // Frames and ticks: a band per segment, each without its end, as at scale 1.
+    if (FPen.Width <= 1 && FPen.Style == psSolid &&
+        std::adjacent_find(points.begin(), points.end(),
+                           [](QPoint a, QPoint b) { return !straight(a, b); }) == points.end()) {
+        for (qsizetype i = 1; i < points.size(); ++i)
+            scaledBand(points[i - 1], points[i]);
         return;
     }
     QPainter& p = painter();
