@@ -12,6 +12,7 @@
 #include "app/measuringpoints.h"
 #include "app/menutexts.h"
 #include "app/programlanguage.h"
+#include "app/presentationmode.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/studytexts.h"
@@ -102,6 +103,11 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FLanguages =
         std::make_unique<LanguageMenu>(*this, *FAccessTexts, *FMenuTexts); // the context menu's last entry
     FMenu = new MainMenu(*this, *FMenuTexts, *FLanguages);
+    FPresentation = new PresentationMode(*this);
+}
+
+void TForm1::togglePresentation() {
+    FPresentation->toggle();
 }
 
 TForm1::~TForm1() {

@@ -19,6 +19,7 @@ class StudyTexts;
 class LanguageMenu;
 class MainMenu;
 class MenuTexts;
+class PresentationMode;
 class StudyTools;
 class TCheckBox;
 class TComboBox;
@@ -80,6 +81,10 @@ public:
     void Retranslate();
     // Qt's own texts (dialogs, menus, buttons) in the language the language file names.
     void UseQtTranslations();
+    // Full screen with the chart, the read-outs and the text enlarged for a class (F5), and back
+    // (F5 or Escape).
+    void togglePresentation();
+    PresentationMode* Presentation() const { return FPresentation; }
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -136,6 +141,7 @@ private:
     std::unique_ptr<LanguageMenu> FLanguages;
     MenuTexts* FMenuTexts;
     MainMenu* FMenu;
+    PresentationMode* FPresentation;
     bool FStarted = false; // the start-up runs at the first show only
 };
 

@@ -35,7 +35,7 @@ MainMenu::MainMenu(TForm1& form, const MenuTexts& texts, LanguageMenu& languages
     FPointLabels->setEnabled(false);
     FView->addSeparator();
     FPresentation = addEntry(FView, Qt::Key_F5);
-    FPresentation->setEnabled(false);
+    connect(FPresentation, &QAction::triggered, &FForm, [this] { FForm.togglePresentation(); });
     connect(FView, &QMenu::aboutToShow, FForm.Study(), &StudyTools::updateChecks);
 
     FTools = FBar->addMenu(QString());

@@ -43,6 +43,7 @@ void VelocityGraph::createChart() {
     FChart->SetName(QStringLiteral("RCVelocity"));
     FChart->setFocusPolicy(Qt::NoFocus);
     FChart->SetVisible(false);
+    FChart->SetZoom(FForm.RC1->Zoom());
     takeLookOfDistanceChart();
     setAccessibleFace(
         FChart,

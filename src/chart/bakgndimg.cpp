@@ -125,7 +125,7 @@ QString stripDirectory(const QString& path) {
 
 void drawBackground(TBakGndImg& background, TCanvas& canvas, TColor chartColor, TColor frameColor,
                     const Layer1ToPixel& toPixel) {
-    const QSize area = canvas.Image().size();
+    const QSize area = canvas.Size();
     canvas.Pen() = TPen{frameColor, 1, psSolid, pmCopy};
     canvas.Brush() = TBrush{chartColor, bsSolid};
     if (background.Name().isEmpty()) {

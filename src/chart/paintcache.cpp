@@ -18,11 +18,12 @@ void ChartPaintCache::frameDrawn(long long scaleChanges) {
 std::optional<QImage> ChartPaintCache::dataAreaView(QRect place) {
     FDataAreaPlace = place;
     QImage area = FFrame.View(place);
-    if (area.size() != place.size()) return std::nullopt;
+    if (area.size() != FFrame.Scale().rect(toTRect(place)).size()) return std::nullopt;
     return area;
 }
 
 TCanvas& ChartPaintCache::sizedDataArea(QSize size) {
+    FDataArea.SetScale(FFrame.Scale());
     FDataArea.SetSize(std::max(size.width(), 0), std::max(size.height(), 0));
     return FDataArea.Canvas();
 }
@@ -30,9 +31,10 @@ TCanvas& ChartPaintCache::sizedDataArea(QSize size) {
 void ChartPaintCache::keepUnderCrossHairs(const std::vector<QRect>& strips) {
     FUnderCrossHairs.clear();
     if (!FDataAreaInFrame) return;
-    const QRect area = FDataAreaPlace;
+    const DrawingScale& scale = FFrame.Scale();
+    const QRect area = scale.rect(toTRect(FDataAreaPlace));
     for (const QRect& strip : strips) {
-        const QRect part = strip & area;
+        const QRect part = scale.rect(toTRect(strip)) & area;
         if (!part.isEmpty())
             FUnderCrossHairs.push_back({part.topLeft() - area.topLeft(), FFrame.Image().copy(part)});
     }
@@ -40,12 +42,13 @@ void ChartPaintCache::keepUnderCrossHairs(const std::vector<QRect>& strips) {
 
 const QImage& ChartPaintCache::dataAreaImage() const {
     if (FDataAreaInFrame) {
-        QImage area = FFrame.Image().copy(FDataAreaPlace);
+        QImage area = FFrame.Image().copy(FFrame.Scale().rect(toTRect(FDataAreaPlace)));
         QPainter painter(&area);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         for (const auto& [at, pixels] : FUnderCrossHairs)
             painter.drawImage(at, pixels);
         painter.end();
+        FDataArea.SetScale(FFrame.Scale());
         FDataArea.SetImage(area);
         FDataAreaInFrame = false;
     }

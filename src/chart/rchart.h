@@ -238,6 +238,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void ZoomChanged() override;
     // System colours are looked up when drawing: a new palette makes the next paint draw anew.
     void changeEvent(QEvent* event) override;
     void FontChanged() override;

@@ -65,7 +65,7 @@ void TCustomRChart::Private::drawFocusCues(TCanvas& canvas) const {
     canvas.Brush().Style = bsClear;
     if (FKeyboardFocus) {
         canvas.Pen() = TPen{clBlack, 1, psDot, pmCopy};
-        canvas.Rectangle(1, 1, q.Width() - 1, q.Height() - 1);
+        canvas.Rectangle(1, 1, FGeometry.Width - 1, FGeometry.Height - 1);
     }
     if (!FHasFocusPoint) return;
     const QPoint p = q.DataToPixel(q.CurrentLayer(), FFocusPointX, FFocusPointY);

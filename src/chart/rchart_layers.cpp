@@ -176,11 +176,23 @@ void TCustomRChart::SetBounds(int left, int top, int width, int height) {
     Private::PaintSuppression suppression(*this);
     TMouseControl::SetBounds(left, top, std::max(width, d->FGeometry.minimumWidth()),
                              std::max(height, d->FGeometry.minimumHeight()));
-    d->FGeometry.Width = Width();
-    d->FGeometry.Height = Height();
-    if (d->FIsometric) d->applyIsometric();
-    d->syncScaleControls();
-    d->recomputeTransform();
+    d->pictureResized();
+}
+
+// The chart lays out its picture at the control's size over its zoom.
+void TCustomRChart::Private::pictureResized() {
+    const QSize size = q.PictureSize();
+    FGeometry.Width = size.width();
+    FGeometry.Height = size.height();
+    if (FIsometric) applyIsometric();
+    syncScaleControls();
+    recomputeTransform();
+}
+
+void TCustomRChart::ZoomChanged() {
+    Private::PaintSuppression suppression(*this);
+    d->pictureResized();
+    d->FCache.lookChanged();
 }
 
 // ---- Scale controls

@@ -38,10 +38,6 @@ bool isNavigationKey(int key) {
     }
 }
 
-QPoint pointerOf(const QMouseEvent* event) {
-    return event->position().toPoint();
-}
-
 TShiftState shiftOf(const QInputEvent* event, Qt::MouseButtons buttons) {
     return shiftStateOf(event->modifiers(), buttons);
 }
@@ -99,6 +95,7 @@ QImage TCustomRChart::ScreenImage() const {
     if (!d->FDrag.OutlineShown && !hasFocus()) return d->FCache.frame().Image();
     QImage screen = d->FCache.frame().Image().copy();
     TCanvas canvas(&screen);
+    canvas.SetScale(d->FCache.frame().Scale());
     if (d->FDrag.OutlineShown) {
         canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
         canvas.Brush().Style = bsClear;
@@ -139,7 +136,7 @@ void TCustomRChart::SetOnKeyDown(TKeyEvent handler) {
 // ---- Platform events
 
 void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint pointer = pointerOf(event);
+    const QPoint pointer = PicturePoint(event->position());
     const TShiftState shift = shiftOf(event, event->buttons());
     FireMouseMove(*event);
     d->runDragAction(pointer, shift);
@@ -150,7 +147,7 @@ void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
 // The platform has given the chart the focus before the press arrives, where its focus policy
 // lets a click take it.
 void TCustomRChart::mousePressEvent(QMouseEvent* event) {
-    const QPoint pointer = pointerOf(event);
+    const QPoint pointer = PicturePoint(event->position());
     if (hasFocus()) d->pressedWithFocus();
     FireMouseDown(*event);
     if (event->button() == Qt::LeftButton && d->isRectangleMode() && d->mouseArea().contains(pointer))
@@ -158,7 +155,7 @@ void TCustomRChart::mousePressEvent(QMouseEvent* event) {
 }
 
 void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint pointer = pointerOf(event);
+    const QPoint pointer = PicturePoint(event->position());
     FireMouseUp(*event);
     if (d->isRectangleMode() && d->FDrag.Active)
         d->releaseRectangle(pointer, event->button());
@@ -304,8 +301,8 @@ void TCustomRChart::Private::panTo(QPoint pointer) {
 }
 
 void TCustomRChart::Private::zoomDragTo(QPoint pointer) {
-    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), q.Width());
-    const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), q.Height());
+    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), FGeometry.Width);
+    const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), FGeometry.Height);
     changeStartRanges(scaledAboutCentre, fx, fy);
 }
 

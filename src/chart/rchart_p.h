@@ -44,6 +44,9 @@ struct TCustomRChart::Private {
     void syncScaleControls();
     void syncScaleControl(int layer);
     void recomputeTransform();
+    // The picture has a new size (the control was resized or zoomed).
+    void pictureResized();
+    QRect controlRect(const QRect& picture) const;
     static AxisRange rangeOf(const TScaleProps& props);
     void setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
     static void setAxisRange(TScaleProps& props, double low, double high);

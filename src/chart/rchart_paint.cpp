@@ -8,6 +8,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 using enum Graphics::TAlignment;
@@ -67,7 +68,7 @@ void TCustomRChart::Paint() {
     d->drawCrossHairs();
     d->coverControl();
     if (frameKept)
-        update(d->dataAreaInFrame());
+        update(d->controlRect(d->dataAreaInFrame()));
     else
         update();
 }
@@ -75,7 +76,7 @@ void TCustomRChart::Paint() {
 // Once the picture has the control's size, nothing behind the control needs drawing first.
 void TCustomRChart::Private::coverControl() {
     const TBitmap& frame = FCache.frame();
-    q.setAttribute(Qt::WA_OpaquePaintEvent, frame.Width() == q.Width() && frame.Height() == q.Height());
+    q.setAttribute(Qt::WA_OpaquePaintEvent, QSize(frame.Width(), frame.Height()) == q.PictureSize());
 }
 
 void TCustomRChart::resizeEvent(QResizeEvent* event) {
@@ -86,14 +87,15 @@ void TCustomRChart::resizeEvent(QResizeEvent* event) {
 void TCustomRChart::paintEvent(QPaintEvent*) {
     if (d->FCache.frame().Empty()) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, ScreenImage());
+    DrawPicture(painter, ScreenImage());
 }
 
 // ---- Frame bitmap
 
 void TCustomRChart::Private::drawFrame() {
     TBitmap& frame = FCache.frame();
-    frame.SetSize(q.Width(), q.Height());
+    frame.SetScale(q.PictureScale());
+    frame.SetSize(FGeometry.Width, FGeometry.Height);
     TCanvas& canvas = frame.Canvas();
     canvas.Pen() = TPen{FWindColor, 1, psSolid, pmCopy};
     canvas.Brush() = TBrush{FWindColor, bsSolid};
@@ -109,7 +111,8 @@ void TCustomRChart::Private::drawFrame() {
 // Handlers may draw something else on every paint, so with one set the frame is always drawn. The
 // scale controls can be changed directly, without the chart's notice.
 bool TCustomRChart::Private::frameCurrent() const {
-    return !FOnScalesRendered && !FOnScaleTickDrawn && FCache.frameCurrent(q.size(), scaleChanges());
+    return !FOnScalesRendered && !FOnScaleTickDrawn && FCache.frameCurrent(q.PictureSize(), scaleChanges()) &&
+           FCache.frame().Scale() == q.PictureScale();
 }
 
 long long TCustomRChart::Private::scaleChanges() const {
@@ -273,6 +276,7 @@ bool TCustomRChart::Private::paintDataAreaInFrame() {
     std::optional<QImage> area = FCache.dataAreaView(dataAreaInFrame());
     if (!area) return false;
     TCanvas canvas(&*area);
+    canvas.SetScale(FCache.frame().Scale());
     return paintDataArea(canvas, false);
 }
 
@@ -290,6 +294,16 @@ void TCustomRChart::Private::keepUnderCrossHairs() {
         strips.push_back(QRect(p.x() - w, area.top(), 2 * w + 1, area.height()));
     }
     FCache.keepUnderCrossHairs(strips);
+}
+
+// The control's pixels that show a part of the picture.
+QRect TCustomRChart::Private::controlRect(const QRect& picture) const {
+    const double zoom = q.Zoom();
+    if (zoom == 1) return picture;
+    const int left = static_cast<int>(std::floor(picture.left() * zoom));
+    const int top = static_cast<int>(std::floor(picture.top() * zoom));
+    return QRect(left, top, static_cast<int>(std::ceil((picture.left() + picture.width()) * zoom)) - left,
+                 static_cast<int>(std::ceil((picture.top() + picture.height()) * zoom)) - top);
 }
 
 const QImage& TCustomRChart::FrameImage() const {

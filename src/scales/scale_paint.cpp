@@ -98,7 +98,7 @@ void TScale::drawTransparent(TCanvas& canvas, int dx, int dy) {
 }
 
 void TScale::drawOpaque(TCanvas& target, int dx, int dy) {
-    TBitmap bitmap(Width(), Height());
+    TBitmap bitmap(Width(), Height(), target.Scale());
     TCanvas& canvas = bitmap.Canvas();
     canvas.Font().Assign(*FFont);
     prepareLinePen(canvas, FColorBackGnd);

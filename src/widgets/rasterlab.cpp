@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 TRasterLab::TRasterLab(TComponentBase* owner, QWidget* parent)
     : TMouseControl(owner, parent), FGlyphs(sharedBuiltinGlyphTable()),
@@ -96,6 +97,10 @@ void TRasterLab::dotMetricsChanged() {
     Paint();
 }
 
+void TRasterLab::ZoomChanged() {
+    dotMetricsChanged();
+}
+
 void TRasterLab::FontChanged() {
     TMouseControl::FontChanged();
     if (!FConstructed) return;
@@ -108,7 +113,7 @@ void TRasterLab::BuildGlyphTable() {
 }
 
 void TRasterLab::AdjustHeight() {
-    SetHeight(fittedHeight(FFrameStyle, dotPitch(), FGlyphs->CharHeight));
+    SetHeight(static_cast<int>(std::lround(fittedHeight(FFrameStyle, dotPitch(), FGlyphs->CharHeight) * Zoom())));
 }
 
 int TRasterLab::TextWidthPixels() const {
@@ -117,7 +122,7 @@ int TRasterLab::TextWidthPixels() const {
 }
 
 void TRasterLab::CenterText() {
-    FPosX = centredPosX(Width(), dotTextWidth(*FGlyphs, codes(), dotPitch(), FProportional), FFrameStyle);
+    FPosX = centredPosX(PictureSize().width(), dotTextWidth(*FGlyphs, codes(), dotPitch(), FProportional), FFrameStyle);
 }
 
 bool TRasterLab::Assign(const QObject* source) {

@@ -131,6 +131,7 @@ protected:
     virtual void ScrollLoopRestart();
     void FontChanged() override;
     void paintEvent(QPaintEvent* event) override;
+    void ZoomChanged() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -146,6 +147,7 @@ private:
     // What the face under the text is drawn from.
     struct BlankLook {
         QSize Size;
+        DrawingScale Scale;
         bool Framed = false;
         bool Grid = false;
         TColor Fill = 0;

@@ -47,21 +47,26 @@ void TRasterLab::Paint() {
 
 void TRasterLab::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, Face().Image());
+    DrawPicture(painter, Face().Image());
 }
 
+// At another drawing scale the face is drawn anew in device pixels; at scale 1 it is the picture
+// of layout pixels it always was.
 const TBitmap& TRasterLab::Face() const {
-    if (FFaceStale || FFace.Width() != Width() || FFace.Height() != Height()) render();
+    if (FFaceStale || FFace.Scale() != PictureScale() || QSize(FFace.Width(), FFace.Height()) != PictureSize())
+        render();
     return FFace;
 }
 
 void TRasterLab::render() const {
     const BlankLook look = blankLook();
     if (!(look == FBlankLook)) renderBlank(look);
-    if (FBlank.Empty())
-        FFace.SetSize(Width(), Height());
-    else
-        FFace.SetImage(FBlank.Image()); // shared until the first lit dot copies it
+    if (FBlank.Empty()) {
+        FFace.SetScale(look.Scale);
+        FFace.SetSize(look.Size.width(), look.Size.height());
+    } else {
+        FFace.Assign(FBlank); // shared until the first lit dot copies it
+    }
     TCanvas& canvas = FFace.Canvas();
     DrawDotText(canvas);
     drawFrame(canvas);
@@ -72,7 +77,8 @@ void TRasterLab::render() const {
 TRasterLab::BlankLook TRasterLab::blankLook() const {
     const bool grid = FCharBlockMode != rdbmOff;
     const int pitch = dotPitch();
-    return {QSize(Width(), Height()),
+    return {PictureSize(),
+            PictureScale(),
             FFrameStyle != fsNone,
             grid,
             grid ? FColorDotOff : FColorLabBakG,
@@ -84,6 +90,7 @@ TRasterLab::BlankLook TRasterLab::blankLook() const {
 }
 
 void TRasterLab::renderBlank(const BlankLook& look) const {
+    FBlank.SetScale(look.Scale);
     FBlank.SetSize(look.Size.width(), look.Size.height());
     TCanvas& canvas = FBlank.Canvas();
     fillFace(canvas, look);
@@ -98,24 +105,19 @@ void TRasterLab::fillFace(TCanvas& canvas, const BlankLook& look) {
     canvas.FillRect(look.Framed ? Rect(1, 1, w - 1, h - 1) : Rect(0, 0, w, h));
 }
 
+// The gaps first, then every unlit dot as a square of its own, the way lit dots are drawn: at any
+// drawing scale the unlit dots lie exactly under the lit ones and are of their size.
 void TRasterLab::drawDotGrid(TCanvas& canvas, const BlankLook& look) {
     const int w = look.Size.width();
     const int h = look.Size.height();
     const int pitch = look.Pitch;
-    const int spacing = look.Spacing;
-    canvas.Pen() = TPen{look.Gaps, 1, psSolid, pmCopy};
-    for (int b = 0; b <= h / pitch + 1; ++b)
-        for (int i = 1; i <= spacing; ++i) {
-            const int y = look.PhaseY + b * pitch - spacing - 1 + i;
-            canvas.MoveTo(0, y);
-            canvas.LineTo(w, y);
-        }
-    for (int b = 0; b <= w / pitch + 1; ++b)
-        for (int i = 1; i <= spacing; ++i) {
-            const int x = look.PhaseX + b * pitch - spacing - 1 + i;
-            canvas.MoveTo(x, 0);
-            canvas.LineTo(x, h);
-        }
+    const int dot = pitch - look.Spacing;
+    canvas.Brush() = TBrush{look.Gaps, bsSolid};
+    canvas.FillRect(Rect(0, 0, w, h));
+    canvas.Brush() = TBrush{look.Fill, bsSolid};
+    for (int y = look.PhaseY - pitch; y < h; y += pitch)
+        for (int x = look.PhaseX - pitch; x < w; x += pitch)
+            canvas.FillRect(Rect(x, y, x + dot, y + dot));
 }
 
 void TRasterLab::DrawDotText(TCanvas& canvas) const {

@@ -1,6 +1,7 @@
 // The main window driven as a student would: it is built from its real layout at the resolution
 // it was designed for, so the chart has the size the simulation was laid out for.
 #include "../chartmouse.h"
+#include "app/presentationmode.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "mainformfixture.h"
@@ -395,4 +396,29 @@ TEST_F(MainFormTest, IncrementalChartPicturesEqualFullRepaints) {
         ASSERT_EQ(shown, form->RC1->FrameImage()) << "check " << check << ": " << actions.toStdString();
     }
     EXPECT_GT(partial, 40);
+}
+
+// A zoom and back leaves the chart and the read-outs drawing the pictures they drew, pixel for pixel.
+TEST_F(MainFormTest, AZoomAndBackLeavesThePicturesOfScaleOne) {
+    const QImage chart = form->RC1->FrameImage().copy();
+    const QImage speed = form->RLabSpeed->Face().Image().copy();
+    for (double zoom : {1.5, 1.0}) {
+        form->RC1->SetZoom(zoom);
+        form->RLabSpeed->SetZoom(zoom);
+        form->RC1->Paint();
+    }
+    EXPECT_EQ(form->RC1->FrameImage(), chart);
+    EXPECT_EQ(form->RLabSpeed->Face().Image(), speed);
+}
+
+// The one rule of how large presentation mode draws: a 768 x 432 picture stretched over the screen,
+// never below the window's size.
+TEST(PresentationMode, ZoomFollowsTheScreen) {
+    const struct {
+        QSize screen;
+        double zoom;
+    } cases[] = {{{1920, 1080}, 2.5}, {{2560, 1440}, 2560 / 768.0}, {{1366, 768}, 768 / 432.0},
+                 {{1080, 1920}, 1080 / 768.0}, {{640, 480}, 1}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(PresentationMode::zoomFor(c.screen), c.zoom) << c.screen.width();
 }

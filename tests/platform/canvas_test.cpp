@@ -383,3 +383,26 @@ TEST(Canvas, DrawStretchDrawAndCopyRectMovePixels) {
     other.Canvas().CopyRect(Rect(0, 0, 1, 1), src.Canvas(), Rect(1, 1, 2, 2));
     EXPECT_EQ(other.Canvas().Pixels(0, 0), clBlue);
 }
+
+// At 1.5 a one-pixel line covers the device pixels of the layout pixels it covers at 1 (the end
+// pixel left out), shapes of one size keep it, and text is measured in layout pixels.
+TEST(Canvas, AtADrawingScaleFiguresCoverTheDevicePixelsOfTheirLayoutPixels) {
+    TBitmap bmp(10, 10, DrawingScale(1.5));
+    ASSERT_EQ(bmp.Image().size(), QSize(15, 15));
+    TCanvas& canvas = bmp.Canvas();
+    canvas.MoveTo(1, 2);
+    canvas.LineTo(5, 2);
+    PixelSet band;
+    for (int x = 2; x < 8; ++x)
+        for (int y = 3; y < 5; ++y)
+            band.insert({x, y});
+    EXPECT_EQ(pixelsOf(bmp.Image(), clBlack), band);
+
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(0, 6, 2, 8));
+    canvas.FillRect(Rect(3, 6, 5, 8));
+    EXPECT_EQ(boxOf(bmp.Image(), clRed), QRect(0, 9, 7, 3));
+    EXPECT_EQ(countOf(bmp.Image(), clRed), 2 * 3 * 3);
+    EXPECT_EQ(canvas.Pixels(3, 6), clRed);
+    EXPECT_EQ(canvas.Size(), QSize(10, 10));
+}

@@ -6,6 +6,10 @@
 
 #include <QPainter>
 
+#include <cmath>
+#include <set>
+#include <vector>
+
 using enum Frame3D::TColorScheme;
 using enum Frame3D::TFrameStyle;
 using enum RasterLab::TRDBlockMode;
@@ -89,4 +93,55 @@ TEST(RasterLabPicture, EveryBuiltInGlyphStaysInsideItsCell) {
     }
     painter.end();
     EXPECT_TRUE(sheet.scaled(sheet.size() * 2).save(outputPath("rasterlab-font.png")));
+}
+
+namespace {
+
+// The sizes (width x height) of the lit dots: the 4-connected groups of pixels in the dot colour.
+std::set<std::pair<int, int>> dotSizes(const QImage& face, TColor dotOn) {
+    PixelSet left = pixelsOf(face, dotOn);
+    std::set<std::pair<int, int>> sizes;
+    while (!left.empty()) {
+        PixelSet dot;
+        std::vector<std::pair<int, int>> next{*left.begin()};
+        while (!next.empty()) {
+            const auto p = next.back();
+            next.pop_back();
+            if (!left.erase(p)) continue;
+            dot.insert(p);
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                next.push_back({p.first + dx, p.second + dy});
+        }
+        const QRect box = boxOf(dot);
+        sizes.insert({box.width(), box.height()});
+        EXPECT_EQ(static_cast<int>(dot.size()), box.width() * box.height()) << "a dot that is no square";
+    }
+    return sizes;
+}
+
+} // namespace
+
+// Zoomed, the display lays out the same face and draws it in device pixels: at 1.5 every lit dot is
+// 3 x 3 however the dots fall on the device grid; at 2 the face is the picture at 1 doubled.
+TEST(RasterLabPicture, AZoomedDisplayDrawsEveryDotOneSize) {
+    TRasterLab plain(nullptr);
+    setUpDisplay(plain, clYellow, QStringLiteral("70.6km/h"));
+    const QImage atOne = plain.Face().Image();
+    const struct {
+        double zoom;
+        std::set<std::pair<int, int>> sizes;
+    } cases[] = {{1.5, {{3, 3}}}, {2, {{4, 4}}}};
+    for (const auto& c : cases) {
+        TRasterLab lab(nullptr);
+        setUpDisplay(lab, clYellow, QStringLiteral("70.6km/h"));
+        lab.SetBounds(0, 0, static_cast<int>(std::lround(201 * c.zoom)),
+                      static_cast<int>(std::lround(41 * c.zoom)));
+        lab.SetZoom(c.zoom);
+        EXPECT_EQ(lab.Face().Image().size(), lab.size());
+        EXPECT_EQ(dotSizes(lab.Face().Image(), clYellow), c.sizes) << c.zoom;
+        if (c.zoom == 2) {
+            EXPECT_EQ(lab.Face().Image(), atOne.scaled(atOne.size() * 2));
+        }
+        lab.Face().Image().save(outputPath(QStringLiteral("rasterlab-zoom-%1.png").arg(c.zoom)));
+    }
 }

@@ -54,6 +54,7 @@ int ItemSnapshot::pausePoint(const ChartItemList& items, int from) const {
 void ItemSnapshot::keep(const Basis& basis, const TCanvas& canvas, const ItemPassState& state, int count) {
     FBasis = basis;
     FCount = count;
+    FPicture.SetScale(canvas.Scale());
     FPicture.SetImage(canvas.Image().copy()); // the canvas may draw on a part of another picture
     FPass = state;
     FPen = canvas.Pen();

@@ -1,6 +1,10 @@
 #include "platform/controls/mousecontrol.h"
 
+#include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -18,17 +22,17 @@ TMouseControl::TMouseControl(TComponentBase* owner, QWidget* parent) : TControl(
 }
 
 void TMouseControl::FireMouseDown(const QMouseEvent& event) {
-    const QPoint p = event.position().toPoint();
+    const QPoint p = PicturePoint(event.position());
     if (FOnMouseDown) FOnMouseDown(this, mouseButtonOf(event.button()), shiftOf(event), p.x(), p.y());
 }
 
 void TMouseControl::FireMouseMove(const QMouseEvent& event) {
-    const QPoint p = event.position().toPoint();
+    const QPoint p = PicturePoint(event.position());
     if (FOnMouseMove) FOnMouseMove(this, shiftOf(event), p.x(), p.y());
 }
 
 void TMouseControl::FireMouseUp(const QMouseEvent& event) {
-    const QPoint p = event.position().toPoint();
+    const QPoint p = PicturePoint(event.position());
     if (FOnMouseUp) FOnMouseUp(this, mouseButtonOf(event.button()), shiftOf(event), p.x(), p.y());
 }
 
@@ -54,4 +58,34 @@ void TMouseControl::mouseReleaseEvent(QMouseEvent* event) {
 void TMouseControl::mouseDoubleClickEvent(QMouseEvent* event) {
     TControl::mouseDoubleClickEvent(event); // Qt passes this on as a press
     if (event->button() == Qt::LeftButton) FireDblClick();
+}
+
+void TMouseControl::SetZoom(double value) {
+    const double zoom = DrawingScale(value).factor();
+    if (zoom == FZoom) return;
+    FZoom = zoom;
+    ZoomChanged();
+}
+
+QSize TMouseControl::PictureSize() const {
+    return DrawingScale(FZoom).layoutSize(size());
+}
+
+DrawingScale TMouseControl::PictureScale() const {
+    return DrawingScale(FZoom * devicePixelRatioF());
+}
+
+QPoint TMouseControl::PicturePoint(QPointF controlPoint) const {
+    if (FZoom == 1) return controlPoint.toPoint();
+    return QPoint(static_cast<int>(std::floor(controlPoint.x() / FZoom)),
+                  static_cast<int>(std::floor(controlPoint.y() / FZoom)));
+}
+
+void TMouseControl::DrawPicture(QPainter& painter, const QImage& picture) const {
+    const double ratio = devicePixelRatioF();
+    if (ratio == 1 && FZoom == 1) {
+        painter.drawImage(0, 0, picture);
+        return;
+    }
+    painter.drawImage(QRectF(0, 0, picture.width() / ratio, picture.height() / ratio), picture);
 }

@@ -1,10 +1,19 @@
 // TMouseControl: a control that reports the framework's standard mouse events (OnMouseDown,
 // OnMouseMove, OnMouseUp, OnDblClick) in control pixels, published for stored layouts. Controls
 // that keep their own order of mouse handling override the Qt handlers and fire these themselves.
+//
+// Such a control draws a picture laid out in its own pixels. Zoom enlarges that picture on the
+// screen without changing its layout: at zoom 2.5 a control 1000 pixels wide lays out a picture 400
+// pixels wide, draws it 2.5 times as large in the screen's device pixels, and reports the mouse in
+// the picture's pixels.
 #pragma once
 
 #include "platform/controls/control.h"
 #include "platform/controls/inputevents.h"
+#include "platform/graphics/drawingscale.h"
+
+class QImage;
+class QPainter;
 
 class QMouseEvent;
 
@@ -22,11 +31,25 @@ public:
     const TNotifyEvent& OnDblClick() const { return FOnDblClick; }
     void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
 
+    double Zoom() const { return FZoom; }
+    // Values of 0 or less count as 1.
+    void SetZoom(double value);
+    // The size the picture is laid out at: the control's size over the zoom.
+    QSize PictureSize() const;
+    // Device pixels per picture pixel: the zoom times the screen's device pixel ratio.
+    DrawingScale PictureScale() const;
+
 protected:
     void FireMouseDown(const QMouseEvent& event);
     void FireMouseMove(const QMouseEvent& event);
     void FireMouseUp(const QMouseEvent& event);
     void FireDblClick();
+    // The picture pixel under a point of the control.
+    QPoint PicturePoint(QPointF controlPoint) const;
+    // Copies a picture of device pixels onto the control, one to one.
+    void DrawPicture(QPainter& painter, const QImage& picture) const;
+    // After the zoom has changed; the base repaints.
+    virtual void ZoomChanged() { update(); }
 
     // Each fires its event after the widget's own handling. A double click of the left button also
     // reports the press first, as the platform does.
@@ -40,4 +63,5 @@ private:
     TMouseMoveEvent FOnMouseMove;
     TMouseEvent FOnMouseUp;
     TNotifyEvent FOnDblClick;
+    double FZoom = 1;
 };

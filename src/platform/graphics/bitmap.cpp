@@ -1,8 +1,10 @@
 #include "platform/graphics/bitmap.h"
 
 #include <algorithm>
+#include <utility>
 
-TBitmap::TBitmap(int width, int height) : FCanvas(&FImage) {
+TBitmap::TBitmap(int width, int height, const DrawingScale& scale) : FCanvas(&FImage) {
+    FCanvas.SetScale(scale);
     SetSize(width, height);
 }
 
@@ -13,7 +15,8 @@ void TBitmap::SetSize(int width, int height) {
     FCanvas.Release();
     FWidth = width;
     FHeight = height;
-    FImage = Empty() ? QImage() : QImage(width, height, QImage::Format_RGB32);
+    const QSize device = Scale().size(QSize(width, height));
+    FImage = Empty() ? QImage() : QImage(device, QImage::Format_RGB32);
     FImage.fill(Qt::white);
 }
 
@@ -29,13 +32,31 @@ void TBitmap::SetImage(const QImage& image) {
     QImage converted = image.convertToFormat(QImage::Format_RGB32);
     FCanvas.Release();
     FImage = std::move(converted);
-    FWidth = FImage.width();
-    FHeight = FImage.height();
+    const QSize layout = Scale().layoutSize(FImage.size());
+    FWidth = layout.width();
+    FHeight = layout.height();
+}
+
+void TBitmap::SetScale(const DrawingScale& scale) {
+    if (scale == Scale()) return;
+    FCanvas.Release();
+    FCanvas.SetScale(scale);
+    const int width = std::exchange(FWidth, -1);
+    SetSize(width, FHeight);
+}
+
+void TBitmap::Assign(const TBitmap& source) {
+    if (&source == this) return;
+    FCanvas.Release();
+    FCanvas.SetScale(source.Scale());
+    FImage = source.Image();
+    FWidth = source.Width();
+    FHeight = source.Height();
 }
 
 QImage TBitmap::View(const QRect& area) {
-    const QRect r = area & QRect(0, 0, FWidth, FHeight);
-    if (r.isEmpty()) return {};
+    const QRect r = Scale().rect(toTRect(area)) & FImage.rect();
+    if (r.isEmpty() || FImage.isNull()) return {};
     FCanvas.Release();
     uchar* first =
         FImage.bits() + r.top() * FImage.bytesPerLine() + r.left() * static_cast<int>(sizeof(QRgb));

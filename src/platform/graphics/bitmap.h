@@ -1,5 +1,6 @@
 // TBitmap: an off-screen picture (QImage, Format_RGB32) with its own TCanvas. A new or resized
-// bitmap is white.
+// bitmap is white. Width and Height are in layout pixels; at a drawing scale other than 1 the image
+// holds the device pixels (DrawingScale::size of them) and the canvas draws at that scale.
 #pragma once
 
 #include "platform/graphics/canvas.h"
@@ -10,7 +11,7 @@
 class TBitmap {
 public:
     TBitmap() : TBitmap(0, 0) {}
-    TBitmap(int width, int height);
+    TBitmap(int width, int height, const DrawingScale& scale = DrawingScale());
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
@@ -18,6 +19,9 @@ public:
     void SetSize(int width, int height);
     void SetWidth(int width) { SetSize(width, Height()); }
     void SetHeight(int height) { SetSize(Width(), height); }
+    // A new scale makes the bitmap anew (white) at the same layout size.
+    void SetScale(const DrawingScale& scale);
+    const DrawingScale& Scale() const { return FCanvas.Scale(); }
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
     bool Empty() const { return FWidth == 0 || FHeight == 0; }
@@ -28,11 +32,12 @@ public:
 
     // BMP, PNG, JPEG or GIF (first frame). False and the bitmap unchanged when the file cannot be read.
     bool LoadFromFile(const QString& path);
-    // Takes over a picture (converted to RGB32).
+    // Takes over a picture of device pixels (converted to RGB32), keeping the scale.
     void SetImage(const QImage& image);
-    void Assign(const TBitmap& source) { SetImage(source.Image()); }
-    // A picture of the part of this bitmap inside `area` that shares its pixels: drawing on it draws
-    // on the bitmap. Valid until the bitmap is resized, replaced or shared.
+    // Takes over another bitmap's picture and scale.
+    void Assign(const TBitmap& source);
+    // A picture of the part of this bitmap inside `area` (layout pixels) that shares its pixels:
+    // drawing on it draws on the bitmap. Valid until the bitmap is resized, replaced or shared.
     QImage View(const QRect& area);
 
 private:

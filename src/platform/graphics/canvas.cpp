@@ -276,7 +276,9 @@ void TCanvas::strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke) {
 
 void TCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);
-    if (hasPen() && FPen.Width <= 1) {
+    if (!FScale.identity()) {
+        if (hasPen() && !blank()) scaledLine(FPenPos, to);
+    } else if (hasPen() && FPen.Width <= 1) {
         ThinStroke stroke = beginThinStroke();
         strokeThinLine(FPenPos, to, stroke);
     } else if (hasPen() && !blank()) {
@@ -290,6 +292,10 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::Polyline(const QPolygon& points) {
     if (points.isEmpty()) return;
+    if (!FScale.identity()) {
+        if (hasPen() && !blank()) scaledPolyline(points);
+        return;
+    }
     if (hasPen() && FPen.Width <= 1) {
         ThinStroke stroke = beginThinStroke();
         for (qsizetype i = 1; i < points.size(); ++i)
@@ -305,6 +311,10 @@ void TCanvas::Polyline(const QPolygon& points) {
 
 void TCanvas::Polygon(const QPolygon& points) {
     if (points.size() < 2 || blank()) return;
+    if (!FScale.identity()) {
+        scaledPolygon(points);
+        return;
+    }
     QPainter& p = painter();
     applyMode(p);
     if (hasBrush()) {
@@ -334,6 +344,10 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     y1 = pullInY(y1);
     y2 = pullInY(y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    if (!FScale.identity()) {
+        scaledRectangle(Rect(x1, y1, x2, y2));
+        return;
+    }
     QPainter& p = painter();
     applyMode(p);
     // Without a pen the filled area loses the right column and bottom row, as a pen would have.
@@ -358,6 +372,10 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (double(x2) - x1 < 1 || double(y2) - y1 < 1) return;
+    if (!FScale.identity()) {
+        scaledEllipse(Rect(x1, y1, x2, y2));
+        return;
+    }
     QPainter& p = painter();
     applyMode(p);
     applyPen(p);
@@ -376,10 +394,11 @@ void TCanvas::FillRect(const TRect& r) {
     if (r.IsEmpty() || !hasBrush() || blank()) return;
     // A plain copy of one colour: written straight into the pixels, which is much cheaper than a
     // painter call for the many small squares of the dot-matrix faces.
-    const int left = std::max(r.Left, 0);
-    const int top = std::max(r.Top, 0);
-    const int right = std::min(r.Right, FImage->width());
-    const int bottom = std::min(r.Bottom, FImage->height());
+    const QRect device = FScale.rect(r);
+    const int left = std::max(device.left(), 0);
+    const int top = std::max(device.top(), 0);
+    const int right = std::min(device.left() + device.width(), FImage->width());
+    const int bottom = std::min(device.top() + device.height(), FImage->height());
     if (left >= right || top >= bottom) return;
     const QRgb color = 0xFF000000u | rgbOf(FBrush.Color);
     uchar* bits = FImage->bits();
@@ -394,12 +413,20 @@ void TCanvas::FillRect(const TRect& r) {
 }
 
 TColor TCanvas::Pixels(int x, int y) const {
+    x = FScale.position(x);
+    y = FScale.position(y);
     if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return clPixelInvalid;
     const QRgb rgb = FImage->pixel(x, y);
     return rgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
+    if (!FScale.identity()) {
+        const TBrush brush = std::exchange(FBrush, TBrush{color, TBrushStyle::bsSolid});
+        FillRect(Rect(x, y, x + 1, y + 1));
+        FBrush = brush;
+        return;
+    }
     if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
     reinterpret_cast<QRgb*>(FImage->scanLine(y))[x] = 0xFF000000u | rgbOf(color);
 }
@@ -408,21 +435,28 @@ struct TCanvas::TextFace {
     QString Name;
     int Height;
     TFontStyles Style;
+    DrawingScale Scale;
     QFont Font;
     QFontMetrics Metrics;
 
     // The font's colour plays no part, nor does the image: fonts are sized in pixels.
-    bool fits(const TFont& f) const { return Height == f.Height() && Style == f.Style() && Name == f.Name(); }
+    bool fits(const TFont& f, const DrawingScale& scale) const {
+        return Height == f.Height() && Style == f.Style() && Scale == scale && Name == f.Name();
+    }
 };
 
 const TCanvas::TextFace& TCanvas::textFace() const {
-    if (FTextFace && FTextFace->fits(FFont)) return *FTextFace;
+    if (FTextFace && FTextFace->fits(FFont, FScale)) return *FTextFace;
     QFont font = FFont.toQFont();
-    // Text is drawn unsmoothed, so glyph pixels carry exactly the font colour.
-    font.setStyleStrategy(QFont::NoAntialias);
+    // In layout pixels text is drawn unsmoothed, so glyph pixels carry exactly the font colour; at
+    // another scale Qt draws it at the device's resolution, smoothed as its own widgets draw theirs.
+    if (FScale.identity())
+        font.setStyleStrategy(QFont::NoAntialias);
+    else
+        font.setPixelSize(FScale.length(font.pixelSize()));
     const QFontMetrics metrics(font, FImage);
-    FTextFace =
-        std::make_unique<TextFace>(TextFace{FFont.Name(), FFont.Height(), FFont.Style(), font, metrics});
+    FTextFace = std::make_unique<TextFace>(
+        TextFace{FFont.Name(), FFont.Height(), FFont.Style(), FScale, font, metrics});
     return *FTextFace;
 }
 
@@ -431,6 +465,9 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     const TextFace& face = textFace();
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::TextAntialiasing, !FScale.identity());
+    x = FScale.position(x);
+    y = FScale.position(y);
     if (hasBrush())
         p.fillRect(QRect(x, y, face.Metrics.horizontalAdvance(text), face.Metrics.height()),
                    toQColor(FBrush.Color));
@@ -441,7 +478,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 
 QSize TCanvas::TextExtent(const QString& text) const {
     const QFontMetrics& metrics = textFace().Metrics;
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
+    return QSize(FScale.layoutLength(metrics.horizontalAdvance(text)), FScale.layoutLength(metrics.height()));
 }
 
 int TCanvas::TextWidth(const QString& text) const {
@@ -461,21 +498,21 @@ void TCanvas::drawImageRect(const QRect& dest, const QImage& source, const QRect
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
-    const QImage& image = bitmap.Image();
-    drawImageRect(QRect(QPoint(x, y), image.size()), image, image.rect());
+    drawImageRect(FScale.rect(Rect(x, y, x + bitmap.Width(), y + bitmap.Height())), bitmap.Image(),
+                  bitmap.Image().rect());
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
     const QImage& image = bitmap.Image();
-    drawImageRect(dest.toQRect(), image, image.rect());
+    drawImageRect(FScale.rect(dest), image, image.rect());
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
     if (&source == this) {
         // Painting an image onto itself reads pixels already overwritten; copy the region first.
-        const QImage region = FImage->copy(sourceRect.toQRect());
-        drawImageRect(dest.toQRect(), region, region.rect());
+        const QImage region = FImage->copy(FScale.rect(sourceRect));
+        drawImageRect(FScale.rect(dest), region, region.rect());
         return;
     }
-    drawImageRect(dest.toQRect(), source.Image(), sourceRect.toQRect());
+    drawImageRect(FScale.rect(dest), source.Image(), source.FScale.rect(sourceRect));
 }

@@ -9,8 +9,14 @@
 //  - pen modes pmXor / pmNotXor combine pen and shape fill with the pixels bit by bit, so drawing the
 //    same figure twice restores the image. FillRect, TextOut, Pixels and bitmap copies always copy.
 // System colours are resolved through the application palette when drawn.
+//
+// A canvas with a drawing scale other than 1 takes the same layout-pixel coordinates and draws them
+// on an image of device pixels (see DrawingScale): one-pixel lines become bands as wide as one layout
+// pixel, shapes keep their size wherever they stand, and text is laid out and smoothed by Qt at the
+// device's resolution. The rules above hold in layout pixels; at scale 1 they hold pixel for pixel.
 #pragma once
 
+#include "platform/graphics/drawingscale.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/graphics.h"
 #include "platform/graphics/rect.h"
@@ -26,6 +32,7 @@
 #include <memory>
 
 class QPainter;
+class QPen;
 class TBitmap;
 
 struct TPen {
@@ -85,7 +92,12 @@ public:
     // Copies sourceRect of another canvas (or of this one) into dest, scaled if the sizes differ.
     void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
 
-    QSize Size() const { return FImage->size(); }
+    // Device pixels per layout pixel; the image holds device pixels.
+    const DrawingScale& Scale() const { return FScale; }
+    void SetScale(const DrawingScale& scale) { FScale = scale; }
+
+    // In layout pixels.
+    QSize Size() const { return FScale.layoutSize(FImage->size()); }
     // The finished pixels; ends any painting in progress first.
     const QImage& Image() const;
     // Ends painting on the image (before it is replaced, resized or handed on).
@@ -112,6 +124,15 @@ private:
     void strokeByPainter(QPoint from, QPoint to, ThinStroke& stroke);
     void plotPenPixel(int x, int y, ThinStroke& stroke);
     void drawImageRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
+    // The same calls at a drawing scale other than 1 (canvas_scaled.cpp).
+    void scaledLine(QPoint from, QPoint to);
+    void scaledPolyline(const QPolygon& points);
+    void scaledBand(QPoint from, QPoint to);
+    void scaledPolygon(const QPolygon& points);
+    void scaledRectangle(const TRect& box);
+    void scaledEllipse(const TRect& box);
+    QPen scaledPen() const;
+    qreal scaledPenOffset() const;
     // The Qt font and its metrics for the current font on this image. Text is measured often (every
     // scale label on every paint), so they are kept and rebuilt only when the face, height or style
     // of the font has changed.
@@ -119,6 +140,7 @@ private:
     const TextFace& textFace() const;
 
     QImage* FImage;
+    DrawingScale FScale;
     mutable std::unique_ptr<QPainter> FPainter;
     TPen FPen;
     TBrush FBrush;

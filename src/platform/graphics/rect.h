@@ -21,3 +21,7 @@ struct TRect {
 inline TRect Rect(int left, int top, int right, int bottom) {
     return TRect{left, top, right, bottom};
 }
+
+inline TRect toTRect(const QRect& r) {
+    return TRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}

@@ -1,0 +1,160 @@
+// The canvas at a drawing scale other than 1: the same figures in layout pixels, drawn by the
+// painter in device pixels. A one-pixel pen is as wide as one layout pixel and covers the device
+// pixels of the layout pixels it would cover, so frames, ticks and grid lines meet the filled
+// shapes beside them as they do in layout pixels.
+#include "platform/graphics/canvas.h"
+
+#include "platform/graphics/colorresolve.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+using enum Graphics::TPenStyle;
+
+namespace {
+
+// Dash runs of the styled one-pixel pens, in layout pixels (the painter counts them in pen widths,
+// which is one layout pixel).
+QList<qreal> dashRuns(TPenStyle style) {
+    switch (style) {
+    case psDash:
+        return {18, 6};
+    case psDot:
+        return {3, 3};
+    case psDashDot:
+        return {9, 6, 3, 6};
+    case psDashDotDot:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
+    }
+}
+
+bool straight(QPoint from, QPoint to) {
+    return from.x() == to.x() || from.y() == to.y();
+}
+
+} // namespace
+
+QPen TCanvas::scaledPen() const {
+    const bool thin = FPen.Width <= 1;
+    QPen pen(toQColor(FPen.Color), FScale.length(thin ? 1 : FPen.Width));
+    pen.setCapStyle(thin ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(thin ? Qt::MiterJoin : Qt::RoundJoin);
+    const QList<qreal> runs = thin ? dashRuns(FPen.Style) : QList<qreal>{};
+    if (!runs.isEmpty()) pen.setDashPattern(runs);
+    return pen;
+}
+
+// A layout pixel's device pixels start at its mapped corner; a pen is centred on its path, so the
+// path runs half a pen width in. Wide pens are centred on their layout pixel.
+qreal TCanvas::scaledPenOffset() const {
+    if (FPen.Width <= 1) return FScale.length(1) / 2.0;
+    return FScale.factor() / 2.0;
+}
+
+void TCanvas::scaledLine(QPoint from, QPoint to) {
+    scaledPolyline(QPolygon{from, to});
+}
+
+// The layout pixels from `from` up to `to`, without `to`, of a one-pixel solid pen on a straight line.
+void TCanvas::scaledBand(QPoint from, QPoint to) {
+    if (from == to) return;
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    const QPoint last = to - step;
+    const QPoint first(std::min(from.x(), last.x()), std::min(from.y(), last.y()));
+    // Mapped corners, so that joined bands of one line leave no gap.
+    const QPoint start = FScale.point(first);
+    const QPoint end =
+        FScale.point(QPoint(std::max(from.x(), last.x()) + 1, std::max(from.y(), last.y()) + 1));
+    const int thick = FScale.length(1);
+    QPainter& p = painter();
+    applyMode(p);
+    p.fillRect(
+        QRect(start, QSize(step.x() ? end.x() - start.x() : thick, step.y() ? end.y() - start.y() : thick)),
+        toQColor(FPen.Color));
+}
+
+void TCanvas::scaledPolyline(const QPolygon& points) {
+    // Frames and ticks: a band per segment, each without its end, as at scale 1.
+    if (FPen.Width <= 1 && FPen.Style == psSolid &&
+        std::adjacent_find(points.begin(), points.end(),
+                           [](QPoint a, QPoint b) { return !straight(a, b); }) == points.end()) {
+        for (qsizetype i = 1; i < points.size(); ++i)
+            scaledBand(points[i - 1], points[i]);
+        return;
+    }
+    QPainter& p = painter();
+    applyMode(p);
+    p.setPen(scaledPen());
+    p.setBrush(Qt::NoBrush);
+    const qreal offset = scaledPenOffset();
+    QPolygonF path;
+    path.reserve(points.size());
+    for (const QPoint& point : points)
+        path << QPointF(FScale.point(point)) + QPointF(offset, offset);
+    p.drawPolyline(path);
+}
+
+void TCanvas::scaledPolygon(const QPolygon& points) {
+    QPainter& p = painter();
+    applyMode(p);
+    if (hasBrush()) {
+        p.setPen(Qt::NoPen);
+        applyBrush(p);
+        QPolygon mapped;
+        for (const QPoint& point : points)
+            mapped << FScale.point(point);
+        p.drawPolygon(mapped, Qt::OddEvenFill);
+    }
+    if (!hasPen()) return;
+    QPolygon closed = points;
+    if (closed.first() != closed.last()) closed << closed.first();
+    scaledPolyline(closed);
+}
+
+void TCanvas::scaledRectangle(const TRect& box) {
+    QPainter& p = painter();
+    applyMode(p);
+    const QRect d = FScale.rect(box);
+    const int pen = hasPen() ? FScale.length(std::max(FPen.Width, 1)) : 0;
+    if (hasBrush() && d.width() > 2 * pen && d.height() > 2 * pen)
+        p.fillRect(d.adjusted(pen, pen, -pen, -pen), toQColor(FBrush.Color));
+    if (!hasPen()) return;
+    if (FPen.Style != psSolid && FPen.Width <= 1) {
+        scaledPolyline(QPolygon{{box.Left, box.Top},
+                                {box.Right - 1, box.Top},
+                                {box.Right - 1, box.Bottom - 1},
+                                {box.Left, box.Bottom - 1},
+                                {box.Left, box.Top}});
+        return;
+    }
+    // The outline as four bands inside the box, none drawn twice (the pen mode may be XOR).
+    const QColor color = toQColor(FPen.Color);
+    const int w = std::min(pen, d.height());
+    const int h = std::min(pen, d.width());
+    p.fillRect(QRect(d.left(), d.top(), d.width(), w), color);
+    if (d.height() > w) p.fillRect(QRect(d.left(), d.bottom() - w + 1, d.width(), w), color);
+    const int inner = d.height() - 2 * w;
+    if (inner > 0) {
+        p.fillRect(QRect(d.left(), d.top() + w, h, inner), color);
+        if (d.width() > h) p.fillRect(QRect(d.right() - h + 1, d.top() + w, h, inner), color);
+    }
+}
+
+void TCanvas::scaledEllipse(const TRect& box) {
+    QPainter& p = painter();
+    applyMode(p);
+    applyBrush(p);
+    const QRect d = FScale.rect(box);
+    if (!hasPen()) {
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(d);
+        return;
+    }
+    const QPen pen = scaledPen();
+    p.setPen(pen);
+    const qreal half = pen.widthF() / 2;
+    p.drawEllipse(QRectF(d).adjusted(half, half, -half, -half));
+}
