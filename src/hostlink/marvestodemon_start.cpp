@@ -4,15 +4,12 @@
 
 #include "hostlink/messagecodes.h"
 #include "localisation/languagefilename.h"
-#include "localisation/languagefilepath.h"
+#include "localisation/programlanguagefile.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
-#include "platform/system/regularfile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +17,6 @@
 namespace {
 
 const QString kServerHandlePrefix = QStringLiteral("/serverhandle=");
-// A thousand times the size of the program's own language files.
-constexpr qint64 kMaxLanguageFileSize = 4 << 20;
 bool gSingleCopyCheck = true;
 
 // The program named at the start of a sentence.
@@ -96,15 +91,7 @@ void TkdbCustomDemon::loadLanguageFile() {
         return;
     }
     // Beside the program when it runs from its folder; installed, from the user's or the package's.
-    // The user may link a class's file into place; a FIFO or a huge file reads as no file.
-    const LanguageFiles files = programLanguageFiles();
-    const QString path = languageFilePath(files.BesideProgram, files.Search);
-    std::optional<QByteArray> bytes =
-        readRegularFile(QFile::encodeName(path), kMaxLanguageFileSize, SymbolicLinks::Follow);
-    if (!bytes) return;
-    QBuffer buffer(&*bytes);
-    buffer.open(QIODevice::ReadOnly);
-    FDictionary->LoadFromStream(buffer);
+    loadProgramLanguageFile(*FDictionary);
 }
 
 // The host's record of the copy that holds the lock, or none.
