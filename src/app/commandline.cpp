@@ -143,6 +143,7 @@ const StateSwitch kStateSwitches[] = {
     {"--velocity-graph", [](ViewState& state) -> bool& { return state.VelocityGraph; }},
     {"--exact", [](ViewState& state) -> bool& { return state.ExactCurve; }},
     {"--limit-table", [](ViewState& state) -> bool& { return state.LimitTable; }},
+    {"--point-labels", [](ViewState& state) -> bool& { return state.PointLabels; }},
 };
 
 const StateSwitch* stateSwitchOf(const QByteArray& argument) {
@@ -197,7 +198,8 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
 QString usageText() {
     return QStringLiteral(
                "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
-               "              [--exact] [--limit-table] [--screenshot FILE | --table] [--help] [--version]\n"
+               "              [--exact] [--limit-table] [--point-labels] [--screenshot FILE | --table]\n"
+               "              [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
                "over time, with the secant or tangent through two measuring points and the velocity.\n"
                "\n"
@@ -214,6 +216,8 @@ QString usageText() {
                "                show the velocity graph under the chart\n"
                "  --exact       show the velocity graph with the exact curve v(t)\n"
                "  --limit-table show the limit table of point 1 beside the chart\n"
+               "  --point-labels\n"
+               "                label the measuring points with their time and distance\n"
                "  --table       print the limit table of point 1 as tab-separated text, then end\n"
                "  --help        show this text and end\n"
                "  --version     show the version and end\n"

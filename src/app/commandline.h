@@ -15,9 +15,9 @@ struct CommandLine {
     QByteArray ScreenshotFile;   // --screenshot FILE: the name's bytes exactly as given, not decoded
     QByteArray ScreenshotFormat; // the image format for that file: its suffix's, PNG without one
     QString Error;               // a message for the user when the options cannot be understood
-    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table: the
-    // state the
-    // window is to show (the start's where not given); StateGiven tells whether any was given.
+    // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table,
+    // --point-labels: the state the window is to show (the start's where not given); StateGiven
+    // tells whether any was given.
     ViewState State;
     bool StateGiven = false;
     bool Table = false; // --table: the limit table of that state on the terminal, no window

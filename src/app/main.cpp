@@ -4,7 +4,7 @@
 #include "app/commandline.h"
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
-#include "app/limittable.h"
+#include "app/limittablewords.h"
 #include "hostlink/heaptuning.h"
 #include "app/mainfrm.h"
 #include "app/programlanguage.h"
@@ -16,6 +16,7 @@
 #include "platform/system/processreplace.h"
 #include "platform/system/terminationsignals.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImageWriter>
@@ -111,8 +112,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.Table) {
+        const QCoreApplication core(argc, argv); // where the program's language file lies
         const SimulationState& s = options.State.Simulation;
-        std::fputs(qPrintable(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{})), stdout);
+        std::fputs(qPrintable(limitTableTextInProgramLanguage(s.Profile, s.T1)), stdout);
         return 0;
     }
     if (!displayAvailable()) return 1;

@@ -1,12 +1,16 @@
 #include "app/studytools.h"
 
 #include "app/chartaccess.h"
+#include "app/decimalseparator.h"
 #include "app/limittablepanel.h"
 #include "app/mainfrm.h"
+#include "app/pointlabels.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/stdctrls.h"
 
 #include <QAction>
@@ -22,10 +26,17 @@ QString withKey(const QString& caption, const QString& key) {
     return caption + QLatin1Char('\t') + key;
 }
 
+// The language's decimal separator, a point once the host has ended the program.
+QChar separatorOf(const TForm1& form) {
+    return form.cliDemon ? decimalSeparator(form.cliDemon->Dictionary()) : QLatin1Char('.');
+}
+
 } // namespace
 
 StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
     : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
+      FLabels(std::make_unique<PointLabels>(*form.RC1, form.Access()->points(),
+                                            [&form] { return separatorOf(form); })),
       FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }) {
     addMenuEntries();
     auto* resetKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &FForm);
@@ -40,7 +51,8 @@ void StudyTools::addMenuEntries() {
     FGraphAction = menu->addAction(QString(), this, [this] { toggleVelocityGraph(); });
     FExactAction = menu->addAction(QString(), this, [this] { toggleExactCurve(); });
     FTableAction = menu->addAction(QString(), this, [this] { toggleLimitTable(); });
-    for (QAction* toggle : {FGraphAction, FExactAction, FTableAction})
+    FLabelsAction = menu->addAction(QString(), this, [this] { togglePointLabels(); });
+    for (QAction* toggle : {FGraphAction, FExactAction, FTableAction, FLabelsAction})
         toggle->setCheckable(true);
     menu->addSeparator();
     FPointsAction = menu->addAction(QString(), this, [this] { setPoints(); });
@@ -55,6 +67,8 @@ void StudyTools::menuOpens() {
     FExactAction->setChecked(FGraph->exactCurve());
     FTableAction->setText(withKey(FTexts.LimitTable(), QStringLiteral("T")));
     FTableAction->setChecked(FTable && FTable->shown());
+    FLabelsAction->setText(withKey(FTexts.PointLabels(), QStringLiteral("L")));
+    FLabelsAction->setChecked(FLabels->shown());
     FPointsAction->setText(withKey(FTexts.SetPoints(), QStringLiteral("P")));
     FResetAction->setText(
         withKey(FTexts.Reset(), QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText)));
@@ -71,6 +85,9 @@ bool StudyTools::keyDown(int key, TShiftState shift) {
         return true;
     case Qt::Key_T:
         toggleLimitTable();
+        return true;
+    case Qt::Key_L:
+        togglePointLabels();
         return true;
     case Qt::Key_P:
         setPoints();
@@ -107,6 +124,10 @@ void StudyTools::toggleLimitTable() {
     showLimitTable(!FTable || !FTable->shown());
 }
 
+void StudyTools::togglePointLabels() {
+    FLabels->setShown(!FLabels->shown());
+}
+
 void StudyTools::showLimitTable(bool shown) {
     if (!FTable) {
         if (!shown) return;
@@ -138,13 +159,15 @@ void StudyTools::apply(const ViewState& state) {
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
     showLimitTable(state.LimitTable);
+    FLabels->setShown(state.PointLabels);
     applySimulation(state.Simulation);
 }
 
 ViewState StudyTools::state() const {
     const SimulationState simulation{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
                                      FForm.CBox1Point->Checked(), FForm.CBoxShowCH->Checked()};
-    return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown()};
+    return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown(),
+            FLabels->shown()};
 }
 
 // The check boxes update the display as a click does; the trace then starts from the one

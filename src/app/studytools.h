@@ -1,7 +1,7 @@
 // What the main window offers for studying the derivative beyond the Parts' window: the velocity
-// graph with its trace and exact curve, the limit table, exact placement of the points, Reset, and
-// a whole state applied at once (from the command line). Reached by the chart's keys (V, E, T, P),
-// its context menu and Ctrl+R. Until asked for, none of it shows or changes anything.
+// graph with its trace and exact curve, the limit table, the point labels, exact placement of the
+// points, Reset, and a whole state applied at once (from the command line). Reached by the chart's
+// keys (V, E, T, L, P), its context menu and Ctrl+R. Until asked for, none of it shows or changes anything.
 #pragma once
 
 #include "app/viewstate.h"
@@ -13,6 +13,7 @@
 #include <memory>
 
 class LimitTablePanel;
+class PointLabels;
 class QAction;
 class SetPointsDialog;
 class StudyTexts;
@@ -29,12 +30,13 @@ public:
     void displayUpdated();
     // Called when the profile changes, before the display is updated: the trace starts anew.
     void profileChanged();
-    // The chart's keys V, E, T and P; false for any other key.
+    // The chart's keys V, E, T, L and P; false for any other key.
     bool keyDown(int key, TShiftState shift);
 
     void toggleVelocityGraph();
     void toggleExactCurve();
     void toggleLimitTable();
+    void togglePointLabels();
     // Opens "Set points..." and moves the points to the times accepted there.
     void setPoints();
     // Back to the start: the Standard Road, points at 50 and 110 min, two points, crosshairs on, the
@@ -46,6 +48,7 @@ public:
     ViewState state() const;
 
     VelocityGraph& graph() const { return *FGraph; }
+    PointLabels& labels() const { return *FLabels; }
     // Null until the table is first shown.
     LimitTablePanel* table() const { return FTable; }
     // How "Set points..." runs its dialog (modal unless replaced); true when it was accepted.
@@ -60,6 +63,7 @@ private:
     TForm1& FForm;
     const StudyTexts& FTexts;
     std::unique_ptr<VelocityGraph> FGraph;
+    std::unique_ptr<PointLabels> FLabels;
     // Made when first asked for, so that a start pays for neither.
     LimitTablePanel* FTable = nullptr;
     SetPointsDialog* FDialog = nullptr;
@@ -67,6 +71,7 @@ private:
     QAction* FGraphAction = nullptr;
     QAction* FExactAction = nullptr;
     QAction* FTableAction = nullptr;
+    QAction* FLabelsAction = nullptr;
     QAction* FPointsAction = nullptr;
     QAction* FResetAction = nullptr;
 };

@@ -17,4 +17,5 @@ struct ViewState {
     bool VelocityGraph = false;
     bool ExactCurve = false;
     bool LimitTable = false;
+    bool PointLabels = false;
 };
