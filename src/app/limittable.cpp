@@ -13,6 +13,7 @@ constexpr int kVelocityDecimals = 2;
 constexpr int kLeastDsDecimals = 2;
 // Far more than any row needs; Ds at this many decimals times 60 / dt still fits in 64 bits.
 constexpr int kMostDsDecimals = 12;
+constexpr QChar kNoValue(0x2013); // en dash
 
 // From `from` to `to`, dt apart.
 LimitSecant secant(int profile, double from, double to, double dt) {

@@ -38,12 +38,11 @@ LimitTable limitTable(int profile, double t1);
 // A secant as the table shows it, with a decimal point: the velocity with two decimals, and Ds with
 // the fewest decimals (two at least) from which a student's Ds / dt * 60, worked out exactly and
 // rounded to two decimals with ties away from zero, gives that velocity. A secant off the trip
-// shows kNoValue for both.
+// shows a dash ("\u2013") for both.
 struct SecantTexts {
     QString Ds;
     QString Velocity;
 };
-inline const QString kNoValue = QStringLiteral("\u2013");
 SecantTexts secantTexts(double dt, const LimitSecant& secant);
 
 // The words around the numbers, in the language in use.
