@@ -45,6 +45,8 @@ public:
     };
 
     ChartAccess(MeasuringPoints& points, const Controls& controls, const AccessTexts& texts);
+    // The measuring points it moves.
+    const MeasuringPoints& points() const { return FPoints; }
     ~ChartAccess() override;
 
     // The point the keys move: the one pressed on or dragged last, point 1 at first and in

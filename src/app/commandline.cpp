@@ -199,6 +199,7 @@ const StateSwitch kStateSwitches[] = {
     {"--exact", [](ViewState& state) -> bool& { return state.ExactCurve; }},
     {"--limit-table", [](ViewState& state) -> bool& { return state.LimitTable; }},
     {"--hide-values", [](ViewState& state) -> bool& { return state.HideValues; }},
+    {"--point-labels", [](ViewState& state) -> bool& { return state.PointLabels; }},
 };
 
 const StateSwitch* stateSwitchOf(const QByteArray& argument) {
@@ -295,8 +296,9 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
 QString usageText() {
     return QStringLiteral(
                "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
-               "              [--exact] [--limit-table] [--hide-values] [--table | --screenshot FILE\n"
-               "              [--picture window|chart] [--scale N]] [--help] [--version]\n"
+               "              [--exact] [--limit-table] [--point-labels] [--hide-values]\n"
+               "              [--table | --screenshot FILE [--picture window|chart] [--scale N]]\n"
+               "              [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
                "over time, with the secant or tangent through two measuring points and the velocity.\n"
                "\n"
@@ -318,6 +320,8 @@ QString usageText() {
                "                show the velocity graph under the chart\n"
                "  --exact       show the velocity graph with the exact curve v(t)\n"
                "  --limit-table show the limit table of point 1 beside the chart\n"
+               "  --point-labels\n"
+               "                label the measuring points with their time and distance\n"
                "  --hide-values leave the read-outs, the limit table's numbers and the point labels\n"
                "                blank, for sheets on which the values are predicted first\n"
                "  --table       print the limit table of point 1 as tab-separated text, then end\n"

@@ -4,23 +4,78 @@
 #include "app/velocitymodel.h"
 #include "scales/labeltext.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr double kPerHour = 60; // minutes
+constexpr int kVelocityDecimals = 2;
+constexpr int kLeastDsDecimals = 2;
+// Far more than any row needs; Ds at this many decimals times 60 / dt still fits in 64 bits.
+constexpr int kMostDsDecimals = 12;
+constexpr QChar kNoValue(0x2013); // en dash
 
-QString velocityText(double v) {
-    return FormatFloatField(1, 2, v);
+// From `from` to `to`, dt apart.
+LimitSecant secant(int profile, double from, double to, double dt) {
+    if (from < 0 || to > kTripEnd) return {};
+    const double ds = tripProfileDistance(profile, to) - tripProfileDistance(profile, from);
+    return {true, ds, ds / dt * kPerHour};
+}
+
+// A fixed-decimal text's digits as a whole number: "-0.0104" gives -104.
+qint64 scaledDigits(const QString& fixed) {
+    return QString(fixed).remove(QLatin1Char('.')).toLongLong();
+}
+
+qint64 powerOfTen(int exponent) {
+    qint64 power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
+
+// A student's velocity from Ds shown with `decimals` decimals, in hundredths of km/h: Ds * 60 / dt
+// worked out exactly (60 / dt is a whole number for every interval) and rounded, ties away from zero.
+qint64 velocityByHand(qint64 dsDigits, int decimals, qint64 perHourFactor) {
+    const qint64 product = dsDigits * perHourFactor;
+    const qint64 unit = powerOfTen(decimals - kVelocityDecimals);
+    const qint64 whole = product / unit;
+    const qint64 rest = product % unit;
+    return 2 * std::abs(rest) >= unit ? whole + (product < 0 ? -1 : 1) : whole;
+}
+
+QString localised(QString number, QChar separator) {
+    return number.replace(QLatin1Char('.'), separator);
+}
+
+QString velocityText(double v, QChar separator) {
+    return localised(FormatFloatField(1, kVelocityDecimals, v), separator);
+}
+
+QStringList intervalRow(const LimitRow& row, QChar separator) {
+    QStringList cells{localised(QString::number(row.Dt), separator)};
+    for (const LimitSecant& side : {row.Backward, row.Forward}) {
+        const SecantTexts texts = secantTexts(row.Dt, side);
+        cells << localised(texts.Ds, separator) << localised(texts.Velocity, separator);
+    }
+    return cells;
+}
+
+QStringList tangentRow(const QString& caption, double velocity, QChar separator) {
+    QStringList cells(kLimitTableColumns);
+    cells.front() = caption;
+    cells.back() = velocityText(velocity, separator);
+    return cells;
 }
 
 } // namespace
 
 LimitTable limitTable(int profile, double t1) {
     LimitTable table;
-    const double s1 = tripProfileDistance(profile, t1);
+    table.T1 = t1;
     for (std::size_t i = 0; i < LimitTable::kIntervals.size(); ++i) {
         const double dt = LimitTable::kIntervals[i];
-        const double ds = tripProfileDistance(profile, t1 + dt) - s1;
-        table.Rows[i] = {dt, ds, ds / dt * kPerHour};
+        table.Rows[i] = {dt, secant(profile, t1 - dt, t1, dt), secant(profile, t1, t1 + dt, dt)};
     }
     table.CentralSecant = (tripProfileDistance(profile, t1 + kTangentHalfWidth) -
                            tripProfileDistance(profile, t1 - kTangentHalfWidth)) /
@@ -29,18 +84,34 @@ LimitTable limitTable(int profile, double t1) {
     return table;
 }
 
-std::vector<QStringList> limitTableCells(const LimitTable& table, const LimitTableCaptions& captions) {
-    std::vector<QStringList> cells{{captions.Dt, captions.Ds, captions.Velocity}};
+SecantTexts secantTexts(double dt, const LimitSecant& secant) {
+    if (!secant.OnTrip) return {kNoValue, kNoValue};
+    const QString velocity = FormatFloatField(1, kVelocityDecimals, secant.Velocity);
+    const qint64 shown = scaledDigits(velocity);
+    const qint64 factor = std::lround(kPerHour / dt);
+    int decimals = kLeastDsDecimals;
+    QString ds = FormatFloatField(1, decimals, secant.Ds);
+    while (decimals < kMostDsDecimals && velocityByHand(scaledDigits(ds), decimals, factor) != shown)
+        ds = FormatFloatField(1, ++decimals, secant.Ds);
+    return {ds, velocity};
+}
+
+std::vector<QStringList> limitTableCells(const LimitTable& table, const LimitTableWords& words) {
+    const QChar separator = words.DecimalSeparator;
+    std::vector<QStringList> cells{
+        {words.Heading.arg(words.Trip, localised(FormatFloatField(1, 1, table.T1), separator))},
+        {QString(), words.Backward, QString(), words.Forward, QString()},
+        {words.Dt, words.Ds, words.Velocity, words.Ds, words.Velocity}};
     for (const LimitRow& row : table.Rows)
-        cells.push_back({QString::number(row.Dt), FormatFloatField(1, 4, row.Ds), velocityText(row.Velocity)});
-    cells.push_back({captions.CentralSecant, QString(), velocityText(table.CentralSecant)});
-    cells.push_back({captions.Exact, QString(), velocityText(table.Exact)});
+        cells.push_back(intervalRow(row, separator));
+    cells.push_back(tangentRow(words.CentralSecant, table.CentralSecant, separator));
+    cells.push_back(tangentRow(words.Exact, table.Exact, separator));
     return cells;
 }
 
-QString limitTableText(const LimitTable& table, const LimitTableCaptions& captions) {
+QString limitTableText(const LimitTable& table, const LimitTableWords& words) {
     QString text;
-    for (const QStringList& row : limitTableCells(table, captions))
+    for (const QStringList& row : limitTableCells(table, words))
         text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
 }

@@ -1,12 +1,13 @@
-// The limit table beside the chart: the secant slopes from point 1 over shrinking intervals and the
-// tangent's slope under them, following point 1 live, and a button that copies the table for a
-// spreadsheet. Screen readers meet it as a table. Where it lies is the window's tools layout's to
-// say (toolslayout.h).
+// The limit table beside the chart: its heading naming the trip and point 1, the secant slopes from
+// both sides of point 1 over shrinking intervals and the tangent's slope under them, following
+// point 1 live, and a button that copies the table for a spreadsheet. Screen readers meet it as a
+// table. Where it lies is the window's tools layout's to say (toolslayout.h).
 #pragma once
 
 #include "app/limittable.h"
 #include "platform/controls/stdctrls.h"
 
+class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
@@ -30,16 +31,18 @@ public:
     // The captions in the language in use: the table is laid out anew when it next shows.
     void retranslate();
 
+    QLabel* heading() const { return FHeading; }
     QTableView* view() const { return FView; }
     QPushButton* copyButton() const { return FCopy; }
 
 private:
-    LimitTableCaptions captions() const;
+    LimitTableWords words() const;
     void fill();
-    void layOut(const std::vector<QStringList>& cells);
+    void layOut(const QStringList& captions, int rows);
     void fitTangentRows();
 
     const StudyTexts& FTexts;
+    QLabel* FHeading;
     QTableView* FView;
     QStandardItemModel* FModel;
     QPushButton* FCopy;

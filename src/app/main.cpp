@@ -4,7 +4,7 @@
 #include "app/commandline.h"
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
-#include "app/limittable.h"
+#include "app/limittablewords.h"
 #include "app/mainfrm.h"
 #include "app/qtmessagefilter.h"
 #include "app/screenshot.h"
@@ -17,6 +17,7 @@
 #include "platform/system/lasterror.h"
 #include "platform/system/terminationsignals.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImageWriter>
 #include <QTimer>
@@ -108,8 +109,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.Table) {
+        const QCoreApplication core(argc, argv); // where the program's language file lies
         const SimulationState& s = options.State.Simulation;
-        return print(limitTableText(limitTable(s.Profile, s.T1), LimitTableCaptions{}), "the table");
+        return print(limitTableTextInProgramLanguage(s.Profile, s.T1), "the table");
     }
     if (!displayAvailable(arguments)) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);

@@ -79,6 +79,13 @@ private:
     TForm1& FForm;
 };
 
+// The language file's text for a key, or nothing where the file has none (an older or a class's own
+// file may lack the newer texts).
+QString textIfTranslated(TkdbDemonClient& link, const QString& key) {
+    const QString text = link.Translate(key);
+    return text == key ? QString() : text;
+}
+
 } // namespace
 
 TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
@@ -166,12 +173,9 @@ void TForm1::FormShow(QObject*) {
 
 void TForm1::Explain(bool velocityGraphShown) {
     if (!cliDemon) return;
-    QString html = cliDemon->Translate(QStringLiteral("MMExplain"));
-    if (velocityGraphShown) {
-        const QString key = QStringLiteral("MMExplainVelocity");
-        const QString graphText = cliDemon->Translate(key);
-        if (graphText != key) html += graphText;
-    }
+    QString html = SinglePoint() ? textIfTranslated(*cliDemon, QStringLiteral("MMExplainSingle")) : QString();
+    if (html.isEmpty()) html = cliDemon->Translate(QStringLiteral("MMExplain"));
+    if (velocityGraphShown) html += textIfTranslated(*cliDemon, QStringLiteral("MMExplainVelocity"));
     HTMLView->LoadFromString(
         resolveHelpLinks(html, systemHelpFolders(QCoreApplication::applicationDirPath())));
 }

@@ -64,7 +64,7 @@ public:
     void MovePoint(int point, double t);
     // Shows the explanatory text in the strip under the chart, its help links leading to the pages
     // beside the program or installed with it. With the velocity graph shown, the text goes on to
-    // say what the area under it means.
+    // say what the area under it means. In single-point mode it speaks of the one point.
     void Explain(bool velocityGraphShown);
     // Puts both measuring points onto the curve at once and updates the display once.
     void SetPoints(double t1, double t2);

@@ -6,6 +6,7 @@
 #include "app/readouttexts.h"
 #include "app/studytools.h"
 #include "app/tripmodel.h"
+#include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
@@ -19,8 +20,20 @@ using enum VrxBase::TCrossHairMode;
 
 namespace {
 
-constexpr int kPointMark = 24; // small filled circle
-constexpr double kPerHour = 60; // minutes
+constexpr int kPointMark = 24;       // small filled circle
+constexpr double kPerHour = 60;      // minutes
+constexpr double kDsTextGap = 3;     // min between the ds leg and the middle of its text
+constexpr int kDsTextHalfWidth = 10; // pixels, "ds" in the chart's 10-point text with room to spare
+
+// The time of the ds text's middle: `gap` minutes from the leg at t, or as far on its other side
+// where the text would reach past an end of the time axis.
+double dsTextTime(const TRChart& chart, double t, double gap) {
+    const double low = chart.Scale1X()->RangeLow(), high = chart.Scale1X()->RangeHigh();
+    const int pixels = chart.DataToPixel(1, high, 0).x() - chart.DataToPixel(1, low, 0).x();
+    const double halfWidth = pixels > 0 ? kDsTextHalfWidth * (high - low) / pixels : 0;
+    const double middle = t + gap;
+    return middle - halfWidth < low || middle + halfWidth > high ? t - gap : middle;
+}
 
 } // namespace
 
@@ -95,7 +108,8 @@ void TForm1::addCurve() {
     RC1->SetLineWidth(1);
 }
 
-// The dt leg lies at the height of the lower point, the ds leg stands at the time of the higher one.
+// The dt leg lies at the height of the lower point, the ds leg stands at the time of the higher one;
+// the ds text stays inside the data area.
 void TForm1::addSlopeTriangle() {
     const double t1 = FTime1, t2 = FTime2, s1 = FDist1, s2 = FDist2;
     const QString dt = QStringLiteral("dt"), ds = QStringLiteral("ds");
@@ -103,12 +117,12 @@ void TForm1::addSlopeTriangle() {
         RC1->AddLine(t1, s1, t2, s1);
         RC1->AddText((t1 + t2) / 2, s1 - 5, 10, dt);
         RC1->AddLine(t2, s1, t2, s2);
-        RC1->AddText(t2 + 3, (s1 + s2) / 2, 10, ds);
+        RC1->AddText(dsTextTime(*RC1, t2, kDsTextGap), (s1 + s2) / 2, 10, ds);
     } else {
         RC1->AddLine(t1, s2, t2, s2);
         RC1->AddText((t1 + t2) / 2, s2 - 5, 10, dt);
         RC1->AddLine(t1, s1, t1, s2);
-        RC1->AddText(t1 - 3, (s1 + s2) / 2, 10, ds);
+        RC1->AddText(dsTextTime(*RC1, t1, -kDsTextGap), (s1 + s2) / 2, 10, ds);
     }
 }
 
@@ -150,6 +164,7 @@ void TForm1::CBox1PointClick(QObject*) {
     for (TControl* c : std::initializer_list<TControl*>{RLabDS, RLabDT, LblDS, LblDT})
         c->SetVisible(showIntervals);
     if (showIntervals && CBoxShowCH->Checked()) RC1->CrossHair2()->SetMode(chBoth);
+    Explain(FStudy->graph().shown());
     UpdateDisplay();
 }
 

@@ -30,9 +30,7 @@ MainMenu::MainMenu(TForm1& form, const MenuTexts& texts, LanguageMenu& languages
     connect(FExit, &QAction::triggered, &FForm, [this] { FForm.Close(); });
 
     FView = FBar->addMenu(QString());
-    FView->addActions({study.VelocityGraph, study.ExactCurve, study.LimitTable});
-    FPointLabels = addEntry(FView, Qt::Key_L);
-    FPointLabels->setEnabled(false);
+    FView->addActions({study.VelocityGraph, study.ExactCurve, study.LimitTable, study.PointLabels});
     FView->addSeparator();
     FPresentation = addEntry(FView, Qt::Key_F5);
     connect(FPresentation, &QAction::triggered, &FForm, [this] { FForm.togglePresentation(); });
@@ -67,7 +65,6 @@ void MainMenu::retranslate() {
     FTools->setTitle(FTexts.ToolsMenu());
     FHelp->setTitle(FTexts.HelpMenu());
     FExit->setText(FTexts.Exit());
-    FPointLabels->setText(FTexts.PointLabels());
     FPresentation->setText(FTexts.PresentationMode());
     FHelpPages->setText(FTexts.HelpPages());
     FAbout->setText(FTexts.About());

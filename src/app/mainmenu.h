@@ -20,10 +20,8 @@ public:
     MainMenu(TForm1& form, const MenuTexts& texts, LanguageMenu& languages);
 
     QMenuBar* bar() const { return FBar; }
-    // Full screen for a class: shown, disabled, until the window can present itself.
+    // Full screen for a class (F5).
     QAction* presentationAction() const { return FPresentation; }
-    // The chart's point labels: shown, disabled, until the chart can label its points.
-    QAction* pointLabelsAction() const { return FPointLabels; }
     // The captions in the language in use.
     void retranslate();
 
@@ -39,7 +37,6 @@ private:
     QMenu* FTools;
     QMenu* FHelp;
     QAction* FExit;
-    QAction* FPointLabels;
     QAction* FPresentation;
     QAction* FHelpPages;
     QAction* FAbout;

@@ -12,7 +12,6 @@ class MenuTexts : public TComponent {
     Q_PROPERTY(QString ToolsMenu MEMBER FToolsMenu)
     Q_PROPERTY(QString LanguageMenu MEMBER FLanguageMenu)
     Q_PROPERTY(QString HelpMenu MEMBER FHelpMenu)
-    Q_PROPERTY(QString PointLabels MEMBER FPointLabels)
     Q_PROPERTY(QString PresentationMode MEMBER FPresentationMode)
     Q_PROPERTY(QString HelpPages MEMBER FHelpPages)
     Q_PROPERTY(QString About MEMBER FAbout)
@@ -27,7 +26,6 @@ public:
     QString ToolsMenu() const { return FToolsMenu; }
     QString LanguageMenu() const { return FLanguageMenu; }
     QString HelpMenu() const { return FHelpMenu; }
-    QString PointLabels() const { return FPointLabels; }
     QString PresentationMode() const { return FPresentationMode; }
     QString HelpPages() const { return FHelpPages; }
     QString About() const { return FAbout; }
@@ -41,7 +39,6 @@ private:
     QString FToolsMenu = QStringLiteral("BF_&Tools");
     QString FLanguageMenu = QStringLiteral("BF_&Language");
     QString FHelpMenu = QStringLiteral("BF_&Help");
-    QString FPointLabels = QStringLiteral("BF_Point labels");
     QString FPresentationMode = QStringLiteral("BF_Presentation mode");
     QString FHelpPages = QStringLiteral("BF_Help pages");
     QString FAbout = QStringLiteral("BF_About"); // the About button's key

@@ -1,6 +1,7 @@
-// The captions and spoken texts of the velocity graph, the limit table, the set-points dialog and
-// Reset. Like AccessTexts they are published "BF_" properties of a component the window owns and
-// creates before reading its layout, so the language file translates them with the layout's.
+// The captions and spoken texts of the velocity graph, the limit table, the point labels, the
+// set-points dialog and Reset. Like AccessTexts they are published "BF_" properties of a component
+// the window owns and creates before reading its layout, so the language file translates them with
+// the layout's.
 #pragma once
 
 #include "platform/controls/component.h"
@@ -19,6 +20,10 @@ class StudyTexts : public TComponent {
     Q_PROPERTY(QString TableVelocity MEMBER FTableVelocity)
     Q_PROPERTY(QString CentralSecant MEMBER FCentralSecant)
     Q_PROPERTY(QString ExactTangent MEMBER FExactTangent)
+    Q_PROPERTY(QString TableHeading MEMBER FTableHeading)
+    Q_PROPERTY(QString TableBackward MEMBER FTableBackward)
+    Q_PROPERTY(QString TableForward MEMBER FTableForward)
+    Q_PROPERTY(QString PointLabels MEMBER FPointLabels)
     Q_PROPERTY(QString PointOneMinutes MEMBER FPointOneMinutes)
     Q_PROPERTY(QString PointTwoMinutes MEMBER FPointTwoMinutes)
     Q_PROPERTY(QString TimeRange MEMBER FTimeRange)
@@ -43,6 +48,10 @@ public:
     QString TableVelocity() const { return FTableVelocity; }
     QString CentralSecant() const { return FCentralSecant; }
     QString ExactTangent() const { return FExactTangent; }
+    QString TableHeading() const { return FTableHeading; }
+    QString TableBackward() const { return FTableBackward; }
+    QString TableForward() const { return FTableForward; }
+    QString PointLabels() const { return FPointLabels; }
     QString PointOneMinutes() const { return FPointOneMinutes; }
     QString PointTwoMinutes() const { return FPointTwoMinutes; }
     QString TimeRange() const { return FTimeRange; }
@@ -66,6 +75,11 @@ private:
     QString FTableVelocity = QStringLiteral("BF_ds/dt [km/h]");
     QString FCentralSecant = QStringLiteral("BF_Tangent, central secant");
     QString FExactTangent = QStringLiteral("BF_Tangent, exact");
+    // %1: the trip's name, %2: the time of point 1 in min.
+    QString FTableHeading = QStringLiteral("BF_%1, point 1 at %2 min");
+    QString FTableBackward = QStringLiteral("BF_From t1 - dt to t1");
+    QString FTableForward = QStringLiteral("BF_From t1 to t1 + dt");
+    QString FPointLabels = QStringLiteral("BF_Point labels");
     QString FPointOneMinutes = QStringLiteral("BF_Point 1 [min]:");
     QString FPointTwoMinutes = QStringLiteral("BF_Point 2 [min]:");
     // %1 and %2: the first and the last minute of the time axis.

@@ -1,29 +1,45 @@
 #include "app/studytools.h"
 
 #include "app/chartaccess.h"
+#include "app/decimalseparator.h"
 #include "app/limittablepanel.h"
 #include "app/mainfrm.h"
+#include "app/pointlabels.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/toolslayout.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
+#include "hostlink/marvestodemon.h"
+#include "localisation/rivazidad2000.h"
 #include "platform/controls/stdctrls.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
 
+namespace {
+
+// The language's decimal separator, a point once the host has ended the program.
+QChar separatorOf(const TForm1& form) {
+    return form.cliDemon ? decimalSeparator(form.cliDemon->Dictionary()) : QLatin1Char('.');
+}
+
+} // namespace
+
 StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
     : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
+      FLabels(std::make_unique<PointLabels>(*form.RC1, form.Access()->points(),
+                                            [&form] { return separatorOf(form); })),
       FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }),
       FStoredStrip(form.Panel3->height()) {
     FActions = {addAction(Qt::Key_V, &StudyTools::toggleVelocityGraph),
                 addAction(Qt::Key_E, &StudyTools::toggleExactCurve),
                 addAction(Qt::Key_T, &StudyTools::toggleLimitTable),
+                addAction(Qt::Key_L, &StudyTools::togglePointLabels),
                 addAction(Qt::Key_P, &StudyTools::setPoints),
                 addAction(Qt::CTRL | Qt::Key_R, &StudyTools::reset)};
-    for (QAction* toggle : {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable})
+    for (QAction* toggle : {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels})
         toggle->setCheckable(true);
     addMenuEntries();
     retranslate();
@@ -45,7 +61,7 @@ QAction* StudyTools::addAction(const QKeySequence& key, void (StudyTools::*slot)
 void StudyTools::addMenuEntries() {
     QMenu* menu = FForm.Access()->menu();
     menu->addSeparator();
-    menu->addActions({FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable});
+    menu->addActions({FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels});
     menu->addSeparator();
     menu->addActions({FActions.SetPoints, FActions.Reset});
     connect(menu, &QMenu::aboutToShow, this, [this] { updateChecks(); });
@@ -55,6 +71,7 @@ void StudyTools::retranslate() {
     FActions.VelocityGraph->setText(FTexts.VelocityGraph());
     FActions.ExactCurve->setText(FTexts.ExactCurve());
     FActions.LimitTable->setText(FTexts.LimitTable());
+    FActions.PointLabels->setText(FTexts.PointLabels());
     FActions.SetPoints->setText(FTexts.SetPoints());
     FActions.Reset->setText(FTexts.Reset());
     FGraph->retranslate();
@@ -76,6 +93,7 @@ void StudyTools::updateChecks() {
     FActions.VelocityGraph->setChecked(FGraph->shown());
     FActions.ExactCurve->setChecked(FGraph->exactCurve());
     FActions.LimitTable->setChecked(FTable && FTable->shown());
+    FActions.PointLabels->setChecked(FLabels->shown());
 }
 
 void StudyTools::displayUpdated() {
@@ -104,6 +122,10 @@ void StudyTools::toggleExactCurve() {
 
 void StudyTools::toggleLimitTable() {
     showLimitTable(!FTable || !FTable->shown());
+}
+
+void StudyTools::togglePointLabels() {
+    FLabels->setShown(!FLabels->shown());
 }
 
 void StudyTools::showLimitTable(bool shown) {
@@ -139,8 +161,10 @@ void StudyTools::apply(const ViewState& state) {
     FGraph->setExactCurve(state.ExactCurve);
     FValuesHidden = state.HideValues;
     if (FTable) FTable->hideValues(FValuesHidden);
+    FLabels->setValuesHidden(FValuesHidden);
     showLimitTable(state.LimitTable);
     layOut();
+    FLabels->setShown(state.PointLabels);
     applySimulation(state.Simulation);
 }
 
@@ -148,7 +172,7 @@ ViewState StudyTools::state() const {
     const SimulationState simulation{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
                                      FForm.CBox1Point->Checked(), FForm.CBoxShowCH->Checked()};
     return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown(),
-            FValuesHidden};
+            FLabels->shown(), FValuesHidden};
 }
 
 // The check boxes update the display as a click does; the trace then starts from the one

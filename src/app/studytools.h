@@ -1,7 +1,7 @@
 // What the main window offers for studying the derivative beyond the Parts' window: the velocity
-// graph with its trace and exact curve, the limit table, exact placement of the points, Reset, and
+// graph with its trace and exact curve, the limit table, the point labels, exact placement of the points, Reset, and
 // a whole state applied at once (from the command line). Reached by their keys anywhere in the
-// window (V, E, T, P, Ctrl+R), the chart's context menu and the menu bar. Until asked for, none of
+// window (V, E, T, L, P, Ctrl+R), the chart's context menu and the menu bar. Until asked for, none of
 // it shows or changes anything.
 #pragma once
 
@@ -13,6 +13,7 @@
 #include <memory>
 
 class LimitTablePanel;
+class PointLabels;
 class QAction;
 class QKeySequence;
 class SetPointsDialog;
@@ -35,6 +36,7 @@ public:
         QAction* VelocityGraph;
         QAction* ExactCurve;
         QAction* LimitTable;
+        QAction* PointLabels;
         QAction* SetPoints;
         QAction* Reset;
     };
@@ -50,6 +52,7 @@ public:
     void toggleVelocityGraph();
     void toggleExactCurve();
     void toggleLimitTable();
+    void togglePointLabels();
     // Opens "Set points..." and moves the points to the times accepted there.
     void setPoints();
     // Back to the start: the Standard Road, points at 50 and 110 min, two points, crosshairs on, the
@@ -64,6 +67,7 @@ public:
     bool valuesHidden() const { return FValuesHidden; }
 
     VelocityGraph& graph() const { return *FGraph; }
+    PointLabels& labels() const { return *FLabels; }
     // Null until the table is first shown.
     LimitTablePanel* table() const { return FTable; }
     // How "Set points..." runs its dialog (modal unless replaced); true when it was accepted.
@@ -81,6 +85,7 @@ private:
     TForm1& FForm;
     const StudyTexts& FTexts;
     std::unique_ptr<VelocityGraph> FGraph;
+    std::unique_ptr<PointLabels> FLabels;
     // Made when first asked for, so that a start pays for neither.
     LimitTablePanel* FTable = nullptr;
     SetPointsDialog* FDialog = nullptr;

@@ -56,7 +56,7 @@ void layOutTools(TForm1& form, int storedStrip, TControl* graph, TControl* table
     const int top = form.height() - form.ClientHeight() + form.Panel1->height();
     const ToolsRoom room{
         QRect(0, top, form.width() - form.Panel2->width(), form.height() - top - storedStrip), storedStrip,
-        shown(graph) ? stripNeeded(form) : storedStrip, shown(table) ? form.Panel2->width() * 115 / 100 : 0,
+        shown(graph) ? stripNeeded(form) : storedStrip, shown(table) ? form.Panel2->width() * 140 / 100 : 0,
         shown(graph)};
     const ToolsPlaces places = placeTools(room);
     form.RC1->SetAlign(alNone);

@@ -101,7 +101,9 @@ QPointF VelocityGraph::dotOf(const Measurement& m) {
     return {m.SinglePoint ? m.T1 : (m.T1 + m.T2) / 2, m.Velocity};
 }
 
+// Single-point mode coming on starts the trace anew: it holds tangents then, no secant's dot.
 void VelocityGraph::measured(const Measurement& m) {
+    if (m.SinglePoint && !FLast.SinglePoint) FTrace.clear();
     FLast = m;
     if (!shown()) return;
     // A dot already there is not drawn twice (a drag back over the same pixels measures the same).

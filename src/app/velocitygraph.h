@@ -42,6 +42,7 @@ public:
     void setExactCurve(bool shown);
 
     // While shown: records the measurement's dot (unless the trace holds it already) and redraws.
+    // The first measurement in single-point mode starts the trace anew.
     void measured(const Measurement& m);
     // The trace starts anew; the next measurement is its first dot.
     void clearTrace();

@@ -17,6 +17,7 @@ struct ViewState {
     bool VelocityGraph = false;
     bool ExactCurve = false;
     bool LimitTable = false;
+    bool PointLabels = false;
     // The read-outs, the limit table's numbers and the point labels blank, for sheets on which
     // students predict the values first.
     bool HideValues = false;

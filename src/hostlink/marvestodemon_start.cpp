@@ -4,16 +4,13 @@
 
 #include "hostlink/messagecodes.h"
 #include "localisation/languagefilename.h"
-#include "localisation/languagefilepath.h"
-#include "localisation/languagefileread.h"
+#include "localisation/programlanguagefile.h"
 #include "localisation/rivazidad2000.h"
 #include "platform/system/linkrecord.h"
 #include "platform/system/linkwindow.h"
 #include "platform/system/namedmutex.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -95,17 +92,7 @@ void TkdbCustomDemon::LoadLanguageFile() {
     }
     // Beside the program when it runs from its folder; installed, from the user's or the package's.
     // A file that cannot be read is passed over, and the user told so.
-    const LanguageFiles files = programLanguageFiles();
-    std::optional<FoundLanguageFile> found = readFirstLanguageFile(
-        languageFileCandidates(files.BesideProgram, files.Search),
-        [](const QString& path, const QString& why) {
-            std::fprintf(stderr, "%s: the language file %s is passed over: %s\n",
-                         qPrintable(QCoreApplication::applicationName()), qPrintable(path), qPrintable(why));
-        });
-    if (!found) return;
-    QBuffer buffer(&found->Bytes);
-    buffer.open(QIODevice::ReadOnly);
-    FDictionary->LoadFromStream(buffer);
+    loadProgramLanguageFile(*FDictionary);
 }
 
 // The copy that holds the lock: as the host knows it, else by the link window of the process that

@@ -53,8 +53,8 @@ expect 1 "kyvelo: cannot write missing/x.png: No such file or directory" "$offsc
 # Worksheets: a picture of a given state, the limit table on stdout without any display, bad values.
 expect 0 "" "$offscreen" -- --profile 2 --points 90,120 --exact --screenshot worksheet.png
 is_png worksheet.png
-expect 0 "Tangent, exact		75.00" -- --table --profile 0 --point 50
-[ "$(wc -l <"$out/stdout")" = 11 ] || fail "the table is not 11 lines: $(cat "$out/stdout")"
+expect 0 "Tangent, exact				75.00" -- --table --profile 0 --point 50
+[ "$(wc -l <"$out/stdout")" = 13 ] || fail "the table is not 13 lines: $(cat "$out/stdout")"
 expect 2 'kyvelo: --points needs two times T1,T2 from 0 to 133 min, not "90"' "$offscreen" -- --points 90 --screenshot bad.png
 [ -e bad.png ] && fail "bad.png was written"
 

@@ -10,6 +10,7 @@
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
 #include "mainformfixture.h"
+#include "platform/controls/stdctrls.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,7 @@ QStringList keysTheProgramAsksFor() {
     StudyTools& study = *form->Study();
     study.toggleVelocityGraph();
     study.toggleLimitTable();
+    form->CBox1Point->SetChecked(true); // the explanatory text of single-point mode
     study.setDialogRunner([](SetPointsDialog&) { return false; });
     study.setPoints();
     QStringList keys = {kLanguageNameKey}; // read by the language menu from every package file

@@ -1,8 +1,9 @@
-// The velocity graph, the limit table, "Set points..." and Reset in the real main window, driven
-// by their keys as a student at the keyboard drives them.
+// The velocity graph, the limit table, the point labels, "Set points..." and Reset in the real main
+// window, driven by their keys as a student at the keyboard drives them.
 #include "../painttestutil.h"
 #include "app/chartaccess.h"
 #include "app/limittablepanel.h"
+#include "app/pointlabels.h"
 #include "app/setpointsdialog.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
@@ -86,7 +87,8 @@ TEST_F(StudyToolsTest, VelocityGraphTracesTheMeasuredVelocities) {
     EXPECT_EQ(middle.x(), (form->Time1() + form->Time2()) / 2);
     EXPECT_EQ(graphPixel(middle.x(), middle.y()), rgb(clRed));
     EXPECT_EQ(graphPixel((form->Time1() + middle.x()) / 2, middle.y()), rgb(clBlue));
-    EXPECT_EQ(study->graph().trace().size(), 7u); // start, single-point mode, four steps, two points
+    // Single-point mode's first dot (the secant's dot of the start is gone), four steps, two points.
+    EXPECT_EQ(study->graph().trace().size(), 6u);
 
     // Pictures for worksheets hold the graph too.
     form->Access()->copyPictureAction()->trigger();
@@ -125,7 +127,7 @@ TEST_F(StudyToolsTest, PictureOfTheGraphWithExactCurve) {
     EXPECT_EQ(graphPixel(105, average), red);
 }
 
-// T shows the table of point 1, which follows the point and copies as the text the command line prints.
+// T shows the table of point 1, which follows the point: the window shows what Copy table copies.
 TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     key(Qt::Key_T);
     LimitTablePanel& panel = *study->table();
@@ -133,15 +135,21 @@ TEST_F(StudyToolsTest, LimitTableFollowsPointOneAndCopies) {
     EXPECT_EQ(panel.geometry().right() + 1, form->Panel2->x());
     EXPECT_EQ(form->RC1->geometry().right() + 1, panel.x());
     form->MovePoint(1, 20);
-    const auto* model = static_cast<QStandardItemModel*>(panel.view()->model());
-    const std::vector<QStringList> cells =
-        limitTableCells(limitTable(profileIndex(TripProfile::StandardRoad), 20), LimitTableCaptions{});
-    ASSERT_EQ(model->rowCount(), static_cast<int>(cells.size()) - 1);
-    for (int row = 1; row < static_cast<int>(cells.size()); ++row)
-        for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(model->item(row - 1, column)->text(), cells[row][column]) << row << " " << column;
     panel.copyButton()->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), limitTableText(limitTable(profileIndex(TripProfile::StandardRoad), 20), {}));
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(", point 1 at 20.0 min"))) << qPrintable(lines[0]);
+    EXPECT_EQ(panel.heading()->text(), lines[0]);
+    // Sixty minutes before point 1 lie before the trip.
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("60\t\u2013\t\u2013\t"))) << qPrintable(lines[3]);
+    const auto* model = static_cast<QStandardItemModel*>(panel.view()->model());
+    ASSERT_EQ(model->rowCount(), 11);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QStringList cells = lines[row == 0 ? 1 : row + 2].split(QLatin1Char('\t'));
+        for (int column = 0; column < 5; ++column)
+            EXPECT_EQ(model->item(row, column)->text(), cells[column]) << row << " " << column;
+    }
 }
 
 // Save picture with the table open shows the table as the window does, between chart and read-outs.
@@ -171,17 +179,17 @@ TEST_F(StudyToolsTest, HiddenValuesLeaveReadoutsAndTableNumbersBlank) {
     for (const TRasterLab* readout : {form->RLabSpeed, form->RLabDS, form->RLabDT})
         EXPECT_EQ(readout->Text(), QString());
     const auto* model = static_cast<QStandardItemModel*>(study->table()->view()->model());
-    const std::vector<QStringList> cells =
-        limitTableCells(limitTable(profileIndex(TripProfile::StandardRoad), 20), LimitTableCaptions{});
-    for (int row = 1; row < static_cast<int>(cells.size()); ++row)
-        for (int column = 0; column < model->columnCount(); ++column)
-            EXPECT_EQ(model->item(row - 1, column)->text(), column == 0 ? cells[row][0] : QString())
-                << row << " " << column;
+    // Row 0 names the sides; the intervals and the tangent rows' captions stay, their numbers go.
+    for (int row = 1; row < model->rowCount(); ++row) {
+        EXPECT_FALSE(model->item(row, 0)->text().isEmpty()) << row;
+        for (int column = 1; column < model->columnCount(); ++column)
+            EXPECT_EQ(model->item(row, column)->text(), QString()) << row << " " << column;
+    }
 
     state.HideValues = false;
     study->apply(state);
     EXPECT_EQ(form->RLabDT->Text(), QStringLiteral("60.0 min"));
-    EXPECT_EQ(model->item(0, 2)->text(), limitTableCells(limitTable(1, 50), {})[1][2]);
+    EXPECT_EQ(model->item(1, 4)->text(), QStringLiteral("70.64"));
 }
 
 namespace {
@@ -282,11 +290,14 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
         }
 }
 
-// A tangent caption wider than its two columns wraps onto a second line instead of being cut short;
-// one that fits keeps its row one line high.
+// A tangent caption wider than its columns wraps onto a second line instead of being cut short; one
+// that fits keeps its row one line high.
 TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
     StudyTexts german(nullptr);
-    german.setProperty("CentralSecant", QStringLiteral("Tangente, zentrale Sekante"));
+    german.setProperty(
+        "CentralSecant",
+        QStringLiteral("Tangente, zentrale Sekante über die Minute um Punkt 1, von einer halben "
+                       "Minute davor bis zu einer halben Minute danach"));
     german.setProperty("ExactTangent", QStringLiteral("Tangente, exakt"));
     LimitTablePanel panel(*form, german);
     panel.follow(profileIndex(TripProfile::StandardRoad), 50);
@@ -294,9 +305,48 @@ TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
     panel.SetBounds(0, 0, 248, 446); // as the window lays it out at its default size
     QCoreApplication::processEvents();
     const QTableView& view = *panel.view();
-    const int central = static_cast<int>(LimitTable::kIntervals.size());
-    EXPECT_GT(view.rowHeight(central), view.rowHeight(0));
-    EXPECT_EQ(view.rowHeight(central + 1), view.rowHeight(0));
+    const int central = 1 + static_cast<int>(LimitTable::kIntervals.size());
+    EXPECT_GT(view.rowHeight(central), view.rowHeight(1));
+    EXPECT_EQ(view.rowHeight(central + 1), view.rowHeight(1));
+}
+
+// L labels the points with their coordinates: each label beside its point, above and to the right
+// where it fits inside the data area and clear of the other label, else to the left;
+// only point 1 in single-point mode; none with the values hidden or after L again.
+TEST_F(StudyToolsTest, PointLabelsBesideThePoints) {
+    EXPECT_EQ(pointLabelText(1, {50, 61.4}, QLatin1Char(',')), QStringLiteral("P1 (50,0 min | 61,40 km)"));
+    const TRChart& chart = *form->RC1;
+    const auto pixel = [&](double t) { return chart.DataToPixel(1, t, tripProfileDistance(1, t)); };
+    const QRgb frame = rgb(clMaroon);
+    const auto framed = [&](QPoint at) { return chart.FrameImage().pixel(at) == frame; };
+    const QPoint gap(kPointLabelGap, kPointLabelGap);
+    EXPECT_EQ(countOf(chart.FrameImage(), clMaroon), 0);
+    key(Qt::Key_L);
+    // Point 1 above right: its frame's lower left corner is the gap away from the point.
+    const QPoint p1 = pixel(50);
+    EXPECT_TRUE(framed({p1.x() + gap.x(), p1.y() - gap.y() - 1}));
+    EXPECT_FALSE(framed({p1.x() + gap.x() - 1, p1.y() - gap.y() - 1}));
+    // Point 2 above left, the frame's lower right corner the gap away: at 110 min the label would
+    // leave the data area on the right, at 51 min it would cover point 1's.
+    for (double t2 : {110.0, 51.0}) {
+        form->MovePoint(2, t2);
+        const QPoint p2 = pixel(t2);
+        EXPECT_TRUE(framed(p2 - gap - QPoint(1, 1))) << t2;
+        EXPECT_FALSE(framed(p2 - gap - QPoint(0, 1))) << t2;
+    }
+    chart.FrameImage().save(outputPath(QStringLiteral("point_labels.png")));
+
+    const int two = countOf(chart.FrameImage(), clMaroon);
+    form->CBox1Point->SetChecked(true);
+    const int one = countOf(chart.FrameImage(), clMaroon);
+    EXPECT_TRUE(framed({p1.x() + gap.x(), p1.y() - gap.y() - 1}));
+    EXPECT_GT(one, 0);
+    EXPECT_LT(one, two * 2 / 3);
+    study->labels().setValuesHidden(true);
+    EXPECT_EQ(countOf(chart.FrameImage(), clMaroon), 0);
+    study->labels().setValuesHidden(false);
+    key(Qt::Key_L);
+    EXPECT_EQ(countOf(chart.FrameImage(), clMaroon), 0);
 }
 
 // The dialog grows with its title, so that a title bar shows it whole in every language.

@@ -19,7 +19,7 @@ mx=$X my=$Y
 # axis, px) and -80..120 km/h.
 graph_y() { python3 -c "print(round($my + 309 + 138 - ($1 + 80) * 118 / 200))"; }
 # The tangent's velocity at t, as single-point mode measures it (the table's central secant).
-velocity() { "$binary" --table --profile 1 --point "$1" | sed -n 10p | cut -f3; }
+velocity() { "$binary" --table --profile 1 --point "$1" | sed -n 12p | cut -f5; }
 # Whether there is a red pixel within two pixels of the dot for time $2 in screenshot $1.
 red_dot() {
   local v x y

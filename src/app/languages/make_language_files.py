@@ -539,7 +539,7 @@ GREEK = {
     "MMExplain": EXPLAIN_EL,
 }
 
-# ---- The menu bar (keys of MenuTexts). "&" marks the letter that opens a menu with Alt; the Greek
+# ---- The menu bar (keys of MenuTexts, and the point labels' entry of StudyTexts). "&" marks the letter that opens a menu with Alt; the Greek
 # menus take the Latin letters of the English ones, which every keyboard has.
 MENU_KEYS = ["&Picture", "&View", "&Tools", "&Language", "&Help", "Point labels", "Presentation mode",
              "Help pages", "Automatic", "Automatic: the class's file (%1)"]
@@ -559,6 +559,102 @@ MENUS = {
     "el": ["Εικόνα (&P)", "Προβολή (&V)", "Εργαλεία (&T)", "Γλώσσα (&L)", "Βοήθεια (&H)", "Ετικέτες σημείων",
            "Λειτουργία παρουσίασης", "Σελίδες βοήθειας", "Αυτόματα", "Αυτόματα: αρχείο της τάξης (%1)"],
 }
+
+
+# ---- The limit table's heading and sides, the point labels, the decimal separator of the numbers a
+# student copies ($decimalseparator$: "," or "."), and the explanatory text of single-point mode
+# (MMExplainSingle, with the same help links as MMExplain).
+def single_point_text(text, explain):
+    links = "\n".join(explain.splitlines()[-2:])
+    return f'<p style="margin:2px 4px">{text}\n{links}'
+
+
+ENGLISH.update({
+    "%1, point 1 at %2 min": "%1, point 1 at %2 min",
+    "From t1 - dt to t1": "From t1 - dt to t1",
+    "From t1 to t1 + dt": "From t1 to t1 + dt",
+    "$decimalseparator$": ".",
+    "MMExplainSingle": single_point_text("""Drag the red measuring point along the curve with the left mouse button.
+The blue <b>tangent</b> touches the curve at point 1 (elsewhere it may cross the curve). Its slope – the limit
+of &Delta;s/&Delta;t as &Delta;t &rarr; 0 – is the <i>instantaneous</i> velocity s&prime;(t), the first derivative of
+the distance s(t); the read-out shows it, measured over the minute around the point. Clear <i>Single Point
+Measurement</i> to measure between two points again. Velocities are in km/h: km per minute times 60.""", EXPLAIN_EN),
+})
+
+GERMAN.update({
+    "%1, point 1 at %2 min": "%1, Punkt 1 bei %2 min",
+    "From t1 - dt to t1": "Von t1 - dt bis t1",
+    "From t1 to t1 + dt": "Von t1 bis t1 + dt",
+    "$decimalseparator$": ",",
+    "MMExplainSingle": single_point_text("""Ziehen Sie den roten Messpunkt mit der linken Maustaste entlang der Kurve.
+Die blaue <b>Tangente</b> berührt die Kurve in Punkt 1 (an anderer Stelle kann sie die Kurve schneiden). Ihre
+Steigung – der Grenzwert von &Delta;s/&Delta;t für &Delta;t &rarr; 0 – ist die <i>momentane</i> Geschwindigkeit
+s&prime;(t), die erste Ableitung des Weges s(t); die Anzeige zeigt sie, gemessen über die Minute um den Punkt.
+Ohne „Einzelpunktmessung“ messen Sie wieder zwischen zwei Punkten. Geschwindigkeiten stehen in km/h: km pro
+Minute mal 60.""", EXPLAIN_DE),
+})
+
+FRENCH.update(french({
+    "%1, point 1 at %2 min": "%1, point 1 à %2 min",
+    "From t1 - dt to t1": "De t1 - dt à t1",
+    "From t1 to t1 + dt": "De t1 à t1 + dt",
+    "$decimalseparator$": ",",
+    "MMExplainSingle": single_point_text("""Faites glisser le point de mesure rouge le long de la courbe avec le bouton gauche de la souris.
+La <b>tangente</b> bleue touche la courbe au point 1 (ailleurs, elle peut couper la courbe). Sa pente – la limite
+de &Delta;s/&Delta;t quand &Delta;t &rarr; 0 – est la vitesse <i>instantanée</i> s&prime;(t), la dérivée de la distance
+s(t) ; l’afficheur la montre, mesurée sur la minute autour du point. Décochez « Mesure en un seul point » pour
+mesurer de nouveau entre deux points. Les vitesses sont en km/h : des km par minute multipliés par 60.""", EXPLAIN_FR),
+}))
+
+SPANISH.update({
+    "%1, point 1 at %2 min": "%1, punto 1 en %2 min",
+    "From t1 - dt to t1": "De t1 - dt a t1",
+    "From t1 to t1 + dt": "De t1 a t1 + dt",
+    "$decimalseparator$": ",",
+    "MMExplainSingle": single_point_text("""Arrastre el punto de medición rojo a lo largo de la curva con el botón izquierdo del ratón.
+La <b>tangente</b> azul toca la curva en el punto 1 (en otro lugar puede cortar la curva). Su pendiente – el límite
+de &Delta;s/&Delta;t cuando &Delta;t &rarr; 0 – es la velocidad <i>instantánea</i> s&prime;(t), la primera derivada de
+la distancia s(t); el indicador la muestra, medida en el minuto alrededor del punto. Desmarque «Medición en un
+solo punto» para medir de nuevo entre dos puntos. Las velocidades están en km/h: km por minuto por 60.""", EXPLAIN_ES),
+})
+
+ITALIAN.update({
+    "%1, point 1 at %2 min": "%1, punto 1 a %2 min",
+    "From t1 - dt to t1": "Da t1 - dt a t1",
+    "From t1 to t1 + dt": "Da t1 a t1 + dt",
+    "$decimalseparator$": ",",
+    "MMExplainSingle": single_point_text("""Trascina il punto di misura rosso lungo la curva tenendo premuto il tasto sinistro del mouse.
+La <b>tangente</b> blu tocca la curva nel punto 1 (altrove può tagliare la curva). La sua pendenza – il limite di
+&Delta;s/&Delta;t per &Delta;t &rarr; 0 – è la velocità <i>istantanea</i> s&prime;(t), la derivata prima della
+distanza s(t); l’indicatore la mostra, misurata sul minuto attorno al punto. Togli la spunta a «Misura in un solo
+punto» per misurare di nuovo tra due punti. Le velocità sono in km/h: km al minuto per 60.""", EXPLAIN_IT),
+})
+
+POLISH.update({
+    "%1, point 1 at %2 min": "%1, punkt 1 w %2 min",
+    "From t1 - dt to t1": "Od t1 - dt do t1",
+    "From t1 to t1 + dt": "Od t1 do t1 + dt",
+    "$decimalseparator$": ",",
+    "MMExplainSingle": single_point_text("""Przeciągnij lewym przyciskiem myszy czerwony punkt pomiarowy wzdłuż krzywej.
+Niebieska <b>styczna</b> dotyka krzywej w punkcie 1 (gdzie indziej może ją przecinać). Jej nachylenie – granica
+&Delta;s/&Delta;t przy &Delta;t &rarr; 0 – to prędkość <i>chwilowa</i> s&prime;(t), pierwsza pochodna drogi s(t);
+wyświetlacz ją pokazuje, mierzoną w minucie wokół punktu. Odznacz „Pomiar w jednym punkcie”, aby znów mierzyć
+między dwoma punktami. Prędkości są w km/h: km na minutę razy 60.""", EXPLAIN_PL),
+})
+
+GREEK.update({
+    "%1, point 1 at %2 min": "%1, σημείο 1 στα %2 min",
+    "From t1 - dt to t1": "Από t1 - dt έως t1",
+    "From t1 to t1 + dt": "Από t1 έως t1 + dt",
+    "$decimalseparator$": ",",
+    "MMExplainSingle": single_point_text("""Σύρετε το κόκκινο σημείο μέτρησης κατά μήκος της καμπύλης με το αριστερό πλήκτρο του ποντικιού.
+Η μπλε <b>εφαπτομένη</b> αγγίζει την καμπύλη στο σημείο 1 (αλλού μπορεί να την τέμνει). Η κλίση της – το όριο
+του &Delta;s/&Delta;t καθώς &Delta;t &rarr; 0 – είναι η <i>στιγμιαία</i> ταχύτητα s&prime;(t), η πρώτη παράγωγος της
+απόστασης s(t)· η ένδειξη τη δείχνει, μετρημένη στο λεπτό γύρω από το σημείο. Καταργήστε την επιλογή «Μέτρηση σε
+ένα σημείο» για να μετρήσετε ξανά ανάμεσα σε δύο σημεία. Οι ταχύτητες είναι σε km/h: km ανά λεπτό επί 60.""", EXPLAIN_EL),
+})
+# ---- End of the table's heading, the point labels, the decimal separator and single-point mode.
+
 
 # Code, entries, encoding: Windows-1252 where it has the language's letters, else UTF-8 with the
 # byte-order mark.

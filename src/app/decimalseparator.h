@@ -1,0 +1,11 @@
+// The decimal separator of the language in use, for the numbers a student copies or writes down
+// (the limit table, the point labels); the dot-matrix read-outs keep their point.
+#pragma once
+
+#include <QChar>
+
+class TRivazidad2000;
+
+// A comma where the language file says so under "$decimalseparator$", else a point (also without
+// a file), so that a class's own file decides for its language.
+QChar decimalSeparator(TRivazidad2000& dictionary);

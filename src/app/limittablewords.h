@@ -1,0 +1,15 @@
+// The limit table's words in the language of a dictionary, for the window and for the command line.
+#pragma once
+
+#include "app/limittable.h"
+
+class StudyTexts;
+class TRivazidad2000;
+
+// The captions from the (translated) study texts; the trip's name, looked up as the profile box's
+// caption, and the decimal separator from the dictionary.
+LimitTableWords limitTableWords(const StudyTexts& texts, TRivazidad2000& dictionary, int profile);
+
+// The table of point 1 at t1 on a profile as tab-separated text, in the language the window would
+// speak (the program's language file); needs the application object for the program's folder.
+QString limitTableTextInProgramLanguage(int profile, double t1);
