@@ -41,6 +41,7 @@ private:
     void layOut(const QStringList& captions, int rows);
     void fitTangentRows();
 
+    TForm1& FForm;
     const StudyTexts& FTexts;
     QLabel* FHeading;
     QTableView* FView;
