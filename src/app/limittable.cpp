@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kPerHour = 60; // minutes
 constexpr int kVelocityDecimals = 2;
 constexpr int kLeastDsDecimals = 2;
 // Far more than any row needs; Ds at this many decimals times 60 / dt still fits in 64 bits.
@@ -19,7 +18,7 @@ constexpr QChar kNoValue(0x2013); // en dash
 LimitSecant secant(int profile, double from, double to, double dt) {
     if (from < 0 || to > kTripEnd) return {};
     const double ds = tripProfileDistance(profile, to) - tripProfileDistance(profile, from);
-    return {true, ds, ds / dt * kPerHour};
+    return {true, ds, ds / dt * kMinutesPerHour};
 }
 
 // A fixed-decimal text's digits as a whole number: "-0.0104" gives -104.
@@ -79,7 +78,7 @@ LimitTable limitTable(int profile, double t1) {
     }
     table.CentralSecant = (tripProfileDistance(profile, t1 + kTangentHalfWidth) -
                            tripProfileDistance(profile, t1 - kTangentHalfWidth)) /
-                          (2 * kTangentHalfWidth) * kPerHour;
+                          (2 * kTangentHalfWidth) * kMinutesPerHour;
     table.Exact = tripProfileVelocity(profile, t1);
     return table;
 }
@@ -88,7 +87,7 @@ SecantTexts secantTexts(double dt, const LimitSecant& secant) {
     if (!secant.OnTrip) return {kNoValue, kNoValue};
     const QString velocity = FormatFloatField(1, kVelocityDecimals, secant.Velocity);
     const qint64 shown = scaledDigits(velocity);
-    const qint64 factor = std::lround(kPerHour / dt);
+    const qint64 factor = std::lround(kMinutesPerHour / dt);
     int decimals = kLeastDsDecimals;
     QString ds = FormatFloatField(1, decimals, secant.Ds);
     while (decimals < kMostDsDecimals && velocityByHand(scaledDigits(ds), decimals, factor) != shown)

@@ -21,7 +21,6 @@ using enum VrxBase::TCrossHairMode;
 namespace {
 
 constexpr int kPointMark = 24;       // small filled circle
-constexpr double kPerHour = 60;      // minutes
 constexpr double kDsTextGap = 3;     // min between the ds leg and the middle of its text
 constexpr int kDsTextHalfWidth = 10; // pixels, "ds" in the chart's 10-point text with room to spare
 
@@ -84,7 +83,7 @@ void TForm1::placeLine() {
 }
 
 double TForm1::Velocity() const {
-    return SLine1->GetSlope() * kPerHour;
+    return SLine1->GetSlope() * kMinutesPerHour;
 }
 
 void TForm1::MovePoint(int point, double t) {

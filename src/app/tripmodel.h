@@ -19,6 +19,9 @@ constexpr double kStandStillUntil = 83;
 // Distance in km at time t (minutes) for profile 0, 1 or 2; any other index gives 0.
 double tripProfileDistance(int profile, double t);
 
+// Distances are in km and times in minutes; a velocity, a slope in km per minute, is shown in km/h.
+constexpr double kMinutesPerHour = 60;
+
 // The trip's time axis, in minutes.
 constexpr int kTripStart = 0;
 constexpr int kTripEnd = 133;

@@ -7,7 +7,6 @@
 namespace {
 
 using Real = long double;
-constexpr Real kPerHour = 60; // minutes
 
 Real standardRoad(Real t) {
     return 1 - 7 * std::sin((t + 20) / 20) / 20 + 8 * std::cos((t + 40) / 11.3L) / 11.3L;
@@ -29,11 +28,11 @@ Real backAndForth(Real t) {
 double tripProfileVelocity(int profile, double t) {
     switch (static_cast<TripProfile>(profile)) {
     case TripProfile::Uniform:
-        return static_cast<double>(1.25L * kPerHour);
+        return static_cast<double>(1.25L * kMinutesPerHour);
     case TripProfile::StandardRoad:
-        return static_cast<double>(standardRoad(t) * kPerHour);
+        return static_cast<double>(standardRoad(t) * kMinutesPerHour);
     case TripProfile::BackAndForth:
-        return static_cast<double>(backAndForth(t) * kPerHour);
+        return static_cast<double>(backAndForth(t) * kMinutesPerHour);
     default:
         return 0;
     }
