@@ -313,8 +313,8 @@ QString usageText() {
                "  --profile N   the trip profile: 0 uniform movement, 1 standard road situation (the\n"
                "                start's), 2 back and forth\n"
                "  --points T1,T2\n"
-               "                the measuring points at T1 and T2 min, from 0 to 133 (start: 50,110)\n"
-               "  --point T1    measuring point 1 at T1 min, from 0 to 133\n"
+               "                the measuring points at T1 and T2 min, from %1 to %2 (start: %3,%4)\n"
+               "  --point T1    measuring point 1 at T1 min, from %1 to %2\n"
                "  --single      single-point measurement: the tangent at point 1\n"
                "  --velocity-graph\n"
                "                show the velocity graph under the chart\n"
@@ -330,7 +330,11 @@ QString usageText() {
                "Arguments that begin with / are left to the link with the host textbook\n"
                "(/serverhandle=...), Qt's own options (-platform, -display, -style, ...) to Qt; any\n"
                "other argument that begins with - and is not an option above is refused.\n"
-               "\n") +
+               "\n")
+               .arg(kTripStart)
+               .arg(kTripEnd)
+               .arg(SimulationState{}.T1)
+               .arg(SimulationState{}.T2) +
            withoutDisplayAdvice();
 }
 
