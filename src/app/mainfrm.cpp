@@ -17,6 +17,7 @@
 #include "app/requirecomponent.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
+#include "app/viewstate.h"
 #include "app/tripmodel.h"
 #include "app/velocitygraph.h"
 #include "app/windowplacement.h"
@@ -218,9 +219,10 @@ void TForm1::fillAboutDialog() {
 }
 
 void TForm1::startSimulation() {
-    CBoxMode->SetItemIndex(1);
-    FTime1 = 50;
-    FTime2 = 110;
+    const SimulationState start;
+    CBoxMode->SetItemIndex(start.Profile);
+    FTime1 = start.T1;
+    FTime2 = start.T2;
     FDist1 = TripDistance(FTime1);
     FDist2 = TripDistance(FTime2);
     UpdateDisplay();
