@@ -6,6 +6,7 @@
 #include "app/menutexts.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -36,11 +37,14 @@ void LanguageMenu::fill() {
     const QList<LanguageEntry> entries = languageEntries(packageLanguages(files.BesideProgram, files.Search));
     const bool automatic = std::none_of(entries.begin(), entries.end(),
                                         [&](const LanguageEntry& entry) { return entry.Code == chosen; });
+    // A class's file that the loader would pass over is not named.
     const QString classFile = ownLanguageFile(files.BesideProgram, files.Search);
-    const QString automaticText =
-        classFile.isEmpty() ? FMenuTexts.Automatic()
-                            : FMenuTexts.AutomaticClassFile().arg(
-                                  languageEntries({{QStringLiteral("kyvelo.itl"), classFile}}).front().Name);
+    const QList<LanguageEntry> classEntry =
+        classFile.isEmpty() ? QList<LanguageEntry>()
+                            : languageEntries({{QFileInfo(classFile).fileName(), classFile}});
+    const QString automaticText = classEntry.isEmpty()
+                                      ? FMenuTexts.Automatic()
+                                      : FMenuTexts.AutomaticClassFile().arg(classEntry.front().Name);
     addEntry(automaticText, automatic, [choicePath] { return forgetLanguageChoice(choicePath); });
     FMenu->addSeparator();
     for (const LanguageEntry& entry : entries)

@@ -58,7 +58,7 @@ QString packageFolder(const QString& besideProgram, const LanguageFileSearch& se
 }
 
 QString packageFileName(const QString& besideProgram, const QString& code) {
-    return QStringLiteral("%1_%2.itl").arg(programName(besideProgram), code);
+    return QStringLiteral("%1_%2").arg(programName(besideProgram), code) + kLanguageFileSuffix;
 }
 
 QString packagePath(const QString& besideProgram, const LanguageFileSearch& search, const QString& code) {
@@ -82,7 +82,7 @@ QString chosenLanguage(const QString& besideProgram, const LanguageFileSearch& s
 QString ownLanguageFile(const QString& besideProgram, const LanguageFileSearch& search) {
     const QString folder = configFolder(search);
     if (folder.isEmpty()) return {};
-    const QString own = QStringLiteral("%1/%2/%2.itl").arg(folder, programName(besideProgram));
+    const QString own = QStringLiteral("%1/%2/%2").arg(folder, programName(besideProgram)) + kLanguageFileSuffix;
     return search.Exists(own) ? own : QString();
 }
 
@@ -113,7 +113,8 @@ QList<PackageLanguage> packageLanguages(const QString& besideProgram, const Lang
     QStringList codes;
     for (const QString& name : search.List(packageFolder(besideProgram, search))) {
         const qsizetype start = programName(besideProgram).size() + 1;
-        const QString code = name.mid(start, name.size() - start - 4); // between "kyvelo_" and ".itl"
+        // between "kyvelo_" and the suffix
+        const QString code = name.mid(start, name.size() - start - kLanguageFileSuffix.size());
         if (isLanguageCode(code) && name == packageFileName(besideProgram, code)) codes << code;
     }
     codes.sort();

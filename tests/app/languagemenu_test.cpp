@@ -4,6 +4,7 @@
 #include "app/mainmenu.h"
 #include "app/studytools.h"
 #include "app/velocitygraph.h"
+#include "localisation/languagefileread.h"
 #include "mainformfixture.h"
 #include "platform/controls/stdctrls.h"
 #include "scopedlanguagefiles.h"
@@ -111,6 +112,9 @@ TEST_F(LanguageMenuTest, AChoiceSpeaksAtOnceAndAutomaticFollowsTheClassFile) {
     EXPECT_EQ(form->Menu()->bar()->actions()[1]->text(), QStringLiteral("Sicht"));
     EXPECT_EQ(form->Caption(), QStringLiteral("Distance - Time - Velocity"));
     EXPECT_EQ(errors, QStringList());
+    // A class's file that the loader would pass over (over the size cap) is not named.
+    writeFile("home/.config/kyvelo/kyvelo.itl", QByteArray(kMaxLanguageFileSize + 1, ' '));
+    EXPECT_EQ(entries()[0], QStringLiteral("*Automatic"));
 
     // A choice that cannot be stored is shown and changes nothing.
     home = root.filePath(QStringLiteral("share/kyvelo/kyvelo_de.itl")); // a file, not a folder
