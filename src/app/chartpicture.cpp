@@ -34,18 +34,20 @@ std::vector<QWidget*> panelsShownIn(const TCustomRChart& chart, const QRect& are
 
 } // namespace
 
-QImage worksheetPicture(const TCustomRChart& chart, const QWidget& readouts) {
+QImage worksheetPicture(const TCustomRChart& chart, const QWidget& readouts, int scale) {
     const std::vector<const TCustomRChart*> charts = chartsShownWith(chart);
     QRect area = readouts.geometry();
     for (const TCustomRChart* c : charts)
         area = area.united(c->geometry());
-    QImage picture(area.size(), QImage::Format_RGB32);
+    QImage picture(area.size() * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    // The charts' own pictures, which never hold the focus cues; the panels draw through the widget
-    // machinery, and render leaves out their window's other parts.
+    // The charts' own pictures, which never hold the focus cues, each onto its place in the
+    // window's pixels; the panels draw through the widget machinery, and render leaves out their
+    // window's other parts.
     for (const TCustomRChart* c : charts)
-        painter.drawImage(c->geometry().topLeft() - area.topLeft(), c->FrameImage());
+        painter.drawImage(c->geometry().translated(-area.topLeft()), c->FrameImage());
     for (QWidget* panel : panelsShownIn(chart, area))
         panel->render(&painter, panel->geometry().topLeft() - area.topLeft());
     return picture;

@@ -10,8 +10,9 @@ class TCustomRChart;
 
 // Both widgets must share one parent; the picture covers the two of them in their places, the other
 // charts of that parent that are shown (the velocity graph under the chart), and whatever else of
-// that parent is shown between them (the limit table).
-QImage worksheetPicture(const TCustomRChart& chart, const QWidget& readouts);
+// that parent is shown between them (the limit table). At a scale above 1 the picture has that many
+// pixels to each of the window's, the charts' pictures drawn at that pixel ratio beforehand.
+QImage worksheetPicture(const TCustomRChart& chart, const QWidget& readouts, int scale = 1);
 
 // A PNG file; ".png" is added to a name without an extension. False when it cannot be written.
 bool savePictureAsPng(const QImage& picture, QString& path);

@@ -31,7 +31,7 @@ namespace {
 // Writes the picture asked for of the main window as it stands once its start-up has run, or says
 // why it cannot.
 int writeScreenshot(const CommandLine& options, QSize laidOut) {
-    const QImage picture = screenshotPicture(*Form1, options.Picture, laidOut);
+    const QImage picture = screenshotPicture(*Form1, options.Picture, laidOut, options.Scale);
     const QString reason = writeImageFile(picture, options.ScreenshotFile, options.ScreenshotFormat);
     if (reason.isEmpty()) return 0;
     std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.ScreenshotFile.constData(),
@@ -121,8 +121,7 @@ int main(int argc, char* argv[]) {
     const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });
     TkdbCustomDemon::SetSingleCopyCheck(options.ScreenshotFile.isEmpty());
     try {
-        Form1 = new TForm1(screenshotPixelsPerInch(options.Scale));
-        enlargePixelMeasures(*Form1, options.Scale);
+        Form1 = new TForm1;
         // A second start of the program hands its command line over: this copy comes to the front.
         Form1->cliDemon->SetOnParamsChange([](QObject*) { bringToFront(*Form1); });
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read

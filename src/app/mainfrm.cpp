@@ -51,18 +51,10 @@ namespace {
 
 constexpr int kLayoutPixelsPerInch = 120; // as stated in mainfrm.lfm
 
-} // namespace
-
 // The dot-matrix read-outs draw dots of a fixed pixel size: a layout shrunk below the resolution it
 // was made at cuts off their lowest dot row, and with it the decimal point. So it only grows.
-int mainWindowPixelsPerInch() {
-    return std::max(screenPixelsPerInch(), kLayoutPixelsPerInch);
-}
-
-namespace {
-
 int layoutTargetPixelsPerInch(int requested) {
-    return requested > 0 ? std::max(requested, kLayoutPixelsPerInch) : mainWindowPixelsPerInch();
+    return std::max(requested > 0 ? requested : screenPixelsPerInch(), kLayoutPixelsPerInch);
 }
 
 // The window's measuring points as the chart's keyboard, menu and glide reach them.
@@ -116,6 +108,12 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
 
 void TForm1::togglePresentation() {
     FPresentation->toggle();
+}
+
+std::vector<TMouseControl*> TForm1::PictureControls() const {
+    std::vector<TMouseControl*> controls{RC1, RLabSpeed, RLabDS, RLabDT};
+    if (TRChart* graph = FStudy->graph().chart()) controls.push_back(graph);
+    return controls;
 }
 
 TForm1::~TForm1() {

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 class AccessTexts;
 class ChartAccess;
@@ -28,6 +29,7 @@ class TkdbDemonClient;
 class TLabel;
 class TPanel;
 class TRChart;
+class TMouseControl;
 class TRasterLab;
 class TSLine;
 class TSpeedButton;
@@ -85,6 +87,10 @@ public:
     // (F5 or Escape).
     void togglePresentation();
     PresentationMode* Presentation() const { return FPresentation; }
+    // The controls that draw pictures of their own: the chart, the velocity graph where it has been
+    // made and the read-outs. Presentation mode zooms them; a picture of the window at a larger
+    // scale has them draw at its pixel ratio.
+    std::vector<TMouseControl*> PictureControls() const;
 
     double Time1() const { return FTime1; }
     double Time2() const { return FTime2; }
@@ -147,10 +153,6 @@ private:
 
 // The main window, from its creation to the end of the program.
 extern TForm1* Form1;
-
-// The resolution the main window's layout is read at on the primary screen: the screen's, but
-// never below the layout's own.
-int mainWindowPixelsPerInch();
 
 // Distance in km after t minutes for the trip profile chosen in Form1's profile box (0 when none is).
 double TripDistance(double t);

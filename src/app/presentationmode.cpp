@@ -1,9 +1,7 @@
 #include "app/presentationmode.h"
 
 #include "app/mainfrm.h"
-#include "app/studytools.h"
-#include "app/velocitygraph.h"
-#include "chart/rchart.h"
+#include "platform/controls/mousecontrol.h"
 #include "platform/controls/stdctrls.h"
 #include "viewer/htmlviewer.h"
 #include "widgets/rasterlab.h"
@@ -96,8 +94,6 @@ void PresentationMode::storeAndScale(TControl& control, double zoom, bool withFo
 }
 
 void PresentationMode::zoomPictures(double zoom) {
-    FForm.RC1->SetZoom(zoom);
-    for (TRasterLab* readout : {FForm.RLabSpeed, FForm.RLabDS, FForm.RLabDT})
-        readout->SetZoom(zoom);
-    if (TRChart* graph = FForm.Study()->graph().chart()) graph->SetZoom(zoom);
+    for (TMouseControl* control : FForm.PictureControls())
+        control->SetZoom(zoom);
 }

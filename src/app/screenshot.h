@@ -1,7 +1,8 @@
 // The pictures the command line writes: the main window, or its chart as Save picture makes it,
 // drawn at a whole multiple of the window's size. A larger picture is drawn, not enlarged: the
-// window is laid out as on a screen of that many times the resolution, so that its text and lines
-// are drawn at the picture's own.
+// window keeps its layout and is drawn at that many device pixels to each of its pixels, and the
+// controls that draw pictures of their own draw them at that pixel ratio, so that every part, the
+// chart's marks, texts and lines included, is that many times its size and as sharp as at one.
 #pragma once
 
 #include "app/commandline.h"
@@ -10,14 +11,6 @@
 
 class TForm1;
 
-// The resolution to read the main window's layout at for a picture `scale` times its size.
-int screenshotPixelsPerInch(int scale);
-
-// Measures in pixels that the layout's resolution does not change: in a window read at
-// screenshotPixelsPerInch(scale) the read-outs' dots and the chart's margins and caption places
-// grow `scale` times, with the fonts.
-void enlargePixelMeasures(TForm1& form, int scale);
-
 // The picture of a shown window, at the size it was laid out at (a screen smaller than that may
-// have made the window smaller).
-QImage screenshotPicture(TForm1& form, ScreenshotPicture picture, QSize laidOut);
+// have made the window smaller), `scale` times as large.
+QImage screenshotPicture(TForm1& form, ScreenshotPicture picture, QSize laidOut, int scale);

@@ -83,7 +83,7 @@ done <<'ROWS'
 0||qt.png|792x587|-|-platform offscreen -style Fusion -reverse /serverhandle=3 --screenshot qt.png
 0||chart.png|792x446|-|--profile 1 --points 50,110 --limit-table --picture chart --screenshot chart.png
 0||hidden.png|792x446|-|--profile 1 --points 50,110 --limit-table --picture chart --hide-values --screenshot hidden.png
-0||window2.png|1584x1169|-|--scale 2 --screenshot window2.png
+0||window2.png|1584x1174|-|--scale 2 --screenshot window2.png
 0||chart3.png|2376x1338|-|--picture=chart --scale=3 --screenshot chart3.png
 ROWS
 cmp -s chart.png hidden.png && fail "--hide-values left the values in the picture"

@@ -71,8 +71,19 @@ QSize TMouseControl::PictureSize() const {
     return DrawingScale(FZoom).layoutSize(size());
 }
 
+double TMouseControl::PixelRatio() const {
+    return FPixelRatio > 0 ? FPixelRatio : devicePixelRatioF();
+}
+
+void TMouseControl::SetPixelRatio(double value) {
+    const double ratio = value > 0 ? value : 0;
+    if (ratio == FPixelRatio) return;
+    FPixelRatio = ratio;
+    ZoomChanged();
+}
+
 DrawingScale TMouseControl::PictureScale() const {
-    return DrawingScale(FZoom * devicePixelRatioF());
+    return DrawingScale(FZoom * PixelRatio());
 }
 
 QPoint TMouseControl::PicturePoint(QPointF controlPoint) const {
@@ -82,7 +93,7 @@ QPoint TMouseControl::PicturePoint(QPointF controlPoint) const {
 }
 
 void TMouseControl::DrawPicture(QPainter& painter, const QImage& picture) const {
-    const double ratio = devicePixelRatioF();
+    const double ratio = PixelRatio();
     if (ratio == 1 && FZoom == 1) {
         painter.drawImage(0, 0, picture);
         return;

@@ -5,7 +5,8 @@
 // Such a control draws a picture laid out in its own pixels. Zoom enlarges that picture on the
 // screen without changing its layout: at zoom 2.5 a control 1000 pixels wide lays out a picture 400
 // pixels wide, draws it 2.5 times as large in the screen's device pixels, and reports the mouse in
-// the picture's pixels.
+// the picture's pixels. A pixel ratio set for a picture taken off screen (a picture of the window
+// at twice its size) takes the place of the screen's device pixel ratio.
 #pragma once
 
 #include "platform/controls/control.h"
@@ -36,7 +37,11 @@ public:
     void SetZoom(double value);
     // The size the picture is laid out at: the control's size over the zoom.
     QSize PictureSize() const;
-    // Device pixels per picture pixel: the zoom times the screen's device pixel ratio.
+    // Device pixels per control pixel: the screen's device pixel ratio, or the ratio set.
+    double PixelRatio() const;
+    // Values of 0 or less go back to the screen's.
+    void SetPixelRatio(double value);
+    // Device pixels per picture pixel: the zoom times the pixel ratio.
     DrawingScale PictureScale() const;
 
 protected:
@@ -48,7 +53,7 @@ protected:
     QPoint PicturePoint(QPointF controlPoint) const;
     // Copies a picture of device pixels onto the control, one to one.
     void DrawPicture(QPainter& painter, const QImage& picture) const;
-    // After the zoom has changed; the base repaints.
+    // After the zoom or the pixel ratio has changed; the base repaints.
     virtual void ZoomChanged() { update(); }
 
     // Each fires its event after the widget's own handling. A double click of the left button also
@@ -64,4 +69,5 @@ private:
     TMouseEvent FOnMouseUp;
     TNotifyEvent FOnDblClick;
     double FZoom = 1;
+    double FPixelRatio = 0; // 0: the screen's
 };
