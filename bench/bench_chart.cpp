@@ -100,7 +100,8 @@ struct Mapping {
     QPointF operator()(double t, double s) const { return {50 + kx() * t, height - 40 + ky() * (s - low)}; }
 };
 
-void paintFrameAndAxes(QPainter& p, const Mapping& map, const QString& caption = QStringLiteral("Distance [km]")) {
+void paintFrameAndAxes(QPainter& p, const Mapping& map,
+                       const QString& caption = QStringLiteral("Distance [km]")) {
     p.fillRect(0, 0, map.width, map.height, QColor(240, 240, 240));
     p.fillRect(50, 20, map.width - 70, map.height - 60, Qt::white);
     p.setPen(Qt::black);
@@ -342,11 +343,13 @@ struct GraphBaseline {
     QImage graph;
     QPolygonF exact;
 
+    // clang-format off
     GraphBaseline(QSize chartSize, QSize graphSize)
         : chartMap{chartSize.width(), chartSize.height()},
           graphMap{chartSize.width(), graphSize.height(), static_cast<int>(VelocityGraph::kLowest),
                    static_cast<int>(VelocityGraph::kHighest)},
           chart(chartSize, QImage::Format_RGB32), graph(graphSize, QImage::Format_RGB32) {
+        // clang-format on
         for (int t = 0; t <= 133; ++t)
             exact << graphMap(t, 60 * (1.1 + 8 * std::cos(t / 11.3) / 11.3));
     }

@@ -51,8 +51,12 @@ bool addTexts(QWidget& window, const QString& htmlFile) {
     browser->setGeometry(0, window.height() - 80, window.width(), 80);
     browser->setFont(sans(11, false));
     browser->setHtml(QString::fromUtf8(file.readAll()));
-    const char* captions[] = {"Show Crosshairs",           "Single Point Measurement", "Velocity",
-                              "Distance Interval ds [km]", "Time Interval dt [min]",   "Distance [km]",
+    const char* captions[] = {"Show Crosshairs",
+                              "Single Point Measurement",
+                              "Velocity",
+                              "Distance Interval ds [km]",
+                              "Time Interval dt [min]",
+                              "Distance [km]",
                               "Time [min]"};
     int row = 0;
     for (const char* caption : captions) {

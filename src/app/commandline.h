@@ -24,8 +24,8 @@ struct CommandLine {
     int Scale = 1; // --scale N: the picture drawn at N times the size, 1 to kMaxScreenshotScale
     QString Error; // a message for the user when the options cannot be understood
     // --profile N, --points T1,T2, --point T1, --single, --velocity-graph, --exact, --limit-table,
-    // --point-labels, --hide-values: the state the window is to show (the start's where not given); StateGiven tells
-    // whether any was given.
+    // --point-labels, --hide-values: the state the window is to show (the start's where not given);
+    // StateGiven tells whether any was given.
     ViewState State;
     bool StateGiven = false;
     bool Table = false; // --table: the limit table of that state on the terminal, no window

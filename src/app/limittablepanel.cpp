@@ -119,7 +119,8 @@ void LimitTablePanel::fill() {
     for (int row = 0; row < static_cast<int>(body.size()); ++row)
         for (int column = 0; column < kLimitTableColumns; ++column)
             FModel->item(row, column)
-                ->setText(FValuesHidden && row != kSidesRow && column > 0 ? QString() : body[row].value(column));
+                ->setText(FValuesHidden && row != kSidesRow && column > 0 ? QString()
+                                                                          : body[row].value(column));
     if (first) fitTangentRows();
 }
 

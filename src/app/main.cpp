@@ -48,7 +48,8 @@ int run(TApplication& app, const CommandLine& options) {
     QTimer::singleShot(0, Form1, [&] {
         const bool picture = !options.ScreenshotFile.isEmpty();
         const QSize laidOut = Form1->size();
-        if (picture) QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
+        if (picture)
+            QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
         Form1->show();
         if (options.StateGiven) Form1->Study()->apply(options.State);
         if (!picture) return;

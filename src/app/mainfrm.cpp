@@ -11,15 +11,15 @@
 #include "app/mainmenu.h"
 #include "app/measuringpoints.h"
 #include "app/menutexts.h"
-#include "app/programlanguage.h"
 #include "app/presentationmode.h"
+#include "app/programlanguage.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
-#include "app/viewstate.h"
 #include "app/tripmodel.h"
 #include "app/velocitygraph.h"
+#include "app/viewstate.h"
 #include "app/windowplacement.h"
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
@@ -190,7 +190,7 @@ void TForm1::Retranslate() {
     FLanguages->retranslate();
     FMenu->retranslate();
     Explain(FStudy->graph().shown());
-    FStudy->layOut(); // the text strip's new text
+    FStudy->layOut();              // the text strip's new text
     if (FStarted) UpdateDisplay(); // the read-outs' units
 }
 

@@ -68,7 +68,8 @@ void PresentationMode::leave() {
     FForm.HTMLView->SetDefFontSize(FTextSize);
     zoomPictures(1);
     FForm.setWindowState(FWindowState & ~Qt::WindowFullScreen);
-    if (!(FWindowState & (Qt::WindowMaximized | Qt::WindowFullScreen))) FForm.restoreGeometry(FWindowGeometry);
+    if (!(FWindowState & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        FForm.restoreGeometry(FWindowGeometry);
 }
 
 // The read-outs' panel and the text strip grow by the zoom, and so does everything in the panel (the

@@ -39,7 +39,8 @@ StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
                 addAction(Qt::Key_L, &StudyTools::togglePointLabels),
                 addAction(Qt::Key_P, &StudyTools::setPoints),
                 addAction(Qt::CTRL | Qt::Key_R, &StudyTools::reset)};
-    for (QAction* toggle : {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels})
+    for (QAction* toggle :
+         {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels})
         toggle->setCheckable(true);
     addMenuEntries();
     retranslate();
@@ -61,7 +62,8 @@ QAction* StudyTools::addAction(const QKeySequence& key, void (StudyTools::*slot)
 void StudyTools::addMenuEntries() {
     QMenu* menu = FForm.Access()->menu();
     menu->addSeparator();
-    menu->addActions({FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels});
+    menu->addActions(
+        {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels});
     menu->addSeparator();
     menu->addActions({FActions.SetPoints, FActions.Reset});
     connect(menu, &QMenu::aboutToShow, this, [this] { updateChecks(); });
@@ -171,8 +173,9 @@ void StudyTools::apply(const ViewState& state) {
 ViewState StudyTools::state() const {
     const SimulationState simulation{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
                                      FForm.CBox1Point->Checked(), FForm.CBoxShowCH->Checked()};
-    return {simulation, FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown(),
-            FLabels->shown(), FValuesHidden};
+    return {
+        simulation,       FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown(),
+        FLabels->shown(), FValuesHidden};
 }
 
 // The check boxes update the display as a click does; the trace then starts from the one

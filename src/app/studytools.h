@@ -1,6 +1,6 @@
 // What the main window offers for studying the derivative beyond the Parts' window: the velocity
-// graph with its trace and exact curve, the limit table, the point labels, exact placement of the points, Reset, and
-// a whole state applied at once (from the command line). Reached by their keys anywhere in the
+// graph with its trace and exact curve, the limit table, the point labels, exact placement of the points,
+// Reset, and a whole state applied at once (from the command line). Reached by their keys anywhere in the
 // window (V, E, T, L, P, Ctrl+R), the chart's context menu and the menu bar. Until asked for, none of
 // it shows or changes anything.
 #pragma once

@@ -7,7 +7,6 @@
 #include "chart/rchart.h"
 #include "scales/labeltext.h"
 
-
 #include <algorithm>
 #include <cmath>
 

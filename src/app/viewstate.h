@@ -6,8 +6,8 @@
 
 struct SimulationState {
     int Profile = profileIndex(TripProfile::StandardRoad); // index in the profile box
-    double T1 = 50;               // min
-    double T2 = 110;              // min
+    double T1 = 50;                                        // min
+    double T2 = 110;                                       // min
     bool SinglePoint = false;
     bool Crosshairs = true;
 };

@@ -74,8 +74,7 @@ TRect areaRect(const TBakGndImg& background, QSize area, const Layer1ToPixel& to
     return TRect{};
 }
 
-void drawArea(TCanvas& canvas, const TBakGndImg& background, QSize area,
-              const Layer1ToPixel& toPixel) {
+void drawArea(TCanvas& canvas, const TBakGndImg& background, QSize area, const Layer1ToPixel& toPixel) {
     if (background.AreaMode() == bamNone) return;
     canvas.Pen().Color = background.AreaColor();
     canvas.Brush().Color = background.AreaColor();

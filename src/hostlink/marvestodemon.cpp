@@ -122,7 +122,8 @@ bool TkdbCustomDemon::SendMsg(TEntity& target, TLernavoMessageStream& msg, TLern
                            .arg(msg.Size())
                            .arg(kMaxContentSize));
     FWaiting.push_back(msg.TimeStamp());
-    const bool taken = FWindow->send(target.WindowHandle(), copyDataFrame(FWindow->handle(), msg)).has_value();
+    const bool taken =
+        FWindow->send(target.WindowHandle(), copyDataFrame(FWindow->handle(), msg)).has_value();
     FWaiting.pop_back();
     const auto match = std::find_if(FPendingReplies.begin(), FPendingReplies.end(), [&](const auto& pending) {
         return pending->TimeStamp() == msg.TimeStamp();

@@ -82,7 +82,8 @@ QString chosenLanguage(const QString& besideProgram, const LanguageFileSearch& s
 QString ownLanguageFile(const QString& besideProgram, const LanguageFileSearch& search) {
     const QString folder = configFolder(search);
     if (folder.isEmpty()) return {};
-    const QString own = QStringLiteral("%1/%2/%2").arg(folder, programName(besideProgram)) + kLanguageFileSuffix;
+    const QString own =
+        QStringLiteral("%1/%2/%2").arg(folder, programName(besideProgram)) + kLanguageFileSuffix;
     return search.Exists(own) ? own : QString();
 }
 

@@ -12,7 +12,8 @@
 void loadProgramLanguageFile(TRivazidad2000& dictionary) {
     const LanguageFiles files = programLanguageFiles();
     std::optional<FoundLanguageFile> found = readFirstLanguageFile(
-        languageFileCandidates(files.BesideProgram, files.Search), [](const QString& path, const QString& why) {
+        languageFileCandidates(files.BesideProgram, files.Search),
+        [](const QString& path, const QString& why) {
             std::fprintf(stderr, "%s: the language file %s is passed over: %s\n",
                          qPrintable(QCoreApplication::applicationName()), qPrintable(path), qPrintable(why));
         });

@@ -69,8 +69,10 @@ public:
 private:
     void collectMissing(const QString& key);
     QString translatePrefixed(const QString& text);
-    QStringList keysOf(const QObject& object, const PublishedProperty& property, const QStringList& texts) const;
-    QStringList translateTexts(const QObject& object, const PublishedProperty& property, const QStringList& texts);
+    QStringList keysOf(const QObject& object, const PublishedProperty& property,
+                       const QStringList& texts) const;
+    QStringList translateTexts(const QObject& object, const PublishedProperty& property,
+                               const QStringList& texts);
     void translateSubObject(QObject& subObject);
     void writeCollected();
 

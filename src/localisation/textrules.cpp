@@ -35,7 +35,6 @@ std::pair<char32_t, qsizetype> codePointAt(const QString& text, qsizetype i) {
     return {c.unicode(), 1};
 }
 
-
 } // namespace
 
 QString asciiLower(QString text) {

@@ -113,7 +113,8 @@ void TRasterLab::BuildGlyphTable() {
 }
 
 void TRasterLab::AdjustHeight() {
-    SetHeight(static_cast<int>(std::lround(fittedHeight(FFrameStyle, dotPitch(), FGlyphs->CharHeight) * Zoom())));
+    SetHeight(
+        static_cast<int>(std::lround(fittedHeight(FFrameStyle, dotPitch(), FGlyphs->CharHeight) * Zoom())));
 }
 
 int TRasterLab::TextWidthPixels() const {
@@ -122,7 +123,8 @@ int TRasterLab::TextWidthPixels() const {
 }
 
 void TRasterLab::CenterText() {
-    FPosX = centredPosX(PictureSize().width(), dotTextWidth(*FGlyphs, codes(), dotPitch(), FProportional), FFrameStyle);
+    FPosX = centredPosX(PictureSize().width(), dotTextWidth(*FGlyphs, codes(), dotPitch(), FProportional),
+                        FFrameStyle);
 }
 
 bool TRasterLab::Assign(const QObject* source) {

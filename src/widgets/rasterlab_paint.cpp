@@ -53,7 +53,8 @@ void TRasterLab::paintEvent(QPaintEvent*) {
 // At another drawing scale the face is drawn anew in device pixels; at scale 1 it is the picture
 // of layout pixels it always was.
 const TBitmap& TRasterLab::Face() const {
-    if (FFaceStale || FFace.Scale() != PictureScale() || QSize(FFace.Width(), FFace.Height()) != PictureSize())
+    if (FFaceStale || FFace.Scale() != PictureScale() ||
+        QSize(FFace.Width(), FFace.Height()) != PictureSize())
         render();
     return FFace;
 }

@@ -61,7 +61,8 @@ void TRasterLab::ScrollTimerTick() {
 void TRasterLab::ScrollStep() {
     if (FScrollMode == rdsmOff) FTimerActive = false;
     const QSize size = PictureSize();
-    const ScrollGeometry geometry{size.width(), size.height(), TextWidthPixels(), FGlyphs->CharHeight * dotPitch()};
+    const ScrollGeometry geometry{size.width(), size.height(), TextWidthPixels(),
+                                  FGlyphs->CharHeight * dotPitch()};
     if (scrollStep(FScrollMode, FScrollIncrement, FScrollLoop, geometry, FScrollOffset)) ScrollLoopRestart();
     Paint();
 }

@@ -113,10 +113,12 @@ TEST(CommandLine, HelpAndVersionAnywhereAmongOtherArguments) {
 TEST(CommandLine, UsageAndVersionTexts) {
     EXPECT_EQ(versionText(), QStringLiteral("kyvelo " KYVELO_TEST_VERSION "\n"));
     const QString usage = usageText();
-    EXPECT_TRUE(usage.startsWith(QStringLiteral("Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] ")));
-    for (const char* option : {"--screenshot=FILE", "--help ", "--version ", "--profile N ", "--points T1,T2\n",
-                               "--point T1 ", "--single ", "--velocity-graph\n", "--exact ", "--limit-table ", "--table ",
-                               "xvfb-run", "QT_QPA_PLATFORM=offscreen"})
+    EXPECT_TRUE(
+        usage.startsWith(QStringLiteral("Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] ")));
+    for (const char* option :
+         {"--screenshot=FILE", "--help ", "--version ", "--profile N ", "--points T1,T2\n", "--point T1 ",
+          "--single ", "--velocity-graph\n", "--exact ", "--limit-table ", "--table ", "xvfb-run",
+          "QT_QPA_PLATFORM=offscreen"})
         EXPECT_TRUE(usage.contains(QLatin1String(option))) << option;
 }
 
@@ -128,6 +130,7 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
         bool graph, exact, limitTable, table;
         const char* error;
     } cases[] = {
+        // clang-format off
         {{"kyvelo", "--profile", "2", "--points", "90,120"}, {2, 90, 120, false, true}, false, false, false, false, ""},
         {{"kyvelo", "--profile=0", "--point=12.5", "--single", "--velocity-graph"},
          {0, 12.5, 110, true, true}, true, false, false, false, ""},
@@ -148,6 +151,7 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
         {{"kyvelo", "--point"}, {}, false, false, false, false, "--point needs a time from 0 to 133 min, not \"\""},
         {{"kyvelo", "--table", "--screenshot", "a.png"}, {}, false, false, false, true,
          "--table prints the table and ends; leave out --screenshot"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const CommandLine r = parse(c.arguments);

@@ -147,7 +147,8 @@ TEST_F(MainFormTest, PointsAtOneTimeShowTheTangentThere) {
     form->MovePoint(1, 110); // from the secant over 50 to 110 min, 70.6 km/h
     expectReadouts("87.7km/h", "0.00 km", "0.0 min");
     EXPECT_EQ(form->SLine1->GetSlope(),
-              tripProfileDistance(profileIndex(TripProfile::StandardRoad), 110.5) - tripProfileDistance(profileIndex(TripProfile::StandardRoad), 109.5));
+              tripProfileDistance(profileIndex(TripProfile::StandardRoad), 110.5) -
+                  tripProfileDistance(profileIndex(TripProfile::StandardRoad), 109.5));
     EXPECT_EQ(form->Label1->Caption(), QStringLiteral("Velocity at point 1"));
     EXPECT_EQ(form->RC1->ItemCount(), 134 + 1 + 2);
 
@@ -185,7 +186,8 @@ TEST_F(MainFormTest, CrosshairBoxHidesAndShowsBothCrosshairs) {
 }
 
 TEST_F(MainFormTest, CurveFollowsEveryChangeOfProfile) {
-    for (int profile : {profileIndex(TripProfile::BackAndForth), profileIndex(TripProfile::Uniform), profileIndex(TripProfile::StandardRoad), profileIndex(TripProfile::BackAndForth)}) {
+    for (int profile : {profileIndex(TripProfile::BackAndForth), profileIndex(TripProfile::Uniform),
+                        profileIndex(TripProfile::StandardRoad), profileIndex(TripProfile::BackAndForth)}) {
         form->CBoxMode->SetItemIndex(profile);
         form->CBoxModeChange(form->CBoxMode);
         for (int i = 0; i <= 133; ++i)
@@ -417,8 +419,11 @@ TEST(PresentationMode, ZoomFollowsTheScreen) {
     const struct {
         QSize screen;
         double zoom;
-    } cases[] = {{{1920, 1080}, 2.5}, {{2560, 1440}, 2560 / 768.0}, {{1366, 768}, 768 / 432.0},
-                 {{1080, 1920}, 1080 / 768.0}, {{640, 480}, 1}};
+    } cases[] = {{{1920, 1080}, 2.5},
+                 {{2560, 1440}, 2560 / 768.0},
+                 {{1366, 768}, 768 / 432.0},
+                 {{1080, 1920}, 1080 / 768.0},
+                 {{640, 480}, 1}};
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(PresentationMode::zoomFor(c.screen), c.zoom) << c.screen.width();
 }

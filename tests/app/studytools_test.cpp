@@ -117,8 +117,9 @@ TEST_F(StudyToolsTest, PictureOfTheGraphWithExactCurve) {
     const QRgb green = rgb(clGreen), blue = rgb(clBlue), red = rgb(clRed);
     for (double t : {10.0, 40.0, 70.0, 78.0, 100.0, 130.0})
         EXPECT_EQ(graphPixel(t, tripProfileVelocity(profileIndex(TripProfile::BackAndForth), t)), green) << t;
-    const double average =
-        (tripProfileDistance(profileIndex(TripProfile::BackAndForth), 120) - tripProfileDistance(profileIndex(TripProfile::BackAndForth), 90)) / 30 * 60;
+    const double average = (tripProfileDistance(profileIndex(TripProfile::BackAndForth), 120) -
+                            tripProfileDistance(profileIndex(TripProfile::BackAndForth), 90)) /
+                           30 * 60;
     ASSERT_EQ(study->graph().trace(), (std::vector<QPointF>{{105, average}}));
     EXPECT_LT(average, 0);
     EXPECT_GT(graph().DataToPixel(1, 105, average).y(), graph().DataToPixel(1, 105, 0).y());
@@ -281,8 +282,7 @@ TEST_F(StudyToolsTest, TextStripGrowsOutOfTheGraphsShare) {
             const int room = size.height() - form->Panel1->height() - form->Panel3->height();
             key(Qt::Key_V);
             EXPECT_LE(form->HTMLView->heightForWidth(form->HTMLView->width()), form->HTMLView->height());
-            EXPECT_EQ(form->RC1->height(),
-                      room - static_cast<int>(std::lround(room * kGraphShare)));
+            EXPECT_EQ(form->RC1->height(), room - static_cast<int>(std::lround(room * kGraphShare)));
             EXPECT_EQ(graph().geometry().bottom() + 1, form->Panel3->y());
             EXPECT_FALSE(form->HTMLView->Browser()->toHtml().contains(QStringLiteral("help:")));
             key(Qt::Key_V);

@@ -36,7 +36,8 @@ TEST(TripModel, BackAndForthPieces) {
     const double before = tripProfileDistance(profileIndex(TripProfile::BackAndForth), 72.999);
     EXPECT_NE(before, stop);
     EXPECT_NEAR(before, stop, 1e-2);
-    EXPECT_LT(tripProfileDistance(profileIndex(TripProfile::BackAndForth), 83.5), tripProfileDistance(profileIndex(TripProfile::BackAndForth), 83));
+    EXPECT_LT(tripProfileDistance(profileIndex(TripProfile::BackAndForth), 83.5),
+              tripProfileDistance(profileIndex(TripProfile::BackAndForth), 83));
 }
 
 TEST(TripModel, NoProfileSelectedGivesZero) {
@@ -53,5 +54,6 @@ TEST(TripModel, CurveHoldsEachProfilesValuesAtEveryMinute) {
             ASSERT_EQ(curve[minute], tripProfileDistance(profile, minute)) << profile << " " << minute;
         EXPECT_EQ(&tripProfileCurve(profile), &curve) << profile; // computed once, then kept
     }
-    EXPECT_NE(tripProfileCurve(profileIndex(TripProfile::Uniform))[50], tripProfileCurve(profileIndex(TripProfile::StandardRoad))[50]);
+    EXPECT_NE(tripProfileCurve(profileIndex(TripProfile::Uniform))[50],
+              tripProfileCurve(profileIndex(TripProfile::StandardRoad))[50]);
 }

@@ -23,11 +23,21 @@ TEST(VelocityModel, IsTheDerivativeOfTheDistanceTimesSixty) {
         bool forward;
     };
     const Case cases[] = {
-        {profileIndex(TripProfile::Uniform), 0, false},       {profileIndex(TripProfile::Uniform), 66.6, false},     {profileIndex(TripProfile::Uniform), 133, false},
-        {profileIndex(TripProfile::StandardRoad), 0, false},  {profileIndex(TripProfile::StandardRoad), 50, false},  {profileIndex(TripProfile::StandardRoad), 97.3, false},
-        {profileIndex(TripProfile::StandardRoad), 133, false}, {profileIndex(TripProfile::BackAndForth), 0, false},  {profileIndex(TripProfile::BackAndForth), 40, false},
-        {profileIndex(TripProfile::BackAndForth), 72.9, false}, {profileIndex(TripProfile::BackAndForth), 73, true}, {profileIndex(TripProfile::BackAndForth), 78, false},
-        {profileIndex(TripProfile::BackAndForth), 83, true},  {profileIndex(TripProfile::BackAndForth), 90, false},  {profileIndex(TripProfile::BackAndForth), 120, false},
+        {profileIndex(TripProfile::Uniform), 0, false},
+        {profileIndex(TripProfile::Uniform), 66.6, false},
+        {profileIndex(TripProfile::Uniform), 133, false},
+        {profileIndex(TripProfile::StandardRoad), 0, false},
+        {profileIndex(TripProfile::StandardRoad), 50, false},
+        {profileIndex(TripProfile::StandardRoad), 97.3, false},
+        {profileIndex(TripProfile::StandardRoad), 133, false},
+        {profileIndex(TripProfile::BackAndForth), 0, false},
+        {profileIndex(TripProfile::BackAndForth), 40, false},
+        {profileIndex(TripProfile::BackAndForth), 72.9, false},
+        {profileIndex(TripProfile::BackAndForth), 73, true},
+        {profileIndex(TripProfile::BackAndForth), 78, false},
+        {profileIndex(TripProfile::BackAndForth), 83, true},
+        {profileIndex(TripProfile::BackAndForth), 90, false},
+        {profileIndex(TripProfile::BackAndForth), 120, false},
         {-1, 50, false},
     };
     for (const Case& c : cases)
@@ -35,6 +45,7 @@ TEST(VelocityModel, IsTheDerivativeOfTheDistanceTimesSixty) {
             << "profile " << c.profile << " at " << c.t;
     // The way back drives the velocity below zero.
     EXPECT_LT(tripProfileVelocity(profileIndex(TripProfile::BackAndForth), 120), -30);
-    EXPECT_EQ(tripProfileVelocityJumps(profileIndex(TripProfile::BackAndForth)), (std::vector<double>{73, 83}));
+    EXPECT_EQ(tripProfileVelocityJumps(profileIndex(TripProfile::BackAndForth)),
+              (std::vector<double>{73, 83}));
     EXPECT_TRUE(tripProfileVelocityJumps(profileIndex(TripProfile::StandardRoad)).empty());
 }

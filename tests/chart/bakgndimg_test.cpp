@@ -118,7 +118,8 @@ TEST(BakGndImgDrawing, FarAwayAreaEdgesAreClamped) {
     b.SetAreaMode(bamRight);
     b.SetAreaRight(-1e300);
     TBitmap area(41, 31);
-    drawBackground(b, area.Canvas(), kChart, kFrame, [](double, double) { return QPoint(-2147483647, 2147483647); });
+    drawBackground(b, area.Canvas(), kChart, kFrame,
+                   [](double, double) { return QPoint(-2147483647, 2147483647); });
     EXPECT_EQ(countOf(area, kDefaultAreaColor), 41 * 31);
 }
 

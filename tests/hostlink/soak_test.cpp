@@ -1,8 +1,8 @@
 // A soak of the link under load: the stand-in host, in its own process, sends ten thousand host
 // messages at full speed to the main window's link while the user drags a measuring point across
 // the chart. None may be lost or come out of order, and memory must stay flat.
-#include "../chartmouse.h"
 #include "../app/mainformfixture.h"
+#include "../chartmouse.h"
 #include "hostlink/marvestodemon.h"
 #include "twoprocess.h"
 

@@ -241,8 +241,8 @@ TEST(RealProgram, ASecondStartWhoseFirstCopyDoesNotAnswerSaysSoAndFails) {
     ASSERT_TRUE(second->waitForFinished(kLinkSendTimeoutMs + 20000));
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 1);
-    EXPECT_TRUE(second->readAllStandardError().contains(
-        "kyvelo: Kyvelo is already running but does not respond\n"));
+    EXPECT_TRUE(
+        second->readAllStandardError().contains("kyvelo: Kyvelo is already running but does not respond\n"));
 }
 
 // Without a host the second start finds the first through the lock's holder and its link window.

@@ -16,7 +16,8 @@ std::vector<State> feedInParts(LinkFrameAssembler& assembler, const QByteArray& 
     std::vector<State> states;
     qsizetype at = 0;
     for (const qsizetype part : parts) {
-        states.push_back(assembler.feed(bytes.constData() + at, part, 100 + static_cast<qint64>(states.size())));
+        states.push_back(
+            assembler.feed(bytes.constData() + at, part, 100 + static_cast<qint64>(states.size())));
         at += part;
     }
     return states;

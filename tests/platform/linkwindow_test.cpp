@@ -233,7 +233,10 @@ TEST(LinkWindow, OutOfDescriptorsTheWindowRestsAndAcceptsAgainLater) {
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
     rlimit low = saved;
-    low.rlim_cur = static_cast<rlim_t>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size() + 4);
+    low.rlim_cur = static_cast<rlim_t>(QDir(QStringLiteral("/proc/self/fd"))
+                                           .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                                           .size() +
+                                       4);
     ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
     std::vector<int> peers;
     for (int fd = rawConnect(window->handle()); fd >= 0; fd = rawConnect(window->handle()))

@@ -11,7 +11,9 @@ struct Params {
     double a, b, c;
 };
 
-Params params(const TSLine& line) { return {line.ParA(), line.ParB(), line.ParC()}; }
+Params params(const TSLine& line) {
+    return {line.ParA(), line.ParB(), line.ParC()};
+}
 
 void expectParams(const TSLine& line, double a, double b, double c) {
     EXPECT_EQ(line.ParA(), a);

@@ -2,6 +2,7 @@
 // Reads commands from standard input and reports on standard output, one line each; see
 // docs/testhost.md.
 #include "testhost.h"
+
 #include "hostlink/heaptuning.h"
 
 #include <QCommandLineParser>

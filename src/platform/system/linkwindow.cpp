@@ -168,7 +168,8 @@ LinkWindow::Created LinkWindow::create(const QString& className, const QString& 
         removeWindowFiles(directory, handle);
         return {nullptr, Failure::Window, error, found};
     }
-    return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0, found};
+    return {std::unique_ptr<LinkWindow>(new LinkWindow(directory, handle, listenFd)), Failure::None, 0,
+            found};
 }
 
 LinkWindow::LinkWindow(QString directory, LinkHandle handle, int listenFd)
@@ -285,7 +286,8 @@ void LinkWindow::serve(int fd) {
     const bool headerBefore = c->Frame.headerComplete();
     const LinkFrameAssembler::State state = readArrived(fd, c->Frame);
     const bool tooMuch = !headerBefore && c->Frame.headerComplete() &&
-                         state == LinkFrameAssembler::State::Incomplete && pendingSize() > kMaxLinkPendingSize;
+                         state == LinkFrameAssembler::State::Incomplete &&
+                         pendingSize() > kMaxLinkPendingSize;
     if (state == LinkFrameAssembler::State::Broken || tooMuch)
         closeConnection(fd);
     else if (state == LinkFrameAssembler::State::Complete)
@@ -327,7 +329,8 @@ bool LinkWindow::waitServing(int fd, short events, qint64 deadline) {
         std::vector<pollfd> entries{{fd, events, 0}, {FAcceptResumeAt ? -1 : FListenFd, POLLIN, 0}};
         for (const std::unique_ptr<Connection>& c : FConnections)
             if (!c->Serving) entries.push_back({c->Fd, POLLIN, 0});
-        const int ready = poll(entries.data(), entries.size(), static_cast<int>(std::max<qint64>(0, wake - now)));
+        const int ready =
+            poll(entries.data(), entries.size(), static_cast<int>(std::max<qint64>(0, wake - now)));
         if (ready < 0 && errno != EINTR) return false;
         if (entries[0].revents & events) return true;
         if (entries[0].revents & (POLLERR | POLLHUP | POLLNVAL)) return false;
