@@ -3,7 +3,7 @@
 and figure (time or counter) the median over every repetition of every run with its range and
 interquartile range, and the machine's load averages before and after.
 
-    bench/interleave.py --runs 6 old=../old/build/bench/kyvelo_bench_chart \
+    bench/interleave.py --runs 6 old=../kyvelo-old/build/bench/kyvelo_bench_chart \
         new=build/bench/kyvelo_bench_chart -- --benchmark_filter=DragVsBaseline --benchmark_repetitions=5
 
 The programs alternate, their order reversed every other round (A B, B A, A B, ...), so that a
