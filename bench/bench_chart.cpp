@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QScreen>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -89,16 +90,25 @@ struct ChartFixture {
 
 // ---- The baseline: one QPainter pass drawing the same picture.
 
-// A chart's picture of width x height pixels, margins 50, 20, 20, 40, for 0..133 min and low..high.
+// A chart's picture of width x height pixels, margins 50, 20, 20, 40, for 0..133 min and low..high,
+// drawn zoom times as large on the device.
 struct Mapping {
     int width = kWidth;
     int height = kHeight;
     int low = 0;
     int high = static_cast<int>(kKilometres);
+    double zoom = 1;
     double kx() const { return (width - 70.0) / kMinutes; }
     double ky() const { return -(height - 60.0) / (high - low); }
     QPointF operator()(double t, double s) const { return {50 + kx() * t, height - 40 + ky() * (s - low)}; }
 };
+
+// A line of one picture pixel: as many device pixels wide as the zoom.
+QPen hairline(const Mapping& map, const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(color, map.zoom == 1 ? 0 : map.zoom, style);
+    pen.setCosmetic(true);
+    return pen;
+}
 
 void paintFrameAndAxes(QPainter& p, const Mapping& map,
                        const QString& caption = QStringLiteral("Distance [km]")) {
@@ -122,7 +132,7 @@ void paintFrameAndAxes(QPainter& p, const Mapping& map,
 }
 
 void paintCrossHairs(QPainter& p, const Mapping& map) {
-    p.setPen(QPen(Qt::gray, 0, Qt::DotLine));
+    p.setPen(hairline(map, Qt::gray, Qt::DotLine));
     for (double t : {50.0, 110.0}) {
         const QPointF at = map(t, distance(t));
         p.drawLine(QPointF(51, at.y()), QPointF(map.width - 20, at.y()));
@@ -132,12 +142,13 @@ void paintCrossHairs(QPainter& p, const Mapping& map) {
 
 void paintBaseline(QImage& image, const QPolygonF& curve, const Mapping& map = {}) {
     QPainter p(&image);
+    p.scale(map.zoom, map.zoom);
     paintFrameAndAxes(p, map);
     p.setPen(QPen(Qt::black, 2));
     p.drawPolyline(curve);
-    p.setPen(QPen(Qt::blue, 0));
+    p.setPen(hairline(map, Qt::blue));
     p.drawLine(map(0, 20), map(kMinutes, 170));
-    p.setPen(QPen(Qt::red, 0));
+    p.setPen(hairline(map, Qt::red));
     p.setBrush(Qt::red);
     for (double t : {50.0, 110.0})
         p.drawEllipse(map(t, distance(t)), 3.5, 3.5);
@@ -239,9 +250,10 @@ public:
     }
 
 private:
+    // In the chart's picture, whose pixels the zoom enlarges on screen.
     int pixelX(double t) const { return form.RC1->DataToPixel(1, t, 0).x(); }
     void send(QEvent::Type type, Qt::MouseButtons buttons) {
-        const QPointF p(x, form.RC1->DataToPixel(1, 0, 60).y());
+        const QPointF p = QPointF(x, form.RC1->DataToPixel(1, 0, 60).y()) * form.RC1->Zoom();
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, p, form.RC1->mapToGlobal(p), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(form.RC1, &event);
@@ -395,3 +407,31 @@ static void BM_MainWindowDragWithVelocityGraphVsBaseline(benchmark::State& state
     state.counters["dots"] = static_cast<double>(graph.trace().size());
 }
 BENCHMARK(BM_MainWindowDragWithVelocityGraphVsBaseline)->Unit(benchmark::kMicrosecond);
+
+// BM_MainWindowDragVsBaseline in presentation mode on a 1920 x 1080 screen: the chart and the
+// read-outs draw their pictures 2.5 times as large in device pixels. The plain pass draws the
+// chart's picture at its layout size, scaled onto an image of the chart's device size, with its
+// one-pixel lines as wide as the zoom. Off screen, the screen comes from a configuration file:
+// QT_QPA_PLATFORM=offscreen:configfile=bench/screen-1920x1080.json.
+static void BM_PresentationDragVsBaseline(benchmark::State& state) {
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    if (form.screen()->size() != QSize(1920, 1080)) {
+        state.SkipWithError("needs a 1920 x 1080 screen: see bench/README.md");
+        return;
+    }
+    form.togglePresentation();
+    QCoreApplication::processEvents();
+    const QSize picture = form.RC1->PictureSize();
+    const Mapping map{picture.width(), picture.height(), 0, static_cast<int>(kKilometres), form.RC1->Zoom()};
+    QImage image(form.RC1->size(), QImage::Format_RGB32);
+    measureDragVsBaseline(state, form, [&] {
+        paintBaseline(image, mappedCurve(134, true, map), map);
+        benchmark::DoNotOptimize(image.constBits());
+    });
+    state.counters["zoom"] = map.zoom;
+    state.counters["device_width"] = image.width();
+    state.counters["device_height"] = image.height();
+}
+BENCHMARK(BM_PresentationDragVsBaseline)->Unit(benchmark::kMicrosecond);
