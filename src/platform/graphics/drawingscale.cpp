@@ -17,8 +17,13 @@ int DrawingScale::length(int value) const {
     return std::max(1, position(value));
 }
 
+// The edges are brought near first, so that a rectangle reaching far off on both sides has a width
+// int can hold; the pixels it covers on any picture stay the same.
 QRect DrawingScale::rect(const TRect& r) const {
-    return {position(r.Left), position(r.Top), length(r.Width()), length(r.Height())};
+    static constexpr int kNear = 1 << 29;
+    const auto near = [](int edge) { return std::clamp(edge, -kNear, kNear); };
+    const TRect n{near(r.Left), near(r.Top), near(r.Right), near(r.Bottom)};
+    return {position(n.Left), position(n.Top), length(n.Width()), length(n.Height())};
 }
 
 int DrawingScale::layoutLength(int devicePixels) const {
