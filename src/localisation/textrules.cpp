@@ -35,6 +35,19 @@ std::pair<char32_t, qsizetype> codePointAt(const QString& text, qsizetype i) {
     return {c.unicode(), 1};
 }
 
+// Whether the text holds a run of more UTF-16 units at or above U+0300, where the combining marks
+// begin, than kMaxCombiningRun: only then can it hold too long a run of marks. A cheap look at every
+// unit spares the character tables for ordinary text.
+bool mayHoldALongCombiningRun(const QString& text) {
+    constexpr char16_t kFirstCombining = 0x300;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.unicode() >= kFirstCombining ? run + 1 : 0;
+        if (run > kMaxCombiningRun) return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString asciiLower(QString text) {
@@ -64,6 +77,7 @@ QString replaceAll(const QString& text, const QString& pattern, const QString& r
 }
 
 qsizetype cutCombiningRuns(QString& text) {
+    if (!mayHoldALongCombiningRun(text)) return 0;
     QString kept;
     qsizetype dropped = 0;
     int run = 0;
