@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 
 class TRivazidad2000;
 
 // A comma where the language file says so under "$decimalseparator$", else a point (also without
 // a file), so that a class's own file decides for its language.
 QChar decimalSeparator(TRivazidad2000& dictionary);
+
+// A number as the program formats it (with a point) written with that separator.
+QString withDecimalSeparator(QString number, QChar separator);

@@ -1,5 +1,6 @@
 #include "app/limittable.h"
 
+#include "app/decimalseparator.h"
 #include "app/tripmodel.h"
 #include "app/velocitymodel.h"
 #include "scales/labeltext.h"
@@ -16,7 +17,7 @@ constexpr QChar kNoValue(0x2013); // en dash
 
 // From `from` to `to`, dt apart.
 LimitSecant secant(int profile, double from, double to, double dt) {
-    if (from < 0 || to > kTripEnd) return {};
+    if (!onTimeAxis(from) || !onTimeAxis(to)) return {};
     const double ds = tripProfileDistance(profile, to) - tripProfileDistance(profile, from);
     return {true, ds, ds / dt * kMinutesPerHour};
 }
@@ -43,19 +44,15 @@ qint64 velocityByHand(qint64 dsDigits, int decimals, qint64 perHourFactor) {
     return 2 * std::abs(rest) >= unit ? whole + (product < 0 ? -1 : 1) : whole;
 }
 
-QString localised(QString number, QChar separator) {
-    return number.replace(QLatin1Char('.'), separator);
-}
-
 QString velocityText(double v, QChar separator) {
-    return localised(FormatFloatField(1, kVelocityDecimals, v), separator);
+    return withDecimalSeparator(FormatFloatField(1, kVelocityDecimals, v), separator);
 }
 
 QStringList intervalRow(const LimitRow& row, QChar separator) {
-    QStringList cells{localised(QString::number(row.Dt), separator)};
+    QStringList cells{withDecimalSeparator(QString::number(row.Dt), separator)};
     for (const LimitSecant& side : {row.Backward, row.Forward}) {
         const SecantTexts texts = secantTexts(row.Dt, side);
-        cells << localised(texts.Ds, separator) << localised(texts.Velocity, separator);
+        cells << withDecimalSeparator(texts.Ds, separator) << withDecimalSeparator(texts.Velocity, separator);
     }
     return cells;
 }
@@ -98,7 +95,7 @@ SecantTexts secantTexts(double dt, const LimitSecant& secant) {
 std::vector<QStringList> limitTableCells(const LimitTable& table, const LimitTableWords& words) {
     const QChar separator = words.DecimalSeparator;
     std::vector<QStringList> cells{
-        {words.Heading.arg(words.Trip, localised(FormatFloatField(1, 1, table.T1), separator))},
+        {words.Heading.arg(words.Trip, withDecimalSeparator(FormatFloatField(1, 1, table.T1), separator))},
         {QString(), words.Backward, QString(), words.Forward, QString()},
         {words.Dt, words.Ds, words.Velocity, words.Ds, words.Velocity}};
     for (const LimitRow& row : table.Rows)

@@ -1,5 +1,6 @@
 #include "app/pointlabels.h"
 
+#include "app/decimalseparator.h"
 #include "app/measuringpoints.h"
 #include "chart/rchart.h"
 #include "platform/graphics/canvas.h"
@@ -13,10 +14,6 @@ constexpr int kPadding = 2;  // pixels between the frame and the text
 constexpr int kFontSize = 8; // points
 constexpr TColor kFrame = clMaroon;
 
-QString withSeparator(QString number, QChar separator) {
-    return number.replace(QLatin1Char('.'), separator);
-}
-
 // The rectangle moved the least to lie inside the area.
 QRect movedInside(QRect box, const QRect& area) {
     box.moveLeft(std::max(area.left(), std::min(box.left(), area.right() - box.width() + 1)));
@@ -29,8 +26,8 @@ QRect movedInside(QRect box, const QRect& area) {
 QString pointLabelText(int point, QPointF at, QChar decimalSeparator) {
     return QStringLiteral("P%1 (%2 min | %3 km)")
         .arg(point)
-        .arg(withSeparator(FormatFloatField(1, 1, at.x()), decimalSeparator),
-             withSeparator(FormatFloatField(1, 2, at.y()), decimalSeparator));
+        .arg(withDecimalSeparator(FormatFloatField(1, 1, at.x()), decimalSeparator),
+             withDecimalSeparator(FormatFloatField(1, 2, at.y()), decimalSeparator));
 }
 
 QRect pointLabelBox(QPoint point, QSize size, const QRect& area, const QRect& clearOf) {
