@@ -1,6 +1,6 @@
-# What `cmake --install` puts under the prefix: the program, its language files and help pages, the
-# desktop entry, the AppStream metainfo, the icon in the hicolor theme, the manual page, and the
-# copyright and changelog that Debian asks for in /usr/share/doc/kyvelo.
+# What `cmake --install` puts under the prefix: the program, its language files, help pages and
+# sample trips, the desktop entry, the AppStream metainfo, the icon in the hicolor theme, the manual
+# page, and the copyright and changelog that Debian asks for in /usr/share/doc/kyvelo.
 include(GNUInstallDirs)
 
 set(KYVELO_APP_ID example.kyvelo.Kyvelo)
@@ -54,6 +54,7 @@ add_custom_target(kyvelo_docs ALL DEPENDS ${changelog} ${manual})
 install(TARGETS kyvelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KYVELO_LANGUAGE_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/help DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/trips DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KYVELO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/kyvelo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -54,6 +54,11 @@ for page in "$help"/*/*.html; do
   done
 done
 
+# The sample trips, where the Open dialog of the installed program starts.
+for trip in commute.csv ride.gpx walk.csv; do
+  [ -f "$usr/share/kyvelo/trips/$trip" ] || fail "sample trip $trip was not installed"
+done
+
 # Debian's copyright and changelog; the program, the metainfo and the changelog name one version.
 doc=$usr/share/doc/kyvelo
 [ -f "$doc/copyright" ] || fail "the copyright file was not installed"
