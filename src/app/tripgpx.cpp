@@ -24,7 +24,11 @@ public:
             }
         }
         if (FError) return *FError;
-        if (FXml.hasError()) return error(TripReadProblem::MalformedXml, {FXml.errorString()});
+        if (FXml.hasError()) {
+            QString reason = FXml.errorString();
+            if (reason.endsWith(u'.')) reason.chop(1); // the message ends in its own
+            return error(TripReadProblem::MalformedXml, {reason});
+        }
         if (const std::optional<TripReadProblem> problem =
                 tripSamplesProblem(FSamples, TripReadProblem::NoTimedTrackPoints))
             return TripReadError{*problem, FFile, 0, {}};
