@@ -21,6 +21,8 @@ fuzzers=(
   "linkrecord_fuzzer tests/data/hostlink/linkrecord"
   "backgroundimage_fuzzer tests/data/backgrounds"
   "commandline_fuzzer tests/data/commandline"
+  "tripcsv_fuzzer tests/data/trips/csv"
+  "tripgpx_fuzzer tests/data/trips/gpx"
 )
 declare -A seeds=()
 all=()

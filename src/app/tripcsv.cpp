@@ -12,6 +12,9 @@ namespace {
 
 // A number longer than this is no measurement.
 constexpr qsizetype kMaxNumberLength = 64;
+// Times (min) and distances (km) larger than this are refused, so that no difference or
+// interpolation between two of them can overflow.
+constexpr double kMaxValue = 1e15;
 
 QString decodeTable(const QByteArray& bytes) {
     const QByteArray bom("\xEF\xBB\xBF");
@@ -176,24 +179,28 @@ private:
         return std::nullopt;
     }
 
-    std::optional<double> value(const Column& column) const {
-        const std::optional<double> number = parseNumber(FFields[column.Index], FDecimalComma);
-        if (!number) return std::nullopt;
+    // The value of the column in min or km, or why there is none.
+    std::variant<double, TripReadError> value(const Column& column) const {
+        const QStringView field = FFields[column.Index];
+        const std::optional<double> number = parseNumber(field, FDecimalComma);
+        if (!number) return error(TripReadProblem::NotANumber, {field.toString()});
         const double scaled = *number * column.Scale.Numerator / column.Scale.Denominator;
-        return std::isfinite(scaled) ? std::optional(scaled) : std::nullopt;
+        if (!(std::abs(scaled) <= kMaxValue))
+            return error(TripReadProblem::TooLargeNumber, {field.toString()});
+        return scaled;
     }
 
     std::optional<TripReadError> dataLine(QStringView line) {
         splitFields(line, FSeparator, FFields);
         if (static_cast<qsizetype>(FFields.size()) <= std::max(FTime.Index, FDistance.Index))
             return error(TripReadProblem::ValueMissing);
-        const std::optional<double> t = value(FTime);
-        if (!t) return error(TripReadProblem::NotANumber, {FFields[FTime.Index].toString()});
-        const std::optional<double> s = value(FDistance);
-        if (!s) return error(TripReadProblem::NotANumber, {FFields[FDistance.Index].toString()});
-        if (!addTripSample(FSamples, *t, *s))
-            return error(TripReadProblem::TimeGoesBack,
-                         {QString::number(FSamples.Times.back(), 'g', 10), QString::number(*t, 'g', 10)});
+        const std::variant<double, TripReadError> t = value(FTime);
+        if (const auto* failure = std::get_if<TripReadError>(&t)) return *failure;
+        const std::variant<double, TripReadError> s = value(FDistance);
+        if (const auto* failure = std::get_if<TripReadError>(&s)) return *failure;
+        if (!addTripSample(FSamples, std::get<double>(t), std::get<double>(s)))
+            return error(TripReadProblem::TimeGoesBack, {QString::number(FSamples.Times.back(), 'g', 10),
+                                                         QString::number(std::get<double>(t), 'g', 10)});
         return std::nullopt;
     }
 

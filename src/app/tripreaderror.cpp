@@ -23,6 +23,8 @@ QString tripReadErrorKey(TripReadProblem problem) {
         return QStringLiteral("%1 holds no times and distances.");
     case TripReadProblem::NotANumber:
         return QStringLiteral("%1, line %2: \"%3\" is not a number.");
+    case TripReadProblem::TooLargeNumber:
+        return QStringLiteral("%1, line %2: \"%3\" is too large for a time or a distance.");
     case TripReadProblem::TimeColumnMissing:
         return QStringLiteral("%1, line %2: no column is headed by a time (t, time, Zeit, temps, tiempo, "
                               "tempo, czas, χρόνος).");

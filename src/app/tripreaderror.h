@@ -13,6 +13,7 @@ enum class TripReadProblem {
     TooLarge,
     NoNumbers,
     NotANumber,
+    TooLargeNumber,
     TimeColumnMissing,
     DistanceColumnMissing,
     ValueMissing,

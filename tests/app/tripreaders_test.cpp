@@ -71,6 +71,7 @@ TEST(TripCsv, BadTables) {
     const std::vector<BadInput> inputs{
         {"t,s\n", "trip.csv holds no times and distances."},
         {"t,s\n0,1\nx,2\n", "trip.csv, line 3: \"x\" is not a number."},
+        {"t [h],s\n0,1\n1e14,2\n", "trip.csv, line 3: \"1e14\" is too large for a time or a distance."},
         {"Zeitpunkt,s\n0,1\n", "trip.csv, line 1: no column is headed by a time (t, time, Zeit, temps, tiempo, "
                                 "tempo, czas, χρόνος)."},
         {"t,Position\n0,1\n", "trip.csv, line 1: no column is headed by a distance (s, distance, Strecke, Weg, "
