@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -72,10 +73,24 @@ QString nameKey(QStringView name) {
     return key.toCaseFolded();
 }
 
-bool isOneOf(const QString& key, std::initializer_list<const char16_t*> names) {
+using HeaderNames = std::span<const char16_t* const>;
+
+constexpr std::array kTimeNames{u"t", u"time", u"Zeit", u"temps", u"tiempo", u"tempo", u"czas", u"χρόνος"};
+constexpr std::array kDistanceNames{u"s",        u"distance", u"Strecke", u"Weg",       u"distancia",
+                                    u"distanza", u"droga",    u"dystans", u"odległość", u"απόσταση"};
+
+bool isOneOf(const QString& key, HeaderNames names) {
     for (const char16_t* name : names)
         if (key == nameKey(QStringView(name))) return true;
     return false;
+}
+
+// The names as a message lists them: "t, time, Zeit, …".
+QString listed(HeaderNames names) {
+    QStringList list;
+    for (const char16_t* name : names)
+        list << QString::fromUtf16(name);
+    return list.join(QStringLiteral(", "));
 }
 
 // A unit as a fraction: the value times Numerator / Denominator is in minutes or km.
@@ -161,19 +176,19 @@ private:
             const QString name = nameKey(field.Name);
             const QString unit = field.Unit.toString().toCaseFolded();
             std::optional<Unit> scale;
-            if (time.Index < 0 &&
-                isOneOf(name, {u"t", u"time", u"zeit", u"temps", u"tiempo", u"tempo", u"czas", u"χρόνος"})) {
-                if (!(scale = timeUnit(unit))) return error(TripReadProblem::UnknownUnit, {unit});
+            if (time.Index < 0 && isOneOf(name, kTimeNames)) {
+                if (!(scale = timeUnit(unit)))
+                    return error(TripReadProblem::UnknownUnit, {quotedDetail(unit)});
                 time = {i, *scale};
-            } else if (distance.Index < 0 &&
-                       isOneOf(name, {u"s", u"distance", u"strecke", u"weg", u"distancia", u"distanza",
-                                      u"droga", u"dystans", u"odległość", u"απόσταση"})) {
-                if (!(scale = distanceUnit(unit))) return error(TripReadProblem::UnknownUnit, {unit});
+            } else if (distance.Index < 0 && isOneOf(name, kDistanceNames)) {
+                if (!(scale = distanceUnit(unit)))
+                    return error(TripReadProblem::UnknownUnit, {quotedDetail(unit)});
                 distance = {i, *scale};
             }
         }
-        if (time.Index < 0) return error(TripReadProblem::TimeColumnMissing);
-        if (distance.Index < 0) return error(TripReadProblem::DistanceColumnMissing);
+        if (time.Index < 0) return error(TripReadProblem::TimeColumnMissing, {listed(kTimeNames)});
+        if (distance.Index < 0)
+            return error(TripReadProblem::DistanceColumnMissing, {listed(kDistanceNames)});
         FTime = time;
         FDistance = distance;
         return std::nullopt;
@@ -183,10 +198,10 @@ private:
     std::variant<double, TripReadError> value(const Column& column) const {
         const QStringView field = FFields[column.Index];
         const std::optional<double> number = parseNumber(field, FDecimalComma);
-        if (!number) return error(TripReadProblem::NotANumber, {field.toString()});
+        if (!number) return error(TripReadProblem::NotANumber, {quotedDetail(field)});
         const double scaled = *number * column.Scale.Numerator / column.Scale.Denominator;
         if (!(std::abs(scaled) <= kMaxValue))
-            return error(TripReadProblem::TooLargeNumber, {field.toString()});
+            return error(TripReadProblem::TooLargeNumber, {quotedDetail(field)});
         return scaled;
     }
 

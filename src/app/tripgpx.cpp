@@ -13,7 +13,7 @@ public:
 
     std::variant<TripSamples, TripReadError> read() {
         if (FXml.readNextStartElement()) {
-            if (FXml.name() != u"gpx") return error(TripReadProblem::NotGpx, {FXml.name().toString()});
+            if (FXml.name() != u"gpx") return error(TripReadProblem::NotGpx, {quotedDetail(FXml.name())});
             while (!FError && FXml.readNextStartElement()) {
                 if (FXml.name() != u"trk") {
                     FXml.skipCurrentElement();
@@ -74,7 +74,7 @@ private:
         const QString text = FXml.readElementText().trimmed();
         QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
         if (!time.isValid()) {
-            FError = error(TripReadProblem::BadTime, {text});
+            FError = error(TripReadProblem::BadTime, {quotedDetail(text)});
             return;
         }
         if (time.timeSpec() == Qt::LocalTime) time.setTimeSpec(Qt::UTC); // GPX times are UTC

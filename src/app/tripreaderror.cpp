@@ -2,14 +2,14 @@
 
 namespace {
 
-// Details quoted from a file are cut to this many characters, so that a message stays one line.
-constexpr qsizetype kDetailLength = 40;
-
-QString shortened(const QString& detail) {
-    return detail.size() <= kDetailLength ? detail : detail.left(kDetailLength) + QStringLiteral("…");
-}
+constexpr qsizetype kQuotedLength = 40;
 
 } // namespace
+
+QString quotedDetail(QStringView text) {
+    return text.size() <= kQuotedLength ? text.toString()
+                                        : text.left(kQuotedLength).toString() + QStringLiteral("…");
+}
 
 QString tripReadErrorKey(TripReadProblem problem) {
     switch (problem) {
@@ -26,11 +26,9 @@ QString tripReadErrorKey(TripReadProblem problem) {
     case TripReadProblem::TooLargeNumber:
         return QStringLiteral("%1, line %2: \"%3\" is too large for a time or a distance.");
     case TripReadProblem::TimeColumnMissing:
-        return QStringLiteral("%1, line %2: no column is headed by a time (t, time, Zeit, temps, tiempo, "
-                              "tempo, czas, χρόνος).");
+        return QStringLiteral("%1, line %2: no column is headed by a time (%3).");
     case TripReadProblem::DistanceColumnMissing:
-        return QStringLiteral("%1, line %2: no column is headed by a distance (s, distance, Strecke, Weg, "
-                              "distancia, distanza, droga, dystans, απόσταση).");
+        return QStringLiteral("%1, line %2: no column is headed by a distance (%3).");
     case TripReadProblem::ValueMissing:
         return QStringLiteral("%1, line %2: the time or the distance is missing.");
     case TripReadProblem::UnknownUnit:
@@ -56,9 +54,7 @@ QString tripReadErrorKey(TripReadProblem problem) {
 // Fills the places in one pass, so that a "%2" in a file's name stays as it is.
 QString tripReadErrorText(const TripReadError& error, const QString& translatedKey) {
     const QString key = translatedKey.isEmpty() ? tripReadErrorKey(error.Problem) : translatedKey;
-    QStringList values{error.File, QString::number(error.Line)};
-    for (const QString& detail : error.Details)
-        values << shortened(detail);
+    const QStringList values = QStringList{error.File, QString::number(error.Line)} + error.Details;
     QString text;
     for (qsizetype i = 0; i < key.size(); ++i) {
         const qsizetype place = i + 1 < key.size() && key[i] == u'%' ? key[i + 1].digitValue() - 1 : -1;

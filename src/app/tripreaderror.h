@@ -31,11 +31,14 @@ struct TripReadError {
     TripReadProblem Problem = TripReadProblem::CannotRead;
     QString File;        // the file's name as the user chose it
     qint64 Line = 0;     // 1-based; 0 where the problem is the whole file's
-    QStringList Details; // "%3", "%4": the text found, the times, the system's reason
+    QStringList Details; // "%3", "%4": the text found (quotedDetail()), the times, the reason
 };
 
 // A file larger than this is refused before it is read.
 constexpr qint64 kMaxTripFileSize = 64 * 1024 * 1024;
+
+// A text from the file as a message quotes it: cut to 40 characters, so that the message stays short.
+QString quotedDetail(QStringView text);
 
 // The message's translation key, which is its English text too.
 QString tripReadErrorKey(TripReadProblem problem);

@@ -42,7 +42,7 @@ TEST(TripFile, RefusesWhatIsNoUsableFile) {
     for (const auto& [name, message] : cases) {
         const auto result = readTripFile(dir.filePath(name));
         ASSERT_TRUE(std::holds_alternative<TripReadError>(result)) << name.toStdString();
-        EXPECT_EQ(tripReadErrorText(std::get<TripReadError>(result)), message);
+        EXPECT_EQ(tripReadErrorText(std::get<TripReadError>(result)).toStdString(), message.toStdString());
     }
 }
 
