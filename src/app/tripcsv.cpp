@@ -178,11 +178,11 @@ private:
             std::optional<Unit> scale;
             if (time.Index < 0 && isOneOf(name, kTimeNames)) {
                 if (!(scale = timeUnit(unit)))
-                    return error(TripReadProblem::UnknownUnit, {quotedDetail(unit)});
+                    return error(TripReadProblem::UnknownUnit, {quotedDetail(field.Unit)});
                 time = {i, *scale};
             } else if (distance.Index < 0 && isOneOf(name, kDistanceNames)) {
                 if (!(scale = distanceUnit(unit)))
-                    return error(TripReadProblem::UnknownUnit, {quotedDetail(unit)});
+                    return error(TripReadProblem::UnknownUnit, {quotedDetail(field.Unit)});
                 distance = {i, *scale};
             }
         }
@@ -214,8 +214,7 @@ private:
         const std::variant<double, TripReadError> s = value(FDistance);
         if (const auto* failure = std::get_if<TripReadError>(&s)) return *failure;
         if (!addTripSample(FSamples, std::get<double>(t), std::get<double>(s)))
-            return error(TripReadProblem::TimeGoesBack, {QString::number(FSamples.Times.back(), 'g', 10),
-                                                         QString::number(std::get<double>(t), 'g', 10)});
+            return error(TripReadProblem::TimeGoesBack, timeGoesBackDetails(FSamples, std::get<double>(t)));
         return std::nullopt;
     }
 

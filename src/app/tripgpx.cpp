@@ -82,8 +82,7 @@ private:
         if (!FStart) FStart = ms;
         const double t = (static_cast<double>(ms) - static_cast<double>(*FStart)) / 60000;
         if (!addTripSample(FSamples, t, FDistance / 1000))
-            FError = error(TripReadProblem::TimeGoesBack,
-                           {QString::number(FSamples.Times.back(), 'g', 10), QString::number(t, 'g', 10)});
+            FError = error(TripReadProblem::TimeGoesBack, timeGoesBackDetails(FSamples, t));
     }
 
     QXmlStreamReader FXml;

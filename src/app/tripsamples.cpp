@@ -13,6 +13,10 @@ bool addTripSample(TripSamples& samples, double t, double s) {
     return true;
 }
 
+QStringList timeGoesBackDetails(const TripSamples& samples, double t) {
+    return {QString::number(samples.Times.back(), 'g', 10), QString::number(t, 'g', 10)};
+}
+
 std::optional<TripReadProblem> tripSamplesProblem(const TripSamples& samples, TripReadProblem none) {
     if (samples.Times.empty()) return none;
     if (samples.Times.size() < 2) return TripReadProblem::TooFewSamples;

@@ -16,5 +16,9 @@ struct TripSamples {
 // twice has moved on by the second line). False, and nothing added, when t lies before that time.
 bool addTripSample(TripSamples& samples, double t, double s);
 
+// The details of the message TimeGoesBack for a sample at t that addTripSample() refused: the
+// time of the last sample and t, in min, to ten digits.
+QStringList timeGoesBackDetails(const TripSamples& samples, double t);
+
 // Whether the samples make a trip: none gives `none`, a single one TooFewSamples.
 std::optional<TripReadProblem> tripSamplesProblem(const TripSamples& samples, TripReadProblem none);

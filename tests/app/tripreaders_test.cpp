@@ -78,7 +78,7 @@ TEST(TripCsv, BadTables) {
         {"t,Position\n0,1\n", "trip.csv, line 1: no column is headed by a distance (s, distance, Strecke, Weg, "
                                "distancia, distanza, droga, dystans, odległość, απόσταση)."},
         {"t;s\n0;1\n2\n", "trip.csv, line 3: the time or the distance is missing."},
-        {"t [ms],s\n", "trip.csv, line 1: the unit \"ms\" is unknown (time: s, min, h; distance: m, km)."},
+        {"t [mS],s\n", "trip.csv, line 1: the unit \"mS\" is unknown (time: s, min, h; distance: m, km)."},
         {"t,s\n1,1\n1,2\n", "trip.csv holds a single time; a trip needs at least two."},
         {"t,s\n0,0\n2,1\n1.5,2\n", "trip.csv, line 4: the time goes back, from 2 min to 1.5 min."},
     };
