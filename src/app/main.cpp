@@ -31,7 +31,8 @@ namespace {
 // Writes the picture asked for of the main window as it stands once its start-up has run, or says
 // why it cannot.
 int writeScreenshot(const CommandLine& options, QSize laidOut) {
-    const QImage picture = screenshotPicture(*Form1, options.Picture, laidOut, options.Scale);
+    const QImage picture =
+        screenshotPicture(Form1->Parts(), Form1->PictureControls(), options.Picture, laidOut, options.Scale);
     const QString reason = writeImageFile(picture, options.ScreenshotFile, options.ScreenshotFormat);
     if (reason.isEmpty()) return 0;
     std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.ScreenshotFile.constData(),
