@@ -40,8 +40,6 @@
 
 #include <algorithm>
 
-TForm1* Form1 = nullptr;
-
 namespace {
 
 constexpr int kLayoutPixelsPerInch = 120; // as stated in mainfrm.lfm
@@ -117,9 +115,7 @@ std::vector<TMouseControl*> TForm1::PictureControls() const {
     return controls;
 }
 
-TForm1::~TForm1() {
-    if (Form1 == this) Form1 = nullptr;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::publishHandlers() {
     PublishHandler(QStringLiteral("FormShow"), this, &TForm1::FormShow);

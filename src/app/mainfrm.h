@@ -157,6 +157,3 @@ private:
     PresentationMode* FPresentation = nullptr;
     bool FStarted = false; // the start-up runs at the first show only
 };
-
-// The main window, from its creation to the end of the program.
-extern TForm1* Form1;
