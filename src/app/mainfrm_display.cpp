@@ -8,6 +8,7 @@
 #include "app/readouttexts.h"
 #include "app/simulation.h"
 #include "app/studytools.h"
+#include "app/timeaxis.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
@@ -58,16 +59,17 @@ double TForm1::Dist2() const {
 
 void TForm1::UpdateDisplay() {
     const Measurement& m = FSimulation->measurement();
+    const TripSpan span = FSimulation->trip().timeSpan();
     RC1->SetSuppressPaint(true);
+    fitTimeAxis(*RC1, span);
     RC1->ClearItems();
     addCurve();
 
     placeLine();
     Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
 
-    const double range = RC1->Scale1X()->RangeHigh();
     RC1->SetDataColor(clBlue);
-    RC1->AddLine(0, SLine1->YAt(0), range, SLine1->YAt(range));
+    RC1->AddLine(span.Start, SLine1->YAt(span.Start), span.End, SLine1->YAt(span.End));
 
     RC1->SetDataColor(clRed);
     RC1->AddMark(m.T1, m.S1, kPointMark);

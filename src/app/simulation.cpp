@@ -1,5 +1,7 @@
 #include "app/simulation.h"
 
+#include <algorithm>
+
 Simulation::Simulation(std::unique_ptr<Trip> trip, QObject* parent)
     : QObject(parent), FTrip(std::move(trip)) {
     const double start = FTrip->timeSpan().Start;
@@ -9,7 +11,9 @@ Simulation::Simulation(std::unique_ptr<Trip> trip, QObject* parent)
 void Simulation::setTrip(std::unique_ptr<Trip> trip) {
     if (!trip) return;
     FTrip = std::move(trip);
-    remeasure(FMeasurement.T1, FMeasurement.T2, FMeasurement.SinglePoint);
+    const TripSpan span = FTrip->timeSpan();
+    remeasure(std::clamp(FMeasurement.T1, span.Start, span.End),
+              std::clamp(FMeasurement.T2, span.Start, span.End), FMeasurement.SinglePoint);
 }
 
 void Simulation::setSinglePoint(bool singlePoint) {

@@ -18,8 +18,8 @@ public:
     explicit Simulation(std::unique_ptr<Trip> trip, QObject* parent = nullptr);
 
     const Trip& trip() const { return *FTrip; }
-    // Measures on another trip from now on; the points keep their times. A null trip is refused
-    // and the trip in use kept.
+    // Measures on another trip from now on; the points keep their times, moved into its time span
+    // where they lie outside. A null trip is refused and the trip in use kept.
     void setTrip(std::unique_ptr<Trip> trip);
     void setSinglePoint(bool singlePoint);
     // Both points at once, with one change.

@@ -3,6 +3,7 @@
 #include "app/accessibleface.h"
 #include "app/simulation.h"
 #include "app/studytexts.h"
+#include "app/timeaxis.h"
 #include "chart/rchart.h"
 #include "platform/controls/forms.h"
 #include "scales/labeltext.h"
@@ -123,8 +124,9 @@ void VelocityGraph::clearTrace() {
 // first, what changes with every move last, the newest dot over the average's segment.
 void VelocityGraph::redraw() {
     if (!shown()) return;
-    const double end = FChart->Scale1X()->RangeHigh();
     FChart->SetSuppressPaint(true);
+    fitTimeAxis(*FChart, FModel.trip().timeSpan());
+    const double end = FChart->Scale1X()->RangeHigh();
     FChart->ClearItems();
     FChart->SetCurrentLayer(1);
     FChart->SetLineWidth(1);

@@ -2,6 +2,9 @@
 #include "app/measurement.h"
 #include "app/profiletrip.h"
 #include "app/simulation.h"
+#include "app/studytools.h"
+#include "app/velocitygraph.h"
+#include "chart/rchart.h"
 #include "mainformfixture.h"
 
 #include <gtest/gtest.h>
@@ -85,4 +88,40 @@ TEST(ProfileTrip, NamesAreTheProfileBoxCaptions) {
         names << QStringLiteral("BF_") + tripProfileName(p);
     const LayoutObject root = parseLayout(shippedMainLayout(), QStringLiteral("mainfrm.lfm"));
     EXPECT_EQ(layoutItems(root, QStringLiteral("CBoxMode"), QStringLiteral("Items")), names);
+}
+
+namespace {
+
+// A trip of 1 km per minute from minute 10 to 70, measured rather than modelled: no exact velocity.
+class ShortTrip final : public Trip {
+public:
+    QString name() const override { return QStringLiteral("Short"); }
+    double distanceAt(double t) const override { return t; }
+    TripSpan timeSpan() const override { return {10, 70}; }
+    DistanceRange distanceRange() const override { return {10, 70}; }
+    const std::vector<QPointF>& curveSamples() const override { return FSamples; }
+    std::optional<double> exactVelocity(double) const override { return std::nullopt; }
+    std::vector<double> velocityJumps() const override { return {}; }
+    double tangentHalfWidth() const override { return 2; }
+
+private:
+    std::vector<QPointF> FSamples{{10, 10}, {70, 70}};
+};
+
+class TripSwapTest : public MainFormFixture {};
+
+} // namespace
+
+// Another trip set into the running window: the points move into its span, the chart's and the
+// velocity graph's time axes become its span, and the read-out measures on it.
+TEST_F(TripSwapTest, TheWindowShowsTheTripSetInOneCall) {
+    form->Model().setTrip(std::make_unique<ShortTrip>());
+    EXPECT_EQ(form->Time1(), 50);
+    EXPECT_EQ(form->Time2(), 70);
+    EXPECT_EQ(form->Velocity(), 60);
+    form->Study()->toggleVelocityGraph();
+    for (const TRChart* chart : {form->RC1, form->Study()->graph().chart()}) {
+        EXPECT_EQ(chart->Scale1X()->RangeLow(), 10);
+        EXPECT_EQ(chart->Scale1X()->RangeHigh(), 70);
+    }
 }
