@@ -1,7 +1,7 @@
 // The velocity v(t) of the trip as a chart of its own under the distance chart, on the same time
 // axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
-// for a secant), on request the exact curve v(t) of the profile, and with two points the average
-// velocity as a horizontal segment from t1 to t2. Hidden, it draws nothing; where it lies is the
+// for a secant), on request the exact curve v(t) of a trip that has one, and with two points the
+// average velocity as a horizontal segment from t1 to t2. Hidden, it draws nothing; where it lies is the
 // window's tools layout's to say (toolslayout.h). Its chart is made when it is first shown; the trace
 // is kept while it is shown and starts from the current measurement when it appears.
 #pragma once
