@@ -163,7 +163,6 @@ void paintBaseline(QImage& image, const QPolygonF& curve, const Mapping& map = {
 // screen, as the program does.
 void showMainWindow(TFrmAbout& about, TForm1& form) {
     FrmAbout = &about;
-    Form1 = &form;
     QTimer::singleShot(0, &about, [&] { about.Close(); });
     form.show();
 }
@@ -211,7 +210,6 @@ static void BM_MainWindowFullUpdate(benchmark::State& state) {
         form.UpdateDisplay();
         benchmark::DoNotOptimize(form.RC1->FrameImage().constBits());
     }
-    Form1 = nullptr;
     FrmAbout = nullptr;
 }
 BENCHMARK(BM_MainWindowFullUpdate)->Unit(benchmark::kMicrosecond);
@@ -287,7 +285,6 @@ void measureDragVsBaseline(benchmark::State& state, TForm1& form, BaselinePass b
             baselineSeconds += threadSeconds() - middle;
         }
     }
-    Form1 = nullptr;
     FrmAbout = nullptr;
     const double steps = static_cast<double>(state.iterations());
     state.counters["drag_us"] = 1e6 * dragSeconds / steps;

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = writeFuzzInput(QStringLiteral("fuzz.lfm"), data, size);
     if (path.isEmpty()) return 0;
     try {
-        const std::unique_ptr<TForm1> form(Form1 = new TForm1(kScreenPixelsPerInch, path));
+        const std::unique_ptr<TForm1> form(new TForm1(kScreenPixelsPerInch, path));
         form->resize(std::min(form->width(), kPaintLimit), std::min(form->height(), kPaintLimit));
         form->grab();
     } catch (const Exception&) {

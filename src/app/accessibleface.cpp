@@ -6,11 +6,14 @@
 
 namespace {
 
+// Qt asks a plain factory function for a widget's accessible interface: the faces it answers with
+// are kept here.
 QHash<QObject*, AccessibleFace>& faces() {
     static QHash<QObject*, AccessibleFace> registry;
     return registry;
 }
 
+// Where announcements go instead of Qt's accessibility events (setAnnounceHandler).
 AnnounceHandler& announceHandler() {
     static AnnounceHandler handler;
     return handler;

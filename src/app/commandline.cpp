@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/displayfailure.h"
-#include "app/tripmodel.h"
+#include "app/profiletrip.h"
 
 #include <QFile>
 
@@ -56,15 +56,20 @@ void takeScreenshotFile(CommandLine& result, const QByteArray& fileName,
     result.ScreenshotFormat = suffix.isEmpty() ? QByteArray("png") : suffix;
 }
 
+// A profile's name as the usage texts write it within a sentence.
+QString profileWords(TripProfile profile) {
+    return tripProfileName(profile).toLower();
+}
+
 QString timeRange() {
-    return QStringLiteral("from %1 to %2 min").arg(kTripStart).arg(kTripEnd);
+    return QStringLiteral("from %1 to %2 min").arg(ProfileTrip::span().Start).arg(ProfileTrip::span().End);
 }
 
 // A time on the axis; none when the text is no number or lies outside.
 std::optional<double> timeOf(const QByteArray& text) {
     bool ok = false;
     const double t = text.toDouble(&ok);
-    if (!ok || !onTimeAxis(t)) return std::nullopt;
+    if (!ok || !ProfileTrip::span().contains(t)) return std::nullopt;
     return t;
 }
 
@@ -79,8 +84,10 @@ void takeProfile(CommandLine& result, const QByteArray& value) {
     if (!ok || profile < profileIndex(TripProfile::Uniform) ||
         profile > profileIndex(TripProfile::BackAndForth)) {
         setError(result, badValue(kProfile,
-                                  QStringLiteral("0, 1 or 2 (uniform movement, standard road situation, "
-                                                 "back and forth)"),
+                                  QStringLiteral("0, 1 or 2 (%1, %2, %3)")
+                                      .arg(profileWords(TripProfile::Uniform),
+                                           profileWords(TripProfile::StandardRoad),
+                                           profileWords(TripProfile::BackAndForth)),
                                   value));
         return;
     }
@@ -310,8 +317,8 @@ QString usageText() {
                "                with the read-outs, the velocity graph and the limit table where they\n"
                "                are shown, as \"Save picture\" does\n"
                "  --scale N     draw that picture at N times the size, N from 1 to 4 (for print)\n"
-               "  --profile N   the trip profile: 0 uniform movement, 1 standard road situation (the\n"
-               "                start's), 2 back and forth\n"
+               "  --profile N   the trip profile: 0 %5, 1 %6 (the\n"
+               "                start's), 2 %7\n"
                "  --points T1,T2\n"
                "                the measuring points at T1 and T2 min, from %1 to %2 (start: %3,%4)\n"
                "  --point T1    measuring point 1 at T1 min, from %1 to %2\n"
@@ -331,10 +338,12 @@ QString usageText() {
                "(/serverhandle=...), Qt's own options (-platform, -display, -style, ...) to Qt; any\n"
                "other argument that begins with - and is not an option above is refused.\n"
                "\n")
-               .arg(kTripStart)
-               .arg(kTripEnd)
+               .arg(ProfileTrip::span().Start)
+               .arg(ProfileTrip::span().End)
                .arg(SimulationState{}.T1)
-               .arg(SimulationState{}.T2) +
+               .arg(SimulationState{}.T2)
+               .arg(profileWords(TripProfile::Uniform), profileWords(TripProfile::StandardRoad),
+                    profileWords(TripProfile::BackAndForth)) +
            withoutDisplayAdvice();
 }
 

@@ -3,12 +3,16 @@
 #include <QtGlobal>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-QStringList heldMessages;
+// Qt takes its message handler as a plain function: what the guard holds lives here while it does.
+struct Held {
+    QtMessageHandler PreviousHandler = nullptr;
+    QStringList Messages;
+    DisplayFailureGuard::EndProgram EndProgram = nullptr;
+};
+Held held;
 
 QString variableText(const char* name, const std::function<QByteArray(const char*)>& environment) {
     const QByteArray value = environment(name);
@@ -26,15 +30,14 @@ QStringList usefulLines(const QString& fatalMessage) {
 
 void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
-        heldMessages.append(qFormatLogMessage(type, context, message));
+        held.Messages.append(qFormatLogMessage(type, context, message));
         return;
     }
-    const QString text = displayFailureMessage(heldMessages + usefulLines(message),
+    const QString text = displayFailureMessage(held.Messages + usefulLines(message),
                                                [](const char* name) { return qgetenv(name); });
     std::fputs(qPrintable(text), stderr);
     std::fflush(stderr);
-    // Leaving here would let Qt abort; nothing has been built yet that needs tearing down.
-    std::_Exit(1);
+    held.EndProgram(1); // leaving here would let Qt abort
 }
 
 } // namespace
@@ -73,14 +76,15 @@ QString displayFailureMessage(const QStringList& qtReasons,
            withoutDisplayAdvice();
 }
 
-DisplayFailureGuard::DisplayFailureGuard() {
-    heldMessages.clear();
-    previousHandler = qInstallMessageHandler(holdingHandler);
+DisplayFailureGuard::DisplayFailureGuard(EndProgram endProgram) {
+    held.Messages.clear();
+    held.EndProgram = endProgram;
+    held.PreviousHandler = qInstallMessageHandler(holdingHandler);
 }
 
 DisplayFailureGuard::~DisplayFailureGuard() {
-    qInstallMessageHandler(previousHandler);
-    for (const QString& message : std::as_const(heldMessages))
+    qInstallMessageHandler(held.PreviousHandler);
+    for (const QString& message : std::as_const(held.Messages))
         std::fprintf(stderr, "%s\n", qPrintable(message));
-    heldMessages.clear();
+    held.Messages.clear();
 }

@@ -23,11 +23,13 @@ QString displayFailureMessage(const QStringList& qtReasons,
                               const std::function<QByteArray(const char*)>& environment);
 
 // While it lives, Qt's messages are held back; a fatal one (the display cannot be opened) prints
-// displayFailureMessage and ends the program with exit code 1. At its end the held messages are
-// printed and the previous message handler is back. Wrap the application object's construction in it.
+// displayFailureMessage and calls endProgram with exit code 1, which must not return (Qt would
+// abort). At its end the held messages are printed and the previous message handler is back. Wrap
+// the application object's construction in it.
 class DisplayFailureGuard {
 public:
-    DisplayFailureGuard();
+    using EndProgram = void (*)(int exitCode);
+    explicit DisplayFailureGuard(EndProgram endProgram);
     ~DisplayFailureGuard();
     DisplayFailureGuard(const DisplayFailureGuard&) = delete;
     DisplayFailureGuard& operator=(const DisplayFailureGuard&) = delete;

@@ -1,8 +1,6 @@
 #include "app/languagemenu.h"
 
 #include "app/accesstexts.h"
-#include "app/chartaccess.h"
-#include "app/mainfrm.h"
 #include "app/menutexts.h"
 
 #include <QAction>
@@ -12,12 +10,15 @@
 
 #include <algorithm>
 
-LanguageMenu::LanguageMenu(TForm1& form, const AccessTexts& texts, const MenuTexts& menuTexts)
-    : FForm(form), FTexts(texts), FMenuTexts(menuTexts), FMenu(std::make_unique<QMenu>()) {
-    FShowError = [this](const QString& message) { QMessageBox::warning(&FForm, FTexts.Language(), message); };
-    QMenu* contextMenu = FForm.Access()->menu();
-    contextMenu->addSeparator();
-    contextMenu->addMenu(FMenu.get());
+LanguageMenu::LanguageMenu(QWidget& window, QMenu& contextMenu, const AccessTexts& texts,
+                           const MenuTexts& menuTexts, std::function<void()> retranslateWindow)
+    : FRetranslateWindow(std::move(retranslateWindow)), FTexts(texts), FMenuTexts(menuTexts),
+      FMenu(std::make_unique<QMenu>()) {
+    FShowError = [this, &window](const QString& message) {
+        QMessageBox::warning(&window, FTexts.Language(), message);
+    };
+    contextMenu.addSeparator();
+    contextMenu.addMenu(FMenu.get());
     connect(FMenu.get(), &QMenu::aboutToShow, this, [this] { fill(); });
     retranslate();
 }
@@ -63,5 +64,5 @@ void LanguageMenu::choose(const std::function<QString()>& store) {
         FShowError(FTexts.LanguageNotStored().arg(failure));
         return;
     }
-    FForm.Retranslate();
+    FRetranslateWindow();
 }

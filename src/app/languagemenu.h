@@ -14,13 +14,15 @@
 class AccessTexts;
 class MenuTexts;
 class QMenu;
-class TForm1;
+class QWidget;
 
 class LanguageMenu : public QObject {
     Q_OBJECT
 public:
-    // Adds the menu to the end of the form's context menu.
-    LanguageMenu(TForm1& form, const AccessTexts& texts, const MenuTexts& menuTexts);
+    // Adds the menu to the end of the chart's context menu; a choice that is stored calls
+    // retranslate, which speaks the new language; a failure is shown over the window.
+    LanguageMenu(QWidget& window, QMenu& contextMenu, const AccessTexts& texts, const MenuTexts& menuTexts,
+                 std::function<void()> retranslateWindow);
     ~LanguageMenu() override;
 
     QMenu* menu() const { return FMenu.get(); }
@@ -38,7 +40,7 @@ private:
     void addEntry(const QString& text, bool checked, const std::function<QString()>& store);
     void choose(const std::function<QString()>& store);
 
-    TForm1& FForm;
+    std::function<void()> FRetranslateWindow;
     const AccessTexts& FTexts;
     const MenuTexts& FMenuTexts;
     std::unique_ptr<QMenu> FMenu;

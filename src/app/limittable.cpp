@@ -1,8 +1,7 @@
 #include "app/limittable.h"
 
 #include "app/decimalseparator.h"
-#include "app/tripmodel.h"
-#include "app/velocitymodel.h"
+#include "app/measurement.h"
 #include "scales/labeltext.h"
 
 #include <cmath>
@@ -16,10 +15,11 @@ constexpr int kMostDsDecimals = 12;
 constexpr QChar kNoValue(0x2013); // en dash
 
 // From `from` to `to`, dt apart.
-LimitSecant secant(int profile, double from, double to, double dt) {
-    if (!onTimeAxis(from) || !onTimeAxis(to)) return {};
-    const double ds = tripProfileDistance(profile, to) - tripProfileDistance(profile, from);
-    return {true, ds, ds / dt * kMinutesPerHour};
+LimitSecant secant(const Trip& trip, double from, double to, double dt) {
+    const TripSpan span = trip.timeSpan();
+    if (!(from >= span.Start && to <= span.End)) return {};
+    const double ds = trip.distanceAt(to) - trip.distanceAt(from);
+    return {true, ds, secantVelocity(ds, dt)};
 }
 
 // A fixed-decimal text's digits as a whole number: "-0.0104" gives -104.
@@ -66,17 +66,15 @@ QStringList tangentRow(const QString& caption, double velocity, QChar separator)
 
 } // namespace
 
-LimitTable limitTable(int profile, double t1) {
+LimitTable limitTable(const Trip& trip, double t1) {
     LimitTable table;
     table.T1 = t1;
     for (std::size_t i = 0; i < LimitTable::kIntervals.size(); ++i) {
         const double dt = LimitTable::kIntervals[i];
-        table.Rows[i] = {dt, secant(profile, t1 - dt, t1, dt), secant(profile, t1, t1 + dt, dt)};
+        table.Rows[i] = {dt, secant(trip, t1 - dt, t1, dt), secant(trip, t1, t1 + dt, dt)};
     }
-    table.CentralSecant = (tripProfileDistance(profile, t1 + kTangentHalfWidth) -
-                           tripProfileDistance(profile, t1 - kTangentHalfWidth)) /
-                          (2 * kTangentHalfWidth) * kMinutesPerHour;
-    table.Exact = tripProfileVelocity(profile, t1);
+    table.CentralSecant = centralSecant(trip, t1).Velocity;
+    table.Exact = trip.exactVelocity(t1).value_or(0);
     return table;
 }
 

@@ -1,8 +1,10 @@
 // The limit dt -> 0 in numbers: the secant slopes at measuring point 1 over shorter and shorter
 // time intervals, from the left (t1 - dt to t1) and from the right (t1 to t1 + dt), and under them
-// the tangent's slope, as the central secant of single-point mode and exactly. Plain logic over the
-// trip model; the table widget, Copy table and the command line show it.
+// the tangent's slope, as the central secant of single-point mode and exactly. Plain logic over a
+// trip; the table widget, Copy table and the command line show it.
 #pragma once
+
+#include "app/trip.h"
 
 #include <QChar>
 #include <QString>
@@ -11,8 +13,8 @@
 #include <array>
 #include <vector>
 
-// One secant of a row. A secant that would leave the trip's time axis (0 to kTripEnd) has no values:
-// the model says nothing about the car outside the trip.
+// One secant of a row. A secant that would leave the trip's time span has no values: the trip says
+// nothing about the car outside it.
 struct LimitSecant {
     bool OnTrip = false;
     double Ds = 0;       // the later distance less the earlier, km
@@ -29,11 +31,11 @@ struct LimitTable {
     static constexpr std::array<double, 8> kIntervals{60, 30, 10, 5, 1, 0.5, 0.1, 0.01};
     double T1 = 0; // min
     std::array<LimitRow, kIntervals.size()> Rows;
-    double CentralSecant = 0; // (s(t1 + 0.5) - s(t1 - 0.5)) * 60, km/h, as single-point mode measures
-    double Exact = 0;         // s'(t1) * 60, km/h
+    double CentralSecant = 0; // km/h, the tangent as single-point mode measures it (measurement.h)
+    double Exact = 0;         // s'(t1) * 60, km/h; 0 for a trip without an exact velocity
 };
 
-LimitTable limitTable(int profile, double t1);
+LimitTable limitTable(const Trip& trip, double t1);
 
 // A secant as the table shows it, with a decimal point: the velocity with two decimals, and Ds with
 // the fewest decimals (two at least) from which a student's Ds / dt * 60, worked out exactly and

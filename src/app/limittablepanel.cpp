@@ -1,10 +1,10 @@
 #include "app/limittablepanel.h"
 
 #include "app/limittablewords.h"
-#include "app/mainfrm.h"
+#include "app/simulation.h"
 #include "app/studytexts.h"
-#include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
+#include "platform/controls/forms.h"
 
 #include <QClipboard>
 #include <QFontMetrics>
@@ -43,9 +43,11 @@ QStringList unitsBelow(QStringList captions) {
 
 } // namespace
 
-LimitTablePanel::LimitTablePanel(TForm1& form, const StudyTexts& texts)
-    : TPanel(&form, &form), FForm(form), FTexts(texts), FHeading(new QLabel(this)),
-      FView(new QTableView(this)), FModel(new QStandardItemModel(this)), FCopy(new QPushButton(this)) {
+LimitTablePanel::LimitTablePanel(TForm& window, const Simulation& model, const StudyTexts& texts,
+                                 std::function<TRivazidad2000*()> dictionary)
+    : TPanel(&window, &window), FSimulation(model), FTexts(texts), FDictionary(std::move(dictionary)),
+      FHeading(new QLabel(this)), FView(new QTableView(this)), FModel(new QStandardItemModel(this)),
+      FCopy(new QPushButton(this)) {
     SetName(QStringLiteral("PanelLimitTable"));
     SetVisible(false);
     FHeading->setWordWrap(true);
@@ -76,9 +78,7 @@ void LimitTablePanel::setShown(bool shown) {
     SetVisible(shown);
 }
 
-void LimitTablePanel::follow(int profile, double t1) {
-    FProfile = profile;
-    FTime1 = t1;
+void LimitTablePanel::follow() {
     if (shown()) fill();
 }
 
@@ -87,15 +87,19 @@ void LimitTablePanel::hideValues(bool hidden) {
     if (shown()) fill();
 }
 
-// Without the link component (the host has ended the program) the words stay untranslated.
+// Without a dictionary (the host has ended the program) the words stay untranslated.
 LimitTableWords LimitTablePanel::words() const {
     TRivazidad2000 untranslated{QString()};
-    TRivazidad2000& dictionary = FForm.cliDemon ? FForm.cliDemon->Dictionary() : untranslated;
-    return limitTableWords(FTexts, dictionary, FProfile);
+    TRivazidad2000* dictionary = FDictionary();
+    return limitTableWords(FTexts, dictionary ? *dictionary : untranslated, FSimulation.trip());
+}
+
+LimitTable LimitTablePanel::table() const {
+    return limitTable(FSimulation.trip(), FSimulation.measurement().T1);
 }
 
 QString LimitTablePanel::text() const {
-    return limitTableText(limitTable(FProfile, FTime1), words());
+    return limitTableText(table(), words());
 }
 
 void LimitTablePanel::copyToClipboard() const {
@@ -111,7 +115,7 @@ void LimitTablePanel::retranslate() {
 // The table's shape never changes: it is laid out on the first fill, and every later fill (each
 // move of point 1 while the table shows) only writes the heading's and the cells' texts.
 void LimitTablePanel::fill() {
-    const std::vector<QStringList> cells = limitTableCells(limitTable(FProfile, FTime1), words());
+    const std::vector<QStringList> cells = limitTableCells(table(), words());
     const std::vector<QStringList> body = bodyRows(cells);
     const bool first = FModel->rowCount() == 0;
     if (first) layOut(cells[kLimitTableHeadRows - 1], static_cast<int>(body.size()));

@@ -7,22 +7,29 @@
 #include "app/limittable.h"
 #include "platform/controls/stdctrls.h"
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
+class Simulation;
 class StudyTexts;
-class TForm1;
+class TForm;
+class TRivazidad2000;
 
 class LimitTablePanel : public TPanel {
     Q_OBJECT
 public:
-    LimitTablePanel(TForm1& form, const StudyTexts& texts);
+    // A panel of the window, showing the table of the simulation's trip and point 1 in the words of
+    // the dictionary given (untranslated where it gives none).
+    LimitTablePanel(TForm& window, const Simulation& model, const StudyTexts& texts,
+                    std::function<TRivazidad2000*()> dictionary);
 
     bool shown() const { return Visible(); }
     void setShown(bool shown);
-    // Shows the table of this profile and time of point 1 (kept while hidden, shown when it opens).
-    void follow(int profile, double t1);
+    // Shows the table of the simulation as it is now (while shown; otherwise when it opens).
+    void follow();
     // Leaves every cell but the first column's (dt and the tangent's captions) blank, or shows them.
     void hideValues(bool hidden);
     // The table as tab-separated text, as "Copy table" puts it on the clipboard.
@@ -37,17 +44,17 @@ public:
 
 private:
     LimitTableWords words() const;
+    LimitTable table() const;
     void fill();
     void layOut(const QStringList& captions, int rows);
     void fitTangentRows();
 
-    TForm1& FForm;
+    const Simulation& FSimulation;
     const StudyTexts& FTexts;
+    std::function<TRivazidad2000*()> FDictionary;
     QLabel* FHeading;
     QTableView* FView;
     QStandardItemModel* FModel;
     QPushButton* FCopy;
-    int FProfile = 0;
-    double FTime1 = 0;
     bool FValuesHidden = false;
 };

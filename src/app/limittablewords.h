@@ -6,9 +6,9 @@
 class StudyTexts;
 class TRivazidad2000;
 
-// The captions from the (translated) study texts; the trip's name, looked up as the profile box's
-// caption, and the decimal separator from the dictionary.
-LimitTableWords limitTableWords(const StudyTexts& texts, TRivazidad2000& dictionary, int profile);
+// The captions from the (translated) study texts; the trip's name (a profile's is the profile box's
+// caption) and the decimal separator from the dictionary.
+LimitTableWords limitTableWords(const StudyTexts& texts, TRivazidad2000& dictionary, const Trip& trip);
 
 // The table of point 1 at t1 on a profile as tab-separated text, in the language the window would
 // speak (the program's language file); needs the application object for the program's folder.

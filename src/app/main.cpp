@@ -24,14 +24,16 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
 
 // Writes the picture asked for of the main window as it stands once its start-up has run, or says
 // why it cannot.
-int writeScreenshot(const CommandLine& options, QSize laidOut) {
-    const QImage picture = screenshotPicture(*Form1, options.Picture, laidOut, options.Scale);
+int writeScreenshot(TForm1& window, const CommandLine& options, QSize laidOut) {
+    const QImage picture =
+        screenshotPicture(window.Parts(), window.PictureControls(), options.Picture, laidOut, options.Scale);
     const QString reason = writeImageFile(picture, options.ScreenshotFile, options.ScreenshotFormat);
     if (reason.isEmpty()) return 0;
     std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", options.ScreenshotFile.constData(),
@@ -43,17 +45,17 @@ int writeScreenshot(const CommandLine& options, QSize laidOut) {
 // within it and a quit from the host while the screen is up ends both. For a screenshot the
 // start-up screen is closed at once and the program ends after the picture. The state asked for
 // on the command line is applied once the simulation has started.
-int run(TApplication& app, const CommandLine& options) {
+int run(TApplication& app, TForm1& window, const CommandLine& options) {
     int code = 0;
-    QTimer::singleShot(0, Form1, [&] {
+    QTimer::singleShot(0, &window, [&] {
         const bool picture = !options.ScreenshotFile.isEmpty();
-        const QSize laidOut = Form1->size();
+        const QSize laidOut = window.size();
         if (picture)
             QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
-        Form1->show();
-        if (options.StateGiven) Form1->Study()->apply(options.State);
+        window.show();
+        if (options.StateGiven) window.Study()->apply(options.State);
         if (!picture) return;
-        code = writeScreenshot(options, laidOut);
+        code = writeScreenshot(window, options, laidOut);
         app.quit();
     });
     const int loopCode = app.exec();
@@ -75,7 +77,8 @@ bool displayAvailable(const QByteArrayList& arguments) {
 
 // The windows carry the program's icon; the desktop entry's name ties them to it on Wayland.
 std::unique_ptr<TApplication> openApplication(int& argc, char** argv) {
-    const DisplayFailureGuard guard;
+    // Nothing has been built yet that needs tearing down.
+    const DisplayFailureGuard guard([](int exitCode) { std::_Exit(exitCode); });
     auto app = std::make_unique<TApplication>(argc, argv);
     app->setWindowIcon(QIcon(QStringLiteral(":/icons/kyvelo.png")));
     app->setDesktopFileName(QStringLiteral("example.kyvelo.Kyvelo"));
@@ -121,13 +124,17 @@ int main(int argc, char* argv[]) {
     // files and the single-copy lock go; the exit code says which signal it was.
     const TerminationSignals endSignals([&app](int signalNumber) { app->exit(128 + signalNumber); });
     TkdbCustomDemon::SetSingleCopyCheck(options.ScreenshotFile.isEmpty());
+    // Both windows go before the application object; the About dialog before the main window,
+    // which shows it.
+    std::unique_ptr<TForm1> window;
+    std::unique_ptr<TFrmAbout> about;
     try {
-        Form1 = new TForm1;
+        window = std::make_unique<TForm1>();
         // A second start of the program hands its command line over: this copy comes to the front.
-        Form1->cliDemon->SetOnParamsChange([](QObject*) { bringToFront(*Form1); });
+        window->cliDemon->SetOnParamsChange([&window](QObject*) { bringToFront(*window); });
         // Qt's own texts (dialogs, menus, buttons) in the language of the file the window read
-        Form1->UseQtTranslations();
-        FrmAbout = new TFrmAbout; // hidden until the main window's first show
+        window->UseQtTranslations();
+        about.reset(FrmAbout = new TFrmAbout); // hidden until the main window's first show
     } catch (const EHandedOver&) {
         return 0; // the copy that runs has come to the front
     } catch (const Exception& e) {
@@ -135,8 +142,5 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     keepHeapForLinkBlocks();
-    const int code = run(*app, options);
-    delete FrmAbout;
-    delete Form1;
-    return code;
+    return run(*app, *window, options);
 }

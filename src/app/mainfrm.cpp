@@ -9,15 +9,15 @@
 #include "app/languagemenu.h"
 #include "app/layoutresources.h"
 #include "app/mainmenu.h"
-#include "app/measuringpoints.h"
 #include "app/menutexts.h"
 #include "app/presentationmode.h"
+#include "app/profiletrip.h"
 #include "app/programlanguage.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
+#include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
-#include "app/tripmodel.h"
 #include "app/velocitygraph.h"
 #include "app/viewstate.h"
 #include "app/windowplacement.h"
@@ -40,13 +40,6 @@
 
 #include <algorithm>
 
-TForm1* Form1 = nullptr;
-
-double TripDistance(double t) {
-    const int profile = Form1 && Form1->CBoxMode ? Form1->CBoxMode->ItemIndex() : -1;
-    return tripProfileDistance(profile, t);
-}
-
 namespace {
 
 constexpr int kLayoutPixelsPerInch = 120; // as stated in mainfrm.lfm
@@ -56,21 +49,6 @@ constexpr int kLayoutPixelsPerInch = 120; // as stated in mainfrm.lfm
 int layoutTargetPixelsPerInch(int requested) {
     return std::max(requested > 0 ? requested : screenPixelsPerInch(), kLayoutPixelsPerInch);
 }
-
-// The window's measuring points as the chart's keyboard, menu and glide reach them.
-class FormPoints final : public MeasuringPoints {
-public:
-    explicit FormPoints(TForm1& form) : FForm(form) {}
-    bool singlePoint() const override { return FForm.SinglePoint(); }
-    QPointF point(int which) const override {
-        return which == 1 ? QPointF(FForm.Time1(), FForm.Dist1()) : QPointF(FForm.Time2(), FForm.Dist2());
-    }
-    int nearerPoint(double t) const override { return FForm.NearerPoint(t); }
-    void movePoint(int which, double t) override { FForm.MovePoint(which, t); }
-
-private:
-    TForm1& FForm;
-};
 
 // The language file's text for a key, or nothing where the file has none (an older or a class's own
 // file may lack the newer texts).
@@ -85,6 +63,8 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     initLayoutResources();
     registerKyveloComponents();
     publishHandlers();
+    FSimulation = new Simulation(
+        std::make_unique<ProfileTrip>(static_cast<TripProfile>(SimulationState().Profile)), this);
     // Created before the layout is read, so that its captions are translated with the layout's.
     FAccessTexts = new AccessTexts(this);
     FReadoutTexts = new ReadoutTexts(this);
@@ -93,17 +73,36 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
-    FPoints = std::make_unique<FormPoints>(*this);
     FAccess = std::make_unique<ChartAccess>(
-        *FPoints,
+        *FSimulation,
         ChartAccess::Controls{
             RC1, {RLabSpeed, RLabDS, RLabDT}, {Label1, LblDS, LblDT}, Panel2, CBoxMode, this},
         *FAccessTexts);
-    FStudy = std::make_unique<StudyTools>(*this, *FStudyTexts);
-    FLanguages =
-        std::make_unique<LanguageMenu>(*this, *FAccessTexts, *FMenuTexts); // the context menu's last entry
-    FMenu = new MainMenu(*this, *FMenuTexts, *FLanguages);
-    FPresentation = new PresentationMode(*this);
+    FStudy = std::make_unique<StudyTools>(
+        StudyTools::Window{Parts(), *FSimulation, *FAccess, *CBoxMode, *CBox1Point, *CBoxShowCH,
+                           [this](int profile) { SetProfile(profile); },
+                           [this](bool velocityGraphShown) { Explain(velocityGraphShown); },
+                           [this] { return cliDemon ? &cliDemon->Dictionary() : nullptr; }},
+        *FStudyTexts);
+    FLanguages = std::make_unique<LanguageMenu>(*this, *FAccess->menu(), *FAccessTexts, *FMenuTexts,
+                                                [this] { Retranslate(); }); // the context menu's last entry
+    FMenu = new MainMenu(
+        *this, *FAccess, *FStudy, *FLanguages, *FMenuTexts,
+        {[this] { togglePresentation(); }, [this] { SBAboutClick(this); }, [this] { return homePage(); }});
+    FPresentation = new PresentationMode(Parts(), [this] { return PictureControls(); });
+    connect(FSimulation, &Simulation::changed, this, &TForm1::UpdateDisplay);
+}
+
+WindowParts TForm1::Parts() {
+    return {this, Panel1, RC1, Panel2, Panel3, HTMLView};
+}
+
+// The home page the language file names, as the About dialog's link opens it; none once the host
+// has ended the program.
+QString TForm1::homePage() const {
+    if (!cliDemon) return QString();
+    return resolveHelpLink(cliDemon->Translate(QStringLiteral("HomePageURL")),
+                           systemHelpFolders(QCoreApplication::applicationDirPath()));
 }
 
 void TForm1::togglePresentation() {
@@ -116,9 +115,7 @@ std::vector<TMouseControl*> TForm1::PictureControls() const {
     return controls;
 }
 
-TForm1::~TForm1() {
-    if (Form1 == this) Form1 = nullptr;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::publishHandlers() {
     PublishHandler(QStringLiteral("FormShow"), this, &TForm1::FormShow);
@@ -218,12 +215,8 @@ void TForm1::fillAboutDialog() {
 
 void TForm1::startSimulation() {
     const SimulationState start;
-    CBoxMode->SetItemIndex(start.Profile);
-    FTime1 = start.T1;
-    FTime2 = start.T2;
-    FDist1 = TripDistance(FTime1);
-    FDist2 = TripDistance(FTime2);
-    UpdateDisplay();
+    SetProfile(start.Profile);
+    SetPoints(start.T1, start.T2);
 }
 
 // The shell opens the link: a web page or a help page in the browser, a document in its program.

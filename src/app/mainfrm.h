@@ -4,6 +4,7 @@
 // the members below are found there by name once the layout has been read.
 #pragma once
 
+#include "app/windowparts.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/shiftstate.h"
 
@@ -14,8 +15,8 @@
 
 class AccessTexts;
 class ChartAccess;
-class MeasuringPoints;
 class ReadoutTexts;
+class Simulation;
 class StudyTexts;
 class LanguageMenu;
 class MainMenu;
@@ -55,8 +56,11 @@ public:
     void SBExitClick(QObject* Sender);
     void CBoxModeChange(QObject* Sender);
 
-    // Rebuilds the chart's items and the three read-outs from the measuring points.
+    // Rebuilds the chart's items and the three read-outs from the measurement; runs on every
+    // change of the simulation.
     void UpdateDisplay();
+    // The trip, the measuring points and the mode, which the display shows.
+    Simulation& Model() const { return *FSimulation; }
     // Only measuring point 1 is shown and moved (the single-point box is checked).
     bool SinglePoint() const;
     // The measuring point that a press or drag at time t takes: the nearer one (point 2 on a tie),
@@ -64,6 +68,8 @@ public:
     int NearerPoint(double t) const;
     // Puts measuring point 1 or 2 onto the curve at time t and updates the display, as a drag does.
     void MovePoint(int point, double t);
+    // Chooses the trip profile in the profile box and measures on it.
+    void SetProfile(int profile);
     // Shows the explanatory text in the strip under the chart, its help links leading to the pages
     // beside the program or installed with it. With the velocity graph shown, the text goes on to
     // say what the area under it means. In single-point mode it speaks of the one point.
@@ -91,11 +97,13 @@ public:
     // made and the read-outs. Presentation mode zooms them; a picture of the window at a larger
     // scale has them draw at its pixel ratio.
     std::vector<TMouseControl*> PictureControls() const;
+    // The parts of the window that its tools lay out, enlarge and draw.
+    WindowParts Parts();
 
-    double Time1() const { return FTime1; }
-    double Time2() const { return FTime2; }
-    double Dist1() const { return FDist1; }
-    double Dist2() const { return FDist2; }
+    double Time1() const;
+    double Time2() const;
+    double Dist1() const;
+    double Dist2() const;
     // The slope of the secant or tangent in km/h, as the velocity read-out shows it.
     double Velocity() const;
 
@@ -124,35 +132,28 @@ protected:
 
 private:
     void publishHandlers();
+    QString homePage() const;
     void fillAboutDialog();
     void startSimulation();
     void findComponents();
-    bool tangentShown() const;
     void placeLine();
     void addCurve();
     void addSlopeTriangle();
     void blankReadouts();
     void showReadouts();
 
-    double FTime1 = 0;
-    double FTime2 = 0;
-    double FDist1 = 0;
-    double FDist2 = 0;
-    AccessTexts* FAccessTexts;
-    ReadoutTexts* FReadoutTexts;
-    std::unique_ptr<MeasuringPoints> FPoints; // the points as the chart's access sees them
+    // Ownership: a raw pointer never owns. The window's Qt children (the layout's components above,
+    // the model, the texts, the menu bar, presentation mode) are owned by it as their Qt parent; the
+    // helpers that reach into those children are unique_ptrs, so that they go before the children.
+    Simulation* FSimulation = nullptr;
+    AccessTexts* FAccessTexts = nullptr;
+    ReadoutTexts* FReadoutTexts = nullptr;
     std::unique_ptr<ChartAccess> FAccess;
-    StudyTexts* FStudyTexts;
+    StudyTexts* FStudyTexts = nullptr;
     std::unique_ptr<StudyTools> FStudy;
     std::unique_ptr<LanguageMenu> FLanguages;
-    MenuTexts* FMenuTexts;
-    MainMenu* FMenu;
-    PresentationMode* FPresentation;
+    MenuTexts* FMenuTexts = nullptr;
+    MainMenu* FMenu = nullptr;
+    PresentationMode* FPresentation = nullptr;
     bool FStarted = false; // the start-up runs at the first show only
 };
-
-// The main window, from its creation to the end of the program.
-extern TForm1* Form1;
-
-// Distance in km after t minutes for the trip profile chosen in Form1's profile box (0 when none is).
-double TripDistance(double t);

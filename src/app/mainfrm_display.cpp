@@ -1,19 +1,20 @@
-// The simulation proper: the measuring points follow the mouse, and every change ends in one
-// UpdateDisplay that rebuilds the chart's items and the read-outs.
+// The display of the simulation: the measuring points follow the mouse, and every change of the
+// simulation ends in one UpdateDisplay that rebuilds the chart's items and the read-outs from its
+// measurement.
 #include "app/mainfrm.h"
 
 #include "app/chartaccess.h"
+#include "app/profiletrip.h"
 #include "app/readouttexts.h"
+#include "app/simulation.h"
 #include "app/studytools.h"
-#include "app/tripmodel.h"
+#include "app/timeaxis.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
-
-#include <cmath>
 
 using enum TShiftStateFlag;
 using enum VrxBase::TCrossHairMode;
@@ -37,35 +38,47 @@ double dsTextTime(const TRChart& chart, double t, double gap) {
 } // namespace
 
 bool TForm1::SinglePoint() const {
-    return CBox1Point->Checked();
+    return FSimulation->singlePoint();
 }
 
-// Where both points stand at one time no secant runs through them: the line is then the tangent
-// there, as in single-point mode, and not whatever line the last position left.
-bool TForm1::tangentShown() const {
-    return SinglePoint() || FTime1 == FTime2;
+double TForm1::Time1() const {
+    return FSimulation->measurement().T1;
+}
+
+double TForm1::Time2() const {
+    return FSimulation->measurement().T2;
+}
+
+double TForm1::Dist1() const {
+    return FSimulation->measurement().S1;
+}
+
+double TForm1::Dist2() const {
+    return FSimulation->measurement().S2;
 }
 
 void TForm1::UpdateDisplay() {
+    const Measurement& m = FSimulation->measurement();
+    const TripSpan span = FSimulation->trip().timeSpan();
     RC1->SetSuppressPaint(true);
+    fitTimeAxis(*RC1, span);
     RC1->ClearItems();
     addCurve();
 
     placeLine();
-    Label1->SetCaption(tangentShown() ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
+    Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
 
-    const double range = RC1->Scale1X()->RangeHigh();
     RC1->SetDataColor(clBlue);
-    RC1->AddLine(0, SLine1->YAt(0), range, SLine1->YAt(range));
+    RC1->AddLine(span.Start, SLine1->YAt(span.Start), span.End, SLine1->YAt(span.End));
 
     RC1->SetDataColor(clRed);
-    RC1->AddMark(FTime1, TripDistance(FTime1), kPointMark);
-    if (!SinglePoint()) RC1->AddMark(FTime2, TripDistance(FTime2), kPointMark);
-    RC1->CrossHair1()->SetPosX(FTime1);
-    RC1->CrossHair1()->SetPosY(FDist1);
-    RC1->CrossHair2()->SetPosX(FTime2);
-    RC1->CrossHair2()->SetPosY(FDist2);
-    if (!tangentShown()) addSlopeTriangle();
+    RC1->AddMark(m.T1, m.S1, kPointMark);
+    if (!m.SinglePoint) RC1->AddMark(m.T2, m.S2, kPointMark);
+    RC1->CrossHair1()->SetPosX(m.T1);
+    RC1->CrossHair1()->SetPosY(m.S1);
+    RC1->CrossHair2()->SetPosX(m.T2);
+    RC1->CrossHair2()->SetPosY(m.S2);
+    if (!m.Tangent) addSlopeTriangle();
     RC1->SetSuppressPaint(false);
 
     showReadouts();
@@ -73,44 +86,42 @@ void TForm1::UpdateDisplay() {
     FStudy->displayUpdated();
 }
 
-// The tangent is approximated by the central secant over one minute around point 1.
+// The line the measurement runs through: the secant, or the tangent's central secant.
 void TForm1::placeLine() {
-    if (tangentShown())
-        SLine1->ThroughPoints(FTime1 - kTangentHalfWidth, TripDistance(FTime1 - kTangentHalfWidth),
-                              FTime1 + kTangentHalfWidth, TripDistance(FTime1 + kTangentHalfWidth));
-    else
-        SLine1->ThroughPoints(FTime1, TripDistance(FTime1), FTime2, TripDistance(FTime2));
+    const Secant& line = FSimulation->measurement().Line;
+    SLine1->ThroughPoints(line.From.x(), line.From.y(), line.To.x(), line.To.y());
 }
 
 double TForm1::Velocity() const {
-    return SLine1->GetSlope() * kMinutesPerHour;
+    return FSimulation->measurement().Velocity;
 }
 
 void TForm1::MovePoint(int point, double t) {
-    (point == 1 ? FTime1 : FTime2) = t;
-    (point == 1 ? FDist1 : FDist2) = TripDistance(t);
-    UpdateDisplay();
+    FSimulation->movePoint(point, t);
 }
 
 void TForm1::SetPoints(double t1, double t2) {
-    FTime1 = t1;
-    FDist1 = TripDistance(t1);
-    MovePoint(2, t2);
+    FSimulation->setPoints(t1, t2);
+}
+
+void TForm1::SetProfile(int profile) {
+    CBoxMode->SetItemIndex(profile);
+    CBoxModeChange(CBoxMode);
 }
 
 void TForm1::addCurve() {
     RC1->SetDataColor(clBlack);
     RC1->SetLineWidth(2);
-    const TripCurve& curve = tripProfileCurve(CBoxMode->ItemIndex());
-    for (std::size_t minute = 0; minute < curve.size(); ++minute)
-        RC1->AddLineTo(static_cast<double>(minute), curve[minute]);
+    for (const QPointF& sample : FSimulation->trip().curveSamples())
+        RC1->AddLineTo(sample.x(), sample.y());
     RC1->SetLineWidth(1);
 }
 
 // The dt leg lies at the height of the lower point, the ds leg stands at the time of the higher one;
 // the ds text stays inside the data area.
 void TForm1::addSlopeTriangle() {
-    const double t1 = FTime1, t2 = FTime2, s1 = FDist1, s2 = FDist2;
+    const Measurement& m = FSimulation->measurement();
+    const double t1 = m.T1, t2 = m.T2, s1 = m.S1, s2 = m.S2;
     const QString dt = QStringLiteral("dt"), ds = QStringLiteral("ds");
     if (s1 < s2) {
         RC1->AddLine(t1, s1, t2, s1);
@@ -137,10 +148,10 @@ void TForm1::showReadouts() {
         blankReadouts();
         return;
     }
-    RLabSpeed->SetText(FormatFloatField(3, 1, Velocity()) + QStringLiteral("km/h"));
-    RLabDS->SetText(FormatFloatField(1, 2, std::fabs(TripDistance(FTime2) - TripDistance(FTime1))) +
-                    QStringLiteral(" km"));
-    RLabDT->SetText(FormatFloatField(1, 1, std::fabs(FTime2 - FTime1)) + QStringLiteral(" min"));
+    const Measurement& m = FSimulation->measurement();
+    RLabSpeed->SetText(FormatFloatField(3, 1, m.Velocity) + QStringLiteral("km/h"));
+    RLabDS->SetText(FormatFloatField(1, 2, m.Ds) + QStringLiteral(" km"));
+    RLabDT->SetText(FormatFloatField(1, 1, m.Dt) + QStringLiteral(" min"));
 }
 
 void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, double rMousePosX, double) {
@@ -150,21 +161,18 @@ void TForm1::RC1MouseMoveInChart(QObject*, bool InChart, TShiftState Shift, doub
     MovePoint(point, rMousePosX);
 }
 
-// The squares are compared as doubles.
 int TForm1::NearerPoint(double t) const {
-    const double d1 = (FTime1 - t) * (FTime1 - t);
-    const double d2 = (FTime2 - t) * (FTime2 - t);
-    return SinglePoint() || d1 < d2 ? 1 : 2;
+    return FSimulation->nearerPoint(t);
 }
 
 void TForm1::CBox1PointClick(QObject*) {
     RC1->CrossHair2()->SetMode(chOff);
-    const bool showIntervals = !SinglePoint();
+    const bool showIntervals = !CBox1Point->Checked();
     for (TControl* c : std::initializer_list<TControl*>{RLabDS, RLabDT, LblDS, LblDT})
         c->SetVisible(showIntervals);
     if (showIntervals && CBoxShowCH->Checked()) RC1->CrossHair2()->SetMode(chBoth);
+    FSimulation->setSinglePoint(!showIntervals);
     Explain(FStudy->graph().shown());
-    UpdateDisplay();
 }
 
 void TForm1::CBoxShowCHClick(QObject*) {
@@ -176,7 +184,5 @@ void TForm1::CBoxShowCHClick(QObject*) {
 
 void TForm1::CBoxModeChange(QObject*) {
     FStudy->profileChanged();
-    FDist1 = TripDistance(FTime1);
-    FDist2 = TripDistance(FTime2);
-    UpdateDisplay();
+    FSimulation->setTrip(std::make_unique<ProfileTrip>(static_cast<TripProfile>(CBoxMode->ItemIndex())));
 }

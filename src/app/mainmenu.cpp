@@ -1,43 +1,40 @@
 #include "app/mainmenu.h"
 
 #include "app/chartaccess.h"
-#include "app/helplink.h"
 #include "app/languagemenu.h"
-#include "app/mainfrm.h"
 #include "app/menutexts.h"
 #include "app/studytools.h"
-#include "hostlink/marvestodemon.h"
+#include "platform/controls/forms.h"
 #include "platform/system/shellexecute.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenuBar>
 
-MainMenu::MainMenu(TForm1& form, const MenuTexts& texts, LanguageMenu& languages)
-    : QObject(&form), FForm(form), FTexts(texts), FBar(new QMenuBar) {
+MainMenu::MainMenu(TForm& window, const ChartAccess& access, StudyTools& study, LanguageMenu& languages,
+                   const MenuTexts& texts, Commands commands)
+    : QObject(&window), FWindow(window), FTexts(texts), FCommands(std::move(commands)), FBar(new QMenuBar) {
     // In the window on every desktop, so that the window's layout is the same everywhere.
     FBar->setNativeMenuBar(false);
-    const ChartAccess& access = *FForm.Access();
-    const StudyTools::Actions& study = FForm.Study()->actions();
+    const StudyTools::Actions& tools = study.actions();
     access.copyPictureAction()->setShortcut(QKeySequence::Copy);
     access.savePictureAction()->setShortcut(QKeySequence::Save);
-    FForm.addActions({access.copyPictureAction(), access.savePictureAction()});
+    FWindow.addActions({access.copyPictureAction(), access.savePictureAction()});
 
     FPicture = FBar->addMenu(QString());
     FPicture->addActions({access.copyPictureAction(), access.savePictureAction()});
     FPicture->addSeparator();
     FExit = addEntry(FPicture, QKeySequence::Quit);
-    connect(FExit, &QAction::triggered, &FForm, [this] { FForm.Close(); });
+    connect(FExit, &QAction::triggered, &FWindow, [this] { FWindow.Close(); });
 
     FView = FBar->addMenu(QString());
-    FView->addActions({study.VelocityGraph, study.ExactCurve, study.LimitTable, study.PointLabels});
+    FView->addActions({tools.VelocityGraph, tools.ExactCurve, tools.LimitTable, tools.PointLabels});
     FView->addSeparator();
     FPresentation = addEntry(FView, Qt::Key_F5);
-    connect(FPresentation, &QAction::triggered, &FForm, [this] { FForm.togglePresentation(); });
-    connect(FView, &QMenu::aboutToShow, FForm.Study(), &StudyTools::updateChecks);
+    connect(FPresentation, &QAction::triggered, &FWindow, [this] { FCommands.TogglePresentation(); });
+    connect(FView, &QMenu::aboutToShow, &study, &StudyTools::updateChecks);
 
     FTools = FBar->addMenu(QString());
-    FTools->addActions({study.SetPoints, study.Reset});
+    FTools->addActions({tools.SetPoints, tools.Reset});
 
     FBar->addMenu(languages.menu());
 
@@ -45,17 +42,17 @@ MainMenu::MainMenu(TForm1& form, const MenuTexts& texts, LanguageMenu& languages
     FHelpPages = addEntry(FHelp, QKeySequence::HelpContents);
     connect(FHelpPages, &QAction::triggered, this, [this] { openHelp(); });
     FAbout = addEntry(FHelp, QKeySequence());
-    connect(FAbout, &QAction::triggered, &FForm, [this] { FForm.SBAboutClick(&FForm); });
+    connect(FAbout, &QAction::triggered, &FWindow, [this] { FCommands.ShowAbout(); });
 
     retranslate();
-    FForm.SetMenuBar(FBar);
+    FWindow.SetMenuBar(FBar);
 }
 
 // Held by the window too, so that its key acts wherever the window has the keyboard.
 QAction* MainMenu::addEntry(QMenu* menu, const QKeySequence& key) {
     QAction* action = menu->addAction(QString());
     action->setShortcut(key);
-    FForm.addAction(action);
+    FWindow.addAction(action);
     return action;
 }
 
@@ -70,10 +67,7 @@ void MainMenu::retranslate() {
     FAbout->setText(FTexts.About());
 }
 
-// The home page the language file names, as the About dialog's link opens it.
 void MainMenu::openHelp() {
-    if (!FForm.cliDemon) return;
-    const QString page = resolveHelpLink(FForm.cliDemon->Translate(QStringLiteral("HomePageURL")),
-                                         systemHelpFolders(QCoreApplication::applicationDirPath()));
-    shellExecute({QString(), page, QString()});
+    const QString page = FCommands.HomePage();
+    if (!page.isEmpty()) shellExecute({QString(), page, QString()});
 }

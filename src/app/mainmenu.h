@@ -6,18 +6,29 @@
 
 #include <QObject>
 
+#include <functional>
+
+class ChartAccess;
 class LanguageMenu;
 class MenuTexts;
 class QAction;
 class QMenu;
 class QMenuBar;
-class TForm1;
+class StudyTools;
+class TForm;
 
 class MainMenu : public QObject {
     Q_OBJECT
 public:
-    // Puts the bar above the form's client area.
-    MainMenu(TForm1& form, const MenuTexts& texts, LanguageMenu& languages);
+    // What the entries that are not the tools' own do.
+    struct Commands {
+        std::function<void()> TogglePresentation;
+        std::function<void()> ShowAbout;
+        std::function<QString()> HomePage; // the help page's address; empty: none to open
+    };
+    // Puts the bar above the window's client area.
+    MainMenu(TForm& window, const ChartAccess& access, StudyTools& study, LanguageMenu& languages,
+             const MenuTexts& texts, Commands commands);
 
     QMenuBar* bar() const { return FBar; }
     // Full screen for a class (F5).
@@ -29,15 +40,16 @@ private:
     QAction* addEntry(QMenu* menu, const QKeySequence& key);
     void openHelp();
 
-    TForm1& FForm;
+    TForm& FWindow;
     const MenuTexts& FTexts;
-    QMenuBar* FBar;
-    QMenu* FPicture;
-    QMenu* FView;
-    QMenu* FTools;
-    QMenu* FHelp;
-    QAction* FExit;
-    QAction* FPresentation;
-    QAction* FHelpPages;
-    QAction* FAbout;
+    const Commands FCommands;
+    QMenuBar* FBar = nullptr;
+    QMenu* FPicture = nullptr;
+    QMenu* FView = nullptr;
+    QMenu* FTools = nullptr;
+    QMenu* FHelp = nullptr;
+    QAction* FExit = nullptr;
+    QAction* FPresentation = nullptr;
+    QAction* FHelpPages = nullptr;
+    QAction* FAbout = nullptr;
 };

@@ -1,6 +1,6 @@
 // The two measuring points on the trip curve as the chart's keyboard, menu and glide see them:
-// where they stand, whether the second one is in use, and how they move. The main window provides
-// them; whoever moves a point through here updates the display as a drag does.
+// where they stand, whether the second one is in use, and how they move. The simulation provides
+// them; a point moved through here updates the display as a drag does.
 #pragma once
 
 #include <QPointF>
@@ -15,6 +15,6 @@ public:
     // The point a press at time t takes: the nearer one (point 2 on a tie), point 1 in single-point
     // mode.
     virtual int nearerPoint(double t) const = 0;
-    // Puts point 1 or 2 onto the curve at time t and updates the display.
+    // Puts point 1 or 2 onto the curve at time t; the display follows.
     virtual void movePoint(int which, double t) = 0;
 };

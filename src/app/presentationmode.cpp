@@ -1,6 +1,6 @@
 #include "app/presentationmode.h"
 
-#include "app/mainfrm.h"
+#include "platform/controls/forms.h"
 #include "platform/controls/mousecontrol.h"
 #include "platform/controls/stdctrls.h"
 #include "viewer/htmlviewer.h"
@@ -23,8 +23,9 @@ int scaled(int value, double zoom) {
 
 } // namespace
 
-PresentationMode::PresentationMode(TForm1& form)
-    : QObject(&form), FForm(form), FEscape(new QShortcut(QKeySequence(Qt::Key_Escape), &form)) {
+PresentationMode::PresentationMode(const WindowParts& window, PictureControls pictureControls)
+    : QObject(window.Window), FWindow(window), FPictureControls(std::move(pictureControls)),
+      FEscape(new QShortcut(QKeySequence(Qt::Key_Escape), window.Window)) {
     FEscape->setEnabled(false);
     connect(FEscape, &QShortcut::activated, this, &PresentationMode::leave);
 }
@@ -45,13 +46,13 @@ void PresentationMode::toggle() {
 void PresentationMode::enter() {
     if (FActive) return;
     FActive = true;
-    FWindowGeometry = FForm.saveGeometry();
-    FWindowState = FForm.windowState();
-    const QRect screen = FForm.screen()->geometry();
+    FWindowGeometry = form().saveGeometry();
+    FWindowState = form().windowState();
+    const QRect screen = form().screen()->geometry();
     enlarge(zoomFor(screen.size()));
     // Also where no window manager takes the full-screen state to mean the screen's size.
-    FForm.setGeometry(screen);
-    FForm.showFullScreen();
+    form().setGeometry(screen);
+    form().showFullScreen();
     FEscape->setEnabled(true);
 }
 
@@ -65,24 +66,24 @@ void PresentationMode::leave() {
         if (s.ParentFont) s.Control->SetParentFont(true);
     }
     FStored.clear();
-    FForm.HTMLView->SetDefFontSize(FTextSize);
+    FWindow.Text->SetDefFontSize(FTextSize);
     zoomPictures(1);
-    FForm.setWindowState(FWindowState & ~Qt::WindowFullScreen);
+    form().setWindowState(FWindowState & ~Qt::WindowFullScreen);
     if (!(FWindowState & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        FForm.restoreGeometry(FWindowGeometry);
+        form().restoreGeometry(FWindowGeometry);
 }
 
 // The read-outs' panel and the text strip grow by the zoom, and so does everything in the panel (the
 // read-outs draw their dots larger; their font chooses the dot glyphs and stays); the charts take
 // the rest of the screen and draw their pictures larger by the same zoom.
 void PresentationMode::enlarge(double zoom) {
-    storeAndScale(*FForm.Panel2, zoom, false);
-    for (QObject* child : FForm.Panel2->children())
+    storeAndScale(*FWindow.Readouts, zoom, false);
+    for (QObject* child : FWindow.Readouts->children())
         if (auto* control = qobject_cast<TControl*>(child))
             storeAndScale(*control, zoom, !qobject_cast<TRasterLab*>(control));
-    storeAndScale(*FForm.Panel3, zoom, false);
-    FTextSize = FForm.HTMLView->DefFontSize();
-    FForm.HTMLView->SetDefFontSize(scaled(FTextSize, zoom));
+    storeAndScale(*FWindow.Strip, zoom, false);
+    FTextSize = FWindow.Text->DefFontSize();
+    FWindow.Text->SetDefFontSize(scaled(FTextSize, zoom));
     zoomPictures(zoom);
 }
 
@@ -95,6 +96,6 @@ void PresentationMode::storeAndScale(TControl& control, double zoom, bool withFo
 }
 
 void PresentationMode::zoomPictures(double zoom) {
-    for (TMouseControl* control : FForm.PictureControls())
+    for (TMouseControl* control : FPictureControls())
         control->SetZoom(zoom);
 }

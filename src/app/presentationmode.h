@@ -4,22 +4,27 @@
 // Leaving the mode restores the window's size, place and state and every enlarged part.
 #pragma once
 
+#include "app/windowparts.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <vector>
 
 class QShortcut;
 class TControl;
-class TForm1;
+class TMouseControl;
 
 class PresentationMode : public QObject {
     Q_OBJECT
 public:
+    // The controls that draw pictures of their own, as they are when the mode switches.
+    using PictureControls = std::function<std::vector<TMouseControl*>()>;
     // Escape leaves the mode; the menu's entry (F5) switches it.
-    explicit PresentationMode(TForm1& form);
+    PresentationMode(const WindowParts& window, PictureControls pictureControls);
 
     // How much larger the enlarged parts are drawn on a screen of this size (logical pixels): as
     // much as a picture of 768 x 432 takes to fill it, and never smaller than at the window's size.
@@ -43,11 +48,14 @@ private:
     void storeAndScale(TControl& control, double zoom, bool withFont);
     void zoomPictures(double zoom);
 
-    TForm1& FForm;
+    TForm& form() const { return *FWindow.Window; }
+
+    const WindowParts FWindow;
+    PictureControls FPictureControls;
     QShortcut* FEscape;
     bool FActive = false;
     QByteArray FWindowGeometry;
-    Qt::WindowStates FWindowState;
+    Qt::WindowStates FWindowState = Qt::WindowNoState;
     std::vector<Stored> FStored;
     int FTextSize = 0;
 };

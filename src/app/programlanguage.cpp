@@ -36,8 +36,8 @@ ProgramLanguage programLanguage(const QString& languageName) {
 }
 
 QTranslator* installQtTranslations(ProgramLanguage language) {
-    static QPointer<QTranslator> installed;
-    delete installed; // its destructor removes it from the application
+    static QPointer<QTranslator> installed; // the application's one catalogue of Qt's texts
+    delete installed;                       // its destructor removes it from the application
     if (language == ProgramLanguage::English) return nullptr;
     const QLatin1StringView code =
         std::find_if(kLanguages.begin(), kLanguages.end(), [&](const KnownLanguage& known) {

@@ -4,6 +4,7 @@
 
 namespace {
 
+// Qt takes its message handler as a plain function: the one it replaced is kept here.
 QtMessageHandler gPrevious = nullptr;
 
 void filter(QtMsgType type, const QMessageLogContext& context, const QString& message) {

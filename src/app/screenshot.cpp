@@ -1,15 +1,15 @@
 #include "app/screenshot.h"
 
 #include "app/chartpicture.h"
-#include "app/mainfrm.h"
 #include "chart/rchart.h"
+#include "platform/controls/forms.h"
 #include "platform/controls/stdctrls.h"
 
 namespace {
 
 // 0 gives the controls back the screen's ratio.
-void setPixelRatio(const TForm1& form, int ratio) {
-    for (TMouseControl* control : form.PictureControls())
+void setPixelRatio(const std::vector<TMouseControl*>& controls, int ratio) {
+    for (TMouseControl* control : controls)
         control->SetPixelRatio(ratio);
 }
 
@@ -22,11 +22,13 @@ QImage windowPicture(QWidget& window, int scale) {
 
 } // namespace
 
-QImage screenshotPicture(TForm1& form, ScreenshotPicture picture, QSize laidOut, int scale) {
-    form.resize(laidOut);
-    setPixelRatio(form, scale);
-    QImage image = picture == ScreenshotPicture::Chart ? worksheetPicture(*form.RC1, *form.Panel2, scale)
-                                                       : windowPicture(form, scale);
-    setPixelRatio(form, 0);
+QImage screenshotPicture(const WindowParts& window, const std::vector<TMouseControl*>& pictureControls,
+                         ScreenshotPicture picture, QSize laidOut, int scale) {
+    window.Window->resize(laidOut);
+    setPixelRatio(pictureControls, scale);
+    QImage image = picture == ScreenshotPicture::Chart
+                       ? worksheetPicture(*window.Chart, *window.Readouts, scale)
+                       : windowPicture(*window.Window, scale);
+    setPixelRatio(pictureControls, 0);
     return image;
 }

@@ -6,11 +6,16 @@
 #pragma once
 
 #include "app/commandline.h"
+#include "app/windowparts.h"
 
 #include <QImage>
 
-class TForm1;
+#include <vector>
+
+class TMouseControl;
 
 // The picture of a shown window, at the size it was laid out at (a screen smaller than that may
-// have made the window smaller), `scale` times as large.
-QImage screenshotPicture(TForm1& form, ScreenshotPicture picture, QSize laidOut, int scale);
+// have made the window smaller), `scale` times as large; pictureControls are the controls that draw
+// pictures of their own.
+QImage screenshotPicture(const WindowParts& window, const std::vector<TMouseControl*>& pictureControls,
+                         ScreenshotPicture picture, QSize laidOut, int scale);

@@ -1,7 +1,7 @@
 #include "app/setpointsdialog.h"
 
 #include "app/studytexts.h"
-#include "app/tripmodel.h"
+#include "app/trip.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -30,12 +30,12 @@ QString shownTime(double t) {
 
 } // namespace
 
-std::optional<double> typedTime(const QString& text) {
+std::optional<double> typedTime(const QString& text, TripSpan span) {
     QString number = text.trimmed();
     number.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double t = QLocale::c().toDouble(number, &ok);
-    if (!ok || !onTimeAxis(t)) return std::nullopt;
+    if (!ok || !span.contains(t)) return std::nullopt;
     return t;
 }
 
@@ -60,7 +60,8 @@ SetPointsDialog::SetPointsDialog(QWidget* parent, const StudyTexts& texts)
     setMinimumWidth(widthForTitle(*this, title));
 }
 
-void SetPointsDialog::prepare(double t1, double t2, bool singlePoint) {
+void SetPointsDialog::prepare(double t1, double t2, bool singlePoint, TripSpan span) {
+    FSpan = span;
     FBox1->setText(shownTime(t1));
     FBox2->setText(shownTime(t2));
     FPrepared1 = t1;
@@ -72,7 +73,7 @@ void SetPointsDialog::prepare(double t1, double t2, bool singlePoint) {
 }
 
 double SetPointsDialog::timeIn(const QLineEdit& box, double prepared) const {
-    return box.text() == shownTime(prepared) ? prepared : typedTime(box.text()).value_or(prepared);
+    return box.text() == shownTime(prepared) ? prepared : typedTime(box.text(), FSpan).value_or(prepared);
 }
 
 double SetPointsDialog::time1() const {
@@ -85,8 +86,8 @@ double SetPointsDialog::time2() const {
 
 void SetPointsDialog::accept() {
     for (QLineEdit* box : {FBox1, FBox2})
-        if (box->isEnabled() && !typedTime(box->text())) {
-            FMessage->setText(FTexts.TimeRange().arg(kTripStart).arg(kTripEnd));
+        if (box->isEnabled() && !typedTime(box->text(), FSpan)) {
+            FMessage->setText(FTexts.TimeRange().arg(FSpan.Start).arg(FSpan.End));
             FMessage->show();
             box->setFocus();
             box->selectAll();

@@ -3,36 +3,33 @@
 #include "app/chartaccess.h"
 #include "app/decimalseparator.h"
 #include "app/limittablepanel.h"
-#include "app/mainfrm.h"
 #include "app/pointlabels.h"
 #include "app/setpointsdialog.h"
+#include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/toolslayout.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
-#include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
+#include "platform/controls/forms.h"
 #include "platform/controls/stdctrls.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
 
-namespace {
-
-// The language's decimal separator, a point once the host has ended the program.
-QChar separatorOf(const TForm1& form) {
-    return form.cliDemon ? decimalSeparator(form.cliDemon->Dictionary()) : QLatin1Char('.');
-}
-
-} // namespace
-
-StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
-    : FForm(form), FTexts(texts), FGraph(std::make_unique<VelocityGraph>(form, texts)),
-      FLabels(std::make_unique<PointLabels>(*form.RC1, form.Access()->points(),
-                                            [&form] { return separatorOf(form); })),
+StudyTools::StudyTools(const Window& window, const StudyTexts& texts)
+    : FWindow(window), FTexts(texts),
+      FGraph(std::make_unique<VelocityGraph>(*window.Parts.Window, *window.Parts.Chart, window.Model, texts)),
+      FLabels(std::make_unique<PointLabels>(*window.Parts.Chart, window.Access.points(),
+                                            [this] {
+                                                // a point once the host has ended the program
+                                                TRivazidad2000* dictionary = FWindow.Dictionary();
+                                                return dictionary ? decimalSeparator(*dictionary)
+                                                                  : QLatin1Char('.');
+                                            })),
       FRunDialog([](SetPointsDialog& dialog) { return dialog.exec() == QDialog::Accepted; }),
-      FStoredStrip(form.Panel3->height()) {
+      FStoredStrip(window.Parts.Strip->height()) {
     FActions = {addAction(Qt::Key_V, &StudyTools::toggleVelocityGraph),
                 addAction(Qt::Key_E, &StudyTools::toggleExactCurve),
                 addAction(Qt::Key_T, &StudyTools::toggleLimitTable),
@@ -44,7 +41,7 @@ StudyTools::StudyTools(TForm1& form, const StudyTexts& texts)
         toggle->setCheckable(true);
     addMenuEntries();
     retranslate();
-    FForm.installEventFilter(this);
+    form().installEventFilter(this);
 }
 
 StudyTools::~StudyTools() = default;
@@ -55,12 +52,12 @@ QAction* StudyTools::addAction(const QKeySequence& key, void (StudyTools::*slot)
     auto* action = new QAction(this);
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
-    FForm.addAction(action);
+    form().addAction(action);
     return action;
 }
 
 void StudyTools::addMenuEntries() {
-    QMenu* menu = FForm.Access()->menu();
+    QMenu* menu = FWindow.Access.menu();
     menu->addSeparator();
     menu->addActions(
         {FActions.VelocityGraph, FActions.ExactCurve, FActions.LimitTable, FActions.PointLabels});
@@ -83,7 +80,7 @@ void StudyTools::retranslate() {
 }
 
 void StudyTools::layOut() {
-    layOutTools(FForm, FStoredStrip, FGraph->chart(), FTable);
+    layOutTools(FWindow.Parts, FStoredStrip, FGraph->chart(), FTable);
 }
 
 bool StudyTools::eventFilter(QObject*, QEvent* event) {
@@ -99,9 +96,8 @@ void StudyTools::updateChecks() {
 }
 
 void StudyTools::displayUpdated() {
-    const int profile = FForm.CBoxMode->ItemIndex();
-    FGraph->measured({profile, FForm.Time1(), FForm.Time2(), FForm.SinglePoint(), FForm.Velocity()});
-    if (FTable) FTable->follow(profile, FForm.Time1());
+    FGraph->measured(FWindow.Model.measurement());
+    if (FTable) FTable->follow();
 }
 
 void StudyTools::profileChanged() {
@@ -110,7 +106,7 @@ void StudyTools::profileChanged() {
 
 void StudyTools::toggleVelocityGraph() {
     const bool shown = !FGraph->shown();
-    FForm.Explain(shown); // before the layout, which makes room for the text
+    FWindow.Explain(shown); // before the layout, which makes room for the text
     FGraph->setShown(shown);
     layOut();
 }
@@ -133,23 +129,24 @@ void StudyTools::togglePointLabels() {
 void StudyTools::showLimitTable(bool shown) {
     if (!FTable) {
         if (!shown) return;
-        FTable = new LimitTablePanel(FForm, FTexts);
+        FTable = new LimitTablePanel(form(), FWindow.Model, FTexts, FWindow.Dictionary);
         FTable->hideValues(FValuesHidden);
-        FTable->follow(FForm.CBoxMode->ItemIndex(), FForm.Time1());
     }
     FTable->setShown(shown);
     layOut();
 }
 
 void StudyTools::setPoints() {
-    const bool single = FForm.SinglePoint();
-    if (!FDialog) FDialog = new SetPointsDialog(&FForm, FTexts);
-    FDialog->prepare(FForm.Time1(), FForm.Time2(), single);
+    Simulation& model = FWindow.Model;
+    const Measurement& m = model.measurement();
+    const bool single = m.SinglePoint;
+    if (!FDialog) FDialog = new SetPointsDialog(&form(), FTexts);
+    FDialog->prepare(m.T1, m.T2, single, model.trip().timeSpan());
     if (!FRunDialog(*FDialog)) return;
     if (single)
-        FForm.MovePoint(1, FDialog->time1());
+        model.movePoint(1, FDialog->time1());
     else
-        FForm.SetPoints(FDialog->time1(), FDialog->time2());
+        model.setPoints(FDialog->time1(), FDialog->time2());
 }
 
 void StudyTools::reset() {
@@ -158,7 +155,7 @@ void StudyTools::reset() {
 
 void StudyTools::apply(const ViewState& state) {
     const bool graphShown = state.VelocityGraph || state.ExactCurve;
-    if (graphShown != FGraph->shown()) FForm.Explain(graphShown);
+    if (graphShown != FGraph->shown()) FWindow.Explain(graphShown);
     FGraph->setShown(graphShown);
     FGraph->setExactCurve(state.ExactCurve);
     FValuesHidden = state.HideValues;
@@ -171,8 +168,9 @@ void StudyTools::apply(const ViewState& state) {
 }
 
 ViewState StudyTools::state() const {
-    const SimulationState simulation{FForm.CBoxMode->ItemIndex(), FForm.Time1(), FForm.Time2(),
-                                     FForm.CBox1Point->Checked(), FForm.CBoxShowCH->Checked()};
+    const Measurement& m = FWindow.Model.measurement();
+    const SimulationState simulation{FWindow.ProfileBox.ItemIndex(), m.T1, m.T2, m.SinglePoint,
+                                     FWindow.CrosshairsBox.Checked()};
     return {
         simulation,       FGraph->shown(), FGraph->shown() && FGraph->exactCurve(), FTable && FTable->shown(),
         FLabels->shown(), FValuesHidden};
@@ -181,9 +179,9 @@ ViewState StudyTools::state() const {
 // The check boxes update the display as a click does; the trace then starts from the one
 // measurement of the new points.
 void StudyTools::applySimulation(const SimulationState& state) {
-    FForm.CBoxMode->SetItemIndex(state.Profile);
-    FForm.CBox1Point->SetChecked(state.SinglePoint);
-    FForm.CBoxShowCH->SetChecked(state.Crosshairs);
+    FWindow.ChooseProfile(state.Profile);
+    FWindow.SinglePointBox.SetChecked(state.SinglePoint);
+    FWindow.CrosshairsBox.SetChecked(state.Crosshairs);
     FGraph->clearTrace();
-    FForm.SetPoints(state.T1, state.T2);
+    FWindow.Model.setPoints(state.T1, state.T2);
 }

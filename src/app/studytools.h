@@ -6,25 +6,42 @@
 #pragma once
 
 #include "app/viewstate.h"
+#include "app/windowparts.h"
 
 #include <QObject>
 
 #include <functional>
 #include <memory>
 
+class ChartAccess;
 class LimitTablePanel;
 class PointLabels;
 class QAction;
 class QKeySequence;
 class SetPointsDialog;
+class Simulation;
 class StudyTexts;
-class TForm1;
+class TCheckBox;
+class TComboBox;
+class TRivazidad2000;
 class VelocityGraph;
 
 class StudyTools : public QObject {
     Q_OBJECT
 public:
-    StudyTools(TForm1& form, const StudyTexts& texts);
+    // What of the main window the tools use.
+    struct Window {
+        WindowParts Parts; // the window holds the entries' keys; its resizes lay the tools out anew
+        Simulation& Model;
+        ChartAccess& Access;
+        TComboBox& ProfileBox;
+        TCheckBox& SinglePointBox;
+        TCheckBox& CrosshairsBox;
+        std::function<void(int profile)> ChooseProfile;       // as a choice in the profile box does
+        std::function<void(bool velocityGraphShown)> Explain; // the text under the chart
+        std::function<TRivazidad2000*()> Dictionary;          // null once the host has ended the program
+    };
+    StudyTools(const Window& window, const StudyTexts& texts);
     ~StudyTools() override;
 
     // Called at the end of every update of the display: the measurement's dot, the table's point 1.
@@ -82,7 +99,9 @@ private:
     QAction* addAction(const QKeySequence& key, void (StudyTools::*slot)());
     void addMenuEntries();
 
-    TForm1& FForm;
+    TForm& form() const { return *FWindow.Parts.Window; }
+
+    const Window FWindow;
     const StudyTexts& FTexts;
     std::unique_ptr<VelocityGraph> FGraph;
     std::unique_ptr<PointLabels> FLabels;
@@ -92,5 +111,5 @@ private:
     std::function<bool(SetPointsDialog&)> FRunDialog;
     bool FValuesHidden = false;
     Actions FActions;
-    int FStoredStrip; // the text strip's height as the layout stores it
+    int FStoredStrip = 0; // the text strip's height as the layout stores it
 };

@@ -1,7 +1,7 @@
 #include "app/toolslayout.h"
 
-#include "app/mainfrm.h"
 #include "chart/rchart.h"
+#include "platform/controls/forms.h"
 #include "platform/controls/stdctrls.h"
 #include "viewer/htmlviewer.h"
 
@@ -35,10 +35,10 @@ bool shown(const TControl* control) {
 }
 
 // The strip's height that shows its whole text across the window's width.
-int stripNeeded(const TForm1& form) {
-    const int frame = form.Panel3->height() - form.HTMLView->height();
-    const int textWidth = form.width() - (form.Panel3->width() - form.HTMLView->width());
-    return form.HTMLView->heightForWidth(textWidth) + frame;
+int stripNeeded(const WindowParts& window) {
+    const int frame = window.Strip->height() - window.Text->height();
+    const int textWidth = window.Window->width() - (window.Strip->width() - window.Text->width());
+    return window.Text->heightForWidth(textWidth) + frame;
 }
 
 void place(TControl* control, const QRect& r) {
@@ -47,21 +47,22 @@ void place(TControl* control, const QRect& r) {
 
 } // namespace
 
-void layOutTools(TForm1& form, int storedStrip, TControl* graph, TControl* table) {
+void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TControl* table) {
     if (!shown(graph) && !shown(table)) {
-        form.Panel3->SetHeight(storedStrip);
-        form.RC1->SetAlign(alClient);
+        window.Strip->SetHeight(storedStrip);
+        window.Chart->SetAlign(alClient);
         return;
     }
-    const int top = form.height() - form.ClientHeight() + form.Panel1->height();
-    const ToolsRoom room{
-        QRect(0, top, form.width() - form.Panel2->width(), form.height() - top - storedStrip), storedStrip,
-        shown(graph) ? stripNeeded(form) : storedStrip, shown(table) ? form.Panel2->width() * 140 / 100 : 0,
-        shown(graph)};
+    const TForm& form = *window.Window;
+    const int readouts = window.Readouts->width();
+    const int top = form.height() - form.ClientHeight() + window.Controls->height();
+    const ToolsRoom room{QRect(0, top, form.width() - readouts, form.height() - top - storedStrip),
+                         storedStrip, shown(graph) ? stripNeeded(window) : storedStrip,
+                         shown(table) ? readouts * 140 / 100 : 0, shown(graph)};
     const ToolsPlaces places = placeTools(room);
-    form.RC1->SetAlign(alNone);
-    form.Panel3->SetHeight(places.Strip);
-    place(form.RC1, places.Chart);
+    window.Chart->SetAlign(alNone);
+    window.Strip->SetHeight(places.Strip);
+    place(window.Chart, places.Chart);
     if (shown(graph)) place(graph, places.Graph);
     if (shown(table)) place(table, places.Table);
 }

@@ -6,10 +6,11 @@
 // time axes line up and neither leaves grey room beside it.
 #pragma once
 
+#include "app/windowparts.h"
+
 #include <QRect>
 
 class TControl;
-class TForm1;
 
 struct ToolsRoom {
     QRect Free;          // between the top panel and the stored text strip, left of the read-outs
@@ -35,4 +36,4 @@ ToolsPlaces placeTools(const ToolsRoom& room);
 
 // Lays out the window for the tools as they are shown (null: not made yet); the stored strip
 // height is the text strip's height without the graph.
-void layOutTools(TForm1& form, int storedStrip, TControl* graph, TControl* table);
+void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TControl* table);

@@ -12,6 +12,8 @@
 struct TripSpan {
     double Start = 0; // min
     double End = 0;   // min
+    // Whether t lies in the span, its ends included (no NaN does).
+    constexpr bool contains(double t) const { return t >= Start && t <= End; }
 };
 
 struct DistanceRange {

@@ -22,14 +22,9 @@ double tripProfileDistance(int profile, double t);
 // Distances are in km and times in minutes; a velocity, a slope in km per minute, is shown in km/h.
 constexpr double kMinutesPerHour = 60;
 
-// The trip's time axis, in minutes.
+// The profiles' time axis, in minutes (ProfileTrip::span()).
 constexpr int kTripStart = 0;
 constexpr int kTripEnd = 133;
-
-// Whether t lies on the trip's time axis (no NaN does).
-constexpr bool onTimeAxis(double t) {
-    return t >= kTripStart && t <= kTripEnd;
-}
 
 // The tangent at t is measured as the central secant from t - kTangentHalfWidth to
 // t + kTangentHalfWidth (minutes).

@@ -1,10 +1,11 @@
 #include "app/velocitygraph.h"
 
 #include "app/accessibleface.h"
-#include "app/mainfrm.h"
+#include "app/simulation.h"
 #include "app/studytexts.h"
-#include "app/velocitymodel.h"
+#include "app/timeaxis.h"
 #include "chart/rchart.h"
+#include "platform/controls/forms.h"
 #include "scales/labeltext.h"
 
 #include <algorithm>
@@ -35,14 +36,16 @@ template <class Scale> void copyScaleLook(const Scale& from, Scale& to) {
 
 } // namespace
 
-VelocityGraph::VelocityGraph(TForm1& form, const StudyTexts& texts) : FForm(form), FTexts(texts) {}
+VelocityGraph::VelocityGraph(TForm& window, const TRChart& distanceChart, const Simulation& model,
+                             const StudyTexts& texts)
+    : FWindow(window), FDistanceChart(distanceChart), FModel(model), FTexts(texts) {}
 
 void VelocityGraph::createChart() {
-    FChart = new TRChart(&FForm, &FForm);
+    FChart = new TRChart(&FWindow, &FWindow);
     FChart->SetName(QStringLiteral("RCVelocity"));
     FChart->setFocusPolicy(Qt::NoFocus);
     FChart->SetVisible(false);
-    FChart->SetZoom(FForm.RC1->Zoom());
+    FChart->SetZoom(FDistanceChart.Zoom());
     takeLookOfDistanceChart();
     setAccessibleFace(
         FChart,
@@ -52,7 +55,7 @@ void VelocityGraph::createChart() {
 // The same frame, fonts, margins and time axis as the distance chart, so that laid out as wide as
 // it the two time axes line up; its own velocity axis.
 void VelocityGraph::takeLookOfDistanceChart() {
-    const TRChart& rc1 = *FForm.RC1;
+    const TRChart& rc1 = FDistanceChart;
     FChart->SetWindColor(rc1.WindColor());
     FChart->SetChartColor(rc1.ChartColor());
     FChart->SetShadowStyle(rc1.ShadowStyle());
@@ -73,7 +76,7 @@ void VelocityGraph::takeLookOfDistanceChart() {
 
 void VelocityGraph::retranslate() {
     if (!FChart) return;
-    FChart->Scale1X()->SetCaption(FForm.RC1->Scale1X()->Caption());
+    FChart->Scale1X()->SetCaption(FDistanceChart.Scale1X()->Caption());
     FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
 }
 
@@ -121,8 +124,9 @@ void VelocityGraph::clearTrace() {
 // first, what changes with every move last, the newest dot over the average's segment.
 void VelocityGraph::redraw() {
     if (!shown()) return;
-    const double end = FChart->Scale1X()->RangeHigh();
     FChart->SetSuppressPaint(true);
+    fitTimeAxis(*FChart, FModel.trip().timeSpan());
+    const double end = FChart->Scale1X()->RangeHigh();
     FChart->ClearItems();
     FChart->SetCurrentLayer(1);
     FChart->SetLineWidth(1);
@@ -146,11 +150,14 @@ void VelocityGraph::redraw() {
 }
 
 // One segment per minute, split where the velocity jumps, without joining the two sides of a jump.
+// A trip without an exact velocity has no curve.
 void VelocityGraph::addExactCurve() {
+    const Trip& trip = FModel.trip();
+    const auto velocity = [&trip](double t) { return trip.exactVelocity(t).value_or(0); };
+    if (!trip.exactVelocity(trip.timeSpan().Start)) return;
     FChart->SetDataColor(clGreen);
     FChart->SetLineWidth(2);
-    const int profile = FLast.Profile;
-    const std::vector<double> jumps = tripProfileVelocityJumps(profile);
+    const std::vector<double> jumps = trip.velocityJumps();
     const double start = FChart->Scale1X()->RangeLow(), end = FChart->Scale1X()->RangeHigh();
     constexpr double kLeftOfJump = 1e-9; // min
     for (double a = start; a < end;) {
@@ -158,8 +165,7 @@ void VelocityGraph::addExactCurve() {
         const auto jump = std::upper_bound(jumps.begin(), jumps.end(), a);
         const bool toJump = jump != jumps.end() && *jump < b;
         if (toJump) b = *jump;
-        FChart->AddLine(a, tripProfileVelocity(profile, a), b,
-                        tripProfileVelocity(profile, toJump ? b - kLeftOfJump : b));
+        FChart->AddLine(a, velocity(a), b, velocity(toJump ? b - kLeftOfJump : b));
         a = b;
     }
 }

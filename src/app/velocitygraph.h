@@ -1,10 +1,12 @@
 // The velocity v(t) of the trip as a chart of its own under the distance chart, on the same time
 // axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
-// for a secant), on request the exact curve v(t) of the profile, and with two points the average
-// velocity as a horizontal segment from t1 to t2. Hidden, it draws nothing; where it lies is the
+// for a secant), on request the exact curve v(t) of a trip that has one, and with two points the
+// average velocity as a horizontal segment from t1 to t2. Hidden, it draws nothing; where it lies is the
 // window's tools layout's to say (toolslayout.h). Its chart is made when it is first shown; the trace
 // is kept while it is shown and starts from the current measurement when it appears.
 #pragma once
+
+#include "app/measurement.h"
 
 #include <QObject>
 #include <QPointF>
@@ -12,18 +14,10 @@
 
 #include <vector>
 
+class Simulation;
 class StudyTexts;
-class TForm1;
+class TForm;
 class TRChart;
-
-// What was measured by the last update of the display.
-struct Measurement {
-    int Profile = 0;
-    double T1 = 0;
-    double T2 = 0;
-    bool SinglePoint = false;
-    double Velocity = 0; // km/h, as the read-out shows it
-};
 
 class VelocityGraph : public QObject {
     Q_OBJECT
@@ -34,15 +28,18 @@ public:
     // The oldest dots go when the trace grows beyond this.
     static constexpr std::size_t kMaxDots = 2000;
 
-    VelocityGraph(TForm1& form, const StudyTexts& texts);
+    // Its chart is made in the window and takes the look and time axis of the distance chart; the
+    // exact curve is the simulation's trip's.
+    VelocityGraph(TForm& window, const TRChart& distanceChart, const Simulation& model,
+                  const StudyTexts& texts);
 
     bool shown() const;
     void setShown(bool shown);
     bool exactCurve() const { return FExactCurve; }
     void setExactCurve(bool shown);
 
-    // While shown: records the measurement's dot (unless the trace holds it already) and redraws.
-    // The first measurement in single-point mode starts the trace anew.
+    // Called with every measurement. While shown: records the measurement's dot (unless the trace holds it
+    // already) and redraws. The first measurement in single-point mode starts the trace anew.
     void measured(const Measurement& m);
     // The trace starts anew; the next measurement is its first dot.
     void clearTrace();
@@ -63,7 +60,9 @@ private:
     void redraw();
     void addExactCurve();
 
-    TForm1& FForm;
+    TForm& FWindow;
+    const TRChart& FDistanceChart;
+    const Simulation& FModel;
     const StudyTexts& FTexts;
     TRChart* FChart = nullptr;
     bool FExactCurve = false;

@@ -4,6 +4,7 @@
 #include "app/accessibleface.h"
 #include "app/chartaccess.h"
 #include "app/languagemenu.h"
+#include "app/simulation.h"
 #include "app/tripmodel.h"
 #include "chart/rchart.h"
 #include "mainformfixture.h"
@@ -55,7 +56,9 @@ protected:
         form->RC1->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
-    QPoint pixelOf(double t) const { return form->RC1->DataToPixel(1, t, TripDistance(t)); }
+    QPoint pixelOf(double t) const {
+        return form->RC1->DataToPixel(1, t, form->Model().trip().distanceAt(t));
+    }
     double speed() const { return form->RLabSpeed->Text().chopped(4).toDouble(); }
 
     ChartAccess* access = nullptr;

@@ -3,6 +3,7 @@
 #include "../qstringprinter.h"
 #include "app/limittable.h"
 #include "app/limittablewords.h"
+#include "app/profiletrip.h"
 #include "app/tripmodel.h"
 #include "app/velocitymodel.h"
 #include "localisation/languagefilepath.h"
@@ -44,7 +45,7 @@ TEST(LimitTable, BothSidesOnTheTripInDigitsThatReproduce) {
     for (int profile = 0; profile <= profileIndex(TripProfile::BackAndForth); ++profile)
         for (int half = 0; half <= 2 * kTripEnd; ++half) {
             const double t1 = half / 2.0;
-            const LimitTable table = limitTable(profile, t1);
+            const LimitTable table = limitTable(ProfileTrip(static_cast<TripProfile>(profile)), t1);
             EXPECT_EQ(table.T1, t1);
             for (std::size_t i = 0; i < LimitTable::kIntervals.size(); ++i) {
                 const double dt = LimitTable::kIntervals[i];
@@ -92,7 +93,7 @@ TEST(LimitTable, TabSeparatedText) {
                                 QStringLiteral("v"),
                                 QStringLiteral("central"),
                                 QStringLiteral("exact")};
-    EXPECT_EQ(limitTableText(limitTable(profileIndex(TripProfile::Uniform), 130), words),
+    EXPECT_EQ(limitTableText(limitTable(ProfileTrip(TripProfile::Uniform), 130), words),
               QStringLiteral("Uniform, point 1 at 130.0 min\n"
                              "\tbefore\t\tafter\t\n"
                              "dt\tds\tv\tds\tv\n"

@@ -65,9 +65,9 @@ private:
 
 struct ProgramWindows {
     explicit ProgramWindows(int screenPixelsPerInch = layoutPixelsPerInch())
-        : form(Form1 = new TForm1(screenPixelsPerInch)) {}
+        : form(new TForm1(screenPixelsPerInch)) {}
     explicit ProgramWindows(const LayoutEdits& edits)
-        : form(Form1 = new TForm1(layoutPixelsPerInch(), EditedLayout(edits).path())) {}
+        : form(new TForm1(layoutPixelsPerInch(), EditedLayout(edits).path())) {}
 
     std::unique_ptr<TFrmAbout> about{FrmAbout = new TFrmAbout};
     std::unique_ptr<TForm1> form;

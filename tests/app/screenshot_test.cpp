@@ -15,8 +15,10 @@ class ScreenshotTest : public MainFormFixture {};
 // doubled.
 TEST_F(ScreenshotTest, AtScaleTwoTheMarkIsTwiceAsWide) {
     form->CBox1Point->SetChecked(true); // point 1's mark is then all that is red
-    const QImage one = screenshotPicture(*form, ScreenshotPicture::Chart, form->size(), 1);
-    const QImage two = screenshotPicture(*form, ScreenshotPicture::Chart, form->size(), 2);
+    const QImage one =
+        screenshotPicture(form->Parts(), form->PictureControls(), ScreenshotPicture::Chart, form->size(), 1);
+    const QImage two =
+        screenshotPicture(form->Parts(), form->PictureControls(), ScreenshotPicture::Chart, form->size(), 2);
     two.save(outputPath(QStringLiteral("screenshot_scale2.png")));
     const QRect mark = boxOf(one, clRed);
     ASSERT_GT(mark.width(), 2);

@@ -4,7 +4,9 @@
 #include "app/chartaccess.h"
 #include "app/limittablepanel.h"
 #include "app/pointlabels.h"
+#include "app/profiletrip.h"
 #include "app/setpointsdialog.h"
+#include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
 #include "app/toolslayout.h"
@@ -217,7 +219,7 @@ TEST(TypedTime, PointOrCommaWithinTheTimeAxis) {
                  {"200", {}},    {"133.01", {}},  {"-", {}},   {"-1", {}},      {"", {}},
                  {"nan", {}},    {"1,000.5", {}}, {"abc", {}}, {"12.5 min", {}}};
     for (const auto& c : cases)
-        EXPECT_EQ(typedTime(QString::fromUtf8(c.text)), c.time) << c.text;
+        EXPECT_EQ(typedTime(QString::fromUtf8(c.text), ProfileTrip::span()), c.time) << c.text;
 }
 
 // P places the points as typed; a time off the axis keeps the dialog open, saying which times it
@@ -299,8 +301,10 @@ TEST_F(StudyToolsTest, LimitTableWrapsALongTangentCaption) {
         QStringLiteral("Tangente, zentrale Sekante über die Minute um Punkt 1, von einer halben "
                        "Minute davor bis zu einer halben Minute danach"));
     german.setProperty("ExactTangent", QStringLiteral("Tangente, exakt"));
-    LimitTablePanel panel(*form, german);
-    panel.follow(profileIndex(TripProfile::StandardRoad), 50);
+    Simulation model(std::make_unique<ProfileTrip>(TripProfile::StandardRoad));
+    model.setPoints(50, 110);
+    LimitTablePanel panel(*form, model, german, [this] { return &form->cliDemon->Dictionary(); });
+    panel.follow();
     panel.setShown(true);
     panel.SetBounds(0, 0, 248, 446); // as the window lays it out at its default size
     QCoreApplication::processEvents();

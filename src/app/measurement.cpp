@@ -1,0 +1,30 @@
+#include "app/measurement.h"
+
+#include <cmath>
+
+Secant secantThrough(QPointF from, QPointF to) {
+    return {from, to, secantVelocity(to.y() - from.y(), to.x() - from.x())};
+}
+
+// Its velocity over the width 2h itself, not over the difference of the two times.
+Secant centralSecant(const Trip& trip, double t) {
+    const double h = trip.tangentHalfWidth();
+    Secant line = secantThrough({t - h, trip.distanceAt(t - h)}, {t + h, trip.distanceAt(t + h)});
+    line.Velocity = secantVelocity(line.To.y() - line.From.y(), 2 * h);
+    return line;
+}
+
+Measurement measure(const Trip& trip, double t1, double t2, bool singlePoint) {
+    Measurement m;
+    m.T1 = t1;
+    m.T2 = t2;
+    m.S1 = trip.distanceAt(t1);
+    m.S2 = trip.distanceAt(t2);
+    m.SinglePoint = singlePoint;
+    m.Tangent = singlePoint || t1 == t2;
+    m.Line = m.Tangent ? centralSecant(trip, t1) : secantThrough({t1, m.S1}, {t2, m.S2});
+    m.Velocity = m.Line.Velocity;
+    m.Ds = std::fabs(m.S2 - m.S1);
+    m.Dt = std::fabs(t2 - t1);
+    return m;
+}
