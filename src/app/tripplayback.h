@@ -62,6 +62,6 @@ private:
     const MonotonicClock& FClock;
     PlaybackSpeed FSpeed = PlaybackSpeed::X1;
     bool FRunning = false;
-    double FStartTime = 0;    // cursor time when it last started running or was put
-    long long FStartMs = 0;   // the clock's time then
+    double FStartTime = 0;  // cursor time when it last started running or was put
+    long long FStartMs = 0; // the clock's time then
 };

@@ -76,10 +76,18 @@ TEST(ChartZoom, ViewOptionTakesTwoTimesOfTheTripAtLeastTheSmallestWindowApart) {
         AxisWindow time;
     };
     const Case cases[] = {
-        {"49.5,50.5", true, {49.5, 50.5}}, {"0,133", true, {0, 133}},   {"49.99,50", true, {49.99, 50}},
-        {"50,50.005", false, {}},          {"50,49", false, {}},        {"-1,5", false, {}},
-        {"0,134", false, {}},              {"1,2,3", false, {}},        {"a,b", false, {}},
-        {"", false, {}},                   {"nan,5", false, {}},        {"50", false, {}},
+        {"49.5,50.5", true, {49.5, 50.5}},
+        {"0,133", true, {0, 133}},
+        {"49.99,50", true, {49.99, 50}},
+        {"50,50.005", false, {}},
+        {"50,49", false, {}},
+        {"-1,5", false, {}},
+        {"0,134", false, {}},
+        {"1,2,3", false, {}},
+        {"a,b", false, {}},
+        {"", false, {}},
+        {"nan,5", false, {}},
+        {"50", false, {}},
     };
     for (const Case& c : cases) {
         const ViewOption option = parseViewOption(c.value, 0, 133);

@@ -12,8 +12,8 @@
 
 class PolylineTrip : public Trip {
 public:
-    explicit PolylineTrip(std::vector<QPointF> corners = {{0, 0}, {20, 20}, {30, 40}, {40, 40}, {50, 30},
-                                                          {55, 30}, {60, 25}})
+    explicit PolylineTrip(
+        std::vector<QPointF> corners = {{0, 0}, {20, 20}, {30, 40}, {40, 40}, {50, 30}, {55, 30}, {60, 25}})
         : FCorners(std::move(corners)) {}
 
     QString name() const override { return QStringLiteral("Polyline"); }
@@ -25,8 +25,9 @@ public:
     }
     TripSpan timeSpan() const override { return {FCorners.front().x(), FCorners.back().x()}; }
     DistanceRange distanceRange() const override {
-        const auto [low, high] = std::minmax_element(
-            FCorners.begin(), FCorners.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        const auto [low, high] =
+            std::minmax_element(FCorners.begin(), FCorners.end(),
+                                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
         return {low->y(), high->y()};
     }
     const std::vector<QPointF>& curveSamples() const override { return FCorners; }
