@@ -23,7 +23,7 @@ public:
 private:
     QString FStripName = QStringLiteral("BF_Road strip");
     QString FStripKeys = QStringLiteral(
-        "BF_Space plays and pauses, Right steps on, 1, 2 and 3 choose the speed x1, x10 or x60");
+        "BF_Space plays and pauses, the right arrow steps on, 1, 2 and 3 choose the speed x1, x10 or x60");
     // %1: time in min, %2: distance in km, %3: velocity in km/h.
     QString FCarState = QStringLiteral("BF_Car at %1 min: %2 km, %3 km/h");
     QString FSpeedChoice = QStringLiteral("BF_Playback speed");
