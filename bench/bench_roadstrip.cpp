@@ -132,6 +132,18 @@ double cpuPercentOver(int ms) {
     return 100 * (cpuSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) * 1e-9);
 }
 
+// The strip over the standard road situation at its typical size, shown off screen, on the real clock.
+struct ShownStrip {
+    ShownStrip() {
+        Strip.resize(kStripSize);
+        Strip.show();
+    }
+    const ProfileTrip Profile;
+    const SteadyClock Clock;
+    RoadStripTexts Texts{nullptr};
+    RoadStrip Strip{Profile, Clock, Texts};
+};
+
 void press(QWidget& widget, Qt::Key key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString());
     QCoreApplication::sendEvent(&widget, &event);
@@ -143,12 +155,9 @@ void press(QWidget& widget, Qt::Key key) {
 // standard combo box) into an image; each is paired with the plain pass of the same picture, so
 // that both see the same machine load. CPU times of this thread.
 static void BM_PlayingFrameVsBaseline(benchmark::State& state) {
-    const ProfileTrip trip;
-    const SteadyClock clock;
-    RoadStripTexts texts(nullptr);
-    RoadStrip strip(trip, clock, texts);
-    strip.resize(kStripSize);
-    strip.show();
+    ShownStrip shown;
+    RoadStrip& strip = shown.Strip;
+    const Trip& trip = shown.Profile;
     auto& speedometer = *strip.findChild<TRasterLab*>();
     const QRegion painted = QRegion(strip.roadArea()) + speedometer.geometry();
     const Scale scale = scaleOf(strip, trip);
@@ -192,12 +201,8 @@ BENCHMARK(BM_PlayingFrameVsBaseline)->Unit(benchmark::kMicrosecond);
 // The strip shown and playing the trip at x60 for ten seconds with its real clock and frame timer,
 // then paused for three: the process's user and system time (getrusage) over the wall time of each.
 static void BM_PlayingAtX60Cpu(benchmark::State& state) {
-    const ProfileTrip trip;
-    const SteadyClock clock;
-    RoadStripTexts texts(nullptr);
-    RoadStrip strip(trip, clock, texts);
-    strip.resize(kStripSize);
-    strip.show();
+    ShownStrip shown;
+    RoadStrip& strip = shown.Strip;
     int frames = 0;
     strip.setOnCursorMoved([&frames](double) { ++frames; });
     for (auto _ : state) {
