@@ -48,6 +48,7 @@ void ChartZoom::pan(double minutes) {
 }
 
 void ChartZoom::show(const AxisWindow& time) {
+    if (!std::isfinite(time.Low) || !std::isfinite(time.High)) return;
     FView.Time = clampedTime(time.Low, time.High);
     placeDistance(FTrip.distanceAt(FView.Time.middle()), 0.5);
 }

@@ -38,7 +38,8 @@ public:
     // Ctrl + arrow pans by this fraction of the window's width.
     static constexpr double kKeyPanFraction = 0.1;
 
-    // whole: what the chart shows of the trip unzoomed (its axes' ranges as laid out).
+    // whole: what the chart shows of the trip unzoomed (its axes' ranges as laid out), its time
+    // window inside the trip's span. Times and amounts that are no numbers change nothing.
     ChartZoom(const Trip& trip, const ChartView& whole);
 
     const ChartView& view() const { return FView; }
@@ -50,8 +51,8 @@ public:
     // Moves the time window later by minutes (earlier when negative), stopping at the trip's ends.
     void pan(double minutes);
     void reset() { FView = FWhole; }
-    // Shows the time window (clamped as a zoom is), the curve's point at its middle in the middle
-    // of the distance window.
+    // Shows the time window (clamped as a zoom is: to the trip, at least kSmallestWindow wide), the
+    // curve's point at its middle in the middle of the distance window.
     void show(const AxisWindow& time);
 
     // The zoom factor of a turn of the mouse wheel by angleDelta (120 a notch, positive away from

@@ -54,6 +54,8 @@ TEST(ChartZoom, ZoomsAroundATimeWithTheDistanceFollowingPansAndResets) {
          [](ChartZoom& z) { z.show({49.5, 50.5}); },                    {{49.5, 50.5}, {29, 31}}},
         {"a shown window wider than the trip",
          [](ChartZoom& z) { z.show({-10, 100}); },                      kWhole},
+        {"a shown window that is no number",
+         [nan](ChartZoom& z) { z.show({nan, 5}); },                     kWhole},
     };
     // clang-format on
     const PolylineTrip trip;
