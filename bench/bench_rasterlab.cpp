@@ -2,6 +2,7 @@
 // read-out is during a drag, next to one plain QPainter pass drawing the same picture: the
 // background, one square per dot in its colour, and the frame's lines.
 #include "app/mainfrm.h"
+#include "facedots.h"
 #include "threadclock.h"
 #include "widgets/rasterlab.h"
 
@@ -10,28 +11,8 @@
 #include <QPainter>
 
 #include <array>
-#include <vector>
 
 namespace {
-
-struct Dot {
-    QRect Square;
-    QRgb Color;
-};
-
-// Every dot of a face: the top left pixel of each square of the dot colours.
-std::vector<Dot> dotsOf(const QImage& face, int dotSize, QRgb on, QRgb off) {
-    std::vector<Dot> dots;
-    for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x) {
-            const QRgb c = face.pixel(x, y) | 0xFF000000;
-            const bool dot = c == on || c == off;
-            const bool left = x > 0 && (face.pixel(x - 1, y) | 0xFF000000) == c;
-            const bool above = y > 0 && (face.pixel(x, y - 1) | 0xFF000000) == c;
-            if (dot && !left && !above) dots.push_back({QRect(x, y, dotSize, dotSize), c});
-        }
-    return dots;
-}
 
 void paintBaseline(QImage& image, const std::vector<Dot>& dots) {
     QPainter painter(&image);

@@ -656,6 +656,39 @@ GREEK.update({
 # ---- End of the table's heading, the point labels, the decimal separator and single-point mode.
 
 
+# ---- The road strip: its name, its keys, the car's time, distance and velocity, the speed choice and
+# the speedometer (keys of RoadStripTexts, spoken to screen readers).
+ROAD_STRIP_KEYS = ["Road strip",
+                   "Space plays and pauses, the right arrow steps on, 1, 2 and 3 choose the speed x1, x10 or x60",
+                   "Car at %1 min: %2 km, %3 km/h", "Playback speed", "Speedometer"]
+ROAD_STRIP = {
+    "en": ROAD_STRIP_KEYS,
+    "de": ["Straßenansicht",
+           "Leertaste spielt ab und hält an, der Pfeil nach rechts geht einen Schritt weiter, 1, 2 und 3 wählen "
+           "die Geschwindigkeit x1, x10 oder x60",
+           "Auto bei %1 min: %2 km, %3 km/h", "Wiedergabegeschwindigkeit", "Tachometer"],
+    "fr": list(french(dict(zip(ROAD_STRIP_KEYS, ["Vue de la route",
+                       "Espace lance et met en pause, la flèche droite avance d’un pas, 1, 2 et 3 choisissent la "
+                       "vitesse x1, x10 ou x60",
+                       "Voiture à %1 min : %2 km, %3 km/h", "Vitesse de lecture", "Compteur de vitesse"]))).values()),
+    "es": ["Vista de la carretera",
+           "Espacio reproduce y pausa, la flecha derecha avanza un paso, 1, 2 y 3 eligen la velocidad x1, x10 o x60",
+           "Coche en %1 min: %2 km, %3 km/h", "Velocidad de reproducción", "Velocímetro"],
+    "it": ["Vista della strada",
+           "Spazio avvia e mette in pausa, la freccia destra avanza di un passo, 1, 2 e 3 scelgono la velocità x1, "
+           "x10 o x60",
+           "Auto a %1 min: %2 km, %3 km/h", "Velocità di riproduzione", "Tachimetro"],
+    "pl": ["Widok drogi",
+           "Spacja odtwarza i wstrzymuje, strzałka w prawo przesuwa o krok, 1, 2 i 3 wybierają prędkość x1, x10 "
+           "lub x60",
+           "Samochód w %1 min: %2 km, %3 km/h", "Prędkość odtwarzania", "Prędkościomierz"],
+    "el": ["Προβολή δρόμου",
+           "Το διάστημα ξεκινά και σταματά, το δεξί βέλος προχωρά ένα βήμα, τα 1, 2 και 3 επιλέγουν την ταχύτητα "
+           "x1, x10 ή x60",
+           "Αυτοκίνητο στα %1 min: %2 km, %3 km/h", "Ταχύτητα αναπαραγωγής", "Ταχύμετρο"],
+}
+# ---- End of the road strip.
+
 # Code, entries, encoding: Windows-1252 where it has the language's letters, else UTF-8 with the
 # byte-order mark.
 LANGUAGES = [
@@ -677,6 +710,7 @@ def write(name, entries, encoding):
 if __name__ == "__main__":
     for code, entries, encoding in LANGUAGES:
         entries.update(zip(MENU_KEYS, MENUS[code]))
+        entries.update(zip(ROAD_STRIP_KEYS, ROAD_STRIP[code]))
     for code, entries, encoding in LANGUAGES:
         assert entries.keys() == ENGLISH.keys(), code
         write(f"kyvelo_{code}.itl", entries, encoding)
