@@ -78,7 +78,11 @@ void ChartAccess::describeToAssistiveTechnology() {
                                         [this] { return FTexts.ChartName(); },
                                         {},
                                         [this] { return chartDescription(); }});
-    // The profile box has no caption of its own to be named by.
+    nameProfileBox();
+}
+
+// The profile box has no caption of its own to be named by.
+void ChartAccess::nameProfileBox() {
     if (auto* box = FControls.ProfileBox->findChild<QComboBox*>())
         box->setAccessibleName(FTexts.ProfileBoxName());
 }

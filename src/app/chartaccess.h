@@ -87,6 +87,7 @@ protected:
 
 private:
     void describeToAssistiveTechnology();
+    void nameProfileBox();
     void announceChanges();
     void keyDown(int& key, TShiftState shift);
     void pickPoint(QPoint pixel);

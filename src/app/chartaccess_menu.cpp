@@ -43,6 +43,7 @@ void ChartAccess::retranslate() {
     FSaveAction->setText(FTexts.SavePicture());
     // After a tab the menu shows the chart's key that does the same.
     FGlideAction->setText(FTexts.Glide() + QStringLiteral("\tA"));
+    nameProfileBox();
 }
 
 void ChartAccess::showMenu(QPoint globalPos) {

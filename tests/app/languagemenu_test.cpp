@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -34,6 +35,7 @@ protected:
                   "[Distance - Time - "
                   "Velocity]=\xCE\x91\xCF\x80\xCF\x8C\xCF\x83\xCF\x84\xCE\xB1\xCF\x83\xCE\xB7|$$\r\n"
                   "[&View]=&\xCE\xA0\xCF\x81\xCE\xBF\xCE\xB2\xCE\xBF\xCE\xBB\xCE\xAE|$$\r\n"
+                  "[Trip profile]=\xCE\xA0\xCF\x81\xCE\xBF\xCF\x86\xCE\xAF\xCE\xBB|$$\r\n"
                   "[Velocity graph]=\xCE\x93\xCF\x81\xCE\xB1\xCF\x86\xCE\xB9\xCE\xBA\xCE\xAE|$$");
         writeFile("share/kyvelo/kyvelo_xx.itl", "[Exit]=x|$$");
         LanguageFileSearch search = systemLanguageFileSearch(root.filePath(QStringLiteral("bin")));
@@ -98,6 +100,7 @@ TEST_F(LanguageMenuTest, AChoiceSpeaksAtOnceAndAutomaticFollowsTheClassFile) {
     EXPECT_EQ(form->Caption(), QString::fromUtf8("Απόσταση"));
     EXPECT_EQ(form->Menu()->bar()->actions()[1]->text(), QString::fromUtf8("&Προβολή"));
     EXPECT_EQ(form->Study()->actions().VelocityGraph->text(), QString::fromUtf8("Γραφική"));
+    EXPECT_EQ(form->CBoxMode->findChild<QComboBox*>()->accessibleName(), QString::fromUtf8("Προφίλ"));
     EXPECT_EQ(form->SBExit->Caption(), QStringLiteral("Exit")); // a key the file lacks loses its prefix
     EXPECT_EQ(std::pair(form->Time1(), form->Time2()), std::pair(50.0, 70.0));
     EXPECT_FALSE(form->CBoxShowCH->Checked());
