@@ -16,8 +16,9 @@ ToolsPlaces placeTools(const ToolsRoom& room) {
     ToolsPlaces places{column, {}, {}, room.StoredStrip};
     if (room.Graph) {
         const int share = static_cast<int>(std::lround(free.height() * kGraphShare));
-        places.Strip = std::max(room.StoredStrip,
-                                std::min(room.StripNeeded, room.StoredStrip + share - kLeastGraphHeight));
+        const int leastGraph = static_cast<int>(std::lround(kLeastGraphHeight * room.Zoom));
+        places.Strip =
+            std::max(room.StoredStrip, std::min(room.StripNeeded, room.StoredStrip + share - leastGraph));
         places.Chart.setHeight(free.height() - share);
         places.Graph = QRect(column.x(), places.Chart.bottom() + 1, column.width(),
                              share - (places.Strip - room.StoredStrip));
@@ -57,8 +58,11 @@ void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TC
     const int readouts = window.Readouts->width();
     const int top = form.height() - form.ClientHeight() + window.Controls->height();
     const ToolsRoom room{QRect(0, top, form.width() - readouts, form.height() - top - storedStrip),
-                         storedStrip, shown(graph) ? stripNeeded(window) : storedStrip,
-                         shown(table) ? readouts * 140 / 100 : 0, shown(graph)};
+                         storedStrip,
+                         shown(graph) ? stripNeeded(window) : storedStrip,
+                         shown(table) ? readouts * 140 / 100 : 0,
+                         shown(graph),
+                         window.Chart->Zoom()};
     const ToolsPlaces places = placeTools(room);
     window.Chart->SetAlign(alNone);
     window.Strip->SetHeight(places.Strip);

@@ -18,6 +18,7 @@ struct ToolsRoom {
     int StripNeeded = 0; // the height that shows the strip's whole text with the graph's paragraph
     int TableWidth = 0;  // 0: no table
     bool Graph = false;
+    double Zoom = 1; // how much larger the pictures draw (presentation mode)
 };
 
 struct ToolsPlaces {
@@ -28,7 +29,7 @@ struct ToolsPlaces {
 };
 
 // The graph takes this share of the free room's height; the text strip grows out of that share as
-// far as its text needs, leaving the graph at least kLeastGraphHeight.
+// far as its text needs, leaving the graph at least kLeastGraphHeight, times the pictures' zoom.
 constexpr double kGraphShare = 0.4;
 constexpr int kLeastGraphHeight = 120; // pixels
 

@@ -25,6 +25,9 @@ TEST(ToolsLayout, ChartAndGraphShareTheColumnLeftOfTheTable) {
         {"the graph keeps its least height",
          {free, 80, 400, 0, true},
          {{0, 41, 576, 268}, {0, 309, 576, 120}, {}, 138}},
+        {"the least height grows with the pictures' zoom",
+         {QRect(0, 41, 1380, 939), 200, 600, 0, true, 2.5},
+         {{0, 41, 1380, 563}, {0, 604, 1380, 300}, {}, 276}},
     };
     for (const auto& c : cases) {
         const ToolsPlaces places = placeTools(c.room);
