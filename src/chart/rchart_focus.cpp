@@ -2,9 +2,13 @@
 // zoom rectangle, so that gaining or losing the focus costs no repaint of the chart.
 #include "chart/rchart_p.h"
 
+#include "chart/keptpixels.h"
+
 #include "platform/graphics/canvas.h"
 
 #include <QFocusEvent>
+
+#include <optional>
 
 using enum Graphics::TBrushStyle;
 using enum Graphics::TPenMode;
@@ -13,6 +17,7 @@ using enum Graphics::TPenStyle;
 namespace {
 
 constexpr int kFocusRingRadius = 8; // around a point mark of the chart's usual size
+constexpr int kFocusRingWidth = 2;
 
 } // namespace
 
@@ -61,15 +66,33 @@ void TCustomRChart::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
+// The ring's box around the focus point, when there is one.
+std::optional<TRect> TCustomRChart::Private::focusRing() const {
+    if (!FHasFocusPoint) return std::nullopt;
+    const QPoint p = q.DataToPixel(q.CurrentLayer(), FFocusPointX, FFocusPointY);
+    return Rect(p.x() - kFocusRingRadius, p.y() - kFocusRingRadius, p.x() + kFocusRingRadius + 1,
+                p.y() + kFocusRingRadius + 1);
+}
+
+TRect TCustomRChart::Private::focusFrame() const {
+    return Rect(1, 1, FGeometry.Width - 1, FGeometry.Height - 1);
+}
+
 void TCustomRChart::Private::drawFocusCues(TCanvas& canvas) const {
     canvas.Brush().Style = bsClear;
     if (FKeyboardFocus) {
         canvas.Pen() = TPen{clBlack, 1, psDot, pmCopy};
-        canvas.Rectangle(1, 1, FGeometry.Width - 1, FGeometry.Height - 1);
+        canvas.Rectangle(focusFrame());
     }
-    if (!FHasFocusPoint) return;
-    const QPoint p = q.DataToPixel(q.CurrentLayer(), FFocusPointX, FFocusPointY);
-    canvas.Pen() = TPen{clBlack, 2, psSolid, pmCopy};
-    canvas.Ellipse(p.x() - kFocusRingRadius, p.y() - kFocusRingRadius, p.x() + kFocusRingRadius + 1,
-                   p.y() + kFocusRingRadius + 1);
+    const std::optional<TRect> ring = focusRing();
+    if (!ring) return;
+    canvas.Pen() = TPen{clBlack, kFocusRingWidth, psSolid, pmCopy};
+    canvas.Ellipse(*ring);
+}
+
+void TCustomRChart::Private::addFocusCueAreas(std::vector<QRect>& areas) const {
+    if (FKeyboardFocus) addOutlineEdges(areas, focusFrame());
+    if (const std::optional<TRect> ring = focusRing())
+        areas.push_back(
+            ring->toQRect().adjusted(-kFocusRingWidth, -kFocusRingWidth, kFocusRingWidth, kFocusRingWidth));
 }

@@ -5,6 +5,7 @@
 #include "chart/rchart_p.h"
 
 #include "chart/chartcursors.h"
+#include "chart/keptpixels.h"
 #include "platform/graphics/canvas.h"
 
 #include <QEnterEvent>
@@ -92,18 +93,47 @@ bool TCustomRChart::Private::isRectangleMode() const {
 }
 
 QImage TCustomRChart::ScreenImage() const {
-    if (!d->FDrag.OutlineShown && !hasFocus()) return d->FCache.frame().Image();
-    QImage screen = d->FCache.frame().Image().copy();
-    TCanvas canvas(&screen);
-    canvas.SetScale(d->FCache.frame().Scale());
-    if (d->FDrag.OutlineShown) {
+    QImage screen;
+    d->showScreen([&](const QImage& shown) { screen = shown.copy(); });
+    return screen;
+}
+
+std::vector<QRect> TCustomRChart::Private::overlayAreas() const {
+    std::vector<QRect> areas;
+    if (FDrag.OutlineShown) addOutlineEdges(areas, outlineRect(FDrag.Start, FDrag.Corner));
+    if (q.hasFocus()) addFocusCueAreas(areas);
+    return areas;
+}
+
+void TCustomRChart::Private::drawOverlays(TCanvas& canvas) const {
+    if (FDrag.OutlineShown) {
         canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
         canvas.Brush().Style = bsClear;
-        canvas.Rectangle(outlineRect(d->FDrag.Start, d->FDrag.Corner));
+        canvas.Rectangle(outlineRect(FDrag.Start, FDrag.Corner));
     }
-    if (hasFocus()) d->drawFocusCues(canvas);
-    canvas.Release();
-    return screen;
+    if (q.hasFocus()) drawFocusCues(canvas);
+}
+
+// The overlays go right onto the frame and come off again once shown: no copy of the whole picture
+// is made for them.
+void TCustomRChart::Private::showScreen(const std::function<void(const QImage&)>& show) {
+    TBitmap& frame = FCache.frame();
+    const std::vector<QRect> areas = overlayAreas();
+    if (areas.empty()) {
+        show(frame.Image());
+        return;
+    }
+    KeptPixels under;
+    under.keep(frame.Image(), frame.Scale(), areas, frame.Image().rect());
+    TCanvas& canvas = frame.Canvas();
+    const TPen pen = canvas.Pen();
+    const TBrush brush = canvas.Brush();
+    drawOverlays(canvas);
+    canvas.Pen() = pen;
+    canvas.Brush() = brush;
+    show(frame.Image());
+    QImage pixels = frame.View(QRect(0, 0, frame.Width(), frame.Height()));
+    under.putBack(pixels, QPoint(0, 0));
 }
 
 // ---- Events

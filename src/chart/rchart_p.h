@@ -15,6 +15,8 @@
 #include <QRect>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 struct TCustomRChart::Private {
@@ -87,12 +89,21 @@ struct TCustomRChart::Private {
     TRect dataAreaRect() const;
 
     // Focus (rchart_focus.cpp).
+    std::optional<TRect> focusRing() const;
+    TRect focusFrame() const;
     void drawFocusCues(TCanvas& canvas) const;
+    void addFocusCueAreas(std::vector<QRect>& areas) const;
     // The mouse has taken over from the keyboard.
     void pressedWithFocus();
 
     // Mouse (rchart_mouse.cpp).
     void initMouse();
+    // The zoom rectangle's outline and the focus cues, drawn over the last paint on the way to the
+    // screen: the layout rectangles they cover, and the drawing.
+    std::vector<QRect> overlayAreas() const;
+    void drawOverlays(TCanvas& canvas) const;
+    // Runs `show` with the picture as the screen shows it.
+    void showScreen(const std::function<void(const QImage&)>& show);
     DataArea mouseArea() const;
     bool isRectangleMode() const;
     void runDragAction(QPoint pointer, TShiftState shift);

@@ -87,7 +87,7 @@ void TCustomRChart::resizeEvent(QResizeEvent* event) {
 void TCustomRChart::paintEvent(QPaintEvent*) {
     if (d->FCache.frame().Empty()) return;
     QPainter painter(this);
-    DrawPicture(painter, ScreenImage());
+    d->showScreen([&](const QImage& screen) { DrawPicture(painter, screen); });
 }
 
 // ---- Frame bitmap

@@ -221,6 +221,25 @@ TEST(Canvas, StraightStyledLinesKeepTheirRhythmWhereTheyLeaveTheImage) {
     }
 }
 
+// At a drawing scale a straight styled line, one line or a polyline's segments, covers the device
+// pixels of the layout pixels it covers at 1, its rhythm counted in layout pixels.
+TEST(Canvas, StraightStyledLinesAtADrawingScaleCoverTheirLayoutPixels) {
+    const QPolygon lines[] = {{QPoint(-4, 2), QPoint(12, 2)},
+                              {QPoint(2, 12), QPoint(2, -4)},
+                              {QPoint(1, 1), QPoint(8, 1), QPoint(8, 8), QPoint(1, 8)},
+                              {QPoint(3, 3), QPoint(3, 3)}};
+    for (TPenStyle style : {psDot, psDashDot})
+        for (const QPolygon& line : lines) {
+            TBitmap layout(10, 10);
+            TBitmap device(10, 10, DrawingScale(2));
+            for (TBitmap* bmp : {&layout, &device}) {
+                bmp->Canvas().Pen().Style = style;
+                bmp->Canvas().Polyline(line);
+            }
+            EXPECT_EQ(device.Image(), layout.Image().scaled(20, 20)) << line.size() << " points";
+        }
+}
+
 TEST(Canvas, PixelsReadAndWriteColoursAndIgnoreOutsidePoints) {
     TBitmap bmp(4, 4);
     TCanvas& c = bmp.Canvas();

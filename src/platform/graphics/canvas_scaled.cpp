@@ -5,31 +5,17 @@
 #include "platform/graphics/canvas.h"
 
 #include "platform/graphics/colorresolve.h"
+#include "platform/graphics/linepattern.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
+#include <span>
 
 using enum Graphics::TPenStyle;
 
 namespace {
-
-// Dash runs of the styled one-pixel pens, in layout pixels (the painter counts them in pen widths,
-// which is one layout pixel).
-QList<qreal> dashRuns(TPenStyle style) {
-    switch (style) {
-    case psDash:
-        return {18, 6};
-    case psDot:
-        return {3, 3};
-    case psDashDot:
-        return {9, 6, 3, 6};
-    case psDashDotDot:
-        return {9, 3, 3, 3, 3, 3};
-    default:
-        return {};
-    }
-}
 
 bool straight(QPoint from, QPoint to) {
     return from.x() == to.x() || from.y() == to.y();
@@ -42,8 +28,9 @@ QPen TCanvas::scaledPen() const {
     QPen pen(toQColor(FPen.Color), FScale.length(thin ? 1 : FPen.Width));
     pen.setCapStyle(thin ? Qt::FlatCap : Qt::RoundCap);
     pen.setJoinStyle(thin ? Qt::MiterJoin : Qt::RoundJoin);
-    const QList<qreal> runs = thin ? dashRuns(FPen.Style) : QList<qreal>{};
-    if (!runs.isEmpty()) pen.setDashPattern(runs);
+    // Dash runs count in pen widths, which is one layout pixel.
+    const std::span<const int> runs = thin ? stylePattern(FPen.Style) : std::span<const int>{};
+    if (!runs.empty()) pen.setDashPattern(QList<qreal>(runs.begin(), runs.end()));
     return pen;
 }
 
@@ -76,13 +63,41 @@ void TCanvas::scaledBand(QPoint from, QPoint to) {
         toQColor(FPen.Color));
 }
 
+// The on-runs of a straight one-pixel line of a styled pen as bands, its pattern counted in layout
+// pixels from `pos` as at scale 1, so that the dashes cover the device pixels of the layout pixels
+// they cover at 1. Only the part over the image is walked.
+void TCanvas::scaledStyledBand(QPoint from, QPoint to, long long& pos) {
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    const long long steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    const QSize size = Size();
+    const auto [x0, x1] = stepsInside(from.x(), step.x(), size.width() + 1, steps);
+    const auto [y0, y1] = stepsInside(from.y(), step.y(), size.height() + 1, steps);
+    const long long last = std::min(x1, y1);
+    long long k = std::max(x0, y0);
+    PatternWalk walk(stylePattern(FPen.Style), pos + k);
+    while (k < last) {
+        const long long end = std::min(last, k + walk.left());
+        if (walk.on()) scaledBand(from + step * static_cast<int>(k), from + step * static_cast<int>(end));
+        walk.nextRun();
+        k = end;
+    }
+    pos += steps;
+}
+
 void TCanvas::scaledPolyline(const QPolygon& points) {
-    // Frames and ticks: a band per segment, each without its end, as at scale 1.
-    if (FPen.Width <= 1 && FPen.Style == psSolid &&
-        std::adjacent_find(points.begin(), points.end(),
-                           [](QPoint a, QPoint b) { return !straight(a, b); }) == points.end()) {
-        for (qsizetype i = 1; i < points.size(); ++i)
-            scaledBand(points[i - 1], points[i]);
+    // Frames, ticks, grid lines and crosshairs: a band per segment (or per dash), each without its
+    // end, as at scale 1.
+    if (FPen.Width <= 1 && std::adjacent_find(points.begin(), points.end(), [](QPoint a, QPoint b) {
+                               return !straight(a, b);
+                           }) == points.end()) {
+        const bool solid = stylePattern(FPen.Style).empty();
+        long long pos = 0;
+        for (qsizetype i = 1; i < points.size(); ++i) {
+            if (solid)
+                scaledBand(points[i - 1], points[i]);
+            else
+                scaledStyledBand(points[i - 1], points[i], pos);
+        }
         return;
     }
     QPainter& p = painter();
@@ -94,7 +109,11 @@ void TCanvas::scaledPolyline(const QPolygon& points) {
     path.reserve(points.size());
     for (const QPoint& point : points)
         path << QPointF(FScale.point(point)) + QPointF(offset, offset);
-    p.drawPolyline(path);
+    // A single line of a flat-capped pen goes through the painter's line rasteriser, not its stroker.
+    if (path.size() == 2)
+        p.drawLine(path[0], path[1]);
+    else
+        p.drawPolyline(path);
 }
 
 void TCanvas::scaledPolygon(const QPolygon& points) {
