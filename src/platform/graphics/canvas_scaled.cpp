@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <span>
 
@@ -63,35 +64,61 @@ void TCanvas::scaledBand(QPoint from, QPoint to) {
         toQColor(FPen.Color));
 }
 
-// The on-runs of a straight one-pixel line of a styled pen as bands, its pattern counted in layout
-// pixels from `pos` as at scale 1, so that the dashes cover the device pixels of the layout pixels
-// they cover at 1. Only the part over the image is walked.
-void TCanvas::scaledStyledBand(QPoint from, QPoint to, long long& pos) {
-    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
-    const long long steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
-    const QSize size = Size();
-    const auto [x0, x1] = stepsInside(from.x(), step.x(), size.width() + 1, steps);
-    const auto [y0, y1] = stepsInside(from.y(), step.y(), size.height() + 1, steps);
-    const long long last = std::min(x1, y1);
-    long long k = std::max(x0, y0);
-    PatternWalk walk(stylePattern(FPen.Style), pos + k);
-    while (k < last) {
-        const long long end = std::min(last, k + walk.left());
-        if (walk.on()) scaledBand(from + step * static_cast<int>(k), from + step * static_cast<int>(end));
-        walk.nextRun();
-        k = end;
+// A straight one-pixel line of a styled pen, dashed as the painter dashes it (runs counted in pen
+// widths along the path, which runs half a pen width in, the pattern going on from `pos`), each
+// dash filled as a band of the device pixels whose centres it covers: the stroker's picture without
+// the stroker. Only the part over the image is walked.
+void TCanvas::scaledStyledBand(QPoint from, QPoint to, qreal& pos) {
+    const bool horizontal = from.y() == to.y();
+    const int width = FScale.length(1);
+    const qreal offset = scaledPenOffset();
+    const auto along = [&](QPoint p) {
+        return (horizontal ? FScale.position(p.x()) : FScale.position(p.y())) + offset;
+    };
+    const qreal start = along(from);
+    const qreal length = std::abs(along(to) - start);
+    const int direction = along(to) >= start ? 1 : -1;
+    const int across = horizontal ? FScale.position(from.y()) : FScale.position(from.x());
+    const qreal extent = horizontal ? FImage->width() : FImage->height();
+    const std::span<const int> pattern = stylePattern(FPen.Style);
+    qreal period = 0;
+    for (int run : pattern)
+        period += run * width;
+    QPainter& p = painter();
+    applyMode(p);
+    const QColor color = toQColor(FPen.Color);
+    // The stretch of the path over the image, as distances from its start.
+    const qreal first = std::max<qreal>(0, direction > 0 ? -start : start - extent);
+    const qreal last = std::min(length, direction > 0 ? extent - start : start);
+    qreal s = first;
+    while (s < last) {
+        qreal phase = std::fmod(pos + s, period);
+        std::size_t run = 0;
+        while (phase >= pattern[run] * width)
+            phase -= pattern[run++] * width;
+        const qreal end = std::min(last, s + pattern[run] * width - phase);
+        if (run % 2 == 0) {
+            const qreal lo = direction > 0 ? start + s : start - end;
+            const qreal hi = direction > 0 ? start + end : start - s;
+            const int a = static_cast<int>(std::ceil(lo - 0.5));
+            const int b = static_cast<int>(std::ceil(hi - 0.5));
+            if (b > a)
+                p.fillRect(horizontal ? QRect(a, across, b - a, width) : QRect(across, a, width, b - a),
+                           color);
+        }
+        s = end;
     }
-    pos += steps;
+    pos += length;
 }
 
 void TCanvas::scaledPolyline(const QPolygon& points) {
-    // Frames, ticks, grid lines and crosshairs: a band per segment (or per dash), each without its
-    // end, as at scale 1.
+    // Frames, ticks, grid lines and crosshairs: a band per segment (or per dash), each solid one
+    // without its end, as at scale 1.
     if (FPen.Width <= 1 && std::adjacent_find(points.begin(), points.end(), [](QPoint a, QPoint b) {
                                return !straight(a, b);
                            }) == points.end()) {
         const bool solid = stylePattern(FPen.Style).empty();
-        long long pos = 0;
+        qreal pos = 0;
         for (qsizetype i = 1; i < points.size(); ++i) {
             if (solid)
                 scaledBand(points[i - 1], points[i]);

@@ -11,8 +11,8 @@
 // On/off run lengths in pixels of a styled pen; empty for a solid one.
 std::span<const int> stylePattern(Graphics::TPenStyle style);
 
-// Walks the on/off runs of a pattern, from a position along the line. Inline: thin lines take a
-// step per pixel.
+// Walks the on/off runs of a pattern pixel by pixel, from a position along the line. Inline: thin
+// lines take a step per pixel.
 class PatternWalk {
 public:
     PatternWalk(std::span<const int> pattern, long long pos) : FPattern(pattern) {
@@ -26,15 +26,9 @@ public:
         FLeft = pattern[FIndex] - FLeft;
     }
     bool on() const { return FIndex % 2 == 0; }
-    // Pixels still to go in the current run, this one included.
-    int left() const { return FLeft; }
     // One pixel further.
     void next() {
-        if (!FPattern.empty() && --FLeft <= 0) nextRun();
-    }
-    // To the first pixel of the next run.
-    void nextRun() {
-        if (FPattern.empty()) return;
+        if (FPattern.empty() || --FLeft > 0) return;
         FIndex = (FIndex + 1) % FPattern.size();
         FLeft = FPattern[FIndex];
     }
@@ -42,7 +36,7 @@ public:
 private:
     std::span<const int> FPattern;
     std::size_t FIndex = 0;
-    int FLeft = 0;
+    int FLeft = 0; // pixels still to go in the current run
 };
 
 // The steps k (0 <= k < steps) for which start + direction * k lies in 0..size-1.
