@@ -1,7 +1,5 @@
 #include "chart/paintcache.h"
 
-#include <QPainter>
-
 #include <algorithm>
 
 bool ChartPaintCache::frameCurrent(QSize size, long long scaleChanges) const {
@@ -31,23 +29,15 @@ TCanvas& ChartPaintCache::sizedDataArea(QSize size) {
 void ChartPaintCache::keepUnderCrossHairs(const std::vector<QRect>& strips) {
     FUnderCrossHairs.clear();
     if (!FDataAreaInFrame) return;
-    const DrawingScale& scale = FFrame.Scale();
-    const QRect area = scale.rect(toTRect(FDataAreaPlace));
-    for (const QRect& strip : strips) {
-        const QRect part = scale.rect(toTRect(strip)) & area;
-        if (!part.isEmpty())
-            FUnderCrossHairs.push_back({part.topLeft() - area.topLeft(), FFrame.Image().copy(part)});
-    }
+    FUnderCrossHairs.keep(FFrame.Image(), FFrame.Scale(), strips,
+                          FFrame.Scale().rect(toTRect(FDataAreaPlace)));
 }
 
 const QImage& ChartPaintCache::dataAreaImage() const {
     if (FDataAreaInFrame) {
-        QImage area = FFrame.Image().copy(FFrame.Scale().rect(toTRect(FDataAreaPlace)));
-        QPainter painter(&area);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const auto& [at, pixels] : FUnderCrossHairs)
-            painter.drawImage(at, pixels);
-        painter.end();
+        const QRect place = FFrame.Scale().rect(toTRect(FDataAreaPlace));
+        QImage area = FFrame.Image().copy(place);
+        FUnderCrossHairs.putBack(area, place.topLeft());
         FDataArea.SetScale(FFrame.Scale());
         FDataArea.SetImage(area);
         FDataAreaInFrame = false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/itempass/itemsnapshot.h"
+#include "chart/keptpixels.h"
 #include "platform/graphics/bitmap.h"
 
 #include <QImage>
@@ -13,7 +14,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <utility>
 #include <vector>
 
 class ChartPaintCache {
@@ -59,7 +59,7 @@ private:
     mutable TBitmap FDataArea;
     mutable bool FDataAreaInFrame = false;
     QRect FDataAreaPlace; // where it was drawn into the frame
-    std::vector<std::pair<QPoint, QImage>> FUnderCrossHairs;
+    KeptPixels FUnderCrossHairs;
     std::uint64_t FLook = 1;
     std::uint64_t FFrameLook = 0;     // FLook when the frame was drawn
     long long FFrameScaleChanges = 0; // the scale controls' changes when the frame was drawn

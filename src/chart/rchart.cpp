@@ -8,16 +8,16 @@
 
 TCustomRChart::TCustomRChart(TComponentBase* owner, QWidget* parent)
     : TMouseControl(owner, parent), d(std::make_unique<Private>(*this)) {
-    d->FJointLayers = new TJointLayers(this);
+    d->FLayers.Joint = new TJointLayers(this);
     // Pixel proportions come from an off-screen device, as for every drawing of the chart.
     const QImage aux(10, 10, QImage::Format_RGB32);
-    d->FAspectX = aux.logicalDpiY();
-    d->FAspectY = aux.logicalDpiX();
+    d->FLayers.AspectX = aux.logicalDpiY();
+    d->FLayers.AspectY = aux.logicalDpiX();
     d->createLayers();
     d->createParts();
     d->initMouse();
     SetBounds(Left(), Top(), 280, 200);
-    d->applyLayout(standardLayout(d->FStandardLayout));
+    d->applyLayout(standardLayout(d->FLayers.StandardLayout));
 }
 
 TCustomRChart::~TCustomRChart() {
@@ -40,8 +40,8 @@ void TCustomRChart::Private::createParts() {
         label = new TTextLabel(&q);
         label->SetOnChange([this] { partsChanged(); });
     }
-    FJointLayers->OnJoined = [this](JointAxis axis, int layer) { layerJoined(axis, layer); };
-    FJointLayers->OnChange = [this] { q.RepaintIfAuto(); };
+    FLayers.Joint->OnJoined = [this](JointAxis axis, int layer) { layerJoined(axis, layer); };
+    FLayers.Joint->OnChange = [this] { q.RepaintIfAuto(); };
     q.PublishEvent(QStringLiteral("OnBeforeRenderData"), &FOnBeforeRenderData);
     q.PublishEvent(QStringLiteral("OnDataRendered"), &FOnDataRendered);
     q.PublishEvent(QStringLiteral("OnScalesRendered"), &FOnScalesRendered);

@@ -3,11 +3,11 @@
 #include "chart/rchart_p.h"
 
 TColor TCustomRChart::WindColor() const {
-    return d->FWindColor;
+    return d->FLook.WindColor;
 }
 
 void TCustomRChart::SetWindColor(TColor value) {
-    if (!assignChanged(d->FWindColor, value)) return;
+    if (!assignChanged(d->FLook.WindColor, value)) return;
     for (int n = 1; n <= kLayerCount; ++n) {
         ScaleControlX(n)->SetColorBackGnd(value);
         ScaleControlY(n)->SetColorBackGnd(value);
@@ -16,128 +16,128 @@ void TCustomRChart::SetWindColor(TColor value) {
 }
 
 TColor TCustomRChart::ChartColor() const {
-    return d->FChartColor;
+    return d->FLook.ChartColor;
 }
 void TCustomRChart::SetChartColor(TColor value) {
-    d->setLook(d->FChartColor, value);
+    d->setLook(d->FLook.ChartColor, value);
 }
 
 TColor TCustomRChart::ChartFrameColor() const {
-    return d->FChartFrameColor;
+    return d->FLook.ChartFrameColor;
 }
 void TCustomRChart::SetChartFrameColor(TColor value) {
-    d->setLook(d->FChartFrameColor, value);
+    d->setLook(d->FLook.ChartFrameColor, value);
 }
 
 TColor TCustomRChart::GridColor() const {
-    return d->FGridColor;
+    return d->FLook.GridColor;
 }
 void TCustomRChart::SetGridColor(TColor value) {
-    d->setLook(d->FGridColor, value);
+    d->setLook(d->FLook.GridColor, value);
 }
 
 TGridStyle TCustomRChart::GridStyle() const {
-    return d->FGridStyle;
+    return d->FLook.GridStyle;
 }
 void TCustomRChart::SetGridStyle(TGridStyle value) {
-    d->setLook(d->FGridStyle, value);
+    d->setLook(d->FLook.GridStyle, value);
 }
 
 double TCustomRChart::GridDx() const {
-    return d->FGridDx;
+    return d->FLook.GridDx;
 }
 double TCustomRChart::GridDy() const {
-    return d->FGridDy;
+    return d->FLook.GridDy;
 }
 
 void TCustomRChart::SetGridDx(double value) {
-    if (value >= -3) d->setLook(d->FGridDx, value);
+    if (value >= -3) d->setLook(d->FLook.GridDx, value);
 }
 
 void TCustomRChart::SetGridDy(double value) {
-    if (value >= -3) d->setLook(d->FGridDy, value);
+    if (value >= -3) d->setLook(d->FLook.GridDy, value);
 }
 
 TShadowStyle TCustomRChart::ShadowStyle() const {
-    return d->FShadowStyle;
+    return d->FLook.ShadowStyle;
 }
 void TCustomRChart::SetShadowStyle(TShadowStyle value) {
-    d->setLook(d->FShadowStyle, value);
+    d->setLook(d->FLook.ShadowStyle, value);
 }
 
 TColor TCustomRChart::ShadowColor() const {
-    return d->FShadowColor;
+    return d->FLook.ShadowColor;
 }
 void TCustomRChart::SetShadowColor(TColor value) {
-    d->setLook(d->FShadowColor, value);
+    d->setLook(d->FLook.ShadowColor, value);
 }
 
 TColor TCustomRChart::ShadowBakColor() const {
-    return d->FShadowBakColor;
+    return d->FLook.ShadowBakColor;
 }
 void TCustomRChart::SetShadowBakColor(TColor value) {
-    d->setLook(d->FShadowBakColor, value);
+    d->setLook(d->FLook.ShadowBakColor, value);
 }
 
 QString TCustomRChart::Caption() const {
-    return d->FCaption;
+    return d->FLook.Caption;
 }
 void TCustomRChart::SetCaption(const QString& value) {
-    d->setLook(d->FCaption, value);
+    d->setLook(d->FLook.Caption, value);
 }
 
 int TCustomRChart::CaptionPosX() const {
-    return d->FCaptionPosX;
+    return d->FLook.CaptionPosX;
 }
 void TCustomRChart::SetCaptionPosX(int value) {
-    d->setLook(d->FCaptionPosX, value);
+    d->setLook(d->FLook.CaptionPosX, value);
 }
 
 int TCustomRChart::CaptionPosY() const {
-    return d->FCaptionPosY;
+    return d->FLook.CaptionPosY;
 }
 void TCustomRChart::SetCaptionPosY(int value) {
-    d->setLook(d->FCaptionPosY, value);
+    d->setLook(d->FLook.CaptionPosY, value);
 }
 
 TAlignment TCustomRChart::CaptionAlignment() const {
-    return d->FCaptionAlignment;
+    return d->FLook.CaptionAlignment;
 }
 void TCustomRChart::SetCaptionAlignment(TAlignment value) {
-    d->setLook(d->FCaptionAlignment, value);
+    d->setLook(d->FLook.CaptionAlignment, value);
 }
 
 TCaptionAnchorHoriz TCustomRChart::CaptionAnchorHoriz() const {
-    return d->FCaptionAnchorHoriz;
+    return d->FLook.CaptionAnchorHoriz;
 }
 void TCustomRChart::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) {
-    d->setLook(d->FCaptionAnchorHoriz, value);
+    d->setLook(d->FLook.CaptionAnchorHoriz, value);
 }
 
 TCaptionAnchorVert TCustomRChart::CaptionAnchorVert() const {
-    return d->FCaptionAnchorVert;
+    return d->FLook.CaptionAnchorVert;
 }
 void TCustomRChart::SetCaptionAnchorVert(TCaptionAnchorVert value) {
-    d->setLook(d->FCaptionAnchorVert, value);
+    d->setLook(d->FLook.CaptionAnchorVert, value);
 }
 
 TFontStyles TCustomRChart::TextFontStyle() const {
-    return d->FTextFontStyle;
+    return d->FLook.TextFontStyle;
 }
 void TCustomRChart::SetTextFontStyle(TFontStyles value) {
-    d->setLook(d->FTextFontStyle, value);
+    d->setLook(d->FLook.TextFontStyle, value);
 }
 
 TTextBkStyle TCustomRChart::TextBkStyle() const {
-    return d->FTextBkStyle;
+    return d->FLook.TextBkStyle;
 }
 void TCustomRChart::SetTextBkStyle(TTextBkStyle value) {
-    d->setLook(d->FTextBkStyle, value);
+    d->setLook(d->FLook.TextBkStyle, value);
 }
 
 TColor TCustomRChart::TextBkColor() const {
-    return d->FTextBkColor;
+    return d->FLook.TextBkColor;
 }
 void TCustomRChart::SetTextBkColor(TColor value) {
-    d->setLook(d->FTextBkColor, value);
+    d->setLook(d->FLook.TextBkColor, value);
 }

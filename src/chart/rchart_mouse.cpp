@@ -5,6 +5,7 @@
 #include "chart/rchart_p.h"
 
 #include "chart/chartcursors.h"
+#include "chart/keptpixels.h"
 #include "platform/graphics/canvas.h"
 
 #include <QEnterEvent>
@@ -47,90 +48,120 @@ TShiftState shiftOf(const QInputEvent* event, Qt::MouseButtons buttons) {
 void TCustomRChart::Private::initMouse() {
     // Moves are reported with and without a button held.
     q.setMouseTracking(true);
-    q.PublishEvent(QStringLiteral("OnMouseMoveInChart"), &FOnMouseMoveInChart);
-    q.PublishEvent(QStringLiteral("OnMouseEnter"), &FOnMouseEnter);
-    q.PublishEvent(QStringLiteral("OnMouseLeave"), &FOnMouseLeave);
-    q.PublishEvent(QStringLiteral("OnZoomPan"), &FOnZoomPan);
-    q.PublishEvent(QStringLiteral("OnRubberBand"), &FOnRubberBand);
-    q.PublishEvent(QStringLiteral("OnCrossHairMove"), &FOnCrossHairMove);
-    q.PublishEvent(QStringLiteral("OnTextLabelMove"), &FOnTextLabelMove);
-    q.PublishEvent(QStringLiteral("OnKeyDown"), &FOnKeyDown);
+    q.PublishEvent(QStringLiteral("OnMouseMoveInChart"), &FInput.FOnMouseMoveInChart);
+    q.PublishEvent(QStringLiteral("OnMouseEnter"), &FInput.FOnMouseEnter);
+    q.PublishEvent(QStringLiteral("OnMouseLeave"), &FInput.FOnMouseLeave);
+    q.PublishEvent(QStringLiteral("OnZoomPan"), &FInput.FOnZoomPan);
+    q.PublishEvent(QStringLiteral("OnRubberBand"), &FInput.FOnRubberBand);
+    q.PublishEvent(QStringLiteral("OnCrossHairMove"), &FInput.FOnCrossHairMove);
+    q.PublishEvent(QStringLiteral("OnTextLabelMove"), &FInput.FOnTextLabelMove);
+    q.PublishEvent(QStringLiteral("OnKeyDown"), &FInput.FOnKeyDown);
 }
 
 // ---- Properties
 
 TMouseActMode TCustomRChart::MouseAction() const {
-    return d->FMouseAction;
+    return d->FInput.FMouseAction;
 }
 
 void TCustomRChart::SetMouseAction(TMouseActMode value) {
-    if (assignChanged(d->FMouseAction, value)) d->endDrag();
+    if (assignChanged(d->FInput.FMouseAction, value)) d->FInput.endDrag();
 }
 
 bool TCustomRChart::MouseCursorFixed() const {
-    return d->FMouseCursorFixed;
+    return d->FInput.FMouseCursorFixed;
 }
 
 void TCustomRChart::SetMouseCursorFixed(bool value) {
-    d->FMouseCursorFixed = value;
+    d->FInput.FMouseCursorFixed = value;
 }
 
 bool TCustomRChart::MouseAffectsLayer(int layer) const {
-    return isLayer(layer) && d->FMouseAffected[layerSlot(layer)];
+    return isLayer(layer) && d->FInput.FMouseAffected[layerSlot(layer)];
 }
 
 void TCustomRChart::SetMouseAffectsLayer(int layer, bool value) {
-    if (isLayer(layer)) d->FMouseAffected[layerSlot(layer)] = value;
+    if (isLayer(layer)) d->FInput.FMouseAffected[layerSlot(layer)] = value;
 }
 
-DataArea TCustomRChart::Private::mouseArea() const {
-    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.dataRight(), FGeometry.dataBottom()};
+DataArea ChartInput::mouseArea() const {
+    return {FLayers.Geometry.MarginLeft, FLayers.Geometry.MarginTop, FLayers.Geometry.dataRight(),
+            FLayers.Geometry.dataBottom()};
 }
 
-bool TCustomRChart::Private::isRectangleMode() const {
+bool ChartInput::isRectangleMode() const {
     return FMouseAction == maZoomWind || FMouseAction == maZoomWindPos || FMouseAction == maRubberBand;
 }
 
 QImage TCustomRChart::ScreenImage() const {
-    if (!d->FDrag.OutlineShown && !hasFocus()) return d->FCache.frame().Image();
-    QImage screen = d->FCache.frame().Image().copy();
-    TCanvas canvas(&screen);
-    canvas.SetScale(d->FCache.frame().Scale());
-    if (d->FDrag.OutlineShown) {
+    QImage screen;
+    d->showScreen([&](const QImage& shown) { screen = shown.copy(); });
+    return screen;
+}
+
+std::vector<QRect> ChartInput::overlayAreas() const {
+    std::vector<QRect> areas;
+    if (FDrag.OutlineShown) addOutlineEdges(areas, outlineRect(FDrag.Start, FDrag.Corner));
+    if (FChart.hasFocus()) addFocusCueAreas(areas);
+    return areas;
+}
+
+void ChartInput::drawOverlays(TCanvas& canvas) const {
+    if (FDrag.OutlineShown) {
         canvas.Pen() = TPen{clWhite, 1, psSolid, pmXor};
         canvas.Brush().Style = bsClear;
-        canvas.Rectangle(outlineRect(d->FDrag.Start, d->FDrag.Corner));
+        canvas.Rectangle(outlineRect(FDrag.Start, FDrag.Corner));
     }
-    if (hasFocus()) d->drawFocusCues(canvas);
-    canvas.Release();
-    return screen;
+    if (FChart.hasFocus()) drawFocusCues(canvas);
+}
+
+// The overlays go right onto the frame and come off again once shown: no copy of the whole picture
+// is made for them.
+void TCustomRChart::Private::showScreen(const std::function<void(const QImage&)>& show) {
+    TBitmap& frame = FCache.frame();
+    const std::vector<QRect> areas = FInput.overlayAreas();
+    if (areas.empty()) {
+        show(frame.Image());
+        return;
+    }
+    KeptPixels under;
+    under.keep(frame.Image(), frame.Scale(), areas, frame.Image().rect());
+    TCanvas& canvas = frame.Canvas();
+    const TPen pen = canvas.Pen();
+    const TBrush brush = canvas.Brush();
+    FInput.drawOverlays(canvas);
+    canvas.Pen() = pen;
+    canvas.Brush() = brush;
+    show(frame.Image());
+    QImage pixels = frame.View(QRect(0, 0, frame.Width(), frame.Height()));
+    under.putBack(pixels, QPoint(0, 0));
 }
 
 // ---- Events
 
 void TCustomRChart::SetOnMouseMoveInChart(TMouseMoveInChartEvent handler) {
-    d->FOnMouseMoveInChart = std::move(handler);
+    d->FInput.FOnMouseMoveInChart = std::move(handler);
 }
 void TCustomRChart::SetOnMouseEnter(TNotifyEvent handler) {
-    d->FOnMouseEnter = std::move(handler);
+    d->FInput.FOnMouseEnter = std::move(handler);
 }
 void TCustomRChart::SetOnMouseLeave(TNotifyEvent handler) {
-    d->FOnMouseLeave = std::move(handler);
+    d->FInput.FOnMouseLeave = std::move(handler);
 }
 void TCustomRChart::SetOnZoomPan(TNotifyEvent handler) {
-    d->FOnZoomPan = std::move(handler);
+    d->FInput.FOnZoomPan = std::move(handler);
 }
 void TCustomRChart::SetOnRubberBand(TRubberBandEvent handler) {
-    d->FOnRubberBand = std::move(handler);
+    d->FInput.FOnRubberBand = std::move(handler);
 }
 void TCustomRChart::SetOnCrossHairMove(TCrossHairMoveEvent handler) {
-    d->FOnCrossHairMove = std::move(handler);
+    d->FInput.FOnCrossHairMove = std::move(handler);
 }
 void TCustomRChart::SetOnTextLabelMove(TTextLabelMoveEvent handler) {
-    d->FOnTextLabelMove = std::move(handler);
+    d->FInput.FOnTextLabelMove = std::move(handler);
 }
 void TCustomRChart::SetOnKeyDown(TKeyEvent handler) {
-    d->FOnKeyDown = std::move(handler);
+    d->FInput.FOnKeyDown = std::move(handler);
 }
 
 // ---- Platform events
@@ -139,28 +170,29 @@ void TCustomRChart::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pointer = PicturePoint(event->position());
     const TShiftState shift = shiftOf(event, event->buttons());
     FireMouseMove(*event);
-    d->runDragAction(pointer, shift);
-    d->updateCursor(pointer);
-    d->fireMouseMoveInChart(pointer, shift);
+    d->FInput.runDragAction(pointer, shift);
+    d->FInput.updateCursor(pointer);
+    d->FInput.fireMouseMoveInChart(pointer, shift);
 }
 
 // The platform has given the chart the focus before the press arrives, where its focus policy
 // lets a click take it.
 void TCustomRChart::mousePressEvent(QMouseEvent* event) {
     const QPoint pointer = PicturePoint(event->position());
-    if (hasFocus()) d->pressedWithFocus();
+    if (hasFocus()) d->FInput.pressedWithFocus();
     FireMouseDown(*event);
-    if (event->button() == Qt::LeftButton && d->isRectangleMode() && d->mouseArea().contains(pointer))
-        d->beginDrag(pointer);
+    if (event->button() == Qt::LeftButton && d->FInput.isRectangleMode() &&
+        d->FInput.mouseArea().contains(pointer))
+        d->FInput.beginDrag(pointer);
 }
 
 void TCustomRChart::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pointer = PicturePoint(event->position());
     FireMouseUp(*event);
-    if (d->isRectangleMode() && d->FDrag.Active)
-        d->releaseRectangle(pointer, event->button());
+    if (d->FInput.isRectangleMode() && d->FInput.FDrag.Active)
+        d->FInput.releaseRectangle(pointer, event->button());
     else if (event->button() == Qt::LeftButton)
-        d->endDrag();
+        d->FInput.endDrag();
 }
 
 // The platform reports the second press of a double click as this event alone: unlike the base
@@ -171,12 +203,12 @@ void TCustomRChart::mouseDoubleClickEvent(QMouseEvent*) {
 
 void TCustomRChart::enterEvent(QEnterEvent* event) {
     TMouseControl::enterEvent(event);
-    if (d->FOnMouseEnter) d->FOnMouseEnter(this);
+    if (d->FInput.FOnMouseEnter) d->FInput.FOnMouseEnter(this);
 }
 
 void TCustomRChart::leaveEvent(QEvent* event) {
     TMouseControl::leaveEvent(event);
-    if (d->FOnMouseLeave) d->FOnMouseLeave(this);
+    if (d->FInput.FOnMouseLeave) d->FInput.FOnMouseLeave(this);
 }
 
 bool TCustomRChart::event(QEvent* event) {
@@ -192,7 +224,7 @@ bool TCustomRChart::event(QEvent* event) {
 
 void TCustomRChart::keyPressEvent(QKeyEvent* event) {
     int key = event->key();
-    if (d->FOnKeyDown) d->FOnKeyDown(this, key, shiftOf(event, Qt::NoButton));
+    if (d->FInput.FOnKeyDown) d->FInput.FOnKeyDown(this, key, shiftOf(event, Qt::NoButton));
     if (key == 0 || isNavigationKey(event->key()))
         event->accept();
     else
@@ -201,7 +233,7 @@ void TCustomRChart::keyPressEvent(QKeyEvent* event) {
 
 // ---- Mouse move steps
 
-void TCustomRChart::Private::runDragAction(QPoint pointer, TShiftState shift) {
+void ChartInput::runDragAction(QPoint pointer, TShiftState shift) {
     if (isRectangleMode()) {
         if (FDrag.Active) moveOutline(pointer);
         return;
@@ -231,67 +263,68 @@ void TCustomRChart::Private::runDragAction(QPoint pointer, TShiftState shift) {
     }
 }
 
-void TCustomRChart::Private::updateCursor(QPoint pointer) {
+void ChartInput::updateCursor(QPoint pointer) {
     const std::optional<QCursor> cursor =
         cursorForMouseAction(FMouseAction, mouseArea().contains(pointer), FMouseCursorFixed);
-    if (cursor) q.setCursor(*cursor);
+    if (cursor) FChart.setCursor(*cursor);
 }
 
-void TCustomRChart::Private::fireMouseMoveInChart(QPoint pointer, TShiftState shift) {
+void ChartInput::fireMouseMoveInChart(QPoint pointer, TShiftState shift) {
     if (!FOnMouseMoveInChart) return;
     double x = 0;
     double y = 0;
-    q.PixelToData(q.CurrentLayer(), pointer.x(), pointer.y(), x, y);
-    FOnMouseMoveInChart(&q, mouseArea().contains(pointer), shift, x, y);
+    FChart.PixelToData(FChart.CurrentLayer(), pointer.x(), pointer.y(), x, y);
+    FOnMouseMoveInChart(&FChart, mouseArea().contains(pointer), shift, x, y);
 }
 
 // ---- Drags
 
-void TCustomRChart::Private::beginDrag(QPoint pointer) {
+void ChartInput::beginDrag(QPoint pointer) {
     FDrag.Active = true;
     FDrag.Start = pointer;
     FDrag.Corner = pointer;
     FDrag.OutlineShown = false;
     for (int n = 1; n <= kLayerCount; ++n)
-        FDrag.StartRanges[layerSlot(n)] = {rangeOf(*q.ScaleX(n)), rangeOf(*q.ScaleY(n))};
+        FDrag.StartRanges[layerSlot(n)] = {ChartLayers::rangeOf(*FChart.ScaleX(n)),
+                                           ChartLayers::rangeOf(*FChart.ScaleY(n))};
 }
 
-void TCustomRChart::Private::endDrag() {
-    if (FDrag.OutlineShown) q.update();
+void ChartInput::endDrag() {
+    if (FDrag.OutlineShown) FChart.update();
     FDrag.Active = false;
     FDrag.OutlineShown = false;
 }
 
-template <typename F> void TCustomRChart::Private::changeQuietly(F change) {
+template <typename F> void ChartInput::changeQuietly(F change) {
     const bool previous = FSuppressPaint;
     FSuppressPaint = true;
     change();
     FSuppressPaint = previous;
 }
 
-void TCustomRChart::Private::zoomPanDone() {
-    if (FOnZoomPan) FOnZoomPan(&q);
-    q.Paint();
+void ChartInput::zoomPanDone() {
+    if (FOnZoomPan) FOnZoomPan(&FChart);
+    FChart.Paint();
 }
 
-template <typename F> void TCustomRChart::Private::changeAffectedLayers(F change) {
+template <typename F> void ChartInput::changeAffectedLayers(F change) {
     changeQuietly([&] {
         for (int n = 1; n <= kLayerCount; ++n)
-            if (q.MouseAffectsLayer(n)) change(n);
+            if (FChart.MouseAffectsLayer(n)) change(n);
     });
     zoomPanDone();
 }
 
-void TCustomRChart::Private::changeStartRanges(RangeChange change, double fx, double fy) {
+void ChartInput::changeStartRanges(RangeChange change, double fx, double fy) {
     changeAffectedLayers([&](int n) {
         const LayerRanges& start = FDrag.StartRanges[layerSlot(n)];
         const AxisRange x = change(start.X, fx);
         const AxisRange y = change(start.Y, fy);
-        q.SetRanges(n, x.Low, x.High, y.Low, y.High);
+        FChart.SetRanges(n, x.Low, x.High, y.Low, y.High);
     });
 }
 
-void TCustomRChart::Private::panTo(QPoint pointer) {
+void ChartInput::panTo(QPoint pointer) {
     const DataArea area = mouseArea();
     const double fx =
         FMouseAction == maPanVert ? 0 : panFractionX(FDrag.Start.x(), pointer.x(), area.width());
@@ -300,69 +333,71 @@ void TCustomRChart::Private::panTo(QPoint pointer) {
     changeStartRanges(pannedRange, fx, fy);
 }
 
-void TCustomRChart::Private::zoomDragTo(QPoint pointer) {
-    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), FGeometry.Width);
-    const double fy = FIsometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), FGeometry.Height);
+void ChartInput::zoomDragTo(QPoint pointer) {
+    const double fx = zoomDragFactorX(FDrag.Start.x(), pointer.x(), FLayers.Geometry.Width);
+    const double fy =
+        FLayers.Isometric ? fx : zoomDragFactorY(FDrag.Start.y(), pointer.y(), FLayers.Geometry.Height);
     changeStartRanges(scaledAboutCentre, fx, fy);
 }
 
-void TCustomRChart::Private::pickCrossHair(QPoint pointer) {
+void ChartInput::pickCrossHair(QPoint pointer) {
     beginDrag(pointer);
-    std::array<CrossHairTarget, CrossHairCount> targets;
+    std::array<CrossHairTarget, TCustomRChart::CrossHairCount> targets;
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        const TCrossHair& c = *FCrossHairs[i];
-        targets[i] = {q.DataToPixel(c.Layer(), c.PosX(), c.PosY()), c.ShowsVertical(), c.ShowsHorizontal()};
+        const TCrossHair& c = *FChart.CrossHair(static_cast<int>(i) + 1);
+        targets[i] = {FChart.DataToPixel(c.Layer(), c.PosX(), c.PosY()), c.ShowsVertical(),
+                      c.ShowsHorizontal()};
     }
     FDrag.Target = nearestCrossHair(targets, pointer);
 }
 
-void TCustomRChart::Private::pickTextLabel(QPoint pointer) {
+void ChartInput::pickTextLabel(QPoint pointer) {
     beginDrag(pointer);
-    std::array<std::optional<QPoint>, TextLabelCount> shown;
+    std::array<std::optional<QPoint>, TCustomRChart::TextLabelCount> shown;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const TTextLabel& label = *FTextLabels[i];
-        if (label.Shown()) shown[i] = q.DataToPixel(label.Layer(), label.PosX(), label.PosY());
+        const TTextLabel& label = *FChart.TextLabel(static_cast<int>(i) + 1);
+        if (label.Shown()) shown[i] = FChart.DataToPixel(label.Layer(), label.PosX(), label.PosY());
     }
     FDrag.Target = nearestPoint(shown, pointer);
 }
 
-void TCustomRChart::Private::placeAtPointer(PinnedPart& part, QPoint pointer) {
+void ChartInput::placeAtPointer(PinnedPart& part, QPoint pointer) {
     double x = 0;
     double y = 0;
-    q.PixelToData(part.Layer(), pointer.x(), pointer.y(), x, y);
+    FChart.PixelToData(part.Layer(), pointer.x(), pointer.y(), x, y);
     changeQuietly([&] {
         part.SetPosX(x);
         part.SetPosY(y);
     });
-    q.Paint();
+    FChart.Paint();
 }
 
-void TCustomRChart::Private::dragCrossHairTo(QPoint pointer) {
-    TCrossHair* c = q.CrossHair(FDrag.Target);
+void ChartInput::dragCrossHairTo(QPoint pointer) {
+    TCrossHair* c = FChart.CrossHair(FDrag.Target);
     placeAtPointer(*c, pointer);
-    if (FOnCrossHairMove) FOnCrossHairMove(&q, c);
+    if (FOnCrossHairMove) FOnCrossHairMove(&FChart, c);
 }
 
-void TCustomRChart::Private::dragTextLabelTo(QPoint pointer) {
-    TTextLabel* label = q.TextLabel(FDrag.Target);
+void ChartInput::dragTextLabelTo(QPoint pointer) {
+    TTextLabel* label = FChart.TextLabel(FDrag.Target);
     placeAtPointer(*label, pointer);
-    if (FOnTextLabelMove) FOnTextLabelMove(&q, label);
+    if (FOnTextLabelMove) FOnTextLabelMove(&FChart, label);
 }
 
 // ---- Zoom rectangle
 
-QPoint TCustomRChart::Private::rectangleCorner(QPoint pointer) const {
+QPoint ChartInput::rectangleCorner(QPoint pointer) const {
     const QPoint corner = mouseArea().clamped(pointer);
-    return FIsometric ? squareCorner(FDrag.Start, corner) : corner;
+    return FLayers.Isometric ? squareCorner(FDrag.Start, corner) : corner;
 }
 
-void TCustomRChart::Private::moveOutline(QPoint pointer) {
+void ChartInput::moveOutline(QPoint pointer) {
     FDrag.Corner = rectangleCorner(pointer);
     FDrag.OutlineShown = true;
-    q.update();
+    FChart.update();
 }
 
-void TCustomRChart::Private::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
+void ChartInput::releaseRectangle(QPoint pointer, Qt::MouseButton button) {
     const QPoint corner = rectangleCorner(pointer);
     const bool spansArea = corner.x() != FDrag.Start.x() && corner.y() != FDrag.Start.y();
     const QPoint start = FDrag.Start;
@@ -370,26 +405,27 @@ void TCustomRChart::Private::releaseRectangle(QPoint pointer, Qt::MouseButton bu
     if (button == Qt::LeftButton && spansArea) applyRectangle(start, corner);
 }
 
-LayerRanges TCustomRChart::Private::rectangleRanges(int layer, QPoint start, QPoint corner) const {
+LayerRanges ChartInput::rectangleRanges(int layer, QPoint start, QPoint corner) const {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    q.PixelToData(layer, start.x(), start.y(), x1, y1);
-    q.PixelToData(layer, corner.x(), corner.y(), x2, y2);
-    const AxisRange currentX = rangeOf(*q.ScaleX(layer));
-    const AxisRange currentY = rangeOf(*q.ScaleY(layer));
+    FChart.PixelToData(layer, start.x(), start.y(), x1, y1);
+    FChart.PixelToData(layer, corner.x(), corner.y(), x2, y2);
+    const AxisRange currentX = ChartLayers::rangeOf(*FChart.ScaleX(layer));
+    const AxisRange currentY = ChartLayers::rangeOf(*FChart.ScaleY(layer));
     // Only the oriented window lets the drag direction flip an axis.
     LayerRanges r{{x1, x2, currentX.Logarithmic}, {y1, y2, currentY.Logarithmic}};
     if (FMouseAction != maZoomWind) r = {orderedLike(x1, x2, currentX), orderedLike(y1, y2, currentY)};
-    if (FIsometric)
-        r.Y = isometricYRange(r.X, r.Y, FGeometry.dataWidth(), FGeometry.dataHeight(), FAspectX, FAspectY);
+    if (FLayers.Isometric)
+        r.Y = isometricYRange(r.X, r.Y, FLayers.Geometry.dataWidth(), FLayers.Geometry.dataHeight(),
+                              FLayers.AspectX, FLayers.AspectY);
     return r;
 }
 
-void TCustomRChart::Private::applyRectangle(QPoint start, QPoint corner) {
+void ChartInput::applyRectangle(QPoint start, QPoint corner) {
     changeAffectedLayers([&](int n) {
         const LayerRanges r = rectangleRanges(n, start, corner);
         if (FMouseAction != maRubberBand)
-            q.SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
+            FChart.SetRanges(n, r.X.Low, r.X.High, r.Y.Low, r.Y.High);
         else if (FOnRubberBand)
-            FOnRubberBand(&q, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
+            FOnRubberBand(&FChart, n, r.X.Low, r.Y.Low, r.X.High, r.Y.High);
     });
 }

@@ -2,26 +2,27 @@
 // Only the chart's own source files include this header.
 #pragma once
 
-#include "chart/dragmath.h"
-#include "chart/itempass/axismap.h"
+#include "chart/chartinput.h"
+#include "chart/chartlayers.h"
+#include "chart/chartlook.h"
 #include "chart/itempass/itemlist.h"
 #include "chart/itempass/itempass.h"
-#include "chart/itempass/layers.h"
 #include "chart/paintcache.h"
 #include "chart/rchart.h"
 #include "platform/graphics/assignchanged.h"
 
-#include <QPoint>
+#include <QImage>
 #include <QRect>
 
 #include <array>
+#include <functional>
 #include <vector>
 
+// The chart's state in parts: its look, its layer set and its input handler, beside the items, the
+// paint cache and its own parts (background image, crosshairs, text labels).
 struct TCustomRChart::Private {
-    explicit Private(TCustomRChart& chart) : q(chart) {}
+    explicit Private(TCustomRChart& chart) : q(chart), FInput(chart, FLayers, FSuppressPaint) {}
 
-    // Holds the chart's own changes to its scale settings apart from changes made from outside.
-    struct InternalChange;
     // Suppresses painting for its lifetime and restores the previous state (repainting if that was
     // "not suppressed").
     struct PaintSuppression;
@@ -37,7 +38,6 @@ struct TCustomRChart::Private {
 
     // Layers (rchart_layers.cpp).
     void createLayers();
-    void setLayerDefaults(int layer);
     void setMargin(int& margin, int value);
     void geometryChanged(bool isometric);
     void scaleSettingsChanged();
@@ -47,12 +47,9 @@ struct TCustomRChart::Private {
     // The picture has a new size (the control was resized or zoomed).
     void pictureResized();
     QRect controlRect(const QRect& picture) const;
-    static AxisRange rangeOf(const TScaleProps& props);
     void setLayerRanges(int layer, double xLow, double xHigh, double yLow, double yHigh);
-    static void setAxisRange(TScaleProps& props, double low, double high);
     void followControllers(int layer);
     void layerJoined(JointAxis axis, int layer);
-    void applyIsometric();
     void applyLayout(const LayoutPreset& layout);
 
     // Painting (rchart.cpp, rchart_paint.cpp).
@@ -60,8 +57,6 @@ struct TCustomRChart::Private {
     // Crosshairs and text labels are drawn on every paint: their changes keep frame and items.
     void partsChanged();
     void drawFrame();
-    void drawShadow(TCanvas& canvas);
-    void drawCaption(TCanvas& canvas);
     void drawScales();
     ItemPassSettings itemPassSettings(int left, int top) const;
     void drawGrid(TCanvas& canvas, int left, int top);
@@ -71,8 +66,6 @@ struct TCustomRChart::Private {
     void drawTextLabels(TCanvas& canvas, int left, int top);
     void drawCrossHairs();
     bool frameCurrent() const;
-    // How often the scale controls' looks have changed, all together.
-    long long scaleChanges() const;
     void coverControl();
     bool paintDataArea(TCanvas& canvas, bool onBitmap);
     // The data-area bitmap at the data area's size.
@@ -86,108 +79,27 @@ struct TCustomRChart::Private {
     ItemSnapshot::Basis snapshotBasis() const;
     TRect dataAreaRect() const;
 
-    // Focus (rchart_focus.cpp).
-    void drawFocusCues(TCanvas& canvas) const;
-    // The mouse has taken over from the keyboard.
-    void pressedWithFocus();
-
     // Mouse (rchart_mouse.cpp).
     void initMouse();
-    DataArea mouseArea() const;
-    bool isRectangleMode() const;
-    void runDragAction(QPoint pointer, TShiftState shift);
-    void updateCursor(QPoint pointer);
-    void fireMouseMoveInChart(QPoint pointer, TShiftState shift);
-    void beginDrag(QPoint pointer);
-    void endDrag();
-    // Runs `change` with painting held back, without the repaint that lifting SuppressPaint makes.
-    template <typename F> void changeQuietly(F change);
-    void zoomPanDone();
-    // Runs `change(layer)` for every mouse-affected layer with painting held back, then reports the
-    // zoom or pan and paints once.
-    template <typename F> void changeAffectedLayers(F change);
-    // Gives every mouse-affected layer its ranges at the start of the drag, changed by `change` with
-    // the factor fx for x and fy for y.
-    using RangeChange = AxisRange (*)(const AxisRange& start, double factor);
-    void changeStartRanges(RangeChange change, double fx, double fy);
-    void panTo(QPoint pointer);
-    void zoomDragTo(QPoint pointer);
-    void pickCrossHair(QPoint pointer);
-    void pickTextLabel(QPoint pointer);
-    void placeAtPointer(PinnedPart& part, QPoint pointer);
-    void dragCrossHairTo(QPoint pointer);
-    void dragTextLabelTo(QPoint pointer);
-    QPoint rectangleCorner(QPoint pointer) const;
-    void moveOutline(QPoint pointer);
-    void releaseRectangle(QPoint pointer, Qt::MouseButton button);
-    LayerRanges rectangleRanges(int layer, QPoint start, QPoint corner) const;
-    void applyRectangle(QPoint start, QPoint corner);
+    // Runs `show` with the picture as the screen shows it, the input's overlays drawn over it.
+    void showScreen(const std::function<void(const QImage&)>& show);
 
     TCustomRChart& q;
-
     ChartItems FItems;
     TCustomRChart* FUseDataOf = nullptr;
     std::vector<TCustomRChart*> FSharingCharts;
     bool FSuppressPaint = true;
     bool FAutoRedraw = true;
     bool FWindowCreated = false;
-
-    ChartGeometry FGeometry;
-    PerLayer<TScalePropsHoriz*> FScaleX{};
-    PerLayer<TScalePropsVert*> FScaleY{};
-    PerLayer<TScale*> FScaleControlX{};
-    PerLayer<TScale*> FScaleControlY{};
-    PerLayer<LayerMap> FMaps{};
-    TJointLayers* FJointLayers = nullptr;
-    bool FIsometric = false;
-    TrcLayout FStandardLayout = TrcLayout::rcl_X1Bottom_Y1Left;
-    int FAspectX = 1;
-    int FAspectY = 1;
-    int FInternalChange = 0;
-
-    TColor FWindColor = clBtnFace;
-    TColor FChartColor = clWhite;
-    TColor FChartFrameColor = clBlack;
-    TColor FGridColor = clBlack;
-    TGridStyle FGridStyle = TGridStyle::gsNone;
-    double FGridDx = 0;
-    double FGridDy = 0;
-    TShadowStyle FShadowStyle = TShadowStyle::ssFlying;
-    TColor FShadowColor = clGrayText;
-    TColor FShadowBakColor = clBtnFace;
-    QString FCaption;
-    int FCaptionPosX = 0;
-    int FCaptionPosY = -16;
-    TAlignment FCaptionAlignment = TAlignment::taRightJustify;
-    TCaptionAnchorHoriz FCaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
-    TCaptionAnchorVert FCaptionAnchorVert = TCaptionAnchorVert::cavChartTop;
-    TFontStyles FTextFontStyle;
-    TTextBkStyle FTextBkStyle = TTextBkStyle::tbClear;
-    TColor FTextBkColor = clWhite;
+    ChartLook FLook;
+    ChartLayers FLayers;
+    ChartInput FInput;
     TBakGndImg* FBackGroundImg = nullptr;
     std::array<TCrossHair*, CrossHairCount> FCrossHairs{};
     std::array<TTextLabel*, TextLabelCount> FTextLabels{};
-
     ChartPaintCache FCache;
     TRenderEvent FOnBeforeRenderData;
     TRenderEvent FOnDataRendered;
     TRenderEvent FOnScalesRendered;
     TScaleTickDrawnEvent FOnScaleTickDrawn;
-
-    TMouseActMode FMouseAction = TMouseActMode::maNone;
-    bool FMouseCursorFixed = true;
-    PerLayer<bool> FMouseAffected{true};
-    MouseDrag FDrag;
-    TMouseMoveInChartEvent FOnMouseMoveInChart;
-    TNotifyEvent FOnMouseEnter;
-    TNotifyEvent FOnMouseLeave;
-    TNotifyEvent FOnZoomPan;
-    TRubberBandEvent FOnRubberBand;
-    TCrossHairMoveEvent FOnCrossHairMove;
-    TTextLabelMoveEvent FOnTextLabelMove;
-    TKeyEvent FOnKeyDown;
-    double FFocusPointX = 0;
-    double FFocusPointY = 0;
-    bool FHasFocusPoint = false;
-    bool FKeyboardFocus = false; // the focus came from the keyboard
 };

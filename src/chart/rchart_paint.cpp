@@ -5,18 +5,15 @@
 #include "chart/itempass/gridsteps.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-using enum Graphics::TAlignment;
 using enum Graphics::TBrushStyle;
 using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
 using enum RChart::TGridStyle;
-using enum RChart::TShadowStyle;
 using enum RChart::TTextBkStyle;
 
 namespace {
@@ -28,15 +25,6 @@ std::vector<double> ticksOf(const TScale& scale) {
     return ticks;
 }
 
-// The outline through the four corners, every one of its pixels drawn once.
-void drawOutline(TCanvas& canvas, int left, int top, int right, int bottom) {
-    canvas.MoveTo(left, top);
-    canvas.LineTo(right, top);
-    canvas.LineTo(right, bottom);
-    canvas.LineTo(left, bottom);
-    canvas.LineTo(left, top);
-}
-
 void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, int top, int left) {
     if (event) event(sender, canvas, top, left);
 }
@@ -44,7 +32,8 @@ void fireRender(const TRenderEvent& event, QObject* sender, TCanvas*& canvas, in
 } // namespace
 
 TRect TCustomRChart::Private::dataAreaRect() const {
-    return Rect(FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.dataRight(), FGeometry.dataBottom());
+    return Rect(FLayers.Geometry.MarginLeft, FLayers.Geometry.MarginTop, FLayers.Geometry.dataRight(),
+                FLayers.Geometry.dataBottom());
 }
 
 // ---- Paint
@@ -61,7 +50,8 @@ void TCustomRChart::Paint() {
     cache.setDataAreaInFrame(d->paintDataAreaInFrame());
     if (!cache.dataAreaInFrame()) {
         d->paintDataArea(d->sizedDataArea(), true);
-        cache.frame().Canvas().Draw(d->FGeometry.MarginLeft, d->FGeometry.MarginTop, cache.dataAreaBitmap());
+        cache.frame().Canvas().Draw(d->FLayers.Geometry.MarginLeft, d->FLayers.Geometry.MarginTop,
+                                    cache.dataAreaBitmap());
     }
     // Crosshairs (and whatever the mouse draws over the picture) go into the frame bitmap last.
     d->keepUnderCrossHairs();
@@ -87,7 +77,7 @@ void TCustomRChart::resizeEvent(QResizeEvent* event) {
 void TCustomRChart::paintEvent(QPaintEvent*) {
     if (d->FCache.frame().Empty()) return;
     QPainter painter(this);
-    DrawPicture(painter, ScreenImage());
+    d->showScreen([&](const QImage& screen) { DrawPicture(painter, screen); });
 }
 
 // ---- Frame bitmap
@@ -95,71 +85,27 @@ void TCustomRChart::paintEvent(QPaintEvent*) {
 void TCustomRChart::Private::drawFrame() {
     TBitmap& frame = FCache.frame();
     frame.SetScale(q.PictureScale());
-    frame.SetSize(FGeometry.Width, FGeometry.Height);
+    frame.SetSize(FLayers.Geometry.Width, FLayers.Geometry.Height);
     TCanvas& canvas = frame.Canvas();
-    canvas.Pen() = TPen{FWindColor, 1, psSolid, pmCopy};
-    canvas.Brush() = TBrush{FWindColor, bsSolid};
+    canvas.Pen() = TPen{FLook.WindColor, 1, psSolid, pmCopy};
+    canvas.Brush() = TBrush{FLook.WindColor, bsSolid};
     canvas.FillRect(Rect(0, 0, frame.Width(), frame.Height()));
-    if (FGeometry.ShadowWidth > 0) drawShadow(canvas);
-    drawCaption(canvas);
+    if (FLayers.Geometry.ShadowWidth > 0)
+        FLook.drawShadow(canvas, frame.Width(), frame.Height(), FLayers.Geometry.ShadowWidth);
+    canvas.Font().Assign(*q.Font());
+    FLook.drawCaption(canvas, FLayers.Geometry);
     drawScales();
     TCanvas* target = &canvas;
     fireRender(FOnScalesRendered, &q, target, 0, 0);
-    FCache.frameDrawn(scaleChanges());
+    FCache.frameDrawn(FLayers.scaleChanges());
 }
 
 // Handlers may draw something else on every paint, so with one set the frame is always drawn. The
 // scale controls can be changed directly, without the chart's notice.
 bool TCustomRChart::Private::frameCurrent() const {
-    return !FOnScalesRendered && !FOnScaleTickDrawn && FCache.frameCurrent(q.PictureSize(), scaleChanges()) &&
+    return !FOnScalesRendered && !FOnScaleTickDrawn &&
+           FCache.frameCurrent(q.PictureSize(), FLayers.scaleChanges()) &&
            FCache.frame().Scale() == q.PictureScale();
-}
-
-long long TCustomRChart::Private::scaleChanges() const {
-    long long count = 0;
-    for (const PerLayer<TScale*>* scales : {&FScaleControlX, &FScaleControlY})
-        for (const TScale* scale : *scales)
-            count += scale->LookChanges();
-    return count;
-}
-
-void TCustomRChart::Private::drawShadow(TCanvas& canvas) {
-    const int s = FGeometry.ShadowWidth;
-    const int w = FCache.frame().Width();
-    const int h = FCache.frame().Height();
-    canvas.Brush() = TBrush{FShadowBakColor, bsSolid};
-    canvas.FillRect(Rect(w - s, 0, w, s));
-    canvas.FillRect(Rect(0, h - s, s, h));
-    const bool flying = FShadowStyle == ssFlying;
-    const int e = flying ? s - 1 : 0;
-    canvas.Brush() = TBrush{FShadowColor, bsSolid};
-    canvas.Pen() = TPen{flying ? FShadowColor : clBlack, 1, psSolid, pmCopy};
-    canvas.Polygon(
-        QPolygon({QPoint(e, h - s), QPoint(s - 1, h - 1), QPoint(w - 1, h - 1), QPoint(w - s, h - s)}));
-    canvas.Polygon(
-        QPolygon({QPoint(w - s, h - s), QPoint(w - 1, h - 1), QPoint(w - 1, s - 1), QPoint(w - s, e)}));
-    canvas.Pen() = TPen{clBlack, 1, psSolid, pmCopy};
-    drawOutline(canvas, 0, 0, w - s, h - s);
-}
-
-void TCustomRChart::Private::drawCaption(TCanvas& canvas) {
-    canvas.Pen().Color = FChartFrameColor;
-    canvas.Brush().Style = bsClear;
-    canvas.Font().Assign(*q.Font());
-    const ChartGeometry& g = FGeometry;
-    static constexpr int kNoOffset = 0;
-    const int anchorsX[] = {kNoOffset, g.MarginLeft, g.MarginLeft + g.dataWidth() / 2, g.dataRight(),
-                            g.Width};
-    // The shadow is not taken off the chart bottom here.
-    const int anchorsY[] = {kNoOffset, g.MarginTop, g.MarginTop + g.dataHeight() / 2,
-                            g.Height - g.MarginBottom, g.Height};
-    int x = FCaptionPosX + anchorsX[static_cast<int>(FCaptionAnchorHoriz)];
-    const int y = FCaptionPosY + anchorsY[static_cast<int>(FCaptionAnchorVert)];
-    if (FCaptionAlignment == taRightJustify)
-        x -= canvas.TextWidth(FCaption);
-    else if (FCaptionAlignment == taCenter)
-        x -= canvas.TextWidth(FCaption) / 2;
-    canvas.TextOut(x, y, FCaption);
 }
 
 void TCustomRChart::Private::drawScales() {
@@ -175,7 +121,7 @@ void TCustomRChart::Private::drawCrossHairs() {
     ::drawCrossHairs(
         FCache.frame().Canvas(), crossHairs,
         [this](int layer, double x, double y) { return q.DataToPixel(layer, x, y); }, dataAreaRect(),
-        FChartColor);
+        FLook.ChartColor);
 }
 
 // ---- Data-area bitmap
@@ -190,22 +136,23 @@ TCanvas& TCustomRChart::Private::sizedDataArea() {
 }
 
 void TCustomRChart::Private::drawBackground(TCanvas& canvas) {
-    const LayerMap& layer1 = FMaps[0];
-    const QPoint origin(FGeometry.MarginLeft, FGeometry.MarginTop);
-    ::drawBackground(*FBackGroundImg, canvas, FChartColor, FChartFrameColor, [&](double x, double y) {
-        return QPoint(paintClamp(layer1.X.toPixel(x)), paintClamp(layer1.Y.toPixel(y))) - origin;
-    });
+    const LayerMap& layer1 = FLayers.Maps[0];
+    const QPoint origin(FLayers.Geometry.MarginLeft, FLayers.Geometry.MarginTop);
+    ::drawBackground(
+        *FBackGroundImg, canvas, FLook.ChartColor, FLook.ChartFrameColor, [&](double x, double y) {
+            return QPoint(paintClamp(layer1.X.toPixel(x)), paintClamp(layer1.Y.toPixel(y))) - origin;
+        });
 }
 
 ItemPassSettings TCustomRChart::Private::itemPassSettings(int left, int top) const {
     ItemPassSettings s;
     s.Origin = QPoint(left, top);
-    s.DataOrigin = QPoint(FGeometry.MarginLeft, FGeometry.MarginTop);
+    s.DataOrigin = QPoint(FLayers.Geometry.MarginLeft, FLayers.Geometry.MarginTop);
     s.LineWidth = q.LineWidth();
-    s.ChartColor = FChartColor;
-    s.TextFontStyle = FTextFontStyle;
-    s.SolidTextBackground = FTextBkStyle == tbSolid;
-    s.TextBkColor = FTextBkColor;
+    s.ChartColor = FLook.ChartColor;
+    s.TextFontStyle = FLook.TextFontStyle;
+    s.SolidTextBackground = FLook.TextBkStyle == tbSolid;
+    s.TextBkColor = FLook.TextBkColor;
     return s;
 }
 
@@ -213,20 +160,21 @@ void TCustomRChart::DrawItems(TCanvas& canvas, int left, int top) {
     TCanvas* target = &canvas;
     const TColor penColor = canvas.Pen().Color;
     const TColor brushColor = canvas.Brush().Color;
-    fireRender(d->FOnBeforeRenderData, this, target, d->FGeometry.MarginTop - top,
-               d->FGeometry.MarginLeft - left);
+    fireRender(d->FOnBeforeRenderData, this, target, d->FLayers.Geometry.MarginTop - top,
+               d->FLayers.Geometry.MarginLeft - left);
     target->Pen().Color = penColor;
     target->Brush().Color = brushColor;
-    if (d->FGridStyle != gsNone) d->drawGrid(*target, left, top);
+    if (d->FLook.GridStyle != gsNone) d->drawGrid(*target, left, top);
     CanvasItemTarget items(*target);
-    drawItemList(items, Items(), d->FMaps, d->itemPassSettings(left, top));
+    drawItemList(items, Items(), d->FLayers.Maps, d->itemPassSettings(left, top));
     d->drawOverItems(*target, left, top);
 }
 
 void TCustomRChart::Private::drawOverItems(TCanvas& canvas, int left, int top) {
     drawTextLabels(canvas, left, top);
     TCanvas* target = &canvas;
-    fireRender(FOnDataRendered, &q, target, FGeometry.MarginTop - top, FGeometry.MarginLeft - left);
+    fireRender(FOnDataRendered, &q, target, FLayers.Geometry.MarginTop - top,
+               FLayers.Geometry.MarginLeft - left);
     drawDataFrame(*target, left, top);
 }
 
@@ -256,12 +204,12 @@ bool TCustomRChart::Private::paintDataArea(TCanvas& canvas, bool onBitmap) {
         plan.Resume = snapshot.restore(canvas);
     } else {
         drawBackground(canvas);
-        if (FGridStyle != gsNone) drawGrid(canvas, 0, 0);
+        if (FLook.GridStyle != gsNone) drawGrid(canvas, 0, 0);
     }
     plan.PauseBefore = snapshot.pausePoint(q.Items(), plan.From);
     plan.OnPause = [&](const ItemPassState& state) { snapshot.keep(basis, canvas, state, plan.PauseBefore); };
     CanvasItemTarget target(canvas);
-    drawItemList(target, q.Items(), FMaps, itemPassSettings(0, 0), plan);
+    drawItemList(target, q.Items(), FLayers.Maps, itemPassSettings(0, 0), plan);
     FCache.setItemsDrawn(q.ItemCount() - plan.From);
     snapshot.remember(basis, q.Items());
     drawOverItems(canvas, 0, 0);
@@ -269,7 +217,8 @@ bool TCustomRChart::Private::paintDataArea(TCanvas& canvas, bool onBitmap) {
 }
 
 QRect TCustomRChart::Private::dataAreaInFrame() const {
-    return {FGeometry.MarginLeft, FGeometry.MarginTop, FGeometry.dataWidth() + 1, FGeometry.dataHeight() + 1};
+    return {FLayers.Geometry.MarginLeft, FLayers.Geometry.MarginTop, FLayers.Geometry.dataWidth() + 1,
+            FLayers.Geometry.dataHeight() + 1};
 }
 
 bool TCustomRChart::Private::paintDataAreaInFrame() {
@@ -323,12 +272,12 @@ int TCustomRChart::ItemsDrawnLastPaint() const {
 }
 
 void TCustomRChart::Private::drawDataFrame(TCanvas& canvas, int left, int top) {
-    canvas.Pen() = TPen{FChartFrameColor, 1, psSolid, pmCopy};
-    drawOutline(canvas, left, top, left + FGeometry.dataWidth(), top + FGeometry.dataHeight());
+    canvas.Pen() = TPen{FLook.ChartFrameColor, 1, psSolid, pmCopy};
+    drawOutline(canvas, left, top, left + FLayers.Geometry.dataWidth(), top + FLayers.Geometry.dataHeight());
 }
 
 void TCustomRChart::Private::drawTextLabels(TCanvas& canvas, int left, int top) {
-    const QPoint shift(left - FGeometry.MarginLeft, top - FGeometry.MarginTop);
+    const QPoint shift(left - FLayers.Geometry.MarginLeft, top - FLayers.Geometry.MarginTop);
     for (const TTextLabel* label : FTextLabels) {
         if (!label->Shown()) continue;
         const QPoint p = q.DataToPixel(label->Layer(), label->PosX(), label->PosY());
@@ -342,22 +291,23 @@ void TCustomRChart::Private::drawGrid(TCanvas& canvas, int left, int top) {
     const int layer = q.CurrentLayer();
     const TScaleProps& x = *q.ScaleX(layer);
     const TScaleProps& y = *q.ScaleY(layer);
-    const std::vector<double> xs =
-        gridValues(x.RangeLow(), x.RangeHigh(), x.Logarithmic(), FGridDx, ticksOf(*q.ScaleControlX(layer)));
-    const std::vector<double> ys =
-        gridValues(y.RangeLow(), y.RangeHigh(), y.Logarithmic(), FGridDy, ticksOf(*q.ScaleControlY(layer)));
-    canvas.Pen().Color = FGridColor;
+    const std::vector<double> xs = gridValues(x.RangeLow(), x.RangeHigh(), x.Logarithmic(), FLook.GridDx,
+                                              ticksOf(*q.ScaleControlX(layer)));
+    const std::vector<double> ys = gridValues(y.RangeLow(), y.RangeHigh(), y.Logarithmic(), FLook.GridDy,
+                                              ticksOf(*q.ScaleControlY(layer)));
+    canvas.Pen().Color = FLook.GridColor;
     canvas.Pen().Style = psSolid;
     canvas.Pen().Mode = pmCopy;
-    canvas.Brush() = TBrush{FChartColor, bsSolid};
-    if (FGridStyle == gsPoints) {
-        const QPoint shift(left - FGeometry.MarginLeft, top - FGeometry.MarginTop);
+    canvas.Brush() = TBrush{FLook.ChartColor, bsSolid};
+    if (FLook.GridStyle == gsPoints) {
+        const QPoint shift(left - FLayers.Geometry.MarginLeft, top - FLayers.Geometry.MarginTop);
         int budget = kMaxGridValues;
         for (double vx : xs)
             for (double vy : ys) {
                 if (budget-- <= 0) return;
                 const QPoint p = q.DataToPixel(layer, vx, vy);
-                canvas.SetPixels(paintClamp(p.x()) + shift.x(), paintClamp(p.y()) + shift.y(), FGridColor);
+                canvas.SetPixels(paintClamp(p.x()) + shift.x(), paintClamp(p.y()) + shift.y(),
+                                 FLook.GridColor);
             }
         return;
     }
@@ -369,14 +319,18 @@ void TCustomRChart::Private::drawGridLines(TCanvas& canvas, const std::vector<do
     const int layer = q.CurrentLayer();
     const TScaleProps& x = *q.ScaleX(layer);
     const TScaleProps& y = *q.ScaleY(layer);
-    const LayerMap& map = FMaps[layerSlot(layer)];
-    const auto toX = [&](double v) { return paintClamp(map.X.toPixel(v)) - FGeometry.MarginLeft + left; };
-    const auto toY = [&](double v) { return paintClamp(map.Y.toPixel(v)) - FGeometry.MarginTop + top; };
-    const bool dotted =
-        FGridStyle == gsHorizDotLines || FGridStyle == gsVertDotLines || FGridStyle == gsDotLines;
+    const LayerMap& map = FLayers.Maps[layerSlot(layer)];
+    const auto toX = [&](double v) {
+        return paintClamp(map.X.toPixel(v)) - FLayers.Geometry.MarginLeft + left;
+    };
+    const auto toY = [&](double v) {
+        return paintClamp(map.Y.toPixel(v)) - FLayers.Geometry.MarginTop + top;
+    };
+    const bool dotted = FLook.GridStyle == gsHorizDotLines || FLook.GridStyle == gsVertDotLines ||
+                        FLook.GridStyle == gsDotLines;
     canvas.Pen().Style = dotted ? psDot : psSolid;
-    if (FGridStyle == gsVertLines || FGridStyle == gsVertDotLines || FGridStyle == gsLines ||
-        FGridStyle == gsDotLines) {
+    if (FLook.GridStyle == gsVertLines || FLook.GridStyle == gsVertDotLines || FLook.GridStyle == gsLines ||
+        FLook.GridStyle == gsDotLines) {
         const int from = toY(std::min(y.RangeLow(), y.RangeHigh()));
         const int to = toY(std::max(y.RangeLow(), y.RangeHigh()));
         for (double v : xs) {
@@ -384,8 +338,8 @@ void TCustomRChart::Private::drawGridLines(TCanvas& canvas, const std::vector<do
             canvas.LineTo(toX(v), to);
         }
     }
-    if (FGridStyle == gsHorizLines || FGridStyle == gsHorizDotLines || FGridStyle == gsLines ||
-        FGridStyle == gsDotLines) {
+    if (FLook.GridStyle == gsHorizLines || FLook.GridStyle == gsHorizDotLines || FLook.GridStyle == gsLines ||
+        FLook.GridStyle == gsDotLines) {
         const int from = toX(std::min(x.RangeLow(), x.RangeHigh()));
         const int to = toX(std::max(x.RangeLow(), x.RangeHigh()));
         for (double v : ys) {

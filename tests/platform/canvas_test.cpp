@@ -3,6 +3,10 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/colorresolve.h"
 
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -219,6 +223,45 @@ TEST(Canvas, StraightStyledLinesKeepTheirRhythmWhereTheyLeaveTheImage) {
         EXPECT_EQ(seen, QString::fromLatin1(c.seen)) << c.from.x() << "," << c.from.y();
         EXPECT_EQ(pixelsNot(bmp, clWhite).size(), static_cast<std::size_t>(seen.count(QLatin1Char('o'))));
     }
+}
+
+// At a drawing scale a straight styled line, one line or a polyline's segments, is dashed as the
+// painter's dashed pen of one layout pixel's width dashes it, its pattern going on from segment to
+// segment, but without the painter's stroker.
+TEST(Canvas, StraightStyledLinesAtADrawingScaleAreDashedAsByThePainter) {
+    const QPolygon lines[] = {{QPoint(-4, 2), QPoint(12, 2)},
+                              {QPoint(2, 12), QPoint(2, -4)},
+                              {QPoint(1, 1), QPoint(8, 1), QPoint(8, 8), QPoint(1, 8)},
+                              {QPoint(3, 3), QPoint(3, 3)}};
+    for (double factor : {2.0, 2.5})
+        for (TPenStyle style : {psDot, psDashDot})
+            for (const QPolygon& line : lines) {
+                const DrawingScale scale(factor);
+                TBitmap bmp(10, 10, scale);
+                bmp.Canvas().Pen().Style = style;
+                bmp.Canvas().Polyline(line);
+
+                QImage expected(bmp.Image().size(), QImage::Format_RGB32);
+                expected.fill(Qt::white);
+                QPainter painter(&expected);
+                QPen pen(Qt::black, scale.length(1));
+                pen.setCapStyle(Qt::FlatCap);
+                pen.setJoinStyle(Qt::MiterJoin);
+                pen.setDashPattern(style == psDot ? QList<qreal>{3, 3} : QList<qreal>{9, 6, 3, 6});
+                // Segment by segment, the pattern going on: the joins are where the two may differ.
+                const qreal half = scale.length(1) / 2.0;
+                qreal done = 0;
+                for (qsizetype i = 1; i < line.size(); ++i) {
+                    const QPointF a = QPointF(scale.point(line[i - 1])) + QPointF(half, half);
+                    const QPointF b = QPointF(scale.point(line[i])) + QPointF(half, half);
+                    pen.setDashOffset(done / scale.length(1));
+                    painter.setPen(pen);
+                    painter.drawLine(a, b);
+                    done += QLineF(a, b).length();
+                }
+                painter.end();
+                EXPECT_EQ(bmp.Image(), expected) << factor << " " << line.size() << " points";
+            }
 }
 
 TEST(Canvas, PixelsReadAndWriteColoursAndIgnoreOutsidePoints) {

@@ -2,12 +2,12 @@
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/colorresolve.h"
+#include "platform/graphics/linepattern.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <span>
@@ -17,40 +17,6 @@ using enum Graphics::TPenMode;
 using enum Graphics::TPenStyle;
 
 namespace {
-
-// On/off run lengths in pixels of the one-pixel styled pens.
-std::span<const int> stylePattern(TPenStyle style) {
-    static constexpr std::array kDash{18, 6};
-    static constexpr std::array kDot{3, 3};
-    static constexpr std::array kDashDot{9, 6, 3, 6};
-    static constexpr std::array kDashDotDot{9, 3, 3, 3, 3, 3};
-    switch (style) {
-    case psDash:
-        return kDash;
-    case psDot:
-        return kDot;
-    case psDashDot:
-        return kDashDot;
-    case psDashDotDot:
-        return kDashDotDot;
-    default:
-        return {};
-    }
-}
-
-// Whether the pixel at this position along a styled line is drawn.
-bool patternOn(std::span<const int> pattern, long long pos) {
-    if (pattern.empty()) return true;
-    int period = 0;
-    for (int run : pattern)
-        period += run;
-    int at = static_cast<int>(pos % period);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (at < pattern[i]) return i % 2 == 0;
-        at -= pattern[i];
-    }
-    return true;
-}
 
 QRgb rgbOf(TColor color) {
     return toQColor(color).rgb() & 0xFFFFFFu;
@@ -155,7 +121,7 @@ TCanvas::ThinStroke TCanvas::beginThinStroke() {
 
 // One pixel of a one-pixel pen, honouring the pen mode; outside the image nothing happens.
 void TCanvas::plotPenPixel(int x, int y, ThinStroke& stroke) {
-    const bool on = stroke.Pattern.empty() || patternOn(stroke.Pattern, stroke.Pos);
+    const bool on = stroke.Pattern.empty() || PatternWalk(stroke.Pattern, stroke.Pos).on();
     ++stroke.Pos;
     if (!on || x < 0 || y < 0 || x >= stroke.Width || y >= stroke.Height) return;
     QRgb& pixel = reinterpret_cast<QRgb*>(stroke.Bits + y * stroke.Stride)[x];
@@ -201,43 +167,6 @@ void TCanvas::strokeThinLine(QPoint from, QPoint to, ThinStroke& stroke) {
         }
     }
 }
-
-namespace {
-
-// Walks the on/off runs of a pattern pixel by pixel, from a position along the line.
-class PatternWalk {
-public:
-    PatternWalk(std::span<const int> pattern, long long pos) : FPattern(pattern) {
-        if (pattern.empty()) return;
-        int period = 0;
-        for (int run : pattern)
-            period += run;
-        FLeft = static_cast<int>(pos % period);
-        while (FLeft >= pattern[FIndex])
-            FLeft -= pattern[FIndex++];
-        FLeft = pattern[FIndex] - FLeft;
-    }
-    bool on() const { return FIndex % 2 == 0; }
-    void next() {
-        if (FPattern.empty() || --FLeft > 0) return;
-        FIndex = (FIndex + 1) % FPattern.size();
-        FLeft = FPattern[FIndex];
-    }
-
-private:
-    std::span<const int> FPattern;
-    std::size_t FIndex = 0;
-    int FLeft = 0; // pixels still to go in the current run
-};
-
-// The steps k (0 <= k < steps) for which start + direction * k lies in 0..size-1.
-std::pair<long long, long long> stepsInside(long long start, int direction, long long size, long long steps) {
-    if (direction == 0) return start >= 0 && start < size ? std::pair(0LL, steps) : std::pair(0LL, 0LL);
-    const long long first = direction > 0 ? -start : start - size + 1;
-    return {std::max(first, 0LL), std::min(first + size, steps)};
-}
-
-} // namespace
 
 // A horizontal or vertical line (frames, grids, crosshairs): the pixels and pattern positions of the
 // general walk, without its per-pixel bookkeeping.

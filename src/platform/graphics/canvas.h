@@ -128,6 +128,7 @@ private:
     void scaledLine(QPoint from, QPoint to);
     void scaledPolyline(const QPolygon& points);
     void scaledBand(QPoint from, QPoint to);
+    void scaledStyledBand(QPoint from, QPoint to, qreal& pos);
     void scaledPolygon(const QPolygon& points);
     void scaledRectangle(const TRect& box);
     void scaledEllipse(const TRect& box);

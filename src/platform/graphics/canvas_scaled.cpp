@@ -5,31 +5,18 @@
 #include "platform/graphics/canvas.h"
 
 #include "platform/graphics/colorresolve.h"
+#include "platform/graphics/linepattern.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <span>
 
 using enum Graphics::TPenStyle;
 
 namespace {
-
-// Dash runs of the styled one-pixel pens, in layout pixels (the painter counts them in pen widths,
-// which is one layout pixel).
-QList<qreal> dashRuns(TPenStyle style) {
-    switch (style) {
-    case psDash:
-        return {18, 6};
-    case psDot:
-        return {3, 3};
-    case psDashDot:
-        return {9, 6, 3, 6};
-    case psDashDotDot:
-        return {9, 3, 3, 3, 3, 3};
-    default:
-        return {};
-    }
-}
 
 bool straight(QPoint from, QPoint to) {
     return from.x() == to.x() || from.y() == to.y();
@@ -42,8 +29,9 @@ QPen TCanvas::scaledPen() const {
     QPen pen(toQColor(FPen.Color), FScale.length(thin ? 1 : FPen.Width));
     pen.setCapStyle(thin ? Qt::FlatCap : Qt::RoundCap);
     pen.setJoinStyle(thin ? Qt::MiterJoin : Qt::RoundJoin);
-    const QList<qreal> runs = thin ? dashRuns(FPen.Style) : QList<qreal>{};
-    if (!runs.isEmpty()) pen.setDashPattern(runs);
+    // Dash runs count in pen widths, which is one layout pixel.
+    const std::span<const int> runs = thin ? stylePattern(FPen.Style) : std::span<const int>{};
+    if (!runs.empty()) pen.setDashPattern(QList<qreal>(runs.begin(), runs.end()));
     return pen;
 }
 
@@ -76,13 +64,67 @@ void TCanvas::scaledBand(QPoint from, QPoint to) {
         toQColor(FPen.Color));
 }
 
+// A straight one-pixel line of a styled pen, dashed as the painter dashes it (runs counted in pen
+// widths along the path, which runs half a pen width in, the pattern going on from `pos`), each
+// dash filled as a band of the device pixels whose centres it covers: the stroker's picture without
+// the stroker. Only the part over the image is walked.
+void TCanvas::scaledStyledBand(QPoint from, QPoint to, qreal& pos) {
+    const bool horizontal = from.y() == to.y();
+    const int width = FScale.length(1);
+    const qreal offset = scaledPenOffset();
+    const auto along = [&](QPoint p) {
+        return (horizontal ? FScale.position(p.x()) : FScale.position(p.y())) + offset;
+    };
+    const qreal start = along(from);
+    const qreal length = std::abs(along(to) - start);
+    const int direction = along(to) >= start ? 1 : -1;
+    const int across = horizontal ? FScale.position(from.y()) : FScale.position(from.x());
+    const qreal extent = horizontal ? FImage->width() : FImage->height();
+    const std::span<const int> pattern = stylePattern(FPen.Style);
+    qreal period = 0;
+    for (int run : pattern)
+        period += run * width;
+    QPainter& p = painter();
+    applyMode(p);
+    const QColor color = toQColor(FPen.Color);
+    // The stretch of the path over the image, as distances from its start.
+    const qreal first = std::max<qreal>(0, direction > 0 ? -start : start - extent);
+    const qreal last = std::min(length, direction > 0 ? extent - start : start);
+    qreal s = first;
+    while (s < last) {
+        qreal phase = std::fmod(pos + s, period);
+        std::size_t run = 0;
+        while (phase >= pattern[run] * width)
+            phase -= pattern[run++] * width;
+        const qreal end = std::min(last, s + pattern[run] * width - phase);
+        if (run % 2 == 0) {
+            const qreal lo = direction > 0 ? start + s : start - end;
+            const qreal hi = direction > 0 ? start + end : start - s;
+            const int a = static_cast<int>(std::ceil(lo - 0.5));
+            const int b = static_cast<int>(std::ceil(hi - 0.5));
+            if (b > a)
+                p.fillRect(horizontal ? QRect(a, across, b - a, width) : QRect(across, a, width, b - a),
+                           color);
+        }
+        s = end;
+    }
+    pos += length;
+}
+
 void TCanvas::scaledPolyline(const QPolygon& points) {
-    // Frames and ticks: a band per segment, each without its end, as at scale 1.
-    if (FPen.Width <= 1 && FPen.Style == psSolid &&
-        std::adjacent_find(points.begin(), points.end(),
-                           [](QPoint a, QPoint b) { return !straight(a, b); }) == points.end()) {
-        for (qsizetype i = 1; i < points.size(); ++i)
-            scaledBand(points[i - 1], points[i]);
+    // Frames, ticks, grid lines and crosshairs: a band per segment (or per dash), each solid one
+    // without its end, as at scale 1.
+    if (FPen.Width <= 1 && std::adjacent_find(points.begin(), points.end(), [](QPoint a, QPoint b) {
+                               return !straight(a, b);
+                           }) == points.end()) {
+        const bool solid = stylePattern(FPen.Style).empty();
+        qreal pos = 0;
+        for (qsizetype i = 1; i < points.size(); ++i) {
+            if (solid)
+                scaledBand(points[i - 1], points[i]);
+            else
+                scaledStyledBand(points[i - 1], points[i], pos);
+        }
         return;
     }
     QPainter& p = painter();
@@ -94,7 +136,11 @@ void TCanvas::scaledPolyline(const QPolygon& points) {
     path.reserve(points.size());
     for (const QPoint& point : points)
         path << QPointF(FScale.point(point)) + QPointF(offset, offset);
-    p.drawPolyline(path);
+    // A single line of a flat-capped pen goes through the painter's line rasteriser, not its stroker.
+    if (path.size() == 2)
+        p.drawLine(path[0], path[1]);
+    else
+        p.drawPolyline(path);
 }
 
 void TCanvas::scaledPolygon(const QPolygon& points) {
