@@ -5,6 +5,7 @@
 #include "app/mainfrm.h"
 #include "app/studytools.h"
 #include "app/velocitygraph.h"
+#include "app/zoomview.h"
 #include "chart/rchart.h"
 #include "threadclock.h"
 
@@ -309,6 +310,22 @@ static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_MainWindowDragVsBaseline)->Unit(benchmark::kMicrosecond);
+
+// The same drag with the chart zoomed in to 18..47 min, where the curve is drawn from
+// kLeastCurvePoints of its points, paired with the plain pass of a picture with a curve of as many.
+static void BM_MainWindowZoomedDragVsBaseline(benchmark::State& state) {
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    form.Zoom()->show({18, 47});
+    QCoreApplication::processEvents();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    measureDragVsBaseline(state, form, [&] {
+        paintBaseline(image, mappedCurve(kLeastCurvePoints, false));
+        benchmark::DoNotOptimize(image.constBits());
+    });
+}
+BENCHMARK(BM_MainWindowZoomedDragVsBaseline)->Unit(benchmark::kMicrosecond);
 
 static void BM_ChartPaintLineTo(benchmark::State& state) {
     ChartFixture f;
