@@ -19,6 +19,8 @@ box() { convert "$1" -crop "$3" +repage -fill black +opaque "$2" -format '%@' in
 middle_x() { local b=$1; local w=${b%%x*} x=${b#*+}; x=${x%%+*}; echo $((x + w / 2)); }
 shot() { settled_screenshot "$out/$1.png"; }
 
+# A middle click (no drag) gives the chart the keyboard, and with it the ring around point 1.
+xdotool mousemove --sync $((mx + 300)) $((my + 61 + 200)) click 2
 shot start
 mark0=$(middle_x "$(box "$out/start.png" "#FF0000" "$area")")
 xdotool mousemove --sync $((mx + 50 + mark0)) $((my + 61 + 200)) click 4 click 4
