@@ -252,7 +252,9 @@ private:
     // In the chart's picture, whose pixels the zoom enlarges on screen.
     int pixelX(double t) const { return form.RC1->DataToPixel(1, t, 0).x(); }
     void send(QEvent::Type type, Qt::MouseButtons buttons) {
-        const QPointF p = QPointF(x, form.RC1->DataToPixel(1, 0, 60).y()) * form.RC1->Zoom();
+        const TScalePropsVert& distance = *form.RC1->Scale1Y();
+        const double middle = (distance.RangeLow() + distance.RangeHigh()) / 2; // zoomed in, too
+        const QPointF p = QPointF(x, form.RC1->DataToPixel(1, 0, middle).y()) * form.RC1->Zoom();
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, p, form.RC1->mapToGlobal(p), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(form.RC1, &event);
