@@ -27,28 +27,11 @@ AxisWindow distanceAxis(const TRChart& chart) {
 
 ZoomView::ZoomView(const Window& window, const ViewTexts& texts)
     : FWindow(window), FTexts(texts), FWholeDistance(distanceAxis(window.Chart)) {
-    FActions = {addAction({Qt::Key_Plus, Qt::Key_Equal},
-                          [this] {
-                              changed([this](ChartZoom& z) {
-                                  z.zoom(ChartZoom::kKeyFactor, FWindow.Model.measurement().T1);
-                              });
-                          }),
-                addAction({Qt::Key_Minus},
-                          [this] {
-                              changed([this](ChartZoom& z) {
-                                  z.zoom(1 / ChartZoom::kKeyFactor, FWindow.Model.measurement().T1);
-                              });
-                          }),
-                addAction({Qt::Key_0}, [this] { changed([](ChartZoom& z) { z.reset(); }); }),
-                addAction({Qt::CTRL | Qt::Key_Left},
-                          [this] {
-                              changed([](ChartZoom& z) {
-                                  z.pan(-ChartZoom::kKeyPanFraction * z.view().Time.width());
-                              });
-                          }),
-                addAction({Qt::CTRL | Qt::Key_Right}, [this] {
-                    changed([](ChartZoom& z) { z.pan(ChartZoom::kKeyPanFraction * z.view().Time.width()); });
-                })};
+    FActions = {addAction({Qt::Key_Plus, Qt::Key_Equal}, zoomAtPointOne(ChartZoom::kKeyFactor)),
+                addAction({Qt::Key_Minus}, zoomAtPointOne(1 / ChartZoom::kKeyFactor)),
+                addAction({Qt::Key_0}, [](ChartZoom& z) { z.reset(); }),
+                addAction({Qt::CTRL | Qt::Key_Left}, panBy(-ChartZoom::kKeyPanFraction)),
+                addAction({Qt::CTRL | Qt::Key_Right}, panBy(ChartZoom::kKeyPanFraction))};
     retranslate();
     fit();
     FWindow.Chart.installEventFilter(this);
@@ -56,12 +39,20 @@ ZoomView::ZoomView(const Window& window, const ViewTexts& texts)
 
 ZoomView::~ZoomView() = default;
 
-QAction* ZoomView::addAction(const QList<QKeySequence>& keys, std::function<void()> act) {
+QAction* ZoomView::addAction(const QList<QKeySequence>& keys, Change change) {
     auto* action = new QAction(this);
     action->setShortcuts(keys);
-    connect(action, &QAction::triggered, this, std::move(act));
+    connect(action, &QAction::triggered, this, [this, change = std::move(change)] { changed(change); });
     FWindow.Form.addAction(action);
     return action;
+}
+
+ZoomView::Change ZoomView::zoomAtPointOne(double factor) const {
+    return [this, factor](ChartZoom& z) { z.zoom(factor, FWindow.Model.measurement().T1); };
+}
+
+ZoomView::Change ZoomView::panBy(double fraction) {
+    return [fraction](ChartZoom& z) { z.pan(fraction * z.view().Time.width()); };
 }
 
 void ZoomView::retranslate() {
@@ -90,7 +81,7 @@ void ZoomView::show(const AxisWindow& time) {
     changed([&time](ChartZoom& z) { z.show(time); });
 }
 
-void ZoomView::changed(const std::function<void(ChartZoom&)>& change) {
+void ZoomView::changed(const Change& change) {
     fit(); // the trip's own zoom
     change(*FZoom);
     FWindow.Redraw();

@@ -60,8 +60,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* addAction(const QList<QKeySequence>& keys, std::function<void()> act);
-    void changed(const std::function<void(ChartZoom&)>& change);
+    using Change = std::function<void(ChartZoom&)>;
+    // An entry with its keys that makes the change and shows it.
+    QAction* addAction(const QList<QKeySequence>& keys, Change change);
+    // The keys' changes: a zoom by factor around point 1, a pan by a fraction of the window's width.
+    Change zoomAtPointOne(double factor) const;
+    static Change panBy(double fraction);
+    void changed(const Change& change);
     void wheel(const QWheelEvent& event);
     bool mouse(const QMouseEvent& event);
     bool holdsContextMenu();
