@@ -71,12 +71,15 @@ void RoadStripView::makeStrip(bool shown) {
     FStrip->setOnCursorMoved([this](double t) { cursorMoved(t); });
 }
 
-// A swapped trip is played by a strip of its own, from its start.
+// A swapped trip is played by a strip of its own, from its start, where the time cursor goes too.
 void RoadStripView::modelChanged() {
     if (!FStrip || &FWindow.Model.trip() == FTrip) return;
     const bool wasShown = shown();
     makeStrip(wasShown);
-    if (wasShown) FWindow.LayOut();
+    if (!wasShown) return;
+    FWindow.LayOut();
+    for (TRChart* chart : {&FWindow.Chart, FWindow.Graph()})
+        showCursor(chart, FStrip->playback().time());
 }
 
 void RoadStripView::cursorMoved(double t) {

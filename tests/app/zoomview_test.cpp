@@ -128,13 +128,15 @@ TEST_F(ZoomViewTest, KeysAndMouseZoomAndPanBothCharts) {
     shows({0, 133});
 }
 
-// Another trip is shown whole; the road strip plays it, still shown.
+// Another trip is shown whole; the road strip, still shown, plays it from its start.
 TEST_F(ZoomViewTest, AnotherTripIsShownWholeAndPlayed) {
     form->Zoom()->actions().ZoomIn->trigger();
     form->Road()->toggleShown();
+    form->Road()->strip()->showTime(30);
     form->SetProfile(2);
     EXPECT_EQ(timeAxis(*form->RC1), (AxisWindow{0, 133}));
     ASSERT_TRUE(form->Road()->shown());
+    EXPECT_EQ(form->RC1->CrossHair(RoadStripView::kCursor)->PosX(), 0); // the new trip's start
     RoadStrip& strip = *form->Road()->strip();
     strip.showTime(80);
     EXPECT_EQ(strip.playback().position(), form->Model().trip().distanceAt(80));
