@@ -5,6 +5,7 @@
 #include "app/mainfrm.h"
 #include "app/studytools.h"
 #include "app/velocitygraph.h"
+#include "app/zoomview.h"
 #include "chart/rchart.h"
 #include "threadclock.h"
 
@@ -251,7 +252,9 @@ private:
     // In the chart's picture, whose pixels the zoom enlarges on screen.
     int pixelX(double t) const { return form.RC1->DataToPixel(1, t, 0).x(); }
     void send(QEvent::Type type, Qt::MouseButtons buttons) {
-        const QPointF p = QPointF(x, form.RC1->DataToPixel(1, 0, 60).y()) * form.RC1->Zoom();
+        const TScalePropsVert& distance = *form.RC1->Scale1Y();
+        const double middle = (distance.RangeLow() + distance.RangeHigh()) / 2; // zoomed in, too
+        const QPointF p = QPointF(x, form.RC1->DataToPixel(1, 0, middle).y()) * form.RC1->Zoom();
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, p, form.RC1->mapToGlobal(p), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(form.RC1, &event);
@@ -309,6 +312,22 @@ static void BM_MainWindowDragVsBaseline(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_MainWindowDragVsBaseline)->Unit(benchmark::kMicrosecond);
+
+// The same drag with the chart zoomed in to 18..47 min, where the curve is drawn from
+// kLeastCurvePoints of its points, paired with the plain pass of a picture with a curve of as many.
+static void BM_MainWindowZoomedDragVsBaseline(benchmark::State& state) {
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    form.Zoom()->show({18, 47});
+    QCoreApplication::processEvents();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    measureDragVsBaseline(state, form, [&] {
+        paintBaseline(image, mappedCurve(kLeastCurvePoints, false));
+        benchmark::DoNotOptimize(image.constBits());
+    });
+}
+BENCHMARK(BM_MainWindowZoomedDragVsBaseline)->Unit(benchmark::kMicrosecond);
 
 static void BM_ChartPaintLineTo(benchmark::State& state) {
     ChartFixture f;

@@ -176,6 +176,29 @@ menu_picture() {
   stop
 }
 
+# Single-point mode zoomed in at point 1 (50 min) to six minutes: the curve hugs its tangent.
+zoom_picture() {
+  start en --single --point 50 --view 47,53
+  close_startup_screen
+  shoot zoom-point-1.png
+  stop
+}
+
+# The road strip (D) under the chart, with the velocity graph, while the trip plays at x60 (3,
+# Space) from 20 min on (twenty steps of a minute).
+road_strip_picture() {
+  start en --single --point 20 --velocity-graph
+  close_startup_screen
+  xdotool key d
+  sleep 0.3
+  xdotool key 3
+  for _ in $(seq 20); do xdotool key Right; done
+  xdotool key space
+  sleep 1.5
+  shoot road-strip.png
+  stop
+}
+
 # "Set points..." (P) over the main window in LANGUAGE ($1): its title must fit.
 set_points_picture() {
   start "$1"
@@ -198,6 +221,8 @@ main_window_picture en screenshot.png
 main_window_picture fr main-fr.png
 main_window_picture el main-el.png
 velocity_graph_picture
+zoom_picture
+road_strip_picture
 limit_table_picture
 focus_ring_picture
 context_menu_picture

@@ -91,7 +91,8 @@ QString ChartAccess::chartDescription() const {
     QString text =
         FControls.ProfileBox->Text() + QStringLiteral(". ") + pointText(FTexts.PointOne(), FPoints.point(1));
     if (!FPoints.singlePoint()) text += QStringLiteral("; ") + pointText(FTexts.PointTwo(), FPoints.point(2));
-    return text;
+    const QString tail = FDescriptionTail ? FDescriptionTail() : QString();
+    return tail.isEmpty() ? text : text + QStringLiteral("; ") + tail;
 }
 
 // A press on the chart makes the point nearer to it the one the keys move, as a drag would.

@@ -53,6 +53,8 @@ public:
     // single-point mode.
     int activePoint() const;
     void setActivePoint(int point) { FActivePoint = point; }
+    // What other views add to the chart's description (the zoom level); empty: nothing.
+    void setDescriptionTail(std::function<QString()> tail) { FDescriptionTail = std::move(tail); }
     // Called at the end of every update of the display.
     void displayUpdated();
 
@@ -110,6 +112,7 @@ private:
     int FActivePoint = 1;
     std::array<QString, 3> FAnnouncedReadouts;
     QString FAnnouncedDescription;
+    std::function<QString()> FDescriptionTail;
     std::unique_ptr<QMenu> FMenu;
     QAction* FCopyAction = nullptr;
     QAction* FSaveAction = nullptr;

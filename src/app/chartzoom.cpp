@@ -67,6 +67,28 @@ void ChartZoom::placeDistance(double anchorDistance, double anchorFraction) {
     FView.Distance = shiftedInside(anchorDistance - anchorFraction * width, width, FWhole.Distance);
 }
 
+std::vector<QPointF> curveInView(const Trip& trip, const AxisWindow& time) {
+    const TripSpan span = trip.timeSpan();
+    const std::vector<QPointF>& samples = trip.curveSamples();
+    if (time.Low <= span.Start && time.High >= span.End) return samples;
+    const auto first = std::upper_bound(samples.begin(), samples.end(), time.Low,
+                                        [](double t, const QPointF& p) { return t < p.x(); });
+    const auto last = std::lower_bound(first, samples.end(), time.High,
+                                       [](const QPointF& p, double t) { return p.x() < t; });
+    std::vector<QPointF> curve;
+    if (last - first + 2 < kLeastCurvePoints) {
+        for (int i = 0; i < kLeastCurvePoints; ++i) {
+            const double t = time.Low + time.width() * i / (kLeastCurvePoints - 1);
+            curve.emplace_back(t, trip.distanceAt(t));
+        }
+        return curve;
+    }
+    curve.emplace_back(time.Low, trip.distanceAt(time.Low));
+    curve.insert(curve.end(), first, last);
+    curve.emplace_back(time.High, trip.distanceAt(time.High));
+    return curve;
+}
+
 ViewOption parseViewOption(const QByteArray& value, double spanStart, double spanEnd) {
     const QByteArrayList times = value.split(',');
     bool ok0 = false, ok1 = false;

@@ -11,7 +11,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointF>
 #include <QString>
+
+#include <vector>
 
 class Trip;
 
@@ -69,6 +72,13 @@ private:
     ChartView FWhole;
     ChartView FView;
 };
+
+// The curve as the chart draws it in the time window: the trip's own samples where the window holds
+// the whole span; in a narrower one the samples inside it between the curve's points at its ends, or,
+// where those are fewer than kLeastCurvePoints, that many points of the curve evenly spread, so that
+// a zoomed curve stays smooth and not the polygon of its samples.
+constexpr int kLeastCurvePoints = 200;
+std::vector<QPointF> curveInView(const Trip& trip, const AxisWindow& time);
 
 // The value of --view: two times "T0,T1" of the trip's span, T1 at least kSmallestWindow after T0;
 // else Error says what is wanted.

@@ -18,6 +18,7 @@ const QByteArray kPoints = "--points";
 const QByteArray kPoint = "--point";
 const QByteArray kPicture = "--picture";
 const QByteArray kScale = "--scale";
+const QByteArray kView = "--view";
 
 // The suffix after the last dot of the file's own name (not of a folder), in lower case.
 QByteArray suffixOf(const QByteArray& fileName) {
@@ -135,6 +136,14 @@ void takeScale(CommandLine& result, const QByteArray& value) {
     result.Scale = scale;
 }
 
+void takeView(CommandLine& result, const QByteArray& value) {
+    const ViewOption view = parseViewOption(value, ProfileTrip::span().Start, ProfileTrip::span().End);
+    if (view.Error.isEmpty())
+        result.View = view.Time;
+    else
+        setError(result, view.Error);
+}
+
 // An argument that stands for an option of its own rather than a value: it begins with "-", and
 // is no negative number.
 bool isOptionLike(const QByteArray& argument) {
@@ -161,11 +170,9 @@ struct ValueOption {
     void (*Take)(CommandLine&, const QByteArray&);
     bool SetsState;
 };
-const ValueOption kValueOptions[] = {{kProfile, takeProfile, true},
-                                     {kPoints, takePoints, true},
-                                     {kPoint, takePoint, true},
-                                     {kPicture, takePicture, false},
-                                     {kScale, takeScale, false}};
+const ValueOption kValueOptions[] = {{kProfile, takeProfile, true}, {kPoints, takePoints, true},
+                                     {kPoint, takePoint, true},     {kPicture, takePicture, false},
+                                     {kScale, takeScale, false},    {kView, takeView, false}};
 
 // "--name" followed by another option instead of its value.
 bool valueIsAnOption(const QByteArrayList& arguments, qsizetype at, const QByteArray& name) {
@@ -303,7 +310,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
 QString usageText() {
     return QStringLiteral(
                "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
-               "              [--exact] [--limit-table] [--point-labels] [--hide-values]\n"
+               "              [--exact] [--limit-table] [--point-labels] [--hide-values] [--view T0,T1]\n"
                "              [--table | --screenshot FILE [--picture window|chart] [--scale N]]\n"
                "              [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
@@ -331,6 +338,7 @@ QString usageText() {
                "                label the measuring points with their time and distance\n"
                "  --hide-values leave the read-outs, the limit table's numbers and the point labels\n"
                "                blank, for sheets on which the values are predicted first\n"
+               "  --view T0,T1  zoom the chart in to the time from T0 to T1 min (at least 0.01 min)\n"
                "  --table       print the limit table of point 1 as tab-separated text, then end\n"
                "  --help        show this text and end\n"
                "  --version     show the version and end\n"

@@ -1,6 +1,7 @@
 // The program's own command-line options.
 #pragma once
 
+#include "app/chartzoom.h"
 #include "app/viewstate.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // What --screenshot draws: the whole window, or the chart with what is shown beside and under it
 // (the read-outs, the limit table, the velocity graph) as Save picture does.
@@ -28,7 +30,8 @@ struct CommandLine {
     // StateGiven tells whether any was given.
     ViewState State;
     bool StateGiven = false;
-    bool Table = false; // --table: the limit table of that state on the terminal, no window
+    std::optional<AxisWindow> View; // --view T0,T1: the chart zoomed to that time window
+    bool Table = false;             // --table: the limit table of that state on the terminal, no window
 };
 
 // The image formats that can be written (lower case). Asked for only when a screenshot file has a

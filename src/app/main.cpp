@@ -10,6 +10,7 @@
 #include "app/screenshot.h"
 #include "app/studytools.h"
 #include "app/windowplacement.h"
+#include "app/zoomview.h"
 #include "hostlink/heaptuning.h"
 #include "hostlink/marvestodemon.h"
 #include "platform/controls/application.h"
@@ -54,6 +55,7 @@ int run(TApplication& app, TForm1& window, const CommandLine& options) {
             QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
         window.show();
         if (options.StateGiven) window.Study()->apply(options.State);
+        if (options.View) window.Zoom()->show(*options.View);
         if (!picture) return;
         code = writeScreenshot(window, options, laidOut);
         app.quit();

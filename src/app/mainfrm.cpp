@@ -15,12 +15,17 @@
 #include "app/programlanguage.h"
 #include "app/readouttexts.h"
 #include "app/requirecomponent.h"
+#include "app/roadstrip.h"
+#include "app/roadstriptexts.h"
+#include "app/roadstripview.h"
 #include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
 #include "app/velocitygraph.h"
 #include "app/viewstate.h"
+#include "app/viewtexts.h"
 #include "app/windowplacement.h"
+#include "app/zoomview.h"
 #include "chart/rchart.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
@@ -36,6 +41,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -70,6 +76,8 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FReadoutTexts = new ReadoutTexts(this);
     FStudyTexts = new StudyTexts(this);
     FMenuTexts = new MenuTexts(this);
+    FViewTexts = new ViewTexts(this);
+    FRoadStripTexts = new RoadStripTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
@@ -89,8 +97,25 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FMenu = new MainMenu(
         *this, *FAccess, *FStudy, *FLanguages, *FMenuTexts,
         {[this] { togglePresentation(); }, [this] { SBAboutClick(this); }, [this] { return homePage(); }});
+    addViews();
     FPresentation = new PresentationMode(Parts(), [this] { return PictureControls(); });
     connect(FSimulation, &Simulation::changed, this, &TForm1::UpdateDisplay);
+}
+
+// Zoom and the road strip, with their entries in the View menu.
+void TForm1::addViews() {
+    FZoom = std::make_unique<ZoomView>(
+        ZoomView::Window{*this, *RC1, *FSimulation, *FAccess, [this] { UpdateDisplay(); }}, *FViewTexts);
+    FAccess->setDescriptionTail([this] { return FZoom->description(); });
+    FRoad = std::make_unique<RoadStripView>(RoadStripView::Window{*this, *RC1, *FSimulation,
+                                                                  [this] { return FStudy->graph().chart(); },
+                                                                  [this] { FStudy->layOut(); }},
+                                            *FRoadStripTexts, *FViewTexts, FClock);
+    FStudy->setRoadStrip([this]() -> QWidget* { return FRoad->strip(); });
+    const ZoomView::Actions& zoom = FZoom->actions();
+    FMenu->addViewEntries({zoom.ZoomIn, zoom.ZoomOut, zoom.WholeTrip});
+    FMenu->addViewEntries({FRoad->actions().Show, FRoad->actions().Follow});
+    connect(FMenu->viewMenu(), &QMenu::aboutToShow, FRoad.get(), &RoadStripView::updateChecks);
 }
 
 WindowParts TForm1::Parts() {
@@ -186,6 +211,8 @@ void TForm1::Retranslate() {
     FStudy->retranslate();
     FLanguages->retranslate();
     FMenu->retranslate();
+    FZoom->retranslate();
+    FRoad->retranslate();
     Explain(FStudy->graph().shown());
     FStudy->layOut();              // the text strip's new text
     if (FStarted) UpdateDisplay(); // the read-outs' units

@@ -4,6 +4,7 @@
 // the members below are found there by name once the layout has been read.
 #pragma once
 
+#include "app/monotonicclock.h"
 #include "app/windowparts.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/shiftstate.h"
@@ -16,6 +17,8 @@
 class AccessTexts;
 class ChartAccess;
 class ReadoutTexts;
+class RoadStripTexts;
+class RoadStripView;
 class Simulation;
 class StudyTexts;
 class LanguageMenu;
@@ -34,6 +37,8 @@ class TMouseControl;
 class TRasterLab;
 class TSLine;
 class TSpeedButton;
+class ViewTexts;
+class ZoomView;
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -82,6 +87,10 @@ public:
     StudyTools* Study() const { return FStudy.get(); }
     // The Language menu, in the menu bar and the chart's context menu.
     LanguageMenu* Languages() const { return FLanguages.get(); }
+    // Zoom and pan of the chart.
+    ZoomView* Zoom() const { return FZoom.get(); }
+    // The road strip with its playing car.
+    RoadStripView* Road() const { return FRoad.get(); }
     // The menu bar above the layout's controls.
     MainMenu* Menu() const { return FMenu; }
     // Speaks the language of the language file found now, in place: the file is read again and
@@ -132,6 +141,7 @@ protected:
 
 private:
     void publishHandlers();
+    void addViews();
     QString homePage() const;
     void fillAboutDialog();
     void startSimulation();
@@ -153,6 +163,11 @@ private:
     std::unique_ptr<StudyTools> FStudy;
     std::unique_ptr<LanguageMenu> FLanguages;
     MenuTexts* FMenuTexts = nullptr;
+    ViewTexts* FViewTexts = nullptr;
+    RoadStripTexts* FRoadStripTexts = nullptr;
+    SteadyClock FClock;
+    std::unique_ptr<ZoomView> FZoom;
+    std::unique_ptr<RoadStripView> FRoad;
     MainMenu* FMenu = nullptr;
     PresentationMode* FPresentation = nullptr;
     bool FStarted = false; // the start-up runs at the first show only

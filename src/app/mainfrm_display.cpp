@@ -8,13 +8,15 @@
 #include "app/readouttexts.h"
 #include "app/simulation.h"
 #include "app/studytools.h"
-#include "app/timeaxis.h"
 #include "app/velocitygraph.h"
+#include "app/zoomview.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
 #include "scales/labeltext.h"
 #include "widgets/rasterlab.h"
 #include "widgets/sline.h"
+
+#include <algorithm>
 
 using enum TShiftStateFlag;
 using enum VrxBase::TCrossHairMode;
@@ -59,9 +61,8 @@ double TForm1::Dist2() const {
 
 void TForm1::UpdateDisplay() {
     const Measurement& m = FSimulation->measurement();
-    const TripSpan span = FSimulation->trip().timeSpan();
     RC1->SetSuppressPaint(true);
-    fitTimeAxis(*RC1, span);
+    FZoom->fit();
     RC1->ClearItems();
     addCurve();
 
@@ -69,7 +70,13 @@ void TForm1::UpdateDisplay() {
     Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
 
     RC1->SetDataColor(clBlue);
-    RC1->AddLine(span.Start, SLine1->YAt(span.Start), span.End, SLine1->YAt(span.End));
+    // Over the trip, but zoomed in no further than the time axis shown and as far again beyond each
+    // end, where the chart cuts it off: not thousands of pixels outside.
+    const TripSpan span = FSimulation->trip().timeSpan();
+    const double shown = RC1->Scale1X()->RangeHigh() - RC1->Scale1X()->RangeLow();
+    const double low = std::max(span.Start, RC1->Scale1X()->RangeLow() - shown);
+    const double high = std::min(span.End, RC1->Scale1X()->RangeHigh() + shown);
+    RC1->AddLine(low, SLine1->YAt(low), high, SLine1->YAt(high));
 
     RC1->SetDataColor(clRed);
     RC1->AddMark(m.T1, m.S1, kPointMark);
@@ -112,7 +119,7 @@ void TForm1::SetProfile(int profile) {
 void TForm1::addCurve() {
     RC1->SetDataColor(clBlack);
     RC1->SetLineWidth(2);
-    for (const QPointF& sample : FSimulation->trip().curveSamples())
+    for (const QPointF& sample : curveInView(FSimulation->trip(), FZoom->zoom().view().Time))
         RC1->AddLineTo(sample.x(), sample.y());
     RC1->SetLineWidth(1);
 }

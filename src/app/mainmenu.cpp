@@ -48,6 +48,12 @@ MainMenu::MainMenu(TForm& window, const ChartAccess& access, StudyTools& study, 
     FWindow.SetMenuBar(FBar);
 }
 
+void MainMenu::addViewEntries(const QList<QAction*>& entries) {
+    QAction* separator = FView->actions().at(FView->actions().indexOf(FPresentation) - 1);
+    FView->insertActions(separator, entries);
+    FView->insertSeparator(separator);
+}
+
 // Held by the window too, so that its key acts wherever the window has the keyboard.
 QAction* MainMenu::addEntry(QMenu* menu, const QKeySequence& key) {
     QAction* action = menu->addAction(QString());

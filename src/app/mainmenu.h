@@ -33,6 +33,9 @@ public:
     QMenuBar* bar() const { return FBar; }
     // Full screen for a class (F5).
     QAction* presentationAction() const { return FPresentation; }
+    QMenu* viewMenu() const { return FView; }
+    // Entries of other views, put into the View menu above presentation mode as one group.
+    void addViewEntries(const QList<QAction*>& entries);
     // The captions in the language in use.
     void retranslate();
 

@@ -9,9 +9,9 @@ Secant secantThrough(QPointF from, QPointF to) {
 // Its velocity over the width 2h itself, not over the difference of the two times.
 Secant centralSecant(const Trip& trip, double t) {
     const double h = trip.tangentHalfWidth();
-    Secant line = secantThrough({t - h, trip.distanceAt(t - h)}, {t + h, trip.distanceAt(t + h)});
-    line.Velocity = secantVelocity(line.To.y() - line.From.y(), 2 * h);
-    return line;
+    const double s = trip.distanceAt(t);
+    const double ds = trip.distanceAt(t + h) - trip.distanceAt(t - h);
+    return {{t - h, s - ds / 2}, {t + h, s + ds / 2}, secantVelocity(ds, 2 * h)};
 }
 
 Measurement measure(const Trip& trip, double t1, double t2, bool singlePoint) {

@@ -22,8 +22,9 @@ struct Secant {
 
 // The secant through two points of a trip.
 Secant secantThrough(QPointF from, QPointF to);
-// The tangent at t as it is measured: the central secant from t - h to t + h, h the trip's
-// tangentHalfWidth().
+// The tangent at t as it is measured: the slope of the central secant from t - h to t + h, h the
+// trip's tangentHalfWidth(), drawn through the curve's point at t (from t - h to t + h), so that
+// zoomed in at the point the tangent touches the curve there.
 Secant centralSecant(const Trip& trip, double t);
 
 struct Measurement {

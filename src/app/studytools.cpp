@@ -80,7 +80,7 @@ void StudyTools::retranslate() {
 }
 
 void StudyTools::layOut() {
-    layOutTools(FWindow.Parts, FStoredStrip, FGraph->chart(), FTable);
+    layOutTools(FWindow.Parts, FStoredStrip, FGraph->chart(), FTable, FRoadStrip());
 }
 
 bool StudyTools::eventFilter(QObject*, QEvent* event) {

@@ -18,6 +18,7 @@ class LimitTablePanel;
 class PointLabels;
 class QAction;
 class QKeySequence;
+class QWidget;
 class SetPointsDialog;
 class Simulation;
 class StudyTexts;
@@ -89,6 +90,8 @@ public:
     LimitTablePanel* table() const { return FTable; }
     // How "Set points..." runs its dialog (modal unless replaced); true when it was accepted.
     void setDialogRunner(std::function<bool(SetPointsDialog&)> run) { FRunDialog = std::move(run); }
+    // The road strip that the layout places with the tools (null while it has not been made).
+    void setRoadStrip(std::function<QWidget*()> road) { FRoadStrip = std::move(road); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +112,7 @@ private:
     LimitTablePanel* FTable = nullptr;
     SetPointsDialog* FDialog = nullptr;
     std::function<bool(SetPointsDialog&)> FRunDialog;
+    std::function<QWidget*()> FRoadStrip = [] { return nullptr; };
     bool FValuesHidden = false;
     Actions FActions;
     int FStoredStrip = 0; // the text strip's height as the layout stores it

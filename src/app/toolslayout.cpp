@@ -23,6 +23,10 @@ ToolsPlaces placeTools(const ToolsRoom& room) {
         places.Graph = QRect(column.x(), places.Chart.bottom() + 1, column.width(),
                              share - (places.Strip - room.StoredStrip));
     }
+    if (room.Road > 0) {
+        places.Chart.setHeight(places.Chart.height() - room.Road);
+        places.Road = QRect(column.x(), places.Chart.bottom() + 1, column.width(), room.Road);
+    }
     if (room.TableWidth > 0)
         places.Table = QRect(column.right() + 1, free.y(), room.TableWidth,
                              free.height() - (places.Strip - room.StoredStrip));
@@ -48,8 +52,10 @@ void place(TControl* control, const QRect& r) {
 
 } // namespace
 
-void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TControl* table) {
-    if (!shown(graph) && !shown(table)) {
+void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TControl* table,
+                 QWidget* road) {
+    const bool roadShown = road && !road->isHidden();
+    if (!shown(graph) && !shown(table) && !roadShown) {
         window.Strip->SetHeight(storedStrip);
         window.Chart->SetAlign(alClient);
         return;
@@ -62,6 +68,7 @@ void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TC
                          shown(graph) ? stripNeeded(window) : storedStrip,
                          shown(table) ? readouts * 140 / 100 : 0,
                          shown(graph),
+                         roadShown ? road->sizeHint().height() : 0,
                          window.Chart->Zoom()};
     const ToolsPlaces places = placeTools(room);
     window.Chart->SetAlign(alNone);
@@ -69,4 +76,5 @@ void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TC
     place(window.Chart, places.Chart);
     if (shown(graph)) place(graph, places.Graph);
     if (shown(table)) place(table, places.Table);
+    if (roadShown) road->setGeometry(places.Road);
 }

@@ -3,13 +3,15 @@
 // read-outs. With them the read-outs keep the right edge and the text strip the bottom; the limit
 // table stands left of the read-outs over the whole height between the top panel and the strip; the
 // chart and the velocity graph share the rest, one over the other and equally wide, so that their
-// time axes line up and neither leaves grey room beside it.
+// time axes line up and neither leaves grey room beside it. The road strip, shown, lies right under
+// the chart across the chart's width, its height taken from the chart's.
 #pragma once
 
 #include "app/windowparts.h"
 
 #include <QRect>
 
+class QWidget;
 class TControl;
 
 struct ToolsRoom {
@@ -18,6 +20,7 @@ struct ToolsRoom {
     int StripNeeded = 0; // the height that shows the strip's whole text with the graph's paragraph
     int TableWidth = 0;  // 0: no table
     bool Graph = false;
+    int Road = 0;    // the road strip's height; 0: not shown
     double Zoom = 1; // how much larger the pictures draw (presentation mode)
 };
 
@@ -26,6 +29,7 @@ struct ToolsPlaces {
     QRect Graph; // empty without the graph
     QRect Table; // empty without the table
     int Strip = 0;
+    QRect Road = {}; // empty without the road strip
 };
 
 // The graph takes this share of the free room's height; the text strip grows out of that share as
@@ -37,4 +41,5 @@ ToolsPlaces placeTools(const ToolsRoom& room);
 
 // Lays out the window for the tools as they are shown (null: not made yet); the stored strip
 // height is the text strip's height without the graph.
-void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TControl* table);
+void layOutTools(const WindowParts& window, int storedStrip, TControl* graph, TControl* table,
+                 QWidget* road = nullptr);

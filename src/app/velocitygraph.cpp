@@ -125,7 +125,8 @@ void VelocityGraph::clearTrace() {
 void VelocityGraph::redraw() {
     if (!shown()) return;
     FChart->SetSuppressPaint(true);
-    fitTimeAxis(*FChart, FModel.trip().timeSpan());
+    const TScalePropsHoriz& time = *FDistanceChart.Scale1X();
+    fitTimeAxis(*FChart, {time.RangeLow(), time.RangeHigh()}); // zoomed and panned with the chart
     const double end = FChart->Scale1X()->RangeHigh();
     FChart->ClearItems();
     FChart->SetCurrentLayer(1);

@@ -125,3 +125,35 @@ TEST(ChartZoom, SmallestWindowKeepsReadableTickLabels) {
         EXPECT_EQ(texts.removeDuplicates(), 0) << low;
     }
 }
+
+// Unzoomed the chart draws the trip's own samples; zoomed in, at least kLeastCurvePoints of the curve
+// from one end of the window to the other, the trip's samples where it has that many there.
+TEST(ChartZoom, CurveInViewStaysSmoothWhenZoomedIn) {
+    const PolylineTrip corners;
+    std::vector<QPointF> dense;
+    for (int i = 0; i <= 600; ++i)
+        dense.emplace_back(i / 10.0, i / 5.0);
+    const PolylineTrip fine(dense);
+    const struct {
+        const char* what;
+        const Trip& trip;
+        AxisWindow time;
+        std::size_t points;
+    } cases[] = {
+        {"the whole trip: its corners", corners, {0, 60}, 7},
+        {"two minutes of it: evenly spread", corners, {10, 12}, kLeastCurvePoints},
+        {"forty minutes of fine samples: theirs", fine, {10.05, 49.95}, 401},
+    };
+    for (const auto& c : cases) {
+        const std::vector<QPointF> curve = curveInView(c.trip, c.time);
+        ASSERT_EQ(curve.size(), c.points) << c.what;
+        EXPECT_DOUBLE_EQ(curve.front().x(), c.time.Low) << c.what;
+        EXPECT_DOUBLE_EQ(curve.back().x(), c.time.High) << c.what;
+        for (std::size_t i = 0; i < curve.size(); ++i) {
+            EXPECT_DOUBLE_EQ(curve[i].y(), c.trip.distanceAt(curve[i].x())) << c.what << " " << i;
+            if (i > 0) {
+                EXPECT_LT(curve[i - 1].x(), curve[i].x()) << c.what << " " << i;
+            }
+        }
+    }
+}

@@ -171,3 +171,16 @@ TEST(CommandLine, StateOptionsAndTheirBadValues) {
     }
     EXPECT_FALSE(parse({"kyvelo", "--screenshot", "a.png"}).StateGiven);
 }
+
+// --view takes the time window of the profiles' span, its value read as ChartZoom's view option.
+TEST(CommandLine, ViewOptionZoomsThePicture) {
+    const CommandLine zoomed = parse({"kyvelo", "--view", "49.5,50.5", "--screenshot", "a.png"});
+    EXPECT_EQ(zoomed.Error, QString());
+    ASSERT_TRUE(zoomed.View);
+    EXPECT_EQ(*zoomed.View, (AxisWindow{49.5, 50.5}));
+    EXPECT_FALSE(zoomed.StateGiven);
+    EXPECT_FALSE(parse({"kyvelo"}).View);
+    EXPECT_EQ(parse({"kyvelo", "--view=120,140"}).Error,
+              QStringLiteral("--view needs two times T0,T1 from 0 to 133 min, T1 at least 0.01 min after T0, "
+                             "not \"120,140\""));
+}

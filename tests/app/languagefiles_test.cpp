@@ -5,7 +5,6 @@
 #include "app/chartaccess.h"
 #include "app/helplink.h"
 #include "app/languagechoice.h"
-#include "app/roadstriptexts.h"
 #include "app/setpointsdialog.h"
 #include "app/studytools.h"
 #include "hostlink/marvestodemon.h"
@@ -55,8 +54,6 @@ QStringList keysTheProgramAsksFor() {
     nothing.open(QIODevice::ReadOnly);
     dictionary.LoadFromStream(nothing);
     dictionary.SetCollect(true);
-    // The road strip's texts, owned by the window as it owns those of its other tools.
-    RoadStripTexts roadStrip(form.get());
     dictionary.TranslateComponent(form.get());
     showPastStartupScreen(*form);
     form->Access()->showMenu(QPoint());

@@ -12,7 +12,7 @@
 #include <QSignalSpy>
 
 // A secant runs through the two points; the tangent (single-point mode, or both points at one time)
-// is the central secant over the trip's tangent width around point 1, its velocity over that width.
+// has the central secant's slope over the trip's tangent width and runs through point 1.
 // The read-outs' ds and dt are the distances between the points, whichever comes first.
 TEST(Measurement, SecantAndTangentOnAProfile) {
     const ProfileTrip uniform(TripProfile::Uniform), road(TripProfile::StandardRoad);
@@ -31,7 +31,7 @@ TEST(Measurement, SecantAndTangentOnAProfile) {
         {uniform, 50, 110, false, false, {50, 62.5}, {110, 137.5}, 75, 75, 60},
         {uniform, 50, 110, true, true, {49.5, 61.875}, {50.5, 63.125}, 75, 75, 60},
         {road, 110, 50, false, false, {110, s110}, {50, s50}, (s50 - s110) / -60 * 60, s110 - s50, 60},
-        {road, 50, 50, false, true, {49.5, s49}, {50.5, s51}, (s51 - s49) * 60, 0, 0},
+        {road, 50, 50, false, true, {49.5, s50 - (s51 - s49) / 2}, {50.5, s50 + (s51 - s49) / 2}, (s51 - s49) * 60, 0, 0},
     };
     // clang-format on
     for (const Case& c : cases) {

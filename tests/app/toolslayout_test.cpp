@@ -1,6 +1,6 @@
-// The rule that places the chart, the velocity graph and the limit table, at the main window's
-// default size: the room between the top panel (41) and the text strip (80), left of the read-outs
-// (216), is 576 x 446; the table is 248 wide.
+// The rule that places the chart, the velocity graph, the limit table and the road strip, at the
+// main window's default size: the room between the top panel (41) and the text strip (80), left of
+// the read-outs (216), is 576 x 446; the table is 248 wide.
 #include "app/toolslayout.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +25,14 @@ TEST(ToolsLayout, ChartAndGraphShareTheColumnLeftOfTheTable) {
         {"the graph keeps its least height",
          {free, 80, 400, 0, true},
          {{0, 41, 576, 268}, {0, 309, 576, 120}, {}, 138}},
+        {"road strip: under the chart, out of its height",
+         {free, 80, 80, 0, false, 100},
+         {{0, 41, 576, 346}, {}, {}, 80, {0, 387, 576, 100}}},
+        {"road strip between the chart and the graph, beside the table",
+         {free, 80, 80, 248, true, 100},
+         {{0, 41, 328, 168}, {0, 309, 328, 178}, {328, 41, 248, 446}, 80, {0, 209, 328, 100}}},
         {"the least height grows with the pictures' zoom",
-         {QRect(0, 41, 1380, 939), 200, 600, 0, true, 2.5},
+         {QRect(0, 41, 1380, 939), 200, 600, 0, true, 0, 2.5},
          {{0, 41, 1380, 563}, {0, 604, 1380, 300}, {}, 276}},
     };
     for (const auto& c : cases) {
@@ -35,5 +41,6 @@ TEST(ToolsLayout, ChartAndGraphShareTheColumnLeftOfTheTable) {
         EXPECT_EQ(places.Graph, c.places.Graph) << c.name;
         EXPECT_EQ(places.Table, c.places.Table) << c.name;
         EXPECT_EQ(places.Strip, c.places.Strip) << c.name;
+        EXPECT_EQ(places.Road, c.places.Road) << c.name;
     }
 }

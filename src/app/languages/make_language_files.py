@@ -689,6 +689,27 @@ ROAD_STRIP = {
 }
 # ---- End of the road strip.
 
+# ---- Zoom and the road strip's option in the View menu, and the zoom level spoken with the chart's
+# description (keys of ViewTexts; %1: how many times zoomed in, %2 and %3: the time window's ends).
+VIEW_KEYS = ["Zoom in", "Zoom out", "Whole trip", "zoomed in %1 times: %2 to %3 min", "Point 1 follows the car"]
+VIEWS = {
+    "en": VIEW_KEYS,
+    "de": ["Vergrößern", "Verkleinern", "Ganze Fahrt", "%1-fach vergrößert: %2 bis %3 min",
+           "Punkt 1 folgt dem Auto"],
+    "fr": list(french(dict(zip(VIEW_KEYS, ["Zoom avant", "Zoom arrière", "Trajet entier",
+                                            "agrandi %1 fois : de %2 à %3 min",
+                                            "Le point 1 suit la voiture"]))).values()),
+    "es": ["Acercar", "Alejar", "Trayecto completo", "ampliado %1 veces: de %2 a %3 min",
+           "El punto 1 sigue al coche"],
+    "it": ["Ingrandisci", "Riduci", "Viaggio intero", "ingrandito %1 volte: da %2 a %3 min",
+           "Il punto 1 segue l’auto"],
+    "pl": ["Powiększ", "Pomniejsz", "Cała podróż", "powiększono %1 razy: od %2 do %3 min",
+           "Punkt 1 podąża za samochodem"],
+    "el": ["Μεγέθυνση", "Σμίκρυνση", "Ολόκληρη η διαδρομή", "μεγέθυνση %1 φορές: από %2 έως %3 min",
+           "Το σημείο 1 ακολουθεί το αυτοκίνητο"],
+}
+# ---- End of zoom.
+
 # Code, entries, encoding: Windows-1252 where it has the language's letters, else UTF-8 with the
 # byte-order mark.
 LANGUAGES = [
@@ -711,6 +732,7 @@ if __name__ == "__main__":
     for code, entries, encoding in LANGUAGES:
         entries.update(zip(MENU_KEYS, MENUS[code]))
         entries.update(zip(ROAD_STRIP_KEYS, ROAD_STRIP[code]))
+        entries.update(zip(VIEW_KEYS, VIEWS[code]))
     for code, entries, encoding in LANGUAGES:
         assert entries.keys() == ENGLISH.keys(), code
         write(f"kyvelo_{code}.itl", entries, encoding)

@@ -1,0 +1,5 @@
+#include "app/viewtexts.h"
+
+ViewTexts::ViewTexts(TComponentBase* owner) : TComponent(owner) {
+    SetName(QStringLiteral("ViewTexts"));
+}
