@@ -1,6 +1,7 @@
 // The program's own command-line options.
 #pragma once
 
+#include "app/trip.h"
 #include "app/viewstate.h"
 
 #include <QByteArray>
@@ -28,7 +29,13 @@ struct CommandLine {
     // StateGiven tells whether any was given.
     ViewState State;
     bool StateGiven = false;
-    bool Table = false; // --table: the limit table of that state on the terminal, no window
+    bool Table = false;    // --table: the limit table of that state on the terminal, no window
+    QByteArray TripFile;   // --trip FILE: a measured trip instead of a profile (State's Profile its entry)
+    QByteArray ExportFile; // --export FILE: that trip written as a table, no window
+    // The --points or --point given (option and value), taken by takeTimes() once the trip's time
+    // span is known.
+    QByteArray TimesOption;
+    QByteArray TimesValue;
 };
 
 // The image formats that can be written (lower case). Asked for only when a screenshot file has a
@@ -40,6 +47,10 @@ using WritableImageFormats = std::function<QByteArrayList()>;
 // -style, ...) Qt's: both are left to them. Any other argument that begins with "-" and is not an
 // option is an error, as is a flag given a value and an option whose value is another option.
 CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats);
+
+// Takes the times of --points or --point where they lie in the span, else sets Error (unless set).
+// parseCommandLine() does so with the profiles' span unless a trip file is given.
+void takeTimes(CommandLine& options, TripSpan span);
 
 QString usageText();
 QString versionText();

@@ -18,6 +18,8 @@
 #include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
+#include "app/tripfiles.h"
+#include "app/triptexts.h"
 #include "app/velocitygraph.h"
 #include "app/viewstate.h"
 #include "app/windowplacement.h"
@@ -70,6 +72,7 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FReadoutTexts = new ReadoutTexts(this);
     FStudyTexts = new StudyTexts(this);
     FMenuTexts = new MenuTexts(this);
+    FTripTexts = new TripTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
@@ -89,6 +92,12 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FMenu = new MainMenu(
         *this, *FAccess, *FStudy, *FLanguages, *FMenuTexts,
         {[this] { togglePresentation(); }, [this] { SBAboutClick(this); }, [this] { return homePage(); }});
+    FTrips = std::make_unique<TripFiles>(
+        TripFiles::Window{Parts(), *FSimulation, *CBoxMode,
+                          [this] { return cliDemon ? &cliDemon->Dictionary() : nullptr; }},
+        *FTripTexts);
+    FMenu->addTripEntries(FTrips->fileMenu(),
+                          {FTrips->actions().NarrowerSmoothing, FTrips->actions().WiderSmoothing});
     FPresentation = new PresentationMode(Parts(), [this] { return PictureControls(); });
     connect(FSimulation, &Simulation::changed, this, &TForm1::UpdateDisplay);
 }
@@ -179,7 +188,9 @@ void TForm1::Explain(bool velocityGraphShown) {
 void TForm1::Retranslate() {
     if (!cliDemon) return;
     cliDemon->LoadLanguageFile();
+    FTrips->beforeTranslation();
     cliDemon->Dictionary().TranslateComponent(this);
+    FTrips->retranslate();
     UseQtTranslations();
     if (FrmAbout) fillAboutDialog();
     FAccess->retranslate();

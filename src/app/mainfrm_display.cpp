@@ -9,6 +9,7 @@
 #include "app/simulation.h"
 #include "app/studytools.h"
 #include "app/timeaxis.h"
+#include "app/tripfiles.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "platform/controls/stdctrls.h"
@@ -66,7 +67,8 @@ void TForm1::UpdateDisplay() {
     addCurve();
 
     placeLine();
-    Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
+    Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() + smoothingNote(FSimulation->trip())
+                                 : FReadoutTexts->AverageVelocity());
 
     RC1->SetDataColor(clBlue);
     RC1->AddLine(span.Start, SLine1->YAt(span.Start), span.End, SLine1->YAt(span.End));
@@ -184,5 +186,6 @@ void TForm1::CBoxShowCHClick(QObject*) {
 
 void TForm1::CBoxModeChange(QObject*) {
     FStudy->profileChanged();
-    FSimulation->setTrip(std::make_unique<ProfileTrip>(static_cast<TripProfile>(CBoxMode->ItemIndex())));
+    if (!FTrips->choose(CBoxMode->ItemIndex()))
+        FSimulation->setTrip(std::make_unique<ProfileTrip>(static_cast<TripProfile>(CBoxMode->ItemIndex())));
 }

@@ -48,6 +48,12 @@ MainMenu::MainMenu(TForm& window, const ChartAccess& access, StudyTools& study, 
     FWindow.SetMenuBar(FBar);
 }
 
+void MainMenu::addTripEntries(QMenu* fileMenu, const QList<QAction*>& viewEntries) {
+    FBar->insertMenu(FPicture->menuAction(), fileMenu);
+    FView->addSeparator();
+    FView->addActions(viewEntries);
+}
+
 // Held by the window too, so that its key acts wherever the window has the keyboard.
 QAction* MainMenu::addEntry(QMenu* menu, const QKeySequence& key) {
     QAction* action = menu->addAction(QString());

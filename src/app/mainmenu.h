@@ -33,6 +33,8 @@ public:
     QMenuBar* bar() const { return FBar; }
     // Full screen for a class (F5).
     QAction* presentationAction() const { return FPresentation; }
+    // A File menu before the others, and entries at the end of the View menu.
+    void addTripEntries(QMenu* fileMenu, const QList<QAction*>& viewEntries);
     // The captions in the language in use.
     void retranslate();
 

@@ -71,6 +71,13 @@ void MeasuredTrip::setTangentHalfWidth(double h) {
     const TripSpan span = timeSpan();
     const double longest = (span.End - span.Start) / 2;
     FHalfWidth = std::min(h > kMinSmoothingHalfWidth ? h : kMinSmoothingHalfWidth, longest);
+    FVelocityCurve.clear();
+    FVelocityCurve.reserve(kCurveColumns + 1);
+    for (int i = 0; i <= kCurveColumns; ++i) {
+        const double t =
+            i == kCurveColumns ? span.End : span.Start + (span.End - span.Start) * i / kCurveColumns;
+        FVelocityCurve.emplace_back(t, velocityAt(t));
+    }
 }
 
 double MeasuredTrip::velocityAt(double t) const {

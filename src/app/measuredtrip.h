@@ -42,6 +42,10 @@ public:
     // window cut at the ends of the trip (one-sided there), t taken into the time span.
     double velocityAt(double t) const;
 
+    // velocityAt() at kCurveColumns + 1 equally spaced times from the span's start to its end, for
+    // the velocity graph; made anew with every change of the smoothing window.
+    const std::vector<QPointF>& velocityCurve() const { return FVelocityCurve; }
+
     const TripSamples& samples() const { return FSamples; }
 
 private:
@@ -50,4 +54,10 @@ private:
     DistanceRange FRange;
     std::vector<QPointF> FCurve;
     double FHalfWidth = kDefaultSmoothingHalfWidth;
+    std::vector<QPointF> FVelocityCurve;
 };
+
+// The trip as a measured one, or null for a profile.
+inline const MeasuredTrip* asMeasuredTrip(const Trip& trip) {
+    return dynamic_cast<const MeasuredTrip*>(&trip);
+}
