@@ -4,6 +4,7 @@
 #include "app/aboutbox.h"
 #include "app/mainfrm.h"
 #include "app/studytools.h"
+#include "app/tripfiles.h"
 #include "app/velocitygraph.h"
 #include "chart/rchart.h"
 #include "threadclock.h"
@@ -404,6 +405,35 @@ static void BM_MainWindowDragWithVelocityGraphVsBaseline(benchmark::State& state
     state.counters["dots"] = static_cast<double>(graph.trace().size());
 }
 BENCHMARK(BM_MainWindowDragWithVelocityGraphVsBaseline)->Unit(benchmark::kMicrosecond);
+
+// BM_MainWindowDragVsBaseline on a measured trip of 100,000 samples over the 133 min (a sample
+// every 0.08 s, with noise), opened as a file's trip is: the window draws its reduced curve. The
+// plain pass draws the same picture with a polyline through every sample.
+static void BM_MainWindowDragOnMeasuredTripVsBaseline(benchmark::State& state) {
+    constexpr int kSamples = 100000;
+    TripSamples samples;
+    QPolygonF curve;
+    curve.reserve(kSamples);
+    for (int i = 0; i < kSamples; ++i) {
+        const double t = kMinutes * i / (kSamples - 1);
+        const double s = distance(t) + 0.3 * std::sin(i * 0.7);
+        samples.Times.push_back(t);
+        samples.Distances.push_back(s);
+        curve << Mapping{}(t, s);
+    }
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    QCoreApplication::processEvents();
+    form.Trips()->show(MeasuredTrip(QStringLiteral("bench.csv"), std::move(samples)));
+    QCoreApplication::processEvents();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    measureDragVsBaseline(state, form, [&] {
+        paintBaseline(image, curve);
+        benchmark::DoNotOptimize(image.constBits());
+    });
+}
+BENCHMARK(BM_MainWindowDragOnMeasuredTripVsBaseline)->Unit(benchmark::kMicrosecond);
 
 // BM_MainWindowDragVsBaseline in presentation mode on a 1920 x 1080 screen: the chart and the
 // read-outs draw their pictures 2.5 times as large in device pixels. The plain pass draws the

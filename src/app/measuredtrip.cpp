@@ -1,6 +1,6 @@
 #include "app/measuredtrip.h"
 
-#include "app/tripmodel.h"
+#include "app/measurement.h"
 
 #include <algorithm>
 
@@ -80,11 +80,12 @@ void MeasuredTrip::setTangentHalfWidth(double h) {
     }
 }
 
-double MeasuredTrip::velocityAt(double t) const {
+TripSpan MeasuredTrip::tangentWindow(double t) const {
     const TripSpan span = timeSpan();
     const double centre = t > span.Start ? std::min(t, span.End) : span.Start;
-    const double from = std::max(centre - FHalfWidth, span.Start);
-    const double to = std::min(centre + FHalfWidth, span.End);
-    if (!(to > from)) return 0; // samples nearer than the numbers tell apart at their size
-    return (distanceAt(to) - distanceAt(from)) / (to - from) * kMinutesPerHour;
+    return {std::max(centre - FHalfWidth, span.Start), std::min(centre + FHalfWidth, span.End)};
+}
+
+double MeasuredTrip::velocityAt(double t) const {
+    return centralSecant(*this, t).Velocity;
 }

@@ -6,11 +6,14 @@ Secant secantThrough(QPointF from, QPointF to) {
     return {from, to, secantVelocity(to.y() - from.y(), to.x() - from.x())};
 }
 
-// Its velocity over the width 2h itself, not over the difference of the two times.
+// Its velocity over the window's width itself, not over the difference of the two times as
+// rounded; none over a window too narrow for the numbers to tell its ends apart.
 Secant centralSecant(const Trip& trip, double t) {
-    const double h = trip.tangentHalfWidth();
-    Secant line = secantThrough({t - h, trip.distanceAt(t - h)}, {t + h, trip.distanceAt(t + h)});
-    line.Velocity = secantVelocity(line.To.y() - line.From.y(), 2 * h);
+    const TripSpan window = trip.tangentWindow(t);
+    Secant line = secantThrough({window.Start, trip.distanceAt(window.Start)},
+                                {window.End, trip.distanceAt(window.End)});
+    const double width = window.End - window.Start;
+    line.Velocity = width > 0 ? secantVelocity(line.To.y() - line.From.y(), width) : 0;
     return line;
 }
 

@@ -72,7 +72,7 @@ QStringList keysTheProgramAsksFor() {
     study.setPoints();
     // Every message about a trip file that cannot be used.
     for (int problem = 0; problem <= static_cast<int>(TripReadProblem::BadTime); ++problem)
-        form->Trips()->errorText({static_cast<TripReadProblem>(problem)});
+        form->Trips()->errorText({static_cast<TripReadProblem>(problem), QString(), 0, {}});
     QStringList keys = {kLanguageNameKey}; // read by the language menu from every package file
     for (const QString& line : dictionary.Collected())
         keys << keyOf(line);

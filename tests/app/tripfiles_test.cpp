@@ -33,12 +33,14 @@ protected:
 
     void key(int k) { QTest::keyClick(form->RC1, static_cast<Qt::Key>(k)); }
 
-    // A file dropped on the window as a file manager drops it.
+    // A file dragged onto the window and dropped there, as a file manager does it.
     void drop(const QString& path) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form.get(), &event);
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &enter);
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &drop);
     }
 
     const MeasuredTrip* trip() const { return asMeasuredTrip(form->Model().trip()); }
@@ -54,12 +56,12 @@ protected:
 
 TEST_F(TripFilesTest, DroppedRideIsMeasuredWithTheKeys) {
     drop(kRide);
-    ASSERT_TRUE(trip());
+    ASSERT_TRUE(trip()) << qPrintable(errors.join(QLatin1Char('\n')));
     EXPECT_EQ(form->CBoxMode->Items().value(3), QStringLiteral("ride.gpx"));
     EXPECT_EQ(form->CBoxMode->ItemIndex(), 3);
     const TripSpan span = trip()->timeSpan();
     EXPECT_EQ(span.Start, 0);
-    EXPECT_EQ(span.End, 27.96666666666667); // 839 samples 2 s apart
+    EXPECT_EQ(span.End, 1678 / 60.0); // 840 samples 2 s apart
     EXPECT_EQ(form->RC1->Scale1X()->RangeLow(), 0);
     EXPECT_EQ(form->RC1->Scale1X()->RangeHigh(), span.End);
     const DistanceRange distances = trip()->distanceRange();
@@ -68,7 +70,10 @@ TEST_F(TripFilesTest, DroppedRideIsMeasuredWithTheKeys) {
     EXPECT_GE(distanceAxis.High, distances.High);
     EXPECT_LT(distanceAxis.High - distanceAxis.Low, 2 * (distances.High - distances.Low));
 
+    // Point 1, taken into the trip's span from the start's 50 min, stands at its end.
+    EXPECT_EQ(form->Time1(), span.End);
     form->CBox1Point->SetChecked(true);
+    form->MovePoint(1, 8);
     key(Qt::Key_V);
     const TRChart& graph = *form->Study()->graph().chart();
     for (int step = 0; step < 4; ++step) {
@@ -87,7 +92,7 @@ TEST_F(TripFilesTest, DroppedRideIsMeasuredWithTheKeys) {
     key(Qt::Key_BracketRight);
     EXPECT_EQ(trip()->tangentHalfWidth(), 1);
     EXPECT_TRUE(form->Label1->Caption().endsWith(QStringLiteral(" (\u00b11 min)")))
-        << form->Label1->Caption();
+        << qPrintable(form->Label1->Caption());
     EXPECT_EQ(lastDot(), QPointF(form->Time1(), trip()->velocityAt(form->Time1())));
 
     // A profile and back: the trip keeps its smoothing, the profile the layout's distance axis.
@@ -99,7 +104,7 @@ TEST_F(TripFilesTest, DroppedRideIsMeasuredWithTheKeys) {
     ASSERT_TRUE(trip());
     EXPECT_EQ(trip()->tangentHalfWidth(), 1);
     EXPECT_EQ(axis(*form->RC1).High, distanceAxis.High);
-    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n'));
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join(QLatin1Char('\n')));
 }
 
 TEST_F(TripFilesTest, FileThatCannotBeUsedSaysWhyAndKeepsTheTrip) {
