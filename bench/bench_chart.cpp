@@ -3,7 +3,9 @@
 // QPainter pass on an image of the same size. Quote the ratios, not the times.
 #include "app/aboutbox.h"
 #include "app/mainfrm.h"
+#include "app/simulation.h"
 #include "app/studytools.h"
+#include "app/tripfiles.h"
 #include "app/velocitygraph.h"
 #include "app/zoomview.h"
 #include "chart/rchart.h"
@@ -423,6 +425,41 @@ static void BM_MainWindowDragWithVelocityGraphVsBaseline(benchmark::State& state
     state.counters["dots"] = static_cast<double>(graph.trace().size());
 }
 BENCHMARK(BM_MainWindowDragWithVelocityGraphVsBaseline)->Unit(benchmark::kMicrosecond);
+
+// BM_MainWindowDragVsBaseline on a measured trip of 100,000 samples over the 133 min (a sample
+// every 0.08 s, with noise), opened as a file's trip is. The plain pass draws the same picture: the
+// curve through the points the chart shows of the trip (its lowest and highest sample of each
+// column), with arg 1 through every sample.
+static void BM_MainWindowDragOnMeasuredTripVsBaseline(benchmark::State& state) {
+    constexpr int kSamples = 100000;
+    TripSamples samples;
+    for (int i = 0; i < kSamples; ++i) {
+        const double t = kMinutes * i / (kSamples - 1);
+        samples.Times.push_back(t);
+        samples.Distances.push_back(distance(t) + 0.3 * std::sin(i * 0.7));
+    }
+    TFrmAbout about;
+    TForm1 form(120);
+    showMainWindow(about, form);
+    QCoreApplication::processEvents();
+    form.Trips()->show(MeasuredTrip(QStringLiteral("bench.csv"), samples));
+    QCoreApplication::processEvents();
+    QPolygonF curve;
+    if (state.range(0) == 1) {
+        for (int i = 0; i < kSamples; ++i)
+            curve << Mapping{}(samples.Times[i], samples.Distances[i]);
+    } else {
+        for (const QPointF& point : form.Model().trip().curveSamples())
+            curve << Mapping{}(point.x(), point.y());
+    }
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    measureDragVsBaseline(state, form, [&] {
+        paintBaseline(image, curve);
+        benchmark::DoNotOptimize(image.constBits());
+    });
+    state.counters["curve_points"] = static_cast<double>(curve.size());
+}
+BENCHMARK(BM_MainWindowDragOnMeasuredTripVsBaseline)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // BM_MainWindowDragVsBaseline in presentation mode on a 1920 x 1080 screen: the chart and the
 // read-outs draw their pictures 2.5 times as large in device pixels. The plain pass draws the

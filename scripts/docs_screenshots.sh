@@ -8,12 +8,14 @@
 #                                   src/app/languages/kyvelo_LANGUAGE.itl (e.g. de)
 #        scripts/docs_screenshots.sh build/src/app/kyvelo worksheet only docs/worksheet/, without
 #                                   a screen (after a change of the table's or the chart's look)
+#        scripts/docs_screenshots.sh build/src/app/kyvelo trips     only docs/trip-*.png, the sample
+#                                   trips with the velocity graph, without a screen
 set -eu
 binary=$(realpath "$1")
 root=$(realpath "$(dirname "$0")/..")
 docs=$root/docs
 language=${2:-}
-if [ -n "$language" ] && [ "$language" != worksheet ] && [ ! -f "$root/src/app/languages/kyvelo_$language.itl" ]; then
+if [ -n "$language" ] && [ "$language" != worksheet ] && [ "$language" != trips ] && [ ! -f "$root/src/app/languages/kyvelo_$language.itl" ]; then
   echo "no language file src/app/languages/kyvelo_$language.itl" >&2
   exit 2
 fi
@@ -32,8 +34,19 @@ worksheet() {
   "${run[@]}" --table --profile 1 --point 50 >"$sheet/limit-table-50.tsv"
 }
 
-if [ "$language" = worksheet ]; then
-  worksheet
+# Each sample trip beside the program in single-point mode with its velocity graph, point 1 a third
+# of the way into it.
+trips() {
+  local run=(env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp" XDG_CONFIG_HOME="$tmp/config" "$binary")
+  local samples
+  samples=$(dirname "$binary")/trips
+  "${run[@]}" --trip "$samples/commute.csv" --single --point 5 --velocity-graph --screenshot "$docs/trip-commute.png" 2>/dev/null
+  "${run[@]}" --trip "$samples/ride.gpx" --single --point 10 --velocity-graph --screenshot "$docs/trip-ride.png" 2>/dev/null
+  "${run[@]}" --trip "$samples/walk.csv" --single --point 10 --velocity-graph --screenshot "$docs/trip-walk.png" 2>/dev/null
+}
+
+if [ "$language" = worksheet ] || [ "$language" = trips ]; then
+  "$language"
   rm -rf "$tmp"
   exit
 fi
@@ -230,3 +243,4 @@ menu_picture
 set_points_picture fr
 set_points_picture el
 worksheet
+trips

@@ -2,6 +2,7 @@
 #include "app/chartaccess.h"
 
 #include "app/measuringpoints.h"
+#include "app/trip.h"
 
 #include <QApplication>
 
@@ -15,7 +16,8 @@ void ChartAccess::setGlideTimer(std::unique_ptr<IntervalTimer> timer) {
 void ChartAccess::startGlide() {
     if (FPoints.singlePoint()) return;
     const double t1 = FPoints.point(1).x(), t2 = FPoints.point(2).x();
-    FGlide.start(t2, PointGlide::target(t1, t2, axisEnd()));
+    const Trip& trip = FPoints.trip();
+    FGlide.start(t2, PointGlide::target(t1, t2, trip.tangentHalfWidth(), trip.timeSpan()));
     FActivePoint = 2;
     qApp->installEventFilter(this);
     if (!FTimer->start(PointGlide::kDurationMs / PointGlide::kSteps)) stopGlide();

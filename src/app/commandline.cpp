@@ -19,6 +19,8 @@ const QByteArray kPoint = "--point";
 const QByteArray kPicture = "--picture";
 const QByteArray kScale = "--scale";
 const QByteArray kView = "--view";
+const QByteArray kTrip = "--trip";
+const QByteArray kExport = "--export";
 
 // The suffix after the last dot of the file's own name (not of a folder), in lower case.
 QByteArray suffixOf(const QByteArray& fileName) {
@@ -62,15 +64,15 @@ QString profileWords(TripProfile profile) {
     return tripProfileName(profile).toLower();
 }
 
-QString timeRange() {
-    return QStringLiteral("from %1 to %2 min").arg(ProfileTrip::span().Start).arg(ProfileTrip::span().End);
+QString timeRange(TripSpan span) {
+    return QStringLiteral("from %1 to %2 min").arg(span.Start).arg(span.End);
 }
 
-// A time on the axis; none when the text is no number or lies outside.
-std::optional<double> timeOf(const QByteArray& text) {
+// A time in the span; none when the text is no number or lies outside.
+std::optional<double> timeOf(const QByteArray& text, TripSpan span) {
     bool ok = false;
     const double t = text.toDouble(&ok);
-    if (!ok || !ProfileTrip::span().contains(t)) return std::nullopt;
+    if (!ok || !span.contains(t)) return std::nullopt;
     return t;
 }
 
@@ -95,25 +97,47 @@ void takeProfile(CommandLine& result, const QByteArray& value) {
     result.State.Simulation.Profile = profile;
 }
 
-void takePoints(CommandLine& result, const QByteArray& value) {
+void takePoints(CommandLine& result, const QByteArray& value, TripSpan span) {
     const QByteArrayList times = value.split(',');
-    const std::optional<double> t1 = timeOf(times.value(0));
-    const std::optional<double> t2 = timeOf(times.value(1));
+    const std::optional<double> t1 = timeOf(times.value(0), span);
+    const std::optional<double> t2 = timeOf(times.value(1), span);
     if (times.size() != 2 || !t1 || !t2) {
-        setError(result, badValue(kPoints, QStringLiteral("two times T1,T2 ") + timeRange(), value));
+        setError(result, badValue(kPoints, QStringLiteral("two times T1,T2 ") + timeRange(span), value));
         return;
     }
     result.State.Simulation.T1 = *t1;
     result.State.Simulation.T2 = *t2;
 }
 
-void takePoint(CommandLine& result, const QByteArray& value) {
-    const std::optional<double> t1 = timeOf(value);
+void takePoint(CommandLine& result, const QByteArray& value, TripSpan span) {
+    const std::optional<double> t1 = timeOf(value, span);
     if (!t1) {
-        setError(result, badValue(kPoint, QStringLiteral("a time ") + timeRange(), value));
+        setError(result, badValue(kPoint, QStringLiteral("a time ") + timeRange(span), value));
         return;
     }
     result.State.Simulation.T1 = *t1;
+}
+
+// The times are taken once the span is known (takeTimes()).
+void keepTimes(CommandLine& result, const QByteArray& option, const QByteArray& value) {
+    result.TimesOption = option;
+    result.TimesValue = value;
+}
+
+void takeTrip(CommandLine& result, const QByteArray& value) {
+    if (value.isEmpty()) {
+        setError(result, QStringLiteral("--trip needs a file name, e.g. --trip commute.csv"));
+        return;
+    }
+    result.TripFile = value;
+}
+
+void takeExport(CommandLine& result, const QByteArray& value) {
+    if (value.isEmpty()) {
+        setError(result, QStringLiteral("--export needs a file name, e.g. --export trip.csv"));
+        return;
+    }
+    result.ExportFile = value;
 }
 
 void takePicture(CommandLine& result, const QByteArray& value) {
@@ -136,8 +160,8 @@ void takeScale(CommandLine& result, const QByteArray& value) {
     result.Scale = scale;
 }
 
-void takeView(CommandLine& result, const QByteArray& value) {
-    const ViewOption view = parseViewOption(value, ProfileTrip::span().Start, ProfileTrip::span().End);
+void takeView(CommandLine& result, const QByteArray& value, TripSpan span) {
+    const ViewOption view = parseViewOption(value, span.Start, span.End);
     if (view.Error.isEmpty())
         result.View = view.Time;
     else
@@ -170,9 +194,15 @@ struct ValueOption {
     void (*Take)(CommandLine&, const QByteArray&);
     bool SetsState;
 };
-const ValueOption kValueOptions[] = {{kProfile, takeProfile, true}, {kPoints, takePoints, true},
-                                     {kPoint, takePoint, true},     {kPicture, takePicture, false},
-                                     {kScale, takeScale, false},    {kView, takeView, false}};
+const ValueOption kValueOptions[] = {
+    {kProfile, takeProfile, true},
+    {kPoints, [](CommandLine& result, const QByteArray& value) { keepTimes(result, kPoints, value); }, true},
+    {kPoint, [](CommandLine& result, const QByteArray& value) { keepTimes(result, kPoint, value); }, true},
+    {kTrip, takeTrip, true},
+    {kExport, takeExport, false},
+    {kPicture, takePicture, false},
+    {kScale, takeScale, false},
+    {kView, [](CommandLine& result, const QByteArray& value) { result.ViewValue = value; }, false}};
 
 // "--name" followed by another option instead of its value.
 bool valueIsAnOption(const QByteArrayList& arguments, qsizetype at, const QByteArray& name) {
@@ -299,6 +329,21 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
         else
             setError(result, unknownArgument(argument));
     }
+    if (result.TripFile.isEmpty()) {
+        takeTimes(result, ProfileTrip::span());
+    } else {
+        const auto isProfile = [](const QByteArray& a) {
+            return a == kProfile || a.startsWith(kProfile + '=');
+        };
+        if (std::any_of(arguments.begin(), arguments.end(), isProfile))
+            setError(result, QStringLiteral("--trip and --profile both choose the trip; give one"));
+        result.State.Simulation.Profile = kMeasuredTripEntry;
+    }
+    if (!result.ExportFile.isEmpty() && result.TripFile.isEmpty())
+        setError(result, QStringLiteral("--export writes the trip that --trip opens; give --trip FILE"));
+    if (!result.ExportFile.isEmpty() && (result.Table || !result.ScreenshotFile.isEmpty()))
+        setError(result,
+                 QStringLiteral("--export writes the trip and ends; leave out --table and --screenshot"));
     if (result.Table && !result.ScreenshotFile.isEmpty())
         setError(result, QStringLiteral("--table prints the table and ends; leave out --screenshot"));
     const bool pictureOptions = result.Picture != ScreenshotPicture::Window || result.Scale != 1;
@@ -307,11 +352,18 @@ CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImag
     return result;
 }
 
+void takeTimes(CommandLine& options, TripSpan span) {
+    if (options.TimesOption == kPoints) takePoints(options, options.TimesValue, span);
+    if (options.TimesOption == kPoint) takePoint(options, options.TimesValue, span);
+    if (options.ViewValue) takeView(options, *options.ViewValue, span);
+}
+
 QString usageText() {
     return QStringLiteral(
                "Usage: kyvelo [--profile N] [--points T1,T2 | --point T1] [--single] [--velocity-graph]\n"
                "              [--exact] [--limit-table] [--point-labels] [--hide-values] [--view T0,T1]\n"
                "              [--table | --screenshot FILE [--picture window|chart] [--scale N]]\n"
+               "              [--trip FILE [--export FILE]]\n"
                "              [--help] [--version]\n"
                "Kyvelo, a teaching simulation about the first derivative: the distance a car has travelled\n"
                "over time, with the secant or tangent through two measuring points and the velocity.\n"
@@ -329,6 +381,12 @@ QString usageText() {
                "  --points T1,T2\n"
                "                the measuring points at T1 and T2 min, from %1 to %2 (start: %3,%4)\n"
                "  --point T1    measuring point 1 at T1 min, from %1 to %2\n"
+               "                (with --trip: within the trip's time span)\n"
+               "  --trip FILE   a measured trip instead of a profile: a CSV or text table of time\n"
+               "                and distance, or a GPX track; with --table, --screenshot and the\n"
+               "                options above it shows that trip\n"
+               "  --export FILE write the trip of --trip as CSV (time in min, distance in km,\n"
+               "                smoothed velocity in km/h) to FILE, then end\n"
                "  --single      single-point measurement: the tangent at point 1\n"
                "  --velocity-graph\n"
                "                show the velocity graph under the chart\n"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/chartzoom.h"
+#include "app/trip.h"
 #include "app/viewstate.h"
 
 #include <QByteArray>
@@ -30,8 +31,15 @@ struct CommandLine {
     // StateGiven tells whether any was given.
     ViewState State;
     bool StateGiven = false;
+    bool Table = false;    // --table: the limit table of that state on the terminal, no window
+    QByteArray TripFile;   // --trip FILE: a measured trip instead of a profile (State's Profile its entry)
+    QByteArray ExportFile; // --export FILE: that trip written as a table, no window
     std::optional<AxisWindow> View; // --view T0,T1: the chart zoomed to that time window
-    bool Table = false;             // --table: the limit table of that state on the terminal, no window
+    // The --points or --point given (option and value) and the --view given, taken by takeTimes()
+    // once the trip's time span is known.
+    QByteArray TimesOption;
+    QByteArray TimesValue;
+    std::optional<QByteArray> ViewValue;
 };
 
 // The image formats that can be written (lower case). Asked for only when a screenshot file has a
@@ -43,6 +51,11 @@ using WritableImageFormats = std::function<QByteArrayList()>;
 // -style, ...) Qt's: both are left to them. Any other argument that begins with "-" and is not an
 // option is an error, as is a flag given a value and an option whose value is another option.
 CommandLine parseCommandLine(const QByteArrayList& arguments, const WritableImageFormats& writableFormats);
+
+// Takes the times of --points or --point and the window of --view where they lie in the span, else
+// sets Error (unless set).
+// parseCommandLine() does so with the profiles' span unless a trip file is given.
+void takeTimes(CommandLine& options, TripSpan span);
 
 QString usageText();
 QString versionText();

@@ -11,5 +11,9 @@ class TRivazidad2000;
 // a file), so that a class's own file decides for its language.
 QChar decimalSeparator(TRivazidad2000& dictionary);
 
+// The separator of the program's language file, for the command line, which opens no window;
+// needs the application object for the program's folder.
+QChar decimalSeparatorInProgramLanguage();
+
 // A number as the program formats it (with a point) written with that separator.
 QString withDecimalSeparator(QString number, QChar separator);

@@ -57,10 +57,10 @@ QStringList intervalRow(const LimitRow& row, QChar separator) {
     return cells;
 }
 
-QStringList tangentRow(const QString& caption, double velocity, QChar separator) {
+QStringList tangentRow(const QString& caption, std::optional<double> velocity, QChar separator) {
     QStringList cells(kLimitTableColumns);
     cells.front() = caption;
-    cells.back() = velocityText(velocity, separator);
+    cells.back() = velocity ? velocityText(*velocity, separator) : QString(kNoValue);
     return cells;
 }
 
@@ -74,7 +74,7 @@ LimitTable limitTable(const Trip& trip, double t1) {
         table.Rows[i] = {dt, secant(trip, t1 - dt, t1, dt), secant(trip, t1, t1 + dt, dt)};
     }
     table.CentralSecant = centralSecant(trip, t1).Velocity;
-    table.Exact = trip.exactVelocity(t1).value_or(0);
+    table.Exact = trip.exactVelocity(t1);
     return table;
 }
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // One secant of a row. A secant that would leave the trip's time span has no values: the trip says
@@ -31,8 +32,8 @@ struct LimitTable {
     static constexpr std::array<double, 8> kIntervals{60, 30, 10, 5, 1, 0.5, 0.1, 0.01};
     double T1 = 0; // min
     std::array<LimitRow, kIntervals.size()> Rows;
-    double CentralSecant = 0; // km/h, the tangent as single-point mode measures it (measurement.h)
-    double Exact = 0;         // s'(t1) * 60, km/h; 0 for a trip without an exact velocity
+    double CentralSecant = 0;    // km/h, the tangent as single-point mode measures it (measurement.h)
+    std::optional<double> Exact; // s'(t1) * 60, km/h; none for a trip without an exact velocity
 };
 
 LimitTable limitTable(const Trip& trip, double t1);
@@ -63,7 +64,8 @@ struct LimitTableWords {
 
 // The table as text cells, numbers with the words' decimal separator: the heading alone, the two
 // sides' names over their columns, the column captions, one row per interval (dt, then Ds and
-// velocity backward, then forward), and the two tangent rows (caption first, velocity last).
+// velocity backward, then forward), and the two tangent rows (caption first, velocity last; a dash
+// for a trip without an exact velocity).
 std::vector<QStringList> limitTableCells(const LimitTable& table, const LimitTableWords& words);
 inline constexpr int kLimitTableHeadRows = 3;
 inline constexpr int kLimitTableColumns = 5;

@@ -1,7 +1,6 @@
 #include "app/limittablewords.h"
 
 #include "app/decimalseparator.h"
-#include "app/profiletrip.h"
 #include "app/studytexts.h"
 #include "localisation/programlanguagefile.h"
 #include "localisation/rivazidad2000.h"
@@ -14,11 +13,10 @@ LimitTableWords limitTableWords(const StudyTexts& texts, TRivazidad2000& diction
             texts.ExactTangent(),  decimalSeparator(dictionary)};
 }
 
-QString limitTableTextInProgramLanguage(int profile, double t1) {
+QString limitTableTextInProgramLanguage(const Trip& trip, double t1) {
     TRivazidad2000 dictionary{QString()};
     loadProgramLanguageFile(dictionary);
     StudyTexts texts(nullptr);
     dictionary.TranslateComponent(&texts);
-    const ProfileTrip trip(static_cast<TripProfile>(profile));
     return limitTableText(limitTable(trip, t1), limitTableWords(texts, dictionary, trip));
 }

@@ -10,6 +10,6 @@ class TRivazidad2000;
 // caption) and the decimal separator from the dictionary.
 LimitTableWords limitTableWords(const StudyTexts& texts, TRivazidad2000& dictionary, const Trip& trip);
 
-// The table of point 1 at t1 on a profile as tab-separated text, in the language the window would
+// The table of point 1 at t1 on a trip as tab-separated text, in the language the window would
 // speak (the program's language file); needs the application object for the program's folder.
-QString limitTableTextInProgramLanguage(int profile, double t1);
+QString limitTableTextInProgramLanguage(const Trip& trip, double t1);

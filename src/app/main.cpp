@@ -2,13 +2,18 @@
 // layouts, the message loop.
 #include "app/aboutbox.h"
 #include "app/commandline.h"
+#include "app/decimalseparator.h"
 #include "app/displayfailure.h"
 #include "app/imagefile.h"
 #include "app/limittablewords.h"
 #include "app/mainfrm.h"
+#include "app/profiletrip.h"
 #include "app/qtmessagefilter.h"
 #include "app/screenshot.h"
 #include "app/studytools.h"
+#include "app/tripexport.h"
+#include "app/tripfile.h"
+#include "app/tripfiles.h"
 #include "app/windowplacement.h"
 #include "app/zoomview.h"
 #include "hostlink/heaptuning.h"
@@ -16,9 +21,11 @@
 #include "platform/controls/application.h"
 #include "platform/controls/exceptions.h"
 #include "platform/system/lasterror.h"
+#include "platform/system/regularfile.h"
 #include "platform/system/terminationsignals.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QIcon>
 #include <QImageWriter>
 #include <QTimer>
@@ -27,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -46,7 +54,7 @@ int writeScreenshot(TForm1& window, const CommandLine& options, QSize laidOut) {
 // within it and a quit from the host while the screen is up ends both. For a screenshot the
 // start-up screen is closed at once and the program ends after the picture. The state asked for
 // on the command line is applied once the simulation has started.
-int run(TApplication& app, TForm1& window, const CommandLine& options) {
+int run(TApplication& app, TForm1& window, const CommandLine& options, std::optional<MeasuredTrip> trip) {
     int code = 0;
     QTimer::singleShot(0, &window, [&] {
         const bool picture = !options.ScreenshotFile.isEmpty();
@@ -54,6 +62,7 @@ int run(TApplication& app, TForm1& window, const CommandLine& options) {
         if (picture)
             QTimer::singleShot(0, FrmAbout, [] { FrmAbout->Close(); }); // in the start-up screen's loop
         window.show();
+        if (trip) window.Trips()->show(std::move(*trip));
         if (options.StateGiven) window.Study()->apply(options.State);
         if (options.View) window.Zoom()->show(*options.View);
         if (!picture) return;
@@ -62,6 +71,29 @@ int run(TApplication& app, TForm1& window, const CommandLine& options) {
     });
     const int loopCode = app.exec();
     return code ? code : loopCode;
+}
+
+// The trip of --trip, its times taken from the command line; none where no trip is given or it
+// cannot be used, which options' Error then says.
+std::optional<MeasuredTrip> readCommandLineTrip(CommandLine& options) {
+    if (options.TripFile.isEmpty() || !options.Error.isEmpty()) return std::nullopt;
+    auto read = readTripFile(QFile::decodeName(options.TripFile));
+    if (const TripReadError* error = std::get_if<TripReadError>(&read)) {
+        options.Error = tripReadErrorText(*error);
+        return std::nullopt;
+    }
+    MeasuredTrip& trip = std::get<MeasuredTrip>(read);
+    takeTimes(options, trip.timeSpan());
+    return std::move(trip);
+}
+
+// --export: the trip as a table in the number format of the program's language.
+int exportTrip(const MeasuredTrip& trip, const QByteArray& file) {
+    const QString text = tripCsvText(trip, decimalSeparatorInProgramLanguage());
+    const QString reason = writeFileAtomically(file, text.toUtf8());
+    if (reason.isEmpty()) return 0;
+    std::fprintf(stderr, "kyvelo: cannot write %s: %s\n", file.constData(), qPrintable(reason));
+    return 1;
 }
 
 // Text for the terminal; a failure to write it (a full disk) is reported, as exit code 1.
@@ -107,17 +139,21 @@ QByteArrayList writableImageFormats() {
 
 int main(int argc, char* argv[]) {
     const QByteArrayList arguments = rawArguments(argc, argv);
-    const CommandLine options = parseCommandLine(arguments, writableImageFormats);
+    CommandLine options = parseCommandLine(arguments, writableImageFormats);
     if (options.Help || options.Version)
         return options.Help ? print(usageText(), "the usage text") : print(versionText(), "the version");
+    std::optional<MeasuredTrip> trip = readCommandLineTrip(options);
     if (!options.Error.isEmpty()) {
         std::fprintf(stderr, "kyvelo: %s\n", qPrintable(options.Error));
         return 2;
     }
-    if (options.Table) {
+    if (options.Table || (trip && !options.ExportFile.isEmpty())) {
         const QCoreApplication core(argc, argv); // where the program's language file lies
         const SimulationState& s = options.State.Simulation;
-        return print(limitTableTextInProgramLanguage(s.Profile, s.T1), "the table");
+        if (!options.ExportFile.isEmpty()) return exportTrip(*trip, options.ExportFile);
+        if (trip) return print(limitTableTextInProgramLanguage(*trip, s.T1), "the table");
+        const ProfileTrip profile(static_cast<TripProfile>(s.Profile));
+        return print(limitTableTextInProgramLanguage(profile, s.T1), "the table");
     }
     if (!displayAvailable(arguments)) return 1;
     const std::unique_ptr<TApplication> app = openApplication(argc, argv);
@@ -144,5 +180,5 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     keepHeapForLinkBlocks();
-    return run(*app, *window, options);
+    return run(*app, *window, options, std::move(trip));
 }

@@ -21,6 +21,8 @@
 #include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/studytools.h"
+#include "app/tripfiles.h"
+#include "app/triptexts.h"
 #include "app/velocitygraph.h"
 #include "app/viewstate.h"
 #include "app/viewtexts.h"
@@ -78,6 +80,7 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
     FMenuTexts = new MenuTexts(this);
     FViewTexts = new ViewTexts(this);
     FRoadStripTexts = new RoadStripTexts(this);
+    FTripTexts = new TripTexts(this);
     readFormLayout(*this, layoutPath, layoutTargetPixelsPerInch(screenPixelsPerInch));
     findComponents();
     blankReadouts();
@@ -98,6 +101,12 @@ TForm1::TForm1(int screenPixelsPerInch, const QString& layoutPath) {
         *this, *FAccess, *FStudy, *FLanguages, *FMenuTexts,
         {[this] { togglePresentation(); }, [this] { SBAboutClick(this); }, [this] { return homePage(); }});
     addViews();
+    FTrips = std::make_unique<TripFiles>(
+        TripFiles::Window{Parts(), *FSimulation, *CBoxMode,
+                          [this] { return cliDemon ? &cliDemon->Dictionary() : nullptr; }},
+        *FTripTexts);
+    FMenu->addFileMenu(FTrips->fileMenu());
+    FMenu->addViewEntries({FTrips->actions().NarrowerSmoothing, FTrips->actions().WiderSmoothing});
     FPresentation = new PresentationMode(Parts(), [this] { return PictureControls(); });
     connect(FSimulation, &Simulation::changed, this, &TForm1::UpdateDisplay);
 }
@@ -204,7 +213,9 @@ void TForm1::Explain(bool velocityGraphShown) {
 void TForm1::Retranslate() {
     if (!cliDemon) return;
     cliDemon->LoadLanguageFile();
+    FTrips->beforeTranslation();
     cliDemon->Dictionary().TranslateComponent(this);
+    FTrips->retranslate();
     UseQtTranslations();
     if (FrmAbout) fillAboutDialog();
     FAccess->retranslate();

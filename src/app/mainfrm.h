@@ -39,6 +39,8 @@ class TSLine;
 class TSpeedButton;
 class ViewTexts;
 class ZoomView;
+class TripFiles;
+class TripTexts;
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -85,6 +87,8 @@ public:
     ChartAccess* Access() const { return FAccess.get(); }
     // The velocity graph, the limit table, exact placement of the points and Reset.
     StudyTools* Study() const { return FStudy.get(); }
+    // Opening, exporting and smoothing measured trips (File menu, drops, [ and ]).
+    TripFiles* Trips() const { return FTrips.get(); }
     // The Language menu, in the menu bar and the chart's context menu.
     LanguageMenu* Languages() const { return FLanguages.get(); }
     // Zoom and pan of the chart.
@@ -161,6 +165,8 @@ private:
     std::unique_ptr<ChartAccess> FAccess;
     StudyTexts* FStudyTexts = nullptr;
     std::unique_ptr<StudyTools> FStudy;
+    TripTexts* FTripTexts = nullptr;
+    std::unique_ptr<TripFiles> FTrips;
     std::unique_ptr<LanguageMenu> FLanguages;
     MenuTexts* FMenuTexts = nullptr;
     ViewTexts* FViewTexts = nullptr;

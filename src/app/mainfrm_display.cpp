@@ -8,6 +8,8 @@
 #include "app/readouttexts.h"
 #include "app/simulation.h"
 #include "app/studytools.h"
+#include "app/timeaxis.h"
+#include "app/tripfiles.h"
 #include "app/velocitygraph.h"
 #include "app/zoomview.h"
 #include "chart/rchart.h"
@@ -67,7 +69,8 @@ void TForm1::UpdateDisplay() {
     addCurve();
 
     placeLine();
-    Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() : FReadoutTexts->AverageVelocity());
+    Label1->SetCaption(m.Tangent ? FReadoutTexts->VelocityAtPoint() + smoothingNote(FSimulation->trip())
+                                 : FReadoutTexts->AverageVelocity());
 
     RC1->SetDataColor(clBlue);
     // Over the trip, but zoomed in no further than the time axis shown and as far again beyond each
@@ -191,5 +194,6 @@ void TForm1::CBoxShowCHClick(QObject*) {
 
 void TForm1::CBoxModeChange(QObject*) {
     FStudy->profileChanged();
-    FSimulation->setTrip(std::make_unique<ProfileTrip>(static_cast<TripProfile>(CBoxMode->ItemIndex())));
+    if (!FTrips->choose(CBoxMode->ItemIndex()))
+        FSimulation->setTrip(std::make_unique<ProfileTrip>(static_cast<TripProfile>(CBoxMode->ItemIndex())));
 }

@@ -54,6 +54,10 @@ void MainMenu::addViewEntries(const QList<QAction*>& entries) {
     FView->insertSeparator(separator);
 }
 
+void MainMenu::addFileMenu(QMenu* fileMenu) {
+    FBar->insertMenu(FPicture->menuAction(), fileMenu);
+}
+
 // Held by the window too, so that its key acts wherever the window has the keyboard.
 QAction* MainMenu::addEntry(QMenu* menu, const QKeySequence& key) {
     QAction* action = menu->addAction(QString());

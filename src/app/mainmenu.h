@@ -36,6 +36,8 @@ public:
     QMenu* viewMenu() const { return FView; }
     // Entries of other views, put into the View menu above presentation mode as one group.
     void addViewEntries(const QList<QAction*>& entries);
+    // A File menu before the others.
+    void addFileMenu(QMenu* fileMenu);
     // The captions in the language in use.
     void retranslate();
 

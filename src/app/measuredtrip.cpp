@@ -1,6 +1,6 @@
 #include "app/measuredtrip.h"
 
-#include "app/tripmodel.h"
+#include "app/measurement.h"
 
 #include <algorithm>
 
@@ -71,13 +71,21 @@ void MeasuredTrip::setTangentHalfWidth(double h) {
     const TripSpan span = timeSpan();
     const double longest = (span.End - span.Start) / 2;
     FHalfWidth = std::min(h > kMinSmoothingHalfWidth ? h : kMinSmoothingHalfWidth, longest);
+    FVelocityCurve.clear();
+    FVelocityCurve.reserve(kCurveColumns + 1);
+    for (int i = 0; i <= kCurveColumns; ++i) {
+        const double t =
+            i == kCurveColumns ? span.End : span.Start + (span.End - span.Start) * i / kCurveColumns;
+        FVelocityCurve.emplace_back(t, velocityAt(t));
+    }
+}
+
+TripSpan MeasuredTrip::tangentWindow(double t) const {
+    const TripSpan span = timeSpan();
+    const double centre = t > span.Start ? std::min(t, span.End) : span.Start;
+    return {std::max(centre - FHalfWidth, span.Start), std::min(centre + FHalfWidth, span.End)};
 }
 
 double MeasuredTrip::velocityAt(double t) const {
-    const TripSpan span = timeSpan();
-    const double centre = t > span.Start ? std::min(t, span.End) : span.Start;
-    const double from = std::max(centre - FHalfWidth, span.Start);
-    const double to = std::min(centre + FHalfWidth, span.End);
-    if (!(to > from)) return 0; // samples nearer than the numbers tell apart at their size
-    return (distanceAt(to) - distanceAt(from)) / (to - from) * kMinutesPerHour;
+    return centralSecant(*this, t).Velocity;
 }

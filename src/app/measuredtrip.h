@@ -33,14 +33,20 @@ public:
     std::optional<double> exactVelocity(double) const override { return std::nullopt; }
     std::vector<double> velocityJumps() const override { return {}; }
     double tangentHalfWidth() const override { return FHalfWidth; }
+    // t taken into the time span, the window around it cut at the span's ends.
+    TripSpan tangentWindow(double t) const override;
 
     // Sets the smoothing half width h in min, kept between kMinSmoothingHalfWidth and half the
     // trip's time span (the smaller of the two where the trip is shorter than the minimum window).
     void setTangentHalfWidth(double h);
 
-    // The velocity at t in km/h: (s(t + h) - s(t - h)) / 2h, h the smoothing half width, the
-    // window cut at the ends of the trip (one-sided there), t taken into the time span.
+    // The velocity at t in km/h: the tangent's (measurement.h centralSecant()), (s(t + h) - s(t - h))
+    // / 2h, h the smoothing half width, over tangentWindow(t).
     double velocityAt(double t) const;
+
+    // velocityAt() at kCurveColumns + 1 equally spaced times from the span's start to its end, for
+    // the velocity graph; made anew with every change of the smoothing window.
+    const std::vector<QPointF>& velocityCurve() const { return FVelocityCurve; }
 
     const TripSamples& samples() const { return FSamples; }
 
@@ -50,4 +56,10 @@ private:
     DistanceRange FRange;
     std::vector<QPointF> FCurve;
     double FHalfWidth = kDefaultSmoothingHalfWidth;
+    std::vector<QPointF> FVelocityCurve;
 };
+
+// The trip as a measured one, or null for a profile.
+inline const MeasuredTrip* asMeasuredTrip(const Trip& trip) {
+    return dynamic_cast<const MeasuredTrip*>(&trip);
+}

@@ -6,12 +6,19 @@ Secant secantThrough(QPointF from, QPointF to) {
     return {from, to, secantVelocity(to.y() - from.y(), to.x() - from.x())};
 }
 
-// Its velocity over the width 2h itself, not over the difference of the two times.
+// Its velocity over the window's width itself, not over the difference of the two times as
+// rounded; none over a window too narrow for the numbers to tell its ends apart.
 Secant centralSecant(const Trip& trip, double t) {
-    const double h = trip.tangentHalfWidth();
+    // The line runs through the point itself with the secant's slope, so that zoomed in far it
+    // still touches the curve there.
+    const TripSpan window = trip.tangentWindow(t);
+    const double width = window.End - window.Start;
+    const double ds = trip.distanceAt(window.End) - trip.distanceAt(window.Start);
+    const double slope = width > 0 ? ds / width : 0;
     const double s = trip.distanceAt(t);
-    const double ds = trip.distanceAt(t + h) - trip.distanceAt(t - h);
-    return {{t - h, s - ds / 2}, {t + h, s + ds / 2}, secantVelocity(ds, 2 * h)};
+    return {{window.Start, s - slope * (t - window.Start)},
+            {window.End, s + slope * (window.End - t)},
+            width > 0 ? secantVelocity(ds, width) : 0};
 }
 
 Measurement measure(const Trip& trip, double t1, double t2, bool singlePoint) {

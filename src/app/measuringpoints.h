@@ -5,9 +5,13 @@
 
 #include <QPointF>
 
+class Trip;
+
 class MeasuringPoints {
 public:
     virtual ~MeasuringPoints() = default;
+    // The trip the points stand on.
+    virtual const Trip& trip() const = 0;
     // Only point 1 is shown and moved.
     virtual bool singlePoint() const = 0;
     // Point 1 or 2 as (time in min, distance in km).

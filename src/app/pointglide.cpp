@@ -2,10 +2,10 @@
 
 #include <QEasingCurve>
 
-double PointGlide::target(double t1, double t2, double axisEnd) {
+double PointGlide::target(double t1, double t2, double stopShort, TripSpan span) {
     const double side = t2 >= t1 ? 1 : -1;
-    const double end = t1 + side * kStopShort;
-    return end < 0 || end > axisEnd ? t1 - side * kStopShort : end;
+    const double end = t1 + side * stopShort;
+    return span.contains(end) ? end : t1 - side * stopShort;
 }
 
 void PointGlide::start(double from, double to) {

@@ -17,7 +17,7 @@ public:
     // Both points stand at the span's start until they are set.
     explicit Simulation(std::unique_ptr<Trip> trip, QObject* parent = nullptr);
 
-    const Trip& trip() const { return *FTrip; }
+    const Trip& trip() const override { return *FTrip; }
     // Measures on another trip from now on; the points keep their times, moved into its time span
     // where they lie outside. A null trip is refused and the trip in use kept.
     void setTrip(std::unique_ptr<Trip> trip);

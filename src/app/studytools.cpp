@@ -95,7 +95,10 @@ void StudyTools::updateChecks() {
     FActions.PointLabels->setChecked(FLabels->shown());
 }
 
+// The exact curve is offered for a trip that has one, not for measured data.
 void StudyTools::displayUpdated() {
+    const Trip& trip = FWindow.Model.trip();
+    FActions.ExactCurve->setEnabled(trip.exactVelocity(trip.timeSpan().Start).has_value());
     FGraph->measured(FWindow.Model.measurement());
     if (FTable) FTable->follow();
 }

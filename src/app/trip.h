@@ -47,4 +47,11 @@ public:
     // The tangent at t is measured as the central secant from t - h to t + h, h this half width in
     // min: a fixed half minute for the profiles, the smoothing window for measured data.
     virtual double tangentHalfWidth() const = 0;
+
+    // The times the tangent's secant at t runs between: t - h and t + h, where a trip says what
+    // lies beyond its ends; measured data cut the window there (one-sided at the ends).
+    virtual TripSpan tangentWindow(double t) const {
+        const double h = tangentHalfWidth();
+        return {t - h, t + h};
+    }
 };

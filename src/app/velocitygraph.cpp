@@ -1,9 +1,11 @@
 #include "app/velocitygraph.h"
 
 #include "app/accessibleface.h"
+#include "app/measuredtrip.h"
 #include "app/simulation.h"
 #include "app/studytexts.h"
 #include "app/timeaxis.h"
+#include "app/tripfiles.h"
 #include "chart/rchart.h"
 #include "platform/controls/forms.h"
 #include "scales/labeltext.h"
@@ -77,7 +79,31 @@ void VelocityGraph::takeLookOfDistanceChart() {
 void VelocityGraph::retranslate() {
     if (!FChart) return;
     FChart->Scale1X()->SetCaption(FDistanceChart.Scale1X()->Caption());
-    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis());
+    FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis() + smoothingNote(FModel.trip()));
+}
+
+// The profiles share one velocity axis; a measured trip's fits its smoothed velocities and zero.
+void VelocityGraph::fitVelocityAxis() {
+    const MeasuredTrip* measured = asMeasuredTrip(FModel.trip());
+    if (!measured) {
+        setValueAxis(*FChart, {kLowest, kHighest});
+        return;
+    }
+    double low = 0, high = 0;
+    for (const QPointF& point : measured->velocityCurve()) {
+        low = std::min(low, point.y());
+        high = std::max(high, point.y());
+    }
+    setValueAxis(*FChart, tickedRange(*FChart, low, high));
+}
+
+// A measured trip's velocity from the same smoothing as its tangent, as its exact curve.
+void VelocityGraph::addMeasuredCurve(const MeasuredTrip& trip) {
+    FChart->SetDataColor(clGreen);
+    FChart->SetLineWidth(2);
+    const std::vector<QPointF>& curve = trip.velocityCurve();
+    for (std::size_t i = 1; i < curve.size(); ++i)
+        FChart->AddLine(curve[i - 1].x(), curve[i - 1].y(), curve[i].x(), curve[i].y());
 }
 
 bool VelocityGraph::shown() const {
@@ -127,13 +153,18 @@ void VelocityGraph::redraw() {
     FChart->SetSuppressPaint(true);
     const TScalePropsHoriz& time = *FDistanceChart.Scale1X();
     fitTimeAxis(*FChart, {time.RangeLow(), time.RangeHigh()}); // zoomed and panned with the chart
+    fitVelocityAxis();
+    retranslate();
     const double end = FChart->Scale1X()->RangeHigh();
     FChart->ClearItems();
     FChart->SetCurrentLayer(1);
     FChart->SetLineWidth(1);
     FChart->SetDataColor(clGray);
     FChart->AddLine(FChart->Scale1X()->RangeLow(), 0, end, 0);
-    if (FExactCurve) addExactCurve();
+    if (const MeasuredTrip* measured = asMeasuredTrip(FModel.trip()))
+        addMeasuredCurve(*measured);
+    else if (FExactCurve)
+        addExactCurve();
     FChart->SetLineWidth(1);
     FChart->SetDataColor(clRed);
     for (const QPointF& dot : FTrace)

@@ -1,6 +1,7 @@
 // The velocity v(t) of the trip as a chart of its own under the distance chart, on the same time
 // axis: the trace of the measured velocities (a dot at t1 for a tangent, at the middle of [t1, t2]
-// for a secant), on request the exact curve v(t) of a trip that has one, and with two points the
+// for a secant), on request the exact curve v(t) of a trip that has one, for a measured trip always
+// its smoothed velocity, and with two points the
 // average velocity as a horizontal segment from t1 to t2. Hidden, it draws nothing; where it lies is the
 // window's tools layout's to say (toolslayout.h). Its chart is made when it is first shown; the trace
 // is kept while it is shown and starts from the current measurement when it appears.
@@ -14,6 +15,7 @@
 
 #include <vector>
 
+class MeasuredTrip;
 class Simulation;
 class StudyTexts;
 class TForm;
@@ -22,7 +24,8 @@ class TRChart;
 class VelocityGraph : public QObject {
     Q_OBJECT
 public:
-    // The velocity axis, the same for every profile so that graphs of different trips compare.
+    // The velocity axis, the same for every profile so that graphs of different trips compare; a
+    // measured trip's fits its velocities.
     static constexpr double kLowest = -80;  // km/h
     static constexpr double kHighest = 120; // km/h
     // The oldest dots go when the trace grows beyond this.
@@ -59,6 +62,8 @@ private:
     void takeLookOfDistanceChart();
     void redraw();
     void addExactCurve();
+    void fitVelocityAxis();
+    void addMeasuredCurve(const MeasuredTrip& trip);
 
     TForm& FWindow;
     const TRChart& FDistanceChart;

@@ -4,6 +4,9 @@
 
 #include "app/tripmodel.h"
 
+// The profile box's entry of a measured trip, after the three profiles, while one is open.
+inline constexpr int kMeasuredTripEntry = 3;
+
 struct SimulationState {
     int Profile = profileIndex(TripProfile::StandardRoad); // index in the profile box
     double T1 = 50;                                        // min

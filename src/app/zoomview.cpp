@@ -25,8 +25,7 @@ AxisWindow distanceAxis(const TRChart& chart) {
 
 } // namespace
 
-ZoomView::ZoomView(const Window& window, const ViewTexts& texts)
-    : FWindow(window), FTexts(texts), FWholeDistance(distanceAxis(window.Chart)) {
+ZoomView::ZoomView(const Window& window, const ViewTexts& texts) : FWindow(window), FTexts(texts) {
     FActions = {addAction({Qt::Key_Plus, Qt::Key_Equal}, zoomAtPointOne(ChartZoom::kKeyFactor)),
                 addAction({Qt::Key_Minus}, zoomAtPointOne(1 / ChartZoom::kKeyFactor)),
                 addAction({Qt::Key_0}, [](ChartZoom& z) { z.reset(); }),
@@ -65,7 +64,10 @@ void ZoomView::fit() {
     const Trip& trip = FWindow.Model.trip();
     if (&trip != FTrip) {
         const TripSpan span = trip.timeSpan();
-        FZoom = std::make_unique<ChartZoom>(trip, ChartView{{span.Start, span.End}, FWholeDistance});
+        // The distance axis as it is laid out for this trip (the layout's, or fitted to a measured
+        // trip's distances) is the whole view's.
+        FZoom =
+            std::make_unique<ChartZoom>(trip, ChartView{{span.Start, span.End}, distanceAxis(FWindow.Chart)});
         FTrip = &trip;
     }
     const ChartView& view = FZoom->view();

@@ -76,7 +76,6 @@ private:
 
     const Window FWindow;
     const ViewTexts& FTexts;
-    const AxisWindow FWholeDistance;
     const Trip* FTrip = nullptr;
     std::unique_ptr<ChartZoom> FZoom;
     Actions FActions{};

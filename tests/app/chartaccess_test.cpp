@@ -321,11 +321,11 @@ TEST_F(ChartAccessTest, TheGlideIsEasedAndEndsOnPointTwosOwnSide) {
     EXPECT_FALSE(glide.active());
     EXPECT_EQ(previous, 50.5);
 
-    EXPECT_EQ(PointGlide::target(50, 110, 133), 50.5);
-    EXPECT_EQ(PointGlide::target(90, 20, 133), 89.5);
-    EXPECT_EQ(PointGlide::target(40, 40, 133), 40.5);    // on one time: the later side
-    EXPECT_EQ(PointGlide::target(133, 133, 133), 132.5); // no room beyond the axis
-    EXPECT_EQ(PointGlide::target(0, 0, 133), 0.5);
+    EXPECT_EQ(PointGlide::target(50, 110, 0.5, {0, 133}), 50.5);
+    EXPECT_EQ(PointGlide::target(90, 20, 0.5, {0, 133}), 89.5);
+    EXPECT_EQ(PointGlide::target(40, 40, 0.5, {0, 133}), 40.5);    // on one time: the later side
+    EXPECT_EQ(PointGlide::target(133, 133, 0.5, {0, 133}), 132.5); // no room beyond the axis
+    EXPECT_EQ(PointGlide::target(0, 0, 0.5, {0, 133}), 0.5);
 }
 
 TEST_F(ChartAccessTest, AnyKeyOrMousePressStopsTheGlide) {

@@ -88,6 +88,23 @@ done <<'ROWS'
 ROWS
 cmp -s chart.png hidden.png && fail "--hide-values left the values in the picture"
 
+# Measured trips: the sample commute's limit table and its export, a picture of the cycle ride, a
+# file that cannot be used, a time off the trip's span and options that contradict each other.
+trips=$(dirname "$binary")/trips
+expect 0 "commute.csv, point 1 at 5.0 min" -- --trip "$trips/commute.csv" --table --point 5
+[ "$(wc -l <"$out/stdout")" = 13 ] || fail "the trip's table is not 13 lines: $(cat "$out/stdout")"
+expect 0 "" -- --trip "$trips/commute.csv" --export commute-out.csv
+[ "$(head -n 1 commute-out.csv)" = "time [min],distance [km],velocity [km/h]" ] || fail "export header: $(head -n 1 commute-out.csv)"
+[ "$(wc -l <commute-out.csv)" = 692 ] || fail "the export has not one line per sample and a header"
+expect 0 "" "$offscreen" -- --trip "$trips/ride.gpx" --single --point 10 --velocity-graph --screenshot ride.png
+is_png ride.png
+printf 't [min],s [km]\n0,0\n2,1\n1,2\n' >back.csv
+expect 2 "kyvelo: back.csv, line 4: the time goes back, from 2 min to 1 min." -- --trip back.csv --table
+expect 2 'kyvelo: --point needs a time from 0 to 11.5 min, not "20"' -- --trip "$trips/commute.csv" --point 20 --table
+expect 2 "kyvelo: --trip and --profile both choose the trip; give one" -- --profile 1 --trip back.csv
+expect 2 "kyvelo: --export writes the trip that --trip opens; give --trip FILE" -- --export out.csv
+[ -e out.csv ] && fail "out.csv was written"
+
 # No usable link folder (a relative runtime folder, and the temporary one's open to others): the
 # program still runs, and says once what it lacks and why.
 taken="$out/tmp/kyvelo-link-$(id -u)"

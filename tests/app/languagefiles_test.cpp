@@ -7,6 +7,8 @@
 #include "app/languagechoice.h"
 #include "app/setpointsdialog.h"
 #include "app/studytools.h"
+#include "app/tripfiles.h"
+#include "app/tripreaderror.h"
 #include "hostlink/marvestodemon.h"
 #include "localisation/rivazidad2000.h"
 #include "mainformfixture.h"
@@ -65,6 +67,9 @@ QStringList keysTheProgramAsksFor() {
     form->CBox1Point->SetChecked(true); // the explanatory text of single-point mode
     study.setDialogRunner([](SetPointsDialog&) { return false; });
     study.setPoints();
+    // Every message about a trip file that cannot be used.
+    for (int problem = 0; problem <= static_cast<int>(TripReadProblem::BadTime); ++problem)
+        form->Trips()->errorText({static_cast<TripReadProblem>(problem), QString(), 0, {}});
     QStringList keys = {kLanguageNameKey}; // read by the language menu from every package file
     for (const QString& line : dictionary.Collected())
         keys << keyOf(line);

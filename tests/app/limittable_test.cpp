@@ -3,6 +3,7 @@
 #include "../qstringprinter.h"
 #include "app/limittable.h"
 #include "app/limittablewords.h"
+#include "app/measuredtrip.h"
 #include "app/profiletrip.h"
 #include "app/tripmodel.h"
 #include "app/velocitymodel.h"
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -81,6 +84,37 @@ TEST(LimitTable, BothSidesOnTheTripInDigitsThatReproduce) {
     EXPECT_GT(moreThanFour, 0); // the short intervals need more decimals than the old fixed four
 }
 
+// A measured trip of four samples, up 1 km in the first minute, 2 km in the second, then standing
+// for two: the rows at t1 = 2 min worked out by hand from the straight lines between the samples
+// (s(1.5) = 2, s(1.9) = 2.8, s(1.99) = 2.98), dashes where a side leaves the trip's four minutes, the
+// tangent over the trip's smoothing window (s(2.5) - s(1.5) = 1 km in 1 min) and no exact one.
+TEST(LimitTable, RowsOnMeasuredData) {
+    const MeasuredTrip trip(QStringLiteral("small.csv"), {{0, 1, 2, 4}, {0, 1, 3, 3}});
+    const LimitTable table = limitTable(trip, 2);
+    const QString dash = QStringLiteral("\u2013");
+    // clang-format off
+    const std::vector<std::array<const char*, 4>> rows{
+        {"\u2013", "\u2013", "\u2013", "\u2013"}, {"\u2013", "\u2013", "\u2013", "\u2013"},
+        {"\u2013", "\u2013", "\u2013", "\u2013"}, {"\u2013", "\u2013", "\u2013", "\u2013"},
+        {"2.00", "120.00", "0.00", "0.00"},     // dt = 1: 1 -> 2 and 2 -> 3
+        {"1.00", "120.00", "0.00", "0.00"},     // dt = 0.5
+        {"0.20", "120.00", "0.00", "0.00"},     // dt = 0.1
+        {"0.02", "120.00", "0.00", "0.00"}};    // dt = 0.01
+    // clang-format on
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const LimitRow& row = table.Rows[i];
+        const SecantTexts backward = secantTexts(row.Dt, row.Backward);
+        const SecantTexts forward = secantTexts(row.Dt, row.Forward);
+        EXPECT_EQ((std::array{backward.Ds, backward.Velocity, forward.Ds, forward.Velocity}),
+                  (std::array{QString::fromUtf8(rows[i][0]), QString::fromUtf8(rows[i][1]),
+                              QString::fromUtf8(rows[i][2]), QString::fromUtf8(rows[i][3])}))
+            << "dt " << row.Dt;
+    }
+    EXPECT_DOUBLE_EQ(table.CentralSecant, 60);
+    const std::vector<QStringList> cells = limitTableCells(table, LimitTableWords{});
+    EXPECT_EQ(cells.back().back(), dash);
+}
+
 // The whole text on the uniform trip near its end: the heading, the sides, the captions, dashes where
 // a side leaves the trip, Ds as long as its row needs, the tangent rows.
 TEST(LimitTable, TabSeparatedText) {
@@ -134,7 +168,7 @@ TEST(LimitTable, HeadingAndNumbersInEachLanguage) {
                               .arg(QLatin1String(c.Code)),
                           nowhere});
         const QStringList lines =
-            limitTableTextInProgramLanguage(profileIndex(TripProfile::StandardRoad), 50.5)
+            limitTableTextInProgramLanguage(ProfileTrip(TripProfile::StandardRoad), 50.5)
                 .split(QLatin1Char('\n'));
         EXPECT_EQ(lines[0], QString::fromUtf8(c.Heading)) << c.Code;
         EXPECT_EQ(lines[8], QString::fromUtf8(c.Row)) << c.Code;

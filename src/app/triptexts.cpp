@@ -1,0 +1,5 @@
+#include "app/triptexts.h"
+
+TripTexts::TripTexts(TComponentBase* owner) : TComponent(owner) {
+    SetName(QStringLiteral("TripTexts"));
+}
