@@ -1,6 +1,7 @@
 #include "localisation/languagefilepath.h"
 
 #include "localisation/languagefilename.h"
+#include "platform/system/configfolder.h"
 #include "platform/system/regularfile.h"
 
 #include <QCoreApplication>
@@ -18,10 +19,7 @@ constexpr qint64 kMaxChoiceSize = 256;
 std::optional<LanguageFiles> gReplacedFiles;
 
 QString configFolder(const LanguageFileSearch& search) {
-    const QString configHome = QFile::decodeName(search.Environment("XDG_CONFIG_HOME"));
-    if (QDir::isAbsolutePath(configHome)) return configHome;
-    const QString home = QFile::decodeName(search.Environment("HOME"));
-    return home.isEmpty() ? QString() : home + QStringLiteral("/.config");
+    return userConfigFolder(search.Environment);
 }
 
 QByteArray messagesLocale(const LanguageFileSearch& search) {

@@ -23,8 +23,8 @@ struct LanguageFileSearch {
 // name ("kyvelo") names the folders and files below. In this order, the first that exists:
 //   the package's file for the language chosen inside the program (languageChoicePath());
 //   besideProgram;
-//   <config>/kyvelo/kyvelo.itl, the user's own file, where <config> is $XDG_CONFIG_HOME (a relative
-//   or empty one means $HOME/.config);
+//   <config>/kyvelo/kyvelo.itl, the user's own file, where <config> is userConfigFolder() ($XDG_CONFIG_HOME
+//   or $HOME/.config; %APPDATA% on Windows);
 //   the package's file <DataFolder>/kyvelo/kyvelo_<language>.itl for the language of the locale, the
 //   letters before "_", "." or "@" of the first of LC_ALL, LC_MESSAGES, LANG that is set ("el_GR.UTF-8"
 //   gives "el");
