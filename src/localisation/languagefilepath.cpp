@@ -2,6 +2,7 @@
 
 #include "localisation/languagefilename.h"
 #include "platform/system/configfolder.h"
+#include "platform/system/localevariables.h"
 #include "platform/system/regularfile.h"
 
 #include <QCoreApplication>
@@ -128,7 +129,7 @@ QString installedDataFolder(const QString& programFolder) {
 }
 
 LanguageFileSearch systemLanguageFileSearch(const QString& programFolder) {
-    return {[](const char* name) { return qgetenv(name); },
+    return {[](const char* name) { return localeVariable(name); },
             [](const QString& file) { return QFileInfo(file).isFile(); },
             [](const QString& file) {
                 return readRegularFile(QFile::encodeName(file), kMaxChoiceSize, SymbolicLinks::Follow)

@@ -1,6 +1,7 @@
 // The Windows services behind the system's interfaces, in this process and with a child.
 #include "platform/system/configfolder.h"
 #include "platform/system/lasterror.h"
+#include "platform/system/localevariables.h"
 #include "platform/system/namedmutex.h"
 #include "platform/system/processwait.h"
 #include "platform/system/regularfile.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <qt_windows.h>
@@ -161,4 +163,18 @@ TEST(WindowsRegularFile, ReadWithinTheCapAndReplacedWhole) {
     EXPECT_EQ(readRegularFile(QFile::encodeName(file), 5), QByteArray("new"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.txt")});
     EXPECT_EQ(writeFileAtomically(QFile::encodeName(dir.path()), "x"), QStringLiteral("Not a regular file"));
+}
+
+TEST(WindowsLocaleVariables, LangNotSetIsTheUsersLocaleWrittenAsTheVariable) {
+    const QByteArray old = qgetenv("LANG");
+    qputenv("LANG", "el_GR.UTF-8");
+    EXPECT_EQ(localeVariable("LANG"), QByteArray("el_GR.UTF-8"));
+    qunsetenv("LANG");
+    const QByteArray own = localeVariable("LANG");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]{2,3}(_[A-Za-z0-9_]+)?$"))
+                    .match(QString::fromLatin1(own))
+                    .hasMatch())
+        << own.constData();
+    EXPECT_EQ(localeVariable("LC_MESSAGES"), QByteArray());
+    qputenv("LANG", old);
 }

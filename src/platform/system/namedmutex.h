@@ -30,7 +30,9 @@ public:
 
 private:
 #ifdef Q_OS_WIN
-    NamedMutex(void* mutex, void* holderRecord) : FFd(0), FMutex(mutex), FHolderRecord(holderRecord) {}
+    NamedMutex(void* mutex, void* holderRecord)
+        : FFd(static_cast<int>(reinterpret_cast<quintptr>(mutex))), FMutex(mutex),
+          FHolderRecord(holderRecord) {}
     int FFd; // the mutex handle's value
     void* FMutex;
     void* FHolderRecord; // the shared memory that tells the holder's process id

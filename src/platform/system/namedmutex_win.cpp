@@ -40,9 +40,7 @@ NamedMutex::Attempt NamedMutex::tryAcquire(const QString& name) {
         CloseHandle(mutex);
         return {nullptr, State::HeldElsewhere, ERROR_ALREADY_EXISTS};
     }
-    std::unique_ptr<NamedMutex> held(new NamedMutex(mutex, recordHolder(name)));
-    held->FFd = static_cast<int>(reinterpret_cast<quintptr>(mutex));
-    return {std::move(held), State::Acquired, 0};
+    return {std::unique_ptr<NamedMutex>(new NamedMutex(mutex, recordHolder(name))), State::Acquired, 0};
 }
 
 NamedMutex::~NamedMutex() {
