@@ -20,7 +20,7 @@ step() { printf '== %s (%ds)\n' "$*" "$SECONDS"; }
 
 install_packages() {
   step "packages"
-  bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 xvfb xauth zip dpkg-dev libgtest-dev
+  bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth zip unzip dpkg-dev libgtest-dev
 }
 
 # A deb-src twin of each apt source of this machine, written at run time, so that apt-get source
