@@ -1,6 +1,13 @@
 # What `cmake --install` puts under the prefix: the program, its language files, help pages and
 # sample trips, the desktop entry, the AppStream metainfo, the icon in the hicolor theme, the manual
 # page, and the copyright and changelog that Debian asks for in /usr/share/doc/kyvelo.
+#
+# On Windows the program is a folder that runs from wherever it is put: kyvelo.exe with its language
+# files and help pages in kyvelo\ beside it (scripts/windows.sh adds Qt and the runtime).
+if(WIN32)
+  set(CMAKE_INSTALL_BINDIR .)
+  set(CMAKE_INSTALL_DATADIR .)
+endif()
 include(GNUInstallDirs)
 
 set(KYVELO_APP_ID example.kyvelo.Kyvelo)
@@ -55,6 +62,9 @@ install(TARGETS kyvelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KYVELO_LANGUAGE_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/help DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/trips DESTINATION ${CMAKE_INSTALL_DATADIR}/kyvelo)
+if(WIN32)
+  return()
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KYVELO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KYVELO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/kyvelo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -1,7 +1,8 @@
 // What the link's tests need to play a peer in another process with plain sockets: the address of
-// a link window's socket, and frame headers that announce any size of data.
+// a link window's socket, and frame headers that announce any size of data (linkheader.h).
 #pragma once
 
+#include "linkheader.h"
 #include "platform/system/linkdirectory.h"
 #include "platform/system/linkframe.h"
 #include "platform/system/linkrecord.h"
@@ -20,11 +21,4 @@ inline sockaddr_un linkWindowAddress(LinkHandle handle) {
     address.sun_family = AF_UNIX;
     std::copy(path.begin(), path.end(), address.sun_path);
     return address;
-}
-
-// A header of an empty frame whose size field says size, allowed or not.
-inline QByteArray headerAnnouncing(quint32 size) {
-    QByteArray header = encodeLinkHeader({});
-    header.replace(12, 4, QByteArray(reinterpret_cast<const char*>(&size), 4));
-    return header;
 }

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     QTemporaryDir runtimeDir;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(runtimeDir.filePath(QStringLiteral("config"))));
+    qputenv("APPDATA", QFile::encodeName(runtimeDir.filePath(QStringLiteral("config")))); // on Windows
     qputenv("KYVELO_HOST_SETTINGS",
             QFile::encodeName(runtimeDir.filePath(QStringLiteral("no-settings.ini"))));
     QApplication app(argc, argv);

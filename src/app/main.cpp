@@ -104,6 +104,10 @@ int print(const QString& text, const char* what) {
 }
 
 bool displayAvailable(const QByteArrayList& arguments) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(arguments);
+    return true; // a Windows program always has the desktop of its session
+#endif
     if (displayGiven(arguments, [](const char* name) { return qgetenv(name); })) return true;
     std::fputs(qPrintable(noDisplayMessage()), stderr);
     return false;

@@ -2,5 +2,10 @@
 
 QString hostSettingsPath() {
     const QString overridden = qEnvironmentVariable("KYVELO_HOST_SETTINGS");
-    return overridden.isEmpty() ? QStringLiteral("/etc/xdg/Orvanta/marvesto.ini") : overridden;
+    if (!overridden.isEmpty()) return overridden;
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Orvanta\\marvesto");
+#else
+    return QStringLiteral("/etc/xdg/Orvanta/marvesto.ini");
+#endif
 }

@@ -1,6 +1,8 @@
 #include "localisation/languagefilepath.h"
 
 #include "localisation/languagefilename.h"
+#include "platform/system/configfolder.h"
+#include "platform/system/localevariables.h"
 #include "platform/system/regularfile.h"
 
 #include <QCoreApplication>
@@ -18,10 +20,7 @@ constexpr qint64 kMaxChoiceSize = 256;
 std::optional<LanguageFiles> gReplacedFiles;
 
 QString configFolder(const LanguageFileSearch& search) {
-    const QString configHome = QFile::decodeName(search.Environment("XDG_CONFIG_HOME"));
-    if (QDir::isAbsolutePath(configHome)) return configHome;
-    const QString home = QFile::decodeName(search.Environment("HOME"));
-    return home.isEmpty() ? QString() : home + QStringLiteral("/.config");
+    return userConfigFolder(search.Environment);
 }
 
 QByteArray messagesLocale(const LanguageFileSearch& search) {
@@ -130,7 +129,7 @@ QString installedDataFolder(const QString& programFolder) {
 }
 
 LanguageFileSearch systemLanguageFileSearch(const QString& programFolder) {
-    return {[](const char* name) { return qgetenv(name); },
+    return {[](const char* name) { return localeVariable(name); },
             [](const QString& file) { return QFileInfo(file).isFile(); },
             [](const QString& file) {
                 return readRegularFile(QFile::encodeName(file), kMaxChoiceSize, SymbolicLinks::Follow)

@@ -23,11 +23,11 @@ struct LanguageFileSearch {
 // name ("kyvelo") names the folders and files below. In this order, the first that exists:
 //   the package's file for the language chosen inside the program (languageChoicePath());
 //   besideProgram;
-//   <config>/kyvelo/kyvelo.itl, the user's own file, where <config> is $XDG_CONFIG_HOME (a relative
-//   or empty one means $HOME/.config);
+//   <config>/kyvelo/kyvelo.itl, the user's own file, where <config> is userConfigFolder() ($XDG_CONFIG_HOME
+//   or $HOME/.config; %APPDATA% on Windows);
 //   the package's file <DataFolder>/kyvelo/kyvelo_<language>.itl for the language of the locale, the
 //   letters before "_", "." or "@" of the first of LC_ALL, LC_MESSAGES, LANG that is set ("el_GR.UTF-8"
-//   gives "el");
+//   gives "el"; on Windows LANG stands for the user's locale when it is not set, localevariables.h);
 // otherwise the package's English file <DataFolder>/kyvelo/kyvelo_en.itl.
 QString languageFilePath(const QString& besideProgram, const LanguageFileSearch& search);
 // Every file of that order that exists, the package's English one last, each once; a file that

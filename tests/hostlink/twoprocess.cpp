@@ -6,10 +6,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
 #include <atomic>
+
+#ifdef Q_OS_WIN
+#include "platform/system/namedmutex.h"
+#else
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer timer;
@@ -17,14 +22,14 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     while (!done()) {
         if (timer.elapsed() > timeoutMs) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        usleep(2000);
+        QThread::usleep(2000);
     }
     return true;
 }
 
 HostProcess::HostProcess(const QStringList& extraArguments) {
     static std::atomic<int> counter{0};
-    FHandleText = QStringLiteral("t%1x%2").arg(getpid()).arg(++counter);
+    FHandleText = QStringLiteral("t%1x%2").arg(QCoreApplication::applicationPid()).arg(++counter);
     QObject::connect(&FProcess, &QProcess::readyReadStandardOutput, [this] {
         FPartial += FProcess.readAllStandardOutput();
         for (qsizetype end = FPartial.indexOf('\n'); end >= 0; end = FPartial.indexOf('\n')) {
@@ -73,6 +78,9 @@ std::unique_ptr<QProcess> startProgram(const QStringList& arguments, QProcess::P
 }
 
 qint64 programLockHolder() {
+#ifdef Q_OS_WIN
+    return NamedMutex::holder(QStringLiteral("LV_kyvelo"));
+#else
     const QByteArray path = QFile::encodeName(linkDirectory() + QStringLiteral("/LV_kyvelo.lock"));
     struct stat info {};
     if (stat(path.constData(), &info) != 0) return 0;
@@ -86,6 +94,7 @@ qint64 programLockHolder() {
             return fields[4].toLongLong();
     }
     return 0;
+#endif
 }
 
 LinkHandle clientWindow() {

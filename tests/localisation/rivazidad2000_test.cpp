@@ -1,5 +1,6 @@
 // Lookups, argument placeholders, OnTranslated and the collected language file.
 #include "localisation/collectedfile.h"
+#include "localisation/languagefilename.h"
 #include "localisation/rivazidad2000.h"
 
 #include "localisationtestutil.h"
@@ -124,9 +125,10 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(previous); }
 
+    // The program's language file name ("localisation_tests.itl" of "localisation_tests.exe").
     QString writtenPath() const {
-        return folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName() +
-                               QStringLiteral(".itl"));
+        return folder.filePath(
+            QFileInfo(languageFileName(QCoreApplication::applicationFilePath())).fileName());
     }
 
     QTemporaryDir folder;

@@ -1,4 +1,4 @@
-#include "../linkpeer.h"
+#include "../linkheader.h"
 #include "platform/system/linkframeassembler.h"
 
 #include <gtest/gtest.h>

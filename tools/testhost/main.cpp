@@ -7,10 +7,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSocketNotifier>
-
 #include <cstdio>
-#include <unistd.h>
+#include <iostream>
+#include <string>
+#include <thread>
 
 namespace {
 
@@ -81,18 +81,15 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QByteArray pending;
-    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
-        char chunk[4096];
-        const ssize_t got = read(STDIN_FILENO, chunk, sizeof chunk);
-        if (got <= 0) return input.setEnabled(false); // no more commands; serve on until ended
-        pending.append(chunk, got);
-        for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-            execute(host, QString::fromUtf8(pending.left(end)).trimmed());
-            pending.remove(0, end + 1);
+    // Commands are read on a thread of their own, which works alike on every system, and each is
+    // carried out in the event loop. At the end of the input the host serves on until it is ended.
+    std::thread([&app, &host] {
+        for (std::string line; std::getline(std::cin, line);) {
+            const QString command = QString::fromStdString(line).trimmed();
+            QMetaObject::invokeMethod(
+                &app, [&host, command] { execute(host, command); }, Qt::QueuedConnection);
         }
-    });
+    }).detach();
     report(QStringLiteral("ready %1").arg(host.handle(), 0, 16));
     return app.exec();
 }

@@ -3,5 +3,6 @@
 
 #include <QString>
 
-// The system's message for errorNumber; empty when there is none (0 or an unknown number).
+// The system's message for errorNumber, an errno value or, on Windows, a code of GetLastError();
+// empty when there is none (0 or an unknown number).
 QString systemErrorText(int errorNumber);

@@ -1,5 +1,7 @@
 // The small record beside each link window's socket: which process owns it, its class name and its
 // title. Finding a window means scanning these records; a record whose process has died is stale.
+// On Windows the link windows are real windows, found by the system (FindWindowExA); there are no
+// records.
 #pragma once
 
 #include "platform/system/linkframe.h"

@@ -1,6 +1,7 @@
-// A link window: the hidden window through which programs exchange copy-data messages, stood in
-// for by a Unix-domain socket in the private link directory, named by a 32-bit handle and
-// described by a record (class name, title, process).
+// A link window: the hidden window through which programs exchange copy-data messages. On Windows
+// it is a hidden top-level window of the class name and title, and a message is WM_COPYDATA sent
+// with SendMessageTimeoutA. Elsewhere it is stood in for by a Unix-domain socket in the private
+// link directory, named by a 32-bit handle and described by a record (class name, title, process).
 //
 // Incoming messages are served from the Qt event loop when idle, and from inside send() while it
 // waits for its answer, as a synchronous window message would be. A message to a window of the same
@@ -8,9 +9,9 @@
 // answered with the handler's 32-bit result. A dead, absent or hung peer makes send() fail quietly,
 // the last after kLinkSendTimeoutMs.
 //
-// Nothing a peer does blocks the window: each connection reads what has arrived and hands its
-// frame on when it is complete. A frame still incomplete kLinkSendTimeoutMs after its first byte
-// ends its connection, as does a frame that would take the frames arriving on all connections past
+// Of the stand-in: nothing a peer does blocks the window: each connection reads what has arrived and hands
+// its frame on when it is complete. A frame still incomplete kLinkSendTimeoutMs after its first byte ends its
+// connection, as does a frame that would take the frames arriving on all connections past
 // kMaxLinkPendingSize. When the process runs out of descriptors the window stops accepting until
 // one of its connections closes, or for a while.
 #pragma once
@@ -55,6 +56,16 @@ public:
     std::optional<qint32> send(LinkHandle target, const LinkFrame& frame);
 
 private:
+    // The handler's result; 0 when there is none or it throws.
+    qint32 dispatch(LinkFrame frame);
+#ifdef Q_OS_WIN
+    struct Procedure; // the window procedure of the class
+    LinkWindow(void* window, LinkHandle handle) : FWindow(window), FHandle(handle) {}
+
+    void* FWindow;
+    LinkHandle FHandle;
+    Handler FHandler;
+#else
     struct Connection;
     struct Outgoing {
         LinkHandle Target;
@@ -67,7 +78,6 @@ private:
     void resumeAccepting();
     void serve(int fd);
     void answer(int fd, LinkFrame frame);
-    qint32 dispatch(LinkFrame frame);
     void closeConnection(int fd);
     Connection* connection(int fd);
     qsizetype pendingSize() const;
@@ -87,4 +97,5 @@ private:
     std::vector<Outgoing> FIdleOutgoing;
     QTimer FTimer; // for overdue frames and paused accepting
     Handler FHandler;
+#endif
 };

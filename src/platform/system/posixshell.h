@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/system/shellexecute.h"
+#include "platform/system/shellscheme.h"
 
 class PosixShell : public Shell {
 public:
@@ -14,8 +15,3 @@ public:
 
 // The executable a program name stands for, or empty.
 QString resolveProgram(const QString& file);
-// Whether the desktop's handler may open a web address of this scheme: http, https, file and
-// mailto, in any letter case; any other ("javascript", "data") is refused, and said on stderr.
-bool openableScheme(const QString& scheme);
-// Whether the text starts with a scheme of two or more letters (a drive letter is no scheme).
-bool hasUrlScheme(const QString& file);

@@ -1,6 +1,9 @@
 // The program's small files, read and written without being led astray by what lies at their
 // path: a symbolic link put in their place, a FIFO that would block, a device that never ends, a
-// file far larger than any the program writes, or a write that fails halfway.
+// file far larger than any the program writes, or a write that fails halfway. On Windows the same
+// rules hold as far as the file system has the things they guard against: there is no FIFO or
+// device there, a file with other hard links is not refused, and a replaced file keeps the
+// permissions of its folder.
 #pragma once
 
 #include <QByteArray>
@@ -33,3 +36,6 @@ QString replaceFile(const QByteArray& path, const std::function<QString(QIODevic
 
 // replaceFile() with these bytes.
 QString writeFileAtomically(const QByteArray& path, const QByteArray& bytes);
+
+// The failure text of a file that holds more than maxSize bytes.
+QString fileTooLargeText(qint64 maxSize);

@@ -1,6 +1,7 @@
 #include "platform/system/settingsvalue.h"
 
 #include "platform/system/regularfile.h"
+#include "platform/system/settingsregistry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ constexpr qint64 kMaxSettingsSize = 1 << 20;
 
 // Read by hand rather than through QSettings, which would turn "a, b" into a list and unquote values.
 QString readSettingsValue(const QString& file, const QString& section, const QString& key, QString* refusal) {
+    if (isRegistryKey(file)) return readRegistryValue(file + QLatin1Char('\\') + section, key, refusal);
     QString why;
     const std::optional<QByteArray> bytes =
         readRegularFile(QFile::encodeName(file), kMaxSettingsSize, SymbolicLinks::Follow, &why);

@@ -1,13 +1,19 @@
 #include "platform/system/shellexecute.h"
 
+#ifdef Q_OS_WIN
+#include "platform/system/windowsshell.h"
+using SystemShell = WindowsShell;
+#else
 #include "platform/system/posixshell.h"
+using SystemShell = PosixShell;
+#endif
 
 namespace {
 
 Shell* gReplacement = nullptr;
 
 Shell& systemShell() {
-    static PosixShell shell;
+    static SystemShell shell;
     return shell;
 }
 

@@ -1,14 +1,10 @@
 #include "platform/system/posixshell.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
-
-#include <cstdio>
 
 namespace {
 
@@ -25,26 +21,11 @@ QString executableAt(const QString& file) {
 }
 
 int openWithDesktop(const QUrl& url) {
-    if (!openableScheme(url.scheme())) {
-        std::fprintf(stderr, "%s: a link of the kind \"%s:\" is not opened\n",
-                     qPrintable(QCoreApplication::applicationName()), qPrintable(url.scheme()));
-        return ShellResult::kAccessDenied;
-    }
+    if (!mayOpenScheme(url.scheme())) return ShellResult::kAccessDenied;
     return QDesktopServices::openUrl(url) ? ShellResult::kSuccess : ShellResult::kNoAssociation;
 }
 
 } // namespace
-
-bool hasUrlScheme(const QString& file) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return scheme.match(file).hasMatch();
-}
-
-bool openableScheme(const QString& scheme) {
-    for (const char* allowed : {"http", "https", "file", "mailto"})
-        if (scheme.compare(QLatin1String(allowed), Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
 
 QString resolveProgram(const QString& file) {
     const QString found = executableAt(file);

@@ -1,0 +1,5 @@
+#include "platform/system/localevariables.h"
+
+QByteArray localeVariable(const char* name) {
+    return qgetenv(name);
+}
