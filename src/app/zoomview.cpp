@@ -26,9 +26,12 @@ AxisWindow distanceAxis(const TRChart& chart) {
 } // namespace
 
 ZoomView::ZoomView(const Window& window, const ViewTexts& texts) : FWindow(window), FTexts(texts) {
-    FActions = {addAction({Qt::Key_Plus, Qt::Key_Equal}, zoomAtPointOne(ChartZoom::kKeyFactor)),
-                addAction({Qt::Key_Minus}, zoomAtPointOne(1 / ChartZoom::kKeyFactor)),
-                addAction({Qt::Key_0}, [](ChartZoom& z) { z.reset(); }),
+    // The keypad's keys too, which Qt tells apart from the main block's.
+    FActions = {addAction({Qt::Key_Plus, Qt::Key_Equal, Qt::KeypadModifier | Qt::Key_Plus},
+                          zoomAtPointOne(ChartZoom::kKeyFactor)),
+                addAction({Qt::Key_Minus, Qt::KeypadModifier | Qt::Key_Minus},
+                          zoomAtPointOne(1 / ChartZoom::kKeyFactor)),
+                addAction({Qt::Key_0, Qt::KeypadModifier | Qt::Key_0}, [](ChartZoom& z) { z.reset(); }),
                 addAction({Qt::CTRL | Qt::Key_Left}, panBy(-ChartZoom::kKeyPanFraction)),
                 addAction({Qt::CTRL | Qt::Key_Right}, panBy(ChartZoom::kKeyPanFraction))};
     retranslate();
