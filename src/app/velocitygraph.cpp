@@ -82,6 +82,16 @@ void VelocityGraph::retranslate() {
     FChart->Scale1Y()->SetCaption(FTexts.VelocityAxis() + smoothingNote(FModel.trip()));
 }
 
+// The velocity axis and its caption follow the trip and its smoothing, which change far less often
+// than the points a redraw is for.
+void VelocityGraph::fitToTrip() {
+    const std::pair fittedFor(&FModel.trip(), FModel.trip().tangentHalfWidth());
+    if (fittedFor == FFittedFor) return;
+    FFittedFor = fittedFor;
+    fitVelocityAxis();
+    retranslate();
+}
+
 // The profiles share one velocity axis; a measured trip's fits its smoothed velocities and zero.
 void VelocityGraph::fitVelocityAxis() {
     const MeasuredTrip* measured = asMeasuredTrip(FModel.trip());
@@ -153,8 +163,7 @@ void VelocityGraph::redraw() {
     FChart->SetSuppressPaint(true);
     const TScalePropsHoriz& time = *FDistanceChart.Scale1X();
     fitTimeAxis(*FChart, {time.RangeLow(), time.RangeHigh()}); // zoomed and panned with the chart
-    fitVelocityAxis();
-    retranslate();
+    fitToTrip();
     const double end = FChart->Scale1X()->RangeHigh();
     FChart->ClearItems();
     FChart->SetCurrentLayer(1);

@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class MeasuredTrip;
@@ -62,6 +63,7 @@ private:
     void takeLookOfDistanceChart();
     void redraw();
     void addExactCurve();
+    void fitToTrip();
     void fitVelocityAxis();
     void addMeasuredCurve(const MeasuredTrip& trip);
 
@@ -70,6 +72,7 @@ private:
     const Simulation& FModel;
     const StudyTexts& FTexts;
     TRChart* FChart = nullptr;
+    std::pair<const Trip*, double> FFittedFor{nullptr, 0}; // the trip and smoothing the axis fits
     bool FExactCurve = false;
     Measurement FLast;
     std::vector<QPointF> FTrace;
